@@ -1,0 +1,209 @@
+#include "grid/CellGrid.h"
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+struct CountingListener : CellGridListener {
+    int cells = 0, layouts = 0, widths = 0, current = 0;
+    void cellsChanged(int, int, int, int) override { ++cells; }
+    void layoutChanged() override { ++layouts; }
+    void colWidthsChanged() override { ++widths; }
+    void currentCellChanged() override { ++current; }
+};
+
+void fillRows(CellGrid& g, int rows) {
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < g.colCount(); ++c)
+            g.setCellText(c, r, std::to_string(c) + ":" + std::to_string(r));
+}
+
+TEST(CellGridCounts, ClampsAndFixedRows) {
+    CellGrid g(7, 5, 1);
+    g.setRowCount(0);
+    EXPECT_EQ(g.rowCount(), 1);
+    EXPECT_EQ(g.fixedRows(), 0);
+
+    CellGrid h(7, 5, 1);
+    h.setRowCount(1);
+    EXPECT_EQ(h.fixedRows(), 0);
+
+    CellGrid k(7, 2, 1);
+    EXPECT_THROW(
+        try { k.setFixedRows(2); } catch (const CellGridError& e) {
+            EXPECT_STREQ(e.what(), "Fixed row count must be less than row count");
+            throw;
+        },
+        CellGridError);
+    EXPECT_THROW(
+        try { k.setFixedRows(-1); } catch (const CellGridError& e) {
+            EXPECT_STREQ(e.what(), "Grid index out of range");
+            throw;
+        },
+        CellGridError);
+    EXPECT_EQ(k.fixedRows(), 1);
+    EXPECT_THROW(k.setFixedCols(7), CellGridError);
+    k.setColCount(-3);
+    EXPECT_EQ(k.colCount(), 1);
+}
+
+TEST(CellGridStore, EntriesPastTheCountsSurviveShrinkAndGrow) {
+    CellGrid g(7, 5, 1);
+    fillRows(g, 5);
+    g.setCellText(7, 1, "beyond");
+    g.setRowCount(2);
+    EXPECT_EQ(g.cellText(3, 4), "3:4");  // still readable past the end
+    g.setRowCount(5);
+    EXPECT_EQ(g.cellText(2, 3), "2:3");
+    EXPECT_EQ(g.cellText(7, 1), "beyond");
+    g.setColCount(8);
+    EXPECT_EQ(g.cellText(7, 1), "beyond");
+    EXPECT_EQ(g.cellText(100, 100), "");
+}
+
+TEST(CellGridStore, ColourSurvivesCountChangesAndClearStoreDropsAll) {
+    CellGrid g(7, 5, 1);
+    g.setCellColor(2, 3, clYellow);
+    g.setRowCount(3);
+    g.setRowCount(5);
+    EXPECT_EQ(g.cellColor(2, 3), clYellow);
+    EXPECT_EQ(g.cellProperties(2, 3)->ownerRow, 3);
+    EXPECT_EQ(g.cellColor(1, 1), clNone);
+    g.setCellColor(2, 3, clWindow);
+    EXPECT_EQ(g.cellColor(2, 3), clWindow);  // clWindow is a colour, not "none"
+
+    fillRows(g, 5);
+    g.setRowCount(2);
+    g.clearStore();
+    g.setRowCount(5);
+    EXPECT_EQ(g.cellText(2, 3), "");
+    EXPECT_EQ(g.cellColor(2, 3), clNone);
+}
+
+TEST(CellGridWidths, DefaultsRangeAndShrink) {
+    CellGrid g(7, 5, 1);
+    EXPECT_EQ(g.colWidth(3), 64);
+    EXPECT_EQ(g.colWidth(50), 64);
+    g.setColWidth(1, -5);  // stored unchanged, no clamping
+    EXPECT_EQ(g.colWidth(1), -5);
+    g.setColWidth(6, 99);
+    EXPECT_THROW(g.setColWidth(7, 10), CellGridError);
+    g.setColCount(5);
+    g.setColCount(7);
+    EXPECT_EQ(g.colWidth(6), 64);  // a dropped column loses its width
+}
+
+TEST(CellGridDeleteRows, MovesRowPastTheEndAndFreesItsColours) {
+    CellGrid g(7, 5, 1);
+    fillRows(g, 5);
+    g.setCellColor(1, 2, clYellow);
+    g.setCellColor(1, 3, clYellow);
+    g.deleteRows(2, 1);
+    EXPECT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cellText(0, 2), "0:3");
+    EXPECT_EQ(g.cellText(0, 3), "0:4");
+    EXPECT_EQ(g.cellColor(1, 2), clYellow);  // the colour of old row 3 moved with it
+    g.setRowCount(5);
+    EXPECT_EQ(g.cellText(0, 4), "0:2");    // removed texts show again
+    EXPECT_EQ(g.cellColor(1, 4), clNone);  // but not their colours
+}
+
+TEST(CellGridDeleteRows, AtTheEdges) {
+    CellGrid g(7, 5, 1);
+    fillRows(g, 6);      // row 5 lies past the end
+    g.deleteRows(5, 1);  // r = RowCount: the past-end entry swaps with the last row
+    EXPECT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cellText(0, 4), "0:5");
+    EXPECT_EQ(g.cellText(0, 5), "0:4");
+
+    CellGrid h(7, 5, 1);
+    fillRows(h, 5);
+    h.deleteRows(6, 1);  // r = RowCount + 1: nothing
+    EXPECT_EQ(h.rowCount(), 5);
+    EXPECT_EQ(h.cellText(0, 4), "0:4");
+
+    CellGrid k(7, 5, 1);
+    fillRows(k, 5);
+    k.deleteRows(0, 1);  // the former row 1 becomes the fixed row 0
+    EXPECT_EQ(k.cellText(0, 0), "0:1");
+    EXPECT_EQ(k.fixedRows(), 1);
+}
+
+TEST(CellGridDeleteRows, CurrentRowFollowsTheRulesAndNotifiesOnce) {
+    CellGrid g(7, 5, 1);
+    CountingListener listener;
+    g.setListener(&listener);
+    std::vector<std::pair<int, int>> selected;
+    g.onSelectCell = [&](int c, int r) {
+        selected.emplace_back(c, r);
+        return true;
+    };
+    g.setCurrentCell(2, 4);
+    selected.clear();
+    listener = {};
+    g.deleteRows(4, 1);
+    EXPECT_EQ(g.currentRow(), 3);  // past the end: the last row becomes current
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_EQ(selected[0], std::make_pair(2, 3));
+    EXPECT_EQ(listener.layouts, 1);
+    EXPECT_EQ(listener.cells, 0);
+
+    g.setCurrentCell(1, 1);
+    selected.clear();
+    g.deleteRows(2, 1);
+    EXPECT_EQ(g.currentRow(), 1);  // still below the count: stays, no notification
+    EXPECT_TRUE(selected.empty());
+}
+
+TEST(CellGridExchangeRows, SwapsTextsAndRecordsButNotEntriesPastColCount) {
+    CellGrid g(3, 5, 1);
+    fillRows(g, 5);
+    g.setCellText(5, 1, "far1");
+    g.setCellColor(0, 1, clYellow);
+    g.exchangeRows(1, 3);
+    EXPECT_EQ(g.cellText(0, 1), "0:3");
+    EXPECT_EQ(g.cellText(2, 3), "2:1");
+    EXPECT_EQ(g.cellColor(0, 3), clYellow);
+    EXPECT_EQ(g.cellColor(0, 1), clNone);
+    EXPECT_EQ(g.cellText(5, 1), "far1");
+    EXPECT_EQ(g.cellText(5, 3), "");
+}
+
+TEST(CellGridNotifications, BulkUpdateReportsOnce) {
+    CellGrid g(7, 5, 1);
+    CountingListener listener;
+    g.setListener(&listener);
+    {
+        CellGrid::BulkUpdate bulk(g);
+        fillRows(g, 5);
+        g.setRowCount(9);
+    }
+    EXPECT_EQ(listener.layouts, 1);
+    EXPECT_EQ(listener.cells, 0);
+    g.setCellText(1, 1, "x");
+    EXPECT_EQ(listener.cells, 1);
+}
+
+TEST(CellGridEditing, EditRaisesSetEditTextAfterStoring) {
+    CellGrid g(7, 5, 1);
+    std::string seen;
+    g.onSetEditText = [&](int c, int r, const std::string& text) {
+        seen = text + "@" + std::to_string(c) + "," + std::to_string(r) + "=" + g.cellText(c, r);
+    };
+    g.editCellText(1, 2, "typed");
+    EXPECT_EQ(seen, "typed@1,2=typed");
+}
+
+TEST(CellGridSelection, RectangleFromAnchorToCurrent) {
+    CellGrid g(7, 5, 1);
+    g.setSelection(3, 4, 1, 2);
+    const CellRect r = g.selection();
+    EXPECT_EQ(r.left, 1);
+    EXPECT_EQ(r.top, 2);
+    EXPECT_EQ(r.right, 3);
+    EXPECT_EQ(r.bottom, 4);
+}
+
+}  // namespace
+}  // namespace quillet
