@@ -1,0 +1,1 @@
+#include "app/qt/QtPorts.h"
