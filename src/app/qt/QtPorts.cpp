@@ -1,1 +1,143 @@
 #include "app/qt/QtPorts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <stdexcept>
+
+#include "grid/CodePage.h"
+#include "ports/DateTime.h"
+
+namespace quillet {
+
+namespace {
+const QString kFilter = QStringLiteral("Project files (*.prj);;All files (*)");
+
+std::optional<std::string> runFileDialog(QWidget* parent, bool save) {
+    QFileDialog dialog(
+        parent, save ? QStringLiteral("Save Project File") : QStringLiteral("Open Project File"));
+    dialog.setNameFilter(kFilter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open lets the user type a path that names no file: the load then reports it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save) dialog.setDefaultSuffix(QStringLiteral("prj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQString(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+}
+}  // namespace
+
+QString toQString(const std::string& bytes) {
+    if (isValidUtf8(bytes))
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const std::string utf8 = cp1252ToUtf8(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string fromQString(const QString& text) {
+    return text.toStdString();
+}
+
+bool QtPrompts::askYesNo(const std::string& text) {
+    return QMessageBox::question(parent_, QApplication::applicationDisplayName(), toQString(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPrompts::showMessage(const std::string& text) {
+    QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
+}
+
+std::optional<std::string> QtPrompts::chooseOpenPath() {
+    return runFileDialog(parent_, false);
+}
+
+std::optional<std::string> QtPrompts::chooseSavePath() {
+    return runFileDialog(parent_, true);
+}
+
+std::string QtClipboard::text() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) return {};
+    return fromQString(data->text());
+}
+
+void QtClipboard::setText(const std::string& bytes) {
+    QGuiApplication::clipboard()->setText(toQString(bytes));
+}
+
+double QtClock::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    return encodeDate(d.year(), d.month(), d.day()) +
+           now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+QtSettingsStore::QtSettingsStore(QString path) : path_(std::move(path)) {}
+
+QString QtSettingsStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quillet/Quillet.conf");
+}
+
+std::string QtSettingsStore::readSetting(const std::string& key) {
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    const QVariant value = settings.value(QString::fromStdString(key));
+    if (!value.isValid()) return kNotAvailable;
+    if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+        throw std::runtime_error("Invalid data type for '" + key + "'");
+    }
+    return fromQString(value.toString());
+}
+
+void QtSettingsStore::writeSetting(const std::string& key, const std::string& value) {
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        throw std::runtime_error("Failed to create key Settings");
+    }
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(QString::fromStdString(key), toQString(value));
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        throw std::runtime_error("Failed to set data for '" + key + "'");
+    }
+}
+
+Locale systemLocale() {
+    QLocale system = QLocale::system();
+    // Without a configured locale (C/POSIX) the dates follow the common month/day/year.
+    if (system.language() == QLocale::C) system = QLocale(QLocale::English, QLocale::UnitedStates);
+    QString pattern = system.dateFormat(QLocale::ShortFormat);
+    // Month names would not read back as dates: use month numbers.
+    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MM"));
+    pattern.replace(QStringLiteral("MMM"), QStringLiteral("MM"));
+    Locale locale;
+    locale.shortDatePattern = withFourDigitYear(pattern.toStdString());
+    // The separator is the first character between the day, month and year fields.
+    locale.dateSeparator = "/";
+    bool quoted = false;
+    for (const QChar ch : pattern) {
+        if (ch == u'\'') quoted = !quoted;
+        if (!quoted && !ch.isLetter() && ch != u'\'') {
+            locale.dateSeparator = QString(ch).toStdString();
+            break;
+        }
+    }
+    locale.decimalSeparator = system.decimalPoint().toStdString();
+    locale.thousandsSeparator = system.groupSeparator().toStdString();
+    locale.currentYear = QDate::currentDate().year();
+    return locale;
+}
+
+}  // namespace quillet

@@ -1,1 +1,57 @@
 #pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "ports/Locale.h"
+#include "ports/Ports.h"
+
+namespace quillet {
+
+// Cell bytes as a QString (UTF-8, or Windows-1252 for older files) and back.
+QString toQString(const std::string& bytes);
+std::string fromQString(const QString& text);
+
+class QtPrompts : public Prompts {
+  public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+    bool askYesNo(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    std::optional<std::string> chooseOpenPath() override;
+    std::optional<std::string> chooseSavePath() override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+class QtClipboard : public Clipboard {
+  public:
+    std::string text() override;
+    void setText(const std::string& bytes) override;
+};
+
+class QtClock : public Clock {
+  public:
+    double now() override;
+};
+
+// Settings in an INI file, group "Settings"; each call reads or writes the file afresh
+// so two running copies see each other's writes.
+class QtSettingsStore : public SettingsStore {
+  public:
+    explicit QtSettingsStore(QString path);
+    // ~/.config/Quillet/Quillet.conf (XDG_CONFIG_HOME respected).
+    static QString defaultPath();
+    std::string readSetting(const std::string& key) override;
+    void writeSetting(const std::string& key, const std::string& value) override;
+    const QString& path() const { return path_; }
+
+  private:
+    QString path_;
+};
+
+// The user's short date pattern (four-digit year), separators and current year.
+Locale systemLocale();
+
+}  // namespace quillet

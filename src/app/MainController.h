@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+
+#include "app/Project.h"
+#include "grid/CellGrid.h"
+#include "ports/Locale.h"
+#include "ports/Ports.h"
+
+namespace quillet {
+
+// The ports a main window works through.
+struct Ports {
+    Prompts& prompts;
+    Clipboard& clipboard;
+    Clock& clock;
+    SettingsStore& settings;
+    Locale locale;
+};
+
+enum Column { TaskNo, Description, Hours, StartDate, Cost, Notes, EndDate, DefaultColumnCount };
+
+inline constexpr const char* kDefaultHeadings[DefaultColumnCount] = {
+    "Task #", "Task Description", "Hours", "Start Date", "Cost", "Misc. Notes", "End Date"};
+
+// Everything the main window decides, without widgets: it owns the task grid and
+// the window's shared state and runs every command. The Qt window shows this state.
+class MainController {
+  public:
+    explicit MainController(Ports ports);
+
+    CellGrid& grid() { return grid_; }
+    const CellGrid& grid() const { return grid_; }
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
+    const Locale& locale() const { return ports_.locale; }
+
+    const std::string& statusMessage() const { return statusMessage_; }
+    const std::string& timerText() const { return timerText_; }
+    const std::string& noticeText() const { return noticeText_; }
+    const std::string& totalCaption() const { return totalCaption_; }
+    int selectedCol() const { return selectedCol_; }
+    int selectedRow() const { return selectedRow_; }
+
+    // Today's date in the user's short date format.
+    std::string todayText();
+
+    void FormCreate();
+    // Runs the closing sequence; false when the user cancelled it.
+    bool FormClose();
+    void TabControl1Change(const std::string& tabText);
+    void tbtnCutClick();
+
+    // The general error handler's report of an error raised below a command.
+    void showError(const std::string& message) { ports_.prompts.showMessage(message); }
+
+  private:
+    Ports ports_;
+    CellGrid grid_{DefaultColumnCount, 5, 1};
+    Project project_;
+    std::string statusMessage_;
+    std::string timerText_;
+    std::string noticeText_;
+    std::string totalCaption_ = " ";
+    int selectedCol_ = 0;
+    int selectedRow_ = 1;  // a Paste before any click must not land in a heading
+};
+
+}  // namespace quillet

@@ -1,0 +1,51 @@
+#include "app/Settings.h"
+
+#include <charconv>
+#include <optional>
+#include <stdexcept>
+
+namespace quillet {
+
+std::string reopenKey(int slot) {
+    return "reopenF" + std::to_string(slot);
+}
+
+std::string widthKey(int column) {
+    return "col_" + std::to_string(column + 1) + "w";
+}
+
+int toInteger(const std::string& text) {
+    std::string_view view = text;
+    while (!view.empty() && view.front() == ' ') view.remove_prefix(1);
+    while (!view.empty() && view.back() == ' ') view.remove_suffix(1);
+    if (!view.empty() && view.front() == '+') view.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (view.empty() || ec != std::errc() || end != view.data() + view.size()) {
+        throw std::invalid_argument("'" + text + "' is not a valid integer value");
+    }
+    return value;
+}
+
+void applyStoredWidths(CellGrid& grid, SettingsStore& settings) {
+    std::optional<std::invalid_argument> firstError;
+    for (int col = 0; col < kStoredWidths; ++col) {
+        const std::string value = settings.readSetting(widthKey(col));
+        if (value == kNotAvailable) continue;
+        try {
+            const int width = toInteger(value);
+            if (col < grid.colCount()) grid.setColWidth(col, width);
+        } catch (const std::invalid_argument& e) {
+            if (!firstError) firstError = e;
+        }
+    }
+    if (firstError) throw *firstError;
+}
+
+void storeWidths(const CellGrid& grid, SettingsStore& settings) {
+    for (int col = 0; col < kStoredWidths; ++col) {
+        settings.writeSetting(widthKey(col), std::to_string(grid.colWidth(col)));
+    }
+}
+
+}  // namespace quillet

@@ -1,0 +1,295 @@
+#include "app/qt/Form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/qt/AppIcon.h"
+#include "app/qt/GridModel.h"
+#include "app/qt/MainMenu.h"
+#include "app/qt/QtPorts.h"
+
+namespace quillet {
+
+namespace {
+constexpr int kOuterWidth = 567;
+constexpr int kOuterHeight = 401;
+
+// Tahoma when the desktop has it, else the platform's sans-serif.
+QFont gridFont() {
+    QFont font(QStringLiteral("Tahoma"), 8);
+    if (!QFontInfo(font).exactMatch()) {
+        font = QFont();
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSize(8);
+    }
+    return font;
+}
+}  // namespace
+
+Form1::Form1(Ports ports, QWidget* parent) : QMainWindow(parent), controller_(ports) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Quillet1"));
+    setWindowIcon(appIcon());
+    menu_ = std::make_unique<MainMenu>(this);
+    buildWidgets();
+    wireCommands();
+    FormCreate();
+}
+
+Form1::~Form1() = default;
+
+QAction* Form1::action(const QString& name) const {
+    return menu_->action(name);
+}
+
+void Form1::buildWidgets() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tabs_ = new QTabBar(central);
+    tabs_->setObjectName("TabControl1");
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(false);
+    tabs_->setMinimumHeight(21);
+    layout->addWidget(tabs_);
+
+    grid_ = new QTableView(central);
+    grid_->setObjectName("StringAlignGrid1");
+    model_ = new GridModel(controller_.grid(), this);
+    grid_->setModel(model_);
+    grid_->setFont(gridFont());
+    grid_->horizontalHeader()->setFont(gridFont());
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(CellGrid::kDefaultRowHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setMinimumSectionSize(0);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    grid_->setWordWrap(false);
+    grid_->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; }"));
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(grid_, 1);
+
+    auto* panel = new QWidget(central);
+    panel->setObjectName("Panel1");
+    panel->setFixedHeight(16);
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(4, 0, 4, 0);
+    panelLayout->setSpacing(2);
+    auto* label1 = new QLabel(QStringLiteral("Total Cost/Fees for current project: $"), panel);
+    label1->setObjectName("Label1");
+    lblTotal_ = new QLabel(panel);
+    lblTotal_->setObjectName("lblTotal");
+    for (QLabel* label : {label1, lblTotal_}) {
+        label->setToolTip(QStringLiteral("Right-click for options"));
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& pos) {
+                    menu_->puplblTotal()->popup(label->mapToGlobal(pos));
+                });
+        panelLayout->addWidget(label);
+    }
+    panelLayout->addStretch(1);
+    layout->addWidget(panel);
+    setCentralWidget(central);
+
+    QStatusBar* status = statusBar();
+    status->setObjectName("StatusBar1");
+    status->setSizeGripEnabled(true);
+    const int widths[3] = {250, 110, 0};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(status);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
+        if (widths[i] > 0) {
+            statusPanels_[i]->setFixedWidth(widths[i]);
+            status->addWidget(statusPanels_[i]);
+        } else {
+            status->addWidget(statusPanels_[i], 1);
+        }
+    }
+
+    connect(model_, &GridModel::widthsChanged, this, &Form1::applyWidths);
+    connect(model_, &GridModel::resetDone, this, [this] {
+        applyWidths();
+        grid_->horizontalHeader()->setVisible(model_->headerRows() > 0);
+        showGridCurrent();
+    });
+    connect(model_, &GridModel::currentChanged, this, &Form1::showGridCurrent);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col, int, int width) {
+                if (!syncing_ && col < controller_.grid().colCount()) {
+                    controller_.grid().setColWidth(col, width);
+                }
+            });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { gridCurrentMoved(current); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { gridSelectionMoved(); });
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
+    });
+    model_->onEdit = [this](int col, int row, const std::string& text) {
+        runCommand([&] { controller_.grid().editCellText(col, row, text); });
+    };
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(1000);
+}
+
+void Form1::wireCommands() {
+    QHash<QString, std::function<void()>> commands = {
+        {"mnuExit1", [this] { close(); }},
+        {"prExit", [this] { close(); }},
+        {"tbtnCut", [this] { controller_.tbtnCutClick(); }},
+    };
+    // One place decides which actions run: built commands are enabled, the rest wait.
+    for (auto it = menu_->actions().begin(); it != menu_->actions().end(); ++it) {
+        QAction* action = it.value();
+        const QString name = it.key();
+        if (name.startsWith("mnuReopenF") || name == "pitShow" || name == "pitHide" ||
+            name == "mnuRShowWindow1" || name == "mnuRHideWindow1") {
+            continue;  // wired where their state lives
+        }
+        const QString target = MainMenu::forwards().value(name);
+        if (!target.isEmpty()) {
+            QAction* targetAction = menu_->action(target);
+            action->setEnabled(commands.contains(target));
+            connect(action, &QAction::triggered, targetAction, &QAction::trigger);
+            continue;
+        }
+        const auto command = commands.value(name);
+        action->setEnabled(static_cast<bool>(command));
+        if (command) {
+            connect(action, &QAction::triggered, this, [this, command] {
+                // Closing runs its own error handling in closeEvent.
+                runCommand(command);
+            });
+        }
+    }
+}
+
+void Form1::FormCreate() {
+    for (int i = 0; i < 3; ++i) statusPanels_[i]->clear();
+    tabs_->addTab(QString());
+    runCommand([this] { controller_.FormCreate(); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        runCommand([&] { controller_.TabControl1Change(fromQString(tabs_->tabText(index))); });
+    });
+    timer1_->start();
+
+    resize(kOuterWidth, kOuterHeight);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+    }
+}
+
+bool Form1::runCommand(const std::function<void()>& command) {
+    bool ok = true;
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ok = false;
+        controller_.showError(e.what());
+    } catch (...) {
+        ok = false;
+        controller_.showError("An unexpected error occurred.");
+    }
+    refresh();
+    return ok;
+}
+
+void Form1::refresh() {
+    const Project& project = controller_.project();
+    if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
+    lblTotal_->setText(toQString(controller_.totalCaption()));
+    statusPanels_[0]->setText(toQString(controller_.statusMessage()));
+    statusPanels_[1]->setText(toQString(controller_.timerText()));
+    statusPanels_[2]->setText(toQString(controller_.noticeText()));
+    for (int k = 1; k <= 5; ++k) {
+        const ReopenItem& item = project.reopenItems()[static_cast<size_t>(k - 1)];
+        QAction* action = menu_->action(QStringLiteral("mnuReopenF%1").arg(k));
+        // A path is shown verbatim: an "&" in it must not become an accelerator.
+        action->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
+        action->setVisible(item.visible);
+    }
+}
+
+void Form1::applyWidths() {
+    syncing_ = true;
+    const CellGrid& grid = controller_.grid();
+    for (int col = 0; col < model_->columnCount(); ++col) {
+        grid_->horizontalHeader()->resizeSection(col, std::max(0, grid.colWidth(col)));
+    }
+    syncing_ = false;
+}
+
+void Form1::showGridCurrent() {
+    const CellGrid& grid = controller_.grid();
+    const int row = model_->modelRow(grid.currentRow());
+    syncing_ = true;
+    if (row >= 0 && row < model_->rowCount() && grid.currentCol() < model_->columnCount()) {
+        grid_->selectionModel()->setCurrentIndex(model_->index(row, grid.currentCol()),
+                                                 QItemSelectionModel::ClearAndSelect);
+    } else {
+        grid_->selectionModel()->clearSelection();
+    }
+    syncing_ = false;
+}
+
+void Form1::gridCurrentMoved(const QModelIndex& current) {
+    if (syncing_ || !current.isValid()) return;
+    runCommand([&] {
+        controller_.grid().setCurrentCell(current.column(), model_->gridRow(current.row()));
+    });
+}
+
+void Form1::gridSelectionMoved() {
+    if (syncing_) return;
+    const QModelIndex current = grid_->selectionModel()->currentIndex();
+    const QItemSelection selection = grid_->selectionModel()->selection();
+    if (!current.isValid() || selection.isEmpty()) return;
+    // The selection is a rectangle from an anchor corner to the current cell.
+    const QItemSelectionRange range = selection.last();
+    const int anchorCol = current.column() == range.left() ? range.right() : range.left();
+    const int anchorRow = current.row() == range.top() ? range.bottom() : range.top();
+    controller_.grid().setSelection(anchorCol, model_->gridRow(anchorRow), current.column(),
+                                    model_->gridRow(current.row()));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    bool proceed = false;
+    const bool ok = runCommand([&] { proceed = controller_.FormClose(); });
+    if (!ok || !proceed) {
+        event->ignore();
+        return;
+    }
+    QThread::msleep(10);
+    timer1_->stop();
+    event->accept();
+}
+
+}  // namespace quillet

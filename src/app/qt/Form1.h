@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "app/MainController.h"
+
+class QLabel;
+class QTabBar;
+class QTableView;
+class QTimer;
+
+namespace quillet {
+
+class GridModel;
+class MainMenu;
+
+// The main window: builds the widgets, turns actions into controller commands
+// and shows the controller's state.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit Form1(Ports ports, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    MainController& controller() { return controller_; }
+    MainMenu& menu() { return *menu_; }
+    QAction* action(const QString& name) const;
+    QTableView* gridView() const { return grid_; }
+    GridModel* gridModel() const { return model_; }
+
+    // The general error handler: runs a command, shows any error's message,
+    // then brings the window up to date. Returns false when the command failed.
+    bool runCommand(const std::function<void()>& command);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildWidgets();
+    void wireCommands();
+    void FormCreate();
+    void refresh();
+    void applyWidths();
+    void showGridCurrent();
+    void gridCurrentMoved(const QModelIndex& current);
+    void gridSelectionMoved();
+
+    MainController controller_;
+    std::unique_ptr<MainMenu> menu_;
+    GridModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QLabel* lblTotal_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    QTimer* timer1_ = nullptr;
+    bool syncing_ = false;
+};
+
+}  // namespace quillet

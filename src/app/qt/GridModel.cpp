@@ -1,0 +1,119 @@
+#include "app/qt/GridModel.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QPalette>
+
+#include "app/qt/QtPorts.h"
+
+namespace quillet {
+
+GridModel::GridModel(CellGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
+    shownRows_ = grid_.rowCount() - headerRows();
+    shownCols_ = grid_.colCount();
+    grid_.setListener(this);
+}
+
+GridModel::~GridModel() {
+    grid_.setListener(nullptr);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownCols_;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int col = index.column();
+    const int row = gridRow(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return toQString(grid_.cellText(col, row));
+        case Qt::BackgroundRole: {
+            const Color color = grid_.cellColor(col, row);
+            if (color == clNone || color == clWindow) return {};  // the view's own base colour
+            return QBrush(toQColor(color, QApplication::palette()));
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && headerRows() > 0) {
+        return toQString(grid_.cellText(section, 0));
+    }
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole) return gridRow(section);
+    return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    const std::string text = fromQString(value.toString());
+    const int col = index.column();
+    const int row = gridRow(index.row());
+    if (text == grid_.cellText(col, row)) return true;  // nothing changed: no edit event
+    if (onEdit) {
+        onEdit(col, row, text);
+    } else {
+        grid_.editCellText(col, row, text);
+    }
+    return true;
+}
+
+void GridModel::cellsChanged(int left, int top, int right, int bottom) {
+    const int firstRow = std::max(0, modelRow(top));
+    const int lastRow = std::min(shownRows_ - 1, modelRow(bottom));
+    if (top < headerRows()) emit headerDataChanged(Qt::Horizontal, left, right);
+    const int lastCol = std::min(right, shownCols_ - 1);
+    if (firstRow <= lastRow && left <= lastCol) {
+        emit dataChanged(index(firstRow, left), index(lastRow, lastCol));
+    }
+}
+
+void GridModel::layoutChanged() {
+    beginResetModel();
+    shownRows_ = grid_.rowCount() - headerRows();
+    shownCols_ = grid_.colCount();
+    endResetModel();
+    emit resetDone();
+}
+
+void GridModel::colWidthsChanged() {
+    emit widthsChanged();
+}
+
+void GridModel::currentCellChanged() {
+    emit currentChanged();
+}
+
+QColor toQColor(Color color, const QPalette& palette) {
+    if (color & 0x80000000u) {
+        switch (color) {
+            case clBtnFace:
+                return palette.color(QPalette::Button);
+            case clInfoBk:
+                return palette.color(QPalette::ToolTipBase);
+            case clHighlight:
+                return palette.color(QPalette::Highlight);
+            case clHighlightText:
+                return palette.color(QPalette::HighlightedText);
+            default:
+                return palette.color(QPalette::Base);
+        }
+    }
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+}  // namespace quillet

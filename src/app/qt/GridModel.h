@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <functional>
+
+#include "grid/CellGrid.h"
+
+namespace quillet {
+
+// The cell store as a table: the fixed heading row is the horizontal header and
+// the rows below it are the model's rows. With no fixed row, row 0 is a model row.
+class GridModel : public QAbstractTableModel, public CellGridListener {
+    Q_OBJECT
+
+  public:
+    explicit GridModel(CellGrid& grid, QObject* parent = nullptr);
+    ~GridModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Grid row of a model row and back.
+    int gridRow(int modelRow) const { return modelRow + headerRows(); }
+    int modelRow(int gridRow) const { return gridRow - headerRows(); }
+    int headerRows() const { return grid_.fixedRows() > 0 ? 1 : 0; }
+
+    // How an in-place edit reaches the store (the window routes it through its commands).
+    std::function<void(int col, int row, const std::string& text)> onEdit;
+
+    void cellsChanged(int left, int top, int right, int bottom) override;
+    void layoutChanged() override;
+    void colWidthsChanged() override;
+    void currentCellChanged() override;
+
+  signals:
+    void widthsChanged();
+    void currentChanged();
+    void resetDone();
+
+  private:
+    CellGrid& grid_;
+    int shownRows_ = 0;
+    int shownCols_ = 0;
+};
+
+// Maps a stored colour to what the desktop shows (system colours follow the palette).
+QColor toQColor(Color color, const QPalette& palette);
+
+}  // namespace quillet

@@ -1,0 +1,58 @@
+#include "app/qt/QtPorts.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quillet {
+namespace {
+
+TEST(QtSettingsStoreTest, MissingEmptyAndSharedValues) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Quillet/Quillet.conf");
+    QtSettingsStore first(path);
+    QtSettingsStore second(path);
+    EXPECT_EQ(first.readSetting("reopenF1"), "n/a");
+    first.writeSetting("reopenF1", "");
+    EXPECT_EQ(second.readSetting("reopenF1"), "");  // empty text is a value, not "n/a"
+    second.writeSetting("col_1w", "42");
+    EXPECT_EQ(first.readSetting("col_1w"), "42");
+    first.writeSetting("col_1w", "50");
+    EXPECT_EQ(second.readSetting("col_1w"), "50");  // last writer wins
+    first.writeSetting("reopenF2", "/home/u/a, b & c.prj");
+    EXPECT_EQ(second.readSetting("reopenF2"), "/home/u/a, b & c.prj");
+}
+
+TEST(QtSettingsStoreTest, ReadsTheFileAfreshAndRejectsOtherTypes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Quillet.conf");
+    QtSettingsStore store(path);
+    store.writeSetting("col_2w", "120");
+    {
+        // Another running copy (or a hand edit) changes the file.
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Settings]\ncol_2w=130\nreopenF1=a, b\n");
+    }
+    EXPECT_EQ(store.readSetting("col_2w"), "130");
+    try {
+        store.readSetting("reopenF1");
+        FAIL() << "a list value must not read as text";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "Invalid data type for 'reopenF1'");
+    }
+}
+
+TEST(QtSettingsStoreTest, AWriteThatCannotBeStoredIsReported) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtSettingsStore store(dir.filePath("file/Quillet.conf"));  // its folder is a file
+    EXPECT_EQ(store.readSetting("col_1w"), "n/a");
+    EXPECT_THROW(store.writeSetting("col_1w", "1"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace quillet
