@@ -164,7 +164,6 @@ TEST(TrayIconState, WithoutANotificationAreaNothingIsHidden) {
     configure(tray);
     EXPECT_FALSE(tray.iconShown());
     EXPECT_FALSE(tray.canHideToTray());
-    EXPECT_THAT(fake.calls, ::testing::Contains("no hide"));
     EXPECT_THAT(fake.calls, ::testing::Not(::testing::Contains("offer hide")));
     fake.take();
 
@@ -176,8 +175,6 @@ TEST(TrayIconState, WithoutANotificationAreaNothingIsHidden) {
     EXPECT_FALSE(tray.hiddenToTray());
 
     // The area appears later: the icon is added and hiding becomes possible.
-    tray.refreshTrayAvailability();
-    EXPECT_THAT(fake.take(), IsEmpty());
     fake.available = true;
     tray.refreshTrayAvailability();
     EXPECT_THAT(fake.take(), ElementsAre("add Quillet1", "offer hide"));
