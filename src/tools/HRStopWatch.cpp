@@ -1,0 +1,82 @@
+#include "tools/HRStopWatch.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace quillet {
+
+namespace {
+constexpr double kMsPerDay = 86400000.0;
+}
+
+void HRStopWatch::start() {
+    if (running_) return;
+    startedAt_ = clock_->now();
+    running_ = true;
+}
+
+void HRStopWatch::stop() {
+    if (!running_) return;
+    stoppedAt_ = clock_->now();
+    accumulated_ += stoppedAt_ - startedAt_;
+    running_ = false;
+}
+
+void HRStopWatch::reset() {
+    if (running_) return;
+    accumulated_ = 0.0;
+    startedAt_ = 0.0;
+    stoppedAt_ = 0.0;
+}
+
+double HRStopWatch::elapsedTime() const {
+    if (!running_) return accumulated_;
+    return accumulated_ + (clock_->now() - startedAt_);
+}
+
+ElapsedParts HRStopWatch::decodeElapsed() const {
+    return decodeElapsedDays(elapsedTime());
+}
+
+ElapsedParts decodeElapsedDays(double days) {
+    // nearbyint uses the default rounding mode, which rounds ties to even. fmod is exact, so
+    // reducing to one day before converting keeps huge values from overflowing an integer.
+    double withinDay = std::fmod(std::fabs(std::nearbyint(days * kMsPerDay)), kMsPerDay);
+    if (!std::isfinite(withinDay)) withinDay = 0.0;
+    const auto t = static_cast<std::int32_t>(withinDay);
+    ElapsedParts parts;
+    parts.days = 0;
+    parts.hours = (t / 60000) / 60;
+    parts.minutes = (t / 60000) % 60;
+    parts.seconds = (t % 60000) / 1000;
+    parts.milliseconds = (t % 60000) % 1000;
+    return parts;
+}
+
+std::string elapsedToText(const ElapsedParts& parts) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.2d:%.2d:%.2d:%.2d:%.3d", parts.days,
+                                parts.hours, parts.minutes, parts.seconds, parts.milliseconds);
+    return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+std::string stopWatchDisplayText(const HRStopWatch& watch) {
+    return "Timer: " + elapsedToText(watch.decodeElapsed()).substr(0, 11);
+}
+
+void timerStartCommand(HRStopWatch& watch) {
+    watch.start();
+}
+
+std::string timerStopCommand(HRStopWatch& watch) {
+    watch.stop();
+    return stopWatchDisplayText(watch);
+}
+
+std::string timerResetCommand(HRStopWatch& watch) {
+    watch.stop();
+    watch.reset();
+    return stopWatchDisplayText(watch);
+}
+
+}  // namespace quillet

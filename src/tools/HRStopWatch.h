@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ports/Ports.h"
+
+namespace quillet {
+
+// An elapsed time split for display. Whole days are dropped, so days is always 0.
+struct ElapsedParts {
+    std::int32_t days = 0;
+    std::int32_t hours = 0;         // 0..23
+    std::int32_t minutes = 0;       // 0..59
+    std::int32_t seconds = 0;       // 0..59
+    std::int32_t milliseconds = 0;  // 0..999
+};
+
+// A stopwatch over wall-clock time that adds up any number of start/stop intervals.
+// Times are date-time doubles (days since 1899-12-30), so it follows the local clock:
+// moving the clock while running moves the elapsed time by the same amount.
+class HRStopWatch {
+  public:
+    explicit HRStopWatch(Clock& clock) : clock_(&clock) {}
+
+    bool running() const { return running_; }
+    double accumulated() const { return accumulated_; }  // days, closed intervals only
+    double startedAt() const { return startedAt_; }
+    double stoppedAt() const { return stoppedAt_; }
+
+    // Ignored while running; a start after a stop resumes from the banked total.
+    void start();
+    // Ignored while stopped.
+    void stop();
+    // Ignored while running: callers that mean "zero it now" stop first.
+    void reset();
+
+    // Days: the banked total plus the open interval while running.
+    double elapsedTime() const;
+    ElapsedParts decodeElapsed() const;
+
+  private:
+    Clock* clock_;
+    bool running_ = false;
+    double accumulated_ = 0.0;
+    double startedAt_ = 0.0;
+    double stoppedAt_ = 0.0;
+};
+
+// Splits an interval in days: milliseconds rounded half to even, then the sign and whole days
+// dropped (a clock set back past the start shows the magnitude).
+ElapsedParts decodeElapsedDays(double days);
+
+// "dd:hh:mm:ss:mmm" (15 characters for a decoded value).
+std::string elapsedToText(const ElapsedParts& parts);
+
+// The status-bar text of the stopwatch: "Timer: dd:hh:mm:ss".
+std::string stopWatchDisplayText(const HRStopWatch& watch);
+
+// The steps of the "&Timer" menu commands. The main window's handlers are:
+//   mnuStartTimer1Click: timerStartCommand(HRStopWatch1);  // no refresh; the next tick shows it
+//   mnuStopTimer1Click:  panel 1 := timerStopCommand(HRStopWatch1);
+//   mnuResetTimer1Click: panel 1 := timerResetCommand(HRStopWatch1);
+//   Timer1Timer (every 1000 ms from window creation): panel 1 := stopWatchDisplayText(...).
+void timerStartCommand(HRStopWatch& watch);
+std::string timerStopCommand(HRStopWatch& watch);
+// Stops first so that it zeroes a running stopwatch too.
+std::string timerResetCommand(HRStopWatch& watch);
+
+}  // namespace quillet

@@ -1,0 +1,118 @@
+#include "tools/HRStopWatch.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Fakes.h"
+
+namespace quillet {
+namespace {
+
+constexpr double kHour = 3600000.0;
+
+TEST(HRStopWatch, ResumeAfterStopSkipsThePauseAndSecondStartIsIgnored) {
+    test::FakeClock clock;
+    HRStopWatch watch(clock);
+    EXPECT_FALSE(watch.running());
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:00");
+
+    watch.start();
+    clock.advanceMs(10000);
+    watch.start();  // ignored: the interval still counts from the first start
+    clock.advanceMs(5000);
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:15");
+    watch.stop();
+    clock.advanceMs(60000);  // paused
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:15");
+    watch.stop();  // ignored while stopped
+    EXPECT_EQ(watch.decodeElapsed().seconds, 15);
+
+    watch.start();
+    clock.advanceMs(2000);
+    EXPECT_TRUE(watch.running());
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:17");
+    // The display follows every tick while running.
+    clock.advanceMs(1000);
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:18");
+}
+
+TEST(HRStopWatch, ResetOnlyWhenStoppedButTheMenuCommandStopsFirst) {
+    test::FakeClock clock;
+    HRStopWatch watch(clock);
+    watch.start();
+    clock.advanceMs(3000);
+    watch.reset();  // ignored while running
+    EXPECT_TRUE(watch.running());
+    EXPECT_NE(watch.startedAt(), 0.0);
+    EXPECT_EQ(watch.decodeElapsed().seconds, 3);
+
+    EXPECT_EQ(timerResetCommand(watch), "Timer: 00:00:00:00");
+    EXPECT_FALSE(watch.running());
+    EXPECT_EQ(watch.accumulated(), 0.0);
+    EXPECT_EQ(watch.startedAt(), 0.0);
+    EXPECT_EQ(watch.stoppedAt(), 0.0);
+    clock.advanceMs(5000);
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:00:00");  // stays stopped
+}
+
+TEST(HRStopWatch, MenuCommandSteps) {
+    test::FakeClock clock;
+    HRStopWatch watch(clock);
+    EXPECT_EQ(timerStopCommand(watch), "Timer: 00:00:00:00");  // stop while stopped refreshes
+    timerStartCommand(watch);
+    EXPECT_TRUE(watch.running());
+    clock.advanceMs(61000);
+    EXPECT_EQ(timerStopCommand(watch), "Timer: 00:00:01:01");
+    EXPECT_FALSE(watch.running());
+    EXPECT_DOUBLE_EQ(watch.stoppedAt(), clock.value);
+}
+
+TEST(HRStopWatch, DisplayDropsDaysMillisecondsAndSign) {
+    test::FakeClock clock;
+    HRStopWatch watch(clock);
+    watch.start();
+    clock.advanceMs(25 * kHour);
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:01:00:00");
+    watch.stop();
+
+    HRStopWatch short_(clock);
+    short_.start();
+    clock.advanceMs(59999);
+    EXPECT_EQ(stopWatchDisplayText(short_), "Timer: 00:00:00:59");
+    EXPECT_EQ(elapsedToText(short_.decodeElapsed()), "00:00:00:59:999");
+
+    // The clock set back below the start shows the magnitude, still within one day.
+    HRStopWatch back(clock);
+    back.start();
+    clock.advanceMs(-2 * kHour - 30000);
+    EXPECT_EQ(stopWatchDisplayText(back), "Timer: 00:02:00:30");
+    clock.advanceMs(-24 * kHour);
+    EXPECT_EQ(stopWatchDisplayText(back), "Timer: 00:02:00:30");
+}
+
+TEST(DecodeElapsed, RoundsMillisecondTiesToEven) {
+    // 3/2048 and 1/2048 of a day are exact in binary and land on half milliseconds.
+    const ElapsedParts down = decodeElapsedDays(3.0 / 2048.0);  // 126562.5 ms
+    EXPECT_EQ(elapsedToText(down), "00:00:02:06:562");
+    const ElapsedParts up = decodeElapsedDays(1.0 / 2048.0);  // 42187.5 ms
+    EXPECT_EQ(elapsedToText(up), "00:00:00:42:188");
+    EXPECT_EQ(elapsedToText(decodeElapsedDays(-3.0 / 2048.0)), "00:00:02:06:562");
+
+    // The same through the clock: a stopwatch started at day 0.
+    test::FakeClock clock;
+    clock.value = 0.0;
+    HRStopWatch watch(clock);
+    watch.start();
+    clock.value = 3.0 / 2048.0;
+    EXPECT_EQ(watch.decodeElapsed().milliseconds, 562);
+
+    // Far beyond the range of a 32-bit millisecond count.
+    EXPECT_EQ(elapsedToText(decodeElapsedDays(1e9 + 0.5)), "00:12:00:00:000");
+}
+
+TEST(ElapsedToText, FixedWidthFields) {
+    EXPECT_EQ(elapsedToText({0, 1, 2, 3, 456}), "00:01:02:03:456");
+    EXPECT_EQ(elapsedToText({0, 0, 0, 0, 7}), "00:00:00:00:007");
+}
+
+}  // namespace
+}  // namespace quillet
