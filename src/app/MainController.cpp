@@ -7,7 +7,7 @@
 namespace quillet {
 
 MainController::MainController(Ports ports)
-    : ports_(ports), project_(grid_, ports_.prompts, ports_.settings) {
+    : ports_(ports), project_(grid_, ports_.prompts, ports_.settings), stopWatch_(ports_.clock) {
     grid_.onSelectCell = [this](int col, int row) {
         selectedCol_ = col;
         selectedRow_ = row;
@@ -50,6 +50,23 @@ void MainController::TabControl1Change(const std::string& tabText) {
 
 void MainController::tbtnCutClick() {
     ports_.prompts.showMessage("Sorry, not available yet...");
+}
+
+// The display is not refreshed here: the next tick shows the running time.
+void MainController::mnuStartTimer1Click() {
+    timerStartCommand(stopWatch_);
+}
+
+void MainController::mnuStopTimer1Click() {
+    timerText_ = timerStopCommand(stopWatch_);
+}
+
+void MainController::mnuResetTimer1Click() {
+    timerText_ = timerResetCommand(stopWatch_);
+}
+
+void MainController::DisplayStopWatch() {
+    timerText_ = stopWatchDisplayText(stopWatch_);
 }
 
 }  // namespace quillet

@@ -6,6 +6,7 @@
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
 #include "ports/Ports.h"
+#include "tools/HRStopWatch.h"
 
 namespace quillet {
 
@@ -51,6 +52,13 @@ class MainController {
     void TabControl1Change(const std::string& tabText);
     void tbtnCutClick();
 
+    HRStopWatch& stopWatch() { return stopWatch_; }
+    void mnuStartTimer1Click();
+    void mnuStopTimer1Click();
+    void mnuResetTimer1Click();
+    void Timer1Timer() { DisplayStopWatch(); }
+    void DisplayStopWatch();
+
     // The general error handler's report of an error raised below a command.
     void showError(const std::string& message) { ports_.prompts.showMessage(message); }
 
@@ -58,6 +66,7 @@ class MainController {
     Ports ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
     Project project_;
+    HRStopWatch stopWatch_;
     std::string statusMessage_;
     std::string timerText_;
     std::string noticeText_;

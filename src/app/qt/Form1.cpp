@@ -1,6 +1,7 @@
 #include "app/qt/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@
 #include "app/qt/GridModel.h"
 #include "app/qt/MainMenu.h"
 #include "app/qt/QtPorts.h"
+#include "tools/qt/OnTray.h"
 
 namespace quillet {
 
@@ -49,7 +51,12 @@ Form1::Form1(Ports ports, QWidget* parent) : QMainWindow(parent), controller_(po
     FormCreate();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The widgets read the grid owned by this object: they go before it does.
+    trayIcon_.reset();
+    delete centralWidget();
+    delete model_;
+}
 
 QAction* Form1::action(const QString& name) const {
     return menu_->action(name);
@@ -164,7 +171,20 @@ void Form1::wireCommands() {
         {"mnuExit1", [this] { close(); }},
         {"prExit", [this] { close(); }},
         {"tbtnCut", [this] { controller_.tbtnCutClick(); }},
+        {"mnuStartTimer1", [this] { controller_.mnuStartTimer1Click(); }},
+        {"mnuStopTimer1", [this] { controller_.mnuStopTimer1Click(); }},
+        {"mnuResetTimer1", [this] { controller_.mnuResetTimer1Click(); }},
     };
+    const auto show = [this] {
+        if (trayIcon_) trayIcon_->setApplicationVisible(true);
+    };
+    const auto hide = [this] {
+        if (trayIcon_) trayIcon_->setApplicationVisible(false);
+    };
+    connect(menu_->action("pitShow"), &QAction::triggered, this, show);
+    connect(menu_->action("mnuRShowWindow1"), &QAction::triggered, this, show);
+    connect(menu_->action("pitHide"), &QAction::triggered, this, hide);
+    connect(menu_->action("mnuRHideWindow1"), &QAction::triggered, this, hide);
     // One place decides which actions run: built commands are enabled, the rest wait.
     for (auto it = menu_->actions().begin(); it != menu_->actions().end(); ++it) {
         QAction* action = it.value();
@@ -198,12 +218,36 @@ void Form1::FormCreate() {
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         runCommand([&] { controller_.TabControl1Change(fromQString(tabs_->tabText(index))); });
     });
+    configureTray();
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
     timer1_->start();
 
     resize(kOuterWidth, kOuterHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+    }
+}
+
+// Runs even when an earlier start-up step failed: minimising may hide the window,
+// so the icon that brings it back must exist.
+void Form1::configureTray() {
+    trayIcon_ = std::make_unique<OnTray>(this, menu_->pmnRight(), menu_->pmnLeft());
+    trayIcon_->setHint(windowTitle());  // the application title
+    trayIcon_->setIcon(windowIcon());
+    trayIcon_->setApplicationVisible(true);
+    trayIcon_->setActive(true);
+    trayIcon_->setRestoreOnLeftClick(true);
+}
+
+void Form1::Timer1Timer() {
+    runCommand([this] { controller_.Timer1Timer(); });
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
+        trayIcon_->minimizeLogic();
     }
 }
 
@@ -289,6 +333,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     QThread::msleep(10);
     timer1_->stop();
+    trayIcon_.reset();  // removes the icon from the notification area
     event->accept();
 }
 

@@ -15,6 +15,7 @@ namespace quillet {
 
 class GridModel;
 class MainMenu;
+class OnTray;
 
 // The main window: builds the widgets, turns actions into controller commands
 // and shows the controller's state.
@@ -29,19 +30,26 @@ class Form1 : public QMainWindow {
     MainMenu& menu() { return *menu_; }
     QAction* action(const QString& name) const;
     QTableView* gridView() const { return grid_; }
+    OnTray* trayIcon() const { return trayIcon_.get(); }
+    QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const { return model_; }
 
     // The general error handler: runs a command, shows any error's message,
     // then brings the window up to date. Returns false when the command failed.
     bool runCommand(const std::function<void()>& command);
 
+  public slots:
+    void Timer1Timer();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildWidgets();
     void wireCommands();
     void FormCreate();
+    void configureTray();
     void refresh();
     void applyWidths();
     void showGridCurrent();
@@ -50,6 +58,7 @@ class Form1 : public QMainWindow {
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<OnTray> trayIcon_;
     GridModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
