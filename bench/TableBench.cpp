@@ -1,0 +1,132 @@
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+#include "grid/ClipboardText.h"
+#include "ports/DateTime.h"
+#include "tasks/FindHighlight.h"
+#include "tasks/Sorting.h"
+
+namespace quillet {
+namespace {
+
+constexpr int kSortRows = 100000;
+constexpr int kCols = 7;
+constexpr int kMillionCellRows = 1000000 / kCols + 1;  // 1,000,006 cells with headings
+
+Locale benchLocale() {
+    Locale l;  // month/day/year, decimal point: fixed, as in the tests
+    l.currentYear = 2026;
+    return l;
+}
+
+// Task rows in random order: numbers, dates spread over ten years, words.
+void fillTasks(CellGrid& g, int rows, unsigned seed) {
+    std::mt19937 rng(seed);
+    const Locale locale = benchLocale();
+    g.setRowCount(rows + 1);
+    const char* headings[] = {"Task #", "Task Description", "Hours",   "Start Date",
+                              "Cost",   "Misc. Notes",      "End Date"};
+    for (int c = 0; c < kCols; ++c) g.rawSetCellText(c, 0, headings[c]);
+    const double firstDay = encodeDate(2020, 1, 1);
+    for (int r = 1; r <= rows; ++r) {
+        g.rawSetCellText(0, r, std::to_string(rng() % 1000000));
+        g.rawSetCellText(1, r, "Task " + std::to_string(rng() % 50000) + " design review");
+        g.rawSetCellText(2, r, std::to_string(rng() % 100) + ".5");
+        g.rawSetCellText(3, r, locale.formatDate(firstDay + rng() % 3650));
+        g.rawSetCellText(4, r, std::to_string(rng() % 10000));
+        g.rawSetCellText(5, r, "note " + std::to_string(rng() % 100));
+        g.rawSetCellText(6, r, locale.formatDate(firstDay + rng() % 3650));
+    }
+}
+
+void sortBench(benchmark::State& state, int column) {
+    const Locale locale = benchLocale();
+    unsigned seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CellGrid g(kCols, 2, 1);
+        fillTasks(g, kSortRows, seed++);
+        state.ResumeTiming();
+        sortRows(g, column, locale);
+        benchmark::DoNotOptimize(g.cellText(column, 1).data());
+    }
+}
+
+void BM_SortByNumber(benchmark::State& state) {
+    sortBench(state, 0);
+}
+void BM_SortByDate(benchmark::State& state) {
+    sortBench(state, 3);
+}
+void BM_SortByText(benchmark::State& state) {
+    sortBench(state, 1);
+}
+BENCHMARK(BM_SortByNumber)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByDate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortByText)->Unit(benchmark::kMillisecond);
+
+CellGrid& millionCells() {
+    static CellGrid* grid = [] {
+        auto* g = new CellGrid(kCols, 2, 1);
+        fillTasks(*g, kMillionCellRows - 1, 42);
+        return g;
+    }();
+    return *grid;
+}
+
+// A match only in the last cell of the scan (last column, last row), or none.
+void findBench(benchmark::State& state, bool again, bool match) {
+    CellGrid& g = millionCells();
+    const int lastRow = g.rowCount() - 1;
+    g.setCellText(kCols - 1, lastRow, match ? "needle" : "");
+    FindHighlight find;
+    find.setSearchText("needle");
+    for (auto _ : state) {
+        if (again) {
+            find.reset(g);
+            state.PauseTiming();
+            find = FindHighlight();
+            find.setSearchText("needle");
+            state.ResumeTiming();
+            benchmark::DoNotOptimize(find.findAgain(g));
+        } else {
+            benchmark::DoNotOptimize(find.find(g));
+        }
+    }
+    if (match && find.foundRow() != lastRow) state.SkipWithError("wrong cell found");
+    g.setCellText(kCols - 1, lastRow, "");
+}
+
+void BM_FindMatchAtEnd(benchmark::State& state) {
+    findBench(state, false, true);
+}
+void BM_FindNoMatch(benchmark::State& state) {
+    findBench(state, false, false);
+}
+void BM_FindAgainMatchAtEnd(benchmark::State& state) {
+    findBench(state, true, true);
+}
+void BM_FindAgainNoMatch(benchmark::State& state) {
+    findBench(state, true, false);
+}
+BENCHMARK(BM_FindMatchAtEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNoMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindAgainMatchAtEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindAgainNoMatch)->Unit(benchmark::kMillisecond);
+
+void BM_CopyAllMillionCells(benchmark::State& state) {
+    const CellGrid& g = millionCells();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string text = copyAllText(g);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_CopyAllMillionCells)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quillet

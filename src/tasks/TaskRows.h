@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "grid/CellGrid.h"
+#include "ports/Locale.h"
+
+namespace quillet {
+
+// A text that does not convert to a date; what() is the message the user reads.
+class ConvertError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Appends a task row numbered with its row index and dated with todayText (the
+// user's short date). Returns the new row's index. Other cells of the row show
+// whatever the store kept at that index.
+int addTask(CellGrid& grid, const std::string& todayText);
+
+// Removes the selected task row, or empties task row 1 when the heading or row 1
+// is selected. Returns a message to show when the selection names no row.
+std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow);
+
+// Writes the whole clipboard text, unsplit, into the one selected cell.
+void paste(CellGrid& grid, int col, int row, std::string clipboardText);
+
+// A column whose heading contains "date" or "Date" (case-sensitive).
+bool isDateColumn(const CellGrid& grid, int col);
+
+// Rewrites a date typed into a date column as mm/dd/yyyy (the locale's separator),
+// dropping any time. Throws ConvertError, leaving the cell as it was, when the
+// text is not a date in the user's short date order.
+void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale);
+
+}  // namespace quillet

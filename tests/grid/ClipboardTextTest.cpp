@@ -1,0 +1,92 @@
+#include "grid/ClipboardText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quillet {
+namespace {
+
+TEST(ClipboardText, RangesGiveTheExactBytes) {
+    CellGrid g(7, 3, 1);
+    g.setCellText(0, 1, "1");
+    g.setCellText(1, 1, "Design");
+    g.setCellText(2, 1, "2.5");
+    g.setCellText(1, 2, "Review");
+
+    EXPECT_EQ(copyRangeText(g, {1, 1, 1, 1}), "Design");
+    EXPECT_EQ(copyRangeText(g, {0, 1, 2, 1}), "1\tDesign\t2.5");
+    EXPECT_EQ(copyRangeText(g, {1, 1, 2, 2}), "Design\t2.5\r\nReview\t\r\n");
+    EXPECT_EQ(copyRangeText(g, {3, 2, 3, 2}), "");
+
+    // The selection runs from the anchor to the current cell, in either direction.
+    g.setSelection(2, 2, 1, 1);
+    EXPECT_EQ(copySelectionText(g), "Design\t2.5\r\nReview\t\r\n");
+    g.setSelection(-1, -1, -1, -1);
+    EXPECT_EQ(copySelectionText(g), "");
+}
+
+TEST(ClipboardText, CopyAllTakesHeadingsAndKeepsTextsAsTheyAre) {
+    CellGrid g(7, 2, 1);
+    const char* headings[] = {"Task #", "Task Description", "Hours",   "Start Date",
+                              "Cost",   "Misc. Notes",      "End Date"};
+    for (int c = 0; c < 7; ++c) g.setCellText(c, 0, headings[c]);
+    g.setCellText(0, 1, "1");
+    g.setCellText(1, 1, "two\r\nlines");
+    g.setCellText(5, 1, "<B>bold</B> a\tb");
+    g.setCellText(3, 5, "past the end");  // not in the range
+    EXPECT_EQ(copyAllText(g),
+              "Task #\tTask Description\tHours\tStart Date\tCost\tMisc. Notes\tEnd Date\r\n"
+              "1\ttwo\r\nlines\t\t\t\t<B>bold</B> a\tb\t\r\n");
+}
+
+TEST(ClipboardText, RichTextCellsAreCopiedAsTheirPlainText) {
+    CellGrid g(3, 2, 1);
+    g.setCellText(0, 0,
+                  "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+                  "{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator Pad;}"
+                  "\\f0\\fs20 Hello \\b world\\b0\\par Next\\tab line\\line end}");
+    g.setCellText(1, 0, "a {\\b not rtf}");
+    g.setCellText(2, 0, "{\\b starts with a group}");
+    EXPECT_EQ(copyRangeText(g, {0, 0, 2, 0}),
+              "Hello world\r\nNext\tline\r\nend\ta {\\b not rtf}\t{\\b starts with a group}");
+}
+
+TEST(RtfToPlainText, EscapesUnicodeAndFallbacks) {
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 a\\\\b\\{c\\}d}"), "a\\b{c}d");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 caf\\'e9 \\'41}"), "caf\xE9 A");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 \\u8364?x}"), "\xE2\x82\xACx");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1\\uc2 \\u8364\\'80\\'80x}"), "\xE2\x82\xACx");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1\\uc0 \\u-3913 x}"), "\xEF\x82\xB7x");  // negative: +65536
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80");  // pair
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 \\u-10179?x}"), "\xEF\xBF\xBDx");             // lone half
+    // \uc is local to its group; the fallback stops at a group boundary.
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 {\\uc0 \\u65}\\u66?}"), "AB");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 a\r\nb\\\r\nc}"), "ab\r\nc");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 x}trailing"), "x");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 {\\*\\unknown skip}{\\pict 0102}{\\info{\\title t}}y}"), "y");
+}
+
+TEST(RtfToPlainText, MalformedInputNeverFails) {
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 {{{ abc"), " abc");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 abc}}}}"), "abc");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 x\\"), "x");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 x\\'"), "x");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 x\\u"), "x");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 x\\bin99999999999999999999 ab"), "x");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 \\u99999999999999999999?z}"), "\xEF\xBF\xBDz");
+    EXPECT_EQ(rtfToPlainText("{\\rtf1 " + std::string(200000, '{') + "deep"), "deep");
+
+    std::mt19937 rng(7);
+    const std::string alphabet = "{}\\'*u-0123456789abcfrtpx \r\n\xFF";
+    for (int n = 0; n < 3000; ++n) {
+        std::string text = "{\\rtf";
+        const int len = static_cast<int>(rng() % 60);
+        for (int i = 0; i < len; ++i) text += alphabet[rng() % alphabet.size()];
+        const std::string plain = rtfToPlainText(text);
+        EXPECT_LE(plain.size(), 4 * text.size()) << text;
+    }
+}
+
+}  // namespace
+}  // namespace quillet

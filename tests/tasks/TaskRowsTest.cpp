@@ -1,0 +1,127 @@
+#include "tasks/TaskRows.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Fakes.h"
+
+namespace quillet {
+namespace {
+
+// Heading row plus task rows 1..tasks, every cell "c:r".
+void fillTasks(CellGrid& g, int tasks) {
+    g.setRowCount(tasks + 1);
+    for (int r = 1; r <= tasks; ++r) {
+        g.setCellText(0, r, std::to_string(r));
+        for (int c = 1; c < g.colCount(); ++c)
+            g.setCellText(c, r, std::to_string(c) + ":" + std::to_string(r));
+    }
+}
+
+TEST(TaskRows, AddNumbersByRowIndexAndShowsKeptTexts) {
+    CellGrid g(7, 2, 1);
+    EXPECT_EQ(addTask(g, "12/7/2026"), 2);
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cellText(0, 2), "2");
+    EXPECT_EQ(g.cellText(3, 2), "12/7/2026");
+    EXPECT_EQ(g.cellText(1, 2), "");
+
+    CellGrid h(7, 2, 1);
+    fillTasks(h, 5);
+    h.setCellColor(2, 3, clYellow);
+    EXPECT_EQ(deleteTask(h, 3), std::nullopt);
+    EXPECT_EQ(h.rowCount(), 5);
+    EXPECT_EQ(h.cellText(0, 3), "4");  // not renumbered
+    EXPECT_EQ(h.cellText(0, 4), "5");
+    EXPECT_EQ(addTask(h, "today"), 5);
+    EXPECT_EQ(h.cellText(0, 5), "5");  // a second task numbered 5
+    EXPECT_EQ(h.cellText(3, 5), "today");
+    EXPECT_EQ(h.cellText(1, 5), "1:3");  // the removed row's texts come back
+    EXPECT_EQ(h.cellText(6, 5), "6:3");
+    EXPECT_EQ(h.cellColor(2, 5), clNone);  // but not its colours
+}
+
+TEST(TaskRows, DeleteAtTheEdges) {
+    for (int selected : {0, 1}) {
+        CellGrid g(7, 2, 1);
+        fillTasks(g, 3);
+        EXPECT_EQ(deleteTask(g, selected), std::nullopt);
+        EXPECT_EQ(g.rowCount(), 4) << selected;
+        for (int c = 0; c < 7; ++c) EXPECT_EQ(g.cellText(c, 1), "") << c;
+        EXPECT_EQ(g.cellText(1, 2), "1:2");
+    }
+
+    CellGrid g(7, 2, 1);
+    fillTasks(g, 3);
+    deleteTask(g, 3);  // the last row
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cellText(1, 2), "1:2");
+
+    // A selection left past the rows deletes nothing (the last task stays).
+    deleteTask(g, 3);
+    deleteTask(g, 7);
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cellText(1, 2), "1:2");
+
+    EXPECT_EQ(deleteTask(g, -1), "Please select the first column of the row you want to delete.");
+    EXPECT_EQ(g.rowCount(), 3);
+}
+
+TEST(TaskRows, PasteWritesTheWholeTextIntoOneCell) {
+    CellGrid g(7, 3, 1);
+    paste(g, 1, 1, "a\tb\r\nc\td");
+    EXPECT_EQ(g.cellText(1, 1), "a\tb\r\nc\td");
+    EXPECT_EQ(g.cellText(2, 1), "");
+    paste(g, 2, 9, "past the end");
+    EXPECT_EQ(g.cellText(2, 9), "past the end");
+    paste(g, 1, 1, "");
+    EXPECT_EQ(g.cellText(1, 1), "");
+}
+
+TEST(TaskRows, NormaliseDateInDateColumns) {
+    const Locale us = test::usLocale();
+    CellGrid g(7, 4, 1);
+    g.setCellText(2, 0, "Hours");
+    g.setCellText(3, 0, "Start Date");
+    g.setCellText(5, 0, "Last update");
+    g.setCellText(6, 0, "END DATE");
+    g.setCellText(3, 1, "3/4/2026");
+    g.setCellText(3, 2, "3/4/2026 14:30");
+    g.setCellText(5, 1, "12/31/26");
+    normaliseDate(g, 3, 1, us);
+    normaliseDate(g, 3, 2, us);
+    normaliseDate(g, 5, 1, us);
+    EXPECT_EQ(g.cellText(3, 1), "03/04/2026");
+    EXPECT_EQ(g.cellText(3, 2), "03/04/2026");
+    EXPECT_EQ(g.cellText(5, 1), "12/31/2026");
+
+    g.setCellText(2, 1, "soon");
+    g.setCellText(6, 1, "soon");
+    normaliseDate(g, 2, 1, us);  // not a date column
+    normaliseDate(g, 6, 1, us);  // DATE in capitals does not count
+    EXPECT_EQ(g.cellText(2, 1), "soon");
+    EXPECT_EQ(g.cellText(6, 1), "soon");
+
+    g.setCellText(3, 3, "2/30/2026");
+    try {
+        normaliseDate(g, 3, 3, us);
+        ADD_FAILURE() << "no error";
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "'2/30/2026' is not a valid date and time");
+    }
+    EXPECT_EQ(g.cellText(3, 3), "2/30/2026");
+    g.setCellText(3, 3, "");
+    EXPECT_THROW(
+        try { normaliseDate(g, 3, 3, us); } catch (const ConvertError& e) {
+            EXPECT_STREQ(e.what(), "'' is not a valid date and time");
+            throw;
+        },
+        ConvertError);
+
+    // Day-first locale: the order and separator come from the locale.
+    g.setCellText(3, 1, "3.4.2026");
+    normaliseDate(g, 3, 1, test::germanLocale());
+    EXPECT_EQ(g.cellText(3, 1), "04.03.2026");
+}
+
+}  // namespace
+}  // namespace quillet
