@@ -256,9 +256,11 @@ TEST(ProjectFile, LoadNotifiesOnceAndKeepsWhatTheFileDoesNotMention) {
     g.setCellText(6, 4, "stays");
     CountingListener listener;
     g.setListener(&listener);
-    loadBytes(g, dir, crlf({"7,5", "cw 1,99", "0,1,a", "1,1,b", "2,2,c"}));
+    loadBytes(g, dir, crlf({"7,5", "cw 1,99", "cw 2,98", "cw 1,97", "0,1,a", "1,1,b", "2,2,c"}));
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.cells, 0);
+    EXPECT_EQ(listener.widths, 1);
+    EXPECT_EQ(g.colWidth(1), 97);
     EXPECT_EQ(g.cellText(6, 4), "stays");
     EXPECT_EQ(g.cellText(2, 2), "c");
 }
