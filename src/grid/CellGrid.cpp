@@ -239,6 +239,10 @@ void CellGrid::notifyLayout() {
 }
 
 void CellGrid::notifyWidths() {
+    if (bulkDepth_ > 0) {
+        bulkWidthsDirty_ = true;
+        return;
+    }
     if (listener_) listener_->colWidthsChanged();
 }
 
@@ -247,12 +251,18 @@ CellGrid::BulkUpdate::BulkUpdate(CellGrid& grid) : grid_(grid) {
 }
 
 CellGrid::BulkUpdate::~BulkUpdate() {
-    if (--grid_.bulkDepth_ == 0 && grid_.bulkDirty_) {
+    if (--grid_.bulkDepth_ > 0) return;
+    if (grid_.bulkDirty_) {
         grid_.bulkDirty_ = false;
         if (grid_.listener_) {
             grid_.listener_->layoutChanged();
             grid_.listener_->currentCellChanged();
         }
+    }
+    // A load sets every column's width: the header hears it once.
+    if (grid_.bulkWidthsDirty_) {
+        grid_.bulkWidthsDirty_ = false;
+        if (grid_.listener_) grid_.listener_->colWidthsChanged();
     }
 }
 

@@ -163,6 +163,7 @@ class CellGrid {
     CellGridListener* listener_ = nullptr;
     int bulkDepth_ = 0;
     bool bulkDirty_ = false;
+    bool bulkWidthsDirty_ = false;
 };
 
 }  // namespace quillet

@@ -1,0 +1,166 @@
+// Save and load of a large project: 142,858 rows x 7 columns = 1,000,006 cells.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "grid/ProjectFile.h"
+
+namespace {
+
+using quillet::CellGrid;
+
+constexpr int kRows = 142'858;
+constexpr int kCols = 7;
+
+const std::array<const char*, 8> kDescriptions = {
+    "Design review of the invoice screen",
+    "Call with client about change requests",
+    "Fix rounding in the monthly report",
+    "Write user guide chapter on exports",
+    "Prepare budget estimate",
+    "Team meeting",
+    "Migrate the customer database to the new server",
+    "Test printing on the office printers",
+};
+const std::array<const char*, 5> kNotes = {
+    "", "billed", "waiting for feedback", "see e-mail of Monday", "follow-up needed, ask Anna",
+};
+
+void fillProject(CellGrid& grid) {
+    grid.setColCount(kCols);
+    grid.setRowCount(kRows);
+    const char* headings[] = {"Task #", "Task Description", "Hours",   "Start Date",
+                              "Cost",   "Misc. Notes",      "End Date"};
+    for (int c = 0; c < kCols; ++c) grid.rawSetCellText(c, 0, headings[c]);
+    for (int r = 1; r < kRows; ++r) {
+        const int day = 1 + r % 28;
+        const int month = 1 + (r / 28) % 12;
+        const std::string date =
+            std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(2000 + r % 27);
+        grid.rawSetCellText(0, r, std::to_string(r));
+        grid.rawSetCellText(
+            1, r,
+            std::string(kDescriptions[r % kDescriptions.size()]) + " #" + std::to_string(r % 1000));
+        grid.rawSetCellText(2, r, std::to_string(r % 9) + "." + std::to_string(r % 4 * 25));
+        grid.rawSetCellText(3, r, date);
+        grid.rawSetCellText(4, r, std::to_string(r % 900 + 50) + ".00");
+        const char* note = kNotes[r % kNotes.size()];
+        grid.rawSetCellText(5, r, *note ? note : "-");
+        grid.rawSetCellText(6, r, date);
+    }
+}
+
+// One project file shared by the benchmarks, removed at exit.
+class ProjectOnDisk {
+  public:
+    ProjectOnDisk() {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("quillet-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "large.prj").string();
+        auto grid = std::make_unique<CellGrid>();
+        fillProject(*grid);
+        quillet::saveCellsToFile(*grid, path_);
+        grid.reset();
+        ::malloc_trim(0);
+    }
+    ~ProjectOnDisk() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    const std::string& path() const { return path_; }
+    std::string dir() const { return dir_.string(); }
+    double size() const { return static_cast<double>(std::filesystem::file_size(path_)); }
+
+  private:
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+ProjectOnDisk& project() {
+    static ProjectOnDisk p;
+    return p;
+}
+
+void BM_SaveProject(benchmark::State& state) {
+    const std::string path = project().dir() + "/save.prj";
+    CellGrid grid;
+    fillProject(grid);
+    for (auto _ : state) quillet::saveCellsToFile(grid, path);
+    state.counters["file_MB"] = project().size() / 1e6;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
+}
+
+void BM_LoadProject(benchmark::State& state) {
+    const std::string& path = project().path();
+    for (auto _ : state) {
+        auto grid = std::make_unique<CellGrid>();
+        quillet::loadCellsFromFile(*grid, path);
+        benchmark::DoNotOptimize(grid->cellText(6, kRows - 1));
+        state.PauseTiming();
+        grid.reset();  // freeing a million strings is not part of loading
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
+}
+
+long statusKb(const char* field) {
+    std::ifstream in("/proc/self/status");
+    std::string name;
+    long value = -1;
+    while (in >> name) {
+        if (name == field) {
+            in >> value;
+            return value;
+        }
+        in.ignore(1 << 12, '\n');
+    }
+    return -1;
+}
+
+// Peak memory of one load above the process's resident memory before it, measured
+// in a child process with the peak-RSS mark reset, as a multiple of the file size.
+void BM_LoadPeakMemory(benchmark::State& state) {
+    const std::string& path = project().path();
+    double extraKb = 0;
+    for (auto _ : state) {
+        int fds[2];
+        if (::pipe(fds) != 0) state.SkipWithError("pipe");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::malloc_trim(0);
+            std::ofstream("/proc/self/clear_refs") << "5";  // reset VmHWM to VmRSS
+            const long before = statusKb("VmRSS:");
+            {
+                CellGrid grid;
+                quillet::loadCellsFromFile(grid, path);
+                const long peak = statusKb("VmHWM:");
+                const long extra = peak - before;
+                [[maybe_unused]] auto n = ::write(fds[1], &extra, sizeof extra);
+            }
+            ::_exit(0);
+        }
+        long extra = 0;
+        [[maybe_unused]] auto n = ::read(fds[0], &extra, sizeof extra);
+        ::waitpid(child, nullptr, 0);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        extraKb = static_cast<double>(extra);
+    }
+    state.counters["peak_extra_MB"] = extraKb * 1024 / 1e6;
+    state.counters["file_MB"] = project().size() / 1e6;
+    state.counters["peak_per_file_size"] = extraKb * 1024 / project().size();
+}
+
+}  // namespace
+
+BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

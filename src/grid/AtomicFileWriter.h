@@ -1,0 +1,74 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// Writes a file so that it is replaced whole or not at all: the bytes go to a
+// temporary file beside the target, which is flushed to disk and renamed over the
+// target by commit(). Until then the old file stays as it was; a failure or a
+// writer destroyed without commit() removes the temporary file.
+class AtomicFileWriter {
+  public:
+    // Throws CellGridError("Cannot Create " + path) when the target cannot be written.
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes) {
+        if (bytes.size() <= buffer_.size() - used_) {
+            std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+            used_ += bytes.size();
+        } else {
+            writeSlow(bytes);
+        }
+    }
+    void put(char c) {
+        if (used_ == buffer_.size()) flushBuffer();
+        buffer_[used_++] = c;
+    }
+
+    // Flushes, syncs and renames over the target. A failure throws CellGridError
+    // naming the path and leaves the target untouched.
+    void commit();
+
+    const std::string& temporaryPath() const { return tempPath_; }
+
+    // Lets a test stand in for the system's write(2), e.g. to fail half-way.
+    using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+    class ScopedWriteHook {
+      public:
+        explicit ScopedWriteHook(WriteFunction hook);
+        ~ScopedWriteHook();
+        ScopedWriteHook(const ScopedWriteHook&) = delete;
+        ScopedWriteHook& operator=(const ScopedWriteHook&) = delete;
+
+      private:
+        WriteFunction previous_;
+    };
+
+  private:
+    void writeSlow(std::string_view bytes);
+    void flushBuffer();
+    void writeAll(const char* data, std::size_t size);
+    [[noreturn]] void fail(int err);
+    void discard();
+
+    std::string path_;    // as the caller gave it, for messages
+    std::string target_;  // the file actually replaced (symbolic links resolved)
+    std::string tempPath_;
+    int fd_ = -1;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    bool committed_ = false;
+};
+
+}  // namespace quillet

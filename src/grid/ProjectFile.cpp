@@ -1,0 +1,191 @@
+#include "grid/ProjectFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstring>
+
+#include "grid/AtomicFileWriter.h"
+#include "grid/TextLines.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kMaxWidthDigits = 255;
+
+void writeNumber(AtomicFileWriter& out, std::int64_t value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.write(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
+
+void writeEscaped(AtomicFileWriter& out, const std::string& text) {
+    if (std::memchr(text.data(), '\r', text.size()) == nullptr) {
+        out.write(text);
+        return;
+    }
+    for (const char c : text) {
+        out.put(c == '\r' ? '\t' : c == '\n' ? '\b' : c);
+    }
+}
+
+// Reports a percentage only when it moved, as a progress dialog wants it.
+class ProgressReporter {
+  public:
+    ProgressReporter(const CellGrid& grid, int rowCount) : grid_(grid), rowCount_(rowCount) {}
+    void row(std::int64_t row) {
+        if (!grid_.onFileProgress) return;
+        const std::int16_t percent = progressPercent(row, rowCount_);
+        if (last_ == percent) return;
+        last_ = percent;
+        grid_.onFileProgress(percent);
+    }
+
+  private:
+    const CellGrid& grid_;
+    int rowCount_;
+    int last_ = INT_MIN;  // nothing reported yet
+};
+
+// Splits at the first comma: the part before it, and the rest after it. Without a
+// comma the part is empty and the rest is the whole text.
+std::pair<std::string_view, std::string_view> splitAtComma(std::string_view text) {
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos) return {std::string_view(), text};
+    return {text.substr(0, comma), text.substr(comma + 1)};
+}
+
+void readHeader(CellGrid& grid, std::string_view header, const std::string& path) {
+    const auto [before, after] = splitAtComma(header);
+    const std::int64_t cols = leadingInteger(before);
+    const std::int64_t rows = leadingInteger(after);
+    if (cols > kMaxFileColumns || rows > kMaxFileRows) {
+        throw CellGridError("Cannot open file " + path + ": it asks for a grid of " +
+                            std::to_string(cols) + " columns and " + std::to_string(rows) +
+                            " rows, more than the " + std::to_string(kMaxFileColumns) +
+                            " columns and " + std::to_string(kMaxFileRows) +
+                            " rows a project can have");
+    }
+    // Negative counts become 1 through the grid's own clamps.
+    grid.setColCount(static_cast<int>(std::max<std::int64_t>(cols, 0)));
+    grid.setRowCount(static_cast<int>(std::max<std::int64_t>(rows, 0)));
+}
+
+void readWidthLine(CellGrid& grid, std::string_view line) {
+    // Counted as the format always has: the index runs from the fourth byte up to
+    // the first comma, the width is read from at most 255 bytes after it.
+    const auto comma = line.find(',');
+    const std::size_t p = comma == std::string_view::npos ? 0 : comma + 1;
+    const std::string_view indexText = p > 4 ? line.substr(3, p - 4) : std::string_view();
+    const std::string_view widthText = line.substr(p, kMaxWidthDigits);
+    const std::int64_t col = leadingInteger(indexText);
+    if (col < 0 || col >= grid.colCount()) return;
+    grid.setColWidth(static_cast<int>(col), leadingInt(widthText));
+}
+
+}  // namespace
+
+std::int16_t progressPercent(std::int64_t row, std::int64_t rowCount) {
+    const std::int64_t den = std::max<std::int64_t>(1, rowCount - 1);
+    const std::int64_t num = std::clamp<std::int64_t>(row, 0, INT64_MAX / 100) * 100;
+    std::int64_t q = num / den;
+    const std::int64_t twiceRemainder = (num % den) * 2;
+    if (twiceRemainder > den || (twiceRemainder == den && q % 2 != 0)) ++q;
+    return static_cast<std::int16_t>(std::min<std::int64_t>(q, INT16_MAX));
+}
+
+std::string escapeLineBreaks(std::string_view text) {
+    std::string result(text);
+    if (result.find('\r') == std::string::npos) return result;
+    for (char& c : result) {
+        if (c == '\r')
+            c = '\t';
+        else if (c == '\n')
+            c = '\b';
+    }
+    return result;
+}
+
+std::string unescapeLineBreaks(std::string_view text, bool multilineCells) {
+    if (text.find('\b') == std::string_view::npos) return std::string(text);
+    std::string result(text);
+    for (char& c : result) {
+        if (c == '\t')
+            c = '\r';
+        else if (c == '\b')
+            c = '\n';
+    }
+    if (!multilineCells) {
+        const auto cr = result.find('\r');
+        if (cr != std::string::npos) result.resize(cr);
+    }
+    return result;
+}
+
+void saveCellsToFile(const CellGrid& grid, const std::string& path) {
+    AtomicFileWriter out(path);
+    const int cols = grid.colCount();
+    const int rows = grid.rowCount();
+    writeNumber(out, cols);
+    out.put(',');
+    writeNumber(out, rows);
+    out.write(kLineEnd);
+    for (int c = 0; c < cols; ++c) {
+        out.write("cw ");
+        writeNumber(out, c);
+        out.put(',');
+        writeNumber(out, grid.colWidth(c));
+        out.write(kLineEnd);
+    }
+    ProgressReporter progress(grid, rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const std::string& text = grid.cellText(c, r);
+            if (text.empty()) continue;
+            writeNumber(out, c);
+            out.put(',');
+            writeNumber(out, r);
+            out.put(',');
+            writeEscaped(out, text);
+            out.write(kLineEnd);
+        }
+        progress.row(r);
+    }
+    out.commit();
+}
+
+void loadCellsFromFile(CellGrid& grid, const std::string& path) {
+    TextLineReader reader(path);
+    if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
+
+    std::string line;
+    if (!reader.readLine(line)) return;  // an empty file changes nothing
+    // The header is checked before the grid changes at all.
+    CellGrid::BulkUpdate bulk(grid);
+    if (!line.empty()) readHeader(grid, line, path);
+
+    const int cols = grid.colCount();
+    const int rows = grid.rowCount();
+    ProgressReporter progress(grid, rows);
+    while (reader.readLine(line)) {
+        const std::string_view view(line);
+        if (view.starts_with("cw")) {
+            readWidthLine(grid, view);
+            continue;
+        }
+        const auto [colText, afterCol] = splitAtComma(view);
+        const auto [rowText, text] = splitAtComma(afterCol);
+        const std::int64_t col = leadingInteger(colText);
+        const std::int64_t row = leadingInteger(rowText);
+        // Lines outside the grid are ignored, and give no progress either.
+        if (col < 0 || col >= cols || row < 0 || row >= rows) continue;
+        grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row),
+                            unescapeLineBreaks(text, grid.multilineCells));
+        progress.row(row);
+    }
+    grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+}
+
+}  // namespace quillet

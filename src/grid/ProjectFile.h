@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "grid/CellGrid.h"
+
+namespace quillet {
+
+// A project file asking for a larger grid than this is refused before the grid
+// changes: such a grid would make every later Print, Copy All or Save crawl.
+inline constexpr int kMaxFileColumns = 100'000;
+inline constexpr int kMaxFileRows = 10'000'000;
+
+// Writes the counts, every column width and every non-empty cell as CR LF lines.
+// The target is replaced only once every byte is on disk. Throws CellGridError:
+// "Cannot Create " + path, or "Cannot write file " + path + ": " + reason.
+void saveCellsToFile(const CellGrid& grid, const std::string& path);
+
+// Reads such a file into the grid without clearing it first; cells and widths the
+// file does not mention stay. Malformed lines are read as far as they make sense or
+// ignored. Throws CellGridError: "Cannot open file " + path, a read error, or a
+// header asking for more than kMaxFileColumns columns or kMaxFileRows rows.
+// The grid's listener hears one layoutChanged.
+void loadCellsFromFile(CellGrid& grid, const std::string& path);
+
+// A text holding a CR is written with CR as TAB and LF as BS, so it stays on one line.
+std::string escapeLineBreaks(std::string_view text);
+// Undoes escapeLineBreaks for a text holding a BS; single-line grids keep the first line.
+std::string unescapeLineBreaks(std::string_view text, bool multilineCells);
+
+// row * 100 / max(1, rowCount - 1), rounded to the nearest integer, ties to even.
+std::int16_t progressPercent(std::int64_t row, std::int64_t rowCount);
+
+}  // namespace quillet

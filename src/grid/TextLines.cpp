@@ -1,0 +1,134 @@
+#include "grid/TextLines.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include "grid/CellGrid.h"
+
+namespace quillet {
+
+namespace {
+constexpr char kEndOfFileMark = 0x1A;
+}  // namespace
+
+TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize)
+    : path_(path), buffer_(std::max<std::size_t>(chunkSize, 16)) {
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_) return;
+    // We read in chunks of our own; a second stdio buffer would only copy twice.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    struct stat st {};
+    if (::fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode)) {
+        fileSize_ = static_cast<std::uint64_t>(st.st_size);
+    }
+}
+
+TextLineReader::~TextLineReader() {
+    if (file_) std::fclose(file_);
+}
+
+bool TextLineReader::fill() {
+    if (!file_ || atEnd_ || sawEndMark_) return false;
+    std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (n == 0) {
+        if (std::ferror(file_)) {
+            const int err = errno;
+            throw CellGridError("Cannot read file " + path_ + ": " + std::strerror(err));
+        }
+        atEnd_ = true;
+        return false;
+    }
+    // Scanned once per chunk so the per-line search only looks for CR.
+    if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, n)) {
+        n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
+        sawEndMark_ = true;
+        if (n == 0) return false;
+    }
+    pos_ = 0;
+    end_ = n;
+    return true;
+}
+
+bool TextLineReader::readLine(std::string& line) {
+    line.clear();
+    bool readAny = false;
+    for (;;) {
+        if (pos_ == end_ && !fill()) return readAny;
+        if (skipLf_) {
+            skipLf_ = false;
+            if (buffer_[pos_] == '\n') {
+                ++pos_;
+                ++consumed_;
+                continue;
+            }
+        }
+        const char* start = buffer_.data() + pos_;
+        const std::size_t avail = end_ - pos_;
+        if (const void* cr = std::memchr(start, '\r', avail)) {
+            const auto n = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+            line.append(start, n);
+            pos_ += n + 1;
+            consumed_ += n + 1;
+            skipLf_ = true;
+            return true;
+        }
+        line.append(start, avail);
+        pos_ = end_;
+        consumed_ += avail;
+        readAny = true;
+    }
+}
+
+namespace {
+int digitValue(char c, int base) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (base == 16) {
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    }
+    return -1;
+}
+}  // namespace
+
+std::int64_t leadingInteger(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    int base = 10;
+    if (i < n) {
+        const char c = text[i];
+        if (c == '+' || c == '-') {
+            negative = c == '-';
+            ++i;
+        } else if (c == '$' || c == 'x' || c == 'X') {
+            base = 16;
+            ++i;
+        } else if (c == '0' && i + 1 < n && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+            base = 16;
+            i += 2;
+        }
+    }
+    constexpr std::uint64_t kMax = static_cast<std::uint64_t>(INT64_MAX);
+    std::uint64_t value = 0;
+    for (; i < n; ++i) {
+        const int d = digitValue(text[i], base);
+        if (d < 0) break;
+        const auto ud = static_cast<std::uint64_t>(d);
+        value = value > (kMax - ud) / static_cast<std::uint64_t>(base)
+                    ? kMax
+                    : value * static_cast<std::uint64_t>(base) + ud;
+    }
+    const auto result = static_cast<std::int64_t>(value);
+    return negative && i == n ? -result : result;
+}
+
+int leadingInt(std::string_view text) {
+    return static_cast<int>(std::clamp<std::int64_t>(leadingInteger(text), INT_MIN, INT_MAX));
+}
+
+}  // namespace quillet

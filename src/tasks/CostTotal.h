@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "grid/CellGrid.h"
+#include "ports/Locale.h"
+
+namespace quillet {
+
+inline constexpr const char* kTotalRowCaption = "<Total for project>";
+inline constexpr const char* kErrorCalculatingTotal = "Error calculating total...";
+inline constexpr int kDescriptionColumn = 1;
+inline constexpr int kStartDateColumn = 3;
+inline constexpr int kCostColumn = 4;
+
+struct CostTotal {
+    std::string caption;  // the text for lblTotal
+    bool failed = false;  // some cost did not convert: show kErrorCalculatingTotal
+};
+
+// Sums the "Cost" column of the task rows, leaving out total rows and costs that
+// are not plain numbers.
+CostTotal calculateTotal(const CellGrid& grid, const Locale& locale);
+
+// Writes today's date and the caption into the first total row, or appends one.
+void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::string& todayText);
+
+// The text without leading and trailing blanks and control characters.
+std::string_view trimBlanksAndControls(std::string_view text);
+
+bool isTotalRow(const CellGrid& grid, int row);
+
+// A plain number: optional sign, digits with at most one locale decimal separator,
+// optional exponent. Nothing else, not even a thousands separator.
+std::optional<long double> parseCost(std::string_view text, const Locale& locale);
+
+// General format with 15 significant digits: fixed notation unless the integer part
+// needs more than 15 digits or the magnitude is below 0.0001 (then 1.5E-5, 1E20).
+std::string formatTotal(long double value, const Locale& locale);
+
+}  // namespace quillet

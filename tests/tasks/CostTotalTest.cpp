@@ -1,0 +1,197 @@
+#include "tasks/CostTotal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/Fakes.h"
+
+namespace quillet {
+namespace {
+
+using test::germanLocale;
+using test::usLocale;
+
+// A task grid with the given costs in rows 1.., descriptions "task n".
+std::unique_ptr<CellGrid> gridWithCosts(const std::vector<std::string>& costs) {
+    auto owner = std::make_unique<CellGrid>(7, static_cast<int>(costs.size()) + 1, 1);
+    CellGrid& g = *owner;
+    g.setCellText(kCostColumn, 0, "Cost");
+    for (std::size_t i = 0; i < costs.size(); ++i) {
+        const int r = static_cast<int>(i) + 1;
+        g.setCellText(1, r, "task " + std::to_string(r));
+        g.setCellText(kCostColumn, r, costs[i]);
+    }
+    return owner;
+}
+
+TEST(CostTotalFormat, GeneralFormatWithFifteenSignificantDigits) {
+    const Locale us = usLocale();
+    struct Case {
+        long double value;
+        const char* text;
+    };
+    const std::vector<Case> cases = {
+        {0, "0"},
+        {-0.0L, "0"},
+        {10, "10"},
+        {12.5L, "12.5"},
+        {100, "100"},
+        {-3.25L, "-3.25"},
+        {0.5L, "0.5"},
+        {1e20L, "1E20"},
+        {1.5e-5L, "1.5E-5"},
+        {-1e-7L, "-1E-7"},
+        {0.0001L, "0.0001"},
+        {0.00012345L, "0.00012345"},
+        {0.00009L, "9E-5"},
+        {999999999999999.0L, "999999999999999"},
+        {123456789012345.0L, "123456789012345"},
+        {1e15L, "1E15"},
+        {1234567890123456.0L, "1.23456789012346E15"},
+        {-1234567890123456789.0L, "-1.23456789012346E18"},
+        {1.0L / 3, "0.333333333333333"},
+        {2.0L / 3, "0.666666666666667"},
+        {12345.678901234567L, "12345.6789012346"},
+        {0.1L + 0.2L, "0.3"},
+        {999999999999999.9L, "1E15"},  // rounds up into 16 integer digits
+        {1e300L * 1e300L, "1E600"},    // extended range
+        {1.25e-300L, "1.25E-300"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatTotal(c.value, us), c.text) << static_cast<double>(c.value);
+    }
+    const Locale de = germanLocale();
+    EXPECT_EQ(formatTotal(12.5L, de), "12,5");
+    EXPECT_EQ(formatTotal(1.5e-5L, de), "1,5E-5");
+    EXPECT_EQ(formatTotal(-0.25L, de), "-0,25");
+    EXPECT_EQ(formatTotal(1e20L, de), "1E20");
+    Locale odd = usLocale();
+    odd.decimalSeparator = "\xC2\xB7";  // a separator of several bytes
+    EXPECT_EQ(formatTotal(2.75L, odd),
+              "2\xC2\xB7"
+              "75");
+}
+
+TEST(CostTotalParse, OnlyPlainNumbersConvert) {
+    const Locale us = usLocale();
+    const std::vector<std::pair<const char*, long double>> good = {
+        {"10", 10},   {"+10", 10},   {"-2.5", -2.5L}, {"2.", 2},        {".5", 0.5L},
+        {"1e3", 1e3}, {"1E+3", 1e3}, {"1e-3", 1e-3L}, {"-1.5E2", -150}, {"007", 7},
+    };
+    for (const auto& [text, value] : good) {
+        const auto parsed = parseCost(text, us);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(*parsed, value) << text;
+    }
+    for (const char* bad :
+         {"",      "$5",   "1,000", "1.2.3", "abc", "1e",    "e5",  "-",     "+",  ".",
+          "1 000", "0x10", "inf",   "nan",   "5$",  "1e5.5", "--1", "1e+-2", " 5", "1e99999"}) {
+        EXPECT_FALSE(parseCost(bad, us).has_value()) << bad;
+    }
+    const Locale de = germanLocale();
+    EXPECT_EQ(parseCost("2,5", de), 2.5L);
+    EXPECT_FALSE(parseCost("2.5", de).has_value());
+    EXPECT_FALSE(parseCost("1.000", de).has_value());
+}
+
+TEST(CostTotalCalculate, SumsCostsAndFlagsCellsThatDoNotConvert) {
+    const Locale us = usLocale();
+    {
+        auto owner = gridWithCosts({"10", "2.5", ""});
+        CellGrid& g = *owner;
+        const CostTotal t = calculateTotal(g, us);
+        EXPECT_EQ(t.caption, "12.5");
+        EXPECT_FALSE(t.failed);
+    }
+    {
+        auto owner = gridWithCosts({"10", "$5"});
+        CellGrid& g = *owner;
+        const CostTotal t = calculateTotal(g, us);
+        EXPECT_EQ(t.caption, "10");
+        EXPECT_TRUE(t.failed);
+    }
+    {
+        auto owner = gridWithCosts({"  7 ", "\t3\r\n", "1,000"});
+        CellGrid& g = *owner;
+        const CostTotal t = calculateTotal(g, us);
+        EXPECT_EQ(t.caption, "10");
+        EXPECT_TRUE(t.failed);
+    }
+    {
+        CellGrid g(7, 1, 0);
+        g.setCellText(kCostColumn, 0, "99");  // row 0 is the heading, never counted
+        EXPECT_EQ(calculateTotal(g, us).caption, "0");
+    }
+    {
+        auto owner = gridWithCosts({"0.1", "0.2", "-0.3"});
+        CellGrid& g = *owner;
+        EXPECT_EQ(calculateTotal(g, us).caption, "0");
+    }
+    {
+        auto owner = gridWithCosts({"1,5", "2,25"});
+        CellGrid& g = *owner;
+        EXPECT_EQ(calculateTotal(g, germanLocale()).caption, "3,75");
+    }
+}
+
+TEST(CostTotalCalculate, TotalRowsAreSkippedAfterTrimming) {
+    const Locale us = usLocale();
+    auto owner = gridWithCosts({"10", "5", "999", "7", "1"});
+    CellGrid& g = *owner;
+    g.setCellText(1, 3, " \t<Total for project>\r\n");
+    g.setCellText(1, 4, "<total for project>");  // case matters: an ordinary task
+    g.setCellText(1, 5, "<Total for project> x");
+    EXPECT_EQ(calculateTotal(g, us).caption, "23");
+}
+
+TEST(CostTotalAdd, AppendsOnceThenUpdatesTheSameRow) {
+    const Locale us = usLocale();
+    auto owner = gridWithCosts({"10", "2.5"});
+    CellGrid& g = *owner;
+    g.setCellText(2, 3, "left over");  // the store keeps texts past the last row
+    addTotalToGrid(g, calculateTotal(g, us).caption, "12/07/2026");
+    ASSERT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cellText(0, 3), "3");
+    EXPECT_EQ(g.cellText(1, 3), kTotalRowCaption);
+    EXPECT_EQ(g.cellText(2, 3), "left over");
+    EXPECT_EQ(g.cellText(3, 3), "12/07/2026");
+    EXPECT_EQ(g.cellText(4, 3), "12.5");
+    EXPECT_EQ(calculateTotal(g, us).caption, "12.5");  // its own cost is not added
+
+    g.setCellText(kCostColumn, 1, "20");
+    g.setCellText(0, 3, "renumbered");
+    addTotalToGrid(g, calculateTotal(g, us).caption, "12/08/2026");
+    ASSERT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cellText(0, 3), "renumbered");
+    EXPECT_EQ(g.cellText(3, 3), "12/08/2026");
+    EXPECT_EQ(g.cellText(4, 3), "22.5");
+
+    // A renamed total row is an ordinary task again.
+    g.setCellText(1, 3, "Total, renamed");
+    EXPECT_EQ(calculateTotal(g, us).caption, "45");
+}
+
+TEST(CostTotalAdd, FreshStartWritesTheBlankCaptionAndNotifiesOnce) {
+    CellGrid g(7, 1, 0);
+    struct Listener : CellGridListener {
+        int layouts = 0, cells = 0;
+        void cellsChanged(int, int, int, int) override { ++cells; }
+        void layoutChanged() override { ++layouts; }
+        void colWidthsChanged() override {}
+        void currentCellChanged() override {}
+    } listener;
+    g.setListener(&listener);
+    addTotalToGrid(g, " ", "12/07/2026");
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.cellText(0, 1), "1");
+    EXPECT_EQ(g.cellText(4, 1), " ");
+    EXPECT_EQ(listener.layouts, 1);
+    EXPECT_EQ(listener.cells, 0);
+}
+
+}  // namespace
+}  // namespace quillet
