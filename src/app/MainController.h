@@ -6,6 +6,8 @@
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
 #include "ports/Ports.h"
+#include "tasks/Columns.h"
+#include "tasks/FindHighlight.h"
 #include "tools/HRStopWatch.h"
 
 namespace quillet {
@@ -18,11 +20,6 @@ struct Ports {
     SettingsStore& settings;
     Locale locale;
 };
-
-enum Column { TaskNo, Description, Hours, StartDate, Cost, Notes, EndDate, DefaultColumnCount };
-
-inline constexpr const char* kDefaultHeadings[DefaultColumnCount] = {
-    "Task #", "Task Description", "Hours", "Start Date", "Cost", "Misc. Notes", "End Date"};
 
 // Everything the main window decides, without widgets: it owns the task grid and
 // the window's shared state and runs every command. The Qt window shows this state.
@@ -50,6 +47,27 @@ class MainController {
     // Runs the closing sequence; false when the user cancelled it.
     bool FormClose();
     void TabControl1Change(const std::string& tabText);
+
+    void mnuCalculateTotalClick();
+
+    void mnuAddTask1Click();
+    void mnuDeleteTask1Click();
+    void mnuCopy1Click();
+    void mnuCopyAll1Click();
+    void mnuPaste1Click();
+    // An in-place edit has ended: dates in date columns are written as mm/dd/yyyy.
+    void StringAlignGrid1AfterEdit(int col, int row);
+
+    const FindHighlight& findState() const { return find_; }
+    // The find window's find-next button; returns true when the window should close.
+    bool FindDialog1Find(const std::string& searchText);
+    void mnuFindAgain1Click();
+    void mnuResetHighlightedCells1Click();
+
+    int sortColumn() const { return sortColumn_; }
+    void mnuSortbyTask1Click();
+    void mnuSortbyTaskDate1Click();
+    void pupAddtotaltogridClick();
     void tbtnCutClick();
 
     HRStopWatch& stopWatch() { return stopWatch_; }
@@ -67,6 +85,8 @@ class MainController {
     CellGrid grid_{DefaultColumnCount, 5, 1};
     Project project_;
     HRStopWatch stopWatch_;
+    FindHighlight find_;
+    int sortColumn_ = TaskNo;
     std::string statusMessage_;
     std::string timerText_;
     std::string noticeText_;

@@ -4,11 +4,22 @@
 #include <system_error>
 
 #include "app/Settings.h"
+#include "grid/ProjectFile.h"
+#include "tasks/Columns.h"
 
 namespace quillet {
 
-Project::Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings)
-    : grid_(grid), prompts_(prompts), settings_(settings) {}
+Project::Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings, Hooks hooks)
+    : grid_(grid), prompts_(prompts), settings_(settings), hooks_(std::move(hooks)) {}
+
+bool Project::isUntitled() const {
+    // The tab strip's text is the title followed by a line break.
+    return (title_ + "\r\n").find(kUntitledProject) != std::string::npos;
+}
+
+bool Project::isEntry(const std::string& stored) const {
+    return stored != kNotAvailable && !stored.empty();
+}
 
 void Project::loadReopenList() {
     for (int k = 1; k <= kReopenSlots; ++k) {
@@ -17,6 +28,143 @@ void Project::loadReopenList() {
         if (path != kNotAvailable && !path.empty() && std::filesystem::exists(path, ec)) {
             reopen_[static_cast<size_t>(k - 1)] = {path, true};
         }
+    }
+}
+
+bool Project::saveQuestion() {
+    if (isSaved()) return true;
+    if (!prompts_.askYesNo(kSaveQuestion)) return true;
+    // Yes on a project that was never saved needs a name: ask for one instead of
+    // refusing and then letting the caller discard the work.
+    if (isUntitled()) return mnuSaveProjectAs1Click();
+    mnuSave1Click();
+    return true;
+}
+
+void Project::emptyGrid() {
+    CellGrid::BulkUpdate bulk(grid_);
+    grid_.setFixedRows(0);
+    grid_.clearStore();
+    grid_.setRowCount(1);
+}
+
+void Project::mnuNew1Click() {
+    if (!saveQuestion()) return;
+    CellGrid::BulkUpdate bulk(grid_);
+    title_ = kUntitledProject;
+    emptyGrid();
+    // A narrow project (an import) may have fewer columns than the headings need.
+    grid_.setColCount(DefaultColumnCount);
+    for (int col = 0; col < DefaultColumnCount; ++col)
+        grid_.setCellText(col, 0, kDefaultHeadings[col]);
+    grid_.setColWidth(TaskNo, 42);
+    grid_.setColWidth(Description, 115);
+    grid_.setColWidth(Notes, 125);
+    grid_.setRowCount(2);
+    grid_.setFixedRows(1);
+    for (int col = 0; col < grid_.colCount(); ++col) grid_.setCellText(col, 1, "");
+    grid_.setCellText(TaskNo, 1, "1");
+    grid_.setCellText(StartDate, 1, hooks_.todayText());
+    applyStoredWidths(grid_, settings_);
+}
+
+void Project::loadProject(const std::string& path) {
+    {
+        CellGrid::BulkUpdate bulk(grid_);
+        emptyGrid();
+        grid_.setRowCount(2);
+        grid_.setFixedRows(1);
+    }
+    loadCellsFromFile(grid_, path);
+    title_ = path;
+    fileName_ = path;
+    hooks_.calculateTotal();
+}
+
+void Project::mnuOpen1Click() {
+    if (!saveQuestion()) return;
+    const std::optional<std::string> path = prompts_.chooseOpenPath();
+    if (!path) return;
+    loadProject(*path);
+    reopen_logic();
+}
+
+void Project::mnuReopenClick(int slot) {
+    if (slot < 1 || slot > kReopenSlots) return;
+    if (!saveQuestion()) return;
+    // Copy: the caption may change while the list is updated.
+    const std::string path = reopen_[static_cast<size_t>(slot - 1)].caption;
+    loadProject(path);
+}
+
+void Project::writeProject(const std::string& path) {
+    saveCellsToFile(grid_, path);
+    savedFlag_ = "y";
+}
+
+void Project::mnuSave1Click() {
+    if (isUntitled()) {
+        prompts_.showMessage(kUseSaveAs);
+        return;
+    }
+    writeProject(fileName_);
+    hooks_.calculateTotal();
+    reopen_logic();
+}
+
+bool Project::mnuSaveProjectAs1Click() {
+    const std::optional<std::string> path = prompts_.chooseSavePath();
+    if (!path) return false;
+    writeProject(*path);
+    title_ = *path;
+    fileName_ = *path;
+    hooks_.calculateTotal();
+    reopen_logic();
+    return true;
+}
+
+void Project::reopen_logic() {
+    const std::string& current = fileName_;
+    std::array<std::string, kReopenSlots + 1> stored;  // 1-based
+    for (int k = 1; k <= kReopenSlots; ++k)
+        stored[static_cast<size_t>(k)] = settings_.readSetting(reopenKey(k));
+    for (ReopenItem& item : reopen_) item.visible = false;
+
+    // The slot that already holds the current file, if any: entries above it move
+    // down one and close the gap; entries below it stay where they are.
+    int holder = kReopenSlots;  // none: everything moves down and slot 5 drops out
+    for (int k = 1; k <= kReopenSlots - 1; ++k) {
+        if (stored[static_cast<size_t>(k)] == current) {
+            holder = k;
+            break;
+        }
+    }
+    for (int k = holder - 1; k >= 1; --k) {
+        if (!isEntry(stored[static_cast<size_t>(k)])) continue;
+        ReopenItem& below = reopen_[static_cast<size_t>(k)];
+        below.caption = reopen_[static_cast<size_t>(k - 1)].caption;
+        // A path whose file was missing at start-up has no caption: nothing to show.
+        below.visible = !below.caption.empty();
+        settings_.writeSetting(reopenKey(k + 1), below.caption);
+    }
+    for (int k = holder + 1; k <= kReopenSlots; ++k) {
+        ReopenItem& item = reopen_[static_cast<size_t>(k - 1)];
+        if (stored[static_cast<size_t>(k)] == current) {
+            // Never list the current file twice.
+            item = {};
+            settings_.writeSetting(reopenKey(k), "");
+        } else {
+            item.visible = isEntry(stored[static_cast<size_t>(k)]) && !item.caption.empty();
+        }
+    }
+    reopen_[0] = {current, true};
+    settings_.writeSetting(reopenKey(1), current);
+}
+
+void Project::mnuClearReopenList1Click() {
+    for (int k = 1; k <= kReopenSlots; ++k) {
+        reopen_[static_cast<size_t>(k - 1)] = {};
+        settings_.writeSetting(reopenKey(k), "");
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/AppIcon.h"
+#include "app/qt/FindDialog.h"
 #include "app/qt/GridModel.h"
 #include "app/qt/MainMenu.h"
 #include "app/qt/QtPorts.h"
@@ -158,8 +160,16 @@ void Form1::buildWidgets() {
         menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
     });
     model_->onEdit = [this](int col, int row, const std::string& text) {
-        runCommand([&] { controller_.grid().editCellText(col, row, text); });
+        cellEdited(col, row, text);
     };
+    controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
+
+    findDialog_ = new FindDialog(this);
+    connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
+        bool close = false;
+        runCommand([&] { close = controller_.FindDialog1Find(fromQString(text)); });
+        if (close) findDialog_->hide();
+    });
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -167,9 +177,26 @@ void Form1::buildWidgets() {
 }
 
 void Form1::wireCommands() {
+    Project& project = controller_.project();
+    MainController& c = controller_;
     QHash<QString, std::function<void()>> commands = {
-        {"mnuExit1", [this] { close(); }},
-        {"prExit", [this] { close(); }},
+        {"mnuNew1", [&project] { project.mnuNew1Click(); }},
+        {"mnuOpen1", [&project] { project.mnuOpen1Click(); }},
+        {"mnuSave1", [&project] { project.mnuSave1Click(); }},
+        {"mnuSaveProjectAs1", [&project] { project.mnuSaveProjectAs1Click(); }},
+        {"mnuClearReopenList1", [&project] { project.mnuClearReopenList1Click(); }},
+        {"mnuCalculateTotal", [&c] { c.mnuCalculateTotalClick(); }},
+        {"pupAddtotaltogrid", [&c] { c.pupAddtotaltogridClick(); }},
+        {"mnuCopy1", [&c] { c.mnuCopy1Click(); }},
+        {"mnuCopyAll1", [&c] { c.mnuCopyAll1Click(); }},
+        {"mnuPaste1", [&c] { c.mnuPaste1Click(); }},
+        {"mnuAddTask1", [&c] { c.mnuAddTask1Click(); }},
+        {"mnuDeleteTask1", [&c] { c.mnuDeleteTask1Click(); }},
+        {"mnuFind1", [this] { mnuFind1Click(); }},
+        {"mnuFindAgain1", [&c] { c.mnuFindAgain1Click(); }},
+        {"mnuResetHighlightedCells1", [&c] { c.mnuResetHighlightedCells1Click(); }},
+        {"mnuSortbyTask1", [&c] { c.mnuSortbyTask1Click(); }},
+        {"mnuSortbyTaskDate1", [&c] { c.mnuSortbyTaskDate1Click(); }},
         {"tbtnCut", [this] { controller_.tbtnCutClick(); }},
         {"mnuStartTimer1", [this] { controller_.mnuStartTimer1Click(); }},
         {"mnuStopTimer1", [this] { controller_.mnuStopTimer1Click(); }},
@@ -181,6 +208,13 @@ void Form1::wireCommands() {
     const auto hide = [this] {
         if (trayIcon_) trayIcon_->setApplicationVisible(false);
     };
+    // Closing runs the closing sequence through the error handler itself (closeEvent).
+    connect(menu_->action("mnuExit1"), &QAction::triggered, this, &QWidget::close);
+    connect(menu_->action("prExit"), &QAction::triggered, this, &QWidget::close);
+    for (int k = 1; k <= 5; ++k) {
+        connect(menu_->action(QStringLiteral("mnuReopenF%1").arg(k)), &QAction::triggered, this,
+                [this, k] { runCommand([&] { controller_.project().mnuReopenClick(k); }); });
+    }
     connect(menu_->action("pitShow"), &QAction::triggered, this, show);
     connect(menu_->action("mnuRShowWindow1"), &QAction::triggered, this, show);
     connect(menu_->action("pitHide"), &QAction::triggered, this, hide);
@@ -190,7 +224,8 @@ void Form1::wireCommands() {
         QAction* action = it.value();
         const QString name = it.key();
         if (name.startsWith("mnuReopenF") || name == "pitShow" || name == "pitHide" ||
-            name == "mnuRShowWindow1" || name == "mnuRHideWindow1") {
+            name == "mnuExit1" || name == "prExit" || name == "mnuRShowWindow1" ||
+            name == "mnuRHideWindow1") {
             continue;  // wired where their state lives
         }
         const QString target = MainMenu::forwards().value(name);
@@ -203,10 +238,7 @@ void Form1::wireCommands() {
         const auto command = commands.value(name);
         action->setEnabled(static_cast<bool>(command));
         if (command) {
-            connect(action, &QAction::triggered, this, [this, command] {
-                // Closing runs its own error handling in closeEvent.
-                runCommand(command);
-            });
+            connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
         }
     }
 }
@@ -241,7 +273,43 @@ void Form1::configureTray() {
 }
 
 void Form1::Timer1Timer() {
+    if (busy_) {
+        // A long load is running: keep the stopwatch moving, run nothing else.
+        controller_.Timer1Timer();
+        statusPanels_[1]->setText(toQString(controller_.timerText()));
+        return;
+    }
     runCommand([this] { controller_.Timer1Timer(); });
+}
+
+void Form1::mnuFind1Click() {
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
+}
+
+void Form1::cellEdited(int col, int row, const std::string& text) {
+    runCommand([&] {
+        controller_.grid().editCellText(col, row, text);
+        // Clearing a cell is not entering a date.
+        if (!text.empty()) controller_.StringAlignGrid1AfterEdit(col, row);
+    });
+}
+
+// Long loads and saves report progress: show it after half a second in a modal
+// dialog, which also keeps the window painting and blocks other commands.
+void Form1::showProgress(int percent) {
+    if (!progress_) {
+        progress_ = new QProgressDialog(QStringLiteral("Working on the project file..."), QString(),
+                                        0, 100, this);
+        progress_->setObjectName("ProgressDialog");
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(500);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setValue(0);
+    }
+    progress_->setValue(percent);
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -252,6 +320,8 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 bool Form1::runCommand(const std::function<void()>& command) {
+    if (busy_) return false;
+    busy_ = true;
     bool ok = true;
     try {
         command();
@@ -261,6 +331,11 @@ bool Form1::runCommand(const std::function<void()>& command) {
     } catch (...) {
         ok = false;
         controller_.showError("An unexpected error occurred.");
+    }
+    busy_ = false;
+    if (progress_) {
+        progress_->deleteLater();
+        progress_ = nullptr;
     }
     refresh();
     return ok;

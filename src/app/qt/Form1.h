@@ -7,12 +7,14 @@
 #include "app/MainController.h"
 
 class QLabel;
+class QProgressDialog;
 class QTabBar;
 class QTableView;
 class QTimer;
 
 namespace quillet {
 
+class FindDialog;
 class GridModel;
 class MainMenu;
 class OnTray;
@@ -31,6 +33,7 @@ class Form1 : public QMainWindow {
     QAction* action(const QString& name) const;
     QTableView* gridView() const { return grid_; }
     OnTray* trayIcon() const { return trayIcon_.get(); }
+    FindDialog* findDialog() const { return findDialog_; }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const { return model_; }
 
@@ -55,6 +58,9 @@ class Form1 : public QMainWindow {
     void showGridCurrent();
     void gridCurrentMoved(const QModelIndex& current);
     void gridSelectionMoved();
+    void cellEdited(int col, int row, const std::string& text);
+    void showProgress(int percent);
+    void mnuFind1Click();
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
@@ -65,7 +71,10 @@ class Form1 : public QMainWindow {
     QLabel* lblTotal_ = nullptr;
     QLabel* statusPanels_[3] = {};
     QTimer* timer1_ = nullptr;
+    FindDialog* findDialog_ = nullptr;
+    QProgressDialog* progress_ = nullptr;
     bool syncing_ = false;
+    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
 };
 
 }  // namespace quillet
