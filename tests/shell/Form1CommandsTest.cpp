@@ -1,0 +1,205 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/qt/FindDialog.h"
+#include "app/qt/Form1.h"
+#include "app/qt/GridModel.h"
+#include "app/qt/QtPorts.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+namespace quillet {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+class Form1CommandsTest : public ::testing::Test {
+  protected:
+    test::FakePrompts prompts;
+    test::FakeClipboard clipboard;
+    test::FakeClock clock;
+    test::MemorySettings settings;
+    test::TempDir dir;
+    Form1 form{Ports{prompts, clipboard, clock, settings, test::usLocale()}};
+
+    CellGrid& grid() { return form.controller().grid(); }
+    QString label(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
+    QString tabText() const { return form.findChild<QTabBar*>("TabControl1")->tabText(0); }
+    void select(int col, int gridRow) {
+        GridModel* model = form.gridModel();
+        form.gridView()->selectionModel()->setCurrentIndex(
+            model->index(model->modelRow(gridRow), col), QItemSelectionModel::ClearAndSelect);
+    }
+};
+
+TEST_F(Form1CommandsTest, SaveAsWritesTheFileAndOpenBringsItBack) {
+    grid().setCellText(1, 1, "Design");
+    grid().setCellText(4, 1, "150");
+    const std::string path = dir.file("work.prj");
+    prompts.savePaths = {path};
+    form.action("mnuSaveProjectAs1")->trigger();
+    EXPECT_EQ(tabText().toStdString(), path);
+    EXPECT_EQ(label("lblTotal"), "150");
+    EXPECT_TRUE(form.action("mnuReopenF1")->isVisible());
+    EXPECT_EQ(settings.values["reopenF1"], path);
+    EXPECT_EQ(readAll(path).substr(0, 15), "7,5\r\ncw 0,42\r\nc");
+    EXPECT_NE(readAll(path).find("1,1,Design\r\n3,1,12/7/2026\r\n4,1,150\r\n"), std::string::npos);
+
+    // A second window opens it through the toolbar button.
+    test::FakePrompts prompts2;
+    Form1 other{Ports{prompts2, clipboard, clock, settings, test::usLocale()}};
+    prompts2.yesNoAnswers = {false};
+    prompts2.openPaths = {path};
+    other.action("tbtnOpen")->trigger();
+    EXPECT_EQ(prompts2.questions.size(), 1u);
+    EXPECT_EQ(other.controller().grid().cellText(1, 1), "Design");
+    EXPECT_EQ(other.gridModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole), "Task #");
+    EXPECT_EQ(other.findChild<QLabel*>("lblTotal")->text(), "150");
+    EXPECT_EQ(other.findChild<QTabBar*>("TabControl1")->tabText(0).toStdString(), path);
+}
+
+TEST_F(Form1CommandsTest, ClosingAnUntitledProjectOffersSaveAsAndCanBeCancelled) {
+    form.show();
+    prompts.yesNoAnswers = {true};
+    prompts.savePaths = {std::nullopt};
+    EXPECT_FALSE(form.close());  // the user cancelled the save dialog: nothing is lost
+    EXPECT_TRUE(form.isVisible());
+
+    const std::string path = dir.file("kept.prj");
+    prompts.yesNoAnswers = {true};
+    prompts.savePaths = {path};
+    EXPECT_TRUE(form.close());
+    EXPECT_NE(readAll(path).find("0,1,1\r\n"), std::string::npos);
+}
+
+TEST_F(Form1CommandsTest, AFailedOpenIsReportedAndTheWindowGoesOn) {
+    prompts.yesNoAnswers = {false};
+    const std::string missing = dir.file("missing.prj");
+    prompts.openPaths = {missing};
+    form.action("mnuOpen1")->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "Cannot open file " + missing);
+    EXPECT_EQ(tabText(), "Untitled Project");
+    EXPECT_EQ(grid().rowCount(), 2);
+    EXPECT_EQ(form.gridModel()->rowCount(), 1);
+}
+
+TEST_F(Form1CommandsTest, NoCommandRunsWhileALoadIsInProgress) {
+    const std::string path = dir.file("big.prj");
+    std::string bytes = "7,3000\r\n";
+    for (int row = 1; row < 3000; ++row) bytes += "1," + std::to_string(row) + ",task\r\n";
+    test::writeBytes(path, bytes);
+    auto progress = grid().onFileProgress;
+    int attempts = 0;
+    grid().onFileProgress = [&](std::int16_t percent) {
+        progress(percent);
+        if (percent == 50) {
+            ++attempts;
+            form.action("mnuAddTask1")->trigger();  // a click that arrives mid-load
+            form.action("mnuNew1")->trigger();
+        }
+    };
+    prompts.yesNoAnswers = {false};
+    prompts.openPaths = {path};
+    form.action("mnuOpen1")->trigger();
+    EXPECT_EQ(attempts, 1);
+    EXPECT_EQ(grid().rowCount(), 3000);
+    EXPECT_EQ(grid().cellText(1, 2999), "task");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(Form1CommandsTest, EditsMarkUnsavedAndDatesAreNormalisedWhenAnEditEnds) {
+    GridModel* model = form.gridModel();
+    model->setData(model->index(0, 3), QStringLiteral("3/4/2026 14:30"), Qt::EditRole);
+    EXPECT_EQ(grid().cellText(3, 1), "03/04/2026");
+    model->setData(model->index(0, 6), QStringLiteral("someday"), Qt::EditRole);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "'someday' is not a valid date and time");
+    EXPECT_EQ(grid().cellText(6, 1), "someday");
+    model->setData(model->index(0, 1), QStringLiteral("3/4/2026"), Qt::EditRole);
+    EXPECT_EQ(grid().cellText(1, 1), "3/4/2026");  // not a date column
+    EXPECT_EQ(form.controller().project().savedFlag(), "");
+}
+
+TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
+    form.action("tbtnAdd")->trigger();
+    form.action("mnuAddTask1")->trigger();
+    EXPECT_EQ(grid().rowCount(), 7);
+    EXPECT_EQ(grid().cellText(0, 6), "6");
+    grid().setCellText(1, 3, "write report");
+    grid().setCellText(2, 5, "report");
+
+    form.action("tbtnFind")->trigger();
+    FindDialog* find = form.findDialog();
+    EXPECT_TRUE(find->isVisible());
+    find->textField()->setText(QStringLiteral("report"));
+    find->findNextButton()->click();
+    EXPECT_EQ(grid().cellColor(1, 3), clYellow);
+    EXPECT_FALSE(find->isVisible());
+    form.action("mnuFindAgain1")->trigger();
+    EXPECT_EQ(grid().cellColor(1, 3), clWindow);
+    EXPECT_EQ(grid().cellColor(2, 5), clYellow);
+    form.action("mnuFindAgain1")->trigger();
+    EXPECT_EQ(prompts.messages.back(), "Sorry, next \"report\" not found.");
+    form.action("mnuResetHighlightedCells1")->trigger();
+    EXPECT_EQ(grid().cellColor(2, 5), clWindow);
+
+    grid().setCellText(0, 2, "10");
+    grid().setCellText(0, 3, "2");
+    form.action("mnuSortbyTask1")->trigger();
+    std::vector<std::string> order;
+    for (int row = 1; row < grid().rowCount(); ++row) order.push_back(grid().cellText(0, row));
+    EXPECT_EQ(order, (std::vector<std::string>{"", "1", "2", "5", "6", "10"}));
+    EXPECT_EQ(grid().cellText(1, 3), "write report");  // travelled with its task "2"
+}
+
+// The Qt clipboard port, as another program sees it.
+TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
+    test::FakePrompts prompts;
+    QtClipboard clipboard;
+    test::FakeClock clock;
+    test::MemorySettings settings;
+    Form1 form{Ports{prompts, clipboard, clock, settings, test::usLocale()}};
+    CellGrid& grid = form.controller().grid();
+    grid.setCellText(1, 1, "Design");
+    grid.setCellText(2, 1, "2.5");
+    grid.setCellText(1, 2, "Review");
+    QItemSelectionModel* selection = form.gridView()->selectionModel();
+    GridModel* model = form.gridModel();
+    selection->setCurrentIndex(model->index(0, 1), QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(model->index(1, 2), QItemSelectionModel::Select);
+    selection->select(QItemSelection(model->index(0, 1), model->index(1, 2)),
+                      QItemSelectionModel::ClearAndSelect);
+    form.action("tbtnCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Design\t2.5\r\nReview\t\r\n");
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("two\tfields\r\nand a line"));
+    selection->setCurrentIndex(model->index(2, 5), QItemSelectionModel::ClearAndSelect);
+    form.action("mnuPaste1")->trigger();
+    EXPECT_EQ(grid.cellText(5, 3), "two\tfields\r\nand a line");
+
+    form.action("mnuCopyAll1")->trigger();
+    const QString all = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(all.startsWith("Task #\tTask Description\tHours\t"));
+    EXPECT_EQ(all.count("\r\n"), 5 + 1);  // five rows, and the pasted line break
+}
+
+}  // namespace
+}  // namespace quillet
