@@ -8,6 +8,22 @@
 
 namespace quillet {
 
+namespace {
+constexpr size_t kMaxShownBytes = 1024;
+
+// What a one-line cell shows: its first line, and not more than fits a screen. A
+// pasted text of megabytes would otherwise be laid out on every repaint.
+QString shownText(const std::string& text) {
+    size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    if (end > kMaxShownBytes) {
+        end = kMaxShownBytes;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    }
+    if (end == text.size()) return toQString(text);
+    return toQString(text.substr(0, end)) + QChar(0x2026);
+}
+}  // namespace
+
 GridModel::GridModel(CellGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
     shownRows_ = grid_.rowCount() - headerRows();
     shownCols_ = grid_.colCount();
@@ -32,6 +48,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const int row = gridRow(index.row());
     switch (role) {
         case Qt::DisplayRole:
+            return shownText(grid_.cellText(col, row));
         case Qt::EditRole:
             return toQString(grid_.cellText(col, row));
         case Qt::BackgroundRole: {
