@@ -88,7 +88,9 @@ CellGrid::Cell& CellGrid::cellAt(int col, int row) {
     ensureRows(row + 1);
     Row& r = rows_[static_cast<size_t>(row)];
     if (static_cast<size_t>(col) >= r.size()) {
-        r.resize(static_cast<size_t>(std::max(col + 1, colCount_)));
+        // Room for a usual row at once, but never a whole row of a very wide grid:
+        // a small file naming 100,000 columns must not cost megabytes per row.
+        r.resize(static_cast<size_t>(std::max(col + 1, std::min(colCount_, 16))));
     }
     return r[static_cast<size_t>(col)];
 }

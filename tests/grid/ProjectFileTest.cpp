@@ -372,6 +372,15 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     EXPECT_EQ(big.colCount(), kMaxFileColumns);
     EXPECT_EQ(big.rowCount(), kMaxFileRows);
     EXPECT_EQ(big.cellText(99999, 1), "corner");
+
+    // Within the limits, a small file naming a very wide grid loads in little memory:
+    // 20,000 short rows of a 100,000-column grid (padding each row would need 80 GB).
+    std::string wide = "100000,20000\r\n";
+    for (int row = 0; row < 20000; ++row) wide += "0," + std::to_string(row) + ",x\r\n";
+    writeBytes(path, wide);
+    CellGrid broad(7, 5, 1);
+    loadCellsFromFile(broad, path);
+    EXPECT_EQ(broad.cellText(0, 19999), "x");
 }
 
 TEST(ProjectFile, ProgressIsTheRoundedPercentageReportedWhenItMoves) {
