@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CountingListener.h"
+
 namespace quillet {
 namespace {
 
-struct CountingListener : CellGridListener {
-    int cells = 0, layouts = 0, widths = 0, current = 0;
-    void cellsChanged(int, int, int, int) override { ++cells; }
-    void layoutChanged() override { ++layouts; }
-    void colWidthsChanged() override { ++widths; }
-    void currentCellChanged() override { ++current; }
-};
+using test::CountingListener;
 
 void fillRows(CellGrid& g, int rows) {
     for (int r = 0; r < rows; ++r)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CountingListener.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -20,13 +22,7 @@ using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
 
-struct CountingListener : CellGridListener {
-    int cells = 0, layouts = 0, widths = 0, current = 0;
-    void cellsChanged(int, int, int, int) override { ++cells; }
-    void layoutChanged() override { ++layouts; }
-    void colWidthsChanged() override { ++widths; }
-    void currentCellChanged() override { ++current; }
-};
+using test::CountingListener;
 
 std::string crlf(const std::vector<std::string>& lines) {
     std::string out;
