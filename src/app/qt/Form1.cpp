@@ -251,6 +251,7 @@ void Form1::FormCreate() {
         runCommand([&] { controller_.TabControl1Change(fromQString(tabs_->tabText(index))); });
     });
     configureTray();
+    grid_->setFocus();  // typing goes straight into the task table
     connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
     timer1_->start();
 
