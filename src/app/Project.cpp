@@ -91,9 +91,9 @@ void Project::mnuOpen1Click() {
 
 void Project::mnuReopenClick(int slot) {
     if (slot < 1 || slot > kReopenSlots) return;
-    if (!saveQuestion()) return;
-    // Copy: the caption may change while the list is updated.
+    // Take the path the user clicked before the save question: a save reorders the list.
     const std::string path = reopen_[static_cast<size_t>(slot - 1)].caption;
+    if (!saveQuestion()) return;
     loadProject(path);
 }
 
