@@ -91,9 +91,9 @@ void Project::mnuOpen1Click() {
 
 void Project::mnuReopenClick(int slot) {
     if (slot < 1 || slot > kReopenSlots) return;
-    if (!saveQuestion()) return;
-    // Copy: the caption may change while the list is updated.
+    // Take the path the user clicked before the save question: a save reorders the list.
     const std::string path = reopen_[static_cast<size_t>(slot - 1)].caption;
+    if (!saveQuestion()) return;
     loadProject(path);
 }
 
@@ -133,11 +133,18 @@ void Project::reopen_logic() {
     // The slot that already holds the current file, if any: entries above it move
     // down one and close the gap; entries below it stay where they are.
     int holder = kReopenSlots;  // none: everything moves down and slot 5 drops out
-    for (int k = 1; k <= kReopenSlots - 1; ++k) {
+    for (int k = 1; k <= kReopenSlots; ++k) {
         if (stored[static_cast<size_t>(k)] == current) {
             holder = k;
             break;
         }
+    }
+    // Only entries move down, so nothing lands in the old slot when a gap (an empty
+    // caption moved down earlier) stands above it: empty it, or C stays listed twice.
+    if (holder > 1 && stored[static_cast<size_t>(holder)] == current &&
+        !isEntry(stored[static_cast<size_t>(holder - 1)])) {
+        reopen_[static_cast<size_t>(holder - 1)] = {};
+        settings_.writeSetting(reopenKey(holder), "");
     }
     for (int k = holder - 1; k >= 1; --k) {
         if (!isEntry(stored[static_cast<size_t>(k)])) continue;

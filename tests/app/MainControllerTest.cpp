@@ -1,0 +1,208 @@
+#include "app/MainController.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AppHarness.h"
+#include "tasks/TaskRows.h"
+
+namespace quillet {
+namespace {
+
+using test::AppHarness;
+using Strings = std::vector<std::string>;
+
+std::vector<int> widths(const CellGrid& g) {
+    std::vector<int> out;
+    for (int col = 0; col < g.colCount(); ++col) out.push_back(g.colWidth(col));
+    return out;
+}
+
+TEST(MainControllerLife, StartsWithOneDatedTaskAndClosingStoresWidthsThenAsks) {
+    AppHarness h;
+    h.settings.values = {{"col_3w", "70"}, {"col_5w", "n/a"}, {"col_7w", "x"}, {"col_2w", "99"}};
+    try {
+        h.start();
+        ADD_FAILURE() << "a bad stored width is reported";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
+    }
+    MainController& app = *h.app;
+    EXPECT_EQ(widths(app.grid()), (std::vector<int>{42, 99, 70, 64, 64, 120, 64}));
+    EXPECT_EQ(app.grid().cellText(TaskNo, 1), "1");
+    EXPECT_EQ(app.grid().cellText(StartDate, 1), "12/7/2026");
+    EXPECT_EQ(app.grid().cellText(EndDate, 0), "End Date");
+    EXPECT_EQ(app.project().title(), kUntitledProject);
+
+    app.grid().setColWidth(Cost, 90);
+    h.settings.writes.clear();
+    h.prompts.yesNoAnswers = {false};
+    EXPECT_TRUE(app.FormClose());
+    EXPECT_EQ(h.settings.writes,
+              (Strings{"col_1w", "col_2w", "col_3w", "col_4w", "col_5w", "col_6w", "col_7w"}));
+    EXPECT_EQ(h.settings.values["col_5w"], "90");
+    EXPECT_EQ(h.settings.values["col_7w"], "64");
+    EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
+}
+
+TEST(MainControllerTasks, AddNumbersByRowAndDeleteFollowsTheClickedRow) {
+    AppHarness h;
+    MainController& app = h.start();
+    CellGrid& g = app.grid();
+    g.setRowCount(4);
+    for (int row = 1; row < 4; ++row) {
+        g.setCellText(TaskNo, row, std::to_string(row));
+        g.setCellText(Description, row, "task " + std::to_string(row));
+    }
+    g.setCurrentCell(0, 2);
+    app.mnuDeleteTask1Click();
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cellText(Description, 2), "task 3");
+    app.mnuAddTask1Click();
+    EXPECT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cellText(TaskNo, 3), "3");  // numbered by row, a second "3"
+    EXPECT_EQ(g.cellText(StartDate, 3), "12/7/2026");
+    EXPECT_EQ(g.cellText(Description, 3), "task 2");  // the removed row, kept past the end
+
+    // The heading or row 1 selected: row 1 is emptied, no row removed.
+    for (int row : {0, 1}) {
+        g.setCellText(Description, 1, "first");
+        g.setCurrentCell(Hours, row);
+        app.mnuDeleteTask1Click();
+        EXPECT_EQ(g.rowCount(), 4);
+        for (int col = 0; col < 7; ++col) EXPECT_EQ(g.cellText(col, 1), "") << col;
+        EXPECT_EQ(g.cellText(TaskNo, 0), "Task #");
+    }
+    g.setCurrentCell(0, -1);
+    app.mnuDeleteTask1Click();
+    EXPECT_EQ(h.prompts.messages,
+              Strings{"Please select the first column of the row you want to delete."});
+    EXPECT_EQ(g.rowCount(), 4);
+}
+
+TEST(MainControllerClipboard, PasteBeforeAnyClickAndCopyOfASelection) {
+    AppHarness h;
+    MainController& app = h.start();
+    CellGrid& g = app.grid();
+    h.clipboard.contents = "a\tb\r\nc";
+    app.mnuPaste1Click();
+    EXPECT_EQ(g.cellText(TaskNo, 0), "Task #");
+    EXPECT_EQ(g.cellText(TaskNo, 1), "a\tb\r\nc");  // whole, unsplit
+
+    g.setCellText(Description, 1, "x");
+    g.setCellText(Hours, 1, "1.5");
+    g.setCellText(Description, 2, "y");
+    g.setCurrentCell(Description, 1);
+    g.setSelection(Description, 1, Hours, 2);
+    app.mnuCopy1Click();
+    EXPECT_EQ(h.clipboard.contents, "x\t1.5\r\ny\t\r\n");
+}
+
+TEST(MainControllerTotal, SumsCostsReportsBadOnesAndAddsOneTotalRow) {
+    AppHarness h;
+    MainController& app = h.start();
+    CellGrid& g = app.grid();
+    EXPECT_EQ(app.totalCaption(), " ");
+    g.setCellText(Cost, 1, "10");
+    g.setCellText(Cost, 2, " 2.5 ");
+    g.setCellText(Cost, 3, "$5");
+    app.mnuCalculateTotalClick();
+    EXPECT_EQ(app.totalCaption(), "12.5");
+    EXPECT_EQ(app.statusMessage(), "Error calculating total...");
+
+    app.pupAddtotaltogridClick();
+    ASSERT_EQ(g.rowCount(), 6);
+    EXPECT_EQ(g.cellText(TaskNo, 5), "5");
+    EXPECT_EQ(g.cellText(Description, 5), "<Total for project>");
+    EXPECT_EQ(g.cellText(StartDate, 5), "12/7/2026");
+    EXPECT_EQ(g.cellText(Cost, 5), "12.5");
+    g.setCellText(Cost, 3, "");
+    app.mnuCalculateTotalClick();
+    EXPECT_EQ(app.totalCaption(), "12.5");  // the total row is not counted
+    h.clock.value += 1;
+    app.pupAddtotaltogridClick();
+    EXPECT_EQ(g.rowCount(), 6);
+    EXPECT_EQ(g.cellText(StartDate, 5), "12/8/2026");
+}
+
+TEST(MainControllerSort, EachSortCommandSortsAtOnce) {
+    AppHarness h;
+    MainController& app = h.start();
+    CellGrid& g = app.grid();
+    g.setRowCount(4);
+    const Strings numbers = {"10", "2", "1"}, dates = {"1/5/2026", "12/1/2025", "3/1/2026"};
+    for (int row = 1; row < 4; ++row) {
+        g.setCellText(TaskNo, row, numbers[static_cast<size_t>(row - 1)]);
+        g.setCellText(StartDate, row, dates[static_cast<size_t>(row - 1)]);
+    }
+    app.mnuSortbyTask1Click();
+    EXPECT_EQ(app.sortColumn(), TaskNo);
+    EXPECT_EQ((Strings{g.cellText(0, 1), g.cellText(0, 2), g.cellText(0, 3)}),
+              (Strings{"1", "2", "10"}));
+    app.mnuSortbyTaskDate1Click();
+    EXPECT_EQ(app.sortColumn(), StartDate);
+    EXPECT_EQ((Strings{g.cellText(0, 1), g.cellText(0, 2), g.cellText(0, 3)}),
+              (Strings{"2", "10", "1"}));
+}
+
+TEST(MainControllerEdit, DateColumnsAreRewrittenAfterAnEdit) {
+    AppHarness h;
+    MainController& app = h.start();
+    CellGrid& g = app.grid();
+    g.editCellText(StartDate, 1, "3/4/2026 14:30");
+    app.StringAlignGrid1AfterEdit(StartDate, 1);
+    EXPECT_EQ(g.cellText(StartDate, 1), "03/04/2026");
+    g.editCellText(EndDate, 1, "12/25/26");
+    app.StringAlignGrid1AfterEdit(EndDate, 1);
+    EXPECT_EQ(g.cellText(EndDate, 1), "12/25/2026");
+
+    g.editCellText(Description, 1, "3/4/2026 14:30");  // not a date column
+    app.StringAlignGrid1AfterEdit(Description, 1);
+    EXPECT_EQ(g.cellText(Description, 1), "3/4/2026 14:30");
+
+    g.editCellText(StartDate, 1, "soon");
+    try {
+        app.StringAlignGrid1AfterEdit(StartDate, 1);
+        ADD_FAILURE() << "a non-date is reported";
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "'soon' is not a valid date and time");
+    }
+    EXPECT_EQ(g.cellText(StartDate, 1), "soon");
+}
+
+TEST(MainControllerFind, FindClosesOnAHitAndReportsAMiss) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.grid().setCellText(Notes, 2, "call Bob");
+    EXPECT_TRUE(app.FindDialog1Find("Bob"));
+    EXPECT_EQ(app.findState().foundCol(), Notes);
+    EXPECT_EQ(app.findState().foundRow(), 2);
+    EXPECT_FALSE(app.FindDialog1Find("Alice"));
+    EXPECT_EQ(h.prompts.messages, Strings{"Sorry, \"Alice\" not found."});
+}
+
+TEST(MainControllerTimer, PanelShowsTicksStopAndReset) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.mnuStartTimer1Click();
+    EXPECT_EQ(app.timerText(), "");  // the next tick shows it
+    h.clock.advanceMs(65'000);
+    app.Timer1Timer();
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:05");
+    h.clock.advanceMs(2'000);
+    app.mnuStopTimer1Click();
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
+    h.clock.advanceMs(10'000);
+    app.Timer1Timer();
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
+    app.mnuStartTimer1Click();
+    h.clock.advanceMs(3'000);
+    app.mnuResetTimer1Click();
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:00:00");
+    EXPECT_FALSE(app.stopWatch().running());
+}
+
+}  // namespace
+}  // namespace quillet

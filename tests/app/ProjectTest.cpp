@@ -1,0 +1,368 @@
+#include "app/Project.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/AppHarness.h"
+#include "grid/ProjectFile.h"
+
+namespace quillet {
+namespace {
+
+using test::AppHarness;
+using test::readBytes;
+using test::writeProjectFile;
+using Strings = std::vector<std::string>;
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+TEST(ProjectReopenList, FirstSaveAsWithAnEmptyStoreWritesOnlySlotOne) {
+    AppHarness h;
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
+    const std::string first = h.dir.file("first.prj");
+    h.prompts.savePaths = {first};
+    EXPECT_TRUE(h.project().mnuSaveProjectAs1Click());
+    EXPECT_EQ(h.settings.writes, Strings{"reopenF1"});
+    EXPECT_EQ(h.shownReopenItems(), (Strings{first, "-", "-", "-", "-"}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{first, "n/a", "n/a", "n/a", "n/a"}));
+}
+
+TEST(ProjectReopenList, SaveAsSaveOpenClearAndRestartKeepOneEntryPerSlot) {
+    AppHarness h;
+    Strings p;
+    for (const char* name : {"A", "B", "C", "D", "E"}) {
+        p.push_back(h.dir.file(std::string(name) + ".prj"));
+        writeProjectFile(p.back(), name);
+        h.settings.values[reopenKey(static_cast<int>(p.size()))] = p.back();
+    }
+    const std::string& a = p[0];
+    const std::string& b = p[1];
+    const std::string& c = p[2];
+    const std::string& d = p[3];
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), p);
+
+    const std::string n = h.dir.file("new.prj");
+    h.prompts.savePaths = {n};
+    h.project().mnuSaveProjectAs1Click();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, b, c, d}));
+
+    // Reopening leaves the order alone; saving the reopened file moves it to the top,
+    // closes its old slot and leaves the slots below it as they were.
+    h.project().mnuReopenClick(3);
+    EXPECT_EQ(h.project().fileName(), b);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "B");
+    EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
+    h.project().mnuSave1Click();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, c, d}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, c, d}));
+
+    // The last slot's file opened from the dialog is listed once, at the top.
+    h.prompts.openPaths = {d};
+    h.project().mnuOpen1Click();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{d, b, n, a, c}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{d, b, n, a, c}));
+
+    h.settings.writes.clear();
+    h.project().mnuClearReopenList1Click();
+    EXPECT_EQ(h.settings.writes,
+              (Strings{"reopenF1", "reopenF2", "reopenF3", "reopenF4", "reopenF5"}));
+    EXPECT_EQ(h.storedReopenKeys(), Strings(5, ""));
+    EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
+}
+
+TEST(ProjectReopenList, PathMissingAtStartIsHiddenKeptAndNotShownWhenMovedDown) {
+    AppHarness h;
+    const std::string a = h.dir.file("a.prj"), gone = h.dir.file("gone.prj"),
+                      b = h.dir.file("b.prj");
+    writeProjectFile(a, "A");
+    writeProjectFile(b, "B");
+    h.settings.values = {{"reopenF1", a}, {"reopenF2", gone}, {"reopenF3", b}};
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{a, "-", b, "-", "-"}));
+    EXPECT_TRUE(h.settings.writes.empty());
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{a, gone, b, "n/a", "n/a"}));
+
+    const std::string n = h.dir.file("n.prj");
+    h.prompts.savePaths = {n};
+    h.project().mnuSaveProjectAs1Click();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, "-", b, "-"}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, "", b, "n/a"}));
+
+    // Opening the entry below that gap lists it once, also after a restart.
+    h.prompts.openPaths = {b};
+    h.project().mnuOpen1Click();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, "", "n/a"}));
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
+}
+
+TEST(ProjectReopenList, ReopenLoadsTheClickedFileWhenItsSaveQuestionReordersTheList) {
+    AppHarness h;
+    const std::string a = h.dir.file("a.prj"), b = h.dir.file("b.prj");
+    writeProjectFile(a, "A");
+    writeProjectFile(b, "B");
+    h.settings.values = {{"reopenF1", a}, {"reopenF2", b}};
+    h.start();
+    const std::string n = h.dir.file("n.prj");
+    h.prompts.yesNoAnswers = {true};
+    h.prompts.savePaths = {n};
+    h.project().mnuReopenClick(2);
+    EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
+    EXPECT_TRUE(std::filesystem::exists(n));
+    EXPECT_EQ(h.project().title(), b);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "B");
+    EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, "-", "-"}));
+}
+
+TEST(ProjectSavedFlag, FollowsSavesEditsAndPastesOnly) {
+    AppHarness h;
+    MainController& app = h.start();
+    Project& pr = h.project();
+    EXPECT_EQ(pr.savedFlag(), "");
+
+    pr.mnuSave1Click();
+    EXPECT_EQ(h.prompts.messages, Strings{kUseSaveAs});
+    EXPECT_EQ(pr.savedFlag(), "");
+    EXPECT_TRUE(std::filesystem::is_empty(h.dir.path()));
+    EXPECT_TRUE(h.settings.writes.empty());
+
+    const std::string path = h.dir.file("p.prj");
+    h.prompts.savePaths = {path};
+    pr.mnuSaveProjectAs1Click();
+    EXPECT_EQ(pr.savedFlag(), "y");
+    h.grid().editCellText(Description, 1, "typed");
+    EXPECT_EQ(pr.savedFlag(), "");
+    pr.mnuSave1Click();
+    EXPECT_EQ(pr.savedFlag(), "y");
+    EXPECT_EQ(h.grid().cellText(Description, 1), "typed");
+    h.clipboard.contents = "pasted";
+    app.mnuPaste1Click();
+    EXPECT_EQ(pr.savedFlag(), "");
+    pr.mnuSave1Click();
+
+    // None of these asks or touches the flag after a save.
+    pr.mnuNew1Click();
+    h.prompts.openPaths = {path};
+    pr.mnuOpen1Click();
+    pr.mnuReopenClick(1);
+    app.mnuAddTask1Click();
+    app.mnuDeleteTask1Click();
+    app.mnuSortbyTask1Click();
+    app.mnuSortbyTaskDate1Click();
+    app.mnuCalculateTotalClick();
+    app.pupAddtotaltogridClick();
+    EXPECT_EQ(pr.savedFlag(), "y");
+    EXPECT_TRUE(h.prompts.questions.empty());
+    EXPECT_TRUE(app.FormClose());
+
+    // New keeps the file name but not the title: Save is refused again.
+    pr.mnuNew1Click();
+    EXPECT_EQ(pr.title(), kUntitledProject);
+    EXPECT_EQ(pr.fileName(), path);
+    const auto before = readBytes(path);
+    pr.mnuSave1Click();
+    EXPECT_EQ(h.prompts.messages, (Strings{kUseSaveAs, kUseSaveAs}));
+    EXPECT_EQ(readBytes(path), before);
+}
+
+TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
+    AppHarness h;
+    MainController& app = h.start();
+    Project& pr = h.project();
+    const std::string other = h.dir.file("other.prj");
+    writeProjectFile(other, "Other");
+    h.grid().editCellText(Description, 1, "work");
+
+    // Cancelled Save As: Open, New and closing stop, the work stays.
+    const std::vector<std::function<void()>> askers = {[&] { pr.mnuOpen1Click(); },
+                                                       [&] { pr.mnuNew1Click(); },
+                                                       [&] { EXPECT_FALSE(app.FormClose()); }};
+    for (const auto& command : askers) {
+        h.prompts.yesNoAnswers = {true};
+        h.prompts.savePaths = {std::nullopt};
+        h.prompts.openPaths = {other};
+        command();
+        EXPECT_EQ(h.prompts.openPaths.size(), 1u);
+        EXPECT_EQ(h.grid().cellText(Description, 1), "work");
+        EXPECT_EQ(pr.title(), kUntitledProject);
+    }
+    EXPECT_EQ(h.prompts.questions, Strings(3, kSaveQuestion));
+    EXPECT_TRUE(h.prompts.messages.empty());
+
+    // Yes with a name: saved first, then the other project opens.
+    const std::string saved = h.dir.file("saved.prj");
+    h.prompts.yesNoAnswers = {true};
+    h.prompts.savePaths = {saved};
+    pr.mnuOpen1Click();
+    EXPECT_EQ(pr.title(), other);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "Other");
+    CellGrid back;
+    loadCellsFromFile(back, saved);
+    EXPECT_EQ(back.cellText(Description, 1), "work");
+    EXPECT_EQ(h.shownReopenItems(), (Strings{other, saved, "-", "-", "-"}));
+
+    // Open keeps the flag the save set, so New asks nothing; after an edit it asks again.
+    EXPECT_EQ(pr.savedFlag(), "y");
+    pr.mnuNew1Click();
+    EXPECT_EQ(h.prompts.questions.size(), 4u);
+    h.grid().editCellText(Description, 1, "more");
+    h.prompts.yesNoAnswers = {false};
+    pr.mnuNew1Click();
+    EXPECT_EQ(h.prompts.questions.size(), 5u);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "");
+    h.prompts.yesNoAnswers = {false};
+    EXPECT_TRUE(app.FormClose());
+}
+
+TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) {
+    AppHarness h;
+    h.start();
+    h.grid().setCellText(Notes, 3, "old note");
+    h.grid().setCellColor(Hours, 2, clYellow);
+    h.grid().setColCount(3);
+    h.prompts.yesNoAnswers = {false};
+    h.project().mnuNew1Click();
+    CellGrid& g = h.grid();
+    ASSERT_EQ(g.colCount(), 7);
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.fixedRows(), 1);
+    for (int col = 0; col < 7; ++col) EXPECT_EQ(g.cellText(col, 0), kDefaultHeadings[col]);
+    EXPECT_EQ(g.colWidth(TaskNo), 42);
+    EXPECT_EQ(g.colWidth(Description), 115);
+    EXPECT_EQ(g.colWidth(Notes), 125);
+    EXPECT_EQ(g.cellText(TaskNo, 1), "1");
+    EXPECT_EQ(g.cellText(StartDate, 1), "12/7/2026");
+    g.setRowCount(5);  // nothing of the old project comes back
+    EXPECT_EQ(g.cellText(Notes, 3), "");
+    EXPECT_EQ(g.cellColor(Hours, 2), clNone);
+
+    h.settings.values = {{"col_3w", "80"}, {"col_4w", "x"}, {"col_6w", "150"}};
+    h.prompts.yesNoAnswers = {false};
+    EXPECT_EQ(errorOf([&] { h.project().mnuNew1Click(); }), "'x' is not a valid integer value");
+    EXPECT_EQ(g.colWidth(Hours), 80);
+    EXPECT_EQ(g.colWidth(Notes), 150);
+    EXPECT_EQ(g.cellText(TaskNo, 1), "1");
+}
+
+TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
+    AppHarness h;
+    MainController& app = h.start();
+    Project& pr = h.project();
+    const std::string nowhere = h.dir.file("missing/p.prj");
+    h.prompts.savePaths = {nowhere};
+    EXPECT_EQ(errorOf([&] { pr.mnuSaveProjectAs1Click(); }), "Cannot Create " + nowhere);
+    EXPECT_EQ(pr.title(), kUntitledProject);
+    EXPECT_EQ(pr.fileName(), "");
+    EXPECT_EQ(pr.savedFlag(), "");
+    EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
+
+    // A titled project whose folder vanished.
+    const std::filesystem::path folder = h.dir.path() / "sub";
+    std::filesystem::create_directory(folder);
+    const std::string path = (folder / "p.prj").string();
+    h.grid().setCellText(Cost, 1, "10");
+    h.prompts.savePaths = {path};
+    pr.mnuSaveProjectAs1Click();
+    EXPECT_EQ(app.totalCaption(), "10");
+    std::filesystem::remove_all(folder);
+    h.grid().editCellText(Cost, 1, "20");
+    h.settings.writes.clear();
+    EXPECT_EQ(errorOf([&] { pr.mnuSave1Click(); }), "Cannot Create " + path);
+    EXPECT_EQ(pr.savedFlag(), "");
+    EXPECT_EQ(pr.title(), path);
+    EXPECT_EQ(pr.fileName(), path);
+    EXPECT_EQ(app.totalCaption(), "10");
+    EXPECT_TRUE(h.settings.writes.empty());
+
+    h.prompts.yesNoAnswers = {true};
+    EXPECT_EQ(errorOf([&] { app.FormClose(); }), "Cannot Create " + path);
+    EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
+}
+
+TEST(ProjectFailures, FailedOpenAndReopenLeaveTheProjectStateAndAnEmptiedGrid) {
+    AppHarness h;
+    MainController& app = h.start();
+    Project& pr = h.project();
+    const std::string path = h.dir.file("p.prj");
+    h.grid().setCellText(Cost, 1, "7.5");
+    h.prompts.savePaths = {path};
+    pr.mnuSaveProjectAs1Click();
+
+    const std::string gone = h.dir.file("gone.prj");
+    h.prompts.openPaths = {gone};
+    EXPECT_EQ(errorOf([&] { pr.mnuOpen1Click(); }), "Cannot open file " + gone);
+    EXPECT_EQ(pr.title(), path);
+    EXPECT_EQ(pr.fileName(), path);
+    EXPECT_EQ(app.totalCaption(), "7.5");
+    EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
+    EXPECT_EQ(h.grid().rowCount(), 2);
+    EXPECT_EQ(h.grid().fixedRows(), 1);
+    for (int col = 0; col < 7; ++col) {
+        EXPECT_EQ(h.grid().cellText(col, 0), "");
+        EXPECT_EQ(h.grid().cellText(col, 1), "");
+    }
+
+    // The reopen item of a file that has gone fails the same way and stays listed.
+    std::filesystem::remove(path);
+    EXPECT_EQ(errorOf([&] { pr.mnuReopenClick(1); }), "Cannot open file " + path);
+    EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
+}
+
+TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
+    AppHarness first;
+    first.start();
+    CellGrid& g = first.grid();
+    g.setCellText(Notes, 0, "Remarks");
+    g.setColWidth(Description, 200);
+    g.setColWidth(EndDate, 33);
+    g.setRowCount(3);
+    g.setCellText(Description, 1, "Design");
+    g.setCellText(Cost, 1, "100.25");
+    g.setCellText(TaskNo, 2, "2");
+    g.setCellText(Description, 2, "two\r\nlines, \"quoted\"");
+    g.setCellText(Cost, 2, "50");
+    const std::string path = first.dir.file("round.prj");
+    first.prompts.savePaths = {path};
+    first.project().mnuSaveProjectAs1Click();
+
+    AppHarness second;
+    MainController& app = second.start();
+    second.prompts.yesNoAnswers = {false};
+    second.prompts.openPaths = {path};
+    second.project().mnuOpen1Click();
+    const CellGrid& o = app.grid();
+    ASSERT_EQ(o.rowCount(), 3);
+    EXPECT_EQ(o.colCount(), 7);
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 7; ++col)
+            EXPECT_EQ(o.cellText(col, row), g.cellText(col, row)) << col << "," << row;
+    for (int col = 0; col < 7; ++col) EXPECT_EQ(o.colWidth(col), g.colWidth(col)) << col;
+    EXPECT_EQ(app.totalCaption(), "150.25");
+    EXPECT_EQ(second.project().title(), path);
+
+    const std::string again = second.dir.file("again.prj");
+    second.prompts.savePaths = {again};
+    second.project().mnuSaveProjectAs1Click();
+    EXPECT_EQ(readBytes(again), readBytes(path));
+}
+
+}  // namespace
+}  // namespace quillet
