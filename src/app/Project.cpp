@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "app/Settings.h"
 #include "grid/ProjectFile.h"
@@ -125,47 +126,37 @@ bool Project::mnuSaveProjectAs1Click() {
 
 void Project::reopen_logic() {
     const std::string& current = fileName_;
-    std::array<std::string, kReopenSlots + 1> stored;  // 1-based
-    for (int k = 1; k <= kReopenSlots; ++k)
-        stored[static_cast<size_t>(k)] = settings_.readSetting(reopenKey(k));
-    for (ReopenItem& item : reopen_) item.visible = false;
+    std::array<std::string, kReopenSlots> stored;
+    for (int k = 0; k < kReopenSlots; ++k)
+        stored[static_cast<size_t>(k)] = settings_.readSetting(reopenKey(k + 1));
 
-    // The slot that already holds the current file, if any: entries above it move
-    // down one and close the gap; entries below it stay where they are.
-    int holder = kReopenSlots;  // none: everything moves down and slot 5 drops out
-    for (int k = 1; k <= kReopenSlots; ++k) {
-        if (stored[static_cast<size_t>(k)] == current) {
-            holder = k;
-            break;
-        }
+    // The list becomes the current file followed by the other entries in their order,
+    // so it never holds a path twice and has no gaps, whatever the store held before.
+    struct Entry {
+        std::string path;     // as stored
+        std::string caption;  // empty when the file was missing at start-up
+    };
+    std::vector<Entry> list{{current, current}};
+    for (int k = 0; k < kReopenSlots && list.size() < kReopenSlots; ++k) {
+        const std::string& path = stored[static_cast<size_t>(k)];
+        if (!isEntry(path) || path == current) continue;
+        list.push_back({path, reopen_[static_cast<size_t>(k)].caption});
     }
-    // Only entries move down, so nothing lands in the old slot when a gap (an empty
-    // caption moved down earlier) stands above it: empty it, or C stays listed twice.
-    if (holder > 1 && stored[static_cast<size_t>(holder)] == current &&
-        !isEntry(stored[static_cast<size_t>(holder - 1)])) {
-        reopen_[static_cast<size_t>(holder - 1)] = {};
-        settings_.writeSetting(reopenKey(holder), "");
-    }
-    for (int k = holder - 1; k >= 1; --k) {
-        if (!isEntry(stored[static_cast<size_t>(k)])) continue;
-        ReopenItem& below = reopen_[static_cast<size_t>(k)];
-        below.caption = reopen_[static_cast<size_t>(k - 1)].caption;
-        // A path whose file was missing at start-up has no caption: nothing to show.
-        below.visible = !below.caption.empty();
-        settings_.writeSetting(reopenKey(k + 1), below.caption);
-    }
-    for (int k = holder + 1; k <= kReopenSlots; ++k) {
-        ReopenItem& item = reopen_[static_cast<size_t>(k - 1)];
-        if (stored[static_cast<size_t>(k)] == current) {
-            // Never list the current file twice.
-            item = {};
-            settings_.writeSetting(reopenKey(k), "");
+    for (int k = 0; k < kReopenSlots; ++k) {
+        const size_t slot = static_cast<size_t>(k);
+        ReopenItem& item = reopen_[slot];
+        if (slot < list.size()) {
+            item.caption = list[slot].caption;
+            item.visible = !item.caption.empty();
+            if (k == 0 || stored[slot] != list[slot].path) {
+                settings_.writeSetting(reopenKey(k + 1), list[slot].path);
+            }
         } else {
-            item.visible = isEntry(stored[static_cast<size_t>(k)]) && !item.caption.empty();
+            item = {};
+            // An entry left below the end would show again at the next start.
+            if (isEntry(stored[slot])) settings_.writeSetting(reopenKey(k + 1), "");
         }
     }
-    reopen_[0] = {current, true};
-    settings_.writeSetting(reopenKey(1), current);
 }
 
 void Project::mnuClearReopenList1Click() {

@@ -87,7 +87,7 @@ TEST(ProjectReopenList, SaveAsSaveOpenClearAndRestartKeepOneEntryPerSlot) {
     EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
 }
 
-TEST(ProjectReopenList, PathMissingAtStartIsHiddenKeptAndNotShownWhenMovedDown) {
+TEST(ProjectReopenList, PathMissingAtStartIsHiddenAndKeptWhenMovedDown) {
     AppHarness h;
     const std::string a = h.dir.file("a.prj"), gone = h.dir.file("gone.prj"),
                       b = h.dir.file("b.prj");
@@ -103,15 +103,35 @@ TEST(ProjectReopenList, PathMissingAtStartIsHiddenKeptAndNotShownWhenMovedDown) 
     h.prompts.savePaths = {n};
     h.project().mnuSaveProjectAs1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, "-", b, "-"}));
-    EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, "", b, "n/a"}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, gone, b, "n/a"}));
 
-    // Opening the entry below that gap lists it once, also after a restart.
+    // Opening the entry below the missing one lists it once, also after a restart.
     h.prompts.openPaths = {b};
     h.project().mnuOpen1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
-    EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, "", "n/a"}));
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, gone, "n/a"}));
     h.start();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
+
+    // The path was kept: once its file is back (a drive mounted again) it shows.
+    writeProjectFile(gone, "G");
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, gone, "-"}));
+}
+
+TEST(ProjectReopenList, GapsInTheStoreCloseUpWithoutListingAPathTwice) {
+    AppHarness h;
+    const std::string n = h.dir.file("n.prj"), a = h.dir.file("a.prj"), b = h.dir.file("b.prj");
+    for (const std::string& path : {n, a, b}) writeProjectFile(path, "P");
+    h.settings.values = {{"reopenF1", n}, {"reopenF2", a}, {"reopenF3", ""}, {"reopenF4", b}};
+    h.start();
+    const std::string x = h.dir.file("x.prj");
+    h.prompts.savePaths = {x};
+    h.project().mnuSaveProjectAs1Click();
+    EXPECT_EQ(h.storedReopenKeys(), (Strings{x, n, a, b, "n/a"}));
+    EXPECT_EQ(h.shownReopenItems(), (Strings{x, n, a, b, "-"}));
+    h.start();
+    EXPECT_EQ(h.shownReopenItems(), (Strings{x, n, a, b, "-"}));
 }
 
 TEST(ProjectReopenList, ReopenLoadsTheClickedFileWhenItsSaveQuestionReordersTheList) {
