@@ -37,9 +37,7 @@ std::optional<std::string> runFileDialog(QWidget* parent, bool save) {
 }  // namespace
 
 QString toQString(const std::string& bytes) {
-    if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    const std::string utf8 = cp1252ToUtf8(bytes);
+    const std::string utf8 = displayUtf8(bytes);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
