@@ -1,28 +1,23 @@
 #include "app/MainController.h"
 
 #include <cmath>
+#include <utility>
 
 #include "app/Settings.h"
 #include "grid/ClipboardText.h"
 #include "tasks/CostTotal.h"
+#include "tasks/DefaultProject.h"
 #include "tasks/Sorting.h"
 #include "tasks/TaskRows.h"
 
 namespace quillet {
 
-MainController::MainController(Ports ports)
-    : ports_(ports),
-      project_(grid_, ports_.prompts, ports_.settings,
-               {[this] { return todayText(); }, [this] { mnuCalculateTotalClick(); }}),
+MainController::MainController(ControllerPorts ports)
+    : ports_(std::move(ports)),
+      project_(grid_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       stopWatch_(ports_.clock) {
     // Cells may hold several lines (a Paste makes them): a reopened project keeps them whole.
     grid_.multilineCells = true;
-    grid_.onSelectCell = [this](int col, int row) {
-        selectedCol_ = col;
-        selectedRow_ = row;
-        return true;
-    };
-    grid_.onSetEditText = [this](int, int, const std::string&) { project_.markChanged(); };
 }
 
 std::string MainController::todayText() {
@@ -33,25 +28,55 @@ void MainController::FormCreate() {
     noticeText_ = "Quillet1 - track your time";
     project_.setTitle(kUntitledProject);
     project_.loadReopenList();
-    for (int col = 0; col < DefaultColumnCount; ++col)
-        grid_.setCellText(col, 0, kDefaultHeadings[col]);
-    grid_.setColWidth(TaskNo, 42);
-    grid_.setColWidth(Description, 120);
-    grid_.setColWidth(Notes, 120);
-    if (grid_.cellText(TaskNo, 1).empty()) {
-        grid_.setCellText(TaskNo, 1, "1");
-        grid_.setCellText(StartDate, 1, todayText());
-    }
+    fillDefaultProject(grid_, kStartUpWidths, todayText());
     applyStoredWidths(grid_, ports_.settings);
 }
 
 bool MainController::FormClose() {
     storeWidths(grid_, ports_.settings);
-    return project_.saveQuestion();
+    bool proceed = false;
+    runProjectCommand([this, &proceed] { proceed = project_.saveQuestion(); });
+    return proceed;
 }
 
 void MainController::TabControl1Change(const std::string& tabText) {
     statusMessage_ = "Viewing details for " + tabText;
+}
+
+// The total follows a write or a load even when a later step of the command fails.
+template <typename Command>
+void MainController::runProjectCommand(Command command) {
+    try {
+        command();
+    } catch (...) {
+        if (project_.takeTotalDue()) mnuCalculateTotalClick();
+        throw;
+    }
+    if (project_.takeTotalDue()) mnuCalculateTotalClick();
+}
+
+void MainController::mnuNew1Click() {
+    runProjectCommand([this] { project_.mnuNew1Click(); });
+}
+
+void MainController::mnuOpen1Click() {
+    runProjectCommand([this] { project_.mnuOpen1Click(); });
+}
+
+void MainController::mnuSave1Click() {
+    runProjectCommand([this] { project_.mnuSave1Click(); });
+}
+
+void MainController::mnuSaveProjectAs1Click() {
+    runProjectCommand([this] { project_.mnuSaveProjectAs1Click(); });
+}
+
+void MainController::mnuReopenClick(int slot) {
+    runProjectCommand([this, slot] { project_.mnuReopenClick(slot); });
+}
+
+void MainController::mnuClearReopenList1Click() {
+    project_.mnuClearReopenList1Click();
 }
 
 void MainController::mnuCalculateTotalClick() {
@@ -70,7 +95,8 @@ void MainController::mnuAddTask1Click() {
 }
 
 void MainController::mnuDeleteTask1Click() {
-    if (const auto message = deleteTask(grid_, selectedRow_)) ports_.prompts.showMessage(*message);
+    if (const auto message = deleteTask(grid_, grid_.currentRow()))
+        ports_.prompts.showMessage(*message);
 }
 
 void MainController::mnuCopy1Click() {
@@ -82,12 +108,25 @@ void MainController::mnuCopyAll1Click() {
 }
 
 void MainController::mnuPaste1Click() {
-    paste(grid_, selectedCol_, selectedRow_, ports_.clipboard.text());
-    project_.markChanged();
+    paste(grid_, grid_.currentCol(), grid_.currentRow(), ports_.clipboard.text());
 }
 
-void MainController::StringAlignGrid1AfterEdit(int col, int row) {
-    normaliseDate(grid_, col, row, ports_.locale);
+void MainController::StringAlignGrid1SelectCell(int col, int row) {
+    grid_.setCurrentCell(col, row);
+}
+
+void MainController::StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row) {
+    grid_.setSelection(anchorCol, anchorRow, col, row);
+}
+
+void MainController::StringAlignGrid1ColWidth(int col, int width) {
+    if (col >= 0 && col < grid_.colCount()) grid_.setColWidth(col, width);
+}
+
+void MainController::StringAlignGrid1SetEditText(int col, int row, const std::string& text) {
+    grid_.setCellText(col, row, text);
+    // Clearing a cell is not entering a date.
+    if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
 }
 
 bool MainController::FindDialog1Find(const std::string& searchText) {
@@ -97,7 +136,8 @@ bool MainController::FindDialog1Find(const std::string& searchText) {
     return result.closeDialog;
 }
 
-void MainController::mnuFindAgain1Click() {
+void MainController::mnuFindAgain1Click(const std::string& searchText) {
+    find_.setSearchText(searchText);
     if (const auto message = find_.findAgain(grid_)) ports_.prompts.showMessage(*message);
 }
 

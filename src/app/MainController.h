@@ -13,7 +13,7 @@
 namespace quillet {
 
 // The ports a main window works through.
-struct Ports {
+struct ControllerPorts {
     Prompts& prompts;
     Clipboard& clipboard;
     Clock& clock;
@@ -25,7 +25,7 @@ struct Ports {
 // the window's shared state and runs every command. The Qt window shows this state.
 class MainController {
   public:
-    explicit MainController(Ports ports);
+    explicit MainController(ControllerPorts ports);
 
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }
@@ -37,8 +37,9 @@ class MainController {
     const std::string& timerText() const { return timerText_; }
     const std::string& noticeText() const { return noticeText_; }
     const std::string& totalCaption() const { return totalCaption_; }
-    int selectedCol() const { return selectedCol_; }
-    int selectedRow() const { return selectedRow_; }
+    // The selected cell is the grid's current cell.
+    int selectedCol() const { return grid_.currentCol(); }
+    int selectedRow() const { return grid_.currentRow(); }
 
     // Today's date in the user's short date format.
     std::string todayText();
@@ -48,6 +49,14 @@ class MainController {
     bool FormClose();
     void TabControl1Change(const std::string& tabText);
 
+    // The File commands. Each one that writes or replaces the project recalculates the total.
+    void mnuNew1Click();
+    void mnuOpen1Click();
+    void mnuSave1Click();
+    void mnuSaveProjectAs1Click();
+    void mnuReopenClick(int slot);  // slot 1 to 5
+    void mnuClearReopenList1Click();
+
     void mnuCalculateTotalClick();
 
     void mnuAddTask1Click();
@@ -55,13 +64,20 @@ class MainController {
     void mnuCopy1Click();
     void mnuCopyAll1Click();
     void mnuPaste1Click();
-    // An in-place edit has ended: dates in date columns are written as mm/dd/yyyy.
-    void StringAlignGrid1AfterEdit(int col, int row);
+    // The user moved the current cell, or dragged out a range from an anchor cell.
+    void StringAlignGrid1SelectCell(int col, int row);
+    void StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row);
+    // The user dragged a column's edge.
+    void StringAlignGrid1ColWidth(int col, int width);
+    // The in-place editor's text for a cell: stored, then a date in a date column is
+    // written as mm/dd/yyyy.
+    void StringAlignGrid1SetEditText(int col, int row, const std::string& text);
 
     const FindHighlight& findState() const { return find_; }
     // The find window's find-next button; returns true when the window should close.
     bool FindDialog1Find(const std::string& searchText);
-    void mnuFindAgain1Click();
+    // Searches again for the text the find window holds now.
+    void mnuFindAgain1Click(const std::string& searchText);
     void mnuResetHighlightedCells1Click();
 
     int sortColumn() const { return sortColumn_; }
@@ -81,7 +97,10 @@ class MainController {
     void showError(const std::string& message) { ports_.prompts.showMessage(message); }
 
   private:
-    Ports ports_;
+    template <typename Command>
+    void runProjectCommand(Command command);
+
+    ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
     Project project_;
     HRStopWatch stopWatch_;
@@ -91,8 +110,6 @@ class MainController {
     std::string timerText_;
     std::string noticeText_;
     std::string totalCaption_ = " ";
-    int selectedCol_ = 0;
-    int selectedRow_ = 1;  // a Paste before any click must not land in a heading
 };
 
 }  // namespace quillet

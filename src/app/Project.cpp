@@ -7,11 +7,23 @@
 #include "app/Settings.h"
 #include "grid/ProjectFile.h"
 #include "tasks/Columns.h"
+#include "tasks/DefaultProject.h"
 
 namespace quillet {
 
-Project::Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings, Hooks hooks)
-    : grid_(grid), prompts_(prompts), settings_(settings), hooks_(std::move(hooks)) {}
+Project::Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings,
+                 std::function<std::string()> todayText)
+    : grid_(grid), prompts_(prompts), settings_(settings), todayText_(std::move(todayText)) {
+    grid_.addListener(this);
+}
+
+Project::~Project() {
+    grid_.removeListener(this);
+}
+
+void Project::gridChanged(const GridChange& change) {
+    if (change.content && replacing_ == 0) savedFlag_.clear();
+}
 
 bool Project::isUntitled() const {
     // The tab strip's text is the title followed by a line break.
@@ -43,6 +55,7 @@ bool Project::saveQuestion() {
 }
 
 void Project::emptyGrid() {
+    Replacing replacing(*this);
     CellGrid::BulkUpdate bulk(grid_);
     grid_.setFixedRows(0);
     grid_.clearStore();
@@ -51,25 +64,20 @@ void Project::emptyGrid() {
 
 void Project::mnuNew1Click() {
     if (!saveQuestion()) return;
+    Replacing replacing(*this);
     CellGrid::BulkUpdate bulk(grid_);
     title_ = kUntitledProject;
     emptyGrid();
     // A narrow project (an import) may have fewer columns than the headings need.
     grid_.setColCount(DefaultColumnCount);
-    for (int col = 0; col < DefaultColumnCount; ++col)
-        grid_.setCellText(col, 0, kDefaultHeadings[col]);
-    grid_.setColWidth(TaskNo, 42);
-    grid_.setColWidth(Description, 115);
-    grid_.setColWidth(Notes, 125);
     grid_.setRowCount(2);
     grid_.setFixedRows(1);
-    for (int col = 0; col < grid_.colCount(); ++col) grid_.setCellText(col, 1, "");
-    grid_.setCellText(TaskNo, 1, "1");
-    grid_.setCellText(StartDate, 1, hooks_.todayText());
+    fillDefaultProject(grid_, kNewProjectWidths, todayText_());
     applyStoredWidths(grid_, settings_);
 }
 
 void Project::loadProject(const std::string& path) {
+    Replacing replacing(*this);
     {
         CellGrid::BulkUpdate bulk(grid_);
         emptyGrid();
@@ -79,7 +87,7 @@ void Project::loadProject(const std::string& path) {
     loadCellsFromFile(grid_, path);
     title_ = path;
     fileName_ = path;
-    hooks_.calculateTotal();
+    totalDue_ = true;
 }
 
 void Project::mnuOpen1Click() {
@@ -101,6 +109,7 @@ void Project::mnuReopenClick(int slot) {
 void Project::writeProject(const std::string& path) {
     saveCellsToFile(grid_, path);
     savedFlag_ = "y";
+    totalDue_ = true;
 }
 
 void Project::mnuSave1Click() {
@@ -109,7 +118,6 @@ void Project::mnuSave1Click() {
         return;
     }
     writeProject(fileName_);
-    hooks_.calculateTotal();
     reopen_logic();
 }
 
@@ -119,7 +127,6 @@ bool Project::mnuSaveProjectAs1Click() {
     writeProject(*path);
     title_ = *path;
     fileName_ = *path;
-    hooks_.calculateTotal();
     reopen_logic();
     return true;
 }

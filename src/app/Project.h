@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
@@ -20,15 +21,15 @@ struct ReopenItem {
 };
 
 // The open project: its title, file name, saved flag and the reopen list, with
-// the File commands that replace or store it.
-class Project {
+// the File commands that replace or store it. Any change of the table's stored
+// content makes the project unsaved, except the loads that replace it.
+class Project : private CellGridListener {
   public:
-    struct Hooks {
-        std::function<std::string()> todayText;
-        std::function<void()> calculateTotal;
-    };
-
-    Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings, Hooks hooks);
+    Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings,
+            std::function<std::string()> todayText);
+    ~Project() override;
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
 
     const std::string& title() const { return title_; }
     const std::string& fileName() const { return fileName_; }
@@ -38,8 +39,9 @@ class Project {
     const std::array<ReopenItem, 5>& reopenItems() const { return reopen_; }
 
     void setTitle(std::string title) { title_ = std::move(title); }
-    // An edit or Paste makes the project unsaved.
-    void markChanged() { savedFlag_.clear(); }
+
+    // True once after a command wrote or replaced the project: the cost total is due.
+    bool takeTotalDue() { return std::exchange(totalDue_, false); }
 
     // Shows each stored reopen path whose file still exists.
     void loadReopenList();
@@ -63,13 +65,28 @@ class Project {
     void emptyGrid();
 
   private:
+    // Changes made while it lives replace the project rather than edit it.
+    class Replacing {
+      public:
+        explicit Replacing(Project& project) : project_(project) { ++project_.replacing_; }
+        ~Replacing() { --project_.replacing_; }
+        Replacing(const Replacing&) = delete;
+        Replacing& operator=(const Replacing&) = delete;
+
+      private:
+        Project& project_;
+    };
+
+    void gridChanged(const GridChange& change) override;
     void writeProject(const std::string& path);
     bool isEntry(const std::string& stored) const;
 
     CellGrid& grid_;
     Prompts& prompts_;
     SettingsStore& settings_;
-    Hooks hooks_;
+    std::function<std::string()> todayText_;
+    int replacing_ = 0;
+    bool totalDue_ = false;
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string savedFlag_;

@@ -112,12 +112,7 @@ void CellGrid::rawSetCellText(int col, int row, std::string text) {
 
 void CellGrid::setCellText(int col, int row, std::string text) {
     rawSetCellText(col, row, std::move(text));
-    notifyCells(col, row, col, row);
-}
-
-void CellGrid::editCellText(int col, int row, std::string text) {
-    setCellText(col, row, text);
-    if (onSetEditText) onSetEditText(col, row, cellText(col, row));
+    notifyCells(col, row, col, row, true);
 }
 
 void CellGrid::moveRow(int from, int to) {
@@ -152,6 +147,7 @@ void CellGrid::deleteRows(int row, int count) {
         anchorRow_ = -1;
     }
     bulkDirty_ = true;
+    bulkContent_ = true;
 }
 
 void CellGrid::exchangeRows(int a, int b) {
@@ -167,7 +163,7 @@ void CellGrid::exchangeRows(int a, int b) {
         rb.resize(std::max(rb.size(), cols));
         for (size_t c = 0; c < cols; ++c) std::swap(ra[c], rb[c]);
     }
-    notifyCells(0, std::min(a, b), colCount_ - 1, std::max(a, b));
+    notifyCells(0, std::min(a, b), colCount_ - 1, std::max(a, b), true);
 }
 
 void CellGrid::setCellColor(int col, int row, Color color) {
@@ -179,7 +175,7 @@ void CellGrid::setCellColor(int col, int row, Color color) {
         cell.props->ownerRow = row;
     }
     cell.props->brushColor = color;
-    notifyCells(col, row, col, row);
+    notifyCells(col, row, col, row, false);
 }
 
 Color CellGrid::cellColor(int col, int row) const {
@@ -199,7 +195,7 @@ void CellGrid::clearStore() {
 }
 
 void CellGrid::cellsChanged(const CellRect& rect) {
-    notifyCells(rect.left, rect.top, rect.right, rect.bottom);
+    notifyCells(rect.left, rect.top, rect.right, rect.bottom, true);
 }
 
 bool CellGrid::setCurrentCell(int col, int row) {
@@ -208,7 +204,7 @@ bool CellGrid::setCurrentCell(int col, int row) {
     currentRow_ = row;
     anchorCol_ = col;
     anchorRow_ = row;
-    if (listener_ && bulkDepth_ == 0) listener_->currentCellChanged();
+    if (bulkDepth_ == 0) notify({GridChange::Kind::Current, {}, false});
     return true;
 }
 
@@ -224,20 +220,37 @@ CellRect CellGrid::selection() const {
             std::max(anchorCol_, currentCol_), std::max(anchorRow_, currentRow_)};
 }
 
-void CellGrid::notifyCells(int left, int top, int right, int bottom) {
+void CellGrid::addListener(CellGridListener* listener) {
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())
+        listeners_.push_back(listener);
+}
+
+void CellGrid::removeListener(CellGridListener* listener) {
+    std::erase(listeners_, listener);
+}
+
+void CellGrid::notify(const GridChange& change) {
+    // A listener may add or remove listeners while it hears the change.
+    const std::vector<CellGridListener*> listeners = listeners_;
+    for (CellGridListener* listener : listeners) listener->gridChanged(change);
+}
+
+void CellGrid::notifyCells(int left, int top, int right, int bottom, bool content) {
     if (bulkDepth_ > 0) {
         bulkDirty_ = true;
+        bulkContent_ = bulkContent_ || content;
         return;
     }
-    if (listener_) listener_->cellsChanged(left, top, right, bottom);
+    notify({GridChange::Kind::Cells, {left, top, right, bottom}, content});
 }
 
 void CellGrid::notifyLayout() {
     if (bulkDepth_ > 0) {
         bulkDirty_ = true;
+        bulkContent_ = true;
         return;
     }
-    if (listener_) listener_->layoutChanged();
+    notify({GridChange::Kind::Layout, {}, true});
 }
 
 void CellGrid::notifyWidths() {
@@ -245,7 +258,7 @@ void CellGrid::notifyWidths() {
         bulkWidthsDirty_ = true;
         return;
     }
-    if (listener_) listener_->colWidthsChanged();
+    notify({GridChange::Kind::Widths, {}, false});
 }
 
 CellGrid::BulkUpdate::BulkUpdate(CellGrid& grid) : grid_(grid) {
@@ -256,15 +269,13 @@ CellGrid::BulkUpdate::~BulkUpdate() {
     if (--grid_.bulkDepth_ > 0) return;
     if (grid_.bulkDirty_) {
         grid_.bulkDirty_ = false;
-        if (grid_.listener_) {
-            grid_.listener_->layoutChanged();
-            grid_.listener_->currentCellChanged();
-        }
+        const bool content = std::exchange(grid_.bulkContent_, false);
+        grid_.notify({GridChange::Kind::Layout, {}, content});
     }
     // A load sets every column's width: the header hears it once.
     if (grid_.bulkWidthsDirty_) {
         grid_.bulkWidthsDirty_ = false;
-        if (grid_.listener_) grid_.listener_->colWidthsChanged();
+        grid_.notify({GridChange::Kind::Widths, {}, false});
     }
 }
 

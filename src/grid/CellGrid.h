@@ -38,23 +38,32 @@ struct CellProperties {
     int cellSpanY = -1;
 };
 
-// What a view hears from the grid. Bulk operations report once, as layoutChanged.
-class CellGridListener {
-  public:
-    virtual ~CellGridListener() = default;
-    // Inclusive rectangle of cells whose text or colour changed.
-    virtual void cellsChanged(int left, int top, int right, int bottom) = 0;
-    // Counts, fixed rows or many cells changed: redraw everything.
-    virtual void layoutChanged() = 0;
-    virtual void colWidthsChanged() = 0;
-    virtual void currentCellChanged() = 0;
-};
-
 struct CellRect {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
+};
+
+// The one notification the grid raises. Bulk operations report once, as a Layout change.
+struct GridChange {
+    enum class Kind {
+        Cells,    // the text or colour of the cells in `rect` changed
+        Layout,   // counts, fixed rows or many cells changed: redraw everything
+        Widths,   // column widths changed
+        Current,  // the current cell moved
+    };
+    Kind kind = Kind::Layout;
+    CellRect rect;
+    // Text, counts or row order changed: what a saved project holds. Colours, widths and
+    // the current cell are not stored in a project file.
+    bool content = false;
+};
+
+class CellGridListener {
+  public:
+    virtual ~CellGridListener() = default;
+    virtual void gridChanged(const GridChange& change) = 0;
 };
 
 // The task table's data: counts, a sparse cell store that keeps entries past the
@@ -97,7 +106,7 @@ class CellGrid {
     // Drops every text and properties record, also past the counts.
     void clearStore();
 
-    // Raises cellsChanged for an inclusive rectangle, or layoutChanged while a bulk update runs.
+    // Reports changed text in an inclusive rectangle (one Layout change while a bulk update runs).
     void cellsChanged(const CellRect& rect);
 
     // Current cell and selection (anchor to current). currentRow -1: selection hidden.
@@ -111,15 +120,13 @@ class CellGrid {
     bool multilineCells = false;
     bool oemConvert = true;
     std::function<bool(int col, int row)> onSelectCell;
-    std::function<void(int col, int row, const std::string& text)> onSetEditText;
     std::function<void(std::int16_t percent)> onFileProgress;
 
-    // Text changed by the in-place editor: stores it, then raises onSetEditText.
-    void editCellText(int col, int row, std::string text);
+    // Listeners are not owned; each must remove itself before it goes.
+    void addListener(CellGridListener* listener);
+    void removeListener(CellGridListener* listener);
 
-    void setListener(CellGridListener* listener) { listener_ = listener; }
-
-    // Groups changes so listeners hear one layoutChanged at the end.
+    // Groups changes so listeners hear one Layout change (and one Widths change) at the end.
     class BulkUpdate {
       public:
         explicit BulkUpdate(CellGrid& grid);
@@ -146,9 +153,10 @@ class CellGrid {
     Cell& cellAt(int col, int row);
     void ensureRows(int count);
     void moveRow(int from, int to);
-    void notifyCells(int left, int top, int right, int bottom);
+    void notifyCells(int left, int top, int right, int bottom, bool content);
     void notifyLayout();
     void notifyWidths();
+    void notify(const GridChange& change);
 
     int colCount_;
     int rowCount_;
@@ -160,9 +168,10 @@ class CellGrid {
     int currentRow_ = 1;
     int anchorCol_ = 0;
     int anchorRow_ = 1;
-    CellGridListener* listener_ = nullptr;
+    std::vector<CellGridListener*> listeners_;
     int bulkDepth_ = 0;
     bool bulkDirty_ = false;
+    bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
 };
 

@@ -22,7 +22,7 @@ void writeNumber(AtomicFileWriter& out, std::int64_t value) {
 }
 
 void writeEscaped(AtomicFileWriter& out, const std::string& text) {
-    if (std::memchr(text.data(), '\r', text.size()) == nullptr) {
+    if (text.find('\r') == std::string::npos) {
         out.write(text);
         return;
     }

@@ -14,7 +14,7 @@ namespace quillet {
 // Lines may be of any length; the file is read in large chunks and never held whole.
 class TextLineReader {
   public:
-    static constexpr std::size_t kDefaultChunkSize = 256 * 1024;
+    static constexpr std::size_t kDefaultChunkSize = std::size_t{256} * 1024;
 
     // Opens the file; isOpen() tells whether that worked.
     explicit TextLineReader(const std::string& path, std::size_t chunkSize = kDefaultChunkSize);

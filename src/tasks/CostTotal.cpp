@@ -25,7 +25,7 @@ std::string_view trimBlanksAndControls(std::string_view text) {
 }
 
 bool isTotalRow(const CellGrid& grid, int row) {
-    return trimBlanksAndControls(grid.cellText(kDescriptionColumn, row)) == kTotalRowCaption;
+    return trimBlanksAndControls(grid.cellText(Description, row)) == kTotalRowCaption;
 }
 
 std::optional<long double> parseCost(std::string_view text, const Locale& locale) {
@@ -118,7 +118,7 @@ CostTotal calculateTotal(const CellGrid& grid, const Locale& locale) {
     bool failed = false;
     for (int r = 1; r < grid.rowCount(); ++r) {
         if (isTotalRow(grid, r)) continue;
-        const std::string_view cost = trimBlanksAndControls(grid.cellText(kCostColumn, r));
+        const std::string_view cost = trimBlanksAndControls(grid.cellText(Cost, r));
         if (cost.empty()) continue;
         if (const auto value = parseCost(cost, locale)) {
             sum += *value;
@@ -133,17 +133,17 @@ void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::
     CellGrid::BulkUpdate bulk(grid);
     for (int r = 1; r < grid.rowCount(); ++r) {
         if (isTotalRow(grid, r)) {
-            grid.setCellText(kStartDateColumn, r, todayText);
-            grid.setCellText(kCostColumn, r, totalCaption);
+            grid.setCellText(StartDate, r, todayText);
+            grid.setCellText(Cost, r, totalCaption);
             return;
         }
     }
     grid.setRowCount(grid.rowCount() + 1);
     const int n = grid.rowCount() - 1;
     grid.setCellText(0, n, std::to_string(n));
-    grid.setCellText(kDescriptionColumn, n, kTotalRowCaption);
-    grid.setCellText(kStartDateColumn, n, todayText);
-    grid.setCellText(kCostColumn, n, totalCaption);
+    grid.setCellText(Description, n, kTotalRowCaption);
+    grid.setCellText(StartDate, n, todayText);
+    grid.setCellText(Cost, n, totalCaption);
 }
 
 }  // namespace quillet

@@ -6,14 +6,12 @@
 
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
+#include "tasks/Columns.h"
 
 namespace quillet {
 
 inline constexpr const char* kTotalRowCaption = "<Total for project>";
 inline constexpr const char* kErrorCalculatingTotal = "Error calculating total...";
-inline constexpr int kDescriptionColumn = 1;
-inline constexpr int kStartDateColumn = 3;
-inline constexpr int kCostColumn = 4;
 
 struct CostTotal {
     std::string caption;  // the text for lblTotal

@@ -25,7 +25,7 @@ struct AppHarness {
 
     MainController& start() {
         app = std::make_unique<MainController>(
-            Ports{prompts, clipboard, clock, settings, usLocale()});
+            ControllerPorts{prompts, clipboard, clock, settings, usLocale()});
         app->FormCreate();
         return *app;
     }

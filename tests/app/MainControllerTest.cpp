@@ -151,20 +151,16 @@ TEST(MainControllerEdit, DateColumnsAreRewrittenAfterAnEdit) {
     AppHarness h;
     MainController& app = h.start();
     CellGrid& g = app.grid();
-    g.editCellText(StartDate, 1, "3/4/2026 14:30");
-    app.StringAlignGrid1AfterEdit(StartDate, 1);
+    app.StringAlignGrid1SetEditText(StartDate, 1, "3/4/2026 14:30");
     EXPECT_EQ(g.cellText(StartDate, 1), "03/04/2026");
-    g.editCellText(EndDate, 1, "12/25/26");
-    app.StringAlignGrid1AfterEdit(EndDate, 1);
+    app.StringAlignGrid1SetEditText(EndDate, 1, "12/25/26");
     EXPECT_EQ(g.cellText(EndDate, 1), "12/25/2026");
 
-    g.editCellText(Description, 1, "3/4/2026 14:30");  // not a date column
-    app.StringAlignGrid1AfterEdit(Description, 1);
+    app.StringAlignGrid1SetEditText(Description, 1, "3/4/2026 14:30");  // not a date column
     EXPECT_EQ(g.cellText(Description, 1), "3/4/2026 14:30");
 
-    g.editCellText(StartDate, 1, "soon");
     try {
-        app.StringAlignGrid1AfterEdit(StartDate, 1);
+        app.StringAlignGrid1SetEditText(StartDate, 1, "soon");
         ADD_FAILURE() << "a non-date is reported";
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'soon' is not a valid date and time");

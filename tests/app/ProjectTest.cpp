@@ -57,28 +57,28 @@ TEST(ProjectReopenList, SaveAsSaveOpenClearAndRestartKeepOneEntryPerSlot) {
 
     const std::string n = h.dir.file("new.prj");
     h.prompts.savePaths = {n};
-    h.project().mnuSaveProjectAs1Click();
+    h.app->mnuSaveProjectAs1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, b, c, d}));
 
     // Reopening leaves the order alone; saving the reopened file moves it to the top,
     // closes its old slot and leaves the slots below it as they were.
-    h.project().mnuReopenClick(3);
+    h.app->mnuReopenClick(3);
     EXPECT_EQ(h.project().fileName(), b);
     EXPECT_EQ(h.grid().cellText(Description, 1), "B");
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
-    h.project().mnuSave1Click();
+    h.app->mnuSave1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, c, d}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, c, d}));
 
     // The last slot's file opened from the dialog is listed once, at the top.
     h.prompts.openPaths = {d};
-    h.project().mnuOpen1Click();
+    h.app->mnuOpen1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{d, b, n, a, c}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{d, b, n, a, c}));
 
     h.settings.writes.clear();
-    h.project().mnuClearReopenList1Click();
+    h.app->mnuClearReopenList1Click();
     EXPECT_EQ(h.settings.writes,
               (Strings{"reopenF1", "reopenF2", "reopenF3", "reopenF4", "reopenF5"}));
     EXPECT_EQ(h.storedReopenKeys(), Strings(5, ""));
@@ -101,13 +101,13 @@ TEST(ProjectReopenList, PathMissingAtStartIsHiddenAndKeptWhenMovedDown) {
 
     const std::string n = h.dir.file("n.prj");
     h.prompts.savePaths = {n};
-    h.project().mnuSaveProjectAs1Click();
+    h.app->mnuSaveProjectAs1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, "-", b, "-"}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, gone, b, "n/a"}));
 
     // Opening the entry below the missing one lists it once, also after a restart.
     h.prompts.openPaths = {b};
-    h.project().mnuOpen1Click();
+    h.app->mnuOpen1Click();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, gone, "n/a"}));
     h.start();
@@ -127,7 +127,7 @@ TEST(ProjectReopenList, GapsInTheStoreCloseUpWithoutListingAPathTwice) {
     h.start();
     const std::string x = h.dir.file("x.prj");
     h.prompts.savePaths = {x};
-    h.project().mnuSaveProjectAs1Click();
+    h.app->mnuSaveProjectAs1Click();
     EXPECT_EQ(h.storedReopenKeys(), (Strings{x, n, a, b, "n/a"}));
     EXPECT_EQ(h.shownReopenItems(), (Strings{x, n, a, b, "-"}));
     h.start();
@@ -144,7 +144,7 @@ TEST(ProjectReopenList, ReopenLoadsTheClickedFileWhenItsSaveQuestionReordersTheL
     const std::string n = h.dir.file("n.prj");
     h.prompts.yesNoAnswers = {true};
     h.prompts.savePaths = {n};
-    h.project().mnuReopenClick(2);
+    h.app->mnuReopenClick(2);
     EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
     EXPECT_TRUE(std::filesystem::exists(n));
     EXPECT_EQ(h.project().title(), b);
@@ -152,13 +152,13 @@ TEST(ProjectReopenList, ReopenLoadsTheClickedFileWhenItsSaveQuestionReordersTheL
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, "-", "-"}));
 }
 
-TEST(ProjectSavedFlag, FollowsSavesEditsAndPastesOnly) {
+TEST(ProjectSavedFlag, FollowsSavesAndEveryChangeOfTheTable) {
     AppHarness h;
     MainController& app = h.start();
     Project& pr = h.project();
     EXPECT_EQ(pr.savedFlag(), "");
 
-    pr.mnuSave1Click();
+    app.mnuSave1Click();
     EXPECT_EQ(h.prompts.messages, Strings{kUseSaveAs});
     EXPECT_EQ(pr.savedFlag(), "");
     EXPECT_TRUE(std::filesystem::is_empty(h.dir.path()));
@@ -166,39 +166,53 @@ TEST(ProjectSavedFlag, FollowsSavesEditsAndPastesOnly) {
 
     const std::string path = h.dir.file("p.prj");
     h.prompts.savePaths = {path};
-    pr.mnuSaveProjectAs1Click();
+    app.mnuSaveProjectAs1Click();
     EXPECT_EQ(pr.savedFlag(), "y");
-    h.grid().editCellText(Description, 1, "typed");
+    h.app->StringAlignGrid1SetEditText(Description, 1, "typed");
     EXPECT_EQ(pr.savedFlag(), "");
-    pr.mnuSave1Click();
+    app.mnuSave1Click();
     EXPECT_EQ(pr.savedFlag(), "y");
     EXPECT_EQ(h.grid().cellText(Description, 1), "typed");
     h.clipboard.contents = "pasted";
     app.mnuPaste1Click();
     EXPECT_EQ(pr.savedFlag(), "");
-    pr.mnuSave1Click();
+    app.mnuSave1Click();
 
-    // None of these asks or touches the flag after a save.
-    pr.mnuNew1Click();
+    // Replacing the project or totalling it neither asks nor touches the flag after a save.
+    app.mnuNew1Click();
     h.prompts.openPaths = {path};
-    pr.mnuOpen1Click();
-    pr.mnuReopenClick(1);
-    app.mnuAddTask1Click();
-    app.mnuDeleteTask1Click();
-    app.mnuSortbyTask1Click();
-    app.mnuSortbyTaskDate1Click();
+    app.mnuOpen1Click();
+    app.mnuReopenClick(1);
     app.mnuCalculateTotalClick();
-    app.pupAddtotaltogridClick();
     EXPECT_EQ(pr.savedFlag(), "y");
     EXPECT_TRUE(h.prompts.questions.empty());
     EXPECT_TRUE(app.FormClose());
 
+    // Every command that changes the table's content or order makes it unsaved.
+    const std::pair<const char*, void (MainController::*)()> changes[] = {
+        {"add", &MainController::mnuAddTask1Click},
+        {"delete", &MainController::mnuDeleteTask1Click},
+        {"sort by number", &MainController::mnuSortbyTask1Click},
+        {"sort by date", &MainController::mnuSortbyTaskDate1Click},
+        {"add total", &MainController::pupAddtotaltogridClick},
+    };
+    for (const auto& [name, command] : changes) {
+        app.mnuAddTask1Click();
+        app.grid().setCellText(TaskNo, 2, "9");  // out of order: a sort moves rows
+        app.mnuSave1Click();
+        ASSERT_EQ(pr.savedFlag(), "y") << name;
+        app.StringAlignGrid1SelectCell(TaskNo, 2);
+        (app.*command)();
+        EXPECT_EQ(pr.savedFlag(), "") << name;
+    }
+    app.mnuSave1Click();
+
     // New keeps the file name but not the title: Save is refused again.
-    pr.mnuNew1Click();
+    app.mnuNew1Click();
     EXPECT_EQ(pr.title(), kUntitledProject);
     EXPECT_EQ(pr.fileName(), path);
     const auto before = readBytes(path);
-    pr.mnuSave1Click();
+    app.mnuSave1Click();
     EXPECT_EQ(h.prompts.messages, (Strings{kUseSaveAs, kUseSaveAs}));
     EXPECT_EQ(readBytes(path), before);
 }
@@ -209,11 +223,11 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     Project& pr = h.project();
     const std::string other = h.dir.file("other.prj");
     writeProjectFile(other, "Other");
-    h.grid().editCellText(Description, 1, "work");
+    h.app->StringAlignGrid1SetEditText(Description, 1, "work");
 
     // Cancelled Save As: Open, New and closing stop, the work stays.
-    const std::vector<std::function<void()>> askers = {[&] { pr.mnuOpen1Click(); },
-                                                       [&] { pr.mnuNew1Click(); },
+    const std::vector<std::function<void()>> askers = {[&] { app.mnuOpen1Click(); },
+                                                       [&] { app.mnuNew1Click(); },
                                                        [&] { EXPECT_FALSE(app.FormClose()); }};
     for (const auto& command : askers) {
         h.prompts.yesNoAnswers = {true};
@@ -231,7 +245,7 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     const std::string saved = h.dir.file("saved.prj");
     h.prompts.yesNoAnswers = {true};
     h.prompts.savePaths = {saved};
-    pr.mnuOpen1Click();
+    app.mnuOpen1Click();
     EXPECT_EQ(pr.title(), other);
     EXPECT_EQ(h.grid().cellText(Description, 1), "Other");
     CellGrid back;
@@ -241,11 +255,11 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
 
     // Open keeps the flag the save set, so New asks nothing; after an edit it asks again.
     EXPECT_EQ(pr.savedFlag(), "y");
-    pr.mnuNew1Click();
+    app.mnuNew1Click();
     EXPECT_EQ(h.prompts.questions.size(), 4u);
-    h.grid().editCellText(Description, 1, "more");
+    h.app->StringAlignGrid1SetEditText(Description, 1, "more");
     h.prompts.yesNoAnswers = {false};
-    pr.mnuNew1Click();
+    app.mnuNew1Click();
     EXPECT_EQ(h.prompts.questions.size(), 5u);
     EXPECT_EQ(h.grid().cellText(Description, 1), "");
     h.prompts.yesNoAnswers = {false};
@@ -259,7 +273,7 @@ TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) 
     h.grid().setCellColor(Hours, 2, clYellow);
     h.grid().setColCount(3);
     h.prompts.yesNoAnswers = {false};
-    h.project().mnuNew1Click();
+    h.app->mnuNew1Click();
     CellGrid& g = h.grid();
     ASSERT_EQ(g.colCount(), 7);
     EXPECT_EQ(g.rowCount(), 2);
@@ -276,7 +290,7 @@ TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) 
 
     h.settings.values = {{"col_3w", "80"}, {"col_4w", "x"}, {"col_6w", "150"}};
     h.prompts.yesNoAnswers = {false};
-    EXPECT_EQ(errorOf([&] { h.project().mnuNew1Click(); }), "'x' is not a valid integer value");
+    EXPECT_EQ(errorOf([&] { h.app->mnuNew1Click(); }), "'x' is not a valid integer value");
     EXPECT_EQ(g.colWidth(Hours), 80);
     EXPECT_EQ(g.colWidth(Notes), 150);
     EXPECT_EQ(g.cellText(TaskNo, 1), "1");
@@ -288,7 +302,7 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     Project& pr = h.project();
     const std::string nowhere = h.dir.file("missing/p.prj");
     h.prompts.savePaths = {nowhere};
-    EXPECT_EQ(errorOf([&] { pr.mnuSaveProjectAs1Click(); }), "Cannot Create " + nowhere);
+    EXPECT_EQ(errorOf([&] { app.mnuSaveProjectAs1Click(); }), "Cannot Create " + nowhere);
     EXPECT_EQ(pr.title(), kUntitledProject);
     EXPECT_EQ(pr.fileName(), "");
     EXPECT_EQ(pr.savedFlag(), "");
@@ -300,12 +314,12 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     const std::string path = (folder / "p.prj").string();
     h.grid().setCellText(Cost, 1, "10");
     h.prompts.savePaths = {path};
-    pr.mnuSaveProjectAs1Click();
+    app.mnuSaveProjectAs1Click();
     EXPECT_EQ(app.totalCaption(), "10");
     std::filesystem::remove_all(folder);
-    h.grid().editCellText(Cost, 1, "20");
+    h.app->StringAlignGrid1SetEditText(Cost, 1, "20");
     h.settings.writes.clear();
-    EXPECT_EQ(errorOf([&] { pr.mnuSave1Click(); }), "Cannot Create " + path);
+    EXPECT_EQ(errorOf([&] { app.mnuSave1Click(); }), "Cannot Create " + path);
     EXPECT_EQ(pr.savedFlag(), "");
     EXPECT_EQ(pr.title(), path);
     EXPECT_EQ(pr.fileName(), path);
@@ -324,11 +338,11 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheProjectStateAndAnEmptiedGrid) {
     const std::string path = h.dir.file("p.prj");
     h.grid().setCellText(Cost, 1, "7.5");
     h.prompts.savePaths = {path};
-    pr.mnuSaveProjectAs1Click();
+    app.mnuSaveProjectAs1Click();
 
     const std::string gone = h.dir.file("gone.prj");
     h.prompts.openPaths = {gone};
-    EXPECT_EQ(errorOf([&] { pr.mnuOpen1Click(); }), "Cannot open file " + gone);
+    EXPECT_EQ(errorOf([&] { app.mnuOpen1Click(); }), "Cannot open file " + gone);
     EXPECT_EQ(pr.title(), path);
     EXPECT_EQ(pr.fileName(), path);
     EXPECT_EQ(app.totalCaption(), "7.5");
@@ -342,7 +356,7 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheProjectStateAndAnEmptiedGrid) {
 
     // The reopen item of a file that has gone fails the same way and stays listed.
     std::filesystem::remove(path);
-    EXPECT_EQ(errorOf([&] { pr.mnuReopenClick(1); }), "Cannot open file " + path);
+    EXPECT_EQ(errorOf([&] { app.mnuReopenClick(1); }), "Cannot open file " + path);
     EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
 }
 
@@ -361,13 +375,13 @@ TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
     g.setCellText(Cost, 2, "50");
     const std::string path = first.dir.file("round.prj");
     first.prompts.savePaths = {path};
-    first.project().mnuSaveProjectAs1Click();
+    first.app->mnuSaveProjectAs1Click();
 
     AppHarness second;
     MainController& app = second.start();
     second.prompts.yesNoAnswers = {false};
     second.prompts.openPaths = {path};
-    second.project().mnuOpen1Click();
+    second.app->mnuOpen1Click();
     const CellGrid& o = app.grid();
     ASSERT_EQ(o.rowCount(), 3);
     EXPECT_EQ(o.colCount(), 7);
@@ -380,7 +394,7 @@ TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
 
     const std::string again = second.dir.file("again.prj");
     second.prompts.savePaths = {again};
-    second.project().mnuSaveProjectAs1Click();
+    second.app->mnuSaveProjectAs1Click();
     EXPECT_EQ(readBytes(again), readBytes(path));
 }
 

@@ -129,7 +129,7 @@ TEST(CellGridDeleteRows, AtTheEdges) {
 TEST(CellGridDeleteRows, CurrentRowFollowsTheRulesAndNotifiesOnce) {
     CellGrid g(7, 5, 1);
     CountingListener listener;
-    g.setListener(&listener);
+    g.addListener(&listener);
     std::vector<std::pair<int, int>> selected;
     g.onSelectCell = [&](int c, int r) {
         selected.emplace_back(c, r);
@@ -169,7 +169,7 @@ TEST(CellGridExchangeRows, SwapsTextsAndRecordsButNotEntriesPastColCount) {
 TEST(CellGridNotifications, BulkUpdateReportsOnce) {
     CellGrid g(7, 5, 1);
     CountingListener listener;
-    g.setListener(&listener);
+    g.addListener(&listener);
     {
         CellGrid::BulkUpdate bulk(g);
         fillRows(g, 5);
@@ -181,14 +181,28 @@ TEST(CellGridNotifications, BulkUpdateReportsOnce) {
     EXPECT_EQ(listener.cells, 1);
 }
 
-TEST(CellGridEditing, EditRaisesSetEditTextAfterStoring) {
+TEST(CellGridNotifications, OnlyStoredChangesCountAsContent) {
     CellGrid g(7, 5, 1);
-    std::string seen;
-    g.onSetEditText = [&](int c, int r, const std::string& text) {
-        seen = text + "@" + std::to_string(c) + "," + std::to_string(r) + "=" + g.cellText(c, r);
-    };
-    g.editCellText(1, 2, "typed");
-    EXPECT_EQ(seen, "typed@1,2=typed");
+    CountingListener listener;
+    g.addListener(&listener);
+    g.setCellColor(1, 1, clYellow);  // a highlight is not saved
+    g.setColWidth(1, 90);
+    g.setCurrentCell(2, 2);
+    EXPECT_EQ(listener.content, 0);
+    {
+        CellGrid::BulkUpdate bulk(g);
+        g.setCellColor(1, 2, clYellow);
+    }
+    EXPECT_EQ(listener.layouts, 1);
+    EXPECT_EQ(listener.content, 0);
+    g.setCellText(1, 1, "typed");
+    g.exchangeRows(1, 2);
+    g.deleteRows(3, 1);
+    g.setRowCount(9);
+    EXPECT_EQ(listener.content, 4);
+    g.removeListener(&listener);
+    g.setCellText(1, 1, "unheard");
+    EXPECT_EQ(listener.content, 4);
 }
 
 TEST(CellGridSelection, RectangleFromAnchorToCurrent) {

@@ -251,7 +251,7 @@ TEST(ProjectFile, LoadNotifiesOnceAndKeepsWhatTheFileDoesNotMention) {
     CellGrid g(7, 5, 1);
     g.setCellText(6, 4, "stays");
     CountingListener listener;
-    g.setListener(&listener);
+    g.addListener(&listener);
     loadBytes(g, dir, crlf({"7,5", "cw 1,99", "cw 2,98", "cw 1,97", "0,1,a", "1,1,b", "2,2,c"}));
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.cells, 0);
@@ -347,7 +347,7 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     CellGrid g(7, 5, 1);
     g.setCellText(0, 1, "kept");
     CountingListener listener;
-    g.setListener(&listener);
+    g.addListener(&listener);
     const std::string path = dir.file("absurd.prj");
     for (const std::string header :
          {"7,10000001", "100001,5", "7,99999999999999999999999", "$FFFFFFFFFFFF,2"}) {

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "support/CountingListener.h"
 #include "support/Fakes.h"
 
 namespace quillet {
@@ -126,19 +127,13 @@ TEST(RowSort, TiesGoToTheColumnsOnTheRight) {
 }
 
 TEST(RowSort, BulkSortNotifiesOnceAndKeepsEntriesPastTheColumns) {
-    struct Listener : CellGridListener {
-        int cells = 0, layouts = 0;
-        void cellsChanged(int, int, int, int) override { ++cells; }
-        void layoutChanged() override { ++layouts; }
-        void colWidthsChanged() override {}
-        void currentCellChanged() override {}
-    } listener;
+    test::CountingListener listener;
     CellGrid g(1, 2, 1);
     fillColumn(g, 0, {"3", "2", "1"});
     g.setCellText(1, 1, "beyond");  // past ColCount: stays where it is
-    g.setListener(&listener);
+    g.addListener(&listener);
     sortGridRows(g, {}, kUs);
-    g.setListener(nullptr);
+    g.removeListener(&listener);
     EXPECT_EQ(column(g, 0), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(g.cellText(1, 1), "beyond");
     EXPECT_EQ(listener.cells, 0);

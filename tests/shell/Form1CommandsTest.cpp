@@ -37,7 +37,7 @@ class Form1CommandsTest : public ::testing::Test {
     test::FakeClock clock;
     test::MemorySettings settings;
     test::TempDir dir;
-    Form1 form{Ports{prompts, clipboard, clock, settings, test::usLocale()}};
+    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()}};
 
     CellGrid& grid() { return form.controller().grid(); }
     QString label(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
@@ -64,7 +64,7 @@ TEST_F(Form1CommandsTest, SaveAsWritesTheFileAndOpenBringsItBack) {
 
     // A second window opens it through the toolbar button.
     test::FakePrompts prompts2;
-    Form1 other{Ports{prompts2, clipboard, clock, settings, test::usLocale()}};
+    Form1 other{ControllerPorts{prompts2, clipboard, clock, settings, test::usLocale()}};
     prompts2.yesNoAnswers = {false};
     prompts2.openPaths = {path};
     other.action("tbtnOpen")->trigger();
@@ -158,6 +158,10 @@ TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
     EXPECT_EQ(grid().cellColor(2, 5), clYellow);
     form.action("mnuFindAgain1")->trigger();
     EXPECT_EQ(prompts.messages.back(), "Sorry, next \"report\" not found.");
+    // Find Again searches for what the find window holds now, even unsent.
+    find->textField()->setText(QStringLiteral("alpha"));
+    form.action("mnuFindAgain1")->trigger();
+    EXPECT_EQ(prompts.messages.back(), "Sorry, next \"alpha\" not found.");
     form.action("mnuResetHighlightedCells1")->trigger();
     EXPECT_EQ(grid().cellColor(2, 5), clWindow);
 
@@ -176,7 +180,7 @@ TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
     QtClipboard clipboard;
     test::FakeClock clock;
     test::MemorySettings settings;
-    Form1 form{Ports{prompts, clipboard, clock, settings, test::usLocale()}};
+    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()}};
     CellGrid& grid = form.controller().grid();
     grid.setCellText(1, 1, "Design");
     grid.setCellText(2, 1, "2.5");
@@ -199,6 +203,28 @@ TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
     const QString all = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(all.startsWith("Task #\tTask Description\tHours\t"));
     EXPECT_EQ(all.count("\r\n"), 5 + 1);  // five rows, and the pasted line break
+}
+
+}  // namespace
+}  // namespace quillet
+
+namespace quillet {
+namespace {
+
+// An in-place edit goes through the window's one command: stored, dates normalised,
+// the project unsaved; clearing a date cell is not a bad date.
+TEST_F(Form1CommandsTest, InPlaceEditsRunThroughTheEditCommand) {
+    GridModel* model = form.gridModel();
+    const QModelIndex startDate = model->index(model->modelRow(1), StartDate);
+    model->setData(startDate, QStringLiteral("3/4/2026 14:30"), Qt::EditRole);
+    EXPECT_EQ(grid().cellText(StartDate, 1), "03/04/2026");
+    EXPECT_EQ(startDate.data().toString(), "03/04/2026");
+    EXPECT_EQ(form.controller().project().savedFlag(), "");
+
+    model->setData(startDate, QString(), Qt::EditRole);
+    EXPECT_EQ(grid().cellText(StartDate, 1), "");
+    model->setData(startDate, QStringLiteral("soon"), Qt::EditRole);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"'soon' is not a valid date and time"});
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class Form1Test : public ::testing::Test {
 
     std::unique_ptr<Form1> makeForm() {
         return std::make_unique<Form1>(
-            Ports{prompts, clipboard, clock, settings, test::usLocale()});
+            ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()});
     }
     std::string touch(const char* name) {
         const std::string path = dir.filePath(name).toStdString();

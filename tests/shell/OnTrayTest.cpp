@@ -59,6 +59,7 @@ struct TrayWindow {
         tray = std::make_unique<OnTray>(&window, &pmnRight, &pmnLeft);
         if (probe) tray->setAvailabilityProbe(std::move(probe));
         window.tray = tray.get();
+        tray->setHideActions({pitHide, mnuRHideWindow1});
         tray->setHint(QStringLiteral("Quillet1"));
         tray->setIcon(window.windowIcon());
         tray->setApplicationVisible(true);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/CountingListener.h"
 #include "support/Fakes.h"
 
 namespace quillet {
@@ -19,11 +20,11 @@ using test::usLocale;
 std::unique_ptr<CellGrid> gridWithCosts(const std::vector<std::string>& costs) {
     auto owner = std::make_unique<CellGrid>(7, static_cast<int>(costs.size()) + 1, 1);
     CellGrid& g = *owner;
-    g.setCellText(kCostColumn, 0, "Cost");
+    g.setCellText(Cost, 0, "Cost");
     for (std::size_t i = 0; i < costs.size(); ++i) {
         const int r = static_cast<int>(i) + 1;
         g.setCellText(1, r, "task " + std::to_string(r));
-        g.setCellText(kCostColumn, r, costs[i]);
+        g.setCellText(Cost, r, costs[i]);
     }
     return owner;
 }
@@ -123,7 +124,7 @@ TEST(CostTotalCalculate, SumsCostsAndFlagsCellsThatDoNotConvert) {
     }
     {
         CellGrid g(7, 1, 0);
-        g.setCellText(kCostColumn, 0, "99");  // row 0 is the heading, never counted
+        g.setCellText(Cost, 0, "99");  // row 0 is the heading, never counted
         EXPECT_EQ(calculateTotal(g, us).caption, "0");
     }
     {
@@ -162,7 +163,7 @@ TEST(CostTotalAdd, AppendsOnceThenUpdatesTheSameRow) {
     EXPECT_EQ(g.cellText(4, 3), "12.5");
     EXPECT_EQ(calculateTotal(g, us).caption, "12.5");  // its own cost is not added
 
-    g.setCellText(kCostColumn, 1, "20");
+    g.setCellText(Cost, 1, "20");
     g.setCellText(0, 3, "renumbered");
     addTotalToGrid(g, calculateTotal(g, us).caption, "12/08/2026");
     ASSERT_EQ(g.rowCount(), 4);
@@ -177,14 +178,8 @@ TEST(CostTotalAdd, AppendsOnceThenUpdatesTheSameRow) {
 
 TEST(CostTotalAdd, FreshStartWritesTheBlankCaptionAndNotifiesOnce) {
     CellGrid g(7, 1, 0);
-    struct Listener : CellGridListener {
-        int layouts = 0, cells = 0;
-        void cellsChanged(int, int, int, int) override { ++cells; }
-        void layoutChanged() override { ++layouts; }
-        void colWidthsChanged() override {}
-        void currentCellChanged() override {}
-    } listener;
-    g.setListener(&listener);
+    test::CountingListener listener;
+    g.addListener(&listener);
     addTotalToGrid(g, " ", "12/07/2026");
     EXPECT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.cellText(0, 1), "1");

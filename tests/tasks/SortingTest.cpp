@@ -24,7 +24,7 @@ TEST(Sorting, ByTaskDateCarriesTheFindHighlight) {
     find.find(g);
     ASSERT_EQ(g.cellColor(1, 1), clYellow);
 
-    sortRows(g, kSortByTaskDate, test::usLocale());
+    sortRows(g, StartDate, test::usLocale());
     EXPECT_EQ(g.cellText(1, 1), "Plan");
     EXPECT_EQ(g.cellText(1, 2), "<Total for project>");  // the total row moves too
     EXPECT_EQ(g.cellText(1, 3), "Write");
@@ -33,7 +33,7 @@ TEST(Sorting, ByTaskDateCarriesTheFindHighlight) {
     // The found cell still names the old place.
     EXPECT_EQ(find.foundRow(), 1);
 
-    sortRows(g, kSortByTaskNo, test::usLocale());
+    sortRows(g, TaskNo, test::usLocale());
     EXPECT_EQ(g.cellText(1, 1), "Write");
     EXPECT_EQ(g.cellText(3, 0), "Start Date");
 }

@@ -14,13 +14,13 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/qt/AppIcon.h"
 #include "app/qt/FindDialog.h"
 #include "app/qt/GridModel.h"
+#include "app/qt/GridView.h"
 #include "app/qt/MainMenu.h"
 #include "app/qt/QtPorts.h"
 #include "tools/qt/OnTray.h"
@@ -43,7 +43,7 @@ QFont gridFont() {
 }
 }  // namespace
 
-Form1::Form1(Ports ports, QWidget* parent) : QMainWindow(parent), controller_(ports) {
+Form1::Form1(ControllerPorts ports, QWidget* parent) : QMainWindow(parent), controller_(ports) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());
@@ -57,11 +57,20 @@ Form1::~Form1() {
     // The widgets read the grid owned by this object: they go before it does.
     trayIcon_.reset();
     delete centralWidget();
-    delete model_;
 }
 
 QAction* Form1::action(const QString& name) const {
-    return menu_->action(name);
+    for (QAction* action : menu_->all())
+        if (action->objectName() == name) return action;
+    return nullptr;
+}
+
+QTableView* Form1::gridView() const {
+    return grid_;
+}
+
+GridModel* Form1::gridModel() const {
+    return grid_->gridModel();
 }
 
 void Form1::buildWidgets() {
@@ -78,26 +87,10 @@ void Form1::buildWidgets() {
     tabs_->setMinimumHeight(21);
     layout->addWidget(tabs_);
 
-    grid_ = new QTableView(central);
-    grid_->setObjectName("StringAlignGrid1");
-    model_ = new GridModel(controller_.grid(), this);
-    grid_->setModel(model_);
+    grid_ = new GridView(controller_.grid(), central);
     grid_->setFont(gridFont());
     grid_->horizontalHeader()->setFont(gridFont());
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(CellGrid::kDefaultRowHeight);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid_->horizontalHeader()->setMinimumSectionSize(0);
-    grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->horizontalHeader()->setSectionsClickable(false);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                           QAbstractItemView::AnyKeyPressed);
-    grid_->setWordWrap(false);
     grid_->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; }"));
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(grid_, 1);
 
     auto* panel = new QWidget(central);
@@ -123,44 +116,22 @@ void Form1::buildWidgets() {
     layout->addWidget(panel);
     setCentralWidget(central);
 
-    QStatusBar* status = statusBar();
-    status->setObjectName("StatusBar1");
-    status->setSizeGripEnabled(true);
-    const int widths[3] = {250, 110, 0};
-    for (int i = 0; i < 3; ++i) {
-        statusPanels_[i] = new QLabel(status);
-        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
-        if (widths[i] > 0) {
-            statusPanels_[i]->setFixedWidth(widths[i]);
-            status->addWidget(statusPanels_[i]);
-        } else {
-            status->addWidget(statusPanels_[i], 1);
-        }
-    }
+    buildStatusBar();
 
-    connect(model_, &GridModel::widthsChanged, this, &Form1::applyWidths);
-    connect(model_, &GridModel::resetDone, this, [this] {
-        applyWidths();
-        grid_->horizontalHeader()->setVisible(model_->headerRows() > 0);
-        showGridCurrent();
-    });
-    connect(model_, &GridModel::currentChanged, this, &Form1::showGridCurrent);
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int col, int, int width) {
-                if (!syncing_ && col < controller_.grid().colCount()) {
-                    controller_.grid().setColWidth(col, width);
-                }
-            });
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { gridCurrentMoved(current); });
-    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { gridSelectionMoved(); });
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
     });
-    model_->onEdit = [this](int col, int row, const std::string& text) {
-        cellEdited(col, row, text);
+    grid_->onEdit = [this](int col, int row, const std::string& text) {
+        runCommand([&] { controller_.StringAlignGrid1SetEditText(col, row, text); });
+    };
+    grid_->onCurrentMoved = [this](int col, int row) {
+        runCommand([&] { controller_.StringAlignGrid1SelectCell(col, row); });
+    };
+    grid_->onSelectionMoved = [this](int anchorCol, int anchorRow, int col, int row) {
+        controller_.StringAlignGrid1SelectRange(anchorCol, anchorRow, col, row);
+    };
+    grid_->onWidthDragged = [this](int col, int width) {
+        controller_.StringAlignGrid1ColWidth(col, width);
     };
     controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
 
@@ -176,70 +147,116 @@ void Form1::buildWidgets() {
     timer1_->setInterval(1000);
 }
 
-void Form1::wireCommands() {
-    Project& project = controller_.project();
-    MainController& c = controller_;
-    QHash<QString, std::function<void()>> commands = {
-        {"mnuNew1", [&project] { project.mnuNew1Click(); }},
-        {"mnuOpen1", [&project] { project.mnuOpen1Click(); }},
-        {"mnuSave1", [&project] { project.mnuSave1Click(); }},
-        {"mnuSaveProjectAs1", [&project] { project.mnuSaveProjectAs1Click(); }},
-        {"mnuClearReopenList1", [&project] { project.mnuClearReopenList1Click(); }},
-        {"mnuCalculateTotal", [&c] { c.mnuCalculateTotalClick(); }},
-        {"pupAddtotaltogrid", [&c] { c.pupAddtotaltogridClick(); }},
-        {"mnuCopy1", [&c] { c.mnuCopy1Click(); }},
-        {"mnuCopyAll1", [&c] { c.mnuCopyAll1Click(); }},
-        {"mnuPaste1", [&c] { c.mnuPaste1Click(); }},
-        {"mnuAddTask1", [&c] { c.mnuAddTask1Click(); }},
-        {"mnuDeleteTask1", [&c] { c.mnuDeleteTask1Click(); }},
-        {"mnuFind1", [this] { mnuFind1Click(); }},
-        {"mnuFindAgain1", [&c] { c.mnuFindAgain1Click(); }},
-        {"mnuResetHighlightedCells1", [&c] { c.mnuResetHighlightedCells1Click(); }},
-        {"mnuSortbyTask1", [&c] { c.mnuSortbyTask1Click(); }},
-        {"mnuSortbyTaskDate1", [&c] { c.mnuSortbyTaskDate1Click(); }},
-        {"tbtnCut", [this] { controller_.tbtnCutClick(); }},
-        {"mnuStartTimer1", [this] { controller_.mnuStartTimer1Click(); }},
-        {"mnuStopTimer1", [this] { controller_.mnuStopTimer1Click(); }},
-        {"mnuResetTimer1", [this] { controller_.mnuResetTimer1Click(); }},
-    };
-    const auto show = [this] {
-        if (trayIcon_) trayIcon_->setApplicationVisible(true);
-    };
-    const auto hide = [this] {
-        if (trayIcon_) trayIcon_->setApplicationVisible(false);
-    };
-    // Closing runs the closing sequence through the error handler itself (closeEvent).
-    connect(menu_->action("mnuExit1"), &QAction::triggered, this, &QWidget::close);
-    connect(menu_->action("prExit"), &QAction::triggered, this, &QWidget::close);
-    for (int k = 1; k <= 5; ++k) {
-        connect(menu_->action(QStringLiteral("mnuReopenF%1").arg(k)), &QAction::triggered, this,
-                [this, k] { runCommand([&] { controller_.project().mnuReopenClick(k); }); });
+void Form1::buildStatusBar() {
+    QStatusBar* status = statusBar();
+    status->setObjectName("StatusBar1");
+    status->setSizeGripEnabled(true);
+    const int widths[3] = {250, 110, 0};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(status);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
+        if (widths[i] > 0) {
+            statusPanels_[i]->setFixedWidth(widths[i]);
+            status->addWidget(statusPanels_[i]);
+        } else {
+            status->addWidget(statusPanels_[i], 1);
+        }
     }
-    connect(menu_->action("pitShow"), &QAction::triggered, this, show);
-    connect(menu_->action("mnuRShowWindow1"), &QAction::triggered, this, show);
-    connect(menu_->action("pitHide"), &QAction::triggered, this, hide);
-    connect(menu_->action("mnuRHideWindow1"), &QAction::triggered, this, hide);
-    // One place decides which actions run: built commands are enabled, the rest wait.
-    for (auto it = menu_->actions().begin(); it != menu_->actions().end(); ++it) {
-        QAction* action = it.value();
-        const QString name = it.key();
-        if (name.startsWith("mnuReopenF") || name == "pitShow" || name == "pitHide" ||
-            name == "mnuExit1" || name == "prExit" || name == "mnuRShowWindow1" ||
-            name == "mnuRHideWindow1") {
-            continue;  // wired where their state lives
-        }
-        const QString target = MainMenu::forwards().value(name);
-        if (!target.isEmpty()) {
-            QAction* targetAction = menu_->action(target);
-            action->setEnabled(commands.contains(target));
-            connect(action, &QAction::triggered, targetAction, &QAction::trigger);
-            continue;
-        }
-        const auto command = commands.value(name);
-        action->setEnabled(static_cast<bool>(command));
-        if (command) {
-            connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-        }
+}
+
+void Form1::wireCommands() {
+    using Action = QAction* MainMenu::*;
+    // Each action runs one command, through the general error handler.
+    static constexpr struct {
+        Action action;
+        void (MainController::*command)();
+    } kCommands[] = {
+        {&MainMenu::mnuNew1, &MainController::mnuNew1Click},
+        {&MainMenu::mnuOpen1, &MainController::mnuOpen1Click},
+        {&MainMenu::mnuSave1, &MainController::mnuSave1Click},
+        {&MainMenu::mnuSaveProjectAs1, &MainController::mnuSaveProjectAs1Click},
+        {&MainMenu::mnuClearReopenList1, &MainController::mnuClearReopenList1Click},
+        {&MainMenu::mnuCalculateTotal, &MainController::mnuCalculateTotalClick},
+        {&MainMenu::pupAddtotaltogrid, &MainController::pupAddtotaltogridClick},
+        {&MainMenu::mnuCopy1, &MainController::mnuCopy1Click},
+        {&MainMenu::mnuCopyAll1, &MainController::mnuCopyAll1Click},
+        {&MainMenu::mnuPaste1, &MainController::mnuPaste1Click},
+        {&MainMenu::mnuAddTask1, &MainController::mnuAddTask1Click},
+        {&MainMenu::mnuDeleteTask1, &MainController::mnuDeleteTask1Click},
+        {&MainMenu::mnuResetHighlightedCells1, &MainController::mnuResetHighlightedCells1Click},
+        {&MainMenu::mnuSortbyTask1, &MainController::mnuSortbyTask1Click},
+        {&MainMenu::mnuSortbyTaskDate1, &MainController::mnuSortbyTaskDate1Click},
+        {&MainMenu::tbtnCut, &MainController::tbtnCutClick},
+        {&MainMenu::mnuStartTimer1, &MainController::mnuStartTimer1Click},
+        {&MainMenu::mnuStopTimer1, &MainController::mnuStopTimer1Click},
+        {&MainMenu::mnuResetTimer1, &MainController::mnuResetTimer1Click},
+    };
+    // Commands that need the window's own widgets.
+    static constexpr struct {
+        Action action;
+        void (Form1::*command)();
+    } kWindowCommands[] = {
+        {&MainMenu::mnuFind1, &Form1::mnuFind1Click},
+        {&MainMenu::mnuFindAgain1, &Form1::mnuFindAgain1Click},
+    };
+    // Showing, hiding and closing the window run at once: closing runs the closing
+    // sequence through the error handler itself (closeEvent).
+    static constexpr struct {
+        Action action;
+        void (Form1::*slot)();
+    } kWindowSlots[] = {
+        {&MainMenu::mnuExit1, &Form1::closeWindow},
+        {&MainMenu::prExit, &Form1::closeWindow},
+        {&MainMenu::pitShow, &Form1::showWindow},
+        {&MainMenu::mnuRShowWindow1, &Form1::showWindow},
+        {&MainMenu::pitHide, &Form1::hideWindow},
+        {&MainMenu::mnuRHideWindow1, &Form1::hideWindow},
+    };
+    // Toolbar buttons and pop-up items that repeat a menu command.
+    static constexpr struct {
+        Action from;
+        Action to;
+    } kForwards[] = {
+        {&MainMenu::tbtnNew, &MainMenu::mnuNew1},
+        {&MainMenu::tbtnOpen, &MainMenu::mnuOpen1},
+        {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
+        {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
+        {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
+        {&MainMenu::tbtnFind, &MainMenu::mnuFind1},
+        {&MainMenu::tbtnAdd, &MainMenu::mnuAddTask1},
+        {&MainMenu::tbtnRemove, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupCopy1, &MainMenu::mnuCopy1},
+        {&MainMenu::pupPaste1, &MainMenu::mnuPaste1},
+        {&MainMenu::pupAddTask1, &MainMenu::mnuAddTask1},
+        {&MainMenu::pupDeleteTask1, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupRecalculateTotalforproject1, &MainMenu::mnuCalculateTotal},
+    };
+
+    MainMenu& m = *menu_;
+    for (const auto& [action, command] : kCommands) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this,
+                [this, command] { runCommand([&] { (controller_.*command)(); }); });
+    }
+    for (const auto& [action, command] : kWindowCommands) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this,
+                [this, command] { runCommand([&] { (this->*command)(); }); });
+    }
+    for (const auto& [action, slot] : kWindowSlots) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this, slot);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        QAction* item = m.mnuReopenF[static_cast<size_t>(k - 1)];
+        bound_.insert(item);
+        connect(item, &QAction::triggered, this,
+                [this, k] { runCommand([&] { controller_.mnuReopenClick(k); }); });
+    }
+    for (const auto& [from, to] : kForwards) {
+        if (bound_.contains(m.*to)) bound_.insert(m.*from);
+        connect(m.*from, &QAction::triggered, m.*to, &QAction::trigger);
     }
 }
 
@@ -268,6 +285,7 @@ void Form1::configureTray() {
     trayIcon_ = std::make_unique<OnTray>(this, menu_->pmnRight(), menu_->pmnLeft());
     trayIcon_->setHint(windowTitle());  // the application title
     trayIcon_->setIcon(windowIcon());
+    trayIcon_->setHideActions({menu_->pitHide, menu_->mnuRHideWindow1});
     trayIcon_->setApplicationVisible(true);
     trayIcon_->setActive(true);
     trayIcon_->setRestoreOnLeftClick(true);
@@ -289,12 +307,21 @@ void Form1::mnuFind1Click() {
     findDialog_->activateWindow();
 }
 
-void Form1::cellEdited(int col, int row, const std::string& text) {
-    runCommand([&] {
-        controller_.grid().editCellText(col, row, text);
-        // Clearing a cell is not entering a date.
-        if (!text.empty()) controller_.StringAlignGrid1AfterEdit(col, row);
-    });
+// The search text is what the find window holds, typed there since the last search or not.
+void Form1::mnuFindAgain1Click() {
+    controller_.mnuFindAgain1Click(fromQString(findDialog_->searchText()));
+}
+
+void Form1::closeWindow() {
+    close();
+}
+
+void Form1::showWindow() {
+    if (trayIcon_) trayIcon_->setApplicationVisible(true);
+}
+
+void Form1::hideWindow() {
+    if (trayIcon_) trayIcon_->setApplicationVisible(false);
 }
 
 // Long loads and saves report progress: show it after half a second in a modal
@@ -349,55 +376,18 @@ void Form1::refresh() {
     statusPanels_[0]->setText(toQString(controller_.statusMessage()));
     statusPanels_[1]->setText(toQString(controller_.timerText()));
     statusPanels_[2]->setText(toQString(controller_.noticeText()));
-    for (int k = 1; k <= 5; ++k) {
-        const ReopenItem& item = project.reopenItems()[static_cast<size_t>(k - 1)];
-        QAction* action = menu_->action(QStringLiteral("mnuReopenF%1").arg(k));
+    updateActions();
+}
+
+void Form1::updateActions() {
+    for (QAction* action : menu_->all()) action->setEnabled(bound_.contains(action));
+    const Project& project = controller_.project();
+    for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
+        const ReopenItem& item = project.reopenItems()[k];
         // A path is shown verbatim: an "&" in it must not become an accelerator.
-        action->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
-        action->setVisible(item.visible);
+        menu_->mnuReopenF[k]->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
+        menu_->mnuReopenF[k]->setVisible(item.visible);
     }
-}
-
-void Form1::applyWidths() {
-    syncing_ = true;
-    const CellGrid& grid = controller_.grid();
-    for (int col = 0; col < model_->columnCount(); ++col) {
-        grid_->horizontalHeader()->resizeSection(col, std::max(0, grid.colWidth(col)));
-    }
-    syncing_ = false;
-}
-
-void Form1::showGridCurrent() {
-    const CellGrid& grid = controller_.grid();
-    const int row = model_->modelRow(grid.currentRow());
-    syncing_ = true;
-    if (row >= 0 && row < model_->rowCount() && grid.currentCol() < model_->columnCount()) {
-        grid_->selectionModel()->setCurrentIndex(model_->index(row, grid.currentCol()),
-                                                 QItemSelectionModel::ClearAndSelect);
-    } else {
-        grid_->selectionModel()->clearSelection();
-    }
-    syncing_ = false;
-}
-
-void Form1::gridCurrentMoved(const QModelIndex& current) {
-    if (syncing_ || !current.isValid()) return;
-    runCommand([&] {
-        controller_.grid().setCurrentCell(current.column(), model_->gridRow(current.row()));
-    });
-}
-
-void Form1::gridSelectionMoved() {
-    if (syncing_) return;
-    const QModelIndex current = grid_->selectionModel()->currentIndex();
-    const QItemSelection selection = grid_->selectionModel()->selection();
-    if (!current.isValid() || selection.isEmpty()) return;
-    // The selection is a rectangle from an anchor corner to the current cell.
-    const QItemSelectionRange range = selection.last();
-    const int anchorCol = current.column() == range.left() ? range.right() : range.left();
-    const int anchorRow = current.row() == range.top() ? range.bottom() : range.top();
-    controller_.grid().setSelection(anchorCol, model_->gridRow(anchorRow), current.column(),
-                                    model_->gridRow(current.row()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -407,7 +397,6 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    QThread::msleep(10);
     timer1_->stop();
     trayIcon_.reset();  // removes the icon from the notification area
     event->accept();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <functional>
 #include <memory>
 
 #include "app/MainController.h"
 
+class QAction;
 class QLabel;
 class QProgressDialog;
 class QTabBar;
@@ -16,26 +18,28 @@ namespace quillet {
 
 class FindDialog;
 class GridModel;
+class GridView;
 class MainMenu;
 class OnTray;
 
-// The main window: builds the widgets, turns actions into controller commands
-// and shows the controller's state.
+// The main window: builds the widgets, binds each action to one command and shows
+// the controller's state.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit Form1(Ports ports, QWidget* parent = nullptr);
+    explicit Form1(ControllerPorts ports, QWidget* parent = nullptr);
     ~Form1() override;
 
     MainController& controller() { return controller_; }
     MainMenu& menu() { return *menu_; }
+    // For tests and accessibility tools: an action by its object name.
     QAction* action(const QString& name) const;
-    QTableView* gridView() const { return grid_; }
+    QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
     FindDialog* findDialog() const { return findDialog_; }
     QTimer* timer1() const { return timer1_; }
-    GridModel* gridModel() const { return model_; }
+    GridModel* gridModel() const;
 
     // The general error handler: runs a command, shows any error's message,
     // then brings the window up to date. Returns false when the command failed.
@@ -50,31 +54,31 @@ class Form1 : public QMainWindow {
 
   private:
     void buildWidgets();
+    void buildStatusBar();
     void wireCommands();
     void FormCreate();
     void configureTray();
     void refresh();
-    void applyWidths();
-    void showGridCurrent();
-    void gridCurrentMoved(const QModelIndex& current);
-    void gridSelectionMoved();
-    void cellEdited(int col, int row, const std::string& text);
+    void updateActions();
     void showProgress(int percent);
+    void closeWindow();
+    void showWindow();
+    void hideWindow();
     void mnuFind1Click();
+    void mnuFindAgain1Click();
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<OnTray> trayIcon_;
-    GridModel* model_ = nullptr;
-    QTableView* grid_ = nullptr;
+    GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;
     QLabel* statusPanels_[3] = {};
     QTimer* timer1_ = nullptr;
     FindDialog* findDialog_ = nullptr;
     QProgressDialog* progress_ = nullptr;
-    bool syncing_ = false;
-    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
+    QSet<QAction*> bound_;  // actions with a command: the others wait, disabled
+    bool busy_ = false;     // a command is running: no other may start (long loads pump events)
 };
 
 }  // namespace quillet

@@ -27,11 +27,11 @@ QString shownText(const std::string& text) {
 GridModel::GridModel(CellGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
     shownRows_ = grid_.rowCount() - headerRows();
     shownCols_ = grid_.colCount();
-    grid_.setListener(this);
+    grid_.addListener(this);
 }
 
 GridModel::~GridModel() {
-    grid_.setListener(nullptr);
+    grid_.removeListener(this);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
@@ -83,35 +83,44 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (onEdit) {
         onEdit(col, row, text);
     } else {
-        grid_.editCellText(col, row, text);
+        grid_.setCellText(col, row, text);
     }
     return true;
 }
 
-void GridModel::cellsChanged(int left, int top, int right, int bottom) {
-    const int firstRow = std::max(0, modelRow(top));
-    const int lastRow = std::min(shownRows_ - 1, modelRow(bottom));
-    if (top < headerRows()) emit headerDataChanged(Qt::Horizontal, left, right);
-    const int lastCol = std::min(right, shownCols_ - 1);
-    if (firstRow <= lastRow && left <= lastCol) {
-        emit dataChanged(index(firstRow, left), index(lastRow, lastCol));
+void GridModel::gridChanged(const GridChange& change) {
+    switch (change.kind) {
+        case GridChange::Kind::Cells:
+            cellsChanged(change.rect);
+            break;
+        case GridChange::Kind::Layout:
+            resetAll();
+            break;
+        case GridChange::Kind::Widths:
+            emit widthsChanged();
+            break;
+        case GridChange::Kind::Current:
+            emit currentChanged();
+            break;
     }
 }
 
-void GridModel::layoutChanged() {
+void GridModel::cellsChanged(const CellRect& rect) {
+    const int firstRow = std::max(0, modelRow(rect.top));
+    const int lastRow = std::min(shownRows_ - 1, modelRow(rect.bottom));
+    if (rect.top < headerRows()) emit headerDataChanged(Qt::Horizontal, rect.left, rect.right);
+    const int lastCol = std::min(rect.right, shownCols_ - 1);
+    if (firstRow <= lastRow && rect.left <= lastCol) {
+        emit dataChanged(index(firstRow, rect.left), index(lastRow, lastCol));
+    }
+}
+
+void GridModel::resetAll() {
     beginResetModel();
     shownRows_ = grid_.rowCount() - headerRows();
     shownCols_ = grid_.colCount();
     endResetModel();
     emit resetDone();
-}
-
-void GridModel::colWidthsChanged() {
-    emit widthsChanged();
-}
-
-void GridModel::currentCellChanged() {
-    emit currentChanged();
 }
 
 QColor toQColor(Color color, const QPalette& palette) {

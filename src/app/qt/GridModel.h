@@ -29,12 +29,10 @@ class GridModel : public QAbstractTableModel, public CellGridListener {
     int headerRows() const { return grid_.fixedRows() > 0 ? 1 : 0; }
 
     // How an in-place edit reaches the store (the window routes it through its commands).
+    // Without it, an edit is stored as it is.
     std::function<void(int col, int row, const std::string& text)> onEdit;
 
-    void cellsChanged(int left, int top, int right, int bottom) override;
-    void layoutChanged() override;
-    void colWidthsChanged() override;
-    void currentCellChanged() override;
+    void gridChanged(const GridChange& change) override;
 
   signals:
     void widthsChanged();
@@ -42,6 +40,9 @@ class GridModel : public QAbstractTableModel, public CellGridListener {
     void resetDone();
 
   private:
+    void cellsChanged(const CellRect& rect);
+    void resetAll();
+
     CellGrid& grid_;
     int shownRows_ = 0;
     int shownCols_ = 0;

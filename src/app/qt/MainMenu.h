@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include <QList>
+#include <array>
 
 class QAction;
 class QMainWindow;
@@ -10,14 +10,73 @@ class QToolBar;
 
 namespace quillet {
 
-// The main window's menus, pop-up menus and toolbar, with every action named as
-// the window's components are, so commands and tests can find them by name.
+// The action registry: the main window's menus, pop-up menus and toolbar as typed
+// members. Each action carries its component name as object name, for accessibility
+// and tests; the window binds commands to the members, never to the names.
 class MainMenu {
   public:
     explicit MainMenu(QMainWindow* window);
 
-    QAction* action(const QString& name) const;
-    const QHash<QString, QAction*>& actions() const { return actions_; }
+    // Every action of the registry, in creation order.
+    const QList<QAction*>& all() const { return all_; }
+
+    // File
+    QAction* mnuNew1 = nullptr;
+    QAction* mnuOpen1 = nullptr;
+    std::array<QAction*, 5> mnuReopenF{};  // mnuReopenF1 .. mnuReopenF5
+    QAction* mnuClearReopenList1 = nullptr;
+    QAction* mnuImportoldfile = nullptr;
+    QAction* mnuSave1 = nullptr;
+    QAction* mnuSaveProjectAs1 = nullptr;
+    QAction* mnuChangeColumnNames1 = nullptr;
+    QAction* mnuChangeFontSettings1 = nullptr;
+    QAction* mnuPrint1 = nullptr;
+    QAction* mnuExit1 = nullptr;
+    // Edit
+    QAction* mnuCopy1 = nullptr;
+    QAction* mnuPaste1 = nullptr;
+    QAction* mnuCopyAll1 = nullptr;
+    QAction* mnuAddTask1 = nullptr;
+    QAction* mnuDeleteTask1 = nullptr;
+    QAction* mnuFind1 = nullptr;
+    QAction* mnuFindAgain1 = nullptr;
+    QAction* mnuResetHighlightedCells1 = nullptr;
+    QAction* mnuCalculateTotal = nullptr;
+    // Timer
+    QAction* mnuStartTimer1 = nullptr;
+    QAction* mnuStopTimer1 = nullptr;
+    QAction* mnuResetTimer1 = nullptr;
+    // View
+    QAction* mnuCalendar1 = nullptr;
+    QAction* mnuSortbyTask1 = nullptr;
+    QAction* mnuSortbyTaskDate1 = nullptr;
+    // Help
+    QAction* HelpContents1 = nullptr;
+    QAction* mnuAbout1 = nullptr;
+    QAction* mnuVisitQuillet1homepage = nullptr;
+    // Toolbar
+    QAction* tbtnNew = nullptr;
+    QAction* tbtnOpen = nullptr;
+    QAction* tbtnSave = nullptr;
+    QAction* tbtnCut = nullptr;
+    QAction* tbtnCopy = nullptr;
+    QAction* tbtnPaste = nullptr;
+    QAction* tbtnFind = nullptr;
+    QAction* tbtnAdd = nullptr;
+    QAction* tbtnRemove = nullptr;
+    // Tray menus
+    QAction* pitShow = nullptr;
+    QAction* pitHide = nullptr;
+    QAction* mnuRShowWindow1 = nullptr;
+    QAction* mnuRHideWindow1 = nullptr;
+    QAction* prExit = nullptr;
+    // Grid and total pop-up menus
+    QAction* pupCopy1 = nullptr;
+    QAction* pupPaste1 = nullptr;
+    QAction* pupAddTask1 = nullptr;
+    QAction* pupDeleteTask1 = nullptr;
+    QAction* pupRecalculateTotalforproject1 = nullptr;
+    QAction* pupAddtotaltogrid = nullptr;
 
     QToolBar* toolbar() const { return toolbar_; }
     QMenu* pmnLeft() const { return pmnLeft_; }
@@ -25,16 +84,15 @@ class MainMenu {
     QMenu* pupmnuGrid() const { return pupmnuGrid_; }
     QMenu* puplblTotal() const { return puplblTotal_; }
 
-    // Toolbar buttons and pop-up items that repeat a menu command: button -> command.
-    static const QHash<QString, QString>& forwards();
-
   private:
     QAction* add(QMenu* menu, const char* name, const char* caption);
+    QAction* addButton(QMainWindow* window, const char* name, const char* hint, const char* theme,
+                       int fallback);
     void buildMenuBar(QMainWindow* window);
     void buildToolbar(QMainWindow* window);
     void buildPopups(QMainWindow* window);
 
-    QHash<QString, QAction*> actions_;
+    QList<QAction*> all_;
     QToolBar* toolbar_ = nullptr;
     QMenu* pmnLeft_ = nullptr;
     QMenu* pmnRight_ = nullptr;

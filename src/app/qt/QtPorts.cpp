@@ -112,30 +112,36 @@ void QtSettingsStore::writeSetting(const std::string& key, const std::string& va
     }
 }
 
-Locale systemLocale() {
-    QLocale system = QLocale::system();
+Locale localeFrom(QLocale system, int currentYear) {
     // Without a configured locale (C/POSIX) the dates follow the common month/day/year.
     if (system.language() == QLocale::C) system = QLocale(QLocale::English, QLocale::UnitedStates);
-    QString pattern = system.dateFormat(QLocale::ShortFormat);
+    return localeFrom(system.dateFormat(QLocale::ShortFormat), system, currentYear);
+}
+
+Locale localeFrom(QString shortDatePattern, const QLocale& numbers, int currentYear) {
     // Month names would not read back as dates: use month numbers.
-    pattern.replace(QStringLiteral("MMMM"), QStringLiteral("MM"));
-    pattern.replace(QStringLiteral("MMM"), QStringLiteral("MM"));
+    shortDatePattern.replace(QStringLiteral("MMMM"), QStringLiteral("MM"));
+    shortDatePattern.replace(QStringLiteral("MMM"), QStringLiteral("MM"));
     Locale locale;
-    locale.shortDatePattern = withFourDigitYear(pattern.toStdString());
+    locale.shortDatePattern = withFourDigitYear(shortDatePattern.toStdString());
     // The separator is the first character between the day, month and year fields.
     locale.dateSeparator = "/";
     bool quoted = false;
-    for (const QChar ch : pattern) {
+    for (const QChar ch : shortDatePattern) {
         if (ch == u'\'') quoted = !quoted;
         if (!quoted && !ch.isLetter() && ch != u'\'') {
             locale.dateSeparator = QString(ch).toStdString();
             break;
         }
     }
-    locale.decimalSeparator = system.decimalPoint().toStdString();
-    locale.thousandsSeparator = system.groupSeparator().toStdString();
-    locale.currentYear = QDate::currentDate().year();
+    locale.decimalSeparator = numbers.decimalPoint().toStdString();
+    locale.thousandsSeparator = numbers.groupSeparator().toStdString();
+    locale.currentYear = currentYear;
     return locale;
+}
+
+Locale systemLocale() {
+    return localeFrom(QLocale::system(), QDate::currentDate().year());
 }
 
 }  // namespace quillet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -53,5 +54,8 @@ class QtSettingsStore : public SettingsStore {
 
 // The user's short date pattern (four-digit year), separators and current year.
 Locale systemLocale();
+// The same from a given locale, and from a short date pattern with another locale's numbers.
+Locale localeFrom(QLocale system, int currentYear);
+Locale localeFrom(QString shortDatePattern, const QLocale& numbers, int currentYear);
 
 }  // namespace quillet

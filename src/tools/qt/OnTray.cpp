@@ -8,14 +8,6 @@
 
 namespace quillet {
 
-namespace {
-// The window's "Hide Window" entries, in the left and right tray menus.
-bool isHideAction(const QAction* action) {
-    const QString name = action->objectName();
-    return name == QLatin1String("pitHide") || name == QLatin1String("mnuRHideWindow1");
-}
-}  // namespace
-
 OnTray::OnTray(QWidget* owner, QMenu* popupMenuRight, QMenu* popupMenuLeft, QObject* parent)
     : QObject(parent),
       owner_(owner),
@@ -135,12 +127,15 @@ void OnTray::setHideOffered(bool offered) {
     applyHideOffered();
 }
 
+void OnTray::setHideActions(const QList<QAction*>& actions) {
+    hideActions_.clear();
+    for (QAction* action : actions) hideActions_.append(action);
+    applyHideOffered();
+}
+
 void OnTray::applyHideOffered() {
-    for (const auto& menu : menus_) {
-        if (!menu) continue;
-        for (QAction* action : menu->actions())
-            if (isHideAction(action)) action->setVisible(hideOffered_);
-    }
+    for (const QPointer<QAction>& action : hideActions_)
+        if (action) action->setVisible(hideOffered_);
 }
 
 }  // namespace quillet

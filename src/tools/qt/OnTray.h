@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -31,10 +33,11 @@ namespace quillet {
 //   pitHideClick, mnuRHideWindow1Click: trayIcon->setApplicationVisible(false);
 //   FormClose:    trayIcon.reset();  // removes the icon
 //
+//                 trayIcon->setHideActions({pitHide, mnuRHideWindow1});
+//
 // A left click restores the program, a right click pops the right menu at the cursor. The
-// actions named "pitHide" and "mnuRHideWindow1" in the given menus are shown only while the
-// icon is in an available notification area; availability is polled every
-// kAvailabilityPollMs, so an area that appears later gets the icon.
+// hide actions are shown only while the icon is in an available notification area;
+// availability is polled every kAvailabilityPollMs, so an area that appears later gets the icon.
 class OnTray : public QObject, private TrayPlatform {
     Q_OBJECT
 
@@ -72,6 +75,8 @@ class OnTray : public QObject, private TrayPlatform {
     // Forwarded by the owner when it has been minimised.
     void minimizeLogic() { state_.minimizeLogic(); }
 
+    // The "Hide Window" entries: offered only while the icon can bring the window back.
+    void setHideActions(const QList<QAction*>& actions);
     // Whether "Hide Window" is offered now.
     bool hideOffered() const { return hideOffered_; }
     QSystemTrayIcon* systemTrayIcon() const { return tray_; }
@@ -102,6 +107,7 @@ class OnTray : public QObject, private TrayPlatform {
 
     QPointer<QWidget> owner_;
     std::array<QPointer<QMenu>, 3> menus_;
+    QList<QPointer<QAction>> hideActions_;
     QSystemTrayIcon* tray_;
     QTimer* poll_;
     QIcon icon_;

@@ -1,0 +1,93 @@
+#include "app/qt/GridView.h"
+
+#include <QHeaderView>
+
+#include "app/qt/GridModel.h"
+
+namespace quillet {
+
+GridView::GridView(CellGrid& grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(new GridModel(grid, this)) {
+    setObjectName("StringAlignGrid1");
+    setAccessibleName(QStringLiteral("Tasks"));
+    setModel(model_);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(CellGrid::kDefaultRowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setWordWrap(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    connect(model_, &GridModel::widthsChanged, this, &GridView::applyWidths);
+    connect(model_, &GridModel::resetDone, this, [this] {
+        applyWidths();
+        horizontalHeader()->setVisible(model_->headerRows() > 0);
+        showGridCurrent();
+    });
+    connect(model_, &GridModel::currentChanged, this, &GridView::showGridCurrent);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col, int, int width) {
+                if (!syncing_ && onWidthDragged && col < grid_.colCount())
+                    onWidthDragged(col, width);
+            });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { currentMoved(current); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { selectionMoved(); });
+    model_->onEdit = [this](int col, int row, const std::string& text) {
+        if (onEdit) onEdit(col, row, text);
+    };
+    applyWidths();
+}
+
+GridView::~GridView() {
+    // The model listens to the store, which may outlive the view.
+    setModel(nullptr);
+    delete model_;
+}
+
+void GridView::applyWidths() {
+    syncing_ = true;
+    for (int col = 0; col < model_->columnCount(); ++col)
+        horizontalHeader()->resizeSection(col, std::max(0, grid_.colWidth(col)));
+    syncing_ = false;
+}
+
+void GridView::showGridCurrent() {
+    const int row = model_->modelRow(grid_.currentRow());
+    syncing_ = true;
+    if (row >= 0 && row < model_->rowCount() && grid_.currentCol() < model_->columnCount()) {
+        selectionModel()->setCurrentIndex(model_->index(row, grid_.currentCol()),
+                                          QItemSelectionModel::ClearAndSelect);
+    } else {
+        selectionModel()->clearSelection();
+    }
+    syncing_ = false;
+}
+
+void GridView::currentMoved(const QModelIndex& current) {
+    if (syncing_ || !current.isValid() || !onCurrentMoved) return;
+    onCurrentMoved(current.column(), model_->gridRow(current.row()));
+}
+
+void GridView::selectionMoved() {
+    if (syncing_ || !onSelectionMoved) return;
+    const QModelIndex current = selectionModel()->currentIndex();
+    const QItemSelection selection = selectionModel()->selection();
+    if (!current.isValid() || selection.isEmpty()) return;
+    // The selection is a rectangle from an anchor corner to the current cell.
+    const QItemSelectionRange range = selection.last();
+    const int anchorCol = current.column() == range.left() ? range.right() : range.left();
+    const int anchorRow = current.row() == range.top() ? range.bottom() : range.top();
+    onSelectionMoved(anchorCol, model_->gridRow(anchorRow), current.column(),
+                     model_->gridRow(current.row()));
+}
+
+}  // namespace quillet

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTableView>
+#include <functional>
+#include <string>
+
+#include "grid/CellGrid.h"
+
+namespace quillet {
+
+class GridModel;
+
+// The task table on screen. It shows the cell store through a GridModel and mirrors
+// the store's current cell and column widths; what the user does to it (typing, moving
+// the current cell, dragging a column edge) is handed on, never written to the store here.
+class GridView : public QTableView {
+    Q_OBJECT
+
+  public:
+    GridView(CellGrid& grid, QWidget* parent = nullptr);
+    ~GridView() override;
+
+    GridModel* gridModel() const { return model_; }
+
+    std::function<void(int col, int row, const std::string& text)> onEdit;
+    std::function<void(int col, int row)> onCurrentMoved;
+    std::function<void(int anchorCol, int anchorRow, int col, int row)> onSelectionMoved;
+    std::function<void(int col, int width)> onWidthDragged;
+
+  private:
+    void applyWidths();
+    void showGridCurrent();
+    void currentMoved(const QModelIndex& current);
+    void selectionMoved();
+
+    const CellGrid& grid_;
+    GridModel* model_;
+    bool syncing_ = false;  // the view is being set from the store: nothing to hand on
+};
+
+}  // namespace quillet
