@@ -76,15 +76,15 @@ void Project::mnuNew1Click() {
     applyStoredWidths(grid_, settings_);
 }
 
+// The file is read into a grid aside: a file that fails to read leaves the open
+// project exactly as it was, so a later Save cannot write an empty table over it.
 void Project::loadProject(const std::string& path) {
-    Replacing replacing(*this);
+    const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
+    loadCellsFromFile(*fresh, path);
     {
-        CellGrid::BulkUpdate bulk(grid_);
-        emptyGrid();
-        grid_.setRowCount(2);
-        grid_.setFixedRows(1);
+        Replacing replacing(*this);
+        grid_.swapContents(*fresh);
     }
-    loadCellsFromFile(grid_, path);
     title_ = path;
     fileName_ = path;
     totalDue_ = true;

@@ -194,6 +194,28 @@ void CellGrid::clearStore() {
     notifyLayout();
 }
 
+void CellGrid::swapContents(CellGrid& other) {
+    BulkUpdate bulk(*this);
+    std::swap(colCount_, other.colCount_);
+    std::swap(rowCount_, other.rowCount_);
+    std::swap(fixedRows_, other.fixedRows_);
+    std::swap(fixedCols_, other.fixedCols_);
+    widths_.swap(other.widths_);
+    rows_.swap(other.rows_);
+    bulkDirty_ = true;
+    bulkContent_ = true;
+    bulkWidthsDirty_ = true;
+}
+
+std::unique_ptr<CellGrid> CellGrid::makeReadTarget() const {
+    auto target = std::make_unique<CellGrid>(colCount_, 2, 1);
+    target->widths_ = widths_;
+    target->multilineCells = multilineCells;
+    target->oemConvert = oemConvert;
+    target->onFileProgress = onFileProgress;
+    return target;
+}
+
 void CellGrid::cellsChanged(const CellRect& rect) {
     notifyCells(rect.left, rect.top, rect.right, rect.bottom, true);
 }

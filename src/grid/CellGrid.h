@@ -106,6 +106,14 @@ class CellGrid {
     // Drops every text and properties record, also past the counts.
     void clearStore();
 
+    // Exchanges counts, widths, texts and properties with another grid, so a project
+    // can be read aside and put in place only when it read well. The current cell,
+    // listeners and callbacks stay; listeners hear one Layout and one Widths change.
+    void swapContents(CellGrid& other);
+    // A grid to read into aside: this grid's column count and widths, 2 rows of which
+    // 1 is fixed, its multi-line setting and progress callback.
+    std::unique_ptr<CellGrid> makeReadTarget() const;
+
     // Reports changed text in an inclusive rectangle (one Layout change while a bulk update runs).
     void cellsChanged(const CellRect& rect);
 

@@ -331,7 +331,7 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
 }
 
-TEST(ProjectFailures, FailedOpenAndReopenLeaveTheProjectStateAndAnEmptiedGrid) {
+TEST(ProjectFailures, FailedOpenAndReopenLeaveTheWholeProjectAsItWas) {
     AppHarness h;
     MainController& app = h.start();
     Project& pr = h.project();
@@ -339,25 +339,40 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheProjectStateAndAnEmptiedGrid) {
     h.grid().setCellText(Cost, 1, "7.5");
     h.prompts.savePaths = {path};
     app.mnuSaveProjectAs1Click();
+    app.StringAlignGrid1SetEditText(Description, 1, "unsaved work");
+    const std::string bad = h.dir.file("bad.prj");
+    std::ofstream(bad, std::ios::binary) << "100001,2\r\n";  // over the limits
 
-    const std::string gone = h.dir.file("gone.prj");
-    h.prompts.openPaths = {gone};
-    EXPECT_EQ(errorOf([&] { app.mnuOpen1Click(); }), "Cannot open file " + gone);
-    EXPECT_EQ(pr.title(), path);
-    EXPECT_EQ(pr.fileName(), path);
-    EXPECT_EQ(app.totalCaption(), "7.5");
-    EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
-    EXPECT_EQ(h.grid().rowCount(), 2);
-    EXPECT_EQ(h.grid().fixedRows(), 1);
-    for (int col = 0; col < 7; ++col) {
-        EXPECT_EQ(h.grid().cellText(col, 0), "");
-        EXPECT_EQ(h.grid().cellText(col, 1), "");
+    const auto unchanged = [&] {
+        EXPECT_EQ(pr.title(), path);
+        EXPECT_EQ(pr.fileName(), path);
+        EXPECT_EQ(pr.savedFlag(), "");
+        EXPECT_EQ(app.totalCaption(), "7.5");
+        EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
+        EXPECT_EQ(h.grid().rowCount(), 5);
+        EXPECT_EQ(h.grid().cellText(Description, 0), "Task Description");
+        EXPECT_EQ(h.grid().cellText(Description, 1), "unsaved work");
+        EXPECT_EQ(h.grid().cellText(Cost, 1), "7.5");
+    };
+    for (const std::string& target : {h.dir.file("gone.prj"), bad}) {
+        h.prompts.yesNoAnswers = {false};
+        h.prompts.openPaths = {target};
+        EXPECT_NE(errorOf([&] { app.mnuOpen1Click(); }), "") << target;
+        unchanged();
     }
 
     // The reopen item of a file that has gone fails the same way and stays listed.
     std::filesystem::remove(path);
+    h.prompts.yesNoAnswers = {false};
     EXPECT_EQ(errorOf([&] { app.mnuReopenClick(1); }), "Cannot open file " + path);
-    EXPECT_EQ(h.shownReopenItems(), (Strings{path, "-", "-", "-", "-"}));
+    unchanged();
+    // Save still writes the project the user sees, not an empty table.
+    app.mnuSave1Click();
+    h.start();
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {path};
+    h.app->mnuOpen1Click();
+    EXPECT_EQ(h.grid().cellText(Description, 1), "unsaved work");
 }
 
 TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {

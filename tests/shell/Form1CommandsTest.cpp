@@ -97,8 +97,10 @@ TEST_F(Form1CommandsTest, AFailedOpenIsReportedAndTheWindowGoesOn) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "Cannot open file " + missing);
     EXPECT_EQ(tabText(), "Untitled Project");
-    EXPECT_EQ(grid().rowCount(), 2);
-    EXPECT_EQ(form.gridModel()->rowCount(), 1);
+    // The start-up project stays on screen.
+    EXPECT_EQ(grid().rowCount(), 5);
+    EXPECT_EQ(form.gridModel()->rowCount(), 4);
+    EXPECT_EQ(form.gridModel()->index(0, 0).data().toString(), "1");
 }
 
 TEST_F(Form1CommandsTest, NoCommandRunsWhileALoadIsInProgress) {

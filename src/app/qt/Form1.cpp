@@ -43,7 +43,7 @@ QFont gridFont() {
 }
 }  // namespace
 
-Form1::Form1(ControllerPorts ports, QWidget* parent) : QMainWindow(parent), controller_(ports) {
+Form1::Form1(ControllerPorts ports, QWidget* parent) : QMainWindow(parent), controller_(std::move(ports)) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());

@@ -83,7 +83,7 @@ void GridView::selectionMoved() {
     const QItemSelection selection = selectionModel()->selection();
     if (!current.isValid() || selection.isEmpty()) return;
     // The selection is a rectangle from an anchor corner to the current cell.
-    const QItemSelectionRange range = selection.last();
+    const QItemSelectionRange& range = selection.last();
     const int anchorCol = current.column() == range.left() ? range.right() : range.left();
     const int anchorRow = current.row() == range.top() ? range.bottom() : range.top();
     onSelectionMoved(anchorCol, model_->gridRow(anchorRow), current.column(),
