@@ -72,7 +72,8 @@ class PrintCanvas {
     virtual void newPage() = 0;
     // Finishes the job: the pages go to the printer.
     virtual void endJob() = 0;
-    // Drops the job: nothing more is printed.
+    // Drops the job: nothing more is printed. A printer that cannot take the job back may still
+    // print the pages drawn so far.
     virtual void abortJob() = 0;
 };
 
