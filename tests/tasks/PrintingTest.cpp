@@ -97,21 +97,17 @@ TEST(PrinterChannel, TabMovesToTheStopAtLeastTwoUnitsAhead) {
     }
 }
 
-TEST_F(PrintingTest, TabPastThePageEdgeStartsANewLine) {
-    canvas.width = 100;
-    EXPECT_THAT(layout({"abcdefghi\tx"}),
-                ::testing::ElementsAre(draw(0, 0, "abcdefghi"), draw(0, 18, "x")));
-}
-
-TEST_F(PrintingTest, TextWiderThanThePageWrapsAtTheLastCharacterThatFits) {
+TEST_F(PrintingTest, TextWiderThanThePageWrapsAfterTheLastCharacterThatFits) {
     canvas.width = 100;
     canvas.widths["W"] = 30;
     EXPECT_THAT(
-        layout({"abcdefghijklmno", "ab\tcdefghijkl", "aaaaWbbb", "aaaaWbbbb"}),
+        layout({"abcdefghijklmno", "ab\tcdefghijkl", "aaaaWbbb", "aaaaWbbbb", "abcdefghi\tx"}),
         ::testing::ElementsAre(draw(0, 0, "abcdefghij"), draw(0, 18, "klmno"), draw(0, 36, "ab"),
                                draw(80, 36, "cd"), draw(0, 54, "efghijkl"),
                                draw(0, 72, "aaaaWbbb"),  // exactly 100
-                               draw(0, 90, "aaaaWbbb"), draw(0, 108, "b")));
+                               draw(0, 90, "aaaaWbbb"), draw(0, 108, "b"),
+                               // a tab past the edge starts a new line
+                               draw(0, 126, "abcdefghi"), draw(0, 144, "x")));
 }
 
 TEST_F(PrintingTest, PageBreakPutsTheNextLineAtTheTopWithoutAHeading) {
