@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quillet {
 
@@ -42,5 +44,37 @@ class SettingsStore {
 };
 
 inline constexpr const char* kNotAvailable = "n/a";
+
+// A printer that cannot start, or reports a failure while printing; what() is the user's message.
+class PrintError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+// One print job on the chosen printer, in its device units, origin at the top-left corner of
+// the printable area. Text is UTF-8; a position is the top-left corner of the drawn text.
+class PrintCanvas {
+  public:
+    virtual ~PrintCanvas() = default;
+    // Throws PrintError when the job cannot start. The measures below hold once it has.
+    virtual void beginJob() = 0;
+    virtual int pageWidth() = 0;
+    virtual int pageHeight() = 0;
+    virtual int charHeight() = 0;
+    virtual int averageCharWidth() = 0;
+    virtual TextExtent textExtent(std::string_view text) = 0;
+    virtual void drawText(int x, int y, std::string_view text) = 0;
+    virtual void newPage() = 0;
+    // Finishes the job: the pages go to the printer.
+    virtual void endJob() = 0;
+    // Drops the job: nothing more is printed. A printer that cannot take the job back may still
+    // print the pages drawn so far.
+    virtual void abortJob() = 0;
+};
 
 }  // namespace quillet

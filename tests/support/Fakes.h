@@ -3,8 +3,10 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ports/Locale.h"
@@ -92,5 +94,93 @@ inline Locale germanLocale() {
     l.currentYear = 2026;
     return l;
 }
+
+// A printer that records every step of the job. Each character is glyphWidth wide unless
+// `widths` names it; every run is glyphHeight tall.
+class FakePrintCanvas : public PrintCanvas {
+  public:
+    enum class Step { Begin, Draw, NewPage, End, Abort };
+    struct Op {
+        Step step;
+        int x = 0;
+        int y = 0;
+        std::string text;
+        bool operator==(const Op&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const Op& op) {
+            const char* names[] = {"Begin", "Draw", "NewPage", "End", "Abort"};
+            os << names[static_cast<int>(op.step)];
+            if (op.step == Step::Draw)
+                os << "(" << op.x << ", " << op.y << ", \"" << op.text << "\")";
+            return os;
+        }
+    };
+    static Op draw(int x, int y, std::string text) { return {Step::Draw, x, y, std::move(text)}; }
+    static Op newPageOp() { return {Step::NewPage, 0, 0, {}}; }
+    static Op beginOp() { return {Step::Begin, 0, 0, {}}; }
+    static Op endOp() { return {Step::End, 0, 0, {}}; }
+
+    int width = 2000;
+    int height = 3000;
+    int glyphWidth = 10;
+    int glyphHeight = 16;
+    int fontCharHeight = 14;
+    int averageWidth = 10;
+    std::map<std::string, int> widths;  // per character, UTF-8
+    std::optional<std::string> beginFailure;
+    int failOnDraw = -1;          // this draw (counted from 0) throws PrintError
+    std::size_t maxOps = 100000;  // a layout that never ends fails instead of hanging
+    std::vector<Op> ops;
+
+    void beginJob() override {
+        if (beginFailure) throw PrintError(*beginFailure);
+        record(beginOp());
+    }
+    int pageWidth() override { return width; }
+    int pageHeight() override { return height; }
+    int charHeight() override { return fontCharHeight; }
+    int averageCharWidth() override { return averageWidth; }
+    TextExtent textExtent(std::string_view text) override {
+        int w = 0;
+        for (std::size_t i = 0; i < text.size();) {
+            std::size_t n = 1;
+            while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+                ++n;
+            const auto it = widths.find(std::string(text.substr(i, n)));
+            w += it == widths.end() ? glyphWidth : it->second;
+            i += n;
+        }
+        return {w, glyphHeight};
+    }
+    void drawText(int x, int y, std::string_view text) override {
+        if (failOnDraw >= 0 && static_cast<int>(draws().size()) == failOnDraw) {
+            failOnDraw = -1;
+            throw PrintError("The printer reported an error.");
+        }
+        record({Step::Draw, x, y, std::string(text)});
+    }
+    void newPage() override { record(newPageOp()); }
+    void endJob() override { record(endOp()); }
+    void abortJob() override { record({Step::Abort, 0, 0, {}}); }
+
+    // The drawn runs and page breaks, without the start and end of the job.
+    std::vector<Op> page() const {
+        std::vector<Op> out;
+        for (const Op& op : ops)
+            if (op.step == Step::Draw || op.step == Step::NewPage) out.push_back(op);
+        return out;
+    }
+    std::vector<Op> draws() const {
+        std::vector<Op> out;
+        for (const Op& op : ops)
+            if (op.step == Step::Draw) out.push_back(op);
+        return out;
+    }
+
+  private:
+    void record(Op op) {
+        if (ops.size() >= maxOps) throw std::logic_error("the layout does not end");
+        ops.push_back(std::move(op));
+    }
+};
 
 }  // namespace quillet::test

@@ -1,0 +1,19 @@
+#pragma once
+
+class QPrinter;
+class QWidget;
+
+namespace quillet {
+
+class CellGrid;
+
+// File > "&Print": the system print dialog, then the grid on the chosen printer. Cancelling
+// the dialog prints nothing and says nothing. Throws PrintError (what() is the user's message)
+// when the job cannot start or the printer fails, for the general error handler.
+void printProject(const CellGrid& grid, QWidget* parent);
+
+// Prints the grid on a printer already set up. A print that takes longer than half a second
+// shows a modal progress dialog whose Cancel drops the job; returns false then.
+bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent);
+
+}  // namespace quillet
