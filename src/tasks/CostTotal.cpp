@@ -1,8 +1,11 @@
 #include "tasks/CostTotal.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace quillet {
 
@@ -12,6 +15,94 @@ constexpr int kSignificantDigits = 15;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+constexpr int kMantissaBits = std::numeric_limits<long double>::digits;
+
+// Every integer up to this converts to long double exactly.
+constexpr std::uint64_t kExactMantissa = kMantissaBits >= 64
+                                             ? std::numeric_limits<std::uint64_t>::max()
+                                             : (std::uint64_t{1} << kMantissaBits) - 1;
+
+// The largest k for which 10^k is exact in long double: 5^k must fit the mantissa, and it
+// needs floor(k * log2(5)) + 1 bits (27 for 80-bit extended, 22 for double).
+constexpr int kExactPowersOfTen = [] {
+    int k = 0;
+    while ((k + 1) * 2321928095LL / 1000000000 + 1 <= kMantissaBits) ++k;
+    return k;
+}();
+
+constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
+    std::array<long double, kExactPowersOfTen + 1> powers{};
+    long double p = 1;
+    for (long double& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+bool isTotalRowText(std::string_view description) {
+    return trimBlanksAndControls(description) == std::string_view(kTotalRowCaption);
+}
+
+bool readShortDecimal(std::string_view text, std::string_view separator, long double& value) {
+    // The digits as one integer m and a power of ten k. When m and 10^|k| are both exact in
+    // long double, m * 10^k (or m / 10^-k) is one correctly rounded operation on exact
+    // operands: the long double nearest to the decimal, which is what from_chars gives too.
+    // So the sum stays identical to the general path, bit for bit.
+    // Inlined into the total's loop, hence the plain out-parameter.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    std::uint64_t mantissa = 0;
+    int significantDigits = 0;
+    bool anyDigit = false;
+    int fractionDigits = 0;
+    bool seenSeparator = false;
+    while (p != end) {
+        if (isDigit(*p)) {
+            const auto digit = static_cast<std::uint64_t>(*p - '0');
+            // 19 significant digits always fit 64 bits; more go the general way.
+            if ((mantissa != 0 || digit != 0) && ++significantDigits > 19) return false;
+            mantissa = mantissa * 10 + digit;
+            anyDigit = true;
+            fractionDigits += seenSeparator ? 1 : 0;
+            ++p;
+        } else if (!seenSeparator && !separator.empty() && *p == separator.front() &&
+                   (separator.size() == 1 || std::string_view(p, static_cast<std::size_t>(end - p))
+                                                 .starts_with(separator))) {
+            p += separator.size();
+            seenSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return false;
+    if (mantissa > kExactMantissa) return false;
+    int exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool negativeExponent = false;
+        if (p != end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+        const char* const exponentStart = p;
+        while (p != end && isDigit(*p)) {
+            // Five digits are far past any exact power: leave those to the general path.
+            if (p - exponentStart == 4) return false;
+            exponent = exponent * 10 + (*p++ - '0');
+        }
+        if (p == exponentStart) return false;
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (p != end) return false;
+    const int scale = exponent - fractionDigits;
+    if (scale > kExactPowersOfTen || scale < -kExactPowersOfTen) return false;
+    const auto m = static_cast<long double>(mantissa);
+    value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
+                       : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
+    if (negative) value = -value;
+    return true;
 }
 
 }  // namespace
@@ -25,7 +116,7 @@ std::string_view trimBlanksAndControls(std::string_view text) {
 }
 
 bool isTotalRow(const CellGrid& grid, int row) {
-    return trimBlanksAndControls(grid.cellText(Description, row)) == kTotalRowCaption;
+    return isTotalRowText(grid.cellText(Description, row));
 }
 
 std::optional<long double> parseCost(std::string_view text, const Locale& locale) {
@@ -74,6 +165,12 @@ std::optional<long double> parseCost(std::string_view text, const Locale& locale
     return value;
 }
 
+std::optional<long double> parseCostQuickly(std::string_view text, std::string_view separator) {
+    long double value = 0;
+    if (!readShortDecimal(text, separator, value)) return std::nullopt;
+    return value;
+}
+
 std::string formatTotal(long double value, const Locale& locale) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
@@ -116,12 +213,18 @@ std::string formatTotal(long double value, const Locale& locale) {
 CostTotal calculateTotal(const CellGrid& grid, const Locale& locale) {
     long double sum = 0;  // extended precision where the platform has it
     bool failed = false;
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        if (isTotalRow(grid, r)) continue;
+    const std::string_view separator = locale.decimalSeparator;
+    const int rows = grid.rowCount();
+    for (int r = 1; r < rows; ++r) {
+        // An empty cost adds nothing whether or not the row is a total row, so the
+        // description is only looked at for rows with a cost.
         const std::string_view cost = trimBlanksAndControls(grid.cellText(Cost, r));
-        if (cost.empty()) continue;
-        if (const auto value = parseCost(cost, locale)) {
-            sum += *value;
+        if (cost.empty() || isTotalRowText(grid.cellText(Description, r))) continue;
+        long double value = 0;
+        if (readShortDecimal(cost, separator, value)) {
+            sum += value;
+        } else if (const std::optional<long double> slow = parseCost(cost, locale)) {
+            sum += *slow;
         } else {
             failed = true;
         }

@@ -34,6 +34,11 @@ bool isTotalRow(const CellGrid& grid, int row);
 // optional exponent. Nothing else, not even a thousands separator.
 std::optional<long double> parseCost(std::string_view text, const Locale& locale);
 
+// The same value as parseCost, read straight from the bytes, for the numbers people type:
+// up to 19 significant digits and a small exponent. nullopt means "ask parseCost", which
+// also decides whether the text is a number at all.
+std::optional<long double> parseCostQuickly(std::string_view text, std::string_view separator);
+
 // General format with 15 significant digits: fixed notation unless the integer part
 // needs more than 15 digits or the magnitude is below 0.0001 (then 1.5E-5, 1E20).
 std::string formatTotal(long double value, const Locale& locale);

@@ -79,4 +79,12 @@ std::string timerResetCommand(HRStopWatch& watch) {
     return stopWatchDisplayText(watch);
 }
 
+std::string timerRestartCommand(HRStopWatch& watch) {
+    const bool wasRunning = watch.running();
+    watch.stop();
+    watch.reset();
+    if (wasRunning) watch.start();
+    return stopWatchDisplayText(watch);
+}
+
 }  // namespace quillet

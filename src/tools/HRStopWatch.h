@@ -66,5 +66,8 @@ void timerStartCommand(HRStopWatch& watch);
 std::string timerStopCommand(HRStopWatch& watch);
 // Stops first so that it zeroes a running stopwatch too.
 std::string timerResetCommand(HRStopWatch& watch);
+// Zeroes the stopwatch and keeps its state: a running one runs on from zero, a stopped one
+// stays stopped. For when the elapsed time has been booked to a task.
+std::string timerRestartCommand(HRStopWatch& watch);
 
 }  // namespace quillet

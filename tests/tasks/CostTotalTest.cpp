@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,77 @@ TEST(CostTotalParse, OnlyPlainNumbersConvert) {
     EXPECT_FALSE(parseCost("1.000", de).has_value());
 }
 
+// The quick reader must give the general conversion's long double exactly, or step aside.
+void expectSameAsGeneral(const std::string& text, const Locale& locale, bool mustAnswer) {
+    const auto quick = parseCostQuickly(text, locale.decimalSeparator);
+    const auto general = parseCost(text, locale);
+    if (mustAnswer) {
+        ASSERT_TRUE(quick.has_value()) << text;
+    }
+    if (!quick) return;
+    ASSERT_TRUE(general.has_value()) << text;
+    EXPECT_EQ(*quick, *general) << text;
+    EXPECT_EQ(std::signbit(*quick), std::signbit(*general)) << text;
+}
+
+TEST(CostTotalParse, QuickReaderMatchesTheGeneralConversionBitForBit) {
+    const Locale us = usLocale();
+    // Numbers people type, answered without the general path; then 19 significant digits
+    // (above 2^63, with a fraction, after leading zeros).
+    for (const char* text :
+         {"0", "-0", "+0.00", "7", "1234.56", "-1234.56", "0.1", "0.3", "2.675", "1.005", "0.125",
+          "1.999999", ".5", "5.", "007.50", "99999999999999.99", "-2.5e+3", "3e0004"}) {
+        expectSameAsGeneral(text, us, true);
+    }
+    for (const char* text : {"9999999999999999999", "184467440737095516.1",
+                             "0000000000000000000001234567890123456789"}) {
+        expectSameAsGeneral(text, us, true);
+    }
+    // 10^27 is the largest exact power of ten in 80-bit extended precision.
+    const bool extended = std::numeric_limits<long double>::digits >= 64;
+    for (const char* text : {"1e27", "1E-27", "12345e-27", "0.000000000000000000000000001"}) {
+        expectSameAsGeneral(text, us, extended);
+    }
+    // Too many digits or too far an exponent: left to the general path.
+    for (const char* text : {"18446744073709551616", "12345678901234567890", "1e28", "1e-28",
+                             "1e99999", "0.0000000000000000000000000001", "1e00001", "12345e-30"}) {
+        EXPECT_FALSE(parseCostQuickly(text, ".").has_value()) << text;
+        expectSameAsGeneral(text, us, false);
+    }
+    // Not numbers: never a value.
+    for (const char* text : {"", "$5", "1,000", "1.2.3", "abc", "1e", "e5", "-", "+", ".", "1 000",
+                             "0x10", "inf", "nan", "5$", "1e5.5", "--1", "1e+-2", " 5"}) {
+        EXPECT_FALSE(parseCostQuickly(text, ".").has_value()) << text;
+    }
+    const Locale de = germanLocale();
+    expectSameAsGeneral("2,675", de, true);
+    EXPECT_FALSE(parseCostQuickly("2.5", ",").has_value());
+    EXPECT_FALSE(parseCostQuickly("1.000,5", ",").has_value());
+    EXPECT_FALSE(parseCostQuickly("1,5", "").has_value());
+    EXPECT_EQ(parseCostQuickly("2\xC2\xB7"
+                               "75",
+                               "\xC2\xB7"),
+              2.75L);
+    EXPECT_FALSE(parseCostQuickly("2\xC2"
+                                  "75",
+                                  "\xC2\xB7")
+                     .has_value());
+
+    // Random decimals of every length, separator position and exponent.
+    std::mt19937 rng(2026);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = rng() % 4 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(rng() % 21);
+        const int point = static_cast<int>(rng() % static_cast<unsigned>(digits + 2)) - 1;
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) text += '.';
+            text += static_cast<char>('0' + rng() % 10);
+        }
+        if (rng() % 3 == 0) text += "e" + std::to_string(static_cast<int>(rng() % 81) - 40);
+        expectSameAsGeneral(text, us, false);
+    }
+}
+
 TEST(CostTotalCalculate, SumsCostsAndFlagsCellsThatDoNotConvert) {
     const Locale us = usLocale();
     {
@@ -137,6 +210,40 @@ TEST(CostTotalCalculate, SumsCostsAndFlagsCellsThatDoNotConvert) {
         CellGrid& g = *owner;
         EXPECT_EQ(calculateTotal(g, germanLocale()).caption, "3,75");
     }
+}
+
+TEST(CostTotalCalculate, SumsAsTheGeneralConversionDoesInEveryCorner) {
+    struct Case {
+        std::vector<std::string> costs;
+        const char* caption;
+        bool failed;
+    };
+    const std::vector<Case> cases = {
+        {{"0.125", "0.125", "1.999"}, "2.249", false},  // more than two decimals
+        // Each cell rounds on its own and the extended sum shows it, as it always has.
+        {{"1.005", "2.675", "-3.68"}, "-2.16840434497101E-19", false},
+        {{"-5.25", "10", "-0"}, "4.75", false},                         // negative values
+        {{"1,000.50", "2"}, "2", true},                                 // thousands separator
+        {{"12345678901234567890", "1"}, "1.23456789012346E19", false},  // over 19 digits
+        {{"99999999999999.99", "0.01"}, "100000000000000", false},
+        {{"999999999999999", "1"}, "1E15", false},
+        {{"1e4000", "1"}, "1E4000", false},  // huge, still in range
+        {{"1e99999", "3"}, "3", true},       // out of range
+        {{"0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1"}, "1", false},
+        {{"1e-28", "1e-27"}, "1.1E-27", false},  // one quick, one general
+        {{"0.33333333333333333333", "0.66666666666666666667"}, "1", false},
+    };
+    const Locale us = usLocale();
+    for (const Case& c : cases) {
+        auto owner = gridWithCosts(c.costs);
+        const CostTotal t = calculateTotal(*owner, us);
+        EXPECT_EQ(t.caption, c.caption) << c.costs.front();
+        EXPECT_EQ(t.failed, c.failed) << c.costs.front();
+    }
+    auto owner = gridWithCosts({"1,005", "-0,005", "1.000,5"});
+    const CostTotal t = calculateTotal(*owner, germanLocale());
+    EXPECT_EQ(t.caption, "1");
+    EXPECT_TRUE(t.failed);
 }
 
 TEST(CostTotalCalculate, TotalRowsAreSkippedAfterTrimming) {

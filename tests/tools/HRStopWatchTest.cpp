@@ -66,6 +66,25 @@ TEST(HRStopWatch, MenuCommandSteps) {
     EXPECT_DOUBLE_EQ(watch.stoppedAt(), clock.value);
 }
 
+TEST(HRStopWatch, RestartZeroesAndKeepsTheRunningState) {
+    test::FakeClock clock;
+    HRStopWatch watch(clock);
+    watch.start();
+    clock.advanceMs(90 * 60000);
+    EXPECT_EQ(timerRestartCommand(watch), "Timer: 00:00:00:00");
+    EXPECT_TRUE(watch.running());  // runs on from zero
+    clock.advanceMs(60000);
+    EXPECT_EQ(stopWatchDisplayText(watch), "Timer: 00:00:01:00");
+
+    watch.stop();
+    clock.advanceMs(60000);
+    EXPECT_EQ(timerRestartCommand(watch), "Timer: 00:00:00:00");
+    EXPECT_FALSE(watch.running());  // stays stopped
+    EXPECT_EQ(watch.accumulated(), 0.0);
+    clock.advanceMs(60000);
+    EXPECT_EQ(watch.elapsedTime(), 0.0);
+}
+
 TEST(HRStopWatch, DisplayDropsDaysMillisecondsAndSign) {
     test::FakeClock clock;
     HRStopWatch watch(clock);
