@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/TempDir.h"
@@ -83,6 +84,90 @@ TEST(TextLineReader, ChunkBoundariesNeverSplitOrMergeLines) {
     }
     EXPECT_EQ(reader.bytesConsumed(), bytes.size());
     EXPECT_EQ(reader.fileSize(), bytes.size());
+}
+
+std::vector<std::string> readViews(const std::string& path, std::size_t chunk,
+                                   TextLineReader::LineEnd lineEnd) {
+    TextLineReader reader(path, chunk, lineEnd);
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.readLine(line)) lines.emplace_back(line);
+    return lines;
+}
+
+TEST(TextLineReader, ViewsMatchCopiesAndLineFeedModeEndsLinesAtLf) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    std::string bytes;
+    for (int len = 0; len < 40; ++len) {
+        const char* ends[] = {"\r\n", "\r", "\n", "\n\r"};
+        bytes += std::string(static_cast<std::size_t>(len), 'x') + ends[len % 4];
+    }
+    writeBytes(path, bytes);
+    for (std::size_t chunk = 16; chunk < 40; ++chunk) {
+        EXPECT_EQ(readViews(path, chunk, TextLineReader::LineEnd::CarriageReturn),
+                  readAll(path, chunk))
+            << "chunk " << chunk;
+    }
+    const struct {
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"", {}},           {"a", {"a"}},
+        {"a\n", {"a"}},     {"a\nb\n\nc", {"a", "b", "", "c"}},
+        {"\n\n", {"", ""}}, {"a\nb\x1A\nc", {"a", "b"}},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.bytes);
+        EXPECT_EQ(readViews(path, 16, TextLineReader::LineEnd::LineFeed), c.lines)
+            << testing::PrintToString(c.bytes);
+    }
+}
+
+TEST(TextLineReader, RewindStartsOver) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    writeBytes(path, "first line\r\n" + std::string(100, 'y') + "\r\nlast");
+    TextLineReader reader(path, 16);
+    std::string_view line;
+    while (reader.readLine(line)) {
+    }
+    reader.rewind();
+    EXPECT_EQ(reader.bytesConsumed(), 0u);
+    ASSERT_TRUE(reader.readLine(line));
+    EXPECT_EQ(line, "first line");
+    ASSERT_TRUE(reader.readLine(line));
+    EXPECT_EQ(line, std::string(100, 'y'));
+}
+
+TEST(TextFileScan, CarriageReturnsByteOrderMarkAndUtf8UpToTheEndMark) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    EXPECT_FALSE(scanTextFile(dir.file("missing.txt"), true).has_value());
+    const struct {
+        std::string bytes;
+        bool cr, bom, utf8;
+    } cases[] = {
+        {"", false, false, true},
+        {"a\nb\n", false, false, true},
+        {"a\r\nb", true, false, true},
+        {"a\x1A\r\n", false, false, true},  // nothing after the end mark counts
+        {"a\x1A\xFF", false, false, true},
+        {"\xEF\xBB\xBFx\r\n", true, true, true},
+        {"caf\x82\r\n", true, false, false},
+        // A sequence split by the 256 KiB chunks is still one character.
+        {std::string(256 * 1024 - 1, 'a') + "\xC3\xA9", false, false, true},
+        {std::string(256 * 1024 - 1, 'a') + "\xC3", false, false, false},
+        {std::string(300 * 1024, 'a') + "\xE9\r", true, false, false},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.bytes);
+        const auto scan = scanTextFile(path, true);
+        ASSERT_TRUE(scan.has_value());
+        EXPECT_EQ(scan->holdsCarriageReturn, c.cr) << testing::PrintToString(c.bytes.substr(0, 20));
+        EXPECT_EQ(scan->startsWithByteOrderMark, c.bom);
+        EXPECT_EQ(scan->validUtf8, c.utf8) << c.bytes.size();
+    }
 }
 
 TEST(TextLineReader, MissingFileIsNotOpen) {
