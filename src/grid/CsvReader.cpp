@@ -79,20 +79,24 @@ std::optional<char> chooseSeparator(const Counts& run1, const Counts& run2, cons
 }
 
 // A field's text as the cell keeps it: every LF becomes CR LF, and in a quoted field
-// (or the last one) every run of quotes becomes one quote.
-std::string cellText(std::string_view field, bool collapseQuotes) {
-    const bool quotes = collapseQuotes && field.find(kQuote) != std::string_view::npos;
-    const std::size_t lineFeeds =
-        static_cast<std::size_t>(std::count(field.begin(), field.end(), '\n'));
-    if (!quotes && lineFeeds == 0) return std::string(field);
-    std::string text;
-    text.reserve(field.size() + lineFeeds);
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const char c = field[i];
-        if (quotes && c == kQuote && i > 0 && field[i - 1] == kQuote) continue;
-        if (c == '\n') text += '\r';
-        text += c;
+// (or the last one) every run of quotes becomes one quote. mayHoldLf: false when the
+// whole line holds no LF, which spares a search in every field.
+std::string cellText(std::string_view field, bool collapseQuotes, bool mayHoldLf) {
+    const char* in = field.data();
+    const std::size_t n = field.size();
+    const bool quotes = collapseQuotes && std::memchr(in, kQuote, n) != nullptr;
+    const bool lineFeeds = mayHoldLf && std::memchr(in, '\n', n) != nullptr;
+    if (!quotes && !lineFeeds) return std::string(field);
+    const auto extra = lineFeeds ? static_cast<std::size_t>(std::count(in, in + n, '\n')) : 0;
+    std::string text(n + extra, '\0');
+    char* out = text.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = in[i];
+        if (quotes && c == kQuote && i > 0 && in[i - 1] == kQuote) continue;
+        if (c == '\n') *out++ = '\r';
+        *out++ = c;
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 
@@ -110,6 +114,7 @@ class LineStore {
     // Splits one line into the cells of row r.
     void store(std::string_view rest, int r) const {
         int c = 0;
+        const bool lf = rest.find('\n') != std::string_view::npos;
         if (separator_) {
             const char sep = *separator_;
             std::size_t pos;
@@ -120,7 +125,7 @@ class LineStore {
                     const std::size_t close = nextRunEnd(rest, kQuote, 0);
                     // Unclosed: the field stays empty and the rest of the line is kept.
                     if (close != std::string_view::npos) {
-                        text = cellText(rest.substr(0, close), true);
+                        text = cellText(rest.substr(0, close), true, lf);
                         rest.remove_prefix(close + 1);
                     }
                     // Without a separator after the quoted text the earlier position
@@ -128,7 +133,7 @@ class LineStore {
                     const std::size_t again = rest.find(sep);
                     if (again != std::string_view::npos) pos = again;
                 } else {
-                    text = cellText(rest.substr(0, pos), false);
+                    text = cellText(rest.substr(0, pos), false, lf);
                 }
                 put(c, r, std::move(text));
                 rest.remove_prefix(std::min(pos + 1, rest.size()));
@@ -140,7 +145,7 @@ class LineStore {
         if (rest.empty()) return;
         if (rest.front() == kQuote) rest.remove_prefix(1);
         if (!rest.empty() && rest.back() == kQuote) rest.remove_suffix(1);
-        put(c, r, cellText(rest, true));
+        put(c, r, cellText(rest, true, lf));
         if (grid_.colCount() < c + 1) grid_.setColCount(c + 1);
     }
 
@@ -203,8 +208,8 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
     // Today's files are UTF-8 and are taken as they are; only others are old OEM text.
     const bool fromOem = grid.oemConvert && !scan->validUtf8;
-    const auto dropMark = [&](std::string_view line) {
-        if (scan->startsWithByteOrderMark && line.starts_with(kByteOrderMark)) {
+    const auto dropMark = [](std::string_view line) {
+        if (line.starts_with(kByteOrderMark)) {
             line.remove_prefix(kByteOrderMark.size());
         }
         return line;

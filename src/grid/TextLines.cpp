@@ -1,6 +1,8 @@
 #include "grid/TextLines.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -138,34 +140,32 @@ void TextLineReader::rewind() {
 }
 
 std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
+    // Opened without waiting: a named pipe would otherwise block here, and a device
+    // such as /dev/zero never ends. Only regular files are text files to read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
     struct Closer {
-        std::FILE* f;
-        ~Closer() { std::fclose(f); }
-    } closer{file};
-    std::setvbuf(file, nullptr, _IONBF, 0);
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
 
     TextFileScan scan;
     Utf8Validator utf8;
     std::vector<char> buffer(TextLineReader::kDefaultChunkSize);
-    bool first = true;
     for (;;) {
-        std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file);
-        if (n == 0) {
-            if (std::ferror(file)) {
-                const int err = errno;
-                throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
-            }
-            break;
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
         }
+        if (got == 0) break;
+        auto n = static_cast<std::size_t>(got);
         const void* mark = std::memchr(buffer.data(), kEndOfFileMark, n);
         if (mark) n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
         const std::string_view chunk(buffer.data(), n);
-        if (first) {
-            scan.startsWithByteOrderMark = chunk.starts_with("\xEF\xBB\xBF");
-            first = false;
-        }
         if (!scan.holdsCarriageReturn) {
             scan.holdsCarriageReturn = chunk.find('\r') != std::string_view::npos;
         }

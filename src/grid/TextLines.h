@@ -65,10 +65,10 @@ class TextLineReader {
 // What a text file holds up to its end mark (0x1A), found in one pass over it.
 struct TextFileScan {
     bool holdsCarriageReturn = false;
-    bool startsWithByteOrderMark = false;  // the UTF-8 one, EF BB BF
-    bool validUtf8 = true;                 // only checked when asked for
+    bool validUtf8 = true;  // only checked when asked for
 };
-// Empty when the file cannot be opened. Throws CellGridError on a read error.
+// Empty when the file cannot be opened or is no regular file (a pipe or a device would
+// block or never end). Throws CellGridError on a read error.
 // Without checkUtf8 the scan stops at the first CR.
 std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8);
 

@@ -281,6 +281,8 @@ TEST(CsvReader, MissingFileLeavesTheGridAndListenersHearOneChange) {
     grid.setListener(&listener);
     const std::string missing = dir.file("missing.csv");
     EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, missing); }), "Cannot open file " + missing);
+    const std::string folder = dir.path().string();
+    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, folder); }), "Cannot open file " + folder);
     EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cellText(0, 1), "kept");
     EXPECT_EQ(listener.layouts + listener.cells, 0);

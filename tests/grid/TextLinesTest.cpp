@@ -1,5 +1,7 @@
 #include "grid/TextLines.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -140,32 +142,37 @@ TEST(TextLineReader, RewindStartsOver) {
     EXPECT_EQ(line, std::string(100, 'y'));
 }
 
-TEST(TextFileScan, CarriageReturnsByteOrderMarkAndUtf8UpToTheEndMark) {
+TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
     TempDir dir;
     const std::string path = dir.file("t.txt");
     EXPECT_FALSE(scanTextFile(dir.file("missing.txt"), true).has_value());
+    // Not a regular file: nothing to wait for or to read forever.
+    EXPECT_FALSE(scanTextFile(dir.path().string(), true).has_value());
+    EXPECT_FALSE(scanTextFile("/dev/zero", true).has_value());
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(scanTextFile(fifo, false).has_value());
     const struct {
         std::string bytes;
-        bool cr, bom, utf8;
+        bool cr, utf8;
     } cases[] = {
-        {"", false, false, true},
-        {"a\nb\n", false, false, true},
-        {"a\r\nb", true, false, true},
-        {"a\x1A\r\n", false, false, true},  // nothing after the end mark counts
-        {"a\x1A\xFF", false, false, true},
-        {"\xEF\xBB\xBFx\r\n", true, true, true},
-        {"caf\x82\r\n", true, false, false},
+        {"", false, true},
+        {"a\nb\n", false, true},
+        {"a\r\nb", true, true},
+        {"a\x1A\r\n", false, true},  // nothing after the end mark counts
+        {"a\x1A\xFF", false, true},
+        {"\xEF\xBB\xBFx\r\n", true, true},
+        {"caf\x82\r\n", true, false},
         // A sequence split by the 256 KiB chunks is still one character.
-        {std::string(256 * 1024 - 1, 'a') + "\xC3\xA9", false, false, true},
-        {std::string(256 * 1024 - 1, 'a') + "\xC3", false, false, false},
-        {std::string(300 * 1024, 'a') + "\xE9\r", true, false, false},
+        {std::string(256 * 1024 - 1, 'a') + "\xC3\xA9", false, true},
+        {std::string(256 * 1024 - 1, 'a') + "\xC3", false, false},
+        {std::string(300 * 1024, 'a') + "\xE9\r", true, false},
     };
     for (const auto& c : cases) {
         writeBytes(path, c.bytes);
         const auto scan = scanTextFile(path, true);
         ASSERT_TRUE(scan.has_value());
         EXPECT_EQ(scan->holdsCarriageReturn, c.cr) << testing::PrintToString(c.bytes.substr(0, 20));
-        EXPECT_EQ(scan->startsWithByteOrderMark, c.bom);
         EXPECT_EQ(scan->validUtf8, c.utf8) << c.bytes.size();
     }
 }
