@@ -126,22 +126,6 @@ TEST(TextLineReader, ViewsMatchCopiesAndLineFeedModeEndsLinesAtLf) {
     }
 }
 
-TEST(TextLineReader, RewindStartsOver) {
-    TempDir dir;
-    const std::string path = dir.file("t.txt");
-    writeBytes(path, "first line\r\n" + std::string(100, 'y') + "\r\nlast");
-    TextLineReader reader(path, 16);
-    std::string_view line;
-    while (reader.readLine(line)) {
-    }
-    reader.rewind();
-    EXPECT_EQ(reader.bytesConsumed(), 0u);
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, "first line");
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, std::string(100, 'y'));
-}
-
 TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
     TempDir dir;
     const std::string path = dir.file("t.txt");
