@@ -1,6 +1,8 @@
 #include "grid/TextLines.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -8,6 +10,7 @@
 #include <cstring>
 
 #include "grid/CellGrid.h"
+#include "grid/CodePage.h"
 
 namespace quillet {
 
@@ -15,8 +18,10 @@ namespace {
 constexpr char kEndOfFileMark = 0x1A;
 }  // namespace
 
-TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize)
-    : path_(path), buffer_(std::max<std::size_t>(chunkSize, 16)) {
+TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, LineEnd lineEnd)
+    : path_(path),
+      buffer_(std::max<std::size_t>(chunkSize, 16)),
+      lineEnd_(lineEnd == LineEnd::LineFeed ? '\n' : '\r') {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) return;
     // We read in chunks of our own; a second stdio buffer would only copy twice.
@@ -68,12 +73,12 @@ bool TextLineReader::readLine(std::string& line) {
         }
         const char* start = buffer_.data() + pos_;
         const std::size_t avail = end_ - pos_;
-        if (const void* cr = std::memchr(start, '\r', avail)) {
-            const auto n = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+        if (const void* eol = std::memchr(start, lineEnd_, avail)) {
+            const auto n = static_cast<std::size_t>(static_cast<const char*>(eol) - start);
             line.append(start, n);
             pos_ += n + 1;
             consumed_ += n + 1;
-            skipLf_ = true;
+            skipLf_ = lineEnd_ == '\r';
             return true;
         }
         line.append(start, avail);
@@ -81,6 +86,99 @@ bool TextLineReader::readLine(std::string& line) {
         consumed_ += avail;
         readAny = true;
     }
+}
+
+bool TextLineReader::readLine(std::string_view& line) {
+    line = {};
+    bool readAny = false;  // part of the line is in longLine_
+    for (;;) {
+        if (pos_ == end_ && !fill()) {
+            if (readAny) line = longLine_;
+            return readAny;
+        }
+        if (skipLf_) {
+            skipLf_ = false;
+            if (buffer_[pos_] == '\n') {
+                ++pos_;
+                ++consumed_;
+                continue;
+            }
+        }
+        const char* start = buffer_.data() + pos_;
+        const std::size_t avail = end_ - pos_;
+        if (const void* eol = std::memchr(start, lineEnd_, avail)) {
+            const auto n = static_cast<std::size_t>(static_cast<const char*>(eol) - start);
+            pos_ += n + 1;
+            consumed_ += n + 1;
+            skipLf_ = lineEnd_ == '\r';
+            if (readAny) {
+                longLine_.append(start, n);
+                line = longLine_;
+            } else {
+                line = std::string_view(start, n);
+            }
+            return true;
+        }
+        if (!readAny) longLine_.clear();
+        longLine_.append(start, avail);
+        pos_ = end_;
+        consumed_ += avail;
+        readAny = true;
+    }
+}
+
+void TextLineReader::rewind() {
+    if (!file_) return;
+    if (std::fseek(file_, 0, SEEK_SET) != 0) {
+        const int err = errno;
+        throw CellGridError("Cannot read file " + path_ + ": " + std::strerror(err));
+    }
+    std::clearerr(file_);
+    pos_ = end_ = 0;
+    sawEndMark_ = atEnd_ = skipLf_ = false;
+    consumed_ = 0;
+}
+
+std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8) {
+    // Opened without waiting: a named pipe would otherwise block here, and a device
+    // such as /dev/zero never ends. Only regular files are text files to read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+
+    TextFileScan scan;
+    Utf8Validator utf8;
+    std::vector<char> buffer(TextLineReader::kDefaultChunkSize);
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
+        }
+        if (got == 0) break;
+        auto n = static_cast<std::size_t>(got);
+        const void* mark = std::memchr(buffer.data(), kEndOfFileMark, n);
+        if (mark) n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
+        const std::string_view chunk(buffer.data(), n);
+        if (!scan.holdsCarriageReturn) {
+            scan.holdsCarriageReturn = chunk.find('\r') != std::string_view::npos;
+        }
+        if (checkUtf8 && scan.validUtf8) {
+            utf8.feed(chunk);
+            scan.validUtf8 = utf8.ok();
+        }
+        const bool moreToLearn =
+            checkUtf8 ? scan.validUtf8 || !scan.holdsCarriageReturn : !scan.holdsCarriageReturn;
+        if (mark || !moreToLearn) break;
+    }
+    if (checkUtf8) scan.validUtf8 = scan.validUtf8 && utf8.complete();
+    return scan;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,13 @@ class TextLineReader {
   public:
     static constexpr std::size_t kDefaultChunkSize = std::size_t{256} * 1024;
 
+    // CarriageReturn is the rule above. LineFeed is for files without any CR (written
+    // on Unix): there every LF ends a line.
+    enum class LineEnd { CarriageReturn, LineFeed };
+
     // Opens the file; isOpen() tells whether that worked.
-    explicit TextLineReader(const std::string& path, std::size_t chunkSize = kDefaultChunkSize);
+    explicit TextLineReader(const std::string& path, std::size_t chunkSize = kDefaultChunkSize,
+                            LineEnd lineEnd = LineEnd::CarriageReturn);
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
@@ -27,6 +33,12 @@ class TextLineReader {
     // Replaces `line` with the next line, without its line end. Returns false at the
     // end of the file. Throws CellGridError when the system reports a read error.
     bool readLine(std::string& line);
+    // The same without copying a line that lies within one chunk: `line` views the
+    // reader's own memory and stays valid until the next read or rewind.
+    bool readLine(std::string_view& line);
+
+    // Goes back to the start of the file.
+    void rewind();
 
     // Bytes taken from the file so far (line ends included).
     std::uint64_t bytesConsumed() const { return consumed_; }
@@ -39,6 +51,8 @@ class TextLineReader {
     std::string path_;
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
+    std::string longLine_;  // a line that spans chunks, for the string_view readLine
+    char lineEnd_ = '\r';
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool sawEndMark_ = false;  // 0x1A found: nothing after it counts
@@ -47,6 +61,16 @@ class TextLineReader {
     std::uint64_t consumed_ = 0;
     std::uint64_t fileSize_ = 0;
 };
+
+// What a text file holds up to its end mark (0x1A), found in one pass over it.
+struct TextFileScan {
+    bool holdsCarriageReturn = false;
+    bool validUtf8 = true;  // only checked when asked for
+};
+// Empty when the file cannot be opened or is no regular file (a pipe or a device would
+// block or never end). Throws CellGridError on a read error.
+// Without checkUtf8 the scan stops at the first CR.
+std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8);
 
 // The value of the integer at the start of a text: blanks (0x20) are skipped, then
 // either an optional "+" or "-" or one of the hexadecimal prefixes "$", "x", "X",

@@ -1,10 +1,13 @@
 #include "grid/TextLines.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/TempDir.h"
@@ -83,6 +86,79 @@ TEST(TextLineReader, ChunkBoundariesNeverSplitOrMergeLines) {
     }
     EXPECT_EQ(reader.bytesConsumed(), bytes.size());
     EXPECT_EQ(reader.fileSize(), bytes.size());
+}
+
+std::vector<std::string> readViews(const std::string& path, std::size_t chunk,
+                                   TextLineReader::LineEnd lineEnd) {
+    TextLineReader reader(path, chunk, lineEnd);
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.readLine(line)) lines.emplace_back(line);
+    return lines;
+}
+
+TEST(TextLineReader, ViewsMatchCopiesAndLineFeedModeEndsLinesAtLf) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    std::string bytes;
+    for (int len = 0; len < 40; ++len) {
+        const char* ends[] = {"\r\n", "\r", "\n", "\n\r"};
+        bytes += std::string(static_cast<std::size_t>(len), 'x') + ends[len % 4];
+    }
+    writeBytes(path, bytes);
+    for (std::size_t chunk = 16; chunk < 40; ++chunk) {
+        EXPECT_EQ(readViews(path, chunk, TextLineReader::LineEnd::CarriageReturn),
+                  readAll(path, chunk))
+            << "chunk " << chunk;
+    }
+    const struct {
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"", {}},           {"a", {"a"}},
+        {"a\n", {"a"}},     {"a\nb\n\nc", {"a", "b", "", "c"}},
+        {"\n\n", {"", ""}}, {"a\nb\x1A\nc", {"a", "b"}},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.bytes);
+        EXPECT_EQ(readViews(path, 16, TextLineReader::LineEnd::LineFeed), c.lines)
+            << testing::PrintToString(c.bytes);
+    }
+}
+
+TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    EXPECT_FALSE(scanTextFile(dir.file("missing.txt"), true).has_value());
+    // Not a regular file: nothing to wait for or to read forever.
+    EXPECT_FALSE(scanTextFile(dir.path().string(), true).has_value());
+    EXPECT_FALSE(scanTextFile("/dev/zero", true).has_value());
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(scanTextFile(fifo, false).has_value());
+    const struct {
+        std::string bytes;
+        bool cr, utf8;
+    } cases[] = {
+        {"", false, true},
+        {"a\nb\n", false, true},
+        {"a\r\nb", true, true},
+        {"a\x1A\r\n", false, true},  // nothing after the end mark counts
+        {"a\x1A\xFF", false, true},
+        {"\xEF\xBB\xBFx\r\n", true, true},
+        {"caf\x82\r\n", true, false},
+        // A sequence split by the 256 KiB chunks is still one character.
+        {std::string(256 * 1024 - 1, 'a') + "\xC3\xA9", false, true},
+        {std::string(256 * 1024 - 1, 'a') + "\xC3", false, false},
+        {std::string(300 * 1024, 'a') + "\xE9\r", true, false},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.bytes);
+        const auto scan = scanTextFile(path, true);
+        ASSERT_TRUE(scan.has_value());
+        EXPECT_EQ(scan->holdsCarriageReturn, c.cr) << testing::PrintToString(c.bytes.substr(0, 20));
+        EXPECT_EQ(scan->validUtf8, c.utf8) << c.bytes.size();
+    }
 }
 
 TEST(TextLineReader, MissingFileIsNotOpen) {

@@ -1,0 +1,76 @@
+#include "app/OldFileImport.h"
+
+#include <exception>
+#include <optional>
+#include <string_view>
+
+#include "grid/AtomicFileWriter.h"
+#include "grid/CsvReader.h"
+#include "grid/TextLines.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr char kBel = '\a';
+
+// Returns false when the file is not in the old format and was left alone.
+bool convertOldFile(const std::string& path) {
+    const std::optional<TextFileScan> scan = scanTextFile(path, false);
+    if (!scan) throw CellGridError("Cannot open file " + path);
+    TextLineReader in(path, TextLineReader::kDefaultChunkSize,
+                      scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
+                                                : TextLineReader::LineEnd::LineFeed);
+    if (!in.isOpen()) throw CellGridError("Cannot open file " + path);
+    std::string_view line;
+    // Only the first line tells the old format.
+    if (!in.readLine(line) || line.find(kBel) == std::string_view::npos) return false;
+    in.rewind();
+
+    AtomicFileWriter out(path);
+    while (in.readLine(line)) {
+        for (std::size_t bel; (bel = line.find(kBel)) != std::string_view::npos;) {
+            out.write(line.substr(0, bel));
+            out.put('\t');
+            line.remove_prefix(bel + 1);
+        }
+        out.write(line);
+        out.write("\r\n");
+    }
+    out.commit();
+    return true;
+}
+
+}  // namespace
+
+void check_for_old_inputfile(const std::string& path, Prompts& prompts) {
+    try {
+        convertOldFile(path);
+    } catch (const std::exception&) {
+        // The import goes on and reads whatever the file holds.
+        prompts.showMessage(kConversionError);
+    }
+}
+
+void importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
+                   Prompts& prompts) {
+    {
+        CellGrid::BulkUpdate bulk(fresh);
+        fresh.setFixedRows(0);
+        fresh.clearStore();
+        fresh.setRowCount(1);
+        fresh.setColCount(current.colCount());
+        for (int col = 0; col < current.colCount(); ++col) {
+            fresh.setColWidth(col, current.colWidth(col));
+        }
+        fresh.setRowCount(2);
+        fresh.setFixedRows(1);
+        fresh.multilineCells = current.multilineCells;
+        fresh.oemConvert = current.oemConvert;
+        fresh.onFileProgress = current.onFileProgress;
+    }
+    check_for_old_inputfile(path, prompts);
+    loadCellsFromCsv(fresh, path);
+}
+
+}  // namespace quillet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "grid/CellGrid.h"
+#include "ports/Ports.h"
+
+namespace quillet {
+
+inline constexpr const char* kConversionError = "Error converting file to new format...";
+
+// Rewrites an old project file, whose first line holds a BEL, in place: every BEL
+// becomes a TAB and every line ends in CR LF; other bytes stay as they are. The new
+// text goes to a uniquely named file beside it that is synced and renamed over the
+// original, so the original is never lost and no file of the user's is touched.
+// Any failure leaves the original as it was and only shows kConversionError.
+void check_for_old_inputfile(const std::string& path, Prompts& prompts);
+
+// The part of File > Import between the open dialog and taking over the project:
+// makes `fresh` an empty grid shaped like `current` (its column count, widths and
+// settings, the progress handler included; 2 rows, 1 fixed), converts an old file and
+// reads the path into `fresh` with the CSV reader. `current` is not changed, so on an
+// exception (the reader's CellGridError, with the user's message) the open project
+// stays as it was; on return the caller makes `fresh` the project.
+void importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
+                   Prompts& prompts);
+
+}  // namespace quillet
