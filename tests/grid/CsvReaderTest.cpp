@@ -278,7 +278,7 @@ TEST(CsvReader, MissingFileLeavesTheGridAndListenersHearOneChange) {
     CellGrid grid(3, 4, 1);
     grid.setCellText(0, 1, "kept");
     CountingListener listener;
-    grid.setListener(&listener);
+    grid.addListener(&listener);
     const std::string missing = dir.file("missing.csv");
     EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, missing); }), "Cannot open file " + missing);
     const std::string folder = dir.path().string();

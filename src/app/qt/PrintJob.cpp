@@ -17,13 +17,13 @@ void printProject(const CellGrid& grid, QWidget* parent) {
     printGridOn(grid, printer, parent);
 }
 
-bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent) {
+bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent, int showAfterMs) {
     QProgressDialog progress(QStringLiteral("Printing the project..."), QStringLiteral("Cancel"), 0,
                              100, parent);
     progress.setObjectName("PrintProgress");
     // Modal, so no other command runs against the grid while it prints.
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    progress.setMinimumDuration(showAfterMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setValue(0);

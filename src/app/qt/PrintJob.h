@@ -12,8 +12,8 @@ class CellGrid;
 // when the job cannot start or the printer fails, for the general error handler.
 void printProject(const CellGrid& grid, QWidget* parent);
 
-// Prints the grid on a printer already set up. A print that takes longer than half a second
+// Prints the grid on a printer already set up. A print that takes longer than showAfterMs
 // shows a modal progress dialog whose Cancel drops the job; returns false then.
-bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent);
+bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent, int showAfterMs = 500);
 
 }  // namespace quillet
