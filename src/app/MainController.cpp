@@ -9,6 +9,7 @@
 #include "tasks/DefaultProject.h"
 #include "tasks/Sorting.h"
 #include "tasks/TaskRows.h"
+#include "tasks/TimerHours.h"
 
 namespace quillet {
 
@@ -73,6 +74,10 @@ void MainController::mnuSaveProjectAs1Click() {
 
 void MainController::mnuReopenClick(int slot) {
     runProjectCommand([this, slot] { project_.mnuReopenClick(slot); });
+}
+
+void MainController::mnuImportoldfileClick() {
+    runProjectCommand([this] { project_.mnuImportoldfileClick(); });
 }
 
 void MainController::mnuClearReopenList1Click() {
@@ -171,6 +176,18 @@ void MainController::mnuStopTimer1Click() {
 
 void MainController::mnuResetTimer1Click() {
     timerText_ = timerResetCommand(stopWatch_);
+}
+
+void MainController::mnuAddTimerToHours1Click() {
+    const TimerHoursResult result =
+        addTimerToHours(grid_, grid_.currentRow(), stopWatch_.elapsedTime() * kSecondsPerDay,
+                        ports_.locale, todayText());
+    if (!result.added()) {
+        ports_.prompts.showMessage(result.message);
+        return;
+    }
+    statusMessage_ = result.message;
+    timerText_ = timerRestartCommand(stopWatch_);
 }
 
 void MainController::DisplayStopWatch() {

@@ -56,6 +56,7 @@ class MainController {
     void mnuSaveProjectAs1Click();
     void mnuReopenClick(int slot);  // slot 1 to 5
     void mnuClearReopenList1Click();
+    void mnuImportoldfileClick();
 
     void mnuCalculateTotalClick();
 
@@ -90,6 +91,8 @@ class MainController {
     void mnuStartTimer1Click();
     void mnuStopTimer1Click();
     void mnuResetTimer1Click();
+    // Books the stopwatch's time to the selected task's Hours and restarts it from zero.
+    void mnuAddTimerToHours1Click();
     void Timer1Timer() { DisplayStopWatch(); }
     void DisplayStopWatch();
 

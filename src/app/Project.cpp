@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/OldFileImport.h"
 #include "app/Settings.h"
 #include "grid/ProjectFile.h"
 #include "tasks/Columns.h"
@@ -104,6 +105,23 @@ void Project::mnuReopenClick(int slot) {
     const std::string path = reopen_[static_cast<size_t>(slot - 1)].caption;
     if (!saveQuestion()) return;
     loadProject(path);
+}
+
+void Project::mnuImportoldfileClick() {
+    if (!saveQuestion()) return;
+    const std::optional<std::string> path = prompts_.chooseOpenPath();
+    if (!path) return;
+    // Read aside: a file that fails to import leaves the open project as it was.
+    CellGrid fresh;
+    importOldFile(*path, grid_, fresh, prompts_);
+    {
+        Replacing replacing(*this);
+        grid_.swapContents(fresh);
+    }
+    title_ = *path;
+    fileName_ = *path;
+    totalDue_ = true;
+    reopen_logic();
 }
 
 void Project::writeProject(const std::string& path) {

@@ -56,6 +56,8 @@ class Project : private CellGridListener {
     // Returns false when the dialog was cancelled.
     bool mnuSaveProjectAs1Click();
     void mnuReopenClick(int slot);  // slot 1 to 5
+    // File > Import: an old or delimited file becomes the project, under its own path.
+    void mnuImportoldfileClick();
     void reopen_logic();
     void mnuClearReopenList1Click();
 

@@ -200,5 +200,37 @@ TEST(MainControllerTimer, PanelShowsTicksStopAndReset) {
     EXPECT_FALSE(app.stopWatch().running());
 }
 
+TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string path = h.dir.file("t.prj");
+    h.prompts.savePaths = {path};
+    app.mnuSaveProjectAs1Click();
+    app.grid().setCellText(Hours, 1, "1.5");
+    app.mnuSave1Click();
+    app.mnuStartTimer1Click();
+    h.clock.advanceMs((60.0 * 60 + 25 * 60 + 40) * 1000);  // 1 h 25 min 40 s: 1.43 h
+    app.StringAlignGrid1SelectCell(Description, 1);
+    app.mnuAddTimerToHours1Click();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "2.93");
+    EXPECT_EQ(app.grid().cellText(EndDate, 1), "12/7/2026");
+    EXPECT_EQ(app.statusMessage(), "Added 1.43 h to task 1");
+    EXPECT_EQ(app.project().savedFlag(), "");
+    EXPECT_TRUE(app.stopWatch().running());  // running on, from zero
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:00:00");
+
+    // The heading row and a bad Hours cell change nothing, the stopwatch included.
+    h.clock.advanceMs(60'000);
+    app.grid().setCellText(Hours, 1, "abc");
+    app.mnuAddTimerToHours1Click();
+    app.StringAlignGrid1SelectCell(Hours, 0);
+    app.mnuAddTimerToHours1Click();
+    EXPECT_EQ(h.prompts.messages,
+              (Strings{"'abc' is not a valid number of hours", "Select a task row first"}));
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "abc");
+    app.Timer1Timer();
+    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:00");
+}
+
 }  // namespace
 }  // namespace quillet

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -411,6 +412,37 @@ TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
     second.prompts.savePaths = {again};
     second.app->mnuSaveProjectAs1Click();
     EXPECT_EQ(readBytes(again), readBytes(path));
+}
+
+TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string csv = h.dir.file("jobs.csv");
+    std::ofstream(csv, std::ios::binary) << "No;What;Cost\r\n1;\"Design; draft\";12.5\r\n";
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {csv};
+    app.mnuImportoldfileClick();
+    EXPECT_EQ(h.project().title(), csv);
+    EXPECT_EQ(h.project().fileName(), csv);
+    EXPECT_EQ(app.grid().cellText(1, 0), "What");
+    EXPECT_EQ(app.grid().cellText(1, 1), "Design; draft");
+    EXPECT_EQ(app.grid().colCount(), 7);  // never narrower than before
+    EXPECT_EQ(h.shownReopenItems()[0], csv);
+    EXPECT_EQ(h.project().savedFlag(), "");  // left alone
+
+    app.mnuSave1Click();
+    CellGrid back;
+    loadCellsFromFile(back, csv);
+    EXPECT_EQ(back.cellText(1, 1), "Design; draft");
+    EXPECT_EQ(readBytes(csv).substr(0, 5), "7,2\r\n");
+
+    // A file that cannot be read keeps the project that is open.
+    const std::string gone = h.dir.file("gone.csv");
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {gone};
+    EXPECT_EQ(errorOf([&] { app.mnuImportoldfileClick(); }), "Cannot open file " + gone);
+    EXPECT_EQ(h.project().title(), csv);
+    EXPECT_EQ(app.grid().cellText(1, 1), "Design; draft");
 }
 
 }  // namespace

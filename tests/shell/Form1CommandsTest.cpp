@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
@@ -16,6 +17,7 @@
 #include "app/qt/FindDialog.h"
 #include "app/qt/Form1.h"
 #include "app/qt/GridModel.h"
+#include "app/qt/MainMenu.h"
 #include "app/qt/QtPorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
@@ -227,6 +229,33 @@ TEST_F(Form1CommandsTest, InPlaceEditsRunThroughTheEditCommand) {
     EXPECT_EQ(grid().cellText(StartDate, 1), "");
     model->setData(startDate, QStringLiteral("soon"), Qt::EditRole);
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"'soon' is not a valid date and time"});
+}
+
+}  // namespace
+}  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST_F(Form1CommandsTest, ImportPrintAndTimerBookingAreBoundToTheirActions) {
+    for (const char* name : {"mnuImportoldfile", "mnuPrint1", "mnuAddTimerToHours1"})
+        EXPECT_TRUE(form.action(name)->isEnabled()) << name;
+    QAction* booking = form.action("mnuAddTimerToHours1");
+    EXPECT_EQ(booking->text(), "Add Timer to Task &Hours");
+    EXPECT_EQ(booking->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    const QList<QAction*> tray = form.menu().pmnRight()->actions();
+    ASSERT_GE(tray.size(), 2);
+    EXPECT_EQ(tray[tray.size() - 2], booking);  // above Exit
+    EXPECT_EQ(tray.back(), form.action("prExit"));
+
+    const std::string csv = dir.file("old.txt");
+    std::ofstream(csv, std::ios::binary) << "a,b\r\n1,2\r\n";
+    prompts.yesNoAnswers = {false};
+    prompts.openPaths = {csv};
+    form.action("mnuImportoldfile")->trigger();
+    EXPECT_EQ(tabText().toStdString(), csv);
+    EXPECT_EQ(form.gridModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "b");
+    EXPECT_EQ(form.gridModel()->index(0, 1).data().toString(), "2");
 }
 
 }  // namespace

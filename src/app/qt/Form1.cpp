@@ -22,6 +22,7 @@
 #include "app/qt/GridModel.h"
 #include "app/qt/GridView.h"
 #include "app/qt/MainMenu.h"
+#include "app/qt/PrintJob.h"
 #include "app/qt/QtPorts.h"
 #include "tools/qt/OnTray.h"
 
@@ -43,7 +44,8 @@ QFont gridFont() {
 }
 }  // namespace
 
-Form1::Form1(ControllerPorts ports, QWidget* parent) : QMainWindow(parent), controller_(std::move(ports)) {
+Form1::Form1(ControllerPorts ports, QWidget* parent)
+    : QMainWindow(parent), controller_(std::move(ports)) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());
@@ -191,6 +193,8 @@ void Form1::wireCommands() {
         {&MainMenu::mnuStartTimer1, &MainController::mnuStartTimer1Click},
         {&MainMenu::mnuStopTimer1, &MainController::mnuStopTimer1Click},
         {&MainMenu::mnuResetTimer1, &MainController::mnuResetTimer1Click},
+        {&MainMenu::mnuAddTimerToHours1, &MainController::mnuAddTimerToHours1Click},
+        {&MainMenu::mnuImportoldfile, &MainController::mnuImportoldfileClick},
     };
     // Commands that need the window's own widgets.
     static constexpr struct {
@@ -199,6 +203,7 @@ void Form1::wireCommands() {
     } kWindowCommands[] = {
         {&MainMenu::mnuFind1, &Form1::mnuFind1Click},
         {&MainMenu::mnuFindAgain1, &Form1::mnuFindAgain1Click},
+        {&MainMenu::mnuPrint1, &Form1::mnuPrint1Click},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
     // sequence through the error handler itself (closeEvent).
@@ -310,6 +315,11 @@ void Form1::mnuFind1Click() {
 // The search text is what the find window holds, typed there since the last search or not.
 void Form1::mnuFindAgain1Click() {
     controller_.mnuFindAgain1Click(fromQString(findDialog_->searchText()));
+}
+
+// The printer dialog and the job's progress are the window's; the layout is the core's.
+void Form1::mnuPrint1Click() {
+    printProject(controller_.grid(), this);
 }
 
 void Form1::closeWindow() {

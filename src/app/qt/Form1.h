@@ -66,6 +66,7 @@ class Form1 : public QMainWindow {
     void hideWindow();
     void mnuFind1Click();
     void mnuFindAgain1Click();
+    void mnuPrint1Click();
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,6 +76,9 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuStopTimer1 = add(timer, "mnuStopTimer1", "&X - Stop Timer");
     timer->addSeparator();
     mnuResetTimer1 = add(timer, "mnuResetTimer1", "&Reset Timer");
+    timer->addSeparator();
+    mnuAddTimerToHours1 = add(timer, "mnuAddTimerToHours1", "Add Timer to Task &Hours");
+    mnuAddTimerToHours1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mnuView1");
@@ -143,6 +147,8 @@ void MainMenu::buildPopups(QMainWindow* window) {
     mnuRShowWindow1 = add(pmnRight_, "mnuRShowWindow1", "Show Window");
     mnuRHideWindow1 = add(pmnRight_, "mnuRHideWindow1", "Hide Window");
     pmnRight_->addSeparator();
+    // The tray offers the booking of the stopwatch's time too: the same action as the menu's.
+    pmnRight_->addAction(mnuAddTimerToHours1);
     prExit = add(pmnRight_, "prExit", "Exit");
 
     pupmnuGrid_ = new QMenu(window);

@@ -46,6 +46,7 @@ class MainMenu {
     QAction* mnuStartTimer1 = nullptr;
     QAction* mnuStopTimer1 = nullptr;
     QAction* mnuResetTimer1 = nullptr;
+    QAction* mnuAddTimerToHours1 = nullptr;  // also in the tray's right menu
     // View
     QAction* mnuCalendar1 = nullptr;
     QAction* mnuSortbyTask1 = nullptr;
