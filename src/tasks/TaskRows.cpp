@@ -1,7 +1,11 @@
 #include "tasks/TaskRows.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "grid/ProjectFile.h"
 #include "tasks/Columns.h"
 
 namespace quillet {
@@ -27,8 +31,51 @@ std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow) {
     return std::nullopt;
 }
 
+namespace {
+
+// Rows of a tab-separated block: lines end at CR LF or LF; a final line end closes the
+// last row instead of starting an empty one.
+std::vector<std::vector<std::string_view>> splitBlock(std::string_view text) {
+    std::vector<std::vector<std::string_view>> rows;
+    while (!text.empty()) {
+        size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        std::vector<std::string_view>& cells = rows.emplace_back();
+        for (size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+             line.remove_prefix(tab + 1))
+            cells.push_back(line.substr(0, tab));
+        cells.push_back(line);
+    }
+    return rows;
+}
+
+}  // namespace
+
 void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
-    grid.setCellText(col, row, std::move(clipboardText));
+    if (clipboardText.find('\t') == std::string::npos) {
+        grid.setCellText(col, row, std::move(clipboardText));
+        return;
+    }
+    // Cells copied from a spreadsheet or from Copy: one cell each, from the selected cell
+    // on; the heading row is never pasted over.
+    const auto rows = splitBlock(clipboardText);
+    col = std::max(col, 0);
+    row = std::max(row, 1);
+    size_t width = 0;
+    for (const auto& cells : rows) width = std::max(width, cells.size());
+    const std::int64_t lastCol = col + static_cast<std::int64_t>(width) - 1;
+    const std::int64_t lastRow = row + static_cast<std::int64_t>(rows.size()) - 1;
+    if (lastCol >= kMaxFileColumns || lastRow >= kMaxFileRows)
+        throw CellGridError("The clipboard holds more cells than a project can have");
+    CellGrid::BulkUpdate bulk(grid);
+    if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);
+    if (lastRow >= grid.rowCount()) grid.setRowCount(static_cast<int>(lastRow) + 1);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),
+                             std::string(rows[r][c]));
 }
 
 bool isDateColumn(const CellGrid& grid, int col) {

@@ -24,7 +24,9 @@ int addTask(CellGrid& grid, const std::string& todayText);
 // is selected. Returns a message to show when the selection names no row.
 std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow);
 
-// Writes the whole clipboard text, unsplit, into the one selected cell.
+// Writes a clipboard text without a TAB, unsplit, into the one selected cell. A text with
+// a TAB is a block of cells (TAB between cells, CR LF or LF between rows) pasted from the
+// selected cell on, below the heading row, growing the table as needed.
 void paste(CellGrid& grid, int col, int row, std::string clipboardText);
 
 // A column whose heading contains "date" or "Date" (case-sensitive).

@@ -66,15 +66,49 @@ TEST(TaskRows, DeleteAtTheEdges) {
     EXPECT_EQ(g.rowCount(), 3);
 }
 
-TEST(TaskRows, PasteWritesTheWholeTextIntoOneCell) {
+TEST(TaskRows, PasteWithoutATabWritesTheWholeTextIntoOneCell) {
     CellGrid g(7, 3, 1);
-    paste(g, 1, 1, "a\tb\r\nc\td");
-    EXPECT_EQ(g.cellText(1, 1), "a\tb\r\nc\td");
-    EXPECT_EQ(g.cellText(2, 1), "");
+    paste(g, 1, 1, "one\r\ntwo");
+    EXPECT_EQ(g.cellText(1, 1), "one\r\ntwo");
+    EXPECT_EQ(g.cellText(1, 2), "");
     paste(g, 2, 9, "past the end");
     EXPECT_EQ(g.cellText(2, 9), "past the end");
     paste(g, 1, 1, "");
     EXPECT_EQ(g.cellText(1, 1), "");
+}
+
+TEST(TaskRows, PasteOfATabSeparatedBlockFillsCellsAndGrowsTheTable) {
+    struct Case {
+        const char* text;
+        int col, row;
+        std::vector<std::string> rows;  // the grid's rows, cells joined by '|'
+        int colCount, rowCount;
+    };
+    const Case cases[] = {
+        {"a\tb\r\nc\td", 1, 1, {"h|h|h", "x|a|b", "x|c|d", "x||"}, 3, 4},
+        {"a\tb\nc\td\r\n", 1, 2, {"h|h|h", "x|x|x", "x|a|b", "x|c|d"}, 3, 4},  // LF, end
+        {"a\t\tz", 0, 0, {"h|h|h", "a||z", "x||", "x||"}, 3, 4},               // heading row kept
+        {"a\tb\tc\td", 2, 3, {"h|h|h|||", "x|x|x|||", "x|||||", "x||a|b|c|d"}, 6, 4},
+        {"a\tb\n\n1\t2", 0, 2, {"h|h|h", "x|x|x", "a|b|", "||", "1|2|"}, 3, 5},
+    };
+    for (const Case& c : cases) {
+        CellGrid g(3, 4, 1);
+        for (int col = 0; col < 3; ++col) {
+            g.setCellText(col, 0, "h");
+            for (int row = 1; row < 4; ++row) g.setCellText(col, row, col == 0 ? "x" : "");
+        }
+        g.setCellText(1, 1, "x");
+        g.setCellText(2, 1, "x");
+        paste(g, c.col, c.row, c.text);
+        EXPECT_EQ(g.colCount(), c.colCount) << c.text;
+        EXPECT_EQ(g.rowCount(), c.rowCount) << c.text;
+        for (size_t row = 0; row < c.rows.size(); ++row) {
+            std::string joined;
+            for (int col = 0; col < g.colCount(); ++col)
+                joined += (col ? "|" : "") + g.cellText(col, static_cast<int>(row));
+            EXPECT_EQ(joined, c.rows[row]) << c.text << " row " << row;
+        }
+    }
 }
 
 TEST(TaskRows, NormaliseDateInDateColumns) {
