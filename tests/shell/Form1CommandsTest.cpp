@@ -198,15 +198,26 @@ TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
     form.action("tbtnCopy")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Design\t2.5\r\nReview\t\r\n");
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("two\tfields\r\nand a line"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("one cell\r\nof two lines"));
     selection->setCurrentIndex(model->index(2, 5), QItemSelectionModel::ClearAndSelect);
     form.action("mnuPaste1")->trigger();
-    EXPECT_EQ(grid.cellText(5, 3), "two\tfields\r\nand a line");
+    EXPECT_EQ(grid.cellText(5, 3), "one cell\r\nof two lines");
 
     form.action("mnuCopyAll1")->trigger();
     const QString all = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(all.startsWith("Task #\tTask Description\tHours\t"));
     EXPECT_EQ(all.count("\r\n"), 5 + 1);  // five rows, and the pasted line break
+
+    // Copied cells paste back as cells.
+    selection->setCurrentIndex(model->index(0, 1), QItemSelectionModel::ClearAndSelect);
+    selection->select(QItemSelection(model->index(0, 1), model->index(1, 2)),
+                      QItemSelectionModel::ClearAndSelect);
+    form.action("tbtnCopy")->trigger();
+    selection->setCurrentIndex(model->index(2, 1), QItemSelectionModel::ClearAndSelect);
+    form.action("mnuPaste1")->trigger();
+    EXPECT_EQ(grid.cellText(1, 3), "Design");
+    EXPECT_EQ(grid.cellText(2, 3), "2.5");
+    EXPECT_EQ(grid.cellText(1, 4), "Review");
 }
 
 }  // namespace
