@@ -76,6 +76,10 @@ void MainController::mnuReopenClick(int slot) {
     runProjectCommand([this, slot] { project_.mnuReopenClick(slot); });
 }
 
+void MainController::openAtStartUp(const std::string& path) {
+    runProjectCommand([this, &path] { project_.openFile(path); });
+}
+
 void MainController::mnuImportoldfileClick() {
     runProjectCommand([this] { project_.mnuImportoldfileClick(); });
 }

@@ -57,6 +57,8 @@ class MainController {
     void mnuReopenClick(int slot);  // slot 1 to 5
     void mnuClearReopenList1Click();
     void mnuImportoldfileClick();
+    // The file the program was started with; a failure keeps the start-up project.
+    void openAtStartUp(const std::string& path);
 
     void mnuCalculateTotalClick();
 

@@ -91,9 +91,14 @@ void Project::loadProject(const std::string& path) {
     totalDue_ = true;
 }
 
+void Project::openFile(const std::string& path) {
+    loadProject(path);
+    reopen_logic();
+}
+
 void Project::mnuOpen1Click() {
     if (!saveQuestion()) return;
-    const std::optional<std::string> path = prompts_.chooseOpenPath();
+    const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
     loadProject(*path);
     reopen_logic();
@@ -107,9 +112,33 @@ void Project::mnuReopenClick(int slot) {
     loadProject(path);
 }
 
+std::string Project::dialogFolder() const {
+    if (!fileName_.empty()) {
+        const std::string folder = std::filesystem::path(fileName_).parent_path().string();
+        if (!folder.empty()) return folder;
+    }
+    return lastFolder_;
+}
+
+std::optional<std::string> Project::chooseOpenPath() {
+    return remember(prompts_.chooseOpenPath(dialogFolder()));
+}
+
+std::optional<std::string> Project::chooseSavePath() {
+    return remember(prompts_.chooseSavePath(dialogFolder()));
+}
+
+std::optional<std::string> Project::remember(std::optional<std::string> path) {
+    if (path) {
+        const std::string folder = std::filesystem::path(*path).parent_path().string();
+        if (!folder.empty()) lastFolder_ = folder;
+    }
+    return path;
+}
+
 void Project::mnuImportoldfileClick() {
     if (!saveQuestion()) return;
-    const std::optional<std::string> path = prompts_.chooseOpenPath();
+    const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
     // Read aside: a file that fails to import leaves the open project as it was.
     CellGrid fresh;
@@ -140,7 +169,7 @@ void Project::mnuSave1Click() {
 }
 
 bool Project::mnuSaveProjectAs1Click() {
-    const std::optional<std::string> path = prompts_.chooseSavePath();
+    const std::optional<std::string> path = chooseSavePath();
     if (!path) return false;
     writeProject(*path);
     title_ = *path;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -61,6 +62,8 @@ class Project : private CellGridListener {
     void reopen_logic();
     void mnuClearReopenList1Click();
 
+    // A file named on the command line: opened as Open opens it, without a question or dialog.
+    void openFile(const std::string& path);
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
     // Empties the grid as a new project starts it: nothing of the old project remains.
@@ -80,6 +83,12 @@ class Project : private CellGridListener {
     };
 
     void gridChanged(const GridChange& change) override;
+    // File dialogs start where the user works: the project's folder, else the folder last
+    // chosen in this run, else (empty) the home folder.
+    std::string dialogFolder() const;
+    std::optional<std::string> chooseOpenPath();
+    std::optional<std::string> chooseSavePath();
+    std::optional<std::string> remember(std::optional<std::string> path);
     void writeProject(const std::string& path);
     bool isEntry(const std::string& stored) const;
 
@@ -91,6 +100,7 @@ class Project : private CellGridListener {
     bool totalDue_ = false;
     std::string title_ = kUntitledProject;
     std::string fileName_;
+    std::string lastFolder_;
     std::string savedFlag_;
     std::array<ReopenItem, 5> reopen_{};
 };

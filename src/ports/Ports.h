@@ -15,9 +15,10 @@ class Prompts {
     virtual ~Prompts() = default;
     virtual bool askYesNo(const std::string& text) = 0;
     virtual void showMessage(const std::string& text) = 0;
-    // An empty optional means the user cancelled.
-    virtual std::optional<std::string> chooseOpenPath() = 0;
-    virtual std::optional<std::string> chooseSavePath() = 0;
+    // An empty optional means the user cancelled. The dialog starts in startFolder, or in
+    // the user's home folder when it is empty.
+    virtual std::optional<std::string> chooseOpenPath(const std::string& startFolder) = 0;
+    virtual std::optional<std::string> chooseSavePath(const std::string& startFolder) = 0;
 };
 
 class Clipboard {

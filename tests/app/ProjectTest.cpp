@@ -445,5 +445,23 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     EXPECT_EQ(app.grid().cellText(1, 1), "Design; draft");
 }
 
+TEST(ProjectDialogs, StartInTheProjectsFolderElseTheLastOneElseHome) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::filesystem::path sub = h.dir.path() / "sub";
+    std::filesystem::create_directory(sub);
+    h.prompts.yesNoAnswers = {false, false, false};
+    h.prompts.openPaths = {std::nullopt};
+    app.mnuOpen1Click();  // nothing chosen yet: home
+    h.prompts.openPaths = {(sub / "missing.prj").string()};
+    errorOf([&] { app.mnuOpen1Click(); });  // a failed open still teaches the folder
+    h.prompts.savePaths = {h.dir.file("p.prj")};
+    app.mnuSaveProjectAs1Click();
+    h.prompts.openPaths = {std::nullopt};
+    app.mnuOpen1Click();  // the project's own folder now
+    EXPECT_EQ(h.prompts.dialogFolders,
+              (Strings{"", "", sub.string(), h.dir.path().string()}));
+}
+
 }  // namespace
 }  // namespace quillet

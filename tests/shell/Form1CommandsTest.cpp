@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <QToolBar>
 #include <fstream>
 #include <sstream>
 
@@ -267,6 +268,55 @@ TEST_F(Form1CommandsTest, ImportPrintAndTimerBookingAreBoundToTheirActions) {
     EXPECT_EQ(tabText().toStdString(), csv);
     EXPECT_EQ(form.gridModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "b");
     EXPECT_EQ(form.gridModel()->index(0, 1).data().toString(), "2");
+}
+
+}  // namespace
+}  // namespace quillet
+
+namespace quillet {
+namespace {
+
+TEST_F(Form1CommandsTest, AFileNamedAtStartUpOpensAndAFailureKeepsTheStartUpProject) {
+    const std::string missing = dir.file("missing.prj");
+    form.runCommand([&] { form.controller().openAtStartUp(missing); });
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open file " + missing});
+    EXPECT_EQ(tabText(), "Untitled Project");
+    EXPECT_EQ(grid().cellText(TaskNo, 1), "1");
+
+    const std::string path = dir.file("named.prj");
+    std::ofstream(path, std::ios::binary) << "2,2\r\n1,1,Named\r\n";
+    form.runCommand([&] { form.controller().openAtStartUp(path); });
+    EXPECT_EQ(tabText().toStdString(), path);
+    EXPECT_EQ(grid().cellText(1, 1), "Named");
+    EXPECT_EQ(form.action("mnuReopenF1")->text().toStdString(), path);
+}
+
+TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
+    const std::pair<const char*, QKeySequence::StandardKey> keys[] = {
+        {"mnuNew1", QKeySequence::New},   {"mnuOpen1", QKeySequence::Open},
+        {"mnuSave1", QKeySequence::Save}, {"mnuPrint1", QKeySequence::Print},
+        {"mnuCopy1", QKeySequence::Copy}, {"mnuPaste1", QKeySequence::Paste},
+        {"mnuFind1", QKeySequence::Find},
+    };
+    for (const auto& [name, key] : keys)
+        EXPECT_TRUE(form.action(name)->shortcuts().contains(QKeySequence(key))) << name;
+    EXPECT_TRUE(form.action("mnuFindAgain1")->shortcuts().contains(QKeySequence(Qt::Key_F3)));
+    EXPECT_FALSE(form.action("mnuSaveProjectAs1")->shortcuts().isEmpty());
+    EXPECT_FALSE(form.action("mnuExit1")->shortcuts().isEmpty());
+    for (const char* name : {"mnuStartTimer1", "mnuStopTimer1", "mnuResetTimer1"})
+        EXPECT_TRUE(form.action(name)->shortcuts().isEmpty()) << name;
+    EXPECT_EQ(form.action("mnuNew1")->text(), "&New Project");  // captions unchanged
+
+    for (QAction* button : form.menu().toolbar()->actions()) {
+        if (button->isSeparator()) continue;
+        EXPECT_FALSE(button->icon().pixmap(16, 16).isNull()) << button->objectName().toStdString();
+    }
+
+    auto* timer = form.findChild<QLabel*>("StatusBar1Panel1");
+    const int needed = timer->fontMetrics().horizontalAdvance("Timer: 00:00:00:00");
+    EXPECT_GE(timer->width(), needed);
+    EXPECT_EQ(timer->accessibleName(), "Timer");
+    EXPECT_EQ(form.gridView()->accessibleName(), "Tasks");
 }
 
 }  // namespace

@@ -31,8 +31,15 @@ class FakePrompts : public Prompts {
         return answer;
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::optional<std::string> chooseOpenPath() override { return next(openPaths, "open"); }
-    std::optional<std::string> chooseSavePath() override { return next(savePaths, "save"); }
+    std::optional<std::string> chooseOpenPath(const std::string& startFolder) override {
+        dialogFolders.push_back(startFolder);
+        return next(openPaths, "open");
+    }
+    std::optional<std::string> chooseSavePath(const std::string& startFolder) override {
+        dialogFolders.push_back(startFolder);
+        return next(savePaths, "save");
+    }
+    std::vector<std::string> dialogFolders;  // where each file dialog started
 
   private:
     static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue,

@@ -92,7 +92,7 @@ void Form1::buildWidgets() {
     grid_ = new GridView(controller_.grid(), central);
     grid_->setFont(gridFont());
     grid_->horizontalHeader()->setFont(gridFont());
-    grid_->setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; }"));
+    applyGridLineColour();
     layout->addWidget(grid_, 1);
 
     auto* panel = new QWidget(central);
@@ -154,12 +154,20 @@ void Form1::buildStatusBar() {
     status->setObjectName("StatusBar1");
     status->setSizeGripEnabled(true);
     const int widths[3] = {250, 110, 0};
+    // The longest text a fixed panel shows must fit in the font it is drawn in.
+    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
+    const char* names[3] = {"Status", "Timer", "Notice"};
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(status);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setAccessibleName(QString::fromUtf8(names[i]));
         statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
         if (widths[i] > 0) {
-            statusPanels_[i]->setFixedWidth(widths[i]);
+            const QMargins margins = statusPanels_[i]->contentsMargins();
+            const int needed =
+                statusPanels_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
+                margins.left() + margins.right() + 2 * statusPanels_[i]->margin() + 4;
+            statusPanels_[i]->setFixedWidth(std::max(widths[i], needed));
             status->addWidget(statusPanels_[i]);
         } else {
             status->addWidget(statusPanels_[i], 1);
@@ -277,10 +285,15 @@ void Form1::FormCreate() {
     connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
     timer1_->start();
 
-    resize(kOuterWidth, kOuterHeight);
+    // The designed size where it fits; a small or highly scaled screen gets what it has.
+    QSize size(kOuterWidth, kOuterHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
+        size = size.boundedTo(available.size());
+        resize(size);
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        resize(size);
     }
 }
 
@@ -350,8 +363,15 @@ void Form1::showProgress(int percent) {
     progress_->setValue(percent);
 }
 
+// Grid lines from the palette, so a dark desktop theme gets lines that read on it.
+void Form1::applyGridLineColour() {
+    grid_->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
+                             .arg(palette().color(QPalette::Mid).name()));
+}
+
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && grid_) applyGridLineColour();
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
         trayIcon_->minimizeLogic();
     }

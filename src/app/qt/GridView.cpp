@@ -1,6 +1,7 @@
 #include "app/qt/GridView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include "app/qt/GridModel.h"
 
@@ -51,6 +52,30 @@ GridView::~GridView() {
     // The model listens to the store, which may outlive the view.
     setModel(nullptr);
     delete model_;
+}
+
+namespace {
+// The table has no clipboard keys of its own: Copy and Paste are the window's commands,
+// which copy the selection as tab-separated rows and mark the project changed.
+bool isClipboardKey(QKeyEvent* event) {
+    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
+           event->matches(QKeySequence::Cut);
+}
+}  // namespace
+
+bool GridView::event(QEvent* event) {
+    // Not claiming the key lets the window's shortcut have it.
+    if (event->type() == QEvent::ShortcutOverride && isClipboardKey(static_cast<QKeyEvent*>(event)))
+        return false;
+    return QTableView::event(event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (isClipboardKey(event)) {
+        event->ignore();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void GridView::applyWidths() {

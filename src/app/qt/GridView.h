@@ -27,6 +27,10 @@ class GridView : public QTableView {
     std::function<void(int anchorCol, int anchorRow, int col, int row)> onSelectionMoved;
     std::function<void(int col, int width)> onWidthDragged;
 
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void applyWidths();
     void showGridCurrent();

@@ -1,12 +1,13 @@
 #include "app/qt/MainMenu.h"
 
+#include "app/qt/ThemeIcons.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace quillet {
@@ -15,6 +16,7 @@ MainMenu::MainMenu(QMainWindow* window) {
     buildMenuBar(window);
     buildToolbar(window);
     buildPopups(window);
+    addStandardKeys();
 }
 
 QAction* MainMenu::add(QMenu* menu, const char* name, const char* caption) {
@@ -96,13 +98,8 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
         add(help, "mnuVisitQuillet1homepage", "&Visit Quillet1 home page...");
 }
 
-QAction* MainMenu::addButton(QMainWindow* window, const char* name, const char* hint,
-                             const char* theme, int fallback) {
-    QAction* action = toolbar_->addAction(
-        QIcon::fromTheme(
-            QString::fromUtf8(theme),
-            window->style()->standardIcon(static_cast<QStyle::StandardPixmap>(fallback))),
-        QString::fromUtf8(hint));
+QAction* MainMenu::addButton(const char* name, const char* hint, const char* theme) {
+    QAction* action = toolbar_->addAction(themeIcon(theme), QString::fromUtf8(hint));
     action->setObjectName(QString::fromUtf8(name));
     action->setToolTip(QString::fromUtf8(hint));
     action->setStatusTip(QString::fromUtf8(hint));
@@ -116,24 +113,59 @@ void MainMenu::buildToolbar(QMainWindow* window) {
     toolbar_->setMovable(true);
     toolbar_->setFloatable(true);
     window->addToolBar(Qt::TopToolBarArea, toolbar_);
-    tbtnNew = addButton(window, "tbtnNew", "New Project", "document-new", QStyle::SP_FileIcon);
-    tbtnOpen =
-        addButton(window, "tbtnOpen", "Open Project", "document-open", QStyle::SP_DialogOpenButton);
-    tbtnSave =
-        addButton(window, "tbtnSave", "Save Project", "document-save", QStyle::SP_DialogSaveButton);
+    tbtnNew = addButton("tbtnNew", "New Project", "document-new");
+    tbtnOpen = addButton("tbtnOpen", "Open Project", "document-open");
+    tbtnSave = addButton("tbtnSave", "Save Project", "document-save");
     toolbar_->addSeparator();
-    tbtnCut = addButton(window, "tbtnCut", "Cut", "edit-cut", QStyle::SP_DialogDiscardButton);
-    tbtnCopy =
-        addButton(window, "tbtnCopy", "Copy", "edit-copy", QStyle::SP_FileDialogDetailedView);
-    tbtnPaste = addButton(window, "tbtnPaste", "Paste", "edit-paste", QStyle::SP_DialogApplyButton);
+    tbtnCut = addButton("tbtnCut", "Cut", "edit-cut");
+    tbtnCopy = addButton("tbtnCopy", "Copy", "edit-copy");
+    tbtnPaste = addButton("tbtnPaste", "Paste", "edit-paste");
     toolbar_->addSeparator();
-    tbtnFind =
-        addButton(window, "tbtnFind", "Find", "edit-find", QStyle::SP_FileDialogContentsView);
+    tbtnFind = addButton("tbtnFind", "Find", "edit-find");
     toolbar_->addSeparator();
-    tbtnAdd =
-        addButton(window, "tbtnAdd", "Add New Task", "list-add", QStyle::SP_FileDialogNewFolder);
-    tbtnRemove =
-        addButton(window, "tbtnRemove", "Delete Task", "list-remove", QStyle::SP_TrashIcon);
+    tbtnAdd = addButton("tbtnAdd", "Add New Task", "list-add");
+    tbtnRemove = addButton("tbtnRemove", "Delete Task", "list-remove");
+}
+
+void MainMenu::addStandardKeys() {
+    // The desktop's usual keys, on top of the menus' & letters; the captions stay as they are.
+    const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
+        {mnuNew1, QKeySequence::New},     {mnuOpen1, QKeySequence::Open},
+        {mnuSave1, QKeySequence::Save},   {mnuSaveProjectAs1, QKeySequence::SaveAs},
+        {mnuPrint1, QKeySequence::Print}, {mnuExit1, QKeySequence::Quit},
+        {mnuCopy1, QKeySequence::Copy},   {mnuPaste1, QKeySequence::Paste},
+        {mnuFind1, QKeySequence::Find},   {mnuFindAgain1, QKeySequence::FindNext},
+    };
+    for (const auto& [action, key] : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
+        // Some desktops bind no key to Save As or Quit: give the common ones.
+        if (key == QKeySequence::SaveAs && sequences.isEmpty())
+            sequences = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+        if (key == QKeySequence::Quit && sequences.isEmpty())
+            sequences = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+        if (key == QKeySequence::FindNext && !sequences.contains(QKeySequence(Qt::Key_F3)))
+            sequences.prepend(QKeySequence(Qt::Key_F3));
+        action->setShortcuts(sequences);
+    }
+    // Menus show the toolbar's pictures and a few of their own.
+    const std::pair<QAction*, const char*> icons[] = {
+        {mnuNew1, "document-new"},
+        {mnuOpen1, "document-open"},
+        {mnuSave1, "document-save"},
+        {mnuSaveProjectAs1, "document-save-as"},
+        {mnuPrint1, "document-print"},
+        {mnuExit1, "application-exit"},
+        {mnuCopy1, "edit-copy"},
+        {mnuPaste1, "edit-paste"},
+        {mnuAddTask1, "list-add"},
+        {mnuDeleteTask1, "list-remove"},
+        {mnuFind1, "edit-find"},
+        {mnuStartTimer1, "media-playback-start"},
+        {mnuStopTimer1, "media-playback-stop"},
+        {HelpContents1, "help-contents"},
+        {mnuAbout1, "help-about"},
+    };
+    for (const auto& [action, name] : icons) action->setIcon(themeIcon(name));
 }
 
 void MainMenu::buildPopups(QMainWindow* window) {

@@ -87,8 +87,8 @@ class MainMenu {
 
   private:
     QAction* add(QMenu* menu, const char* name, const char* caption);
-    QAction* addButton(QMainWindow* window, const char* name, const char* hint, const char* theme,
-                       int fallback);
+    QAction* addButton(const char* name, const char* hint, const char* theme);
+    void addStandardKeys();
     void buildMenuBar(QMainWindow* window);
     void buildToolbar(QMainWindow* window);
     void buildPopups(QMainWindow* window);

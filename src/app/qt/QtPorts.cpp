@@ -21,9 +21,11 @@ namespace quillet {
 namespace {
 const QString kFilter = QStringLiteral("Project files (*.prj);;All files (*)");
 
-std::optional<std::string> runFileDialog(QWidget* parent, bool save) {
+std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder) {
     QFileDialog dialog(
         parent, save ? QStringLiteral("Save Project File") : QStringLiteral("Open Project File"));
+    // Never the folder the program happened to be started from.
+    dialog.setDirectory(folder.empty() ? QDir::homePath() : QString::fromStdString(folder));
     dialog.setNameFilter(kFilter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open lets the user type a path that names no file: the load then reports it.
@@ -55,12 +57,12 @@ void QtPrompts::showMessage(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
 }
 
-std::optional<std::string> QtPrompts::chooseOpenPath() {
-    return runFileDialog(parent_, false);
+std::optional<std::string> QtPrompts::chooseOpenPath(const std::string& startFolder) {
+    return runFileDialog(parent_, false, startFolder);
 }
 
-std::optional<std::string> QtPrompts::chooseSavePath() {
-    return runFileDialog(parent_, true);
+std::optional<std::string> QtPrompts::chooseSavePath(const std::string& startFolder) {
+    return runFileDialog(parent_, true, startFolder);
 }
 
 std::string QtClipboard::text() {

@@ -19,8 +19,8 @@ class QtPrompts : public Prompts {
     void setParent(QWidget* parent) { parent_ = parent; }
     bool askYesNo(const std::string& text) override;
     void showMessage(const std::string& text) override;
-    std::optional<std::string> chooseOpenPath() override;
-    std::optional<std::string> chooseSavePath() override;
+    std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
+    std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The command line through the real program: help, version and bad options answer
+# without a window; exit codes are what scripts rely on.
+set -u
+exe=$1
+fail=0
+check() {  # description, expected code, actual code
+    if [ "$2" != "$3" ]; then echo "FAIL: $1: exit $3, expected $2"; fail=1; fi
+}
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --version 2>/dev/null); code=$?
+check "--version" 0 $code
+[ "$out" = "Quillet1 1.2" ] || { echo "FAIL: --version printed '$out'"; fail=1; }
+
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --help 2>/dev/null); code=$?
+check "--help" 0 $code
+grep -q "Usage:" <<<"$out" || { echo "FAIL: --help printed no usage"; fail=1; }
+
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --no-such-option 2>&1 >/dev/null); code=$?
+check "unknown option" 2 $code
+grep -q "Usage:" <<<"$err" || { echo "FAIL: no usage on standard error"; fail=1; }
+
+env -u DISPLAY -u WAYLAND_DISPLAY "$exe" one.prj two.prj >/dev/null 2>&1; code=$?
+check "two files" 2 $code
+
+# Qt's own options are left to Qt, not refused.
+out=$("$exe" -platform offscreen --version 2>/dev/null); code=$?
+check "-platform with --version" 0 $code
+exit $fail
