@@ -43,7 +43,7 @@ void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale) {
     const std::string& text = grid.cellText(col, row);
     const std::optional<double> value = locale.parseDateTime(text);
     if (!value) throw ConvertError("'" + text + "' is not a valid date and time");
-    grid.setCellText(col, row, locale.formatMonthDayYear(*value));
+    grid.setCellText(col, row, locale.formatNormalisedDate(*value));
 }
 
 }  // namespace quillet
