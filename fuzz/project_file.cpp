@@ -1,14 +1,20 @@
 // The project-file reader on any bytes, with a save-and-reload oracle: whatever
 // the reader makes of a file, saving it and reading that back gives the same grid,
-// and saving that grid again gives the same bytes.
+// and saving that grid again gives the same bytes. The line reader under it, with
+// small chunks so that lines and CR LF pairs straddle them, must split the file
+// as the plain rule does.
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "FuzzSupport.h"
 #include "grid/ProjectFile.h"
+#include "grid/TextLines.h"
 
 using quillet::CellGrid;
 
@@ -25,6 +31,34 @@ void writeFile(const std::string& path, const std::uint8_t* data, std::size_t si
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Lines end at CR (an LF right after it belongs to the line end); 0x1A ends the file.
+std::vector<std::string> splitLines(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\x1A'));
+    std::vector<std::string> lines;
+    std::string line;
+    bool open = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') {
+            line += bytes[i];
+            open = true;
+            continue;
+        }
+        lines.push_back(std::exchange(line, {}));
+        open = false;
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    }
+    if (open) lines.push_back(line);
+    return lines;
+}
+
+void checkLineReader(const std::string& path, std::string_view bytes) {
+    quillet::TextLineReader reader(path, 16 + bytes.size() % 8);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line)) lines.push_back(line);
+    QUILLET_FUZZ_CHECK(lines == splitLines(bytes), "lines as the rule splits them");
 }
 
 void checkSameGrid(const CellGrid& a, const CellGrid& b) {
@@ -45,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string saved = quillet::fuzz::scratchFile("saved.prj");
     static const std::string again = quillet::fuzz::scratchFile("again.prj");
     writeFile(input, data, size);
+    checkLineReader(input, std::string_view(reinterpret_cast<const char*>(data), size));
 
     CellGrid grid;
     grid.multilineCells = true;  // as the main window's grid
