@@ -18,26 +18,31 @@ inline void check(bool ok, const char* what, const char* file, int line) {
     std::abort();
 }
 
-// A private directory for the files a target writes, in memory where possible,
-// removed when the fuzzer exits.
-inline const std::filesystem::path& scratchDir() {
-    static const std::filesystem::path dir = [] {
-        std::error_code ec;
-        std::filesystem::path base = "/dev/shm";
-        if (!std::filesystem::is_directory(base, ec)) base = std::filesystem::temp_directory_path();
-        std::filesystem::path d = base / ("quillet-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratchDir(), ignored);
-        });
-        return d;
-    }();
-    return dir;
-}
+// A file of this process for one input, in memory where possible, removed when
+// the input is done: libFuzzer ends without running exit handlers, so nothing
+// may be left for later.
+class ScratchFile {
+  public:
+    explicit ScratchFile(const char* name) : path_(folder() + std::to_string(::getpid()) + name) {}
+    ~ScratchFile() { ::unlink(path_.c_str()); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
 
-inline std::string scratchFile(const char* name) {
-    return (scratchDir() / name).string();
-}
+    const std::string& path() const { return path_; }
+
+  private:
+    static std::string folder() {
+        static const std::string prefix = [] {
+            std::error_code ec;
+            std::filesystem::path base = "/dev/shm";
+            if (!std::filesystem::is_directory(base, ec))
+                base = std::filesystem::temp_directory_path();
+            return (base / "quillet-fuzz-").string();
+        }();
+        return prefix;
+    }
+
+    std::string path_;
+};
 
 }  // namespace quillet::fuzz

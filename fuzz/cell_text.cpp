@@ -8,7 +8,8 @@
 #include "grid/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = quillet::fuzz::scratchFile("cell.prj");
+    const quillet::fuzz::ScratchFile file("-cell.prj");
+    const std::string& path = file.path();
     const std::string text =
         quillet::sanitizeCellText(std::string(reinterpret_cast<const char*>(data), size));
     QUILLET_FUZZ_CHECK(quillet::sanitizeCellText(text) == text, "sanitizing twice changes nothing");

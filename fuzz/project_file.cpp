@@ -75,9 +75,12 @@ void checkSameGrid(const CellGrid& a, const CellGrid& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string input = quillet::fuzz::scratchFile("input.prj");
-    static const std::string saved = quillet::fuzz::scratchFile("saved.prj");
-    static const std::string again = quillet::fuzz::scratchFile("again.prj");
+    const quillet::fuzz::ScratchFile inputFile("-input.prj");
+    const quillet::fuzz::ScratchFile savedFile("-saved.prj");
+    const quillet::fuzz::ScratchFile againFile("-again.prj");
+    const std::string& input = inputFile.path();
+    const std::string& saved = savedFile.path();
+    const std::string& again = againFile.path();
     writeFile(input, data, size);
     checkLineReader(input, std::string_view(reinterpret_cast<const char*>(data), size));
 
