@@ -5,6 +5,7 @@
 
 #include "grid/ClipboardText.h"
 #include "ports/DateTime.h"
+#include "support/QuicksortKiller.h"
 #include "tasks/FindHighlight.h"
 #include "tasks/Sorting.h"
 
@@ -66,6 +67,25 @@ void BM_SortByText(benchmark::State& state) {
 BENCHMARK(BM_SortByNumber)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByDate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortByText)->Unit(benchmark::kMillisecond);
+
+// Task numbers crafted to drive a plain middle-pivot quicksort quadratic (a 1.5 MB
+// project file): the depth bound has to keep this near the random-order figures.
+void BM_SortCraftedTaskNumbers(benchmark::State& state) {
+    const Locale locale = benchLocale();
+    const std::vector<int> tasks = test::quicksortKiller(kSortRows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        CellGrid g(kCols, kSortRows + 1, 1);
+        for (int r = 1; r <= kSortRows; ++r) {
+            g.rawSetCellText(0, r, std::to_string(tasks[static_cast<size_t>(r - 1)]));
+            g.rawSetCellText(1, r, "Crafted task");
+        }
+        state.ResumeTiming();
+        sortRows(g, TaskNo, locale);
+        benchmark::DoNotOptimize(g.cellText(0, 1).data());
+    }
+}
+BENCHMARK(BM_SortCraftedTaskNumbers)->Unit(benchmark::kMillisecond);
 
 CellGrid& millionCells() {
     static CellGrid* grid = [] {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/Settings.h"
+#include "grid/CellText.h"
 #include "grid/ClipboardText.h"
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"
@@ -133,7 +134,9 @@ void MainController::StringAlignGrid1ColWidth(int col, int width) {
 }
 
 void MainController::StringAlignGrid1SetEditText(int col, int row, const std::string& text) {
-    grid_.setCellText(col, row, text);
+    std::string clean = sanitizeCellText(text);
+    if (clean == grid_.cellText(col, row)) return;  // nothing the file would see changed
+    grid_.setCellText(col, row, std::move(clean));
     // Clearing a cell is not entering a date.
     if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
 }

@@ -1,12 +1,16 @@
 #include "grid/AtomicFileWriter.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "grid/CellGrid.h"
@@ -29,13 +33,69 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+std::string baseNameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string temporaryPrefixFor(const std::string& target) {
+    return "." + baseNameOf(target) + ".saving-";
+}
+
 std::string temporaryNameFor(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     const auto slash = target.rfind('/');
     const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    return dir + "." + base + ".saving-" + std::to_string(::getpid()) + "-" +
+    return dir + temporaryPrefixFor(target) + std::to_string(::getpid()) + "-" +
            std::to_string(counter.fetch_add(1));
+}
+
+// The writer's pid in a name "PID-N" (both decimal), or 0 when the name is not one.
+pid_t pidOfLeftover(std::string_view suffix) {
+    const auto dash = suffix.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == suffix.size()) return 0;
+    auto allDigits = [](std::string_view digits) {
+        return digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::string_view pidText = suffix.substr(0, dash);
+    if (!allDigits(pidText) || !allDigits(suffix.substr(dash + 1)) || pidText.size() > 9) return 0;
+    return static_cast<pid_t>(std::stol(std::string(pidText)));
+}
+
+// Temporary files of saves that were killed midway are as large as the project;
+// nothing else would ever remove them. A live writer's file is never touched.
+void removeLeftoversOf(const std::string& target) {
+    const std::string dir = directoryOf(target);
+    const std::string prefix = temporaryPrefixFor(target);
+    DIR* listing = ::opendir(dir.c_str());
+    if (listing == nullptr) return;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix)) continue;
+        const pid_t pid = pidOfLeftover(name.substr(prefix.size()));
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        const std::string path = dir + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(listing);
+}
+
+// The permissions a newly created file gets: 0666 less the process's umask.
+mode_t newFileMode() {
+    // Reading the umask from /proc leaves it alone; umask(2) can only read it by
+    // changing it, which another thread creating a file at that moment would see.
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("Umask:")) {
+            return static_cast<mode_t>(0666 & ~std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 }  // namespace
@@ -65,9 +125,11 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path), targe
         throw CellGridError(cannotCreate);
     }
 
+    removeLeftoversOf(target_);
+    // Private while it is written: the project's own permissions come at commit().
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         tempPath_ = temporaryNameFor(target_);
-        fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) {
@@ -75,11 +137,26 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path), targe
         throw CellGridError(cannotCreate);
     }
     if (exists) {
-        // Best effort: the replacement keeps the old file's owner and permissions.
-        [[maybe_unused]] const int ownerResult = ::fchown(fd_, st.st_uid, st.st_gid);
-        ::fchmod(fd_, st.st_mode & 07777);
+        keepOwner_ = true;
+        uid_ = st.st_uid;
+        gid_ = st.st_gid;
+        mode_ = st.st_mode & 07777;
+    } else {
+        mode_ = newFileMode();
     }
     buffer_.resize(kBufferSize);
+}
+
+void AtomicFileWriter::applyFinalPermissions() {
+    mode_t mode = mode_;
+    if (keepOwner_) {
+        // Best effort: the replacement keeps the old file's owner and group. Where
+        // the group cannot be kept, its rights would go to another group: drop them.
+        [[maybe_unused]] const int ownerResult = ::fchown(fd_, uid_, gid_);
+        struct stat st {};
+        if (::fstat(fd_, &st) == 0 && st.st_gid != gid_) mode &= ~static_cast<mode_t>(070);
+    }
+    ::fchmod(fd_, mode);
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -135,6 +212,7 @@ void AtomicFileWriter::writeSlow(std::string_view bytes) {
 void AtomicFileWriter::commit() {
     if (committed_) return;
     flushBuffer();
+    applyFinalPermissions();
     if (::fsync(fd_) != 0) fail(errno);
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) fail(errno);

@@ -14,7 +14,11 @@ namespace quillet {
 // Writes a file so that it is replaced whole or not at all: the bytes go to a
 // temporary file beside the target, which is flushed to disk and renamed over the
 // target by commit(). Until then the old file stays as it was; a failure or a
-// writer destroyed without commit() removes the temporary file.
+// writer destroyed without commit() removes the temporary file. The temporary
+// file is readable by its owner only until commit() gives it the old file's
+// owner and permissions (a new file gets those of any newly created file).
+// Temporary files that earlier saves of the same target left behind when their
+// process died are removed first.
 class AtomicFileWriter {
   public:
     // Throws CellGridError("Cannot Create " + path) when the target cannot be written.
@@ -61,6 +65,7 @@ class AtomicFileWriter {
     void writeAll(const char* data, std::size_t size);
     [[noreturn]] void fail(int err);
     void discard();
+    void applyFinalPermissions();
 
     std::string path_;    // as the caller gave it, for messages
     std::string target_;  // the file actually replaced (symbolic links resolved)
@@ -69,6 +74,10 @@ class AtomicFileWriter {
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     bool committed_ = false;
+    bool keepOwner_ = false;  // the target existed: keep its owner and group
+    uid_t uid_ = 0;
+    gid_t gid_ = 0;
+    mode_t mode_ = 0600;  // given at commit()
 };
 
 }  // namespace quillet

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "grid/CellText.h"
 #include "grid/CodePage.h"
 #include "grid/ProjectFile.h"
 #include "grid/TextLines.h"
@@ -152,7 +153,8 @@ class LineStore {
   private:
     void put(int c, int r, std::string text) const {
         if (c >= kMaxFileColumns) refuseTooLarge(path_);
-        grid_.rawSetCellText(c, r, std::move(text));
+        // Only text the project file can give back enters a cell.
+        grid_.rawSetCellText(c, r, sanitizeCellText(std::move(text)));
     }
 
     CellGrid& grid_;

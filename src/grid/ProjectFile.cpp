@@ -21,13 +21,19 @@ void writeNumber(AtomicFileWriter& out, std::int64_t value) {
     out.write(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
+// 0x1A ends the file for every reader: writing one would lose the rest of the
+// project, so the writer leaves it out even if a cell holds one.
+constexpr char kEndOfFile = '\x1A';
+
 void writeEscaped(AtomicFileWriter& out, const std::string& text) {
-    if (text.find('\r') == std::string::npos) {
+    const bool hasCr = std::memchr(text.data(), '\r', text.size()) != nullptr;
+    if (!hasCr && std::memchr(text.data(), kEndOfFile, text.size()) == nullptr) {
         out.write(text);
         return;
     }
     for (const char c : text) {
-        out.put(c == '\r' ? '\t' : c == '\n' ? '\b' : c);
+        if (c == kEndOfFile) continue;
+        out.put(hasCr && c == '\r' ? '\t' : hasCr && c == '\n' ? '\b' : c);
     }
 }
 

@@ -14,6 +14,7 @@ inline constexpr int kMaxFileColumns = 100'000;
 inline constexpr int kMaxFileRows = 10'000'000;
 
 // Writes the counts, every column width and every non-empty cell as CR LF lines.
+// A 0x1A in a cell is left out (it would end the file for the reader).
 // The target is replaced only once every byte is on disk. Throws CellGridError:
 // "Cannot Create " + path, or "Cannot write file " + path + ": " + reason.
 void saveCellsToFile(const CellGrid& grid, const std::string& path);

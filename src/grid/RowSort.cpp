@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/IntroSort.h"
+
 namespace quillet {
 
 namespace {
@@ -200,48 +202,13 @@ std::vector<CellKey> columnKeys(const CellGrid& grid, int col, int firstRow, int
     return keys;
 }
 
-// The quicksort over row ids. Each (low, high) range is partitioned exactly as the
-// grid always has: a copy of the middle row as pivot, bounded scans, swaps unless
-// i = j or the rows compare equal, then (low, j) and (i, high). The two ranges are
-// disjoint, so sorting the smaller one first (and looping on the larger) gives the
-// same rows in the same places while keeping the stack shallow.
-class RowQuickSort {
+// Compares two sorted rows by their ids: the sort column, then the columns to its right.
+class RowCompare {
   public:
-    RowQuickSort(const std::vector<std::vector<CellKey>>& columns, bool ascending)
+    RowCompare(const std::vector<std::vector<CellKey>>& columns, bool ascending)
         : columns_(columns), sign_(ascending ? 1 : -1) {}
 
-    void sort(std::vector<int>& order, int low, int high) {
-        while (low < high) {
-            const int pivot = order[static_cast<size_t>(low + (high - low) / 2)];
-            int i = low;
-            int j = high;
-            do {
-                while (i < high && compare(pivot, at(order, i)) > 0) ++i;
-                while (j > low && compare(at(order, j), pivot) > 0) --j;
-                if (i <= j) {
-                    if (i != j && compare(at(order, i), at(order, j)) != 0) {
-                        std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
-                    }
-                    ++i;
-                    --j;
-                }
-            } while (i <= j);
-            if (j - low < high - i) {
-                if (low < j) sort(order, low, j);
-                low = i;
-            } else {
-                if (i < high) sort(order, i, high);
-                high = j;
-            }
-        }
-    }
-
-  private:
-    static int at(const std::vector<int>& order, int index) {
-        return order[static_cast<size_t>(index)];
-    }
-
-    int compare(int a, int b) const {
+    int operator()(int a, int b) const {
         for (const std::vector<CellKey>& column : columns_) {
             const int result =
                 compareKeys(column[static_cast<size_t>(a)], column[static_cast<size_t>(b)]);
@@ -250,6 +217,7 @@ class RowQuickSort {
         return 0;
     }
 
+  private:
     const std::vector<std::vector<CellKey>>& columns_;
     int sign_;
 };
@@ -289,7 +257,7 @@ void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale&
 
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 0);
-    RowQuickSort(columns, settings.ascending).sort(order, 0, count - 1);
+    introSortIds(order, RowCompare(columns, settings.ascending), introSortDepthLimit(count));
     columns.clear();  // the keys point into cell texts that are about to move
 
     // Position p receives the row that started at order[p]: one exchange per row

@@ -34,6 +34,24 @@ std::string fieldOrder(std::string_view pattern) {
     return order;
 }
 
+// The literal text after the pattern's last field, without quotes and blanks
+// around it: "." for "yyyy. MM. dd.", empty for "dd.MM.yyyy".
+std::string trailingLiteral(std::string_view pattern) {
+    size_t end = 0;
+    bool quoted = false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '\'') quoted = !quoted;
+        if (!quoted && (pattern[i] == 'd' || pattern[i] == 'M' || pattern[i] == 'y')) end = i + 1;
+    }
+    std::string literal;
+    for (const char ch : pattern.substr(end)) {
+        if (ch != '\'') literal += ch;
+    }
+    const size_t first = literal.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return literal.substr(first, literal.find_last_not_of(' ') - first + 1);
+}
+
 struct Cursor {
     std::string_view text;
     size_t pos = 0;
@@ -163,6 +181,27 @@ std::string Locale::formatMonthDayYear(double dateTime) const {
     return out;
 }
 
+bool Locale::isMonthFirst() const {
+    return fieldOrder(shortDatePattern) == "MDY";
+}
+
+std::string Locale::formatNormalisedDate(double dateTime) const {
+    if (isMonthFirst()) return formatMonthDayYear(dateTime);
+    const CivilDate date = decodeDate(dateTime);
+    std::string out;
+    for (const char field : fieldOrder(shortDatePattern)) {
+        if (!out.empty()) out += dateSeparator;
+        if (field == 'D') {
+            appendNumber(out, date.day, 2);
+        } else if (field == 'M') {
+            appendNumber(out, date.month, 2);
+        } else {
+            appendNumber(out, date.year, 4);
+        }
+    }
+    return out;
+}
+
 std::optional<double> Locale::parseDateTime(std::string_view text) const {
     Cursor cur{text};
     cur.skipBlanks();
@@ -174,6 +213,7 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
         if (digits[count] == 0) return std::nullopt;
         ++count;
         if (count == 3 || !cur.take(dateSeparator)) break;
+        cur.skipBlanks();
     }
     if (count < 2) return std::nullopt;
     const std::string order = fieldOrder(shortDatePattern);
@@ -198,6 +238,7 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
     if (day < 1 || day > daysInMonth(year, month)) return std::nullopt;
     double result = encodeDate(year, month, day);
     cur.skipBlanks();
+    if (cur.take(trailingLiteral(shortDatePattern))) cur.skipBlanks();
     if (!cur.atEnd()) {
         const std::optional<double> time = parseTime(cur);
         if (!time) return std::nullopt;

@@ -19,9 +19,17 @@ struct Locale {
 
     std::string formatDate(double dateTime) const;
     // Date in the short date order, optionally followed by a time; nullopt when invalid.
+    // Blanks after a separator and the pattern's text after its last field (the
+    // "." of "yyyy. MM. dd.") are accepted, so every formatDate text reads back.
     std::optional<double> parseDateTime(std::string_view text) const;
     // "mm/dd/yyyy" with each "/" replaced by the date separator.
     std::string formatMonthDayYear(double dateTime) const;
+    // True when the short date pattern puts the month first, then the day.
+    bool isMonthFirst() const;
+    // The date of a normalised date cell, which must read back as the same day:
+    // formatMonthDayYear under a month-first locale, otherwise day, month and year
+    // in the locale's own order, as two, two and four digits with the separator.
+    std::string formatNormalisedDate(double dateTime) const;
 };
 
 // A pattern whose year is written with four digits, whatever the locale gave.

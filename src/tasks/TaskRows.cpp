@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/CellText.h"
 #include "grid/ProjectFile.h"
 #include "tasks/Columns.h"
 
@@ -55,7 +56,7 @@ std::vector<std::vector<std::string_view>> splitBlock(std::string_view text) {
 
 void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     if (clipboardText.find('\t') == std::string::npos) {
-        grid.setCellText(col, row, std::move(clipboardText));
+        grid.setCellText(col, row, sanitizeCellText(std::move(clipboardText)));
         return;
     }
     // Cells copied from a spreadsheet or from Copy: one cell each, from the selected cell
@@ -75,7 +76,7 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),
-                             std::string(rows[r][c]));
+                             sanitizeCellText(std::string(rows[r][c])));
 }
 
 bool isDateColumn(const CellGrid& grid, int col) {
@@ -90,7 +91,7 @@ void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale) {
     const std::string& text = grid.cellText(col, row);
     const std::optional<double> value = locale.parseDateTime(text);
     if (!value) throw ConvertError("'" + text + "' is not a valid date and time");
-    grid.setCellText(col, row, locale.formatMonthDayYear(*value));
+    grid.setCellText(col, row, locale.formatNormalisedDate(*value));
 }
 
 }  // namespace quillet

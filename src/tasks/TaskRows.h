@@ -32,9 +32,11 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText);
 // A column whose heading contains "date" or "Date" (case-sensitive).
 bool isDateColumn(const CellGrid& grid, int col);
 
-// Rewrites a date typed into a date column as mm/dd/yyyy (the locale's separator),
-// dropping any time. Throws ConvertError, leaving the cell as it was, when the
-// text is not a date in the user's short date order.
+// Rewrites a date typed into a date column as mm/dd/yyyy under a month-first
+// locale, otherwise as dd, MM and yyyy in the locale's own order (31.12.2024),
+// always with the locale's separator and dropping any time, so that it reads
+// back as the same day. Throws ConvertError, leaving the cell as it was, when
+// the text is not a date in the user's short date order.
 void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale);
 
 }  // namespace quillet

@@ -168,6 +168,20 @@ TEST(MainControllerEdit, DateColumnsAreRewrittenAfterAnEdit) {
     EXPECT_EQ(g.cellText(StartDate, 1), "soon");
 }
 
+TEST(MainControllerEdit, OnlyTextTheFileGivesBackEntersACell) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.StringAlignGrid1SetEditText(Description, 1, std::string("a\x1A\bb"));
+    EXPECT_EQ(app.grid().cellText(Description, 1), "ab");
+    app.StringAlignGrid1SetEditText(Notes, 1, "x\ty\r\nz");
+    EXPECT_EQ(app.grid().cellText(Notes, 1), "x y\r\nz");
+    h.clipboard.contents = "p\x1Aq\tr\bs";
+    app.StringAlignGrid1SelectCell(Description, 2);
+    app.mnuPaste1Click();
+    EXPECT_EQ(app.grid().cellText(Description, 2), "pq");
+    EXPECT_EQ(app.grid().cellText(Hours, 2), "rs");
+}
+
 TEST(MainControllerFind, FindClosesOnAHitAndReportsAMiss) {
     AppHarness h;
     MainController& app = h.start();

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numeric>
 #include <random>
 #include <vector>
 
+#include "grid/IntroSort.h"
 #include "support/CountingListener.h"
 #include "support/Fakes.h"
+#include "support/QuicksortKiller.h"
 
 namespace quillet {
 namespace {
@@ -206,6 +211,73 @@ TEST(RowSort, MatchesTheAlgorithmOnBadAndMixedInput) {
             EXPECT_EQ(a.cellText(c, 0), b.cellText(c, 0));
         }
     }
+}
+
+// Counts the comparisons of sorting the values with the given depth limit.
+long long comparisonsToSort(std::vector<int> values, int depthLimit) {
+    std::vector<int> order(values.size());
+    std::iota(order.begin(), order.end(), 0);
+    long long comparisons = 0;
+    introSortIds(
+        order,
+        [&](int a, int b) {
+            ++comparisons;
+            const int x = values[static_cast<size_t>(a)], y = values[static_cast<size_t>(b)];
+            return x < y ? -1 : (x > y ? 1 : 0);
+        },
+        depthLimit);
+    for (size_t p = 1; p < order.size(); ++p) {
+        EXPECT_LE(values[static_cast<size_t>(order[p - 1])], values[static_cast<size_t>(order[p])]);
+    }
+    return comparisons;
+}
+
+TEST(RowSort, CraftedInputCannotMakeTheSortQuadratic) {
+    const int n = 4000;
+    const std::vector<int> crafted = test::quicksortKiller(n);
+    const double nLogN = n * std::log2(n);
+    // Unbounded, the quicksort really is quadratic on it...
+    EXPECT_GT(comparisonsToSort(crafted, INT_MAX), static_cast<long long>(n) * n / 4);
+    // ...bounded, it stays within a small multiple of n log n.
+    EXPECT_LT(comparisonsToSort(crafted, introSortDepthLimit(n)), 8 * nLogN);
+    std::vector<int> shuffled(n);
+    std::iota(shuffled.begin(), shuffled.end(), 1);
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(3));
+    EXPECT_LT(comparisonsToSort(shuffled, introSortDepthLimit(n)), 4 * nLogN);
+
+    // The grid's sort of 20,000 such task rows finishes in order.
+    const int rows = 20000;
+    CellGrid g(7, rows + 1, 1);
+    const std::vector<int> tasks = test::quicksortKiller(rows);
+    for (int r = 1; r <= rows; ++r) {
+        g.rawSetCellText(0, r, std::to_string(tasks[static_cast<size_t>(r - 1)]));
+        g.rawSetCellText(1, r, "same description");
+    }
+    sortGridRows(g, {}, kUs);
+    for (int r = 1; r <= rows; ++r) ASSERT_EQ(g.cellText(0, r), std::to_string(r));
+}
+
+TEST(RowSort, DepthBoundLeavesOrdinaryDataAsTheQuicksortLeftIt) {
+    // Shuffled keys with many ties: the bound only cuts into ranges that went
+    // unusually deep, and ranges of up to kIntroSortSmallRange rows never.
+    std::mt19937 rng(5);
+    for (int round = 0; round < 20; ++round) {
+        const int n = 2000 + round * 97;
+        std::vector<int> keys(static_cast<size_t>(n));
+        for (int& k : keys) k = static_cast<int>(rng() % 300);
+        auto compare = [&](int a, int b) {
+            const int x = keys[static_cast<size_t>(a)], y = keys[static_cast<size_t>(b)];
+            return x < y ? -1 : (x > y ? 1 : 0);
+        };
+        std::vector<int> plain(static_cast<size_t>(n));
+        std::iota(plain.begin(), plain.end(), 0);
+        std::vector<int> bounded = plain;
+        introSortIds(plain, compare, INT_MAX);
+        introSortIds(bounded, compare, introSortDepthLimit(n));
+        EXPECT_EQ(plain, bounded) << "round " << round;  // ties included
+    }
+    EXPECT_EQ(introSortDepthLimit(100000), 32);
+    EXPECT_EQ(introSortDepthLimit(1), 0);
 }
 
 }  // namespace

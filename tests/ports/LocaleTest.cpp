@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ports/DateTime.h"
 #include "support/Fakes.h"
 
@@ -45,6 +47,44 @@ TEST(LocaleParse, OrderTimeAndTwoDigitYears) {
                             "3/4/2026 25:00", "12345/1/1", "1/2/3/4"}) {
         EXPECT_FALSE(us.parseDateTime(bad).has_value()) << bad;
     }
+}
+
+TEST(LocaleFormat, NormalisedDateKeepsMonthFirstOrFollowsTheLocale) {
+    Locale hungarian = test::germanLocale();
+    hungarian.shortDatePattern = "yyyy. MM. dd.";
+    const struct {
+        Locale locale;
+        const char* name;
+        bool monthFirst;
+        const char* normalised;  // of 31 December 2024
+        const char* early;       // of 3 February 2026
+    } cases[] = {
+        {test::usLocale(), "US", true, "12/31/2024", "02/03/2026"},
+        {test::germanLocale(), "German", false, "31.12.2024", "03.02.2026"},
+        {test::britishLocale(), "British", false, "31/12/2024", "03/02/2026"},
+        {test::isoLocale(), "ISO", false, "2024-12-31", "2026-02-03"},
+        {hungarian, "Hungarian", false, "2024.12.31", "2026.02.03"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.locale.isMonthFirst(), c.monthFirst) << c.name;
+        EXPECT_EQ(c.locale.formatNormalisedDate(encodeDate(2024, 12, 31) + 0.75), c.normalised)
+            << c.name;
+        EXPECT_EQ(c.locale.formatNormalisedDate(encodeDate(2026, 2, 3)), c.early) << c.name;
+        // Every date the program writes, normalised or in the short pattern, reads
+        // back as the same day.
+        std::vector<double> days = {encodeDate(1, 1, 1), encodeDate(999, 7, 9),
+                                    encodeDate(9999, 12, 31), 0.0};
+        for (double d = encodeDate(2023, 12, 1); d < encodeDate(2025, 3, 1); ++d) days.push_back(d);
+        for (const double day : days) {
+            for (const std::string& text :
+                 {c.locale.formatNormalisedDate(day), c.locale.formatDate(day)}) {
+                ASSERT_EQ(c.locale.parseDateTime(text), day) << c.name << " " << text;
+            }
+        }
+    }
+    EXPECT_EQ(hungarian.formatDate(encodeDate(2026, 3, 4)), "2026. 03. 04.");
+    EXPECT_EQ(hungarian.parseDateTime("2026. 3. 4. 14:30"),
+              encodeDate(2026, 3, 4) + encodeTime(14, 30, 0, 0));
 }
 
 }  // namespace

@@ -190,4 +190,19 @@ class FakePrintCanvas : public PrintCanvas {
     }
 };
 
+// Year-month-day with dashes (ISO 8601).
+inline Locale isoLocale() {
+    Locale l = germanLocale();
+    l.shortDatePattern = "yyyy-MM-dd";
+    l.dateSeparator = "-";
+    return l;
+}
+
+// Day/month/year with slashes and a decimal point.
+inline Locale britishLocale() {
+    Locale l = usLocale();
+    l.shortDatePattern = "dd/MM/yyyy";
+    return l;
+}
+
 }  // namespace quillet::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/Fakes.h"
 
 namespace quillet {
@@ -150,11 +152,33 @@ TEST(TaskRows, NormaliseDateInDateColumns) {
             throw;
         },
         ConvertError);
+}
 
-    // Day-first locale: the order and separator come from the locale.
-    g.setCellText(3, 1, "3.4.2026");
-    normaliseDate(g, 3, 1, test::germanLocale());
-    EXPECT_EQ(g.cellText(3, 1), "04.03.2026");
+TEST(TaskRows, NormalisedDateReadsBackAsTheSameDay) {
+    const struct {
+        Locale locale;
+        const char* typed;
+        const char* normalised;
+    } cases[] = {
+        {test::usLocale(), "12/31/24", "12/31/2024"},
+        {test::germanLocale(), "31.12.2024", "31.12.2024"},
+        {test::germanLocale(), "3.4.26 9:15", "03.04.2026"},
+        {test::britishLocale(), "31/12/24", "31/12/2024"},
+        {test::britishLocale(), "3/4/2026", "03/04/2026"},  // 3 April
+        {test::isoLocale(), "2024-2-3", "2024-02-03"},
+    };
+    for (const auto& c : cases) {
+        CellGrid g(7, 2, 1);
+        g.setCellText(3, 0, "Start Date");
+        g.setCellText(3, 1, c.typed);
+        normaliseDate(g, 3, 1, c.locale);
+        EXPECT_EQ(g.cellText(3, 1), c.normalised) << c.typed;
+        EXPECT_EQ(c.locale.parseDateTime(g.cellText(3, 1)),
+                  std::floor(*c.locale.parseDateTime(c.typed)))
+            << c.typed;
+        normaliseDate(g, 3, 1, c.locale);  // once normalised, it stays
+        EXPECT_EQ(g.cellText(3, 1), c.normalised) << c.typed;
+    }
 }
 
 }  // namespace
