@@ -3,8 +3,10 @@
 #include <cmath>
 #include <utility>
 
+#include "app/HelpFile.h"
 #include "app/Settings.h"
 #include "grid/ClipboardText.h"
+#include "ports/ProductInfo.h"
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"
 #include "tasks/Sorting.h"
@@ -22,6 +24,10 @@ MainController::MainController(ControllerPorts ports)
 
 std::string MainController::todayText() {
     return ports_.locale.formatDate(std::floor(ports_.clock.now()));
+}
+
+CivilDate MainController::todayDate() {
+    return decodeDate(std::floor(ports_.clock.now()));
 }
 
 void MainController::FormCreate() {
@@ -175,6 +181,26 @@ void MainController::mnuResetTimer1Click() {
 
 void MainController::DisplayStopWatch() {
     timerText_ = stopWatchDisplayText(stopWatch_);
+}
+
+// The manual is opened from the program's folder, which stays the current directory.
+// Without a manual nothing is opened and nothing is said.
+void MainController::HelpContents1Click() {
+    const std::string folder = programFolder(executablePath_);
+    changeCurrentDirectory(folder);
+    if (const auto manual = findManual(folder)) ports_.urls.openUrl(fileUrl(*manual));
+}
+
+void MainController::mnuVisitQuillet1homepageClick() {
+    ports_.urls.openUrl(kProductWebPage);
+}
+
+void MainController::lblCommentsClick() {
+    ports_.urls.openUrl(kMakerWebAddress);
+}
+
+void MainController::Label2Click() {
+    ports_.urls.openUrl(std::string("mailto:") + kMakerEmailAddress);
 }
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 
 #include "app/Project.h"
 #include "grid/CellGrid.h"
+#include "ports/DateTime.h"
 #include "ports/Locale.h"
 #include "ports/Ports.h"
 #include "tasks/Columns.h"
@@ -18,6 +19,7 @@ struct ControllerPorts {
     Clipboard& clipboard;
     Clock& clock;
     SettingsStore& settings;
+    UrlOpener& urls;
     Locale locale;
 };
 
@@ -43,6 +45,8 @@ class MainController {
 
     // Today's date in the user's short date format.
     std::string todayText();
+    // The date part of the local clock.
+    CivilDate todayDate();
 
     void FormCreate();
     // Runs the closing sequence; false when the user cancelled it.
@@ -93,6 +97,14 @@ class MainController {
     void Timer1Timer() { DisplayStopWatch(); }
     void DisplayStopWatch();
 
+    // The executable's full path, given by the shell: Help looks for the manual beside it.
+    void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
+    void HelpContents1Click();
+    void mnuVisitQuillet1homepageClick();
+    // The about box's web and e-mail addresses.
+    void lblCommentsClick();
+    void Label2Click();
+
     // The general error handler's report of an error raised below a command.
     void showError(const std::string& message) { ports_.prompts.showMessage(message); }
 
@@ -110,6 +122,7 @@ class MainController {
     std::string timerText_;
     std::string noticeText_;
     std::string totalCaption_ = " ";
+    std::string executablePath_;
 };
 
 }  // namespace quillet

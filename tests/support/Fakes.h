@@ -183,4 +183,11 @@ class FakePrintCanvas : public PrintCanvas {
     }
 };
 
+// Records every address handed to the desktop.
+class FakeUrlOpener : public UrlOpener {
+  public:
+    std::vector<std::string> opened;
+    void openUrl(const std::string& url) override { opened.push_back(url); }
+};
+
 }  // namespace quillet::test
