@@ -183,6 +183,22 @@ void MainController::DisplayStopWatch() {
     timerText_ = stopWatchDisplayText(stopWatch_);
 }
 
+MainController::ColumnNames MainController::columnNames() const {
+    ColumnNames names;
+    for (int col = 0; col < kNamedColumns; ++col)
+        names[static_cast<size_t>(col)] = grid_.cellText(col, 0);
+    return names;
+}
+
+// Only headings that differ are written: renaming marks the project unsaved like any edit,
+// while an OK that changes nothing leaves a saved project saved.
+void MainController::frmColumnNamesOkay(const ColumnNames& names) {
+    for (int col = 0; col < kNamedColumns; ++col) {
+        const std::string& name = names[static_cast<size_t>(col)];
+        if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, name);
+    }
+}
+
 // The manual is opened from the program's folder, which stays the current directory.
 // Without a manual nothing is opened and nothing is said.
 void MainController::HelpContents1Click() {

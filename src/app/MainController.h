@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/Project.h"
@@ -96,6 +97,15 @@ class MainController {
     void mnuResetTimer1Click();
     void Timer1Timer() { DisplayStopWatch(); }
     void DisplayStopWatch();
+
+    // The window "Change Column Names" edits the headings of the first six columns;
+    // "End Date" is not among them.
+    static constexpr int kNamedColumns = 6;
+    using ColumnNames = std::array<std::string, kNamedColumns>;
+    // The headings its boxes start from each time it opens.
+    ColumnNames columnNames() const;
+    // Its OK: each box's text, exactly as typed, becomes its column's heading.
+    void frmColumnNamesOkay(const ColumnNames& names);
 
     // The executable's full path, given by the shell: Help looks for the manual beside it.
     void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
