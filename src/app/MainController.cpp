@@ -3,9 +3,11 @@
 #include <cmath>
 #include <utility>
 
+#include "app/HelpFile.h"
 #include "app/Settings.h"
 #include "grid/CellText.h"
 #include "grid/ClipboardText.h"
+#include "ports/ProductInfo.h"
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"
 #include "tasks/Sorting.h"
@@ -24,6 +26,10 @@ MainController::MainController(ControllerPorts ports)
 
 std::string MainController::todayText() {
     return ports_.locale.formatDate(std::floor(ports_.clock.now()));
+}
+
+CivilDate MainController::todayDate() {
+    return decodeDate(std::floor(ports_.clock.now()));
 }
 
 void MainController::FormCreate() {
@@ -199,6 +205,42 @@ void MainController::mnuAddTimerToHours1Click() {
 
 void MainController::DisplayStopWatch() {
     timerText_ = stopWatchDisplayText(stopWatch_);
+}
+
+MainController::ColumnNames MainController::columnNames() const {
+    ColumnNames names;
+    for (int col = 0; col < kNamedColumns; ++col)
+        names[static_cast<size_t>(col)] = grid_.cellText(col, 0);
+    return names;
+}
+
+// Only headings that differ are written: renaming marks the project unsaved like any edit,
+// while an OK that changes nothing leaves a saved project saved.
+void MainController::frmColumnNamesOkay(const ColumnNames& names) {
+    for (int col = 0; col < kNamedColumns; ++col) {
+        std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
+        if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));
+    }
+}
+
+// The manual is opened from the program's folder, which stays the current directory.
+// Without a manual nothing is opened and nothing is said.
+void MainController::HelpContents1Click() {
+    const std::string folder = programFolder(executablePath_);
+    changeCurrentDirectory(folder);
+    if (const auto manual = findManual(folder)) ports_.urls.openUrl(fileUrl(*manual));
+}
+
+void MainController::mnuVisitQuillet1homepageClick() {
+    ports_.urls.openUrl(kProductWebPage);
+}
+
+void MainController::lblCommentsClick() {
+    ports_.urls.openUrl(kMakerWebAddress);
+}
+
+void MainController::Label2Click() {
+    ports_.urls.openUrl(std::string("mailto:") + kMakerEmailAddress);
 }
 
 }  // namespace quillet

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/Project.h"
 #include "grid/CellGrid.h"
+#include "ports/DateTime.h"
 #include "ports/Locale.h"
 #include "ports/Ports.h"
 #include "tasks/Columns.h"
@@ -18,6 +20,7 @@ struct ControllerPorts {
     Clipboard& clipboard;
     Clock& clock;
     SettingsStore& settings;
+    UrlOpener& urls;
     Locale locale;
 };
 
@@ -43,6 +46,8 @@ class MainController {
 
     // Today's date in the user's short date format.
     std::string todayText();
+    // The date part of the local clock.
+    CivilDate todayDate();
 
     void FormCreate();
     // Runs the closing sequence; false when the user cancelled it.
@@ -98,6 +103,23 @@ class MainController {
     void Timer1Timer() { DisplayStopWatch(); }
     void DisplayStopWatch();
 
+    // The window "Change Column Names" edits the headings of the first six columns;
+    // "End Date" is not among them.
+    static constexpr int kNamedColumns = 6;
+    using ColumnNames = std::array<std::string, kNamedColumns>;
+    // The headings its boxes start from each time it opens.
+    ColumnNames columnNames() const;
+    // Its OK: each box's text, exactly as typed, becomes its column's heading.
+    void frmColumnNamesOkay(const ColumnNames& names);
+
+    // The executable's full path, given by the shell: Help looks for the manual beside it.
+    void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
+    void HelpContents1Click();
+    void mnuVisitQuillet1homepageClick();
+    // The about box's web and e-mail addresses.
+    void lblCommentsClick();
+    void Label2Click();
+
     // The general error handler's report of an error raised below a command.
     void showError(const std::string& message) { ports_.prompts.showMessage(message); }
 
@@ -115,6 +137,7 @@ class MainController {
     std::string timerText_;
     std::string noticeText_;
     std::string totalCaption_ = " ";
+    std::string executablePath_;
 };
 
 }  // namespace quillet

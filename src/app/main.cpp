@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
     quillet::QtClipboard clipboard;
     quillet::QtClock clock;
     quillet::QtSettingsStore settings(quillet::QtSettingsStore::defaultPath());
-    quillet::Form1 form1({prompts, clipboard, clock, settings, quillet::systemLocale()});
+    quillet::QtUrlOpener urls;
+    quillet::Form1 form1({prompts, clipboard, clock, settings, urls, quillet::systemLocale()});
     prompts.setParent(&form1);
     form1.show();
     if (!parser.positionalArguments().isEmpty()) {

@@ -46,6 +46,15 @@ class SettingsStore {
 
 inline constexpr const char* kNotAvailable = "n/a";
 
+// Hands an address to the desktop, which opens it with the program registered for it:
+// https: in the browser, mailto: in the mail program, file: by the file's type. Whatever
+// happens then is the desktop's business; nothing comes back.
+class UrlOpener {
+  public:
+    virtual ~UrlOpener() = default;
+    virtual void openUrl(const std::string& url) = 0;
+};
+
 // A printer that cannot start, or reports a failure while printing; what() is the user's message.
 class PrintError : public std::runtime_error {
   public:

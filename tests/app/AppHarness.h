@@ -20,12 +20,13 @@ struct AppHarness {
     FakeClipboard clipboard;
     FakeClock clock;
     MemorySettings settings;
+    FakeUrlOpener urls;
     TempDir dir;
     std::unique_ptr<MainController> app;
 
     MainController& start() {
         app = std::make_unique<MainController>(
-            ControllerPorts{prompts, clipboard, clock, settings, usLocale()});
+            ControllerPorts{prompts, clipboard, clock, settings, urls, usLocale()});
         app->FormCreate();
         return *app;
     }

@@ -39,8 +39,9 @@ class Form1CommandsTest : public ::testing::Test {
     test::FakeClipboard clipboard;
     test::FakeClock clock;
     test::MemorySettings settings;
+    test::FakeUrlOpener urls;
     test::TempDir dir;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()}};
+    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
 
     CellGrid& grid() { return form.controller().grid(); }
     QString label(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
@@ -67,7 +68,7 @@ TEST_F(Form1CommandsTest, SaveAsWritesTheFileAndOpenBringsItBack) {
 
     // A second window opens it through the toolbar button.
     test::FakePrompts prompts2;
-    Form1 other{ControllerPorts{prompts2, clipboard, clock, settings, test::usLocale()}};
+    Form1 other{ControllerPorts{prompts2, clipboard, clock, settings, urls, test::usLocale()}};
     prompts2.yesNoAnswers = {false};
     prompts2.openPaths = {path};
     other.action("tbtnOpen")->trigger();
@@ -185,7 +186,8 @@ TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
     QtClipboard clipboard;
     test::FakeClock clock;
     test::MemorySettings settings;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()}};
+    test::FakeUrlOpener urls;
+    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
     CellGrid& grid = form.controller().grid();
     grid.setCellText(1, 1, "Design");
     grid.setCellText(2, 1, "2.5");

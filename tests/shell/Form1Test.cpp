@@ -26,11 +26,12 @@ class Form1Test : public ::testing::Test {
     test::FakeClipboard clipboard;
     test::FakeClock clock;
     test::MemorySettings settings;
+    test::FakeUrlOpener urls;
     QTemporaryDir dir;
 
     std::unique_ptr<Form1> makeForm() {
         return std::make_unique<Form1>(
-            ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()});
+            ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()});
     }
     std::string touch(const char* name) {
         const std::string path = dir.filePath(name).toStdString();

@@ -17,7 +17,8 @@ class Form1TimerTrayTest : public ::testing::Test {
     test::FakeClipboard clipboard;
     test::FakeClock clock;
     test::MemorySettings settings;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, test::usLocale()}};
+    test::FakeUrlOpener urls;
+    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
 
     QString panel1() const { return form.findChild<QLabel*>("StatusBar1Panel1")->text(); }
 };

@@ -205,4 +205,11 @@ inline Locale britishLocale() {
     return l;
 }
 
+// Records every address handed to the desktop.
+class FakeUrlOpener : public UrlOpener {
+  public:
+    std::vector<std::string> opened;
+    void openUrl(const std::string& url) override { opened.push_back(url); }
+};
+
 }  // namespace quillet::test

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,11 +21,15 @@
 
 #include "app/qt/AppIcon.h"
 #include "app/qt/FindDialog.h"
+#include "app/qt/FrmAbout.h"
+#include "app/qt/FrmCal.h"
+#include "app/qt/FrmColumnNames.h"
 #include "app/qt/GridModel.h"
 #include "app/qt/GridView.h"
 #include "app/qt/MainMenu.h"
 #include "app/qt/PrintJob.h"
 #include "app/qt/QtPorts.h"
+#include "app/qt/SecondaryWindow.h"
 #include "tools/qt/OnTray.h"
 
 namespace quillet {
@@ -40,6 +46,19 @@ QFont gridFont() {
         font.setStyleHint(QFont::SansSerif);
         font.setPointSize(8);
     }
+    // Every property set: nothing of the window's font reaches the grid or its heading row.
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
+// What a font change carries over: family, size and style. Qt's font dialog has no colour.
+QFont withChoice(QFont font, const QFont& chosen) {
+    font.setFamily(chosen.family());
+    font.setPointSizeF(chosen.pointSizeF());
+    font.setWeight(chosen.weight());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
     return font;
 }
 }  // namespace
@@ -52,7 +71,10 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     menu_ = std::make_unique<MainMenu>(this);
     buildWidgets();
     wireCommands();
+    controller_.setExecutablePath(
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
     FormCreate();
+    createSecondaryWindows();
 }
 
 Form1::~Form1() {
@@ -203,6 +225,8 @@ void Form1::wireCommands() {
         {&MainMenu::mnuResetTimer1, &MainController::mnuResetTimer1Click},
         {&MainMenu::mnuAddTimerToHours1, &MainController::mnuAddTimerToHours1Click},
         {&MainMenu::mnuImportoldfile, &MainController::mnuImportoldfileClick},
+        {&MainMenu::HelpContents1, &MainController::HelpContents1Click},
+        {&MainMenu::mnuVisitQuillet1homepage, &MainController::mnuVisitQuillet1homepageClick},
     };
     // Commands that need the window's own widgets.
     static constexpr struct {
@@ -212,6 +236,10 @@ void Form1::wireCommands() {
         {&MainMenu::mnuFind1, &Form1::mnuFind1Click},
         {&MainMenu::mnuFindAgain1, &Form1::mnuFindAgain1Click},
         {&MainMenu::mnuPrint1, &Form1::mnuPrint1Click},
+        {&MainMenu::mnuChangeColumnNames1, &Form1::mnuChangeColumnNames1Click},
+        {&MainMenu::mnuChangeFontSettings1, &Form1::mnuChangeFontSettings1Click},
+        {&MainMenu::mnuCalendar1, &Form1::mnuCalendar1Click},
+        {&MainMenu::mnuAbout1, &Form1::mnuAbout1Click},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
     // sequence through the error handler itself (closeEvent).
@@ -333,6 +361,52 @@ void Form1::mnuFindAgain1Click() {
 // The printer dialog and the job's progress are the window's; the layout is the core's.
 void Form1::mnuPrint1Click() {
     printProject(controller_.grid(), this);
+}
+
+// The small windows live for the whole run; closing one only hides it. The font dialog
+// starts from the window's design font.
+void Form1::createSecondaryWindows() {
+    frmAbout_ = new FrmAbout(this);
+    frmAbout_->lblCommentsClick = [this] {
+        runCommand([this] { controller_.lblCommentsClick(); });
+    };
+    frmAbout_->Label2Click = [this] { runCommand([this] { controller_.Label2Click(); }); };
+    frmColumnNames_ = new FrmColumnNames(this);
+    frmColumnNames_->currentNames = [this] { return controller_.columnNames(); };
+    frmColumnNames_->onOkay = [this](const MainController::ColumnNames& names) {
+        return runCommand([&] { controller_.frmColumnNamesOkay(names); });
+    };
+    frmCal_ = new FrmCal(this);
+    frmCal_->today = [this] {
+        const CivilDate d = controller_.todayDate();
+        return QDate(d.year, d.month, d.day);
+    };
+    fontDialog1_ = new QFontDialog(this);
+    fontDialog1_->setObjectName("FontDialog1");
+    fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
+    fontDialogFont_ = font();
+}
+
+void Form1::mnuChangeColumnNames1Click() {
+    showOrRaise(frmColumnNames_);
+}
+
+void Form1::mnuCalendar1Click() {
+    showOrRaise(frmCal_);
+}
+
+void Form1::mnuAbout1Click() {
+    showOrRaise(frmAbout_);
+}
+
+// The window and the cells take the chosen font; the heading row keeps its own. Nothing is
+// saved: the next start shows the design fonts.
+void Form1::mnuChangeFontSettings1Click() {
+    fontDialog1_->setCurrentFont(fontDialogFont_);
+    if (fontDialog1_->exec() != QDialog::Accepted) return;
+    fontDialogFont_ = fontDialog1_->selectedFont();
+    setFont(withChoice(font(), fontDialogFont_));
+    grid_->setFont(withChoice(grid_->font(), fontDialogFont_));
 }
 
 void Form1::closeWindow() {

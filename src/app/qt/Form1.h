@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <QSet>
 #include <functional>
@@ -8,6 +9,7 @@
 #include "app/MainController.h"
 
 class QAction;
+class QFontDialog;
 class QLabel;
 class QProgressDialog;
 class QTabBar;
@@ -17,6 +19,9 @@ class QTimer;
 namespace quillet {
 
 class FindDialog;
+class FrmAbout;
+class FrmCal;
+class FrmColumnNames;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -68,6 +73,11 @@ class Form1 : public QMainWindow {
     void mnuFind1Click();
     void mnuFindAgain1Click();
     void mnuPrint1Click();
+    void createSecondaryWindows();
+    void mnuChangeColumnNames1Click();
+    void mnuChangeFontSettings1Click();
+    void mnuCalendar1Click();
+    void mnuAbout1Click();
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
@@ -78,6 +88,11 @@ class Form1 : public QMainWindow {
     QLabel* statusPanels_[3] = {};
     QTimer* timer1_ = nullptr;
     FindDialog* findDialog_ = nullptr;
+    FrmAbout* frmAbout_ = nullptr;
+    FrmColumnNames* frmColumnNames_ = nullptr;
+    FrmCal* frmCal_ = nullptr;
+    QFontDialog* fontDialog1_ = nullptr;
+    QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;
     QSet<QAction*> bound_;  // actions with a command: the others wait, disabled
     bool busy_ = false;     // a command is running: no other may start (long loads pump events)

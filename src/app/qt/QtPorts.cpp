@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 #include <stdexcept>
 
 #include "grid/CodePage.h"
@@ -80,6 +82,11 @@ double QtClock::now() {
     const QDate d = now.date();
     return encodeDate(d.year(), d.month(), d.day()) +
            now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+// The core hands over encoded addresses (a file: address escapes its path).
+void QtUrlOpener::openUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
 QtSettingsStore::QtSettingsStore(QString path) : path_(std::move(path)) {}

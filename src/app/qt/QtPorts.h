@@ -37,6 +37,12 @@ class QtClock : public Clock {
     double now() override;
 };
 
+// The desktop's handler for each kind of address; its result is not examined.
+class QtUrlOpener : public UrlOpener {
+  public:
+    void openUrl(const std::string& url) override;
+};
+
 // Settings in an INI file, group "Settings"; each call reads or writes the file afresh
 // so two running copies see each other's writes.
 class QtSettingsStore : public SettingsStore {

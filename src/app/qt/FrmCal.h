@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+#include <functional>
+
+class QCalendarWidget;
+
+namespace quillet {
+
+// The modeless month calendar for looking up dates. Each showing from hidden selects today;
+// bringing it forward keeps the user's selection. Nothing chosen here reaches the table.
+class FrmCal : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FrmCal(QWidget* parent = nullptr);
+
+    // Today's date from the program's clock.
+    std::function<QDate()> today;
+
+    QCalendarWidget* monthCalendar() const { return MonthCalendar1_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormShow();
+
+    QCalendarWidget* MonthCalendar1_;
+};
+
+}  // namespace quillet
