@@ -114,7 +114,7 @@ void Project::mnuReopenClick(int slot) {
 
 std::string Project::dialogFolder() const {
     if (!fileName_.empty()) {
-        const std::string folder = std::filesystem::path(fileName_).parent_path().string();
+        std::string folder = std::filesystem::path(fileName_).parent_path().string();
         if (!folder.empty()) return folder;
     }
     return lastFolder_;

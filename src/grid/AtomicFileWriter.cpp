@@ -19,7 +19,7 @@ namespace quillet {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
 AtomicFileWriter::WriteFunction& writeHook() {
     static AtomicFileWriter::WriteFunction hook;

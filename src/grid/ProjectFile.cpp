@@ -26,8 +26,8 @@ void writeNumber(AtomicFileWriter& out, std::int64_t value) {
 constexpr char kEndOfFile = '\x1A';
 
 void writeEscaped(AtomicFileWriter& out, const std::string& text) {
-    const bool hasCr = std::memchr(text.data(), '\r', text.size()) != nullptr;
-    if (!hasCr && std::memchr(text.data(), kEndOfFile, text.size()) == nullptr) {
+    const bool hasCr = text.find('\r') != std::string::npos;
+    if (!hasCr && text.find(kEndOfFile) == std::string::npos) {
         out.write(text);
         return;
     }

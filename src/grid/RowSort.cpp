@@ -250,7 +250,7 @@ void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale&
 
     KeyMaker maker(locale);
     std::vector<std::vector<CellKey>> columns;
-    columns.reserve(static_cast<size_t>(lastCol - settings.column + 1));
+    columns.reserve(static_cast<size_t>(lastCol) - static_cast<size_t>(settings.column) + 1);
     for (int c = settings.column; c <= lastCol; ++c) {
         columns.push_back(columnKeys(grid, c, kFirstRow, count, maker));
     }
