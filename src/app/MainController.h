@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "app/Project.h"
 #include "grid/CellGrid.h"
@@ -37,6 +38,7 @@ class MainController {
     const Locale& locale() const { return ports_.locale; }
 
     const std::string& statusMessage() const { return statusMessage_; }
+    void setStatusMessage(std::string text) { statusMessage_ = std::move(text); }
     const std::string& timerText() const { return timerText_; }
     const std::string& noticeText() const { return noticeText_; }
     const std::string& totalCaption() const { return totalCaption_; }

@@ -23,7 +23,13 @@ Project::~Project() {
 }
 
 void Project::gridChanged(const GridChange& change) {
-    if (change.content && replacing_ == 0) savedFlag_.clear();
+    if (!change.content || replacing_ != 0) return;
+    savedFlag_.clear();
+    if (observer_) observer_->projectEdited();
+}
+
+void Project::clean() {
+    if (observer_) observer_->projectClean();
 }
 
 bool Project::isUntitled() const {
@@ -75,19 +81,31 @@ void Project::mnuNew1Click() {
     grid_.setFixedRows(1);
     fillDefaultProject(grid_, kNewProjectWidths, todayText_());
     applyStoredWidths(grid_, settings_);
+    clean();
 }
 
 // The file is read into a grid aside: a file that fails to read leaves the open
 // project exactly as it was, so a later Save cannot write an empty table over it.
-void Project::loadProject(const std::string& path) {
+void Project::replaceGridFrom(const std::string& path) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
     loadCellsFromFile(*fresh, path);
-    {
-        Replacing replacing(*this);
-        grid_.swapContents(*fresh);
-    }
+    Replacing replacing(*this);
+    grid_.swapContents(*fresh);
+}
+
+void Project::loadProject(const std::string& path) {
+    replaceGridFrom(path);
     title_ = path;
     fileName_ = path;
+    totalDue_ = true;
+    clean();
+}
+
+void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {
+    replaceGridFrom(copyPath);
+    title_ = std::move(title);
+    fileName_ = std::move(fileName);
+    savedFlag_.clear();
     totalDue_ = true;
 }
 
@@ -150,13 +168,16 @@ void Project::mnuImportoldfileClick() {
     title_ = *path;
     fileName_ = *path;
     totalDue_ = true;
+    clean();  // the table is what the imported file holds: nothing to recover
     reopen_logic();
 }
 
 void Project::writeProject(const std::string& path) {
+    if (observer_) observer_->beforeWrite(path);
     saveCellsToFile(grid_, path);
     savedFlag_ = "y";
     totalDue_ = true;
+    clean();
 }
 
 void Project::mnuSave1Click() {

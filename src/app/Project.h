@@ -16,6 +16,18 @@ inline constexpr const char* kSaveQuestion = "Do you want to save the current pr
 inline constexpr const char* kUseSaveAs =
     "Please use Save Project As option for the first-time save of this file.";
 
+// Hears the project's life on disk: recovery copies and backups follow it.
+class ProjectObserver {
+  public:
+    virtual ~ProjectObserver() = default;
+    // The user changed the table: it now differs from its file or from a fresh project.
+    virtual void projectEdited() = 0;
+    // The table now matches a file or a fresh project: Save, Save As, New, Open, Reopen.
+    virtual void projectClean() = 0;
+    // A save is about to write `path`, which may name an existing file. Must not throw.
+    virtual void beforeWrite(const std::string& path) = 0;
+};
+
 struct ReopenItem {
     std::string caption;
     bool visible = false;
@@ -40,6 +52,8 @@ class Project : private CellGridListener {
     const std::array<ReopenItem, 5>& reopenItems() const { return reopen_; }
 
     void setTitle(std::string title) { title_ = std::move(title); }
+    // Not owned; nullptr to stop.
+    void setObserver(ProjectObserver* observer) { observer_ = observer; }
 
     // True once after a command wrote or replaced the project: the cost total is due.
     bool takeTotalDue() { return std::exchange(totalDue_, false); }
@@ -68,6 +82,9 @@ class Project : private CellGridListener {
     void loadProject(const std::string& path);
     // Empties the grid as a new project starts it: nothing of the old project remains.
     void emptyGrid();
+    // Replaces the grid by a recovery copy and takes over the title and file name it was
+    // kept for; the result is unsaved work, as it was before the program ended.
+    void loadRecovered(const std::string& copyPath, std::string title, std::string fileName);
 
   private:
     // Changes made while it lives replace the project rather than edit it.
@@ -89,13 +106,16 @@ class Project : private CellGridListener {
     std::optional<std::string> chooseOpenPath();
     std::optional<std::string> chooseSavePath();
     std::optional<std::string> remember(std::optional<std::string> path);
+    void replaceGridFrom(const std::string& path);
     void writeProject(const std::string& path);
+    void clean();
     bool isEntry(const std::string& stored) const;
 
     CellGrid& grid_;
     Prompts& prompts_;
     SettingsStore& settings_;
     std::function<std::string()> todayText_;
+    ProjectObserver* observer_ = nullptr;
     int replacing_ = 0;
     bool totalDue_ = false;
     std::string title_ = kUntitledProject;

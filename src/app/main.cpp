@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/Recovery.h"
 #include "app/qt/AppIcon.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtPorts.h"
+#include "app/qt/TestScript.h"
 #include "ports/ProductInfo.h"
 
 namespace {
@@ -101,17 +103,35 @@ int main(int argc, char** argv) {
     describe(parser);
     parser.process(app);
 
-    quillet::QtPrompts prompts;
+    quillet::QtPrompts qtPrompts;
+    // The hook of the tests that run this program (see TestScript.h).
+    std::unique_ptr<quillet::TestScript> script;
+    if (qEnvironmentVariableIsSet("QUILLET_TEST_SCRIPT")) {
+        script = std::make_unique<quillet::TestScript>(qEnvironmentVariable("QUILLET_TEST_SCRIPT"),
+                                                       qtPrompts);
+    }
+    quillet::Prompts& prompts = script ? *script : static_cast<quillet::Prompts&>(qtPrompts);
     quillet::QtClipboard clipboard;
     quillet::QtClock clock;
     quillet::QtSettingsStore settings(quillet::QtSettingsStore::defaultPath());
     quillet::QtUrlOpener urls;
-    quillet::Form1 form1({prompts, clipboard, clock, settings, urls, quillet::systemLocale()});
-    prompts.setParent(&form1);
+    const quillet::Locale locale = quillet::systemLocale();
+
+    // A run that ended without closing is offered before anything else shows.
+    const quillet::RecoveryDirs dirs = quillet::RecoveryDirs::fromEnvironment();
+    const std::optional<quillet::RecoveryCopy> recovered =
+        quillet::offerRecovery(dirs.recovery, prompts, locale);
+
+    quillet::Form1 form1({prompts, clipboard, clock, settings, urls, locale});
+    qtPrompts.setParent(&form1);
+    form1.enableRecovery(dirs, clock, recovered);
     form1.show();
+    // A file named on the command line comes after a recovered project, whose save
+    // question then protects it.
     if (!parser.positionalArguments().isEmpty()) {
         const std::string path = parser.positionalArguments().first().toStdString();
         form1.runCommand([&] { form1.controller().openAtStartUp(path); });
     }
+    if (script) script->run(form1);
     return QApplication::exec();
 }

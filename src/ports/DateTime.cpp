@@ -1,5 +1,6 @@
 #include "ports/DateTime.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillet {
@@ -53,6 +54,14 @@ double encodeTime(int hour, int minute, int second, int millisecond) {
 
 CivilDate decodeDate(double dateTime) {
     return civilFromDays(static_cast<long long>(std::floor(dateTime)) + kEpochOffset);
+}
+
+ClockTime decodeTime(double dateTime) {
+    constexpr long long kDayMs = 86400000;
+    const long long ms = std::min(
+        kDayMs - 1, std::llround((dateTime - std::floor(dateTime)) * static_cast<double>(kDayMs)));
+    return {static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
+            static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
 }  // namespace quillet

@@ -29,6 +29,7 @@
 #include "app/qt/MainMenu.h"
 #include "app/qt/PrintJob.h"
 #include "app/qt/QtPorts.h"
+#include "app/qt/RecoveryDriver.h"
 #include "app/qt/SecondaryWindow.h"
 #include "tools/qt/OnTray.h"
 
@@ -79,6 +80,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
 
 Form1::~Form1() {
     // The widgets read the grid owned by this object: they go before it does.
+    recovery_.reset();
     trayIcon_.reset();
     delete centralWidget();
 }
@@ -95,6 +97,12 @@ QTableView* Form1::gridView() const {
 
 GridModel* Form1::gridModel() const {
     return grid_->gridModel();
+}
+
+void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
+                           const std::optional<RecoveryCopy>& recovered) {
+    recovery_ = std::make_unique<RecoveryDriver>(*this, dirs, clock);
+    if (recovered) recovery_->restore(*recovered);
 }
 
 void Form1::buildWidgets() {
@@ -503,6 +511,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     timer1_->stop();
     trayIcon_.reset();  // removes the icon from the notification area
+    if (recovery_) recovery_->normalExit();
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/MainController.h"
+#include "app/Recovery.h"
 
 class QAction;
 class QFontDialog;
@@ -26,6 +27,7 @@ class GridModel;
 class GridView;
 class MainMenu;
 class OnTray;
+class RecoveryDriver;
 
 // The main window: builds the widgets, binds each action to one command and shows
 // the controller's state.
@@ -45,6 +47,11 @@ class Form1 : public QMainWindow {
     FindDialog* findDialog() const { return findDialog_; }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;
+    // Keeps recovery copies and backups in `dirs` from now on, after opening the copy the
+    // user chose to recover at start-up. Without this call (tests) nothing is kept.
+    void enableRecovery(const RecoveryDirs& dirs, Clock& clock,
+                        const std::optional<RecoveryCopy>& recovered);
+    RecoveryDriver* recoveryDriver() const { return recovery_.get(); }
 
     // The general error handler: runs a command, shows any error's message,
     // then brings the window up to date. Returns false when the command failed.
@@ -82,6 +89,7 @@ class Form1 : public QMainWindow {
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<OnTray> trayIcon_;
+    std::unique_ptr<RecoveryDriver> recovery_;
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace quillet {
+
+// Where recovery copies and backups live. Tests give their own folders.
+struct RecoveryDirs {
+    std::string recovery;  // $XDG_STATE_HOME/Quillet/recovery
+    std::string backups;   // $XDG_DATA_HOME/Quillet/backups
+
+    // From the XDG variables, else below $HOME (~/.local/state, ~/.local/share). A
+    // folder stays empty when neither gives an absolute path: nothing is kept there.
+    static RecoveryDirs fromEnvironment(
+        const std::function<const char*(const char*)>& lookup = nullptr);
+};
+
+// Creates the folder and any missing parents with mode 0700 and makes the folder itself
+// 0700. Throws std::runtime_error naming the folder when it cannot be made.
+void makePrivateDirectory(const std::string& path);
+
+}  // namespace quillet

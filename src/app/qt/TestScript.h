@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "ports/Ports.h"
+
+namespace quillet {
+
+class Form1;
+
+// A hook for tests that run the real program (tests/recovery): the environment variable
+// QUILLET_TEST_SCRIPT, read only by main.cpp, holds items separated by ";":
+//   yes | no           the answer to the next Yes/No question (the start-up one included)
+//   file=PATH          what the next open or save dialog returns
+//   cell=COL,ROW,TEXT  types TEXT into a cell, as the in-place editor does
+//   NAME               triggers the action of that object name, e.g. mnuSave1, mnuExit1
+// Answers and paths are used in the order they are asked for; the cell and action items
+// run in order once the window shows. While a script runs, questions and messages are
+// also written to standard error, and messages are not shown (no box waits for a click).
+class TestScript : public Prompts {
+  public:
+    TestScript(const QString& script, Prompts& real);
+
+    bool askYesNo(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
+    std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
+
+    // Runs the cell and action items against the window, after the event loop starts.
+    void run(Form1& form);
+
+  private:
+    std::optional<std::string> nextPath(bool save, const std::string& startFolder);
+
+    Prompts& real_;
+    std::deque<bool> answers_;
+    std::deque<std::string> paths_;
+    QStringList steps_;
+};
+
+}  // namespace quillet

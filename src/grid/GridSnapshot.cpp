@@ -1,0 +1,48 @@
+#include "grid/GridSnapshot.h"
+
+#include "grid/ProjectFile.h"
+
+namespace quillet {
+
+GridSnapshot::GridSnapshot(const CellGrid& grid, std::size_t expectedCells,
+                           std::size_t expectedBytes)
+    : colCount_(grid.colCount()), rowCount_(grid.rowCount()) {
+    widths_.reserve(static_cast<std::size_t>(colCount_));
+    for (int c = 0; c < colCount_; ++c) widths_.push_back(grid.colWidth(c));
+    if (expectedCells == 0) {
+        // Counting first is cheaper than growing the buffers: every growth copies them
+        // and touches fresh memory.
+        for (int r = 0; r < rowCount_; ++r) {
+            for (int c = 0; c < colCount_; ++c) {
+                const std::size_t size = grid.cellText(c, r).size();
+                expectedCells += size != 0;
+                expectedBytes += size;
+            }
+        }
+    }
+    cells_.reserve(expectedCells);
+    text_.reserve(expectedBytes);
+    for (int r = 0; r < rowCount_; ++r) {
+        for (int c = 0; c < colCount_; ++c) {
+            const std::string& text = grid.cellText(c, r);
+            if (text.empty()) continue;
+            text_ += text;
+            cells_.push_back({c, r, text_.size()});
+        }
+    }
+}
+
+// The grid is built again from the snapshot so the one project file writer writes it.
+void GridSnapshot::saveToFile(const std::string& path) const {
+    CellGrid grid(colCount_, rowCount_, 0);
+    if (!cells_.empty()) grid.reserveRows(cells_.back().row + 1);
+    for (int c = 0; c < colCount_; ++c) grid.setColWidth(c, widths_[static_cast<std::size_t>(c)]);
+    std::size_t begin = 0;
+    for (const Cell& cell : cells_) {
+        grid.rawSetCellText(cell.col, cell.row, text_.substr(begin, cell.end - begin));
+        begin = cell.end;
+    }
+    saveCellsToFile(grid, path);
+}
+
+}  // namespace quillet
