@@ -40,6 +40,9 @@ class SecondaryWindowsTest : public ::testing::Test {
     test::FakeUrlOpener urls;
     Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
 
+    // The small windows are made once the event loop runs, as in the program.
+    void SetUp() override { QCoreApplication::processEvents(); }
+
     CellGrid& grid() { return form.controller().grid(); }
     template <typename T>
     T* child(const char* name) const {

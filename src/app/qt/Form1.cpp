@@ -75,7 +75,8 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
     FormCreate();
-    createSecondaryWindows();
+    // The small windows are made as soon as the main window is up, not before it shows.
+    QTimer::singleShot(0, this, [this] { createSecondaryWindows(); });
 }
 
 Form1::~Form1() {
@@ -374,6 +375,7 @@ void Form1::mnuPrint1Click() {
 // The small windows live for the whole run; closing one only hides it. The font dialog
 // starts from the window's design font.
 void Form1::createSecondaryWindows() {
+    if (frmAbout_) return;
     frmAbout_ = new FrmAbout(this);
     frmAbout_->lblCommentsClick = [this] {
         runCommand([this] { controller_.lblCommentsClick(); });
@@ -389,27 +391,33 @@ void Form1::createSecondaryWindows() {
         const CivilDate d = controller_.todayDate();
         return QDate(d.year, d.month, d.day);
     };
-    fontDialog1_ = new QFontDialog(this);
-    fontDialog1_->setObjectName("FontDialog1");
-    fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
     fontDialogFont_ = font();
 }
 
 void Form1::mnuChangeColumnNames1Click() {
+    createSecondaryWindows();
     showOrRaise(frmColumnNames_);
 }
 
 void Form1::mnuCalendar1Click() {
+    createSecondaryWindows();
     showOrRaise(frmCal_);
 }
 
 void Form1::mnuAbout1Click() {
+    createSecondaryWindows();
     showOrRaise(frmAbout_);
 }
 
 // The window and the cells take the chosen font; the heading row keeps its own. Nothing is
 // saved: the next start shows the design fonts.
 void Form1::mnuChangeFontSettings1Click() {
+    if (!fontDialog1_) {
+        // Made on first use: it reads the whole font database, which start-up need not wait for.
+        fontDialog1_ = new QFontDialog(this);
+        fontDialog1_->setObjectName("FontDialog1");
+        fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
+    }
     fontDialog1_->setCurrentFont(fontDialogFont_);
     if (fontDialog1_->exec() != QDialog::Accepted) return;
     fontDialogFont_ = fontDialog1_->selectedFont();
