@@ -59,33 +59,10 @@ bool TextLineReader::fill() {
 }
 
 bool TextLineReader::readLine(std::string& line) {
-    line.clear();
-    bool readAny = false;
-    for (;;) {
-        if (pos_ == end_ && !fill()) return readAny;
-        if (skipLf_) {
-            skipLf_ = false;
-            if (buffer_[pos_] == '\n') {
-                ++pos_;
-                ++consumed_;
-                continue;
-            }
-        }
-        const char* start = buffer_.data() + pos_;
-        const std::size_t avail = end_ - pos_;
-        if (const void* eol = std::memchr(start, lineEnd_, avail)) {
-            const auto n = static_cast<std::size_t>(static_cast<const char*>(eol) - start);
-            line.append(start, n);
-            pos_ += n + 1;
-            consumed_ += n + 1;
-            skipLf_ = lineEnd_ == '\r';
-            return true;
-        }
-        line.append(start, avail);
-        pos_ = end_;
-        consumed_ += avail;
-        readAny = true;
-    }
+    std::string_view view;
+    const bool read = readLine(view);
+    line.assign(view);
+    return read;
 }
 
 bool TextLineReader::readLine(std::string_view& line) {
