@@ -8,6 +8,7 @@
 #include "app/MainController.h"
 #include "app/Settings.h"
 #include "grid/ProjectFile.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -15,18 +16,12 @@ namespace quillet::test {
 
 // One user's machine: fake ports, a settings store that outlives the window, and a
 // temp folder. start() opens the main window anew, as a restart of the program would.
-struct AppHarness {
-    FakePrompts prompts;
-    FakeClipboard clipboard;
-    FakeClock clock;
-    MemorySettings settings;
-    FakeUrlOpener urls;
+struct AppHarness : FakePorts {
     TempDir dir;
     std::unique_ptr<MainController> app;
 
     MainController& start() {
-        app = std::make_unique<MainController>(
-            ControllerPorts{prompts, clipboard, clock, settings, urls, usLocale()});
+        app = std::make_unique<MainController>(ports());
         app->FormCreate();
         return *app;
     }

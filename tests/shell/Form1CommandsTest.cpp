@@ -20,6 +20,7 @@
 #include "app/qt/GridModel.h"
 #include "app/qt/MainMenu.h"
 #include "app/qt/QtPorts.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -33,15 +34,10 @@ std::string readAll(const std::string& path) {
     return out.str();
 }
 
-class Form1CommandsTest : public ::testing::Test {
+class Form1CommandsTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    test::FakePrompts prompts;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;
-    test::MemorySettings settings;
-    test::FakeUrlOpener urls;
     test::TempDir dir;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    Form1 form{ports()};
 
     CellGrid& grid() { return form.controller().grid(); }
     QString label(const char* name) const { return form.findChild<QLabel*>(name)->text(); }

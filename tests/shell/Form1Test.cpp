@@ -15,24 +15,17 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/GridModel.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 
 namespace quillet {
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ::testing::Test, protected test::FakePorts {
   protected:
-    test::FakePrompts prompts;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;
-    test::MemorySettings settings;
-    test::FakeUrlOpener urls;
     QTemporaryDir dir;
 
-    std::unique_ptr<Form1> makeForm() {
-        return std::make_unique<Form1>(
-            ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()});
-    }
+    std::unique_ptr<Form1> makeForm() { return std::make_unique<Form1>(ports()); }
     std::string touch(const char* name) {
         const std::string path = dir.filePath(name).toStdString();
         std::ofstream(path) << "1,1\r\n";

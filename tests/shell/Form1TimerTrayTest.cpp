@@ -5,20 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/Form1.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "tools/qt/OnTray.h"
 
 namespace quillet {
 namespace {
 
-class Form1TimerTrayTest : public ::testing::Test {
+class Form1TimerTrayTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    test::FakePrompts prompts;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;
-    test::MemorySettings settings;
-    test::FakeUrlOpener urls;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    Form1 form{ports()};
 
     QString panel1() const { return form.findChild<QLabel*>("StatusBar1Panel1")->text(); }
 };

@@ -7,6 +7,7 @@
 #include "app/qt/Form1.h"
 #include "app/qt/RecoveryDriver.h"
 #include "grid/ProjectFile.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -15,16 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecoveryDriverTest : public ::testing::Test {
+class RecoveryDriverTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    test::FakePrompts prompts;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;
-    test::MemorySettings settings;
-    test::FakeUrlOpener urls;
     test::TempDir dir;
     RecoveryDirs dirs{dir.file("recovery"), dir.file("backups")};
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    Form1 form{ports()};
 
     RecoveryDriver& driver() { return *form.recoveryDriver(); }
     bool hasCopy() { return fs::exists(driver().recovery().copyPath()); }

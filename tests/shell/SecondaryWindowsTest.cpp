@@ -21,6 +21,7 @@
 #include "app/qt/Form1.h"
 #include "app/qt/GridModel.h"
 #include "ports/ProductInfo.h"
+#include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -29,16 +30,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SecondaryWindowsTest : public ::testing::Test {
+class SecondaryWindowsTest : public ::testing::Test, protected test::FakePorts {
   protected:
     void TearDown() override { fs::current_path(startDir_); }
 
-    test::FakePrompts prompts;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;  // 2026-12-07
-    test::MemorySettings settings;
-    test::FakeUrlOpener urls;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    Form1 form{ports()};  // the clock says 2026-12-07
 
     // The small windows are made once the event loop runs, as in the program.
     void SetUp() override { QCoreApplication::processEvents(); }
