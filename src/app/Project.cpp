@@ -84,21 +84,31 @@ void Project::mnuNew1Click() {
     clean();
 }
 
-// The file is read into a grid aside: a file that fails to read leaves the open
-// project exactly as it was, so a later Save cannot write an empty table over it.
+// Files are read into a grid aside and put in place only when they read well: a file
+// that fails leaves the open project exactly as it was, so a later Save cannot write an
+// empty table over it.
 void Project::replaceGridFrom(const std::string& path) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
     loadCellsFromFile(*fresh, path);
-    Replacing replacing(*this);
-    grid_.swapContents(*fresh);
+    replaceGridWith(*fresh);
 }
 
-void Project::loadProject(const std::string& path) {
-    replaceGridFrom(path);
+void Project::replaceGridWith(CellGrid& fresh) {
+    Replacing replacing(*this);
+    grid_.swapContents(fresh);
+}
+
+// The table now holds what `path` holds: it becomes the project's title and file.
+void Project::takeOver(const std::string& path) {
     title_ = path;
     fileName_ = path;
     totalDue_ = true;
     clean();
+}
+
+void Project::loadProject(const std::string& path) {
+    replaceGridFrom(path);
+    takeOver(path);
 }
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {
@@ -158,17 +168,10 @@ void Project::mnuImportoldfileClick() {
     if (!saveQuestion()) return;
     const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
-    // Read aside: a file that fails to import leaves the open project as it was.
     CellGrid fresh;
     importOldFile(*path, grid_, fresh, prompts_);
-    {
-        Replacing replacing(*this);
-        grid_.swapContents(fresh);
-    }
-    title_ = *path;
-    fileName_ = *path;
-    totalDue_ = true;
-    clean();  // the table is what the imported file holds: nothing to recover
+    replaceGridWith(fresh);
+    takeOver(*path);
     reopen_logic();
 }
 

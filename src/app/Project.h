@@ -107,6 +107,8 @@ class Project : private CellGridListener {
     std::optional<std::string> chooseSavePath();
     std::optional<std::string> remember(std::optional<std::string> path);
     void replaceGridFrom(const std::string& path);
+    void replaceGridWith(CellGrid& fresh);
+    void takeOver(const std::string& path);
     void writeProject(const std::string& path);
     void clean();
     bool isEntry(const std::string& stored) const;
