@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <span>
 
 #include "grid/AtomicFileWriter.h"
 #include "grid/TextLines.h"
@@ -25,7 +26,7 @@ void writeNumber(AtomicFileWriter& out, std::int64_t value) {
 // project, so the writer leaves it out even if a cell holds one.
 constexpr char kEndOfFile = '\x1A';
 
-void writeEscaped(AtomicFileWriter& out, const std::string& text) {
+void writeEscaped(AtomicFileWriter& out, std::string_view text) {
     const bool hasCr = std::memchr(text.data(), '\r', text.size()) != nullptr;
     if (!hasCr && std::memchr(text.data(), kEndOfFile, text.size()) == nullptr) {
         out.write(text);
@@ -91,6 +92,26 @@ void readWidthLine(CellGrid& grid, std::string_view line) {
     grid.setColWidth(static_cast<int>(col), leadingInt(widthText));
 }
 
+// A cell line's column or row in its usual form, decimal digits and a comma: the
+// value, with the field and its comma taken off `rest`. False for anything else,
+// which the leading-integer rule then reads.
+bool readPlainNumber(std::string_view& rest, std::int64_t& value) {
+    constexpr std::size_t kMaxDigits = 9;  // far past any count, and no overflow
+    std::size_t i = 0;
+    std::int64_t v = 0;
+    while (i < rest.size() && i <= kMaxDigits && rest[i] >= '0' && rest[i] <= '9') {
+        v = v * 10 + (rest[i] - '0');
+        ++i;
+    }
+    if (i == 0 || i > kMaxDigits || i == rest.size() || rest[i] != ',') return false;
+    value = v;
+    rest.remove_prefix(i + 1);
+    return true;
+}
+
+// The shortest cell line, "0,0,x" and its CR.
+constexpr std::uint64_t kShortestCellLine = 6;
+
 }  // namespace
 
 std::int16_t progressPercent(std::int64_t row, std::int64_t rowCount) {
@@ -146,16 +167,23 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path) {
         out.write(kLineEnd);
     }
     ProgressReporter progress(grid, rows);
+    char rowPart[24];  // ",row," written after each column
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const std::string& text = grid.cellText(c, r);
-            if (text.empty()) continue;
-            writeNumber(out, c);
-            out.put(',');
-            writeNumber(out, r);
-            out.put(',');
-            writeEscaped(out, text);
-            out.write(kLineEnd);
+        // Only the stored texts: an empty cell writes nothing, so a wide grid of few
+        // cells saves as fast as a narrow one.
+        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+        if (!cells.empty()) {
+            rowPart[0] = ',';
+            char* end = std::to_chars(rowPart + 1, rowPart + sizeof rowPart - 1, r).ptr;
+            *end++ = ',';
+            const std::string_view rowText(rowPart, static_cast<std::size_t>(end - rowPart));
+            for (const CellGrid::StoredCell& cell : cells) {
+                if (cell.col() >= cols) break;
+                writeNumber(out, cell.col());
+                out.write(rowText);
+                writeEscaped(out, cell.text());
+                out.write(kLineEnd);
+            }
         }
         progress.row(r);
     }
@@ -166,7 +194,9 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
     TextLineReader reader(path);
     if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
 
-    std::string line;
+    // Lines are views into the reader's blocks; only a cell's text is copied, once,
+    // into the grid.
+    std::string_view line;
     if (!reader.readLine(line)) return;  // an empty file changes nothing
     // The header is checked before the grid changes at all.
     CellGrid::BulkUpdate bulk(grid);
@@ -174,21 +204,36 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
 
     const int cols = grid.colCount();
     const int rows = grid.rowCount();
+    // Room for as many rows and cells as the file can hold, so the tables never
+    // grow by copying; what a typical file leaves unused is never touched.
+    const std::uint64_t mostCells = reader.fileSize() / kShortestCellLine;
+    grid.reserveRows(static_cast<int>(std::min<std::uint64_t>(rows, mostCells + 1)));
+    grid.reserveCells(static_cast<std::size_t>(
+        std::min(mostCells, static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(cols))));
     ProgressReporter progress(grid, rows);
+    std::string unescaped;
     while (reader.readLine(line)) {
-        const std::string_view view(line);
-        if (view.starts_with("cw")) {
-            readWidthLine(grid, view);
+        if (line.starts_with("cw")) {
+            readWidthLine(grid, line);
             continue;
         }
-        const auto [colText, afterCol] = splitAtComma(view);
-        const auto [rowText, text] = splitAtComma(afterCol);
-        const std::int64_t col = leadingInteger(colText);
-        const std::int64_t row = leadingInteger(rowText);
+        std::int64_t col = 0;
+        std::int64_t row = 0;
+        std::string_view text = line;
+        if (!readPlainNumber(text, col) || !readPlainNumber(text, row)) {
+            const auto [colText, afterCol] = splitAtComma(line);
+            const auto [rowText, rest] = splitAtComma(afterCol);
+            col = leadingInteger(colText);
+            row = leadingInteger(rowText);
+            text = rest;
+        }
         // Lines outside the grid are ignored, and give no progress either.
         if (col < 0 || col >= cols || row < 0 || row >= rows) continue;
-        grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row),
-                            unescapeLineBreaks(text, grid.multilineCells));
+        if (text.find('\b') != std::string_view::npos) {
+            unescaped = unescapeLineBreaks(text, grid.multilineCells);
+            text = unescaped;
+        }
+        grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row), text);
         progress.row(row);
     }
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});

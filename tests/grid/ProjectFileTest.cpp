@@ -379,6 +379,40 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     EXPECT_EQ(broad.cellText(0, 19999), "x");
 }
 
+TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {
+    // 6 KB naming 100,000 columns, one cell far right on each of 500 rows: a row that
+    // stored every cell up to its last would take 2 GB.
+    TempDir dir;
+    std::string cells;
+    for (int row = 0; row < 500; ++row) cells += "99999," + std::to_string(row) + ",x\r\n";
+    cells += "12,3,a\tb\bc\r\n";  // escaped line breaks, the first line kept
+    CellGrid grid(7, 5, 1);
+    loadBytes(grid, dir, "100000,500\r\n" + cells);
+    EXPECT_EQ(grid.storedCellCount(), 501u);
+    EXPECT_LT(grid.storeBytes(), 200'000u);
+    EXPECT_EQ(grid.cellText(99999, 499), "x");
+    EXPECT_EQ(grid.cellText(12, 3), "a");
+
+    const std::string path = dir.file("wide.prj");
+    saveCellsToFile(grid, path);
+    std::string expected = "100000,500\r\n";
+    for (int col = 0; col < 100000; ++col) expected += "cw " + std::to_string(col) + ",64\r\n";
+    for (int row = 0; row < 500; ++row) {
+        if (row == 3) expected += "12,3,a\r\n";
+        expected += "99999," + std::to_string(row) + ",x\r\n";
+    }
+    EXPECT_TRUE(readBytes(path) == expected);
+
+    // Cells past the counts stay in the store but are not saved.
+    grid.setColCount(99999);
+    grid.setRowCount(400);
+    saveCellsToFile(grid, path);
+    const std::string saved = readBytes(path);
+    EXPECT_TRUE(saved.starts_with("99999,400\r\ncw 0,64\r\n"));
+    EXPECT_TRUE(saved.ends_with("cw 99998,64\r\n12,3,a\r\n"));
+    EXPECT_EQ(grid.storedCellCount(), 501u);
+}
+
 TEST(ProjectFile, ProgressIsTheRoundedPercentageReportedWhenItMoves) {
     EXPECT_EQ(progressPercent(0, 1), 0);
     EXPECT_EQ(progressPercent(0, 5), 0);

@@ -21,7 +21,7 @@ const Locale kUs = test::usLocale();
 
 std::vector<std::string> column(const CellGrid& g, int col) {
     std::vector<std::string> out;
-    for (int r = 1; r < g.rowCount(); ++r) out.push_back(g.cellText(col, r));
+    for (int r = 1; r < g.rowCount(); ++r) out.emplace_back(g.cellText(col, r));
     return out;
 }
 
@@ -159,8 +159,8 @@ void referenceSort(CellGrid& g, CellGrid& pivotRow, int col, int low, int high) 
     for (int c = 0; c < g.colCount(); ++c) pivotRow.setCellText(c, 0, g.cellText(c, mid));
     auto comparePivot = [&](int row, bool pivotFirst) {
         for (int c = col; c < g.colCount(); ++c) {
-            const std::string& p = pivotRow.cellText(c, 0);
-            const std::string& x = g.cellText(c, row);
+            const std::string_view p = pivotRow.cellText(c, 0);
+            const std::string_view x = g.cellText(c, row);
             const int r = pivotFirst ? compareSortCells(p, x, kUs) : compareSortCells(x, p, kUs);
             if (r != 0) return r;
         }

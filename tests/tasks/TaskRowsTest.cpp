@@ -107,7 +107,7 @@ TEST(TaskRows, PasteOfATabSeparatedBlockFillsCellsAndGrowsTheTable) {
         for (size_t row = 0; row < c.rows.size(); ++row) {
             std::string joined;
             for (int col = 0; col < g.colCount(); ++col)
-                joined += (col ? "|" : "") + g.cellText(col, static_cast<int>(row));
+                joined.append(col ? "|" : "").append(g.cellText(col, static_cast<int>(row)));
             EXPECT_EQ(joined, c.rows[row]) << c.text << " row " << row;
         }
     }
