@@ -118,6 +118,11 @@ bool needsCleaning(std::string_view line) {
                         std::to_string(kMaxFileRows) + " rows a project can have");
 }
 
+[[noreturn]] void refuseTooManyCells(const std::string& path) {
+    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
+                        std::to_string(kMaxFileCells) + " cells a project can have");
+}
+
 class LineStore {
   public:
     LineStore(CellGrid& grid, std::optional<char> separator, const std::string& path)
@@ -166,6 +171,7 @@ class LineStore {
     // `text` may view the line or buffer_: it is stored before either changes.
     void put(int c, int r, std::string_view text) {
         if (c >= kMaxFileColumns) refuseTooLarge(path_);
+        if (exceedsCellLimit(std::max(c + 1, grid_.colCount()), r + 1)) refuseTooManyCells(path_);
         // Only text the project file can give back enters a cell.
         if (clean_) {
             grid_.rawSetCellText(c, r, text);
@@ -260,6 +266,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
         std::string_view line;
         while (reader.readLine(line)) {
             if (r >= kMaxFileRows) refuseTooLarge(path);
+            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
             if (r == 0) line = dropMark(line);
             if (fromOem) {
                 converted.clear();

@@ -357,14 +357,29 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     writeBytes(path, std::string(100'001, ','));
     EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
 
-    // Ten million empty lines are fine, one more is not.
+    // Ten million empty lines are fine in two columns, one more is not.
+    CellGrid narrow(2, 2, 1);
     std::string lines(kMaxFileRows, '\n');
-    loadBytes(grid, dir, lines);
-    EXPECT_EQ(grid.rowCount(), kMaxFileRows);
+    loadBytes(narrow, dir, lines);
+    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);
     lines += '\n';
     writeBytes(path, lines);
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
-    EXPECT_EQ(grid.rowCount(), kMaxFileRows);  // no reserve rows are left behind
+    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(narrow, path); }), message);
+    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);  // no reserve rows are left behind
+
+    // Nor more cells than a project file may ask for: 100,000 columns fit 500 lines.
+    const std::string wide = std::string(99'999, ',') + "x\r\n" + std::string(499, '\r');
+    CellGrid full(2, 2, 1);
+    loadBytes(full, dir, wide);
+    EXPECT_EQ(full.rowCount(), 500);
+    writeBytes(path, wide + "\r");
+    CellGrid over(2, 2, 1);
+    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(over, path); }),
+              "Cannot open file " + path +
+                  ": it holds more than the 50000000 cells a project "
+                  "can have");
+    EXPECT_EQ(over.rowCount(), 500);  // the lines before it stay
+    EXPECT_EQ(over.cellText(99'999, 0), "x");
 }
 
 }  // namespace

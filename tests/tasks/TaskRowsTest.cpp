@@ -113,6 +113,19 @@ TEST(TaskRows, PasteOfATabSeparatedBlockFillsCellsAndGrowsTheTable) {
     }
 }
 
+TEST(TaskRows, PasteNeverGrowsTheTableBeyondWhatAProjectFileMayHold) {
+    // 100,000 columns hold 500 rows; a block reaching row 500 would make a file that
+    // could not be opened again.
+    CellGrid g(100000, 499, 1);
+    paste(g, 0, 497, "a\tb\r\nc\td");
+    EXPECT_EQ(g.rowCount(), 499);
+    paste(g, 0, 498, "a\tb\r\nc\td");
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_THROW(paste(g, 99998, 499, "e\tf\r\ng\th"), CellGridError);
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_EQ(g.cellText(99998, 499), "");
+}
+
 TEST(TaskRows, NormaliseDateInDateColumns) {
     const Locale us = test::usLocale();
     CellGrid g(7, 4, 1);
