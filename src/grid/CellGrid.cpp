@@ -123,6 +123,16 @@ void CellGrid::reserveCells(std::size_t cells) {
 }
 
 void CellGrid::insertEntry(Row& r, std::uint32_t at, const StoredCell& cell) {
+    if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
+    if (at == r.count && r.first + r.capacity == entries_.size() && r.count == r.capacity) {
+        // Appended to the row that ends the table, as a loader does with every cell.
+        if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
+        entries_.push_back(cell);
+        ++r.capacity;
+        ++r.count;
+        ++storedCount_;
+        return;
+    }
     if (r.count == r.capacity) {
         if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
         if (r.first + r.capacity == entries_.size()) {
@@ -143,7 +153,7 @@ void CellGrid::insertEntry(Row& r, std::uint32_t at, const StoredCell& cell) {
 
 void CellGrid::eraseEntry(Row& r, std::uint32_t at) {
     StoredCell* begin = entries_.data() + r.first;
-    texts_.release(begin[at].size_);
+    releaseText(begin[at]);
     std::copy(begin + at + 1, begin + r.count, begin + at);
     --r.count;
     --storedCount_;
@@ -173,10 +183,29 @@ void CellGrid::compactTexts() {
     for (const Row& r : rows_) {
         for (std::uint32_t i = 0; i < r.count; ++i) {
             StoredCell& cell = entries_[r.first + i];
-            cell.data_ = packed.store(cell.text());
+            if (cell.inPlace()) continue;
+            const char* data = packed.store(cell.text());
+            std::memcpy(cell.bytes_, &data, sizeof data);
         }
     }
     texts_ = std::move(packed);
+}
+
+CellGrid::StoredCell CellGrid::makeCell(int col, std::string_view text) {
+    StoredCell cell;
+    cell.col_ = static_cast<std::uint32_t>(col);
+    cell.size_ = static_cast<std::uint32_t>(text.size());
+    if (cell.inPlace()) {
+        std::memcpy(cell.bytes_, text.data(), text.size());
+    } else {
+        const char* data = texts_.store(text);
+        std::memcpy(cell.bytes_, &data, sizeof data);
+    }
+    return cell;
+}
+
+void CellGrid::releaseText(const StoredCell& cell) {
+    if (!cell.inPlace()) texts_.release(cell.size_);
 }
 
 std::string_view CellGrid::cellText(int col, int row) const {
@@ -200,20 +229,17 @@ void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     ensureRows(row + 1);
     Row& r = rows_[static_cast<size_t>(row)];
     const std::uint32_t at = entryIndex(r, col);
-    StoredCell cell;
-    cell.col_ = static_cast<std::uint32_t>(col);
-    cell.size_ = static_cast<std::uint32_t>(text.size());
-    // Copied before anything is given up: the text may be this very cell's.
-    cell.data_ = texts_.store(text);
+    // Copied before anything moves or is given up: the text may be a cell's own.
+    const StoredCell cell = makeCell(col, text);
     if (at < r.count && entries_[r.first + at].col_ == cell.col_) {
         StoredCell& old = entries_[r.first + at];
-        texts_.release(old.size_);
+        releaseText(old);
         old = cell;
     } else {
         try {
             insertEntry(r, at, cell);
         } catch (...) {
-            texts_.release(cell.size_);  // nothing holds the copy
+            releaseText(cell);  // nothing holds the copy
             throw;
         }
     }
@@ -370,8 +396,8 @@ const CellProperties* CellGrid::cellProperties(int col, int row) const {
 
 void CellGrid::clearStore() {
     // Swapped with empty tables so their memory goes too.
-    std::vector<Row>().swap(rows_);
-    std::vector<StoredCell>().swap(entries_);
+    decltype(rows_)().swap(rows_);
+    decltype(entries_)().swap(entries_);
     storedCount_ = 0;
     texts_.clear();
     std::vector<PropRow>().swap(propRows_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <span>
@@ -79,17 +80,26 @@ class CellGrid {
     static constexpr int kDefaultColWidth = 64;
     static constexpr int kDefaultRowHeight = 21;
 
-    // One stored text of a row: its column and its bytes, never empty.
+    // One stored text of a row: its column and its bytes, never empty. A text of up to
+    // 8 bytes (a number, a short date) is kept in the entry itself.
     class StoredCell {
       public:
         int col() const { return static_cast<int>(col_); }
-        std::string_view text() const { return {data_, size_}; }
+        std::string_view text() const {
+            if (inPlace()) return {bytes_, size_};
+            const char* data = nullptr;
+            std::memcpy(&data, bytes_, sizeof data);
+            return {data, size_};
+        }
 
       private:
         friend class CellGrid;
+        static constexpr std::uint32_t kInPlace = 8;
+        bool inPlace() const { return size_ <= kInPlace; }
+
         std::uint32_t col_ = 0;
         std::uint32_t size_ = 0;
-        const char* data_ = nullptr;
+        char bytes_[kInPlace] = {};  // the text, or where it lies in the arena
     };
 
     CellGrid(int colCount = 7, int rowCount = 5, int fixedRows = 1);
@@ -204,6 +214,8 @@ class CellGrid {
     void eraseEntry(Row& r, std::uint32_t at);
     void moveToEnd(Row& r, std::uint32_t capacity);
     void setRowEntries(Row& r, std::span<const StoredCell> cells);
+    StoredCell makeCell(int col, std::string_view text);
+    void releaseText(const StoredCell& cell);
     void compactTexts();
     PropRow* propRow(const Row& r);
     const PropRow* propRow(const Row& r) const;
