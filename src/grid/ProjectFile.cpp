@@ -38,6 +38,28 @@ void writeEscaped(AtomicFileWriter& out, std::string_view text) {
     }
 }
 
+// Writes one cell line, "col,row,text" and CR LF, into the writer's buffer, copying
+// the text once while looking for the bytes that need escaping. False, with nothing
+// written, when the line is too long for that or its text needs escaping.
+bool writePlainCellLine(AtomicFileWriter& out, int col, std::string_view rowPart,
+                        std::string_view text) {
+    constexpr std::size_t kMaxColumnDigits = 11;
+    const std::size_t most = kMaxColumnDigits + rowPart.size() + text.size() + kLineEnd.size();
+    if (most > out.bufferSize()) return false;
+    char* const start = out.room(most);
+    char* p = std::to_chars(start, start + kMaxColumnDigits, col).ptr;
+    p = std::copy(rowPart.begin(), rowPart.end(), p);
+    bool special = false;
+    for (const char c : text) {
+        *p++ = c;
+        special |= (c == '\r') | (c == kEndOfFile);
+    }
+    if (special) return false;
+    p = std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+    out.advance(static_cast<std::size_t>(p - start));
+    return true;
+}
+
 // Reports a percentage only when it moved, as a progress dialog wants it.
 class ProgressReporter {
   public:
@@ -189,6 +211,7 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path) {
             const std::string_view rowText(rowPart, static_cast<std::size_t>(end - rowPart));
             for (const CellGrid::StoredCell& cell : cells) {
                 if (cell.col() >= cols) break;
+                if (writePlainCellLine(out, cell.col(), rowText, cell.text())) continue;
                 writeNumber(out, cell.col());
                 out.write(rowText);
                 writeEscaped(out, cell.text());
