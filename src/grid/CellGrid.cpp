@@ -91,12 +91,6 @@ const CellGrid::StoredCell* CellGrid::findEntry(int col, int row) const {
     return cell.col_ == static_cast<std::uint32_t>(col) ? &cell : nullptr;
 }
 
-std::span<const CellGrid::StoredCell> CellGrid::storedCells(int row) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
-    const Row& r = rows_[static_cast<std::size_t>(row)];
-    return {entries_.data() + r.first, r.count};
-}
-
 std::size_t CellGrid::storeBytes() const {
     std::size_t bytes = rows_.capacity() * sizeof(Row) + entries_.capacity() * sizeof(StoredCell) +
                         texts_.reservedBytes() + propRows_.capacity() * sizeof(PropRow);

@@ -131,7 +131,11 @@ class CellGrid {
     // The texts the row holds, in column order, those past ColCount included: work
     // over a row's cells costs what it stores, not ColCount. Valid until the store
     // next changes.
-    std::span<const StoredCell> storedCells(int row) const;
+    std::span<const StoredCell> storedCells(int row) const {
+        if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
+        const Row& r = rows_[static_cast<std::size_t>(row)];
+        return {entries_.data() + r.first, r.count};
+    }
     // Texts held in the whole store, and the bytes its tables and text blocks take:
     // a measure of its size that does not depend on the allocator.
     std::size_t storedCellCount() const { return storedCount_; }
