@@ -171,7 +171,9 @@ class LineStore {
     // `text` may view the line or buffer_: it is stored before either changes.
     void put(int c, int r, std::string_view text) {
         if (c >= kMaxFileColumns) refuseTooLarge(path_);
-        if (exceedsCellLimit(std::max(c + 1, grid_.colCount()), r + 1)) refuseTooManyCells(path_);
+        // Each line checks its rows against the cell limit first; only a wider line can
+        // pass it here.
+        if (c >= grid_.colCount() && exceedsCellLimit(c + 1, r + 1)) refuseTooManyCells(path_);
         // Only text the project file can give back enters a cell.
         if (clean_) {
             grid_.rawSetCellText(c, r, text);
