@@ -101,8 +101,8 @@ void BM_CostTotalMemoryFloor(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t sum = 0;
         for (int r = 1; r < g.rowCount(); ++r) {
-            const std::string& cost = g.cellText(Cost, r);
-            const std::string& description = g.cellText(Description, r);
+            const std::string_view cost = g.cellText(Cost, r);
+            const std::string_view description = g.cellText(Description, r);
             if (cost.empty() || description.empty()) continue;
             sum += static_cast<unsigned char>(cost.front()) +
                    static_cast<unsigned char>(description.front());

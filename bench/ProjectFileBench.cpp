@@ -1,14 +1,19 @@
-// Save and load of a large project: 142,858 rows x 7 columns = 1,000,006 cells.
+// Save and load of a large project: 142,858 rows x 7 columns = 1,000,006 cells, or the
+// project named by QUILLET_BENCH_PRJ. Compare with `wc -l` and `cp` on the same file.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/ProjectFile.h"
 
@@ -57,13 +62,18 @@ void fillProject(CellGrid& grid) {
     }
 }
 
-// One project file shared by the benchmarks, removed at exit.
+// One project file shared by the benchmarks: the one named by the environment, or one
+// generated once and removed at exit.
 class ProjectOnDisk {
   public:
     ProjectOnDisk() {
         dir_ = std::filesystem::temp_directory_path() /
                ("quillet-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
+        if (const char* named = std::getenv("QUILLET_BENCH_PRJ"); named && *named) {
+            path_ = named;
+            return;
+        }
         path_ = (dir_ / "large.prj").string();
         auto grid = std::make_unique<CellGrid>();
         fillProject(*grid);
@@ -76,6 +86,7 @@ class ProjectOnDisk {
         std::filesystem::remove_all(dir_, ec);
     }
     const std::string& path() const { return path_; }
+    // Where the save benchmark writes: never the named file.
     std::string dir() const { return dir_.string(); }
     double size() const { return static_cast<double>(std::filesystem::file_size(path_)); }
 
@@ -89,10 +100,11 @@ ProjectOnDisk& project() {
     return p;
 }
 
+// Saves the project as loaded from the benchmark's file.
 void BM_SaveProject(benchmark::State& state) {
     const std::string path = project().dir() + "/save.prj";
     CellGrid grid;
-    fillProject(grid);
+    quillet::loadCellsFromFile(grid, project().path());
     for (auto _ : state) quillet::saveCellsToFile(grid, path);
     state.counters["file_MB"] = project().size() / 1e6;
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
@@ -103,12 +115,54 @@ void BM_LoadProject(benchmark::State& state) {
     for (auto _ : state) {
         auto grid = std::make_unique<CellGrid>();
         quillet::loadCellsFromFile(*grid, path);
-        benchmark::DoNotOptimize(grid->cellText(6, kRows - 1));
+        benchmark::DoNotOptimize(grid->cellText(6, grid->rowCount() - 1));
         state.PauseTiming();
         grid.reset();  // freeing a million strings is not part of loading
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
+}
+
+// Processor time (user and system) of a command, the way `time` reports it: the
+// yardstick for loading (`wc -l`) and saving (`cp`). Compare with the CPU column.
+double commandSeconds(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    struct rusage usage {};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || status != 0) return -1;
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void referenceCommand(benchmark::State& state, const std::vector<std::string>& args) {
+    for (auto _ : state) {
+        const double seconds = commandSeconds(args);
+        if (seconds < 0) {
+            state.SkipWithError("the command failed");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
+}
+
+void BM_WcLinesReference(benchmark::State& state) {
+    referenceCommand(state, {"wc", "-l", project().path()});
+}
+
+void BM_CopyFileReference(benchmark::State& state) {
+    referenceCommand(state, {"cp", project().path(), project().dir() + "/copy.prj"});
 }
 
 long statusKb(const char* field) {
@@ -162,5 +216,7 @@ void BM_LoadPeakMemory(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyFileReference)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WcLinesReference)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_LoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (start <= text.size() && row < 64) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         grid.setRowCount(row + 1);
-        grid.setCellText(quillet::kCostColumn, row++, text.substr(start, end - start));
+        grid.setCellText(quillet::Cost, row++, text.substr(start, end - start));
         start = end + 1;
     }
     const quillet::CostTotal total = quillet::calculateTotal(grid, locale);

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        "a date and a time");
     const double day = std::floor(*value);
     checkDay(day);
-    const std::string normalised = grid.cellText(3, 1);
+    const std::string normalised(grid.cellText(3, 1));
     QUILLET_FUZZ_CHECK(normalised == l.formatNormalisedDate(day),
                        "the cell holds the normalised date");
     const std::string shortDate = l.formatDate(day);

@@ -39,6 +39,14 @@ class AtomicFileWriter {
         if (used_ == buffer_.size()) flushBuffer();
         buffer_[used_++] = c;
     }
+    // Room for up to `size` bytes (at most bufferSize()) to be written in place; the
+    // bytes count once advance() takes them.
+    char* room(std::size_t size) {
+        if (size > buffer_.size() - used_) flushBuffer();
+        return buffer_.data() + used_;
+    }
+    void advance(std::size_t size) { used_ += size; }
+    std::size_t bufferSize() const { return buffer_.size(); }
 
     // Flushes, syncs and renames over the target. A failure throws CellGridError
     // naming the path and leaves the target untouched.

@@ -2,13 +2,19 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
+#include <new>
 #include <utility>
 
 namespace quillet {
 
 namespace {
-const std::string kEmpty;
+constexpr std::string_view kEmpty = "";
 constexpr int kUnsetWidth = INT_MIN;
+// Entries are counted and placed with 32 bits, and so is a text's length.
+constexpr std::size_t kMaxEntries = UINT32_MAX;
+constexpr std::size_t kMaxTextSize = UINT32_MAX;
+constexpr const char* kTooManyCells = "The grid cannot hold that many cells";
 }  // namespace
 
 CellGrid::CellGrid(int colCount, int rowCount, int fixedRows)
@@ -65,15 +71,33 @@ void CellGrid::setColWidth(int col, int width) {
     notifyWidths();
 }
 
-const CellGrid::Cell* CellGrid::findCell(int col, int row) const {
-    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return nullptr;
-    const Row& r = rows_[static_cast<size_t>(row)];
-    if (static_cast<size_t>(col) >= r.size()) return nullptr;
-    return &r[static_cast<size_t>(col)];
+std::uint32_t CellGrid::entryIndex(const Row& r, int col) const {
+    const StoredCell* begin = entries_.data() + r.first;
+    const auto c = static_cast<std::uint32_t>(col);
+    // Loaders append in column order, and most rows are dense from column 0.
+    if (r.count == 0 || begin[r.count - 1].col_ < c) return r.count;
+    if (c < r.count && begin[c].col_ == c) return c;
+    const StoredCell* at = std::partition_point(
+        begin, begin + r.count, [c](const StoredCell& cell) { return cell.col_ < c; });
+    return static_cast<std::uint32_t>(at - begin);
 }
 
-CellGrid::Cell* CellGrid::findCell(int col, int row) {
-    return const_cast<Cell*>(std::as_const(*this).findCell(col, row));
+const CellGrid::StoredCell* CellGrid::findEntry(int col, int row) const {
+    if (row < 0 || col < 0 || static_cast<std::size_t>(row) >= rows_.size()) return nullptr;
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    const std::uint32_t at = entryIndex(r, col);
+    if (at == r.count) return nullptr;
+    const StoredCell& cell = entries_[r.first + at];
+    return cell.col_ == static_cast<std::uint32_t>(col) ? &cell : nullptr;
+}
+
+std::size_t CellGrid::storeBytes() const {
+    std::size_t bytes = rows_.capacity() * sizeof(Row) + entries_.capacity() * sizeof(StoredCell) +
+                        texts_.reservedBytes() + propRows_.capacity() * sizeof(PropRow);
+    for (const PropRow& props : propRows_) {
+        bytes += props.capacity() * sizeof(PropEntry) + props.size() * sizeof(CellProperties);
+    }
+    return bytes;
 }
 
 void CellGrid::ensureRows(int count) {
@@ -84,34 +108,140 @@ void CellGrid::reserveRows(int rows) {
     if (rows > 0) rows_.reserve(static_cast<size_t>(rows));
 }
 
-CellGrid::Cell& CellGrid::cellAt(int col, int row) {
-    ensureRows(row + 1);
-    Row& r = rows_[static_cast<size_t>(row)];
-    if (static_cast<size_t>(col) >= r.size()) {
-        // Room for a usual row at once, but never a whole row of a very wide grid:
-        // a small file naming 100,000 columns must not cost megabytes per row.
-        r.resize(static_cast<size_t>(std::max(col + 1, std::min(colCount_, 16))));
+void CellGrid::reserveCells(std::size_t cells) {
+    try {
+        entries_.reserve(entries_.size() + std::min(cells, kMaxEntries - entries_.size()));
+    } catch (const std::bad_alloc&) {
+        // Only a hint: without the room the table grows as it goes.
     }
-    return r[static_cast<size_t>(col)];
 }
 
-const std::string& CellGrid::cellText(int col, int row) const {
-    const Cell* cell = findCell(col, row);
-    return cell ? cell->text : kEmpty;
-}
-
-void CellGrid::rawSetCellText(int col, int row, std::string text) {
-    if (col < 0 || row < 0) return;
-    if (text.empty()) {
-        // An empty text without properties is the same as no entry: allocate nothing.
-        if (Cell* cell = findCell(col, row)) cell->text.clear();
+void CellGrid::insertEntry(Row& r, std::uint32_t at, const StoredCell& cell) {
+    if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
+    if (at == r.count && r.first + r.capacity == entries_.size() && r.count == r.capacity) {
+        // Appended to the row that ends the table, as a loader does with every cell.
+        if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
+        entries_.push_back(cell);
+        ++r.capacity;
+        ++r.count;
+        ++storedCount_;
         return;
     }
-    cellAt(col, row).text = std::move(text);
+    if (r.count == r.capacity) {
+        if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
+        if (r.first + r.capacity == entries_.size()) {
+            // The row ends the table (as each row does while a file loads): grow in place.
+            if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
+            entries_.emplace_back();
+            ++r.capacity;
+        } else {
+            moveToEnd(r, std::max<std::uint32_t>(4, 2 * r.capacity));
+        }
+    }
+    StoredCell* begin = entries_.data() + r.first;
+    std::copy_backward(begin + at, begin + r.count, begin + r.count + 1);
+    begin[at] = cell;
+    ++r.count;
+    ++storedCount_;
 }
 
-void CellGrid::setCellText(int col, int row, std::string text) {
-    rawSetCellText(col, row, std::move(text));
+void CellGrid::eraseEntry(Row& r, std::uint32_t at) {
+    StoredCell* begin = entries_.data() + r.first;
+    releaseText(begin[at]);
+    std::copy(begin + at + 1, begin + r.count, begin + at);
+    --r.count;
+    --storedCount_;
+}
+
+void CellGrid::moveToEnd(Row& r, std::uint32_t capacity) {
+    // The old slots are left unused. A row's room at least doubles each time it moves,
+    // so what all moves leave behind never exceeds the room the rows hold.
+    const std::size_t first = entries_.size();
+    if (kMaxEntries - first < capacity) throw CellGridError(kTooManyCells);
+    entries_.resize(first + capacity);
+    std::copy_n(entries_.begin() + r.first, r.count, entries_.begin() + first);
+    r.first = static_cast<std::uint32_t>(first);
+    r.capacity = capacity;
+}
+
+void CellGrid::setRowEntries(Row& r, std::span<const StoredCell> cells) {
+    const auto count = static_cast<std::uint32_t>(cells.size());
+    if (count > r.capacity) moveToEnd(r, std::max(count, 2 * r.capacity));
+    std::copy(cells.begin(), cells.end(), entries_.begin() + r.first);
+    storedCount_ = storedCount_ - r.count + count;
+    r.count = count;
+}
+
+void CellGrid::compactTexts() {
+    TextArena packed;
+    for (const Row& r : rows_) {
+        for (std::uint32_t i = 0; i < r.count; ++i) {
+            StoredCell& cell = entries_[r.first + i];
+            if (cell.inPlace()) continue;
+            const char* data = packed.store(cell.text());
+            std::memcpy(cell.bytes_, &data, sizeof data);
+        }
+    }
+    texts_ = std::move(packed);
+}
+
+CellGrid::StoredCell CellGrid::makeCell(int col, std::string_view text) {
+    StoredCell cell;
+    cell.col_ = static_cast<std::uint32_t>(col);
+    cell.size_ = static_cast<std::uint32_t>(text.size());
+    if (cell.inPlace()) {
+        std::memcpy(cell.bytes_, text.data(), text.size());
+    } else {
+        const char* data = texts_.store(text);
+        std::memcpy(cell.bytes_, &data, sizeof data);
+    }
+    return cell;
+}
+
+void CellGrid::releaseText(const StoredCell& cell) {
+    if (!cell.inPlace()) texts_.release(cell.size_);
+}
+
+std::string_view CellGrid::cellText(int col, int row) const {
+    const StoredCell* cell = findEntry(col, row);
+    return cell ? cell->text() : kEmpty;
+}
+
+void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
+    if (col < 0 || row < 0) return;
+    if (text.empty()) {
+        // An empty text is the same as no entry: nothing is stored for it.
+        if (static_cast<size_t>(row) >= rows_.size()) return;
+        Row& r = rows_[static_cast<size_t>(row)];
+        const std::uint32_t at = entryIndex(r, col);
+        if (at < r.count && entries_[r.first + at].col_ == static_cast<std::uint32_t>(col)) {
+            eraseEntry(r, at);
+        }
+        return;
+    }
+    if (text.size() > kMaxTextSize) throw CellGridError("A cell cannot hold more than 4 GB");
+    ensureRows(row + 1);
+    Row& r = rows_[static_cast<size_t>(row)];
+    const std::uint32_t at = entryIndex(r, col);
+    // Copied before anything moves or is given up: the text may be a cell's own.
+    const StoredCell cell = makeCell(col, text);
+    if (at < r.count && entries_[r.first + at].col_ == cell.col_) {
+        StoredCell& old = entries_[r.first + at];
+        releaseText(old);
+        old = cell;
+    } else {
+        try {
+            insertEntry(r, at, cell);
+        } catch (...) {
+            releaseText(cell);  // nothing holds the copy
+            throw;
+        }
+    }
+    if (texts_.mostlyWaste()) compactTexts();
+}
+
+void CellGrid::setCellText(int col, int row, std::string_view text) {
+    rawSetCellText(col, row, text);
     notifyCells(col, row, col, row, true);
 }
 
@@ -125,12 +255,49 @@ void CellGrid::moveRow(int from, int to) {
     }
 }
 
+CellGrid::PropRow* CellGrid::propRow(const Row& r) {
+    return r.props == 0 ? nullptr : &propRows_[r.props - 1];
+}
+
+const CellGrid::PropRow* CellGrid::propRow(const Row& r) const {
+    return r.props == 0 ? nullptr : &propRows_[r.props - 1];
+}
+
+CellGrid::PropRow& CellGrid::ownPropRow(Row& r) {
+    if (r.props == 0) {
+        if (freePropRows_.empty()) {
+            propRows_.emplace_back();
+            r.props = static_cast<std::uint32_t>(propRows_.size());
+        } else {
+            r.props = freePropRows_.back() + 1;
+            freePropRows_.pop_back();
+        }
+    }
+    return propRows_[r.props - 1];
+}
+
+void CellGrid::dropPropRowIfEmpty(Row& r) {
+    if (r.props == 0 || !propRows_[r.props - 1].empty()) return;
+    freePropRows_.push_back(r.props - 1);
+    r.props = 0;
+}
+
+bool CellGrid::holdsPast(const Row& r, int col) const {
+    const auto c = static_cast<std::uint32_t>(col);
+    if (r.count > 0 && entries_[r.first + r.count - 1].col_ >= c) return true;
+    const PropRow* props = propRow(r);
+    return props && !props->empty() && props->back().col >= col;
+}
+
 void CellGrid::deleteRows(int row, int count) {
     if (row < 0 || count < 1 || row > rowCount_) return;
     BulkUpdate bulk(*this);
-    for (int r = row; r < row + count; ++r) {
-        for (int c = 0; c < colCount_; ++c) {
-            if (Cell* cell = findCell(c, r)) cell->props.reset();
+    const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
+    for (int r = row; r < std::min(row + count, lastStored); ++r) {
+        Row& stored = rows_[static_cast<size_t>(r)];
+        if (PropRow* props = propRow(stored)) {
+            std::erase_if(*props, [this](const PropEntry& e) { return e.col < colCount_; });
+            dropPropRowIfEmpty(stored);
         }
     }
     const int rememberedRow = currentRow_;
@@ -155,26 +322,55 @@ void CellGrid::exchangeRows(int a, int b) {
     ensureRows(std::max(a, b) + 1);
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
-    const size_t cols = static_cast<size_t>(colCount_);
-    if (ra.size() <= cols && rb.size() <= cols) {
-        ra.swap(rb);  // nothing past the column count: swap the rows whole
+    if (!holdsPast(ra, colCount_) && !holdsPast(rb, colCount_)) {
+        std::swap(ra, rb);  // nothing past the column count: swap the rows whole
     } else {
-        ra.resize(std::max(ra.size(), cols));
-        rb.resize(std::max(rb.size(), cols));
-        for (size_t c = 0; c < cols; ++c) std::swap(ra[c], rb[c]);
+        // Columns 0 to ColCount - 1 change rows; what lies past them stays.
+        const std::uint32_t splitA = entryIndex(ra, colCount_);
+        const std::uint32_t splitB = entryIndex(rb, colCount_);
+        const auto cellsA = entries_.begin() + ra.first;
+        const auto cellsB = entries_.begin() + rb.first;
+        std::vector<StoredCell> newA(cellsB, cellsB + splitB);
+        newA.insert(newA.end(), cellsA + splitA, cellsA + ra.count);
+        std::vector<StoredCell> newB(cellsA, cellsA + splitA);
+        newB.insert(newB.end(), cellsB + splitB, cellsB + rb.count);
+        setRowEntries(ra, newA);
+        setRowEntries(rb, newB);
+
+        PropRow propsA;
+        PropRow propsB;
+        const auto deal = [this](PropRow* from, PropRow& low, PropRow& high) {
+            if (!from) return;
+            for (PropEntry& e : *from) (e.col < colCount_ ? low : high).push_back(std::move(e));
+            from->clear();
+        };
+        PropRow highA;
+        PropRow highB;
+        deal(propRow(ra), propsB, highA);
+        deal(propRow(rb), propsA, highB);
+        std::move(highA.begin(), highA.end(), std::back_inserter(propsA));
+        std::move(highB.begin(), highB.end(), std::back_inserter(propsB));
+        if (!propsA.empty()) ownPropRow(ra) = std::move(propsA);
+        if (!propsB.empty()) ownPropRow(rb) = std::move(propsB);
+        dropPropRowIfEmpty(ra);
+        dropPropRowIfEmpty(rb);
     }
     notifyCells(0, std::min(a, b), colCount_ - 1, std::max(a, b), true);
 }
 
 void CellGrid::setCellColor(int col, int row, Color color) {
     if (col < 0 || row < 0) return;
-    Cell& cell = cellAt(col, row);
-    if (!cell.props) {
-        cell.props = std::make_unique<CellProperties>();
-        cell.props->ownerCol = col;
-        cell.props->ownerRow = row;
+    ensureRows(row + 1);
+    PropRow& props = ownPropRow(rows_[static_cast<size_t>(row)]);
+    auto at = std::partition_point(props.begin(), props.end(),
+                                   [col](const PropEntry& e) { return e.col < col; });
+    if (at == props.end() || at->col != col) {
+        auto record = std::make_unique<CellProperties>();
+        record->ownerCol = col;
+        record->ownerRow = row;
+        at = props.insert(at, PropEntry{col, std::move(record)});
     }
-    cell.props->brushColor = color;
+    at->props->brushColor = color;
     notifyCells(col, row, col, row, false);
 }
 
@@ -184,13 +380,22 @@ Color CellGrid::cellColor(int col, int row) const {
 }
 
 const CellProperties* CellGrid::cellProperties(int col, int row) const {
-    const Cell* cell = findCell(col, row);
-    return cell ? cell->props.get() : nullptr;
+    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return nullptr;
+    const PropRow* props = propRow(rows_[static_cast<size_t>(row)]);
+    if (!props) return nullptr;
+    const auto at = std::partition_point(props->begin(), props->end(),
+                                         [col](const PropEntry& e) { return e.col < col; });
+    return at != props->end() && at->col == col ? at->props.get() : nullptr;
 }
 
 void CellGrid::clearStore() {
-    rows_.clear();
-    rows_.shrink_to_fit();
+    // Swapped with empty tables so their memory goes too.
+    decltype(rows_)().swap(rows_);
+    decltype(entries_)().swap(entries_);
+    storedCount_ = 0;
+    texts_.clear();
+    std::vector<PropRow>().swap(propRows_);
+    std::vector<std::uint32_t>().swap(freePropRows_);
     notifyLayout();
 }
 
@@ -202,6 +407,11 @@ void CellGrid::swapContents(CellGrid& other) {
     std::swap(fixedCols_, other.fixedCols_);
     widths_.swap(other.widths_);
     rows_.swap(other.rows_);
+    entries_.swap(other.entries_);
+    std::swap(storedCount_, other.storedCount_);
+    std::swap(texts_, other.texts_);
+    propRows_.swap(other.propRows_);
+    freePropRows_.swap(other.freePropRows_);
     bulkDirty_ = true;
     bulkContent_ = true;
     bulkWidthsDirty_ = true;

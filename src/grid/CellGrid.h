@@ -1,11 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "grid/TextArena.h"
 
 namespace quillet {
 
@@ -68,10 +73,34 @@ class CellGridListener {
 
 // The task table's data: counts, a sparse cell store that keeps entries past the
 // counts, column widths, per-cell properties and the current cell / selection.
+// A row holds only its stored texts, in column order, so a very wide grid costs no
+// more than the cells it holds; the texts' bytes live in one arena.
 class CellGrid {
   public:
     static constexpr int kDefaultColWidth = 64;
     static constexpr int kDefaultRowHeight = 21;
+
+    // One stored text of a row: its column and its bytes, never empty. A text of up to
+    // 8 bytes (a number, a short date) is kept in the entry itself.
+    class StoredCell {
+      public:
+        int col() const { return static_cast<int>(col_); }
+        std::string_view text() const {
+            if (inPlace()) return {bytes_, size_};
+            const char* data = nullptr;
+            std::memcpy(&data, bytes_, sizeof data);
+            return {data, size_};
+        }
+
+      private:
+        friend class CellGrid;
+        static constexpr std::uint32_t kInPlace = 8;
+        bool inPlace() const { return size_ <= kInPlace; }
+
+        std::uint32_t col_ = 0;
+        std::uint32_t size_ = 0;
+        char bytes_[kInPlace] = {};  // the text, or where it lies in the arena
+    };
 
     CellGrid(int colCount = 7, int rowCount = 5, int fixedRows = 1);
     ~CellGrid();
@@ -91,10 +120,26 @@ class CellGrid {
     void setColWidth(int col, int width);
     int defaultColWidth() const { return kDefaultColWidth; }
 
-    const std::string& cellText(int col, int row) const;
-    void setCellText(int col, int row, std::string text);
+    // The cell's text; empty when the cell holds none. The view stays valid until the
+    // store's texts next change (a write may move every text once much has been
+    // overwritten), so copy it before writing to the grid.
+    std::string_view cellText(int col, int row) const;
+    void setCellText(int col, int row, std::string_view text);
     // Stores text without notifying; for loaders that report once at the end.
-    void rawSetCellText(int col, int row, std::string text);
+    void rawSetCellText(int col, int row, std::string_view text);
+
+    // The texts the row holds, in column order, those past ColCount included: work
+    // over a row's cells costs what it stores, not ColCount. Valid until the store
+    // next changes.
+    std::span<const StoredCell> storedCells(int row) const {
+        if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
+        const Row& r = rows_[static_cast<std::size_t>(row)];
+        return {entries_.data() + r.first, r.count};
+    }
+    // Texts held in the whole store, and the bytes its tables and text blocks take:
+    // a measure of its size that does not depend on the allocator.
+    std::size_t storedCellCount() const { return storedCount_; }
+    std::size_t storeBytes() const;
 
     void deleteRows(int row, int count);
     void exchangeRows(int a, int b);
@@ -146,19 +191,41 @@ class CellGrid {
         CellGrid& grid_;
     };
 
-    // Reserves storage for a number of rows (a loader that knows the size).
+    // Reserves storage for a number of rows, and for a number of texts more than the
+    // store holds (a loader that knows the size).
     void reserveRows(int rows);
+    void reserveCells(std::size_t cells);
 
   private:
-    struct Cell {
-        std::string text;
+    // A row's texts are entries_[first, first + count), sorted by column; the slots up
+    // to first + capacity are its room to grow. props: 1 + the index of its records
+    // in propRows_, or 0.
+    struct Row {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+        std::uint32_t capacity = 0;
+        std::uint32_t props = 0;
+    };
+    struct PropEntry {
+        int col = 0;
         std::unique_ptr<CellProperties> props;
     };
-    using Row = std::vector<Cell>;
+    using PropRow = std::vector<PropEntry>;  // sorted by column
 
-    Cell* findCell(int col, int row);
-    const Cell* findCell(int col, int row) const;
-    Cell& cellAt(int col, int row);
+    const StoredCell* findEntry(int col, int row) const;
+    std::uint32_t entryIndex(const Row& r, int col) const;  // first entry with column >= col
+    void insertEntry(Row& r, std::uint32_t at, const StoredCell& cell);
+    void eraseEntry(Row& r, std::uint32_t at);
+    void moveToEnd(Row& r, std::uint32_t capacity);
+    void setRowEntries(Row& r, std::span<const StoredCell> cells);
+    StoredCell makeCell(int col, std::string_view text);
+    void releaseText(const StoredCell& cell);
+    void compactTexts();
+    PropRow* propRow(const Row& r);
+    const PropRow* propRow(const Row& r) const;
+    PropRow& ownPropRow(Row& r);
+    void dropPropRowIfEmpty(Row& r);
+    bool holdsPast(const Row& r, int col) const;
     void ensureRows(int count);
     void moveRow(int from, int to);
     void notifyCells(int left, int top, int right, int bottom, bool content);
@@ -172,6 +239,11 @@ class CellGrid {
     int fixedCols_ = 0;
     std::vector<int> widths_;  // INT_MIN: never set
     std::vector<Row> rows_;
+    std::vector<StoredCell> entries_;
+    std::size_t storedCount_ = 0;
+    TextArena texts_;
+    std::vector<PropRow> propRows_;
+    std::vector<std::uint32_t> freePropRows_;
     int currentCol_ = 0;
     int currentRow_ = 1;
     int anchorCol_ = 0;

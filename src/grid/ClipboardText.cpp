@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quillet {
@@ -321,13 +322,23 @@ bool isRtfDocument(std::string_view text) {
 
 namespace {
 
-void appendCell(std::string& out, const std::string& text) {
+void appendCell(std::string& out, std::string_view text) {
     // Other text holding "{\" is not a document a rich-text reader would take: copied as is.
     if (isRtfDocument(text)) {
         out += rtfToPlainText(text);
     } else {
         out += text;
     }
+}
+
+// The row's stored texts from column left to column right.
+std::span<const CellGrid::StoredCell> cellsBetween(const CellGrid& grid, int row, int left,
+                                                   int right) {
+    const std::span<const CellGrid::StoredCell> cells = grid.storedCells(row);
+    const auto byCol = [](const CellGrid::StoredCell& cell, int col) { return cell.col() < col; };
+    const auto first = std::lower_bound(cells.begin(), cells.end(), left, byCol);
+    const auto last = std::lower_bound(first, cells.end(), right + 1, byCol);
+    return {first, last};
 }
 
 }  // namespace
@@ -343,17 +354,25 @@ std::string copyRangeText(const CellGrid& grid, CellRect range) {
     range.top = std::max(range.top, 0);
     if (range.left > range.right || range.top > range.bottom) return out;
     const bool multiRow = range.bottom > range.top;
+    // Only the stored cells are visited: the empty ones are just the TABs between them,
+    // so a wide grid of few cells costs its TABs, not a look-up per cell.
+    const auto tabsPerRow = static_cast<size_t>(range.right - range.left);
     size_t size = 0;
     for (int r = range.top; r <= range.bottom; ++r) {
-        for (int c = range.left; c <= range.right; ++c) size += grid.cellText(c, r).size() + 1;
-        size += 1;
+        size += tabsPerRow + 2;
+        for (const auto& cell : cellsBetween(grid, r, range.left, range.right)) {
+            size += cell.text().size();
+        }
     }
     out.reserve(size);
     for (int r = range.top; r <= range.bottom; ++r) {
-        for (int c = range.left; c <= range.right; ++c) {
-            if (c > range.left) out += '\t';
-            appendCell(out, grid.cellText(c, r));
+        int col = range.left;  // the column of the text that comes next
+        for (const auto& cell : cellsBetween(grid, r, range.left, range.right)) {
+            out.append(static_cast<size_t>(cell.col() - col), '\t');
+            col = cell.col();
+            appendCell(out, cell.text());
         }
+        out.append(static_cast<size_t>(range.right - col), '\t');
         if (multiRow) out += "\r\n";
     }
     return out;

@@ -17,6 +17,7 @@ namespace {
 
 constexpr char kQuote = '"';
 constexpr int kRowReserve = 1000;
+constexpr std::uint64_t kTypicalFieldBytes = 8;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kCandidateCount = std::size(kCsvSeparatorCandidates);
 
@@ -81,24 +82,34 @@ std::optional<char> chooseSeparator(const Counts& run1, const Counts& run2, cons
 
 // A field's text as the cell keeps it: every LF becomes CR LF, and in a quoted field
 // (or the last one) every run of quotes becomes one quote. mayHoldLf: false when the
-// whole line holds no LF, which spares a search in every field.
-std::string cellText(std::string_view field, bool collapseQuotes, bool mayHoldLf) {
+// whole line holds no LF, which spares a search in every field. The field itself when
+// nothing changes, else the text built once in `buffer`.
+std::string_view cellText(std::string_view field, bool collapseQuotes, bool mayHoldLf,
+                          std::string& buffer) {
     const char* in = field.data();
     const std::size_t n = field.size();
     const bool quotes = collapseQuotes && std::memchr(in, kQuote, n) != nullptr;
     const bool lineFeeds = mayHoldLf && std::memchr(in, '\n', n) != nullptr;
-    if (!quotes && !lineFeeds) return std::string(field);
+    if (!quotes && !lineFeeds) return field;
     const auto extra = lineFeeds ? static_cast<std::size_t>(std::count(in, in + n, '\n')) : 0;
-    std::string text(n + extra, '\0');
-    char* out = text.data();
+    buffer.resize(n + extra);
+    char* out = buffer.data();
     for (std::size_t i = 0; i < n; ++i) {
         const char c = in[i];
         if (quotes && c == kQuote && i > 0 && in[i - 1] == kQuote) continue;
         if (c == '\n') *out++ = '\r';
         *out++ = c;
     }
-    text.resize(static_cast<std::size_t>(out - text.data()));
-    return text;
+    buffer.resize(static_cast<std::size_t>(out - buffer.data()));
+    return buffer;
+}
+
+// True when a line holds a byte that sanitizeCellText may change.
+bool needsCleaning(std::string_view line) {
+    for (const char c : line) {
+        if (c == '\n' || c == '\r' || c == '\b' || c == '\x1A') return true;
+    }
+    return false;
 }
 
 [[noreturn]] void refuseTooLarge(const std::string& path) {
@@ -107,26 +118,32 @@ std::string cellText(std::string_view field, bool collapseQuotes, bool mayHoldLf
                         std::to_string(kMaxFileRows) + " rows a project can have");
 }
 
+[[noreturn]] void refuseTooManyCells(const std::string& path) {
+    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
+                        std::to_string(kMaxFileCells) + " cells a project can have");
+}
+
 class LineStore {
   public:
     LineStore(CellGrid& grid, std::optional<char> separator, const std::string& path)
         : grid_(grid), separator_(separator), path_(path) {}
 
     // Splits one line into the cells of row r.
-    void store(std::string_view rest, int r) const {
+    void store(std::string_view rest, int r) {
         int c = 0;
         const bool lf = rest.find('\n') != std::string_view::npos;
+        clean_ = !needsCleaning(rest);
         if (separator_) {
             const char sep = *separator_;
             std::size_t pos;
             while ((pos = rest.find(sep)) != std::string_view::npos) {
-                std::string text;
+                std::string_view text;
                 if (!rest.empty() && rest.front() == kQuote) {
                     rest.remove_prefix(1);
                     const std::size_t close = nextRunEnd(rest, kQuote, 0);
                     // Unclosed: the field stays empty and the rest of the line is kept.
                     if (close != std::string_view::npos) {
-                        text = cellText(rest.substr(0, close), true, lf);
+                        text = cellText(rest.substr(0, close), true, lf, buffer_);
                         rest.remove_prefix(close + 1);
                     }
                     // Without a separator after the quoted text the earlier position
@@ -134,9 +151,9 @@ class LineStore {
                     const std::size_t again = rest.find(sep);
                     if (again != std::string_view::npos) pos = again;
                 } else {
-                    text = cellText(rest.substr(0, pos), false, lf);
+                    text = cellText(rest.substr(0, pos), false, lf, buffer_);
                 }
-                put(c, r, std::move(text));
+                put(c, r, text);
                 rest.remove_prefix(std::min(pos + 1, rest.size()));
                 ++c;
                 if (c >= grid_.colCount()) grid_.setColCount(c);
@@ -146,20 +163,30 @@ class LineStore {
         if (rest.empty()) return;
         if (rest.front() == kQuote) rest.remove_prefix(1);
         if (!rest.empty() && rest.back() == kQuote) rest.remove_suffix(1);
-        put(c, r, cellText(rest, true, lf));
+        put(c, r, cellText(rest, true, lf, buffer_));
         if (grid_.colCount() < c + 1) grid_.setColCount(c + 1);
     }
 
   private:
-    void put(int c, int r, std::string text) const {
+    // `text` may view the line or buffer_: it is stored before either changes.
+    void put(int c, int r, std::string_view text) {
         if (c >= kMaxFileColumns) refuseTooLarge(path_);
+        // Each line checks its rows against the cell limit first; only a wider line can
+        // pass it here.
+        if (c >= grid_.colCount() && exceedsCellLimit(c + 1, r + 1)) refuseTooManyCells(path_);
         // Only text the project file can give back enters a cell.
-        grid_.rawSetCellText(c, r, sanitizeCellText(std::move(text)));
+        if (clean_) {
+            grid_.rawSetCellText(c, r, text);
+        } else {
+            grid_.rawSetCellText(c, r, sanitizeCellText(std::string(text)));
+        }
     }
 
     CellGrid& grid_;
     std::optional<char> separator_;
     const std::string& path_;
+    std::string buffer_;
+    bool clean_ = true;  // the line holds nothing sanitizeCellText would change
 };
 
 // The share of the file read so far, reported only when the percentage moves.
@@ -230,7 +257,9 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     }
 
     CellGrid::BulkUpdate bulk(grid);
-    const LineStore cells(grid, separator, path);
+    LineStore cells(grid, separator, path);
+    // A guess at the fields to come, so the store's table rarely grows by copying.
+    grid.reserveCells(static_cast<std::size_t>(reader.fileSize() / kTypicalFieldBytes));
     ByteProgress progress(grid, reader.fileSize());
     std::string converted;
     int r = 0;
@@ -239,6 +268,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
         std::string_view line;
         while (reader.readLine(line)) {
             if (r >= kMaxFileRows) refuseTooLarge(path);
+            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
             if (r == 0) line = dropMark(line);
             if (fromOem) {
                 converted.clear();

@@ -13,8 +13,9 @@ GridSnapshot::GridSnapshot(const CellGrid& grid, std::size_t expectedCells,
         // Counting first is cheaper than growing the buffers: every growth copies them
         // and touches fresh memory.
         for (int r = 0; r < rowCount_; ++r) {
-            for (int c = 0; c < colCount_; ++c) {
-                const std::size_t size = grid.cellText(c, r).size();
+            for (const CellGrid::StoredCell& cell : grid.storedCells(r)) {
+                if (cell.col() >= colCount_) break;
+                const std::size_t size = cell.text().size();
                 expectedCells += size != 0;
                 expectedBytes += size;
             }
@@ -22,12 +23,14 @@ GridSnapshot::GridSnapshot(const CellGrid& grid, std::size_t expectedCells,
     }
     cells_.reserve(expectedCells);
     text_.reserve(expectedBytes);
+    // Only the stored cells are walked: a wide, sparse table costs what it holds.
     for (int r = 0; r < rowCount_; ++r) {
-        for (int c = 0; c < colCount_; ++c) {
-            const std::string& text = grid.cellText(c, r);
+        for (const CellGrid::StoredCell& cell : grid.storedCells(r)) {
+            if (cell.col() >= colCount_) break;  // in column order: the rest is past ColCount
+            const std::string_view text = cell.text();
             if (text.empty()) continue;
             text_ += text;
-            cells_.push_back({c, r, text_.size()});
+            cells_.push_back({cell.col(), r, text_.size()});
         }
     }
 }

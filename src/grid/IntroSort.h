@@ -15,17 +15,17 @@ inline int introSortDepthLimit(int count) {
     return count < 2 ? 0 : 2 * (std::bit_width(static_cast<unsigned>(count)) - 1);
 }
 
-// Sorts ids by compare(a, b) (negative, zero, positive) with the grid's quicksort:
-// a copy of the middle id as pivot, bounded scans, a swap unless i = j or the two
-// compare equal, then (low, j) and (i, high). The two ranges are disjoint, so doing
-// the smaller first and looping on the larger keeps the stack shallow without
-// changing the result. A range of more than kIntroSortSmallRange ids found deeper
-// than depthLimit partitions is heap sorted on the same comparison instead, so a
-// crafted input cannot make the sort quadratic. Any comparison terminates.
-template <typename Compare>
-class IdIntroSort {
+// Sorts items (row ids, or ids with their keys) by compare(a, b) (negative, zero,
+// positive) with the grid's quicksort: a copy of the middle item as pivot, bounded
+// scans, a swap unless i = j or the two compare equal, then (low, j) and (i, high). The two ranges
+// are disjoint, so doing the smaller first and looping on the larger keeps the stack shallow
+// without changing the result. A range of more than kIntroSortSmallRange items found deeper than
+// depthLimit partitions is heap sorted on the same comparison instead, so a crafted input cannot
+// make the sort quadratic. Any comparison terminates.
+template <typename Item, typename Compare>
+class IntroSort {
   public:
-    IdIntroSort(std::vector<int>& order, Compare& compare) : order_(order), compare_(compare) {}
+    IntroSort(std::vector<Item>& order, Compare& compare) : order_(order), compare_(compare) {}
 
     void sort(int low, int high, int depth) {
         while (low < high) {
@@ -34,7 +34,7 @@ class IdIntroSort {
                 return;
             }
             --depth;
-            const int pivot = at(low + (high - low) / 2);
+            const Item pivot = at(low + (high - low) / 2);
             int i = low;
             int j = high;
             do {
@@ -57,7 +57,7 @@ class IdIntroSort {
     }
 
   private:
-    int at(int index) const { return order_[static_cast<std::size_t>(index)]; }
+    const Item& at(int index) const { return order_[static_cast<std::size_t>(index)]; }
     void swapAt(int a, int b) {
         std::swap(order_[static_cast<std::size_t>(a)], order_[static_cast<std::size_t>(b)]);
     }
@@ -83,14 +83,20 @@ class IdIntroSort {
         }
     }
 
-    std::vector<int>& order_;
+    std::vector<Item>& order_;
     Compare& compare_;
 };
 
+template <typename Item, typename Compare>
+void introSort(std::vector<Item>& items, Compare compare, int depthLimit) {
+    if (items.size() < 2) return;
+    IntroSort<Item, Compare>(items, compare)
+        .sort(0, static_cast<int>(items.size()) - 1, depthLimit);
+}
+
 template <typename Compare>
 void introSortIds(std::vector<int>& order, Compare compare, int depthLimit) {
-    if (order.size() < 2) return;
-    IdIntroSort<Compare>(order, compare).sort(0, static_cast<int>(order.size()) - 1, depthLimit);
+    introSort(order, compare, depthLimit);
 }
 
 }  // namespace quillet

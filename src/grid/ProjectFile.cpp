@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <span>
 
 #include "grid/AtomicFileWriter.h"
 #include "grid/TextLines.h"
@@ -25,9 +26,9 @@ void writeNumber(AtomicFileWriter& out, std::int64_t value) {
 // project, so the writer leaves it out even if a cell holds one.
 constexpr char kEndOfFile = '\x1A';
 
-void writeEscaped(AtomicFileWriter& out, const std::string& text) {
-    const bool hasCr = text.find('\r') != std::string::npos;
-    if (!hasCr && text.find(kEndOfFile) == std::string::npos) {
+void writeEscaped(AtomicFileWriter& out, std::string_view text) {
+    const bool hasCr = text.find('\r') != std::string_view::npos;
+    if (!hasCr && text.find(kEndOfFile) == std::string_view::npos) {
         out.write(text);
         return;
     }
@@ -35,6 +36,28 @@ void writeEscaped(AtomicFileWriter& out, const std::string& text) {
         if (c == kEndOfFile) continue;
         out.put(hasCr && c == '\r' ? '\t' : hasCr && c == '\n' ? '\b' : c);
     }
+}
+
+// Writes one cell line, "col,row,text" and CR LF, into the writer's buffer, copying
+// the text once while looking for the bytes that need escaping. False, with nothing
+// written, when the line is too long for that or its text needs escaping.
+bool writePlainCellLine(AtomicFileWriter& out, int col, std::string_view rowPart,
+                        std::string_view text) {
+    constexpr std::size_t kMaxColumnDigits = 11;
+    const std::size_t most = kMaxColumnDigits + rowPart.size() + text.size() + kLineEnd.size();
+    if (most > out.bufferSize()) return false;
+    char* const start = out.room(most);
+    char* p = std::to_chars(start, start + kMaxColumnDigits, col).ptr;
+    p = std::copy(rowPart.begin(), rowPart.end(), p);
+    bool special = false;
+    for (const char c : text) {
+        *p++ = c;
+        special |= (c == '\r') | (c == kEndOfFile);
+    }
+    if (special) return false;
+    p = std::copy(kLineEnd.begin(), kLineEnd.end(), p);
+    out.advance(static_cast<std::size_t>(p - start));
+    return true;
 }
 
 // Reports a percentage only when it moved, as a progress dialog wants it.
@@ -67,12 +90,15 @@ void readHeader(CellGrid& grid, std::string_view header, const std::string& path
     const auto [before, after] = splitAtComma(header);
     const std::int64_t cols = leadingInteger(before);
     const std::int64_t rows = leadingInteger(after);
+    const std::string asked = "Cannot open file " + path + ": it asks for a grid of " +
+                              std::to_string(cols) + " columns and " + std::to_string(rows) +
+                              " rows, more than the ";
     if (cols > kMaxFileColumns || rows > kMaxFileRows) {
-        throw CellGridError("Cannot open file " + path + ": it asks for a grid of " +
-                            std::to_string(cols) + " columns and " + std::to_string(rows) +
-                            " rows, more than the " + std::to_string(kMaxFileColumns) +
-                            " columns and " + std::to_string(kMaxFileRows) +
-                            " rows a project can have");
+        throw CellGridError(asked + std::to_string(kMaxFileColumns) + " columns and " +
+                            std::to_string(kMaxFileRows) + " rows a project can have");
+    }
+    if (exceedsCellLimit(cols, rows)) {
+        throw CellGridError(asked + std::to_string(kMaxFileCells) + " cells a project can have");
     }
     // Negative counts become 1 through the grid's own clamps.
     grid.setColCount(static_cast<int>(std::max<std::int64_t>(cols, 0)));
@@ -91,7 +117,34 @@ void readWidthLine(CellGrid& grid, std::string_view line) {
     grid.setColWidth(static_cast<int>(col), leadingInt(widthText));
 }
 
+// A cell line's column or row in its usual form, decimal digits and a comma: the
+// value, with the field and its comma taken off `rest`. False for anything else,
+// which the leading-integer rule then reads.
+bool readPlainNumber(std::string_view& rest, std::int64_t& value) {
+    constexpr std::size_t kMaxDigits = 9;  // far past any count, and no overflow
+    std::size_t i = 0;
+    std::int64_t v = 0;
+    while (i < rest.size() && i <= kMaxDigits && rest[i] >= '0' && rest[i] <= '9') {
+        v = v * 10 + (rest[i] - '0');
+        ++i;
+    }
+    if (i == 0 || i > kMaxDigits || i == rest.size() || rest[i] != ',') return false;
+    value = v;
+    rest.remove_prefix(i + 1);
+    return true;
+}
+
+// The shortest cell line, "0,0,x" and its CR.
+constexpr std::uint64_t kShortestCellLine = 6;
+
 }  // namespace
+
+bool exceedsCellLimit(std::int64_t cols, std::int64_t rows) {
+    // Counts below 1 become 1 in the grid; each factor is bounded before multiplying.
+    const std::int64_t c = std::clamp<std::int64_t>(cols, 1, kMaxFileCells + 1);
+    const std::int64_t r = std::clamp<std::int64_t>(rows, 1, kMaxFileCells + 1);
+    return c * r > kMaxFileCells;
+}
 
 std::int16_t progressPercent(std::int64_t row, std::int64_t rowCount) {
     const std::int64_t den = std::max<std::int64_t>(1, rowCount - 1);
@@ -146,16 +199,24 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path) {
         out.write(kLineEnd);
     }
     ProgressReporter progress(grid, rows);
+    char rowPart[24];  // ",row," written after each column
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const std::string& text = grid.cellText(c, r);
-            if (text.empty()) continue;
-            writeNumber(out, c);
-            out.put(',');
-            writeNumber(out, r);
-            out.put(',');
-            writeEscaped(out, text);
-            out.write(kLineEnd);
+        // Only the stored texts: an empty cell writes nothing, so a wide grid of few
+        // cells saves as fast as a narrow one.
+        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+        if (!cells.empty()) {
+            rowPart[0] = ',';
+            char* end = std::to_chars(rowPart + 1, rowPart + sizeof rowPart - 1, r).ptr;
+            *end++ = ',';
+            const std::string_view rowText(rowPart, static_cast<std::size_t>(end - rowPart));
+            for (const CellGrid::StoredCell& cell : cells) {
+                if (cell.col() >= cols) break;
+                if (writePlainCellLine(out, cell.col(), rowText, cell.text())) continue;
+                writeNumber(out, cell.col());
+                out.write(rowText);
+                writeEscaped(out, cell.text());
+                out.write(kLineEnd);
+            }
         }
         progress.row(r);
     }
@@ -166,7 +227,9 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
     TextLineReader reader(path);
     if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
 
-    std::string line;
+    // Lines are views into the reader's blocks; only a cell's text is copied, once,
+    // into the grid.
+    std::string_view line;
     if (!reader.readLine(line)) return;  // an empty file changes nothing
     // The header is checked before the grid changes at all.
     CellGrid::BulkUpdate bulk(grid);
@@ -174,21 +237,36 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
 
     const int cols = grid.colCount();
     const int rows = grid.rowCount();
+    // Room for as many rows and cells as the file can hold, so the tables never
+    // grow by copying; what a typical file leaves unused is never touched.
+    const std::uint64_t mostCells = reader.fileSize() / kShortestCellLine;
+    grid.reserveRows(static_cast<int>(std::min<std::uint64_t>(rows, mostCells + 1)));
+    grid.reserveCells(static_cast<std::size_t>(
+        std::min(mostCells, static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(cols))));
     ProgressReporter progress(grid, rows);
+    std::string unescaped;
     while (reader.readLine(line)) {
-        const std::string_view view(line);
-        if (view.starts_with("cw")) {
-            readWidthLine(grid, view);
+        if (line.starts_with("cw")) {
+            readWidthLine(grid, line);
             continue;
         }
-        const auto [colText, afterCol] = splitAtComma(view);
-        const auto [rowText, text] = splitAtComma(afterCol);
-        const std::int64_t col = leadingInteger(colText);
-        const std::int64_t row = leadingInteger(rowText);
+        std::int64_t col = 0;
+        std::int64_t row = 0;
+        std::string_view text = line;
+        if (!readPlainNumber(text, col) || !readPlainNumber(text, row)) {
+            const auto [colText, afterCol] = splitAtComma(line);
+            const auto [rowText, rest] = splitAtComma(afterCol);
+            col = leadingInteger(colText);
+            row = leadingInteger(rowText);
+            text = rest;
+        }
         // Lines outside the grid are ignored, and give no progress either.
         if (col < 0 || col >= cols || row < 0 || row >= rows) continue;
-        grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row),
-                            unescapeLineBreaks(text, grid.multilineCells));
+        if (text.find('\b') != std::string_view::npos) {
+            unescaped = unescapeLineBreaks(text, grid.multilineCells);
+            text = unescaped;
+        }
+        grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row), text);
         progress.row(row);
     }
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});

@@ -1,9 +1,16 @@
 #include "grid/RowSort.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <compare>
+#include <cstring>
 #include <numeric>
+#include <span>
 #include <string>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "grid/IntroSort.h"
@@ -134,91 +141,235 @@ NumberReading readNumber(std::string_view text, std::string_view dec, std::strin
     return {value, i >= n};
 }
 
-// Everything a comparison needs of one cell, worked out once per sort.
-struct CellKey {
-    std::string_view text;
-    SortKind kind = SortKind::Text;
-    bool readable = false;
-    double number = 0;
-    double date = 0;
-};
-
 template <typename T>
 int threeWay(T a, T b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-int compareKeys(const CellKey& a, const CellKey& b) {
-    switch (a.kind) {
-        case SortKind::Numeric:
-            if (!a.readable && !b.readable) return 0;
-            return threeWay(a.number, b.number);
-        case SortKind::Date:
-            return threeWay(a.date, b.date);
-        case SortKind::Text:
-            break;
-    }
-    return threeWay(a.text.compare(b.text), 0);
-}
-
-class KeyMaker {
-  public:
-    explicit KeyMaker(const Locale& locale) : locale_(locale) {}
-
-    void setKind(CellKey& key) const { key.kind = sortKindOf(key.text, locale_); }
-    void setNumber(CellKey& key) {
-        const NumberReading reading = readNumber(key.text, locale_.decimalSeparator, buffer_);
-        key.number = reading.value;
-        key.readable = reading.readable;
-    }
-    void setDate(CellKey& key) const {
-        if (key.text.empty()) return;
-        key.date = locale_.parseDateTime(key.text).value_or(0.0);
-    }
-
-  private:
-    const Locale& locale_;
-    std::string buffer_;
+// The first 16 bytes of a text as two unsigned numbers, zero-padded: comparing them
+// orders texts by their unsigned bytes as far as they go, a shorter text first.
+struct TextPrefix {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+    auto operator<=>(const TextPrefix&) const = default;
 };
 
-// The keys of one column for every sorted row. Numbers and dates are read only
-// when some cell of the column asks for that kind of comparison.
-std::vector<CellKey> columnKeys(const CellGrid& grid, int col, int firstRow, int count,
-                                KeyMaker& maker) {
-    std::vector<CellKey> keys(static_cast<size_t>(count));
-    bool anyNumeric = false;
-    bool anyDate = false;
-    for (int i = 0; i < count; ++i) {
-        CellKey& key = keys[static_cast<size_t>(i)];
-        key.text = grid.cellText(col, firstRow + i);
-        maker.setKind(key);
-        anyNumeric |= key.kind == SortKind::Numeric;
-        anyDate |= key.kind == SortKind::Date;
-    }
-    for (CellKey& key : keys) {
-        if (anyNumeric) maker.setNumber(key);
-        if (anyDate) maker.setDate(key);
-    }
-    return keys;
+TextPrefix textPrefix(std::string_view text) {
+    unsigned char bytes[16] = {};
+    if (!text.empty()) std::memcpy(bytes, text.data(), std::min(text.size(), sizeof bytes));
+    const auto word = [&bytes](std::size_t from) {
+        std::uint64_t value = 0;
+        for (std::size_t i = from; i < from + 8; ++i) value = value << 8 | bytes[i];
+        return value;
+    };
+    return {word(0), word(8)};
 }
 
-// Compares two sorted rows by their ids: the sort column, then the columns to its right.
-class RowCompare {
-  public:
-    RowCompare(const std::vector<std::vector<CellKey>>& columns, bool ascending)
-        : columns_(columns), sign_(ascending ? 1 : -1) {}
+// The three orders of a comparison, on the parts worked out for them.
+int compareNumbers(bool readableA, double a, bool readableB, double b) {
+    if (!readableA && !readableB) return 0;
+    return threeWay(a, b);
+}
 
-    int operator()(int a, int b) const {
-        for (const std::vector<CellKey>& column : columns_) {
-            const int result =
-                compareKeys(column[static_cast<size_t>(a)], column[static_cast<size_t>(b)]);
-            if (result != 0) return result * sign_;
+int compareTexts(const TextPrefix& prefixA, const TextPrefix& prefixB, std::string_view textA,
+                 std::string_view textB) {
+    // Most texts differ within their first 16 bytes; equal ones that short are equal.
+    if (prefixA != prefixB) return prefixA < prefixB ? -1 : 1;
+    if (textA.size() == textB.size() && textA.size() <= 16) return 0;
+    return threeWay(textA.compare(textB), 0);
+}
+
+// What the columns of one sort share: the locale, a buffer for reading numbers, and
+// the dates read so far (a project holds many tasks of the same day, and reading a
+// date is slow).
+struct KeyContext {
+    explicit KeyContext(const Locale& l) : locale(l) {}
+    const Locale& locale;
+    std::string buffer;
+    std::unordered_map<std::string_view, double> dates;
+
+    double readDate(std::string_view text) {
+        const auto [at, added] = dates.try_emplace(text, 0.0);
+        if (added) at->second = locale.parseDateTime(text).value_or(0.0);
+        return at->second;
+    }
+};
+
+// The cells of one column of the sorted rows, one array per part so that the parts a
+// sort reads over and over lie close together. Each part of a cell is worked out the
+// first time a comparison needs it and kept for the rest of the sort, so the columns
+// right of the sort column cost only as much as their ties ask for.
+class ColumnKeys {
+  public:
+    ColumnKeys(std::size_t count, KeyContext& context)
+        : context_(context), texts_(count), state_(count) {}
+
+    void setText(std::size_t i, std::string_view text) { texts_[i] = text; }
+    std::string_view text(std::size_t i) const { return texts_[i]; }
+    std::size_t size() const { return texts_.size(); }
+
+    SortKind kind(std::size_t i) {
+        std::uint8_t& state = state_[i];
+        if (!(state & kKindKnown)) {
+            state |= static_cast<std::uint8_t>(sortKindOf(texts_[i], context_.locale)) | kKindKnown;
         }
-        return 0;
+        return static_cast<SortKind>(state & kKindMask);
+    }
+    // The number in the text, and whether the whole text reads as one.
+    std::pair<bool, double> number(std::size_t i) {
+        if (numbers_.empty()) numbers_.resize(texts_.size());
+        std::uint8_t& state = state_[i];
+        if (!(state & kNumberKnown)) {
+            const NumberReading reading =
+                readNumber(texts_[i], context_.locale.decimalSeparator, context_.buffer);
+            numbers_[i] = reading.value;
+            state |= kNumberKnown | (reading.readable ? kReadable : 0);
+        }
+        return {(state & kReadable) != 0, numbers_[i]};
+    }
+    double date(std::size_t i) {
+        if (dates_.empty()) dates_.resize(texts_.size());
+        std::uint8_t& state = state_[i];
+        if (!(state & kDateKnown)) {
+            if (!texts_[i].empty()) dates_[i] = context_.readDate(texts_[i]);
+            state |= kDateKnown;
+        }
+        return dates_[i];
+    }
+    const TextPrefix& prefix(std::size_t i) {
+        if (prefixes_.empty()) prefixes_.resize(texts_.size());
+        std::uint8_t& state = state_[i];
+        if (!(state & kPrefixKnown)) {
+            prefixes_[i] = textPrefix(texts_[i]);
+            state |= kPrefixKnown;
+        }
+        return prefixes_[i];
+    }
+
+    // The kind of comparison comes from cell a alone.
+    int compare(std::size_t a, std::size_t b) {
+        switch (kind(a)) {
+            case SortKind::Numeric: {
+                const auto [readableA, numberA] = number(a);
+                const auto [readableB, numberB] = number(b);
+                return compareNumbers(readableA, numberA, readableB, numberB);
+            }
+            case SortKind::Date:
+                return threeWay(date(a), date(b));
+            case SortKind::Text:
+                break;
+        }
+        return compareTexts(prefix(a), prefix(b), texts_[a], texts_[b]);
     }
 
   private:
-    const std::vector<std::vector<CellKey>>& columns_;
+    // state_: the kind in the low bits, then which parts are known.
+    static constexpr std::uint8_t kKindMask = 3;
+    static constexpr std::uint8_t kKindKnown = 4;
+    static constexpr std::uint8_t kNumberKnown = 8;
+    static constexpr std::uint8_t kDateKnown = 16;
+    static constexpr std::uint8_t kPrefixKnown = 32;
+    static constexpr std::uint8_t kReadable = 64;
+
+    KeyContext& context_;
+    std::vector<std::string_view> texts_;
+    std::vector<std::uint8_t> state_;
+    // Made when first needed.
+    std::vector<double> numbers_;
+    std::vector<double> dates_;
+    std::vector<TextPrefix> prefixes_;
+};
+
+// The keys of the sorted rows: columns[c] for column firstCol + c, index i for row
+// firstRow + i.
+std::vector<ColumnKeys> collectKeys(const CellGrid& grid, int firstCol, int lastCol, int firstRow,
+                                    int count, KeyContext& context) {
+    std::vector<ColumnKeys> columns;
+    columns.reserve(static_cast<std::size_t>(lastCol - firstCol + 1));
+    for (int c = firstCol; c <= lastCol; ++c) {
+        columns.emplace_back(static_cast<std::size_t>(count), context);
+    }
+    const auto byCol = [](const CellGrid::StoredCell& cell, int col) { return cell.col() < col; };
+    for (int i = 0; i < count; ++i) {
+        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(firstRow + i);
+        for (auto cell = std::lower_bound(cells.begin(), cells.end(), firstCol, byCol);
+             cell != cells.end() && cell->col() <= lastCol; ++cell) {
+            columns[static_cast<std::size_t>(cell->col() - firstCol)].setText(
+                static_cast<std::size_t>(i), cell->text());
+        }
+    }
+    return columns;
+}
+
+// A sorted row as the quicksort moves it: its id with the sort column's key, so the
+// scans read the keys one after the other instead of looking each one up.
+struct SortItem {
+    TextPrefix prefix;
+    double number = 0;
+    double date = 0;
+    int id = 0;
+    SortKind kind = SortKind::Text;
+    bool readable = false;
+};
+
+// The sort column's keys, worked out in row order: the texts are then read one after
+// the other rather than in the sort's random order. Numbers, dates and prefixes are
+// worked out only when some cell of the column compares that way.
+std::vector<SortItem> sortItems(ColumnKeys& column) {
+    const std::size_t count = column.size();
+    std::vector<SortItem> items(count);
+    bool anyNumeric = false;
+    bool anyDate = false;
+    bool anyText = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        SortItem& item = items[i];
+        item.id = static_cast<int>(i);
+        item.kind = column.kind(i);
+        anyNumeric |= item.kind == SortKind::Numeric;
+        anyDate |= item.kind == SortKind::Date;
+        anyText |= item.kind == SortKind::Text;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        SortItem& item = items[i];
+        if (anyNumeric) std::tie(item.readable, item.number) = column.number(i);
+        if (anyDate) item.date = column.date(i);
+        if (anyText) item.prefix = column.prefix(i);
+    }
+    return items;
+}
+
+// Compares two sorted rows: the sort column, then the columns to its right.
+class RowCompare {
+  public:
+    RowCompare(std::vector<ColumnKeys>& columns, bool ascending)
+        : columns_(columns), sign_(ascending ? 1 : -1) {}
+
+    int operator()(const SortItem& a, const SortItem& b) const {
+        // The quicksort compares its pivot with itself; every column would say equal.
+        if (a.id == b.id) return 0;
+        const auto ia = static_cast<std::size_t>(a.id);
+        const auto ib = static_cast<std::size_t>(b.id);
+        int result = 0;
+        switch (a.kind) {
+            case SortKind::Numeric:
+                result = compareNumbers(a.readable, a.number, b.readable, b.number);
+                break;
+            case SortKind::Date:
+                result = threeWay(a.date, b.date);
+                break;
+            case SortKind::Text:
+                result = compareTexts(a.prefix, b.prefix, columns_.front().text(ia),
+                                      columns_.front().text(ib));
+                break;
+        }
+        for (std::size_t c = 1; result == 0 && c < columns_.size(); ++c) {
+            result = columns_[c].compare(ia, ib);
+        }
+        return result * sign_;
+    }
+
+  private:
+    std::vector<ColumnKeys>& columns_;
     int sign_;
 };
 
@@ -231,15 +382,11 @@ SortKind sortKindOf(std::string_view text, const Locale& locale) {
 }
 
 int compareSortCells(std::string_view a, std::string_view b, const Locale& locale) {
-    KeyMaker maker(locale);
-    CellKey ka{a};
-    CellKey kb{b};
-    maker.setKind(ka);
-    for (CellKey* key : {&ka, &kb}) {
-        maker.setNumber(*key);
-        maker.setDate(*key);
-    }
-    return compareKeys(ka, kb);
+    KeyContext context(locale);
+    ColumnKeys keys(2, context);
+    keys.setText(0, a);
+    keys.setText(1, b);
+    return keys.compare(0, 1);
 }
 
 void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale& locale) {
@@ -248,17 +395,15 @@ void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale&
     if (settings.column < 0 || settings.column >= grid.colCount() || count < 2) return;
     const int lastCol = settings.full ? grid.colCount() - 1 : settings.column;
 
-    KeyMaker maker(locale);
-    std::vector<std::vector<CellKey>> columns;
-    columns.reserve(static_cast<size_t>(lastCol) - static_cast<size_t>(settings.column) + 1);
-    for (int c = settings.column; c <= lastCol; ++c) {
-        columns.push_back(columnKeys(grid, c, kFirstRow, count, maker));
-    }
-
-    std::vector<int> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    introSortIds(order, RowCompare(columns, settings.ascending), introSortDepthLimit(count));
+    KeyContext context(locale);
+    std::vector<ColumnKeys> columns =
+        collectKeys(grid, settings.column, lastCol, kFirstRow, count, context);
+    std::vector<SortItem> items = sortItems(columns.front());
+    introSort(items, RowCompare(columns, settings.ascending), introSortDepthLimit(count));
     columns.clear();  // the keys point into cell texts that are about to move
+    std::vector<int> order(static_cast<size_t>(count));
+    for (std::size_t p = 0; p < order.size(); ++p) order[p] = items[p].id;
+    items = {};
 
     // Position p receives the row that started at order[p]: one exchange per row
     // out of place, and listeners hear one change at the end.

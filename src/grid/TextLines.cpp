@@ -5,9 +5,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "grid/CellGrid.h"
 #include "grid/CodePage.h"
@@ -16,11 +21,27 @@ namespace quillet {
 
 namespace {
 constexpr char kEndOfFileMark = 0x1A;
+constexpr std::size_t kBlock = 64;
+
+#if defined(__SSE2__)
+// Bit i is set when p[i] is the byte, for the 64 bytes from p.
+std::uint64_t byteMask(const char* p, char byte) {
+    const __m128i wanted = _mm_set1_epi8(byte);
+    std::uint64_t mask = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+        const auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+        mask |= static_cast<std::uint64_t>(bits) << (16 * i);
+    }
+    return mask;
+}
+#endif
 }  // namespace
 
 TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, LineEnd lineEnd)
     : path_(path),
-      buffer_(std::max<std::size_t>(chunkSize, 16)),
+      chunkSize_(std::max<std::size_t>(chunkSize, 16)),
+      buffer_(chunkSize_ + kBlock),
       lineEnd_(lineEnd == LineEnd::LineFeed ? '\n' : '\r') {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) return;
@@ -38,7 +59,7 @@ TextLineReader::~TextLineReader() {
 
 bool TextLineReader::fill() {
     if (!file_ || atEnd_ || sawEndMark_) return false;
-    std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    std::size_t n = std::fread(buffer_.data(), 1, chunkSize_, file_);
     if (n == 0) {
         if (std::ferror(file_)) {
             const int err = errno;
@@ -55,7 +76,30 @@ bool TextLineReader::fill() {
     }
     pos_ = 0;
     end_ = n;
+    maskBlock_ = SIZE_MAX;
     return true;
+}
+
+std::size_t TextLineReader::findLineEnd(std::size_t from) {
+#if defined(__SSE2__)
+    while (from < end_) {
+        const std::size_t block = from & ~(kBlock - 1);
+        if (block != maskBlock_) {
+            mask_ = byteMask(buffer_.data() + block, lineEnd_);
+            maskBlock_ = block;
+        }
+        // Bits past end_ may stem from an earlier chunk: they count as no line end.
+        const std::uint64_t ahead = mask_ & (~std::uint64_t{0} << (from - block));
+        if (ahead != 0) {
+            return std::min(block + static_cast<std::size_t>(std::countr_zero(ahead)), end_);
+        }
+        from = block + kBlock;
+    }
+    return end_;
+#else
+    const void* eol = std::memchr(buffer_.data() + from, lineEnd_, end_ - from);
+    return eol ? static_cast<std::size_t>(static_cast<const char*>(eol) - buffer_.data()) : end_;
+#endif
 }
 
 bool TextLineReader::readLine(std::string& line) {
@@ -66,6 +110,32 @@ bool TextLineReader::readLine(std::string& line) {
 }
 
 bool TextLineReader::readLine(std::string_view& line) {
+    // Most lines end within the chunk they start in.
+    if (pos_ < end_) {
+        const std::size_t eol = findLineEnd(pos_);
+        if (eol < end_) {
+            line = std::string_view(buffer_.data() + pos_, eol - pos_);
+            passLineEnd(eol);
+            return true;
+        }
+    }
+    return readAcrossChunks(line);
+}
+
+void TextLineReader::passLineEnd(std::size_t eol) {
+    std::size_t next = eol + 1;
+    if (lineEnd_ == '\r') {
+        if (next < end_) {
+            if (buffer_[next] == '\n') ++next;
+        } else {
+            skipLf_ = true;  // the LF may open the next chunk
+        }
+    }
+    consumed_ += next - pos_;
+    pos_ = next;
+}
+
+bool TextLineReader::readAcrossChunks(std::string_view& line) {
     line = {};
     bool readAny = false;  // part of the line is in longLine_
     for (;;) {
@@ -82,12 +152,10 @@ bool TextLineReader::readLine(std::string_view& line) {
             }
         }
         const char* start = buffer_.data() + pos_;
-        const std::size_t avail = end_ - pos_;
-        if (const void* eol = std::memchr(start, lineEnd_, avail)) {
-            const auto n = static_cast<std::size_t>(static_cast<const char*>(eol) - start);
-            pos_ += n + 1;
-            consumed_ += n + 1;
-            skipLf_ = lineEnd_ == '\r';
+        const std::size_t eol = findLineEnd(pos_);
+        if (eol < end_) {
+            const std::size_t n = eol - pos_;
+            passLineEnd(eol);
             if (readAny) {
                 longLine_.append(start, n);
                 line = longLine_;
@@ -96,6 +164,7 @@ bool TextLineReader::readLine(std::string_view& line) {
             }
             return true;
         }
+        const std::size_t avail = end_ - pos_;
         if (!readAny) longLine_.clear();
         longLine_.append(start, avail);
         pos_ = end_;

@@ -47,14 +47,24 @@ class TextLineReader {
 
   private:
     bool fill();
+    // The first line end at or after `from` in the chunk, or end_.
+    std::size_t findLineEnd(std::size_t from);
+    // Moves past the line end at eol, and past an LF right after a CR.
+    void passLineEnd(std::size_t eol);
+    bool readAcrossChunks(std::string_view& line);
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::vector<char> buffer_;
-    std::string longLine_;  // a line that spans chunks, for the string_view readLine
+    std::size_t chunkSize_;
+    std::vector<char> buffer_;  // a chunk and room to read whole 64-byte blocks past it
+    std::string longLine_;      // a line that spans chunks, for the string_view readLine
     char lineEnd_ = '\r';
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    // Where the line ends lie in one 64-byte block of the chunk: lines are found by
+    // their bits, so the many short lines of a block cost one scan together.
+    std::size_t maskBlock_ = SIZE_MAX;
+    std::uint64_t mask_ = 0;
     bool sawEndMark_ = false;  // 0x1A found: nothing after it counts
     bool atEnd_ = false;
     bool skipLf_ = false;  // the previous line ended at a CR

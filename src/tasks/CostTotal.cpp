@@ -1,11 +1,13 @@
 #include "tasks/CostTotal.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <span>
 
 namespace quillet {
 
@@ -42,11 +44,36 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-bool isTotalRowText(std::string_view description) {
-    return trimBlanksAndControls(description) == std::string_view(kTotalRowCaption);
+// Inlined into the total's loop like the helpers below, so the running sum can stay
+// in a register.
+[[gnu::always_inline]] inline std::string_view trimmed(std::string_view text) {
+    // Blanks and control characters are the bytes up to and including 0x20.
+    auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+    while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
+    return text;
 }
 
-bool readShortDecimal(std::string_view text, std::string_view separator, long double& value) {
+[[gnu::always_inline]] inline bool isTotalRowText(std::string_view description) {
+    return trimmed(description) == std::string_view(kTotalRowCaption);
+}
+
+// Reads digits into the mantissa: false once it would pass 19 significant digits.
+// Leading zeros are not significant.
+[[gnu::always_inline]] inline bool readDigits(const char*& p, const char* end,
+                                              std::uint64_t& mantissa, int& significant) {
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p) - '0';
+        if (digit > 9) break;
+        if ((mantissa | digit) != 0 && ++significant > 19) return false;
+        mantissa = mantissa * 10 + digit;
+    }
+    return true;
+}
+
+[[gnu::always_inline]] inline bool readShortDecimal(std::string_view text,
+                                                    std::string_view separator,
+                                                    long double& value) {
     // The digits as one integer m and a power of ten k. When m and 10^|k| are both exact in
     // long double, m * 10^k (or m / 10^-k) is one correctly rounded operation on exact
     // operands: the long double nearest to the decimal, which is what from_chars gives too.
@@ -57,27 +84,19 @@ bool readShortDecimal(std::string_view text, std::string_view separator, long do
     bool negative = false;
     if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     std::uint64_t mantissa = 0;
-    int significantDigits = 0;
-    bool anyDigit = false;
+    int significant = 0;
+    const char* const intStart = p;
+    if (!readDigits(p, end, mantissa, significant)) return false;
+    bool anyDigit = p != intStart;
     int fractionDigits = 0;
-    bool seenSeparator = false;
-    while (p != end) {
-        if (isDigit(*p)) {
-            const auto digit = static_cast<std::uint64_t>(*p - '0');
-            // 19 significant digits always fit 64 bits; more go the general way.
-            if ((mantissa != 0 || digit != 0) && ++significantDigits > 19) return false;
-            mantissa = mantissa * 10 + digit;
-            anyDigit = true;
-            fractionDigits += seenSeparator ? 1 : 0;
-            ++p;
-        } else if (!seenSeparator && !separator.empty() && *p == separator.front() &&
-                   (separator.size() == 1 || std::string_view(p, static_cast<std::size_t>(end - p))
-                                                 .starts_with(separator))) {
-            p += separator.size();
-            seenSeparator = true;
-        } else {
-            break;
-        }
+    if (p != end && !separator.empty() && *p == separator.front() &&
+        (separator.size() == 1 ||
+         std::string_view(p, static_cast<std::size_t>(end - p)).starts_with(separator))) {
+        p += separator.size();
+        const char* const fractionStart = p;
+        if (!readDigits(p, end, mantissa, significant)) return false;
+        fractionDigits = static_cast<int>(p - fractionStart);
+        anyDigit = anyDigit || fractionDigits > 0;
     }
     if (!anyDigit) return false;
     if (mantissa > kExactMantissa) return false;
@@ -105,14 +124,22 @@ bool readShortDecimal(std::string_view text, std::string_view separator, long do
     return true;
 }
 
+// The text of one column of a row's stored cells.
+[[gnu::always_inline]] inline std::string_view textIn(std::span<const CellGrid::StoredCell> cells,
+                                                      int col) {
+    const auto c = static_cast<std::size_t>(col);
+    // Task rows are mostly dense from column 0: the cell then sits at its own index.
+    if (c < cells.size() && cells[c].col() == col) return cells[c].text();
+    const auto at =
+        std::partition_point(cells.begin(), cells.end(),
+                             [col](const CellGrid::StoredCell& cell) { return cell.col() < col; });
+    return at != cells.end() && at->col() == col ? at->text() : std::string_view();
+}
+
 }  // namespace
 
 std::string_view trimBlanksAndControls(std::string_view text) {
-    // Blanks and control characters are the bytes up to and including 0x20.
-    auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-    return text;
+    return trimmed(text);
 }
 
 bool isTotalRow(const CellGrid& grid, int row) {
@@ -215,19 +242,33 @@ CostTotal calculateTotal(const CellGrid& grid, const Locale& locale) {
     bool failed = false;
     const std::string_view separator = locale.decimalSeparator;
     const int rows = grid.rowCount();
-    for (int r = 1; r < rows; ++r) {
-        // An empty cost adds nothing whether or not the row is a total row, so the
-        // description is only looked at for rows with a cost.
-        const std::string_view cost = trimBlanksAndControls(grid.cellText(Cost, r));
-        if (cost.empty() || isTotalRowText(grid.cellText(Description, r))) continue;
-        long double value = 0;
-        if (readShortDecimal(cost, separator, value)) {
-            sum += value;
-        } else if (const std::optional<long double> slow = parseCost(cost, locale)) {
+    int r = 1;
+    while (r < rows) {
+        // Rows whose cost the quick reader takes are summed in a loop without calls, so
+        // the running sum stays in a register; any other cost leaves it for a moment.
+        long double running = sum;
+        std::string_view other;
+        for (; r < rows; ++r) {
+            // An empty cost adds nothing whether or not the row is a total row, so the
+            // description is only looked at for rows with a cost.
+            const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+            const std::string_view cost = trimmed(textIn(cells, Cost));
+            if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
+            long double value = 0;
+            if (!readShortDecimal(cost, separator, value)) {
+                other = cost;
+                break;
+            }
+            running += value;
+        }
+        sum = running;
+        if (r == rows) break;
+        if (const std::optional<long double> slow = parseCost(other, locale)) {
             sum += *slow;
         } else {
             failed = true;
         }
+        ++r;
     }
     return {formatTotal(sum, locale), failed};
 }

@@ -1,6 +1,7 @@
 #include "tasks/FindHighlight.h"
 
 #include <algorithm>
+#include <span>
 
 namespace quillet {
 
@@ -22,18 +23,22 @@ void FindHighlight::unmark(CellGrid& grid) const {
 // among column startCol below afterRow and every row of the later columns.
 // The store keeps rows together, so the rows are walked in order and the best hit
 // so far is kept: identical to a column-wise walk, without a cache miss per cell.
+// Only stored texts can match, so a row costs the cells it holds, not ColCount.
 std::optional<FindHighlight::Hit> FindHighlight::nextHit(const CellGrid& grid, int startCol,
                                                          int afterRow) const {
     if (searchText_.empty()) return std::nullopt;
     std::optional<Hit> best;
     const int lastCol = grid.colCount() - 1;
+    const auto byCol = [](const CellGrid::StoredCell& cell, int col) { return cell.col() < col; };
     for (int r = 1; r < grid.rowCount(); ++r) {
         const int from = r > afterRow ? startCol : startCol + 1;
         // Only a column left of the best hit can still come earlier in scan order.
         const int to = best ? std::min(lastCol, best->col - 1) : lastCol;
-        for (int c = from; c <= to; ++c) {
-            if (grid.cellText(c, r).find(searchText_) != std::string::npos) {
-                best = Hit{c, r};
+        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+        for (auto cell = std::lower_bound(cells.begin(), cells.end(), from, byCol);
+             cell != cells.end() && cell->col() <= to; ++cell) {
+            if (cell->text().find(searchText_) != std::string_view::npos) {
+                best = Hit{cell->col(), r};
                 break;
             }
         }

@@ -131,7 +131,7 @@ void PrinterChannel::newPage() {
 void buildPrintRow(const CellGrid& grid, int row, std::string& out) {
     out.clear();
     for (int col = 0; col < grid.colCount(); ++col) {
-        const std::string& text = grid.cellText(col, row);
+        const std::string_view text = grid.cellText(col, row);
         if (isValidUtf8(text)) {
             out += text;
         } else {

@@ -45,7 +45,7 @@ TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
     if (row < 1 || row >= grid.rowCount() || grid.colCount() <= Hours || isTotalRow(grid, row))
         return {Outcome::NotATask, kSelectTaskRowFirst};
 
-    const std::string& hoursText = grid.cellText(Hours, row);
+    const std::string_view hoursText = grid.cellText(Hours, row);
     const std::string_view trimmed = trimBlanksAndControls(hoursText);
     long double hours = 0;
     if (!trimmed.empty()) {
@@ -53,7 +53,8 @@ TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
         // an optional exponent; no thousands separator.
         const std::optional<long double> value = parseCost(trimmed, locale);
         if (!value) {
-            return {Outcome::InvalidHours, "'" + hoursText + "' is not a valid number of hours"};
+            return {Outcome::InvalidHours,
+                    "'" + std::string(hoursText) + "' is not a valid number of hours"};
         }
         hours = *value;
     }

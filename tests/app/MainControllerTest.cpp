@@ -139,11 +139,13 @@ TEST(MainControllerSort, EachSortCommandSortsAtOnce) {
     }
     app.mnuSortbyTask1Click();
     EXPECT_EQ(app.sortColumn(), TaskNo);
-    EXPECT_EQ((Strings{g.cellText(0, 1), g.cellText(0, 2), g.cellText(0, 3)}),
+    EXPECT_EQ((Strings{std::string(g.cellText(0, 1)), std::string(g.cellText(0, 2)),
+                       std::string(g.cellText(0, 3))}),
               (Strings{"1", "2", "10"}));
     app.mnuSortbyTaskDate1Click();
     EXPECT_EQ(app.sortColumn(), StartDate);
-    EXPECT_EQ((Strings{g.cellText(0, 1), g.cellText(0, 2), g.cellText(0, 3)}),
+    EXPECT_EQ((Strings{std::string(g.cellText(0, 1)), std::string(g.cellText(0, 2)),
+                       std::string(g.cellText(0, 3))}),
               (Strings{"2", "10", "1"}));
 }
 

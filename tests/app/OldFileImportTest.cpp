@@ -38,7 +38,7 @@ Rows cellsOf(const CellGrid& grid) {
     Rows rows;
     for (int r = 0; r < grid.rowCount(); ++r) {
         Strings row;
-        for (int c = 0; c < grid.colCount(); ++c) row.push_back(grid.cellText(c, r));
+        for (int c = 0; c < grid.colCount(); ++c) row.emplace_back(grid.cellText(c, r));
         rows.push_back(row);
     }
     return rows;

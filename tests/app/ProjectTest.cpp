@@ -343,6 +343,8 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheWholeProjectAsItWas) {
     app.StringAlignGrid1SetEditText(Description, 1, "unsaved work");
     const std::string bad = h.dir.file("bad.prj");
     std::ofstream(bad, std::ios::binary) << "100001,2\r\n";  // over the limits
+    const std::string tooManyCells = h.dir.file("cells.prj");
+    std::ofstream(tooManyCells, std::ios::binary) << "100000,10000000\r\n";
 
     const auto unchanged = [&] {
         EXPECT_EQ(pr.title(), path);
@@ -355,7 +357,7 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheWholeProjectAsItWas) {
         EXPECT_EQ(h.grid().cellText(Description, 1), "unsaved work");
         EXPECT_EQ(h.grid().cellText(Cost, 1), "7.5");
     };
-    for (const std::string& target : {h.dir.file("gone.prj"), bad}) {
+    for (const std::string& target : {h.dir.file("gone.prj"), bad, tooManyCells}) {
         h.prompts.yesNoAnswers = {false};
         h.prompts.openPaths = {target};
         EXPECT_NE(errorOf([&] { app.mnuOpen1Click(); }), "") << target;

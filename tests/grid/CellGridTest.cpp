@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/CountingListener.h"
 
 namespace quillet {
@@ -164,6 +172,130 @@ TEST(CellGridExchangeRows, SwapsTextsAndRecordsButNotEntriesPastColCount) {
     EXPECT_EQ(g.cellColor(0, 1), clNone);
     EXPECT_EQ(g.cellText(5, 1), "far1");
     EXPECT_EQ(g.cellText(5, 3), "");
+}
+
+TEST(CellGridExchangeRows, RecordsPastColCountStayToo) {
+    CellGrid g(3, 5, 1);
+    g.setCellColor(1, 1, clYellow);
+    g.setCellColor(4, 1, clInfoBk);  // past the column count
+    g.setCellText(0, 2, "two");
+    g.exchangeRows(1, 2);
+    EXPECT_EQ(g.cellColor(1, 2), clYellow);
+    EXPECT_EQ(g.cellColor(4, 1), clInfoBk);
+    EXPECT_EQ(g.cellColor(4, 2), clNone);
+    EXPECT_EQ(g.cellText(0, 1), "two");
+}
+
+// The store against a plain model: writes in any column order (empty ones too, long
+// ones now and then), exchanges, deletions, colours and count changes, with entries
+// past the counts. Far more is written than is ever held, so the store has to pack
+// its tables and texts as it goes, and must keep every text while doing so.
+TEST(CellGridStore, MatchesAPlainModelUnderRandomChanges) {
+    constexpr int kRows = 30;
+    constexpr int kCols = 12;
+    std::mt19937 rng(11);
+    CellGrid g(6, 8, 1);
+    std::vector<std::map<int, std::string>> texts(kRows);
+    std::vector<std::map<int, Color>> colours(kRows);
+    std::size_t written = 0;
+    const auto check = [&](int step) {
+        std::size_t count = 0;
+        for (int r = 0; r < kRows; ++r) {
+            std::vector<std::pair<int, std::string>> stored;
+            for (const auto& cell : g.storedCells(r)) stored.emplace_back(cell.col(), cell.text());
+            const std::vector<std::pair<int, std::string>> expected(texts[r].begin(),
+                                                                    texts[r].end());
+            ASSERT_EQ(stored, expected) << "row " << r << " step " << step;
+            count += expected.size();
+            for (int c = 0; c < kCols; ++c) {
+                const auto colour = colours[r].find(c);
+                ASSERT_EQ(g.cellColor(c, r), colour == colours[r].end() ? clNone : colour->second)
+                    << c << "," << r << " step " << step;
+            }
+        }
+        ASSERT_EQ(g.storedCellCount(), count);
+    };
+    for (int step = 0; step < 60000; ++step) {
+        const int op = static_cast<int>(rng() % 10);
+        if (op < 6) {
+            const int c = static_cast<int>(rng() % kCols);
+            const int r = static_cast<int>(rng() % kRows);
+            const int kind = static_cast<int>(rng() % 10);
+            std::string text = kind < 3   ? std::string()
+                               : kind < 8 ? std::to_string(rng() % 1000)
+                                          : std::string(5000 + rng() % 100, 'a' + step % 26);
+            written += text.size();
+            g.setCellText(c, r, text);
+            if (text.empty()) {
+                texts[r].erase(c);
+            } else {
+                texts[r][c] = text;
+            }
+        } else if (op == 6) {
+            const int a = static_cast<int>(rng() % kRows);
+            const int b = static_cast<int>(rng() % kRows);
+            g.exchangeRows(a, b);
+            if (a != b) {
+                const auto swapCells = [&](auto& rows) {
+                    auto& ra = rows[a];
+                    auto& rb = rows[b];
+                    // What lies past the column count stays where it is.
+                    auto pastA = ra.lower_bound(g.colCount());
+                    auto pastB = rb.lower_bound(g.colCount());
+                    std::decay_t<decltype(ra)> newA(rb.begin(), pastB);
+                    std::decay_t<decltype(ra)> newB(ra.begin(), pastA);
+                    newA.insert(pastA, ra.end());
+                    newB.insert(pastB, rb.end());
+                    ra = std::move(newA);
+                    rb = std::move(newB);
+                };
+                swapCells(texts);
+                swapCells(colours);
+            }
+        } else if (op == 7) {
+            const int c = static_cast<int>(rng() % kCols);
+            const int r = static_cast<int>(rng() % kRows);
+            const Color colour = rng() % 2 ? clYellow : clWindow;
+            g.setCellColor(c, r, colour);
+            colours[r][c] = colour;
+        } else if (op == 8) {
+            const int row = static_cast<int>(rng() % (g.rowCount() + 2));
+            const int count = 1 + static_cast<int>(rng() % 3);
+            if (row <= g.rowCount()) {
+                for (int r = row; r < std::min(row + count, kRows); ++r)
+                    std::erase_if(colours[r],
+                                  [&](const auto& e) { return e.first < g.colCount(); });
+                int rows = g.rowCount();
+                for (int i = 0; i < count; ++i) {
+                    const int to = rows - 1;
+                    if (row < to) {
+                        std::rotate(texts.begin() + row, texts.begin() + row + 1,
+                                    texts.begin() + to + 1);
+                        std::rotate(colours.begin() + row, colours.begin() + row + 1,
+                                    colours.begin() + to + 1);
+                    } else if (row > to) {
+                        std::rotate(texts.begin() + to, texts.begin() + row,
+                                    texts.begin() + row + 1);
+                        std::rotate(colours.begin() + to, colours.begin() + row,
+                                    colours.begin() + row + 1);
+                    }
+                    rows = std::max(1, rows - 1);
+                }
+            }
+            g.deleteRows(row, count);
+        } else {
+            // Counts stay below the model's rows, so deletions stay inside it.
+            g.setColCount(1 + static_cast<int>(rng() % kCols));
+            g.setRowCount(1 + static_cast<int>(rng() % (kRows - 8)));
+        }
+        if (step % 500 == 0) check(step);
+    }
+    check(-1);
+    EXPECT_GT(written, 30'000'000u);
+    EXPECT_LT(g.storeBytes(), 12'000'000u);  // waste is given back as it goes
+    g.clearStore();
+    EXPECT_EQ(g.storedCellCount(), 0u);
+    EXPECT_EQ(g.cellText(0, 0), "");
 }
 
 TEST(CellGridNotifications, BulkUpdateReportsOnce) {

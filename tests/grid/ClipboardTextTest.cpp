@@ -40,6 +40,26 @@ TEST(ClipboardText, CopyAllTakesHeadingsAndKeepsTextsAsTheyAre) {
               "1\ttwo\r\nlines\t\t\t\t<B>bold</B> a\tb\t\r\n");
 }
 
+TEST(ClipboardText, AWideGridOfFewCellsGivesItsTabs) {
+    CellGrid g(100000, 500, 1);
+    for (int r = 0; r < 500; ++r) g.setCellText(99999, r, "x" + std::to_string(r));
+    g.setCellText(0, 3, "first");
+    g.setCellText(50000, 3, "mid");
+    g.setCellText(100000, 3, "past the last column");
+    std::string expected;
+    for (int r = 0; r < 500; ++r) {
+        if (r == 3) {
+            expected += "first" + std::string(50000, '\t') + "mid" + std::string(49999, '\t');
+        } else {
+            expected += std::string(99999, '\t');
+        }
+        expected += "x" + std::to_string(r) + "\r\n";
+    }
+    EXPECT_TRUE(copyAllText(g) == expected);
+    EXPECT_EQ(copyRangeText(g, {49999, 2, 50001, 3}), "\t\t\r\n\tmid\t\r\n");
+    EXPECT_EQ(copyRangeText(g, {50000, 3, 99999, 3}), "mid" + std::string(49999, '\t') + "x3");
+}
+
 TEST(ClipboardText, RichTextCellsAreCopiedAsTheirPlainText) {
     CellGrid g(3, 2, 1);
     g.setCellText(0, 0,

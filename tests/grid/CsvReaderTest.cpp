@@ -29,7 +29,7 @@ Rows cellsOf(const CellGrid& grid) {
     Rows rows;
     for (int r = 0; r < grid.rowCount(); ++r) {
         Row row;
-        for (int c = 0; c < grid.colCount(); ++c) row.push_back(grid.cellText(c, r));
+        for (int c = 0; c < grid.colCount(); ++c) row.emplace_back(grid.cellText(c, r));
         rows.push_back(row);
     }
     return rows;
@@ -206,10 +206,13 @@ TEST(CsvReader, ProgressIsTheShareOfBytesReportedWhenItMoves) {
     std::vector<int> each(101);
     std::iota(each.begin(), each.end(), 0);
     EXPECT_EQ(reported, each);
-    // A short file reports its end too, though its last LF is only read at the end.
+    // A line is read with its whole line end, so a one-line file is done at once.
     reported.clear();
     loadBytes(grid, dir, "a,b\r\n");
-    EXPECT_EQ(reported, (std::vector<int>{80, 100}));
+    EXPECT_EQ(reported, (std::vector<int>{100}));
+    reported.clear();
+    loadBytes(grid, dir, "a,b\r");
+    EXPECT_EQ(reported, (std::vector<int>{100}));
 }
 
 TEST(CsvReader, SeparatorSettingIsHonouredAndNotReplacedByDetection) {
@@ -357,14 +360,29 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     writeBytes(path, std::string(100'001, ','));
     EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
 
-    // Ten million empty lines are fine, one more is not.
+    // Ten million empty lines are fine in two columns, one more is not.
+    CellGrid narrow(2, 2, 1);
     std::string lines(kMaxFileRows, '\n');
-    loadBytes(grid, dir, lines);
-    EXPECT_EQ(grid.rowCount(), kMaxFileRows);
+    loadBytes(narrow, dir, lines);
+    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);
     lines += '\n';
     writeBytes(path, lines);
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
-    EXPECT_EQ(grid.rowCount(), kMaxFileRows);  // no reserve rows are left behind
+    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(narrow, path); }), message);
+    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);  // no reserve rows are left behind
+
+    // Nor more cells than a project file may ask for: 100,000 columns fit 500 lines.
+    const std::string wide = std::string(99'999, ',') + "x\r\n" + std::string(499, '\r');
+    CellGrid full(2, 2, 1);
+    loadBytes(full, dir, wide);
+    EXPECT_EQ(full.rowCount(), 500);
+    writeBytes(path, wide + "\r");
+    CellGrid over(2, 2, 1);
+    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(over, path); }),
+              "Cannot open file " + path +
+                  ": it holds more than the 50000000 cells a project "
+                  "can have");
+    EXPECT_EQ(over.rowCount(), 500);  // the lines before it stay
+    EXPECT_EQ(over.cellText(99'999, 0), "x");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "grid/AtomicFileWriter.h"
@@ -349,8 +350,11 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     CountingListener listener;
     g.addListener(&listener);
     const std::string path = dir.file("absurd.prj");
+    // Too many columns, too many rows, or too many cells (100,000 x 10,000,000 is a
+    // 17-byte file after which Save and Copy All would never finish).
     for (const std::string header :
-         {"7,10000001", "100001,5", "7,99999999999999999999999", "$FFFFFFFFFFFF,2"}) {
+         {"7,10000001", "100001,5", "7,99999999999999999999999", "$FFFFFFFFFFFF,2",
+          "100000,10000000", "7,7142858", "100000,501"}) {
         writeBytes(path, crlf({header, "0,1,changed", "cw 0,1"}));
         const std::string message = errorOf([&] { loadCellsFromFile(g, path); });
         EXPECT_EQ(message.rfind("Cannot open file " + path + ": it asks for a grid of ", 0), 0u)
@@ -362,21 +366,51 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     }
     EXPECT_EQ(listener.layouts + listener.cells + listener.widths, 0);
 
-    writeBytes(path, crlf({"100000,10000000", "99999,1,corner"}));
-    CellGrid big(7, 5, 1);
-    loadCellsFromFile(big, path);
-    EXPECT_EQ(big.colCount(), kMaxFileColumns);
-    EXPECT_EQ(big.rowCount(), kMaxFileRows);
-    EXPECT_EQ(big.cellText(99999, 1), "corner");
+    // Right at the limits.
+    for (const auto& [header, cols, rows] :
+         {std::tuple{"100000,500", 100000, 500}, std::tuple{"7,7142857", 7, 7142857},
+          std::tuple{"5,10000000", 5, 10000000}}) {
+        writeBytes(path, crlf({header, "4,1,corner"}));
+        CellGrid big(7, 5, 1);
+        loadCellsFromFile(big, path);
+        EXPECT_EQ(big.colCount(), cols);
+        EXPECT_EQ(big.rowCount(), rows);
+        EXPECT_EQ(big.cellText(4, 1), "corner");
+    }
+}
 
-    // Within the limits, a small file naming a very wide grid loads in little memory:
-    // 20,000 short rows of a 100,000-column grid (padding each row would need 80 GB).
-    std::string wide = "100000,20000\r\n";
-    for (int row = 0; row < 20000; ++row) wide += "0," + std::to_string(row) + ",x\r\n";
-    writeBytes(path, wide);
-    CellGrid broad(7, 5, 1);
-    loadCellsFromFile(broad, path);
-    EXPECT_EQ(broad.cellText(0, 19999), "x");
+TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {
+    // 6 KB naming 100,000 columns, one cell far right on each of 500 rows: a row that
+    // stored every cell up to its last would take 2 GB.
+    TempDir dir;
+    std::string cells;
+    for (int row = 0; row < 500; ++row) cells += "99999," + std::to_string(row) + ",x\r\n";
+    cells += "12,3,a\tb\bc\r\n";  // escaped line breaks, the first line kept
+    CellGrid grid(7, 5, 1);
+    loadBytes(grid, dir, "100000,500\r\n" + cells);
+    EXPECT_EQ(grid.storedCellCount(), 501u);
+    EXPECT_LT(grid.storeBytes(), 200'000u);
+    EXPECT_EQ(grid.cellText(99999, 499), "x");
+    EXPECT_EQ(grid.cellText(12, 3), "a");
+
+    const std::string path = dir.file("wide.prj");
+    saveCellsToFile(grid, path);
+    std::string expected = "100000,500\r\n";
+    for (int col = 0; col < 100000; ++col) expected += "cw " + std::to_string(col) + ",64\r\n";
+    for (int row = 0; row < 500; ++row) {
+        if (row == 3) expected += "12,3,a\r\n";
+        expected += "99999," + std::to_string(row) + ",x\r\n";
+    }
+    EXPECT_TRUE(readBytes(path) == expected);
+
+    // Cells past the counts stay in the store but are not saved.
+    grid.setColCount(99999);
+    grid.setRowCount(400);
+    saveCellsToFile(grid, path);
+    const std::string saved = readBytes(path);
+    EXPECT_TRUE(saved.starts_with("99999,400\r\ncw 0,64\r\n"));
+    EXPECT_TRUE(saved.ends_with("cw 99998,64\r\n12,3,a\r\n"));
+    EXPECT_EQ(grid.storedCellCount(), 501u);
 }
 
 TEST(ProjectFile, ProgressIsTheRoundedPercentageReportedWhenItMoves) {

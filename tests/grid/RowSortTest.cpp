@@ -21,7 +21,7 @@ const Locale kUs = test::usLocale();
 
 std::vector<std::string> column(const CellGrid& g, int col) {
     std::vector<std::string> out;
-    for (int r = 1; r < g.rowCount(); ++r) out.push_back(g.cellText(col, r));
+    for (int r = 1; r < g.rowCount(); ++r) out.emplace_back(g.cellText(col, r));
     return out;
 }
 
@@ -84,6 +84,18 @@ TEST(RowSortCompare, KindComesFromTheFirstCell) {
     EXPECT_LT(compareSortCells("ab", "abc", kUs), 0);
     EXPECT_LT(compareSortCells("z", "\xC3\xA9", kUs), 0);
     EXPECT_LT(compareSortCells("", "a", kUs), 0);
+    // Past the first 16 bytes, and texts that differ only in their length or a NUL.
+    EXPECT_LT(compareSortCells("design review of the screen", "design review of the server", kUs),
+              0);
+    EXPECT_GT(compareSortCells("design review of the screens", "design review of the screen", kUs),
+              0);
+    EXPECT_EQ(compareSortCells("design review of the screen", "design review of the screen", kUs),
+              0);
+    EXPECT_LT(compareSortCells("0123456789abcdef", "0123456789abcdef0", kUs), 0);
+    EXPECT_GT(compareSortCells(std::string("ab\0", 3), "ab", kUs), 0);
+    EXPECT_LT(compareSortCells(std::string("ab\0", 3), std::string("ab\0\1", 4), kUs), 0);
+    EXPECT_GT(compareSortCells("0123456789abcdef\xFF", std::string("0123456789abcdef\0x", 18), kUs),
+              0);
 }
 
 TEST(RowSort, NumbersDatesAndBlanks) {
@@ -159,8 +171,8 @@ void referenceSort(CellGrid& g, CellGrid& pivotRow, int col, int low, int high) 
     for (int c = 0; c < g.colCount(); ++c) pivotRow.setCellText(c, 0, g.cellText(c, mid));
     auto comparePivot = [&](int row, bool pivotFirst) {
         for (int c = col; c < g.colCount(); ++c) {
-            const std::string& p = pivotRow.cellText(c, 0);
-            const std::string& x = g.cellText(c, row);
+            const std::string_view p = pivotRow.cellText(c, 0);
+            const std::string_view x = g.cellText(c, row);
             const int r = pivotFirst ? compareSortCells(p, x, kUs) : compareSortCells(x, p, kUs);
             if (r != 0) return r;
         }
@@ -181,16 +193,13 @@ void referenceSort(CellGrid& g, CellGrid& pivotRow, int col, int low, int high) 
 }
 
 TEST(RowSort, MatchesTheAlgorithmOnBadAndMixedInput) {
-    const std::vector<std::string> tokens = {"",           "-",         "1-2",
-                                             ".",          ",",         ",5",
-                                             "1,2,3",      "1,,0",      "1,000",
-                                             "abc",        "Abc",       "7",
-                                             "10",         "-3",        "2.5",
-                                             "1e3",        "1e999",     "  4",
-                                             "4 ",         "\xFF\xFE",  "nan",
-                                             "inf",        "12/6/2026", "1/15/2027",
-                                             "99/99/9999", "1/x",       "3/4/2026 14:30",
-                                             "0"};
+    const std::vector<std::string> tokens = {
+        "", "-", "1-2", ".", ",", ",5", "1,2,3", "1,,0", "1,000", "abc", "Abc", "7", "10", "-3",
+        "2.5", "1e3", "1e999", "  4", "4 ", "\xFF\xFE", "nan", "inf", "12/6/2026", "1/15/2027",
+        "99/99/9999", "1/x", "3/4/2026 14:30", "0",
+        // Texts alike in their first 16 bytes.
+        "design review of the screen", "design review of the server", "design review of the",
+        "design review of", std::string("design review of\0", 17)};
     std::mt19937 rng(11);
     for (int round = 0; round < 300; ++round) {
         const int rows = 2 + static_cast<int>(rng() % 40);

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,6 +124,48 @@ TEST(TextLineReader, ViewsMatchCopiesAndLineFeedModeEndsLinesAtLf) {
         writeBytes(path, c.bytes);
         EXPECT_EQ(readViews(path, 16, TextLineReader::LineEnd::LineFeed), c.lines)
             << testing::PrintToString(c.bytes);
+    }
+}
+
+// The line rule written plainly, to check the reader's block-wise search against.
+Lines plainLines(const std::string& bytes) {
+    const std::string text = bytes.substr(0, bytes.find('\x1A'));
+    Lines lines;
+    std::string line;
+    bool open = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            lines.push_back(line);
+            line.clear();
+            open = false;
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            line += text[i];
+            open = true;
+        }
+    }
+    if (open) lines.push_back(line);
+    return lines;
+}
+
+TEST(TextLineReader, LinesOfEveryLengthAroundBlocksAndChunksFollowTheLineRule) {
+    TempDir dir;
+    const std::string path = dir.file("t.txt");
+    std::mt19937 rng(5);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes;
+        while (bytes.size() < 3000) {
+            bytes += std::string(rng() % 150, static_cast<char>('a' + rng() % 26));
+            const char* ends[] = {"\r\n", "\r", "\n", "\r\r\n", "\n\r"};
+            bytes += ends[rng() % 5];
+        }
+        if (round % 5 == 4) bytes[rng() % bytes.size()] = '\x1A';
+        writeBytes(path, bytes);
+        for (const std::size_t chunk : {16, 63, 64, 65, 200, 1 << 16}) {
+            EXPECT_EQ(readViews(path, chunk, TextLineReader::LineEnd::CarriageReturn),
+                      plainLines(bytes))
+                << "round " << round << " chunk " << chunk;
+        }
     }
 }
 

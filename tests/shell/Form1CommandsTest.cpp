@@ -171,7 +171,7 @@ TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
     grid().setCellText(0, 3, "2");
     form.action("mnuSortbyTask1")->trigger();
     std::vector<std::string> order;
-    for (int row = 1; row < grid().rowCount(); ++row) order.push_back(grid().cellText(0, row));
+    for (int row = 1; row < grid().rowCount(); ++row) order.emplace_back(grid().cellText(0, row));
     EXPECT_EQ(order, (std::vector<std::string>{"", "1", "2", "5", "6", "10"}));
     EXPECT_EQ(grid().cellText(1, 3), "write report");  // travelled with its task "2"
 }

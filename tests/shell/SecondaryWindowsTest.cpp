@@ -169,7 +169,7 @@ TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
     auto* window = child<QWidget>("frmCal");
     auto* calendar = child<QCalendarWidget>("MonthCalendar1");
     EXPECT_EQ(window->windowTitle(), "Quillet1 - Calendar");
-    const std::string before = grid().cellText(StartDate, 1);
+    const std::string before(grid().cellText(StartDate, 1));
     const int rows = grid().rowCount();
 
     form.action("mnuCalendar1")->trigger();

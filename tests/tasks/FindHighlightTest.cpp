@@ -107,12 +107,32 @@ TEST(FindHighlight, FindAgainVisitsEveryMatchInColumnOrder) {
                 if (r > 0) expected.emplace_back(c, r);
             }
         }
+        // Texts the store keeps past the counts are not searched.
+        g.setCellText(cols + static_cast<int>(rng() % 3), 1, "xx");
+        g.setCellText(0, rows + static_cast<int>(rng() % 3), "xx");
         FindHighlight f;
         f.setSearchText("x");
         std::vector<std::pair<int, int>> visited;
         while (!f.findAgain(g)) visited.emplace_back(f.foundCol(), f.foundRow());
         EXPECT_EQ(visited, expected) << "round " << round;
     }
+}
+
+TEST(FindHighlight, AWideGridOfFewCellsIsSearchedInColumnOrder) {
+    CellGrid g(100000, 500, 1);
+    for (int r = 0; r < 500; ++r) g.setCellText(99999, r, "x");
+    g.setCellText(99999, 7, "a needle");
+    g.setCellText(99999, 2, "needle");
+    g.setCellText(50000, 300, "needles");
+    g.setCellText(70000, 0, "needle in a heading");
+    g.setCellText(0, 1, "needle in column 0");
+    FindHighlight f;
+    f.setSearchText("needle");
+    f.find(g);
+    EXPECT_EQ(std::pair(f.foundCol(), f.foundRow()), std::pair(50000, 300));
+    std::vector<std::pair<int, int>> visited;
+    while (!f.findAgain(g)) visited.emplace_back(f.foundCol(), f.foundRow());
+    EXPECT_EQ(visited, (std::vector<std::pair<int, int>>{{99999, 2}, {99999, 7}}));
 }
 
 }  // namespace

@@ -107,10 +107,23 @@ TEST(TaskRows, PasteOfATabSeparatedBlockFillsCellsAndGrowsTheTable) {
         for (size_t row = 0; row < c.rows.size(); ++row) {
             std::string joined;
             for (int col = 0; col < g.colCount(); ++col)
-                joined += (col ? "|" : "") + g.cellText(col, static_cast<int>(row));
+                joined.append(col ? "|" : "").append(g.cellText(col, static_cast<int>(row)));
             EXPECT_EQ(joined, c.rows[row]) << c.text << " row " << row;
         }
     }
+}
+
+TEST(TaskRows, PasteNeverGrowsTheTableBeyondWhatAProjectFileMayHold) {
+    // 100,000 columns hold 500 rows; a block reaching row 500 would make a file that
+    // could not be opened again.
+    CellGrid g(100000, 499, 1);
+    paste(g, 0, 497, "a\tb\r\nc\td");
+    EXPECT_EQ(g.rowCount(), 499);
+    paste(g, 0, 498, "a\tb\r\nc\td");
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_THROW(paste(g, 99998, 499, "e\tf\r\ng\th"), CellGridError);
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_EQ(g.cellText(99998, 499), "");
 }
 
 TEST(TaskRows, NormaliseDateInDateColumns) {

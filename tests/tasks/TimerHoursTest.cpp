@@ -64,7 +64,7 @@ void fillTwoTasks(CellGrid& g) {
 std::vector<std::string> allTexts(const CellGrid& g) {
     std::vector<std::string> texts;
     for (int r = 0; r < g.rowCount() + 1; ++r)
-        for (int c = 0; c < g.colCount(); ++c) texts.push_back(g.cellText(c, r));
+        for (int c = 0; c < g.colCount(); ++c) texts.emplace_back(g.cellText(c, r));
     return texts;
 }
 

@@ -13,7 +13,7 @@ constexpr size_t kMaxShownBytes = 1024;
 
 // What a one-line cell shows: its first line, and not more than fits a screen. A
 // pasted text of megabytes would otherwise be laid out on every repaint.
-QString shownText(const std::string& text) {
+QString shownText(std::string_view text) {
     size_t end = std::min(text.find_first_of("\r\n"), text.size());
     if (end > kMaxShownBytes) {
         end = kMaxShownBytes;

@@ -40,7 +40,7 @@ std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::
 }
 }  // namespace
 
-QString toQString(const std::string& bytes) {
+QString toQString(std::string_view bytes) {
     const std::string utf8 = displayUtf8(bytes);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }

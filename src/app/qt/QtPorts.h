@@ -11,7 +11,7 @@
 namespace quillet {
 
 // Cell bytes as a QString (UTF-8, or Windows-1252 for older files) and back.
-QString toQString(const std::string& bytes);
+QString toQString(std::string_view bytes);
 std::string fromQString(const QString& text);
 
 class QtPrompts : public Prompts {

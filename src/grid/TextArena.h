@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// Holds the bytes of many cell texts in a few large blocks instead of one heap block
+// per text. A stored copy never moves; its bytes are given up with release() and
+// counted as waste until the owner copies the live texts into a fresh arena.
+class TextArena {
+  public:
+    TextArena() = default;
+    TextArena(TextArena&&) noexcept = default;
+    TextArena& operator=(TextArena&&) noexcept = default;
+    TextArena(const TextArena&) = delete;
+    TextArena& operator=(const TextArena&) = delete;
+
+    // A copy of the bytes, valid until the arena is cleared or destroyed.
+    const char* store(std::string_view text);
+    // The bytes of a stored text that nothing uses any more.
+    void release(std::size_t size) {
+        live_ -= size;
+        wasted_ += size;
+    }
+
+    // Time to copy the live texts into a fresh arena: the waste is large, both
+    // against the live bytes and in itself.
+    bool mostlyWaste() const { return wasted_ > kWasteWorthCompacting && wasted_ > live_; }
+
+    void clear();
+
+    std::size_t liveBytes() const { return live_; }
+    // Bytes of every block, used or not (a block's unused tail is never touched).
+    std::size_t reservedBytes() const { return reserved_; }
+
+  private:
+    static constexpr std::size_t kFirstBlock = std::size_t{16} * 1024;
+    static constexpr std::size_t kLargestBlock = std::size_t{4} * 1024 * 1024;
+    static constexpr std::size_t kWasteWorthCompacting = std::size_t{4} * 1024 * 1024;
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* next_ = nullptr;  // free bytes of the current block
+    std::size_t left_ = 0;
+    std::size_t nextBlockSize_ = kFirstBlock;
+    std::size_t live_ = 0;
+    std::size_t wasted_ = 0;
+    std::size_t reserved_ = 0;
+};
+
+}  // namespace quillet
