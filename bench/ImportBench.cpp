@@ -11,9 +11,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "PeakMemory.h"
 #include "grid/CsvReader.h"
 
 namespace {
@@ -137,20 +139,6 @@ void BM_PythonCsvReference(benchmark::State& state) {
         static_cast<int64_t>(static_cast<double>(state.iterations()) * csv().size()));
 }
 
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string name;
-    long value = -1;
-    while (in >> name) {
-        if (name == field) {
-            in >> value;
-            return value;
-        }
-        in.ignore(1 << 12, '\n');
-    }
-    return -1;
-}
-
 // Peak memory of one import above the resident memory before it, measured in a child
 // process with the peak mark reset, as a multiple of the file size.
 void BM_ImportPeakMemory(benchmark::State& state) {
@@ -158,29 +146,14 @@ void BM_ImportPeakMemory(benchmark::State& state) {
     double extraKb = 0;
     double keptKb = 0;
     for (auto _ : state) {
-        int fds[2];
-        if (::pipe(fds) != 0) state.SkipWithError("pipe");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::malloc_trim(0);
-            std::ofstream("/proc/self/clear_refs") << "5";  // reset VmHWM to VmRSS
-            const long before = statusKb("VmRSS:");
-            {
+        const quillet::bench::MemoryUse use =
+            quillet::bench::memoryUseOf([](const std::function<void()>& measure) {
                 CellGrid grid;
                 importInto(grid);
-                // The peak, and what the grid keeps once the import is done.
-                const long kb[2] = {statusKb("VmHWM:") - before, statusKb("VmRSS:") - before};
-                [[maybe_unused]] auto n = ::write(fds[1], kb, sizeof kb);
-            }
-            ::_exit(0);
-        }
-        long kb[2] = {0, 0};
-        [[maybe_unused]] auto n = ::read(fds[0], kb, sizeof kb);
-        ::waitpid(child, nullptr, 0);
-        ::close(fds[0]);
-        ::close(fds[1]);
-        extraKb = static_cast<double>(kb[0]);
-        keptKb = static_cast<double>(kb[1]);
+                measure();  // the peak, and what the grid keeps once the import is done
+            });
+        extraKb = static_cast<double>(use.peakKb);
+        keptKb = static_cast<double>(use.keptKb);
     }
     state.counters["peak_extra_MB"] = extraKb * 1024 / 1e6;
     state.counters["grid_kept_MB"] = keptKb * 1024 / 1e6;

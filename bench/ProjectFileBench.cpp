@@ -11,10 +11,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "PeakMemory.h"
 #include "grid/ProjectFile.h"
 
 namespace {
@@ -165,48 +167,19 @@ void BM_CopyFileReference(benchmark::State& state) {
     referenceCommand(state, {"cp", project().path(), project().dir() + "/copy.prj"});
 }
 
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string name;
-    long value = -1;
-    while (in >> name) {
-        if (name == field) {
-            in >> value;
-            return value;
-        }
-        in.ignore(1 << 12, '\n');
-    }
-    return -1;
-}
-
 // Peak memory of one load above the process's resident memory before it, measured
 // in a child process with the peak-RSS mark reset, as a multiple of the file size.
 void BM_LoadPeakMemory(benchmark::State& state) {
     const std::string& path = project().path();
     double extraKb = 0;
     for (auto _ : state) {
-        int fds[2];
-        if (::pipe(fds) != 0) state.SkipWithError("pipe");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::malloc_trim(0);
-            std::ofstream("/proc/self/clear_refs") << "5";  // reset VmHWM to VmRSS
-            const long before = statusKb("VmRSS:");
-            {
+        const quillet::bench::MemoryUse use =
+            quillet::bench::memoryUseOf([&](const std::function<void()>& measure) {
                 CellGrid grid;
                 quillet::loadCellsFromFile(grid, path);
-                const long peak = statusKb("VmHWM:");
-                const long extra = peak - before;
-                [[maybe_unused]] auto n = ::write(fds[1], &extra, sizeof extra);
-            }
-            ::_exit(0);
-        }
-        long extra = 0;
-        [[maybe_unused]] auto n = ::read(fds[0], &extra, sizeof extra);
-        ::waitpid(child, nullptr, 0);
-        ::close(fds[0]);
-        ::close(fds[1]);
-        extraKb = static_cast<double>(extra);
+                measure();
+            });
+        extraKb = static_cast<double>(use.peakKb);
     }
     state.counters["peak_extra_MB"] = extraKb * 1024 / 1e6;
     state.counters["file_MB"] = project().size() / 1e6;
