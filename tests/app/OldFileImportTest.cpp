@@ -14,6 +14,7 @@
 
 #include "grid/AtomicFileWriter.h"
 #include "grid/ProjectFile.h"
+#include "support/ErrorOf.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -44,14 +45,7 @@ Rows cellsOf(const CellGrid& grid) {
     return rows;
 }
 
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
+using test::errorOf;
 
 ino_t inodeOf(const std::string& path) {
     struct stat st {};

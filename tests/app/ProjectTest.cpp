@@ -12,6 +12,8 @@
 #include "app/AppHarness.h"
 #include "grid/ProjectFile.h"
 
+#include "support/ErrorOf.h"
+
 namespace quillet {
 namespace {
 
@@ -20,14 +22,7 @@ using test::readBytes;
 using test::writeProjectFile;
 using Strings = std::vector<std::string>;
 
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
+using test::errorOf;
 
 TEST(ProjectReopenList, FirstSaveAsWithAnEmptyStoreWritesOnlySlotOne) {
     AppHarness h;
@@ -461,8 +456,7 @@ TEST(ProjectDialogs, StartInTheProjectsFolderElseTheLastOneElseHome) {
     app.mnuSaveProjectAs1Click();
     h.prompts.openPaths = {std::nullopt};
     app.mnuOpen1Click();  // the project's own folder now
-    EXPECT_EQ(h.prompts.dialogFolders,
-              (Strings{"", "", sub.string(), h.dir.path().string()}));
+    EXPECT_EQ(h.prompts.dialogFolders, (Strings{"", "", sub.string(), h.dir.path().string()}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "grid/ProjectFile.h"
 #include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace quillet {
@@ -48,15 +49,6 @@ void loadBytes(CellGrid& grid, const TempDir& dir, const std::string& bytes,
     const std::string path = dir.file("in.csv");
     writeBytes(path, bytes);
     loadCellsFromCsv(grid, path, separator);
-}
-
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CellGridError& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(CsvDetection, RunCounts) {
@@ -283,9 +275,11 @@ TEST(CsvReader, MissingFileLeavesTheGridAndListenersHearOneChange) {
     CountingListener listener;
     grid.addListener(&listener);
     const std::string missing = dir.file("missing.csv");
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(grid, missing); }),
+              "Cannot open file " + missing);
     const std::string folder = dir.path().string();
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, folder); }), "Cannot open file " + folder);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(grid, folder); }),
+              "Cannot open file " + folder);
     EXPECT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cellText(0, 1), "kept");
     EXPECT_EQ(listener.layouts + listener.cells, 0);
@@ -356,9 +350,9 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     EXPECT_EQ(grid.colCount(), kMaxFileColumns);
     EXPECT_EQ(grid.cellText(kMaxFileColumns - 1, 0), "x");
     writeBytes(path, std::string(100'000, ',') + "x");
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(grid, path); }), message);
     writeBytes(path, std::string(100'001, ','));
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(grid, path); }), message);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(grid, path); }), message);
 
     // Ten million empty lines are fine in two columns, one more is not.
     CellGrid narrow(2, 2, 1);
@@ -367,7 +361,7 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     EXPECT_EQ(narrow.rowCount(), kMaxFileRows);
     lines += '\n';
     writeBytes(path, lines);
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(narrow, path); }), message);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(narrow, path); }), message);
     EXPECT_EQ(narrow.rowCount(), kMaxFileRows);  // no reserve rows are left behind
 
     // Nor more cells than a project file may ask for: 100,000 columns fit 500 lines.
@@ -377,7 +371,7 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     EXPECT_EQ(full.rowCount(), 500);
     writeBytes(path, wide + "\r");
     CellGrid over(2, 2, 1);
-    EXPECT_EQ(errorOf([&] { loadCellsFromCsv(over, path); }),
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(over, path); }),
               "Cannot open file " + path +
                   ": it holds more than the 50000000 cells a project "
                   "can have");

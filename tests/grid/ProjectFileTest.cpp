@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -36,15 +37,6 @@ void loadBytes(CellGrid& grid, const TempDir& dir, const std::string& bytes) {
     const std::string path = dir.file("in.prj");
     writeBytes(path, bytes);
     loadCellsFromFile(grid, path);
-}
-
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CellGridError& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 std::vector<std::filesystem::path> filesIn(const TempDir& dir) {
@@ -267,20 +259,23 @@ TEST(ProjectFile, MissingFileAndUncreatableFileGiveTheirMessages) {
     CellGrid g(7, 5, 1);
     g.setCellText(0, 1, "kept");
     const std::string missing = dir.file("missing.prj");
-    EXPECT_EQ(errorOf([&] { loadCellsFromFile(g, missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromFile(g, missing); }),
+              "Cannot open file " + missing);
     EXPECT_EQ(g.cellText(0, 1), "kept");
     EXPECT_EQ(g.rowCount(), 5);
 
     const std::string noDir = dir.file("no/such/dir/x.prj");
-    EXPECT_EQ(errorOf([&] { saveCellsToFile(g, noDir); }), "Cannot Create " + noDir);
-    EXPECT_EQ(errorOf([&] { saveCellsToFile(g, dir.path().string()); }),
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { saveCellsToFile(g, noDir); }),
+              "Cannot Create " + noDir);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { saveCellsToFile(g, dir.path().string()); }),
               "Cannot Create " + dir.path().string());
 
     if (::geteuid() != 0) {  // root may write anywhere
         const std::string readOnly = dir.file("ro.prj");
         writeBytes(readOnly, "old");
         ::chmod(readOnly.c_str(), 0444);
-        EXPECT_EQ(errorOf([&] { saveCellsToFile(g, readOnly); }), "Cannot Create " + readOnly);
+        EXPECT_EQ(test::errorOf<CellGridError>([&] { saveCellsToFile(g, readOnly); }),
+                  "Cannot Create " + readOnly);
         EXPECT_EQ(readBytes(readOnly), "old");
     }
 }
@@ -306,7 +301,7 @@ TEST(ProjectFile, FailedWriteLeavesTheOldFileWhole) {
             written += size;
             return ::write(fd, data, size);
         });
-        EXPECT_EQ(errorOf([&] { saveCellsToFile(grid, path); }),
+        EXPECT_EQ(test::errorOf<CellGridError>([&] { saveCellsToFile(grid, path); }),
                   "Cannot write file " + path + ": No space left on device");
     }
     EXPECT_GT(written, 0u);
@@ -356,7 +351,8 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
          {"7,10000001", "100001,5", "7,99999999999999999999999", "$FFFFFFFFFFFF,2",
           "100000,10000000", "7,7142858", "100000,501"}) {
         writeBytes(path, crlf({header, "0,1,changed", "cw 0,1"}));
-        const std::string message = errorOf([&] { loadCellsFromFile(g, path); });
+        const std::string message =
+            test::errorOf<CellGridError>([&] { loadCellsFromFile(g, path); });
         EXPECT_EQ(message.rfind("Cannot open file " + path + ": it asks for a grid of ", 0), 0u)
             << message;
         EXPECT_EQ(g.colCount(), 7);
