@@ -70,6 +70,7 @@ class AtomicFileWriter {
   private:
     void writeSlow(std::string_view bytes);
     void flushBuffer();
+    void startWriteBack();
     void writeAll(const char* data, std::size_t size);
     [[noreturn]] void fail(int err);
     void discard();
@@ -81,6 +82,8 @@ class AtomicFileWriter {
     int fd_ = -1;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
+    std::size_t written_ = 0;         // bytes handed to the file so far
+    std::size_t writeBackStart_ = 0;  // where the next write-back hint starts
     bool committed_ = false;
     bool keepOwner_ = false;  // the target existed: keep its owner and group
     uid_t uid_ = 0;
