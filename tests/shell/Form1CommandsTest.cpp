@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
@@ -315,6 +317,20 @@ TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
     EXPECT_GE(timer->width(), needed);
     EXPECT_EQ(timer->accessibleName(), "Timer");
     EXPECT_EQ(form.gridView()->accessibleName(), "Tasks");
+
+    // Grid lines take the palette's Mid colour, also after the palette changes.
+    QTableView* view = form.gridView();
+    auto gridLineColour = [view] {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        return static_cast<QRgb>(
+            view->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, view));
+    };
+    EXPECT_EQ(gridLineColour(), view->palette().color(QPalette::Mid).rgba());
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Mid, QColor(0x12, 0x34, 0x56));
+    form.setPalette(palette);
+    EXPECT_EQ(gridLineColour(), QColor(0x12, 0x34, 0x56).rgba());
 }
 
 }  // namespace

@@ -36,9 +36,6 @@ class SecondaryWindowsTest : public ::testing::Test, protected test::FakePorts {
 
     Form1 form{ports()};  // the clock says 2026-12-07
 
-    // The small windows are made once the event loop runs, as in the program.
-    void SetUp() override { QCoreApplication::processEvents(); }
-
     CellGrid& grid() { return form.controller().grid(); }
     template <typename T>
     T* child(const char* name) const {
@@ -60,9 +57,11 @@ class SecondaryWindowsTest : public ::testing::Test, protected test::FakePorts {
 };
 
 TEST_F(SecondaryWindowsTest, ColumnNamesFillOnEachShowingAndOkWritesTheBoxes) {
+    // The small windows are made when first asked for.
+    EXPECT_EQ(form.findChild<QDialog*>("frmColumnNames"), nullptr);
+    form.action("mnuChangeColumnNames1")->trigger();
     auto* window = child<QDialog>("frmColumnNames");
     EXPECT_EQ(window->windowTitle(), "Quillet1 - Change Column Names");
-    form.action("mnuChangeColumnNames1")->trigger();
     ASSERT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(box(2)->text(), "Task Description");
@@ -166,13 +165,13 @@ TEST_F(SecondaryWindowsTest, FontReachesWindowAndCellsButNotTheHeadingRow) {
 }
 
 TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
-    auto* window = child<QWidget>("frmCal");
-    auto* calendar = child<QCalendarWidget>("MonthCalendar1");
-    EXPECT_EQ(window->windowTitle(), "Quillet1 - Calendar");
     const std::string before(grid().cellText(StartDate, 1));
     const int rows = grid().rowCount();
 
     form.action("mnuCalendar1")->trigger();
+    auto* window = child<QWidget>("frmCal");
+    auto* calendar = child<QCalendarWidget>("MonthCalendar1");
+    EXPECT_EQ(window->windowTitle(), "Quillet1 - Calendar");
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 7));
     calendar->setSelectedDate(QDate(2027, 3, 15));
@@ -192,8 +191,8 @@ TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
 }
 
 TEST_F(SecondaryWindowsTest, AboutBoxOpensTheAddressesAndOkHidesIt) {
-    auto* window = child<QDialog>("frmAbout");
     form.action("mnuAbout1")->trigger();
+    auto* window = child<QDialog>("frmAbout");
     ASSERT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), "About Quillet1");

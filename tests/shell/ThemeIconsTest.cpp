@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/qt/AppIcon.h"
+
 namespace quillet {
 namespace {
 
@@ -96,6 +98,19 @@ TEST_F(ThemeIconsTest, ResourceHoldsExactlyTheListedNames) {
 
 TEST_F(ThemeIconsTest, ProgramIconDrawsAtEverySize) {
     for (int size : {16, 22, 32, 48, 64, 128, 256}) EXPECT_GT(inkAt(programIcon(), size), 0.2);
+}
+
+// The program's icon is drawn when a size is first asked for: each size the window manager
+// and the tray may take must come out drawn, at that size.
+TEST(AppIconTest, EverySizeItOffersIsDrawn) {
+    const QIcon icon = appIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 6);
+    for (const QSize& size : sizes) {
+        EXPECT_EQ(icon.pixmap(size).size(), size);
+        EXPECT_GT(inkAt(icon, size.width()), 0.3) << size.width();
+    }
+    EXPECT_EQ(icon.pixmap(QSize(24, 20)).size(), QSize(20, 20));  // square, within the box
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "app/qt/AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+
+#include <map>
 
 namespace quillet {
 
 namespace {
+
 QPixmap drawIcon(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -22,12 +26,40 @@ QPixmap drawIcon(int size) {
     p.drawLine(centre, QPointF(s * 0.72, s * 0.6));
     return pixmap;
 }
+
+// Draws each size the first time it is asked for: starting the program needs none of them
+// on a screen without a window manager, and one or two on a desktop.
+class ClockIconEngine : public QIconEngine {
+  public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMax(1, qMin(size.width(), size.height()));
+        QPixmap& drawn = drawn_[side];
+        if (drawn.isNull()) drawn = drawIcon(side);
+        return drawn;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const QPixmap face = pixmap(rect.size(), mode, state);
+        painter->drawPixmap(rect.topLeft() + QPoint((rect.width() - face.width()) / 2,
+                                                    (rect.height() - face.height()) / 2),
+                            face);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : {16, 22, 32, 48, 64, 128}) sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ClockIconEngine(*this); }
+    QString key() const override { return QStringLiteral("QuilletClockIcon"); }
+
+  private:
+    std::map<int, QPixmap> drawn_;
+};
+
 }  // namespace
 
 QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64, 128}) icon.addPixmap(drawIcon(size));
-    return icon;
+    return QIcon(new ClockIconEngine);
 }
 
 }  // namespace quillet

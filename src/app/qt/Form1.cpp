@@ -75,8 +75,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
     FormCreate();
-    // The small windows are made as soon as the main window is up, not before it shows.
-    QTimer::singleShot(0, this, [this] { createSecondaryWindows(); });
+    fontDialogFont_ = font();
 }
 
 Form1::~Form1() {
@@ -121,9 +120,9 @@ void Form1::buildWidgets() {
     layout->addWidget(tabs_);
 
     grid_ = new GridView(controller_.grid(), central);
-    grid_->setFont(gridFont());
-    grid_->horizontalHeader()->setFont(gridFont());
-    applyGridLineColour();
+    const QFont cells = gridFont();
+    grid_->setFont(cells);
+    grid_->horizontalHeader()->setFont(cells);
     layout->addWidget(grid_, 1);
 
     auto* panel = new QWidget(central);
@@ -372,8 +371,8 @@ void Form1::mnuPrint1Click() {
     printProject(controller_.grid(), this);
 }
 
-// The small windows live for the whole run; closing one only hides it. The font dialog
-// starts from the window's design font.
+// The small windows are made the first time one is asked for, since none is needed to
+// start; then they live for the whole run and closing one only hides it.
 void Form1::createSecondaryWindows() {
     if (frmAbout_) return;
     frmAbout_ = new FrmAbout(this);
@@ -391,7 +390,6 @@ void Form1::createSecondaryWindows() {
         const CivilDate d = controller_.todayDate();
         return QDate(d.year, d.month, d.day);
     };
-    fontDialogFont_ = font();
 }
 
 void Form1::mnuChangeColumnNames1Click() {
@@ -454,14 +452,8 @@ void Form1::showProgress(int percent) {
 }
 
 // Grid lines from the palette, so a dark desktop theme gets lines that read on it.
-void Form1::applyGridLineColour() {
-    grid_->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
-                             .arg(palette().color(QPalette::Mid).name()));
-}
-
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && grid_) applyGridLineColour();
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
         trayIcon_->minimizeLogic();
     }

@@ -67,7 +67,6 @@ class Form1 : public QMainWindow {
   private:
     void buildWidgets();
     void buildStatusBar();
-    void applyGridLineColour();
     void wireCommands();
     void FormCreate();
     void configureTray();

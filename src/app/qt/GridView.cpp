@@ -2,14 +2,35 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QProxyStyle>
 
 #include "app/qt/GridModel.h"
 
 namespace quillet {
 
+namespace {
+
+// Grid lines in the palette's Mid colour, as in the rest of the desktop. Fusion draws them in
+// a fixed grey; the colour is read from the palette at each paint, so it follows changes.
+class GridLineStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Table_GridLineColor && option != nullptr) {
+            return static_cast<int>(option->palette.color(QPalette::Mid).rgba());
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
 GridView::GridView(CellGrid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new GridModel(grid, this)) {
     setObjectName("StringAlignGrid1");
+    auto* lines = new GridLineStyle;
+    lines->setParent(this);
+    setStyle(lines);
     setAccessibleName(QStringLiteral("Tasks"));
     setModel(model_);
     verticalHeader()->hide();

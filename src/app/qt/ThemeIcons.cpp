@@ -1,6 +1,10 @@
 #include "app/qt/ThemeIcons.h"
 
 #include <QFile>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <optional>
 
 // The resources live in the static shell library: nothing else references them, so the
 // linker would drop them unless they are registered by name once.
@@ -21,6 +25,47 @@ void ensureResources() {
 
 QString bundledPath(const QString& name) {
     return kBundledDir + name + QStringLiteral(".svg");
+}
+
+// Reads the drawing the first time it is shown. Menus and the toolbar hold a few dozen
+// icons, and reading them all before the window shows doubled the start-up time.
+class DeferredIconEngine : public QIconEngine {
+  public:
+    explicit DeferredIconEngine(QString path) : path_(std::move(path)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredIconEngine(path_); }
+    QString key() const override { return QStringLiteral("QuilletDeferredIcon"); }
+    QString iconName() override { return {}; }
+
+  private:
+    QIcon& icon() {
+        if (!icon_) icon_ = QIcon(path_);
+        return *icon_;
+    }
+
+    QString path_;
+    std::optional<QIcon> icon_;
+};
+
+QIcon deferredIcon(const QString& path) {
+    return QIcon(new DeferredIconEngine(path));
 }
 
 }  // namespace
@@ -60,13 +105,13 @@ const QStringList& bundledIconNames() {
 QIcon bundledIcon(const char* name) {
     ensureResources();
     const QString path = bundledPath(QString::fromLatin1(name));
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return QFile::exists(path) ? deferredIcon(path) : QIcon();
 }
 
 QIcon themeIcon(const char* name) {
     QIcon fallback = bundledIcon(name);
     // A name we do not draw still gets a neutral picture rather than none.
-    if (fallback.isNull()) fallback = QIcon(bundledPath(QStringLiteral("image-missing")));
+    if (fallback.isNull()) fallback = deferredIcon(bundledPath(QStringLiteral("image-missing")));
     return QIcon::fromTheme(QString::fromLatin1(name), fallback);
 }
 
