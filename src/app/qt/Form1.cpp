@@ -40,18 +40,6 @@ constexpr int kOuterWidth = 567;
 constexpr int kOuterHeight = 401;
 
 // Tahoma when the desktop has it, else the platform's sans-serif.
-QFont gridFont() {
-    QFont font(QStringLiteral("Tahoma"), 8);
-    if (!QFontInfo(font).exactMatch()) {
-        font = QFont();
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSize(8);
-    }
-    // Every property set: nothing of the window's font reaches the grid or its heading row.
-    font.setResolveMask(QFont::AllPropertiesResolved);
-    return font;
-}
-
 // What a font change carries over: family, size and style. Qt's font dialog has no colour.
 QFont withChoice(QFont font, const QFont& chosen) {
     font.setFamily(chosen.family());
@@ -120,9 +108,6 @@ void Form1::buildWidgets() {
     layout->addWidget(tabs_);
 
     grid_ = new GridView(controller_.grid(), central);
-    const QFont cells = gridFont();
-    grid_->setFont(cells);
-    grid_->horizontalHeader()->setFont(cells);
     layout->addWidget(grid_, 1);
 
     auto* panel = new QWidget(central);

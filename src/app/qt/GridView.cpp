@@ -1,5 +1,6 @@
 #include "app/qt/GridView.h"
 
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -23,6 +24,20 @@ class GridLineStyle : public QProxyStyle {
     }
 };
 
+// The cells' and heading row's design font: Tahoma 8, or the desktop's sans-serif at 8
+// points where Tahoma is missing.
+QFont gridFont() {
+    QFont font(QStringLiteral("Tahoma"), 8);
+    if (!QFontInfo(font).exactMatch()) {
+        font = QFont();
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSize(8);
+    }
+    // Every property set: nothing of the window's font reaches the grid or its heading row.
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 }  // namespace
 
 GridView::GridView(CellGrid& grid, QWidget* parent)
@@ -31,6 +46,10 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     auto* lines = new GridLineStyle;
     lines->setParent(this);
     setStyle(lines);
+    // Set before the model: every heading is measured once, in the font it is shown in.
+    const QFont cells = gridFont();
+    setFont(cells);
+    horizontalHeader()->setFont(cells);
     setAccessibleName(QStringLiteral("Tasks"));
     setModel(model_);
     verticalHeader()->hide();
