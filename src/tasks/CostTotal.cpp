@@ -6,14 +6,22 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <limits>
+#include <optional>
 #include <span>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace quillet {
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
+
+// Below this a second thread costs more to start than it saves.
+constexpr int kRowsWorthASecondThread = 100000;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -136,6 +144,43 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     return at != cells.end() && at->col() == col ? at->text() : std::string_view();
 }
 
+// Passes the cost of each row in [begin, end) that is a number to `visit`, in row order,
+// leaving out total rows and empty costs; true when some cost was not a number. Inlined
+// with `visit`, so a running sum stays in a register.
+template <typename Visit>
+[[gnu::always_inline]] inline bool visitCosts(const CellGrid& grid, int begin, int end,
+                                              const Locale& locale, Visit visit) {
+    bool failed = false;
+    const std::string_view separator = locale.decimalSeparator;
+    int r = begin;
+    while (r < end) {
+        // Costs the quick reader takes are visited in a loop without calls; any other cost
+        // leaves it for a moment.
+        std::string_view other;
+        for (; r < end; ++r) {
+            // An empty cost adds nothing whether or not the row is a total row, so the
+            // description is only looked at for rows with a cost.
+            const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+            const std::string_view cost = trimmed(textIn(cells, Cost));
+            if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
+            long double value = 0;
+            if (!readShortDecimal(cost, separator, value)) {
+                other = cost;
+                break;
+            }
+            visit(value);
+        }
+        if (r == end) break;
+        if (const std::optional<long double> slow = parseCost(other, locale)) {
+            visit(*slow);
+        } else {
+            failed = true;
+        }
+        ++r;
+    }
+    return failed;
+}
+
 }  // namespace
 
 std::string_view trimBlanksAndControls(std::string_view text) {
@@ -239,36 +284,40 @@ std::string formatTotal(long double value, const Locale& locale) {
 
 CostTotal calculateTotal(const CellGrid& grid, const Locale& locale) {
     long double sum = 0;  // extended precision where the platform has it
-    bool failed = false;
-    const std::string_view separator = locale.decimalSeparator;
     const int rows = grid.rowCount();
-    int r = 1;
-    while (r < rows) {
-        // Rows whose cost the quick reader takes are summed in a loop without calls, so
-        // the running sum stays in a register; any other cost leaves it for a moment.
-        long double running = sum;
-        std::string_view other;
-        for (; r < rows; ++r) {
-            // An empty cost adds nothing whether or not the row is a total row, so the
-            // description is only looked at for rows with a cost.
-            const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
-            const std::string_view cost = trimmed(textIn(cells, Cost));
-            if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
-            long double value = 0;
-            if (!readShortDecimal(cost, separator, value)) {
-                other = cost;
-                break;
-            }
-            running += value;
+    std::vector<long double> later;
+    bool laterFailed = false;
+    std::exception_ptr laterError;
+    // Declared after what its thread writes, so that it is joined before those go.
+    std::optional<std::jthread> helper;
+    int split = rows;
+    if (rows > kRowsWorthASecondThread && std::thread::hardware_concurrency() > 1) {
+        // The later rows are read on a second thread into a list, which is added after the
+        // earlier rows: every cost is still added in row order, so the sum is the same to
+        // the last bit as one thread's. A big project is mostly waiting on memory, and two
+        // cores read it faster than one.
+        split = 1 + (rows - 1) / 2;
+        later.reserve(static_cast<std::size_t>(rows - split));
+        try {
+            helper.emplace([&] {
+                try {
+                    laterFailed =
+                        visitCosts(grid, split, rows, locale,
+                                   [&later](long double value) { later.push_back(value); });
+                } catch (...) {
+                    laterError = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            split = rows;  // no thread to be had: one does it all
         }
-        sum = running;
-        if (r == rows) break;
-        if (const std::optional<long double> slow = parseCost(other, locale)) {
-            sum += *slow;
-        } else {
-            failed = true;
-        }
-        ++r;
+    }
+    bool failed = visitCosts(grid, 1, split, locale, [&sum](long double value) { sum += value; });
+    if (helper) {
+        helper->join();
+        if (laterError) std::rethrow_exception(laterError);
+        for (const long double value : later) sum += value;
+        failed = failed || laterFailed;
     }
     return {formatTotal(sum, locale), failed};
 }

@@ -246,6 +246,31 @@ TEST(CostTotalCalculate, SumsAsTheGeneralConversionDoesInEveryCorner) {
     EXPECT_TRUE(t.failed);
 }
 
+// A big project is read by two threads; the sum must still add every cost in row order.
+// Here order shows: the ones vanish next to 1E20, so in row order the total is 0, while
+// adding two halves' sums would give the ones of the later half.
+TEST(CostTotalCalculate, BigProjectsAddInRowOrderAcrossTheSplit) {
+    constexpr int kRows = 150000;
+    std::vector<std::string> costs(kRows, "1");
+    costs.front() = "1E20";
+    costs.back() = "-1E20";
+    costs[kRows - 3] = "abc";
+    auto owner = gridWithCosts(costs);
+    CellGrid& g = *owner;
+    const CostTotal t = calculateTotal(g, usLocale());
+    EXPECT_EQ(t.caption, "0");
+    EXPECT_TRUE(t.failed);  // the bad cost is in the later rows
+
+    // Every row counts once, the rows on either side of any split included, and a total
+    // row in the later rows is still left out.
+    for (std::string& cost : costs) cost = "1";
+    owner = gridWithCosts(costs);
+    owner->setCellText(1, kRows - 1, "<Total for project>");
+    const CostTotal plain = calculateTotal(*owner, usLocale());
+    EXPECT_EQ(plain.caption, std::to_string(kRows - 1));
+    EXPECT_FALSE(plain.failed);
+}
+
 TEST(CostTotalCalculate, TotalRowsAreSkippedAfterTrimming) {
     const Locale us = usLocale();
     auto owner = gridWithCosts({"10", "5", "999", "7", "1"});
