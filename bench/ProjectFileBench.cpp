@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -125,12 +126,20 @@ void BM_LoadProject(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
 }
 
-// Processor time (user and system) of a command, the way `time` reports it: the
-// yardstick for loading (`wc -l`) and saving (`cp`). Compare with the CPU column.
-double commandSeconds(std::vector<std::string> args) {
+// Processor time (user and system) of a command, the way `time` reports it, and its wall
+// time from fork to exit: the yardsticks for loading (`wc -l`) and saving (`cp`). The
+// processor time is the iteration time, to compare with the CPU column; the wall time
+// (counter wall_ms) compares with the Time column.
+struct CommandTimes {
+    double cpuSeconds = -1;
+    double wallSeconds = -1;
+};
+
+CommandTimes commandTimes(std::vector<std::string> args) {
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
         const int null = ::open("/dev/null", O_WRONLY);
@@ -140,22 +149,27 @@ double commandSeconds(std::vector<std::string> args) {
     }
     int status = 0;
     struct rusage usage {};
-    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || status != 0) return -1;
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || status != 0) return {};
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     const auto seconds = [](const timeval& t) {
         return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
     };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return {seconds(usage.ru_utime) + seconds(usage.ru_stime), wall.count()};
 }
 
 void referenceCommand(benchmark::State& state, const std::vector<std::string>& args) {
+    double wallSeconds = 0;
     for (auto _ : state) {
-        const double seconds = commandSeconds(args);
-        if (seconds < 0) {
+        const CommandTimes times = commandTimes(args);
+        if (times.cpuSeconds < 0) {
             state.SkipWithError("the command failed");
             break;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(times.cpuSeconds);
+        wallSeconds += times.wallSeconds;
     }
+    state.counters["wall_ms"] =
+        benchmark::Counter(wallSeconds * 1e3, benchmark::Counter::kAvgIterations);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * project().size()));
 }
 
