@@ -1,5 +1,7 @@
 #include "app/qt/QtPorts.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -42,6 +44,27 @@ TEST(QtSettingsStoreTest, ReadsTheFileAfreshAndRejectsOtherTypes) {
     } catch (const std::exception& e) {
         EXPECT_STREQ(e.what(), "Invalid data type for 'reopenF1'");
     }
+}
+
+// Every exit writes all the column widths: the file is only rewritten when one changed.
+TEST(QtSettingsStoreTest, AnUnchangedValueLeavesTheFileAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Quillet.conf");
+    QtSettingsStore store(path);
+    store.writeSetting("col_1w", "42");
+    // A rewrite replaces the file by renaming a new one over it: a new inode each time.
+    auto inode = [&] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+    };
+    const auto before = inode();
+    store.writeSetting("col_1w", "42");
+    EXPECT_EQ(inode(), before);
+    store.writeSetting("col_1w", "43");
+    EXPECT_NE(inode(), before);
+    EXPECT_EQ(store.readSetting("col_1w"), "43");
+    store.writeSetting("col_2w", "");  // a new key, even an empty one, is written
+    EXPECT_EQ(store.readSetting("col_2w"), "");
 }
 
 TEST(QtSettingsStoreTest, AWriteThatCannotBeStoredIsReported) {
