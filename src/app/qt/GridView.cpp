@@ -1,6 +1,6 @@
 #include "app/qt/GridView.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -28,7 +28,7 @@ class GridLineStyle : public QProxyStyle {
 // points where Tahoma is missing.
 QFont gridFont() {
     QFont font(QStringLiteral("Tahoma"), 8);
-    if (!QFontInfo(font).exactMatch()) {
+    if (!QFontDatabase::hasFamily(font.family())) {
         font = QFont();
         font.setStyleHint(QFont::SansSerif);
         font.setPointSize(8);
@@ -46,12 +46,12 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     auto* lines = new GridLineStyle;
     lines->setParent(this);
     setStyle(lines);
-    // Set before the model: every heading is measured once, in the font it is shown in.
+    setAccessibleName(QStringLiteral("Tasks"));
+    // Fonts and headers are set before the model: every heading and row is then measured
+    // once, in the font and size it is shown in.
     const QFont cells = gridFont();
     setFont(cells);
     horizontalHeader()->setFont(cells);
-    setAccessibleName(QStringLiteral("Tasks"));
-    setModel(model_);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(CellGrid::kDefaultRowHeight);
@@ -59,6 +59,7 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
+    setModel(model_);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 
 #include "app/qt/Form1.h"
 
@@ -59,6 +60,13 @@ void TestScript::run(Form1& form) {
                 const std::string text = step.mid(5).section(u',', 2).toStdString();
                 form.runCommand(
                     [&] { form.controller().StringAlignGrid1SetEditText(col, row, text); });
+            } else if (step == u"shown") {
+                // The wall clock at the first turn of the event loop after the window
+                // showed, for timing the start-up from outside.
+                timespec now{};
+                ::clock_gettime(CLOCK_REALTIME, &now);
+                std::fprintf(stderr, "shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
+                             now.tv_nsec);
             } else if (QAction* action = form.action(step)) {
                 action->trigger();
             } else {
