@@ -27,11 +27,14 @@ QString bundledPath(const QString& name) {
     return kBundledDir + name + QStringLiteral(".svg");
 }
 
-// Reads the drawing the first time it is shown. Menus and the toolbar hold a few dozen
-// icons, and reading them all before the window shows doubled the start-up time.
+// Finds the picture the first time it is shown: the desktop theme's icon of that name, when
+// there is one, else the drawing at `path`. Menus and the toolbar hold a few dozen icons,
+// and looking them all up and reading them before the window shows doubled the start-up
+// time.
 class DeferredIconEngine : public QIconEngine {
   public:
-    explicit DeferredIconEngine(QString path) : path_(std::move(path)) {}
+    DeferredIconEngine(QString themeName, QString path)
+        : themeName_(std::move(themeName)), path_(std::move(path)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -50,22 +53,27 @@ class DeferredIconEngine : public QIconEngine {
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
     }
-    QIconEngine* clone() const override { return new DeferredIconEngine(path_); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(themeName_, path_); }
     QString key() const override { return QStringLiteral("QuilletDeferredIcon"); }
-    QString iconName() override { return {}; }
+    QString iconName() override { return icon().name(); }
 
   private:
     QIcon& icon() {
-        if (!icon_) icon_ = QIcon(path_);
+        if (!icon_) {
+            icon_ = !themeName_.isEmpty() && QIcon::hasThemeIcon(themeName_)
+                        ? QIcon::fromTheme(themeName_)
+                        : QIcon(path_);
+        }
         return *icon_;
     }
 
+    QString themeName_;  // empty: only the drawing
     QString path_;
     std::optional<QIcon> icon_;
 };
 
-QIcon deferredIcon(const QString& path) {
-    return QIcon(new DeferredIconEngine(path));
+QIcon deferredIcon(const QString& themeName, const QString& path) {
+    return QIcon(new DeferredIconEngine(themeName, path));
 }
 
 }  // namespace
@@ -105,14 +113,16 @@ const QStringList& bundledIconNames() {
 QIcon bundledIcon(const char* name) {
     ensureResources();
     const QString path = bundledPath(QString::fromLatin1(name));
-    return QFile::exists(path) ? deferredIcon(path) : QIcon();
+    return QFile::exists(path) ? deferredIcon(QString(), path) : QIcon();
 }
 
 QIcon themeIcon(const char* name) {
-    QIcon fallback = bundledIcon(name);
+    ensureResources();
+    const QString themeName = QString::fromLatin1(name);
+    const QString path = bundledPath(themeName);
     // A name we do not draw still gets a neutral picture rather than none.
-    if (fallback.isNull()) fallback = deferredIcon(bundledPath(QStringLiteral("image-missing")));
-    return QIcon::fromTheme(QString::fromLatin1(name), fallback);
+    return deferredIcon(themeName,
+                        QFile::exists(path) ? path : bundledPath(QStringLiteral("image-missing")));
 }
 
 QIcon programIcon() {
