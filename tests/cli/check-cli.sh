@@ -25,4 +25,12 @@ check "two files" 2 $code
 # Qt's own options are left to Qt, not refused.
 out=$("$exe" -platform offscreen --version 2>/dev/null); code=$?
 check "-platform with --version" 0 $code
+
+# bench/startup reads the moment the window showed from the test hook's "shown" step.
+home=$(mktemp -d)
+err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
+      QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?
+rm -rf "$home"
+check "shown step" 0 $code
+grep -Eq '^shown [0-9]{19}$' <<<"$err" || { echo "FAIL: no 'shown' time in: $err"; fail=1; }
 exit $fail
