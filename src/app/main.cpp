@@ -57,37 +57,48 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
-// Help, version and bad options are answered before any window exists, so they work
-// without a desktop. Returns the exit code, or -1 to go on and start the program.
-int answerCommandLine(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+// What the command line asks for: an exit code for help, version and bad options
+// (answered before any window exists, so they work without a desktop), or -1 and the
+// file to open.
+struct CommandLine {
+    int exitCode = -1;
+    QString file;
+};
+
+CommandLine readCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromUtf8(quillet::kProductName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(quillet::kProductVersion));
+    // Read as QCoreApplication would, without making one: starting the program needs none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     describe(parser);
-    if (!parser.parse(withoutQtOptions(QCoreApplication::arguments())) ||
-        parser.positionalArguments().size() > 1) {
-        const QString error = parser.positionalArguments().size() > 1
-                                  ? QStringLiteral("Only one file can be opened.")
-                                  : parser.errorText();
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
+    const bool parsed = parser.parse(withoutQtOptions(arguments));
+    const bool tooMany = parsed && parser.positionalArguments().size() > 1;
+    if (!parsed || tooMany || parser.isSet(QStringLiteral("help"))) {
+        // The help text names the program from the application's arguments.
+        const QCoreApplication app(argc, argv);
+        if (!parsed || tooMany) {
+            const QString error =
+                tooMany ? QStringLiteral("Only one file can be opened.") : parser.errorText();
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+            return {2, {}};
+        }
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return {0, {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", quillet::kProductName, quillet::kProductVersion);
-        return 0;
+        return {0, {}};
     }
-    return -1;
+    return {-1, parser.positionalArguments().value(0)};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const int code = answerCommandLine(argc, argv); code >= 0) return code;
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.exitCode >= 0) return commandLine.exitCode;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet1"));
@@ -99,9 +110,6 @@ int main(int argc, char** argv) {
     if (QIcon::themeName().isEmpty() && QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists()) {
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     }
-    QCommandLineParser parser;
-    describe(parser);
-    parser.process(app);
 
     quillet::QtPrompts qtPrompts;
     // The hook of the tests that run this program (see TestScript.h).
@@ -128,8 +136,8 @@ int main(int argc, char** argv) {
     form1.show();
     // A file named on the command line comes after a recovered project, whose save
     // question then protects it.
-    if (!parser.positionalArguments().isEmpty()) {
-        const std::string path = parser.positionalArguments().first().toStdString();
+    if (!commandLine.file.isEmpty()) {
+        const std::string path = commandLine.file.toStdString();
         form1.runCommand([&] { form1.controller().openAtStartUp(path); });
     }
     if (script) script->run(form1);
