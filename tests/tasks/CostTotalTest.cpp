@@ -172,6 +172,25 @@ TEST(CostTotalParse, QuickReaderMatchesTheGeneralConversionBitForBit) {
     }
 }
 
+// Texts of up to eight bytes are read a word at a time: every byte that could trip the word
+// (signs, separators of either locale, blanks, NUL, bytes above 0x7F, an exponent) in every
+// place must give the general conversion's value, or leave the text to it.
+TEST(CostTotalParse, ShortTextsReadAWordAtATimeMatchTheGeneralConversion) {
+    const std::string alphabet =
+        std::string("0123456789012345678901234567890.,-+e ") + '\0' + "\x80\xB0\xFF/:";
+    std::mt19937 rng(14);
+    for (const Locale& locale : {usLocale(), germanLocale()}) {
+        for (int i = 0; i < 50000; ++i) {
+            std::string text(1 + rng() % 8, ' ');
+            for (char& c : text) c = alphabet[rng() % alphabet.size()];
+            expectSameAsGeneral(text, locale, false);
+        }
+    }
+    for (const char* text : {"99999999", "-9999999", "00000001", "1234567.", ".1234567", "+0.0"}) {
+        expectSameAsGeneral(text, usLocale(), true);
+    }
+}
+
 TEST(CostTotalCalculate, SumsCostsAndFlagsCellsThatDoNotConvert) {
     const Locale us = usLocale();
     {
