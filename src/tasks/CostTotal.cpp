@@ -110,10 +110,9 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
 // A cost of at most eight bytes, the most common kind by far, read a word at a time: an
 // optional sign, digits and at most one one-byte separator. The loop over digits costs a
 // mispredicted branch at the end of each run of digits, more than all the rest. Gives the
-// same digits and count of decimals as the byte loop of readShortDecimal, or false to
-// leave the text to it.
+// same digits and scale as readDecimalBytes, or false to leave the text to it.
 [[gnu::always_inline]] inline bool readEightBytes(std::string_view text, char separator,
-                                                  std::uint64_t& mantissa, int& fractionDigits,
+                                                  std::uint64_t& mantissa, int& scale,
                                                   bool& negative) {
     if constexpr (std::endian::native != std::endian::little) return false;
     std::size_t n = text.size();
@@ -138,14 +137,14 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     if (notDigit != separators || (separators & (separators - 1)) != 0) return false;
     std::uint64_t digits = values;
     std::size_t count = n;
-    fractionDigits = 0;
+    scale = 0;
     if (separators != 0) {
         // Close the gap the separator leaves: the bytes after it move down one place.
         const auto at = static_cast<std::size_t>(std::countr_zero(separators)) / 8;
         const std::uint64_t below = (std::uint64_t{1} << (8 * at)) - 1;
         digits = (values & below) | ((values >> 8) & ~below);
         --count;
-        fractionDigits = static_cast<int>(count - at);
+        scale = -static_cast<int>(count - at);
         if (count == 0) return false;  // the separator alone
     }
     // The digits moved to the top of the word, behind leading zeros, then combined in
@@ -157,30 +156,18 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     return true;
 }
 
-[[gnu::always_inline]] inline bool readShortDecimal(std::string_view text,
+// Any cost, a byte at a time: its digits as one integer, the power of ten to scale it by,
+// and its sign. False for what is not a plain number, or too long or too far a power for
+// both to be exact in long double.
+[[gnu::always_inline]] inline bool readDecimalBytes(std::string_view text,
                                                     std::string_view separator,
-                                                    long double& value) {
-    // The digits as one integer m and a power of ten k. When m and 10^|k| are both exact in
-    // long double, m * 10^k (or m / 10^-k) is one correctly rounded operation on exact
-    // operands: the long double nearest to the decimal, which is what from_chars gives too.
-    // So the sum stays identical to the general path, bit for bit.
-    // Inlined into the total's loop, hence the plain out-parameter.
-    if (separator.size() == 1) {
-        std::uint64_t eight = 0;
-        int decimals = 0;
-        bool minus = false;
-        if (readEightBytes(text, separator.front(), eight, decimals, minus)) {
-            const auto m = static_cast<long double>(eight);
-            value = decimals == 0 ? m : m / kPowersOfTen[static_cast<std::size_t>(decimals)];
-            if (minus) value = -value;
-            return true;
-        }
-    }
+                                                    std::uint64_t& mantissa, int& scale,
+                                                    bool& negative) {
     const char* p = text.data();
     const char* const end = p + text.size();
-    bool negative = false;
+    negative = false;
     if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-    std::uint64_t mantissa = 0;
+    mantissa = 0;
     int significant = 0;
     const char* const intStart = p;
     if (!readDigits(p, end, mantissa, significant)) return false;
@@ -212,8 +199,25 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
         if (negativeExponent) exponent = -exponent;
     }
     if (p != end) return false;
-    const int scale = exponent - fractionDigits;
-    if (scale > kExactPowersOfTen || scale < -kExactPowersOfTen) return false;
+    scale = exponent - fractionDigits;
+    return scale <= kExactPowersOfTen && scale >= -kExactPowersOfTen;
+}
+
+[[gnu::always_inline]] inline bool readShortDecimal(std::string_view text,
+                                                    std::string_view separator,
+                                                    long double& value) {
+    // The digits as one integer m and a power of ten k. When m and 10^|k| are both exact in
+    // long double, m * 10^k (or m / 10^-k) is one correctly rounded operation on exact
+    // operands: the long double nearest to the decimal, which is what from_chars gives too.
+    // So the sum stays identical to the general path, bit for bit.
+    // Inlined into the total's loop, hence the plain out-parameter.
+    std::uint64_t mantissa = 0;
+    bool negative = false;
+    int scale = 0;
+    const bool read = (separator.size() == 1 &&
+                       readEightBytes(text, separator.front(), mantissa, scale, negative)) ||
+                      readDecimalBytes(text, separator, mantissa, scale, negative);
+    if (!read) return false;
     const auto m = static_cast<long double>(mantissa);
     value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
                        : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
@@ -234,38 +238,26 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
 }
 
 // Passes the cost of each row in [begin, end) that is a number to `visit`, in row order,
-// leaving out total rows and empty costs; true when some cost was not a number. Inlined
-// with `visit`, so a running sum stays in a register.
+// leaving out total rows and empty costs; true when some cost was not a number.
 template <typename Visit>
 [[gnu::always_inline]] inline bool visitCosts(const CellGrid& grid, int begin, int end,
                                               const Locale& locale, Visit visit) {
     bool failed = false;
     const std::string_view separator = locale.decimalSeparator;
-    int r = begin;
-    while (r < end) {
-        // Costs the quick reader takes are visited in a loop without calls; any other cost
-        // leaves it for a moment.
-        std::string_view other;
-        for (; r < end; ++r) {
-            // An empty cost adds nothing whether or not the row is a total row, so the
-            // description is only looked at for rows with a cost.
-            const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
-            const std::string_view cost = trimmed(textIn(cells, Cost));
-            if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
-            long double value = 0;
-            if (!readShortDecimal(cost, separator, value)) {
-                other = cost;
-                break;
-            }
+    for (int r = begin; r < end; ++r) {
+        // An empty cost adds nothing whether or not the row is a total row, so the
+        // description is only looked at for rows with a cost.
+        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
+        const std::string_view cost = trimmed(textIn(cells, Cost));
+        if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
+        long double value = 0;
+        if (readShortDecimal(cost, separator, value)) {
             visit(value);
-        }
-        if (r == end) break;
-        if (const std::optional<long double> slow = parseCost(other, locale)) {
+        } else if (const std::optional<long double> slow = parseCost(cost, locale)) {
             visit(*slow);
         } else {
             failed = true;
         }
-        ++r;
     }
     return failed;
 }

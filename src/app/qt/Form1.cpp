@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDialog>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -39,7 +38,6 @@ namespace {
 constexpr int kOuterWidth = 567;
 constexpr int kOuterHeight = 401;
 
-// Tahoma when the desktop has it, else the platform's sans-serif.
 // What a font change carries over: family, size and style. Qt's font dialog has no colour.
 QFont withChoice(QFont font, const QFont& chosen) {
     font.setFamily(chosen.family());
@@ -436,7 +434,6 @@ void Form1::showProgress(int percent) {
     progress_->setValue(percent);
 }
 
-// Grid lines from the palette, so a dark desktop theme gets lines that read on it.
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {

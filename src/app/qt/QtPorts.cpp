@@ -110,18 +110,15 @@ std::string QtSettingsStore::readSetting(const std::string& key) {
 void QtSettingsStore::writeSetting(const std::string& key, const std::string& value) {
     const QString name = QString::fromStdString(key);
     const QString text = toQString(value);
-    {
-        // Each write is a locked, synced rewrite of the file, and every exit writes all the
-        // widths: a value the file already holds is left as it is.
-        QSettings stored(path_, QSettings::IniFormat);
-        const QVariant current = stored.value(QStringLiteral("Settings/") + name);
-        if (current.typeId() == QMetaType::QString && current.toString() == text) return;
-    }
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    // Each write is a locked, synced rewrite of the file, and every exit writes all the
+    // widths: a value the file already holds is left as it is.
+    const QVariant current = settings.value(name);
+    if (current.typeId() == QMetaType::QString && current.toString() == text) return;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
         throw std::runtime_error("Failed to create key Settings");
     }
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(name, text);
     settings.endGroup();
     settings.sync();
