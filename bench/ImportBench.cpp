@@ -16,7 +16,7 @@
 #include <string>
 
 #include "PeakMemory.h"
-#include "grid/CsvReader.h"
+#include "formats/CsvReader.h"
 
 namespace {
 

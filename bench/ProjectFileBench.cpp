@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "PeakMemory.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 
 namespace {
 

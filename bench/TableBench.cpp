@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "grid/ClipboardText.h"
+#include "formats/ClipboardText.h"
 #include "ports/DateTime.h"
 #include "support/QuicksortKiller.h"
 #include "tasks/FindHighlight.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "grid/CellText.h"
-#include "grid/ProjectFile.h"
+#include "formats/CellText.h"
+#include "formats/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const quillet::fuzz::ScratchFile file("-cell.prj");

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "grid/CsvReader.h"
-#include "grid/ProjectFile.h"
+#include "formats/CsvReader.h"
+#include "formats/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const quillet::fuzz::ScratchFile input("-import.csv");

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 #include "tasks/TaskRows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "grid/ProjectFile.h"
-#include "grid/TextLines.h"
+#include "formats/ProjectFile.h"
+#include "formats/TextLines.h"
 
 using quillet::CellGrid;
 

@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "grid/ClipboardText.h"
+#include "formats/ClipboardText.h"
+#include "formats/RtfReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view in(reinterpret_cast<const char*>(data), size);

@@ -7,7 +7,7 @@
 #include <QPrinter>
 
 #include "../PrintProject.h"
-#include "app/qt/PrintJob.h"
+#include "shell/PrintJob.h"
 
 namespace quillet {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "app/HelpFile.h"
 #include "app/Settings.h"
-#include "grid/CellText.h"
-#include "grid/ClipboardText.h"
+#include "formats/CellText.h"
+#include "formats/ClipboardText.h"
 #include "ports/ProductInfo.h"
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"

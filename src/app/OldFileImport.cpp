@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "grid/AtomicFileWriter.h"
-#include "grid/CsvReader.h"
-#include "grid/TextLines.h"
+#include "formats/AtomicFileWriter.h"
+#include "formats/CsvReader.h"
+#include "formats/TextLines.h"
 
 namespace quillet {
 

@@ -6,7 +6,7 @@
 
 #include "app/OldFileImport.h"
 #include "app/Settings.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 #include "tasks/Columns.h"
 #include "tasks/DefaultProject.h"
 

@@ -1,7 +1,5 @@
 #include "grid/GridSnapshot.h"
 
-#include "grid/ProjectFile.h"
-
 namespace quillet {
 
 GridSnapshot::GridSnapshot(const CellGrid& grid, std::size_t expectedCells,
@@ -35,9 +33,9 @@ GridSnapshot::GridSnapshot(const CellGrid& grid, std::size_t expectedCells,
     }
 }
 
-// The grid is built again from the snapshot so the one project file writer writes it.
-void GridSnapshot::saveToFile(const std::string& path) const {
-    CellGrid grid(colCount_, rowCount_, 0);
+std::unique_ptr<CellGrid> GridSnapshot::toGrid() const {
+    auto built = std::make_unique<CellGrid>(colCount_, rowCount_, 0);
+    CellGrid& grid = *built;
     if (!cells_.empty()) grid.reserveRows(cells_.back().row + 1);
     for (int c = 0; c < colCount_; ++c) grid.setColWidth(c, widths_[static_cast<std::size_t>(c)]);
     std::size_t begin = 0;
@@ -45,7 +43,7 @@ void GridSnapshot::saveToFile(const std::string& path) const {
         grid.rawSetCellText(cell.col, cell.row, text_.substr(begin, cell.end - begin));
         begin = cell.end;
     }
-    saveCellsToFile(grid, path);
+    return built;
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,9 @@ class GridSnapshot {
     std::size_t cellCount() const { return cells_.size(); }
     std::size_t textBytes() const { return text_.size(); }
 
-    // Writes the project file that saveCellsToFile would have written for the grid at
-    // the time of the snapshot. Throws CellGridError as that does.
-    void saveToFile(const std::string& path) const;
+    // The grid again as it was at the time of the snapshot (counts, widths, texts), so the
+    // one project file writer writes it.
+    std::unique_ptr<CellGrid> toGrid() const;
 
   private:
     struct Cell {

@@ -14,14 +14,11 @@
 #include <vector>
 
 #include "grid/IntroSort.h"
+#include "ports/Ascii.h"
 
 namespace quillet {
 
 namespace {
-
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
 
 bool startsWith(std::string_view text, size_t pos, std::string_view token) {
     return !token.empty() && text.compare(pos, token.size(), token) == 0;
@@ -37,7 +34,7 @@ bool isNumericText(std::string_view text, const Locale& locale) {
     long long lastThousands = 0;
     for (size_t i = 0; i < text.size();) {
         ++position;
-        if (isDigit(text[i]) || text[i] == '-') {
+        if (isAsciiDigit(text[i]) || text[i] == '-') {
             if (text[i] == '-' && ++minus > 1) return false;
             ++i;
         } else if (startsWith(text, i, dec)) {
@@ -58,7 +55,7 @@ bool isNumericText(std::string_view text, const Locale& locale) {
 bool isDateText(std::string_view text) {
     const size_t slash = text.find('/');
     if (slash == std::string_view::npos || slash == 0 || slash + 1 >= text.size()) return false;
-    if (!isDigit(text[slash - 1]) || !isDigit(text[slash + 1])) return false;
+    if (!isAsciiDigit(text[slash - 1]) || !isAsciiDigit(text[slash + 1])) return false;
     // Position in characters: UTF-8 continuation bytes do not start one.
     size_t position = 1;
     for (size_t i = 0; i < slash && position <= 3; ++i) {
@@ -94,7 +91,7 @@ NumberReading readNumber(std::string_view text, std::string_view dec, std::strin
     }
     buffer.clear();
     size_t mantissaDigits = 0;
-    while (i < n && isDigit(at(i))) {
+    while (i < n && isAsciiDigit(at(i))) {
         buffer += at(i);
         ++mantissaDigits;
         i = step(i);
@@ -102,7 +99,7 @@ NumberReading readNumber(std::string_view text, std::string_view dec, std::strin
     if (i < n && at(i) == '.') {
         size_t j = step(i);
         size_t fraction = 0;
-        while (j < n && isDigit(at(j))) {
+        while (j < n && isAsciiDigit(at(j))) {
             ++fraction;
             j = step(j);
         }
@@ -123,10 +120,10 @@ NumberReading readNumber(std::string_view text, std::string_view dec, std::strin
             expNegative = at(j) == '-';
             j = step(j);
         }
-        if (j < n && isDigit(at(j))) {
+        if (j < n && isAsciiDigit(at(j))) {
             buffer += 'e';
             if (expNegative) buffer += '-';
-            while (j < n && isDigit(at(j))) {
+            while (j < n && isAsciiDigit(at(j))) {
                 buffer += at(j);
                 j = step(j);
             }

@@ -4,15 +4,12 @@
 #include <cctype>
 #include <cstdio>
 
+#include "ports/Ascii.h"
 #include "ports/DateTime.h"
 
 namespace quillet {
 
 namespace {
-
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
 
 void appendNumber(std::string& out, int value, int minDigits) {
     char buf[16];
@@ -69,12 +66,12 @@ struct Cursor {
     int number(int& value, int maxDigits) {
         int digits = 0;
         value = 0;
-        while (!atEnd() && isDigit(text[pos]) && digits < maxDigits) {
+        while (!atEnd() && isAsciiDigit(text[pos]) && digits < maxDigits) {
             value = value * 10 + (text[pos] - '0');
             ++pos;
             ++digits;
         }
-        if (!atEnd() && isDigit(text[pos])) return 0;  // too many digits
+        if (!atEnd() && isAsciiDigit(text[pos])) return 0;  // too many digits
         return digits;
     }
 };

@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "ports/Ascii.h"
+
 namespace quillet {
 
 namespace {
@@ -24,10 +26,6 @@ constexpr int kSignificantDigits = 15;
 
 // Below this a second thread costs more to start than it saves.
 constexpr int kRowsWorthASecondThread = 100000;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 constexpr int kMantissaBits = std::numeric_limits<long double>::digits;
 
@@ -190,7 +188,7 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
         bool negativeExponent = false;
         if (p != end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
         const char* const exponentStart = p;
-        while (p != end && isDigit(*p)) {
+        while (p != end && isAsciiDigit(*p)) {
             // Five digits are far past any exact power: leave those to the general path.
             if (p - exponentStart == 4) return false;
             exponent = exponent * 10 + (*p++ - '0');
@@ -285,7 +283,7 @@ std::optional<long double> parseCost(std::string_view text, const Locale& locale
     bool anyDigit = false;
     bool seenSeparator = false;
     while (i < text.size()) {
-        if (isDigit(text[i])) {
+        if (isAsciiDigit(text[i])) {
             plain += text[i++];
             anyDigit = true;
         } else if (!seenSeparator && !separator.empty() && text.substr(i).starts_with(separator)) {
@@ -302,7 +300,7 @@ std::optional<long double> parseCost(std::string_view text, const Locale& locale
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         bool exponentDigit = false;
-        while (i < text.size() && isDigit(text[i])) {
+        while (i < text.size() && isAsciiDigit(text[i])) {
             plain += text[i++];
             exponentDigit = true;
         }
@@ -338,7 +336,7 @@ std::string formatTotal(long double value, const Locale& locale) {
     const std::size_t ePos = sci.find('e');
     std::string digits;
     for (const char c : sci.substr(0, ePos)) {
-        if (isDigit(c)) digits += c;
+        if (isAsciiDigit(c)) digits += c;
     }
     const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "grid/CodePage.h"
+#include "formats/CodePage.h"
 #include "ports/ProductInfo.h"
 
 namespace quillet {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "grid/CellText.h"
-#include "grid/ProjectFile.h"
+#include "formats/CellText.h"
+#include "formats/ProjectFile.h"
 #include "tasks/Columns.h"
 
 namespace quillet {

@@ -7,7 +7,7 @@
 
 #include "app/MainController.h"
 #include "app/Settings.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/AtomicFileWriter.h"
-#include "grid/ProjectFile.h"
+#include "formats/AtomicFileWriter.h"
+#include "formats/ProjectFile.h"
 #include "support/ErrorOf.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

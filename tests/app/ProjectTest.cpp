@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/AppHarness.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 
 #include "support/ErrorOf.h"
 

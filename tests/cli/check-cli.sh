@@ -3,13 +3,14 @@
 # without a window; exit codes are what scripts rely on.
 set -u
 exe=$1
+version=${2:?usage: check-cli.sh QUILLET VERSION}
 fail=0
 check() {  # description, expected code, actual code
     if [ "$2" != "$3" ]; then echo "FAIL: $1: exit $3, expected $2"; fail=1; fi
 }
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --version 2>/dev/null); code=$?
 check "--version" 0 $code
-[ "$out" = "Quillet1 1.2" ] || { echo "FAIL: --version printed '$out'"; fail=1; }
+[ "$out" = "Quillet1 $version" ] || { echo "FAIL: --version printed '$out'"; fail=1; }
 
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" --help 2>/dev/null); code=$?
 check "--help" 0 $code

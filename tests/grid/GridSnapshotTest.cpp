@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
 #include "support/TempDir.h"
 
 namespace quillet {
@@ -31,7 +31,7 @@ TEST(GridSnapshot, WritesWhatSavingTheGridWouldHaveWrittenThen) {
     grid.setCellText(1, 1, "changed");
     grid.setColWidth(0, 1);
     grid.setRowCount(7);
-    snapshot.saveToFile(dir.file("snapshot.prj"));
+    saveCellsToFile(*snapshot.toGrid(), dir.file("snapshot.prj"));
     EXPECT_EQ(readBytes(dir.file("snapshot.prj")), readBytes(dir.file("grid.prj")));
 }
 

@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/FindDialog.h"
-#include "app/qt/Form1.h"
-#include "app/qt/GridModel.h"
-#include "app/qt/MainMenu.h"
-#include "app/qt/QtPorts.h"
+#include "shell/Form1.h"
+#include "shell/GridModel.h"
+#include "shell/MainMenu.h"
+#include "shell/QtPorts.h"
+#include "shell/windows/FindDialog.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

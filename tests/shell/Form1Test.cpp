@@ -1,4 +1,4 @@
-#include "app/qt/Form1.h"
+#include "shell/Form1.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/GridModel.h"
+#include "shell/GridModel.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/Form1.h"
+#include "shell/Form1.h"
+#include "shell/OnTray.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
-#include "tools/qt/OnTray.h"
 
 namespace quillet {
 namespace {

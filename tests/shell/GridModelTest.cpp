@@ -1,11 +1,11 @@
-#include "app/qt/GridModel.h"
+#include "shell/GridModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
-#include "app/qt/QtPorts.h"
+#include "shell/QtPorts.h"
 
 namespace quillet {
 namespace {

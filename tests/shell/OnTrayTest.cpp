@@ -1,4 +1,4 @@
-#include "tools/qt/OnTray.h"
+#include "shell/OnTray.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/PrintJob.h"
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
+#include "shell/PrintJob.h"
 #include "support/TempDir.h"
 #include "tasks/Columns.h"
 

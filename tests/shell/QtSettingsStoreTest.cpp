@@ -1,4 +1,4 @@
-#include "app/qt/QtPorts.h"
+#include "shell/QtPorts.h"
 
 #include <sys/stat.h>
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/Form1.h"
-#include "app/qt/RecoveryDriver.h"
-#include "grid/ProjectFile.h"
+#include "formats/ProjectFile.h"
+#include "shell/Form1.h"
+#include "shell/RecoveryDriver.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

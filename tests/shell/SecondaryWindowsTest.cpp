@@ -18,9 +18,9 @@
 #include <gtest/gtest.h>
 
 #include "app/HelpFile.h"
-#include "app/qt/Form1.h"
-#include "app/qt/GridModel.h"
 #include "ports/ProductInfo.h"
+#include "shell/Form1.h"
+#include "shell/GridModel.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"

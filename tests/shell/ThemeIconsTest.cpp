@@ -1,4 +1,4 @@
-#include "app/qt/ThemeIcons.h"
+#include "shell/ThemeIcons.h"
 
 #include <QDir>
 #include <QImage>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/qt/AppIcon.h"
+#include "shell/AppIcon.h"
 
 namespace quillet {
 namespace {

@@ -1,0 +1,296 @@
+#include "formats/CsvReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+#include "formats/CellText.h"
+#include "formats/CodePage.h"
+#include "formats/ProjectFile.h"
+#include "formats/TextLines.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr int kRowReserve = 1000;
+constexpr std::uint64_t kTypicalFieldBytes = 8;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kCandidateCount = std::size(kCsvSeparatorCandidates);
+
+using Counts = std::array<std::int64_t, kCandidateCount>;
+
+// Where the first odd run of `byte` followed by another byte ends, or the line's last
+// byte when a run reaches the end; npos when neither exists.
+std::size_t nextRunEnd(std::string_view line, char byte, std::size_t from) {
+    const std::size_t n = line.size();
+    while (from < n) {
+        const std::size_t start = line.find(byte, from);
+        if (start == std::string_view::npos) return std::string_view::npos;
+        std::size_t end = start + 1;
+        while (end < n && line[end] == byte) ++end;
+        if (end == n || (end - start) % 2 == 1) return end - 1;
+        from = end;
+    }
+    return std::string_view::npos;
+}
+
+Counts runCounts(std::string_view line) {
+    Counts counts{};
+    for (std::size_t i = 0; i < kCandidateCount; ++i) {
+        counts[i] = csvRunCount(line, kCsvSeparatorCandidates[i]);
+    }
+    return counts;
+}
+
+Counts plainCounts(std::string_view line) {
+    Counts counts{};
+    for (std::size_t i = 0; i < kCandidateCount; ++i) {
+        counts[i] = std::count(line.begin(), line.end(), kCsvSeparatorCandidates[i]);
+    }
+    return counts;
+}
+
+std::optional<char> chooseSeparator(const Counts& run1, const Counts& run2, const Counts& plain1,
+                                    const Counts& plain2) {
+    std::optional<char> separator;
+    std::int64_t best = 0;
+    // A later candidate must beat the best strictly, so ties go to the earlier one.
+    const auto sameInBothLines = [&](const Counts& a, const Counts& b) {
+        for (std::size_t i = 0; i < kCandidateCount; ++i) {
+            if (b[i] == a[i] && a[i] > best) {
+                separator = kCsvSeparatorCandidates[i];
+                best = a[i];
+            }
+        }
+    };
+    sameInBothLines(run1, run2);
+    if (best == 0) sameInBothLines(plain1, plain2);
+    if (best == 0) {
+        for (std::size_t i = 0; i < kCandidateCount; ++i) {
+            if (plain1[i] > best || plain2[i] > best) {
+                separator = kCsvSeparatorCandidates[i];
+                best = std::max(plain1[i], plain2[i]);
+            }
+        }
+    }
+    return separator;
+}
+
+// A field's text as the cell keeps it: every LF becomes CR LF, and in a quoted field
+// (or the last one) every run of quotes becomes one quote. mayHoldLf: false when the
+// whole line holds no LF, which spares a search in every field. The field itself when
+// nothing changes, else the text built once in `buffer`.
+std::string_view cellText(std::string_view field, bool collapseQuotes, bool mayHoldLf,
+                          std::string& buffer) {
+    const char* in = field.data();
+    const std::size_t n = field.size();
+    const bool quotes = collapseQuotes && std::memchr(in, kQuote, n) != nullptr;
+    const bool lineFeeds = mayHoldLf && std::memchr(in, '\n', n) != nullptr;
+    if (!quotes && !lineFeeds) return field;
+    const auto extra = lineFeeds ? static_cast<std::size_t>(std::count(in, in + n, '\n')) : 0;
+    buffer.resize(n + extra);
+    char* out = buffer.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = in[i];
+        if (quotes && c == kQuote && i > 0 && in[i - 1] == kQuote) continue;
+        if (c == '\n') *out++ = '\r';
+        *out++ = c;
+    }
+    buffer.resize(static_cast<std::size_t>(out - buffer.data()));
+    return buffer;
+}
+
+// True when a line holds a byte that sanitizeCellText may change.
+bool needsCleaning(std::string_view line) {
+    for (const char c : line) {
+        if (c == '\n' || c == '\r' || c == '\b' || c == '\x1A') return true;
+    }
+    return false;
+}
+
+[[noreturn]] void refuseTooLarge(const std::string& path) {
+    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
+                        std::to_string(kMaxFileColumns) + " columns or " +
+                        std::to_string(kMaxFileRows) + " rows a project can have");
+}
+
+[[noreturn]] void refuseTooManyCells(const std::string& path) {
+    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
+                        std::to_string(kMaxFileCells) + " cells a project can have");
+}
+
+class LineStore {
+  public:
+    LineStore(CellGrid& grid, std::optional<char> separator, const std::string& path)
+        : grid_(grid), separator_(separator), path_(path) {}
+
+    // Splits one line into the cells of row r.
+    void store(std::string_view rest, int r) {
+        int c = 0;
+        const bool lf = rest.find('\n') != std::string_view::npos;
+        clean_ = !needsCleaning(rest);
+        if (separator_) {
+            const char sep = *separator_;
+            std::size_t pos;
+            while ((pos = rest.find(sep)) != std::string_view::npos) {
+                std::string_view text;
+                if (!rest.empty() && rest.front() == kQuote) {
+                    rest.remove_prefix(1);
+                    const std::size_t close = nextRunEnd(rest, kQuote, 0);
+                    // Unclosed: the field stays empty and the rest of the line is kept.
+                    if (close != std::string_view::npos) {
+                        text = cellText(rest.substr(0, close), true, lf, buffer_);
+                        rest.remove_prefix(close + 1);
+                    }
+                    // Without a separator after the quoted text the earlier position
+                    // still counts, which may cut off what follows the closing quote.
+                    const std::size_t again = rest.find(sep);
+                    if (again != std::string_view::npos) pos = again;
+                } else {
+                    text = cellText(rest.substr(0, pos), false, lf, buffer_);
+                }
+                put(c, r, text);
+                rest.remove_prefix(std::min(pos + 1, rest.size()));
+                ++c;
+                if (c >= grid_.colCount()) grid_.setColCount(c);
+            }
+        }
+        // A line ending in the separator stores nothing more: that cell keeps its text.
+        if (rest.empty()) return;
+        if (rest.front() == kQuote) rest.remove_prefix(1);
+        if (!rest.empty() && rest.back() == kQuote) rest.remove_suffix(1);
+        put(c, r, cellText(rest, true, lf, buffer_));
+        if (grid_.colCount() < c + 1) grid_.setColCount(c + 1);
+    }
+
+  private:
+    // `text` may view the line or buffer_: it is stored before either changes.
+    void put(int c, int r, std::string_view text) {
+        if (c >= kMaxFileColumns) refuseTooLarge(path_);
+        // Each line checks its rows against the cell limit first; only a wider line can
+        // pass it here.
+        if (c >= grid_.colCount() && exceedsCellLimit(c + 1, r + 1)) refuseTooManyCells(path_);
+        // Only text the project file can give back enters a cell.
+        if (clean_) {
+            grid_.rawSetCellText(c, r, text);
+        } else {
+            grid_.rawSetCellText(c, r, sanitizeCellText(std::string(text)));
+        }
+    }
+
+    CellGrid& grid_;
+    std::optional<char> separator_;
+    const std::string& path_;
+    std::string buffer_;
+    bool clean_ = true;  // the line holds nothing sanitizeCellText would change
+};
+
+// The share of the file read so far, reported only when the percentage moves.
+class ByteProgress {
+  public:
+    ByteProgress(const CellGrid& grid, std::uint64_t fileSize) : grid_(grid), size_(fileSize) {}
+    void update(std::uint64_t done) {
+        if (!grid_.onFileProgress) return;
+        const std::uint64_t percent =
+            size_ == 0 ? 100 : std::min<std::uint64_t>(100, (done * 100 + size_ / 2) / size_);
+        if (static_cast<int>(percent) == last_) return;
+        last_ = static_cast<int>(percent);
+        grid_.onFileProgress(static_cast<std::int16_t>(percent));
+    }
+
+  private:
+    const CellGrid& grid_;
+    std::uint64_t size_;
+    int last_ = -1;
+};
+
+}  // namespace
+
+std::int64_t csvRunCount(std::string_view line, char separator) {
+    std::int64_t count = 0;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = nextRunEnd(line, separator, from);
+        if (at == std::string_view::npos) return count;
+        ++count;
+        from = at + 1;
+    }
+}
+
+std::optional<char> detectCsvSeparator(std::string_view line1, std::string_view line2) {
+    return chooseSeparator(runCounts(line1), runCounts(line2), plainCounts(line1),
+                           plainCounts(line2));
+}
+
+void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<char> csvSeparator) {
+    const std::optional<TextFileScan> scan = scanTextFile(path, grid.oemConvert);
+    if (!scan) throw CellGridError("Cannot open file " + path);
+    // Files written on Unix end their lines with LF only; read by the CR rule alone
+    // they would come in as one line.
+    TextLineReader reader(path, TextLineReader::kDefaultChunkSize,
+                          scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
+                                                    : TextLineReader::LineEnd::LineFeed);
+    if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
+    // Today's files are UTF-8 and are taken as they are; only others are old OEM text.
+    const bool fromOem = grid.oemConvert && !scan->validUtf8;
+    const auto dropMark = [](std::string_view line) {
+        if (line.starts_with(kByteOrderMark)) {
+            line.remove_prefix(kByteOrderMark.size());
+        }
+        return line;
+    };
+
+    std::optional<char> separator = csvSeparator;
+    if (!separator) {
+        std::string_view line;
+        const bool hasFirst = reader.readLine(line);
+        line = hasFirst ? dropMark(line) : std::string_view();
+        const Counts run1 = runCounts(line);
+        const Counts plain1 = plainCounts(line);
+        if (!hasFirst || !reader.readLine(line)) line = {};
+        separator = chooseSeparator(run1, runCounts(line), plain1, plainCounts(line));
+        reader.rewind();
+    }
+
+    CellGrid::BulkUpdate bulk(grid);
+    LineStore cells(grid, separator, path);
+    // A guess at the fields to come, so the store's table rarely grows by copying.
+    grid.reserveCells(static_cast<std::size_t>(reader.fileSize() / kTypicalFieldBytes));
+    ByteProgress progress(grid, reader.fileSize());
+    std::string converted;
+    int r = 0;
+    bool grown = false;
+    try {
+        std::string_view line;
+        while (reader.readLine(line)) {
+            if (r >= kMaxFileRows) refuseTooLarge(path);
+            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
+            if (r == 0) line = dropMark(line);
+            if (fromOem) {
+                converted.clear();
+                appendCp437AsUtf8(line, converted);
+                line = converted;
+            }
+            // Rows come a thousand at a time; the surplus is cut once at the end.
+            if (r >= grid.rowCount()) {
+                grid.setRowCount(r + kRowReserve);
+                grown = true;
+            }
+            cells.store(line, r);
+            ++r;
+            progress.update(reader.bytesConsumed());
+        }
+    } catch (...) {
+        if (grown) grid.setRowCount(r);
+        throw;
+    }
+    grid.setRowCount(r);
+    progress.update(reader.fileSize());
+    grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+}
+
+}  // namespace quillet

@@ -1,0 +1,148 @@
+#include "recovery/Backups.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+#include "formats/AtomicFileWriter.h"
+#include "ports/DateTime.h"
+#include "recovery/RecoveryDirs.h"
+#include "recovery/Sidecar.h"
+
+namespace quillet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kCopySuffix = ".prj";
+constexpr std::string_view kSidecarSuffix = ".info";
+
+std::string sidecarOf(const std::string& copy) {
+    return copy.substr(0, copy.size() - kCopySuffix.size()) + std::string(kSidecarSuffix);
+}
+
+std::uint64_t fnv1a(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+// The file a save replaces: a symbolic link is followed, as the save follows it.
+std::string realPath(const std::string& path) {
+    std::error_code ec;
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    return ec ? path : resolved.string();
+}
+
+void copyFile(const std::string& from, const std::string& to) {
+    const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+    try {
+        AtomicFileWriter out(to);
+        std::vector<char> buffer(1 << 20);
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0)
+                throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+            if (n == 0) break;
+            out.write(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        }
+        out.commit();
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+}
+
+// The versions in a folder, oldest first: their names sort as their times.
+std::vector<std::string> versionsIn(const std::string& folder) {
+    std::vector<std::string> versions;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with('.') || !name.ends_with(kCopySuffix)) continue;
+        if (!entry.is_regular_file(ec)) continue;
+        versions.push_back(entry.path().string());
+    }
+    std::sort(versions.begin(), versions.end());
+    return versions;
+}
+
+}  // namespace
+
+std::string fileNameTime(double dateTime) {
+    const CivilDate date = decodeDate(dateTime);
+    const ClockTime time = decodeTime(dateTime);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d-%02d-%02d.%03d", date.year, date.month,
+                  date.day, time.hour, time.minute, time.second, time.millisecond);
+    return text;
+}
+
+Backups::Backups(std::string dir, ProcessIdentity self, std::uintmax_t largeProject)
+    : dir_(std::move(dir)), self_(std::move(self)), largeProject_(largeProject) {}
+
+std::string Backups::folderFor(const std::string& path) const {
+    const std::string real = realPath(path);
+    char code[17];
+    std::snprintf(code, sizeof code, "%016llx", static_cast<unsigned long long>(fnv1a(real)));
+    return dir_ + "/" + fs::path(real).filename().string() + "-" + code;
+}
+
+bool Backups::keptRecently(const std::string& folder, double now) const {
+    const std::vector<std::string> versions = versionsIn(folder);
+    if (versions.empty()) return false;
+    const std::optional<Sidecar> newest = readSidecar(sidecarOf(versions.back()));
+    // A clock set back makes the age negative: keep a version then.
+    return newest && now >= newest->time && now - newest->time < 1.0;
+}
+
+std::string Backups::keep(const std::string& path, double now) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    if (dir_.empty()) throw std::runtime_error("no folder for backups (HOME is not set)");
+    const std::string folder = folderFor(path);
+    makePrivateDirectory(folder);
+    if (static_cast<std::uintmax_t>(st.st_size) > largeProject_ && keptRecently(folder, now))
+        return {};
+
+    fs::path name = fs::path(realPath(path)).filename();
+    if (name.extension() == kCopySuffix) name = name.stem();
+    std::string copy;
+    // Two saves within a millisecond would share a name: the later one moves on.
+    for (double time = now;; time += 1.0 / 86400000.0) {
+        copy = folder + "/" + name.string() + " " + fileNameTime(time) + std::string(kCopySuffix);
+        if (::access(copy.c_str(), F_OK) != 0 && ::access(sidecarOf(copy).c_str(), F_OK) != 0)
+            break;
+    }
+    copyFile(path, copy);
+    // The version's project is the file it came from: its title is that path.
+    writeSidecar(sidecarOf(copy), {path, path, self_.pid, now, self_.bootId, self_.startTime});
+    dropOldVersions(folder);
+    return copy;
+}
+
+void Backups::dropOldVersions(const std::string& folder) const {
+    const std::vector<std::string> versions = versionsIn(folder);
+    const std::size_t kept = static_cast<std::size_t>(kVersionsKept);
+    for (std::size_t i = 0; i + kept < versions.size(); ++i) {
+        ::unlink(versions[i].c_str());
+        ::unlink(sidecarOf(versions[i]).c_str());
+    }
+}
+
+}  // namespace quillet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "recovery/ProcessIdentity.h"
+
+namespace quillet {
+
+// Earlier versions of project files: before a save replaces a file, the bytes it holds
+// are copied into a folder of that project's own below `dir`, as
+// "<name> <yyyy-mm-dd hh-mm-ss.mmm>.prj" with a sidecar ".info" beside it.
+class Backups {
+  public:
+    static constexpr int kVersionsKept = 10;
+    // Copying files larger than this at every save would make each save slow: they are
+    // kept at most once a day.
+    static constexpr std::uintmax_t kLargeProject = 100'000'000;
+
+    Backups(std::string dir, ProcessIdentity self, std::uintmax_t largeProject = kLargeProject);
+
+    // Keeps a copy of what `path` holds now, at `now` (days since 1899-12-30, local time),
+    // and drops that project's oldest versions beyond kVersionsKept. Returns the copy's
+    // path, or empty text when none was due (no such file; a large project backed up
+    // less than a day ago). Throws std::exception with the reason when the copy failed.
+    std::string keep(const std::string& path, double now);
+
+    // The folder that holds the versions of the file `path`: its name and a code of its
+    // full path, so two "work.prj" in different folders keep their versions apart.
+    std::string folderFor(const std::string& path) const;
+
+  private:
+    void dropOldVersions(const std::string& folder) const;
+    bool keptRecently(const std::string& folder, double now) const;
+
+    std::string dir_;
+    ProcessIdentity self_;
+    std::uintmax_t largeProject_;
+};
+
+// "yyyy-mm-dd hh-mm-ss.mmm": sorts as the times do and is a valid file name everywhere.
+std::string fileNameTime(double dateTime);
+
+}  // namespace quillet

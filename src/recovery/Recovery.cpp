@@ -1,0 +1,264 @@
+#include "recovery/Recovery.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <memory>
+
+#include "formats/ProjectFile.h"
+#include "grid/GridSnapshot.h"
+#include "ports/DateTime.h"
+
+namespace quillet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kCopySuffix = ".prj";
+constexpr std::string_view kSidecarSuffix = ".info";
+constexpr std::string_view kSavingMark = ".saving-";  // the atomic writer's temporary files
+constexpr double kSecondsPerDay = 86400;
+// Times are days in a double: a millisecond's slack keeps "5 s later" from reading 4.999999.
+constexpr double kSlack = 0.001;
+
+// Seconds from `then` to `now`; a clock set back counts as long ago.
+double secondsSince(double then, double now) {
+    const double seconds = (now - then) * kSecondsPerDay;
+    return seconds < 0 ? std::numeric_limits<double>::infinity() : seconds;
+}
+
+// ".<name>.saving-<pid>-<n>": a temporary file whose writer has ended is left over.
+void removeIfDeadTemporary(const fs::path& file) {
+    const std::string name = file.filename().string();
+    const auto mark = name.rfind(kSavingMark);
+    if (!name.starts_with('.') || mark == std::string::npos) return;
+    char* end = nullptr;
+    const long pid = std::strtol(name.c_str() + mark + kSavingMark.size(), &end, 10);
+    if (end == nullptr || *end != '-' || isRunning({pid, {}, {}})) return;
+    ::unlink(file.c_str());
+}
+
+}  // namespace
+
+std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
+    std::vector<RecoveryCopy> copies;
+    if (recoveryDir.empty()) return copies;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(recoveryDir, ec)) {
+        const fs::path& file = entry.path();
+        const std::string name = file.filename().string();
+        if (name.starts_with('.')) {
+            removeIfDeadTemporary(file);
+            continue;
+        }
+        if (!name.ends_with(kSidecarSuffix)) continue;
+        const std::optional<Sidecar> info = readSidecar(file.string());
+        if (!info || isRunning({info->pid, info->bootId, info->startTime})) continue;
+        RecoveryCopy copy;
+        copy.sidecarPath = file.string();
+        copy.copyPath =
+            copy.sidecarPath.substr(0, copy.sidecarPath.size() - kSidecarSuffix.size()) +
+            std::string(kCopySuffix);
+        copy.info = *info;
+        if (!fs::is_regular_file(copy.copyPath, ec)) {
+            // Its program ended before the first copy was written.
+            ::unlink(copy.sidecarPath.c_str());
+            continue;
+        }
+        copies.push_back(std::move(copy));
+    }
+    std::sort(copies.begin(), copies.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
+        return a.info.time > b.info.time;
+    });
+    return copies;
+}
+
+std::string recoveryQuestion(const RecoveryCopy& copy, const Locale& locale) {
+    const ClockTime time = decodeTime(copy.info.time);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", time.hour, time.minute);
+    return "Quillet1 did not close normally. Recover the unsaved changes to " + copy.info.title +
+           " from " + locale.formatDate(copy.info.time) + " " + clock + "?";
+}
+
+// The table first: a sidecar left without it is cleaned up at the next start.
+void discardCopy(const RecoveryCopy& copy) {
+    ::unlink(copy.copyPath.c_str());
+    ::unlink(copy.sidecarPath.c_str());
+}
+
+std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompts& prompts,
+                                          const Locale& locale) {
+    const std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir);
+    if (copies.empty()) return std::nullopt;
+    if (prompts.askYesNo(recoveryQuestion(copies.front(), locale))) return copies.front();
+    discardCopy(copies.front());
+    return std::nullopt;
+}
+
+Recovery::Recovery(const RecoveryDirs& dirs, CellGrid& grid, Project& project, Clock& clock,
+                   ProcessIdentity self)
+    : recoveryDir_(dirs.recovery),
+      grid_(grid),
+      project_(project),
+      clock_(clock),
+      self_(std::move(self)),
+      backups_(dirs.backups, self_) {
+    if (!recoveryDir_.empty()) {
+        // Named after this run; a name an older run left behind (the same process id
+        // after a reboot) is not taken over.
+        const std::string base = recoveryDir_ + "/" + std::to_string(self_.pid) + "-" +
+                                 (self_.startTime.empty() ? "0" : self_.startTime);
+        std::string name = base;
+        for (int n = 2; ::access((name + std::string(kSidecarSuffix)).c_str(), F_OK) == 0 ||
+                        ::access((name + std::string(kCopySuffix)).c_str(), F_OK) == 0;
+             ++n) {
+            name = base + "-" + std::to_string(n);
+        }
+        copyPath_ = name + std::string(kCopySuffix);
+        sidecarPath_ = name + std::string(kSidecarSuffix);
+    }
+    project_.setObserver(this);
+}
+
+Recovery::~Recovery() {
+    project_.setObserver(nullptr);
+}
+
+void Recovery::status(const std::string& text) {
+    if (onStatus) onStatus(text);
+}
+
+void Recovery::projectEdited() {
+    const double now = clock_.now();
+    if (!pending_) firstPending_ = now;
+    pending_ = true;
+    lastEdit_ = now;
+}
+
+void Recovery::projectClean() {
+    ++generation_;
+    pending_ = false;
+    if (mayHaveCopy_) postRemove();
+}
+
+void Recovery::beforeWrite(const std::string& path) {
+    try {
+        backups_.keep(path, clock_.now());
+    } catch (const std::exception& e) {
+        status(std::string(kBackupSkipped) + e.what());
+    } catch (...) {
+        status(std::string(kBackupSkipped) + "unknown error");
+    }
+}
+
+void Recovery::postRemove() {
+    mayHaveCopy_ = false;
+    queue_.post([copy = copyPath_, sidecar = sidecarPath_] {
+        ::unlink(copy.c_str());
+        ::unlink(sidecar.c_str());
+    });
+}
+
+void Recovery::tick() {
+    collectWrite();
+    if (exited_ || !pending_ || writing_ || copyPath_.empty()) return;
+    const double now = clock_.now();
+    if (due(now)) startWrite(now);
+}
+
+bool Recovery::due(double now) const {
+    if (lastWrite_ && secondsSince(*lastWrite_, now) < kMinGap - kSlack) return false;
+    return secondsSince(lastEdit_, now) >= kQuiet - kSlack ||
+           secondsSince(firstPending_, now) >= kLatest - kSlack;
+}
+
+void Recovery::startWrite(double now) {
+    auto snapshot = std::make_shared<const GridSnapshot>(grid_, lastCells_, lastBytes_);
+    lastCells_ = snapshot->cellCount();
+    lastBytes_ = snapshot->textBytes();
+    const Sidecar info{project_.fileName(), project_.title(), self_.pid, now,
+                       self_.bootId,        self_.startTime};
+    pending_ = false;
+    writing_ = true;
+    mayHaveCopy_ = true;
+    lastWrite_ = now;
+    queue_.post([this, snapshot, info, dir = recoveryDir_, copy = copyPath_, sidecar = sidecarPath_,
+                 generation = generation_] {
+        std::string error;
+        try {
+            makePrivateDirectory(dir);
+            // The sidecar first: a copy is never without one.
+            writeSidecar(sidecar, info);
+            saveCellsToFile(*snapshot->toGrid(), copy);
+        } catch (const std::exception& e) {
+            error = e.what();
+            if (error.empty()) error = "unknown error";
+        }
+        std::lock_guard lock(resultMutex_);
+        writeDone_ = true;
+        writeGeneration_ = generation;
+        writeError_ = std::move(error);
+    });
+}
+
+void Recovery::collectWrite() {
+    std::string error;
+    {
+        std::lock_guard lock(resultMutex_);
+        if (!writeDone_) return;
+        writeDone_ = false;
+        // A copy that the project has since outgrown (saved, replaced) does not matter.
+        if (writeGeneration_ == generation_) error = std::move(writeError_);
+    }
+    writing_ = false;
+    if (error.empty()) {
+        failureReported_ = false;
+        return;
+    }
+    // Tried again at the next change, reported once until a copy is written again.
+    if (!failureReported_) status(kRecoveryCopyFailed + error);
+    failureReported_ = true;
+}
+
+void Recovery::normalExit() {
+    exited_ = true;
+    pending_ = false;
+    postRemove();
+    queue_.waitIdle();
+}
+
+void Recovery::restore(const RecoveryCopy& copy) {
+    queue_.waitIdle();
+    project_.loadRecovered(copy.copyPath, copy.info.title, copy.info.path);
+    ++generation_;
+    pending_ = false;
+    if (copyPath_.empty()) return;
+    // This run's sidecar first, then the table moves under this run's name, then the
+    // old sidecar goes: at every step some sidecar describes the table.
+    Sidecar mine = copy.info;
+    mine.pid = self_.pid;
+    mine.bootId = self_.bootId;
+    mine.startTime = self_.startTime;
+    try {
+        makePrivateDirectory(recoveryDir_);
+        writeSidecar(sidecarPath_, mine);
+        if (::rename(copy.copyPath.c_str(), copyPath_.c_str()) != 0) {
+            throw std::runtime_error(std::string("Cannot rename ") + copy.copyPath);
+        }
+        ::unlink(copy.sidecarPath.c_str());
+        mayHaveCopy_ = true;
+    } catch (const std::exception&) {
+        // The old copy stays where it is; this run writes its own soon.
+        const double now = clock_.now();
+        projectEdited();
+        firstPending_ = now - kLatest / kSecondsPerDay;
+    }
+}
+
+}  // namespace quillet

@@ -1,0 +1,56 @@
+#include "recovery/RecoveryDirs.h"
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace quillet {
+
+namespace {
+
+std::string baseDir(const std::function<const char*(const char*)>& lookup, const char* variable,
+                    const char* belowHome) {
+    const char* value = lookup(variable);
+    // Relative values are invalid and must be ignored.
+    if (value && value[0] == '/') return value;
+    const char* home = lookup("HOME");
+    if (home && home[0] == '/') return std::string(home) + "/" + belowHome;
+    return {};
+}
+
+}  // namespace
+
+RecoveryDirs RecoveryDirs::fromEnvironment(const std::function<const char*(const char*)>& lookup) {
+    const std::function<const char*(const char*)> get =
+        lookup ? lookup : [](const char* name) -> const char* { return std::getenv(name); };
+    RecoveryDirs dirs;
+    const std::string state = baseDir(get, "XDG_STATE_HOME", ".local/state");
+    const std::string data = baseDir(get, "XDG_DATA_HOME", ".local/share");
+    if (!state.empty()) dirs.recovery = state + "/Quillet/recovery";
+    if (!data.empty()) dirs.backups = data + "/Quillet/backups";
+    return dirs;
+}
+
+void makePrivateDirectory(const std::string& path) {
+    if (path.empty()) throw std::runtime_error("Cannot create a folder without a name");
+    // Each missing component is made in turn, so none of them is ever more open than 0700.
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0 &&
+            errno != EEXIST) {
+            throw std::runtime_error("Cannot create folder " + part + ": " + std::strerror(errno));
+        }
+        if (slash == std::string::npos) break;
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        throw std::runtime_error("Cannot create folder " + path + ": " + std::strerror(ENOTDIR));
+    }
+    if ((st.st_mode & 07777) != 0700) ::chmod(path.c_str(), 0700);
+}
+
+}  // namespace quillet

@@ -1,0 +1,125 @@
+#include "recovery/Sidecar.h"
+
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "formats/AtomicFileWriter.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr std::string_view kFirstLine = "Quillet1 sidecar 1";
+
+std::string escaped(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string unescaped(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const char next = value[++i];
+        out += next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+    }
+    return out;
+}
+
+template <typename Number>
+bool readNumber(std::string_view text, Number& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+std::string formatSidecar(const Sidecar& sidecar) {
+    char time[64];
+    // Enough digits that the time reads back to the millisecond.
+    const auto result =
+        std::to_chars(time, time + sizeof time, sidecar.time, std::chars_format::fixed, 9);
+    std::string out(kFirstLine);
+    out += "\npath=" + escaped(sidecar.path);
+    out += "\ntitle=" + escaped(sidecar.title);
+    out += "\npid=" + std::to_string(sidecar.pid);
+    out += "\ntime=" + std::string(time, result.ptr);
+    out += "\nboot=" + escaped(sidecar.bootId);
+    out += "\nstart=" + escaped(sidecar.startTime);
+    out += '\n';
+    return out;
+}
+
+std::optional<Sidecar> parseSidecar(std::string_view text) {
+    Sidecar sidecar;
+    bool first = true;
+    bool hasPid = false;
+    bool hasTime = false;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (first) {
+            if (line != kFirstLine) return std::nullopt;
+            first = false;
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        const std::string_view key = line.substr(0, eq);
+        const std::string_view value = line.substr(eq + 1);
+        if (key == "path") {
+            sidecar.path = unescaped(value);
+        } else if (key == "title") {
+            sidecar.title = unescaped(value);
+        } else if (key == "pid") {
+            hasPid = readNumber(value, sidecar.pid);
+        } else if (key == "time") {
+            hasTime = readNumber(value, sidecar.time);
+        } else if (key == "boot") {
+            sidecar.bootId = unescaped(value);
+        } else if (key == "start") {
+            sidecar.startTime = unescaped(value);
+        }
+    }
+    if (first || !hasPid || !hasTime) return std::nullopt;
+    return sidecar;
+}
+
+void writeSidecar(const std::string& path, const Sidecar& sidecar) {
+    AtomicFileWriter out(path);
+    out.write(formatSidecar(sidecar));
+    out.commit();
+}
+
+std::optional<Sidecar> readSidecar(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return parseSidecar(text);
+}
+
+}  // namespace quillet

@@ -1,0 +1,500 @@
+#include "shell/Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "shell/AppIcon.h"
+#include "shell/GridModel.h"
+#include "shell/GridView.h"
+#include "shell/MainMenu.h"
+#include "shell/OnTray.h"
+#include "shell/PrintJob.h"
+#include "shell/QtPorts.h"
+#include "shell/RecoveryDriver.h"
+#include "shell/windows/FindDialog.h"
+#include "shell/windows/FrmAbout.h"
+#include "shell/windows/FrmCal.h"
+#include "shell/windows/FrmColumnNames.h"
+#include "shell/windows/SecondaryWindow.h"
+
+namespace quillet {
+
+namespace {
+constexpr int kOuterWidth = 567;
+constexpr int kOuterHeight = 401;
+
+// What a font change carries over: family, size and style. Qt's font dialog has no colour.
+QFont withChoice(QFont font, const QFont& chosen) {
+    font.setFamily(chosen.family());
+    font.setPointSizeF(chosen.pointSizeF());
+    font.setWeight(chosen.weight());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
+    return font;
+}
+}  // namespace
+
+Form1::Form1(ControllerPorts ports, QWidget* parent)
+    : QMainWindow(parent), controller_(std::move(ports)) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Quillet1"));
+    setWindowIcon(appIcon());
+    menu_ = std::make_unique<MainMenu>(this);
+    buildWidgets();
+    wireCommands();
+    controller_.setExecutablePath(
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    FormCreate();
+    fontDialogFont_ = font();
+}
+
+Form1::~Form1() {
+    // The widgets read the grid owned by this object: they go before it does.
+    recovery_.reset();
+    trayIcon_.reset();
+    delete centralWidget();
+}
+
+QAction* Form1::action(const QString& name) const {
+    for (QAction* action : menu_->all())
+        if (action->objectName() == name) return action;
+    return nullptr;
+}
+
+QTableView* Form1::gridView() const {
+    return grid_;
+}
+
+GridModel* Form1::gridModel() const {
+    return grid_->gridModel();
+}
+
+void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
+                           const std::optional<RecoveryCopy>& recovered) {
+    recovery_ = std::make_unique<RecoveryDriver>(*this, dirs, clock);
+    if (recovered) recovery_->restore(*recovered);
+}
+
+void Form1::buildWidgets() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tabs_ = new QTabBar(central);
+    tabs_->setObjectName("TabControl1");
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(false);
+    tabs_->setMinimumHeight(21);
+    layout->addWidget(tabs_);
+
+    grid_ = new GridView(controller_.grid(), central);
+    layout->addWidget(grid_, 1);
+
+    auto* panel = new QWidget(central);
+    panel->setObjectName("Panel1");
+    panel->setFixedHeight(16);
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(4, 0, 4, 0);
+    panelLayout->setSpacing(2);
+    auto* label1 = new QLabel(QStringLiteral("Total Cost/Fees for current project: $"), panel);
+    label1->setObjectName("Label1");
+    lblTotal_ = new QLabel(panel);
+    lblTotal_->setObjectName("lblTotal");
+    for (QLabel* label : {label1, lblTotal_}) {
+        label->setToolTip(QStringLiteral("Right-click for options"));
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& pos) {
+                    menu_->puplblTotal()->popup(label->mapToGlobal(pos));
+                });
+        panelLayout->addWidget(label);
+    }
+    panelLayout->addStretch(1);
+    layout->addWidget(panel);
+    setCentralWidget(central);
+
+    buildStatusBar();
+
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
+    });
+    grid_->onEdit = [this](int col, int row, const std::string& text) {
+        runCommand([&] { controller_.StringAlignGrid1SetEditText(col, row, text); });
+    };
+    grid_->onCurrentMoved = [this](int col, int row) {
+        runCommand([&] { controller_.StringAlignGrid1SelectCell(col, row); });
+    };
+    grid_->onSelectionMoved = [this](int anchorCol, int anchorRow, int col, int row) {
+        controller_.StringAlignGrid1SelectRange(anchorCol, anchorRow, col, row);
+    };
+    grid_->onWidthDragged = [this](int col, int width) {
+        controller_.StringAlignGrid1ColWidth(col, width);
+    };
+    controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
+
+    findDialog_ = new FindDialog(this);
+    connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
+        bool close = false;
+        runCommand([&] { close = controller_.FindDialog1Find(fromQString(text)); });
+        if (close) findDialog_->hide();
+    });
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(1000);
+}
+
+void Form1::buildStatusBar() {
+    QStatusBar* status = statusBar();
+    status->setObjectName("StatusBar1");
+    status->setSizeGripEnabled(true);
+    const int widths[3] = {250, 110, 0};
+    // The longest text a fixed panel shows must fit in the font it is drawn in.
+    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
+    const char* names[3] = {"Status", "Timer", "Notice"};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(status);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setAccessibleName(QString::fromUtf8(names[i]));
+        statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
+        if (widths[i] > 0) {
+            const QMargins margins = statusPanels_[i]->contentsMargins();
+            const int needed =
+                statusPanels_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
+                margins.left() + margins.right() + 2 * statusPanels_[i]->margin() + 4;
+            statusPanels_[i]->setFixedWidth(std::max(widths[i], needed));
+            status->addWidget(statusPanels_[i]);
+        } else {
+            status->addWidget(statusPanels_[i], 1);
+        }
+    }
+}
+
+void Form1::wireCommands() {
+    using Action = QAction* MainMenu::*;
+    // Each action runs one command, through the general error handler.
+    static constexpr struct {
+        Action action;
+        void (MainController::*command)();
+    } kCommands[] = {
+        {&MainMenu::mnuNew1, &MainController::mnuNew1Click},
+        {&MainMenu::mnuOpen1, &MainController::mnuOpen1Click},
+        {&MainMenu::mnuSave1, &MainController::mnuSave1Click},
+        {&MainMenu::mnuSaveProjectAs1, &MainController::mnuSaveProjectAs1Click},
+        {&MainMenu::mnuClearReopenList1, &MainController::mnuClearReopenList1Click},
+        {&MainMenu::mnuCalculateTotal, &MainController::mnuCalculateTotalClick},
+        {&MainMenu::pupAddtotaltogrid, &MainController::pupAddtotaltogridClick},
+        {&MainMenu::mnuCopy1, &MainController::mnuCopy1Click},
+        {&MainMenu::mnuCopyAll1, &MainController::mnuCopyAll1Click},
+        {&MainMenu::mnuPaste1, &MainController::mnuPaste1Click},
+        {&MainMenu::mnuAddTask1, &MainController::mnuAddTask1Click},
+        {&MainMenu::mnuDeleteTask1, &MainController::mnuDeleteTask1Click},
+        {&MainMenu::mnuResetHighlightedCells1, &MainController::mnuResetHighlightedCells1Click},
+        {&MainMenu::mnuSortbyTask1, &MainController::mnuSortbyTask1Click},
+        {&MainMenu::mnuSortbyTaskDate1, &MainController::mnuSortbyTaskDate1Click},
+        {&MainMenu::tbtnCut, &MainController::tbtnCutClick},
+        {&MainMenu::mnuStartTimer1, &MainController::mnuStartTimer1Click},
+        {&MainMenu::mnuStopTimer1, &MainController::mnuStopTimer1Click},
+        {&MainMenu::mnuResetTimer1, &MainController::mnuResetTimer1Click},
+        {&MainMenu::mnuAddTimerToHours1, &MainController::mnuAddTimerToHours1Click},
+        {&MainMenu::mnuImportoldfile, &MainController::mnuImportoldfileClick},
+        {&MainMenu::HelpContents1, &MainController::HelpContents1Click},
+        {&MainMenu::mnuVisitQuillet1homepage, &MainController::mnuVisitQuillet1homepageClick},
+    };
+    // Commands that need the window's own widgets.
+    static constexpr struct {
+        Action action;
+        void (Form1::*command)();
+    } kWindowCommands[] = {
+        {&MainMenu::mnuFind1, &Form1::mnuFind1Click},
+        {&MainMenu::mnuFindAgain1, &Form1::mnuFindAgain1Click},
+        {&MainMenu::mnuPrint1, &Form1::mnuPrint1Click},
+        {&MainMenu::mnuChangeColumnNames1, &Form1::mnuChangeColumnNames1Click},
+        {&MainMenu::mnuChangeFontSettings1, &Form1::mnuChangeFontSettings1Click},
+        {&MainMenu::mnuCalendar1, &Form1::mnuCalendar1Click},
+        {&MainMenu::mnuAbout1, &Form1::mnuAbout1Click},
+    };
+    // Showing, hiding and closing the window run at once: closing runs the closing
+    // sequence through the error handler itself (closeEvent).
+    static constexpr struct {
+        Action action;
+        void (Form1::*slot)();
+    } kWindowSlots[] = {
+        {&MainMenu::mnuExit1, &Form1::closeWindow},
+        {&MainMenu::prExit, &Form1::closeWindow},
+        {&MainMenu::pitShow, &Form1::showWindow},
+        {&MainMenu::mnuRShowWindow1, &Form1::showWindow},
+        {&MainMenu::pitHide, &Form1::hideWindow},
+        {&MainMenu::mnuRHideWindow1, &Form1::hideWindow},
+    };
+    // Toolbar buttons and pop-up items that repeat a menu command.
+    static constexpr struct {
+        Action from;
+        Action to;
+    } kForwards[] = {
+        {&MainMenu::tbtnNew, &MainMenu::mnuNew1},
+        {&MainMenu::tbtnOpen, &MainMenu::mnuOpen1},
+        {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
+        {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
+        {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
+        {&MainMenu::tbtnFind, &MainMenu::mnuFind1},
+        {&MainMenu::tbtnAdd, &MainMenu::mnuAddTask1},
+        {&MainMenu::tbtnRemove, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupCopy1, &MainMenu::mnuCopy1},
+        {&MainMenu::pupPaste1, &MainMenu::mnuPaste1},
+        {&MainMenu::pupAddTask1, &MainMenu::mnuAddTask1},
+        {&MainMenu::pupDeleteTask1, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupRecalculateTotalforproject1, &MainMenu::mnuCalculateTotal},
+    };
+
+    MainMenu& m = *menu_;
+    for (const auto& [action, command] : kCommands) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this,
+                [this, command] { runCommand([&] { (controller_.*command)(); }); });
+    }
+    for (const auto& [action, command] : kWindowCommands) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this,
+                [this, command] { runCommand([&] { (this->*command)(); }); });
+    }
+    for (const auto& [action, slot] : kWindowSlots) {
+        bound_.insert(m.*action);
+        connect(m.*action, &QAction::triggered, this, slot);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        QAction* item = m.mnuReopenF[static_cast<size_t>(k - 1)];
+        bound_.insert(item);
+        connect(item, &QAction::triggered, this,
+                [this, k] { runCommand([&] { controller_.mnuReopenClick(k); }); });
+    }
+    for (const auto& [from, to] : kForwards) {
+        if (bound_.contains(m.*to)) bound_.insert(m.*from);
+        connect(m.*from, &QAction::triggered, m.*to, &QAction::trigger);
+    }
+}
+
+void Form1::FormCreate() {
+    for (int i = 0; i < 3; ++i) statusPanels_[i]->clear();
+    tabs_->addTab(QString());
+    runCommand([this] { controller_.FormCreate(); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        runCommand([&] { controller_.TabControl1Change(fromQString(tabs_->tabText(index))); });
+    });
+    configureTray();
+    grid_->setFocus();  // typing goes straight into the task table
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
+    timer1_->start();
+
+    // The designed size where it fits; a small or highly scaled screen gets what it has.
+    QSize size(kOuterWidth, kOuterHeight);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.boundedTo(available.size());
+        resize(size);
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        resize(size);
+    }
+}
+
+// Runs even when an earlier start-up step failed: minimising may hide the window,
+// so the icon that brings it back must exist.
+void Form1::configureTray() {
+    trayIcon_ = std::make_unique<OnTray>(this, menu_->pmnRight(), menu_->pmnLeft());
+    trayIcon_->setHint(windowTitle());  // the application title
+    trayIcon_->setIcon(windowIcon());
+    trayIcon_->setHideActions({menu_->pitHide, menu_->mnuRHideWindow1});
+    trayIcon_->setApplicationVisible(true);
+    trayIcon_->setActive(true);
+    trayIcon_->setRestoreOnLeftClick(true);
+}
+
+void Form1::Timer1Timer() {
+    if (busy_) {
+        // A long load is running: keep the stopwatch moving, run nothing else.
+        controller_.Timer1Timer();
+        statusPanels_[1]->setText(toQString(controller_.timerText()));
+        return;
+    }
+    runCommand([this] { controller_.Timer1Timer(); });
+}
+
+void Form1::mnuFind1Click() {
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
+}
+
+// The search text is what the find window holds, typed there since the last search or not.
+void Form1::mnuFindAgain1Click() {
+    controller_.mnuFindAgain1Click(fromQString(findDialog_->searchText()));
+}
+
+// The printer dialog and the job's progress are the window's; the layout is the core's.
+void Form1::mnuPrint1Click() {
+    printProject(controller_.grid(), this);
+}
+
+// The small windows are made the first time one is asked for, since none is needed to
+// start; then they live for the whole run and closing one only hides it.
+void Form1::createSecondaryWindows() {
+    if (frmAbout_) return;
+    frmAbout_ = new FrmAbout(this);
+    frmAbout_->lblCommentsClick = [this] {
+        runCommand([this] { controller_.lblCommentsClick(); });
+    };
+    frmAbout_->Label2Click = [this] { runCommand([this] { controller_.Label2Click(); }); };
+    frmColumnNames_ = new FrmColumnNames(this);
+    frmColumnNames_->currentNames = [this] { return controller_.columnNames(); };
+    frmColumnNames_->onOkay = [this](const MainController::ColumnNames& names) {
+        return runCommand([&] { controller_.frmColumnNamesOkay(names); });
+    };
+    frmCal_ = new FrmCal(this);
+    frmCal_->today = [this] {
+        const CivilDate d = controller_.todayDate();
+        return QDate(d.year, d.month, d.day);
+    };
+}
+
+void Form1::mnuChangeColumnNames1Click() {
+    createSecondaryWindows();
+    showOrRaise(frmColumnNames_);
+}
+
+void Form1::mnuCalendar1Click() {
+    createSecondaryWindows();
+    showOrRaise(frmCal_);
+}
+
+void Form1::mnuAbout1Click() {
+    createSecondaryWindows();
+    showOrRaise(frmAbout_);
+}
+
+// The window and the cells take the chosen font; the heading row keeps its own. Nothing is
+// saved: the next start shows the design fonts.
+void Form1::mnuChangeFontSettings1Click() {
+    if (!fontDialog1_) {
+        // Made on first use: it reads the whole font database, which start-up need not wait for.
+        fontDialog1_ = new QFontDialog(this);
+        fontDialog1_->setObjectName("FontDialog1");
+        fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
+    }
+    fontDialog1_->setCurrentFont(fontDialogFont_);
+    if (fontDialog1_->exec() != QDialog::Accepted) return;
+    fontDialogFont_ = fontDialog1_->selectedFont();
+    setFont(withChoice(font(), fontDialogFont_));
+    grid_->setFont(withChoice(grid_->font(), fontDialogFont_));
+}
+
+void Form1::closeWindow() {
+    close();
+}
+
+void Form1::showWindow() {
+    if (trayIcon_) trayIcon_->setApplicationVisible(true);
+}
+
+void Form1::hideWindow() {
+    if (trayIcon_) trayIcon_->setApplicationVisible(false);
+}
+
+// Long loads and saves report progress: show it after half a second in a modal
+// dialog, which also keeps the window painting and blocks other commands.
+void Form1::showProgress(int percent) {
+    if (!progress_) {
+        progress_ = new QProgressDialog(QStringLiteral("Working on the project file..."), QString(),
+                                        0, 100, this);
+        progress_->setObjectName("ProgressDialog");
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(500);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setValue(0);
+    }
+    progress_->setValue(percent);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
+        trayIcon_->minimizeLogic();
+    }
+}
+
+bool Form1::runCommand(const std::function<void()>& command) {
+    if (busy_) return false;
+    busy_ = true;
+    bool ok = true;
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ok = false;
+        controller_.showError(e.what());
+    } catch (...) {
+        ok = false;
+        controller_.showError("An unexpected error occurred.");
+    }
+    busy_ = false;
+    if (progress_) {
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+    refresh();
+    return ok;
+}
+
+void Form1::refresh() {
+    const Project& project = controller_.project();
+    if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
+    lblTotal_->setText(toQString(controller_.totalCaption()));
+    statusPanels_[0]->setText(toQString(controller_.statusMessage()));
+    statusPanels_[1]->setText(toQString(controller_.timerText()));
+    statusPanels_[2]->setText(toQString(controller_.noticeText()));
+    updateActions();
+}
+
+void Form1::updateActions() {
+    for (QAction* action : menu_->all()) action->setEnabled(bound_.contains(action));
+    const Project& project = controller_.project();
+    for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
+        const ReopenItem& item = project.reopenItems()[k];
+        // A path is shown verbatim: an "&" in it must not become an accelerator.
+        menu_->mnuReopenF[k]->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
+        menu_->mnuReopenF[k]->setVisible(item.visible);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    bool proceed = false;
+    const bool ok = runCommand([&] { proceed = controller_.FormClose(); });
+    if (!ok || !proceed) {
+        event->ignore();
+        return;
+    }
+    timer1_->stop();
+    trayIcon_.reset();  // removes the icon from the notification area
+    if (recovery_) recovery_->normalExit();
+    event->accept();
+}
+
+}  // namespace quillet

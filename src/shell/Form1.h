@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <QSet>
+#include <functional>
+#include <memory>
+
+#include "app/MainController.h"
+#include "recovery/Recovery.h"
+
+class QAction;
+class QFontDialog;
+class QLabel;
+class QProgressDialog;
+class QTabBar;
+class QTableView;
+class QTimer;
+
+namespace quillet {
+
+class FindDialog;
+class FrmAbout;
+class FrmCal;
+class FrmColumnNames;
+class GridModel;
+class GridView;
+class MainMenu;
+class OnTray;
+class RecoveryDriver;
+
+// The main window: builds the widgets, binds each action to one command and shows
+// the controller's state.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit Form1(ControllerPorts ports, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    MainController& controller() { return controller_; }
+    MainMenu& menu() { return *menu_; }
+    // For tests and accessibility tools: an action by its object name.
+    QAction* action(const QString& name) const;
+    QTableView* gridView() const;
+    OnTray* trayIcon() const { return trayIcon_.get(); }
+    FindDialog* findDialog() const { return findDialog_; }
+    QTimer* timer1() const { return timer1_; }
+    GridModel* gridModel() const;
+    // Keeps recovery copies and backups in `dirs` from now on, after opening the copy the
+    // user chose to recover at start-up. Without this call (tests) nothing is kept.
+    void enableRecovery(const RecoveryDirs& dirs, Clock& clock,
+                        const std::optional<RecoveryCopy>& recovered);
+    RecoveryDriver* recoveryDriver() const { return recovery_.get(); }
+
+    // The general error handler: runs a command, shows any error's message,
+    // then brings the window up to date. Returns false when the command failed.
+    bool runCommand(const std::function<void()>& command);
+
+  public slots:
+    void Timer1Timer();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void buildWidgets();
+    void buildStatusBar();
+    void wireCommands();
+    void FormCreate();
+    void configureTray();
+    void refresh();
+    void updateActions();
+    void showProgress(int percent);
+    void closeWindow();
+    void showWindow();
+    void hideWindow();
+    void mnuFind1Click();
+    void mnuFindAgain1Click();
+    void mnuPrint1Click();
+    void createSecondaryWindows();
+    void mnuChangeColumnNames1Click();
+    void mnuChangeFontSettings1Click();
+    void mnuCalendar1Click();
+    void mnuAbout1Click();
+
+    MainController controller_;
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<OnTray> trayIcon_;
+    std::unique_ptr<RecoveryDriver> recovery_;
+    GridView* grid_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QLabel* lblTotal_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    QTimer* timer1_ = nullptr;
+    FindDialog* findDialog_ = nullptr;
+    FrmAbout* frmAbout_ = nullptr;
+    FrmColumnNames* frmColumnNames_ = nullptr;
+    FrmCal* frmCal_ = nullptr;
+    QFontDialog* fontDialog1_ = nullptr;
+    QFont fontDialogFont_;  // the last font chosen in this run
+    QProgressDialog* progress_ = nullptr;
+    QSet<QAction*> bound_;  // actions with a command: the others wait, disabled
+    bool busy_ = false;     // a command is running: no other may start (long loads pump events)
+};
+
+}  // namespace quillet

@@ -1,0 +1,39 @@
+#include "shell/PrintJob.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include "shell/QtPrintCanvas.h"
+#include "tasks/Printing.h"
+
+namespace quillet {
+
+void printProject(const CellGrid& grid, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog1");
+    if (dialog.exec() != QDialog::Accepted) return;
+    printGridOn(grid, printer, parent);
+}
+
+bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent, int showAfterMs) {
+    QProgressDialog progress(QStringLiteral("Printing the project..."), QStringLiteral("Cancel"), 0,
+                             100, parent);
+    progress.setObjectName("PrintProgress");
+    // Modal, so no other command runs against the grid while it prints.
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(showAfterMs);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+
+    QtPrintCanvas canvas(printer);
+    const PrintOutcome outcome = printGrid(grid, canvas, [&](int percent) {
+        progress.setValue(percent);
+        return !progress.wasCanceled();
+    });
+    return outcome == PrintOutcome::Printed;
+}
+
+}  // namespace quillet

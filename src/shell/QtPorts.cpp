@@ -1,0 +1,162 @@
+#include "shell/QtPorts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+#include <stdexcept>
+
+#include "formats/CodePage.h"
+#include "ports/DateTime.h"
+
+namespace quillet {
+
+namespace {
+const QString kFilter = QStringLiteral("Project files (*.prj);;All files (*)");
+
+std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder) {
+    QFileDialog dialog(
+        parent, save ? QStringLiteral("Save Project File") : QStringLiteral("Open Project File"));
+    // Never the folder the program happened to be started from.
+    dialog.setDirectory(folder.empty() ? QDir::homePath() : QString::fromStdString(folder));
+    dialog.setNameFilter(kFilter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open lets the user type a path that names no file: the load then reports it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save) dialog.setDefaultSuffix(QStringLiteral("prj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQString(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+}
+}  // namespace
+
+QString toQString(std::string_view bytes) {
+    const std::string utf8 = displayUtf8(bytes);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string fromQString(const QString& text) {
+    return text.toStdString();
+}
+
+bool QtPrompts::askYesNo(const std::string& text) {
+    return QMessageBox::question(parent_, QApplication::applicationDisplayName(), toQString(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPrompts::showMessage(const std::string& text) {
+    QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
+}
+
+std::optional<std::string> QtPrompts::chooseOpenPath(const std::string& startFolder) {
+    return runFileDialog(parent_, false, startFolder);
+}
+
+std::optional<std::string> QtPrompts::chooseSavePath(const std::string& startFolder) {
+    return runFileDialog(parent_, true, startFolder);
+}
+
+std::string QtClipboard::text() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) return {};
+    return fromQString(data->text());
+}
+
+void QtClipboard::setText(const std::string& bytes) {
+    QGuiApplication::clipboard()->setText(toQString(bytes));
+}
+
+double QtClock::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    return encodeDate(d.year(), d.month(), d.day()) +
+           now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+// The core hands over encoded addresses (a file: address escapes its path).
+void QtUrlOpener::openUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+}
+
+QtSettingsStore::QtSettingsStore(QString path) : path_(std::move(path)) {}
+
+QString QtSettingsStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quillet/Quillet.conf");
+}
+
+std::string QtSettingsStore::readSetting(const std::string& key) {
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    const QVariant value = settings.value(QString::fromStdString(key));
+    if (!value.isValid()) return kNotAvailable;
+    if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+        throw std::runtime_error("Invalid data type for '" + key + "'");
+    }
+    return fromQString(value.toString());
+}
+
+void QtSettingsStore::writeSetting(const std::string& key, const std::string& value) {
+    const QString name = QString::fromStdString(key);
+    const QString text = toQString(value);
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    // Each write is a locked, synced rewrite of the file, and every exit writes all the
+    // widths: a value the file already holds is left as it is.
+    const QVariant current = settings.value(name);
+    if (current.typeId() == QMetaType::QString && current.toString() == text) return;
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        throw std::runtime_error("Failed to create key Settings");
+    }
+    settings.setValue(name, text);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        throw std::runtime_error("Failed to set data for '" + key + "'");
+    }
+}
+
+Locale localeFrom(QLocale system, int currentYear) {
+    // Without a configured locale (C/POSIX) the dates follow the common month/day/year.
+    if (system.language() == QLocale::C) system = QLocale(QLocale::English, QLocale::UnitedStates);
+    return localeFrom(system.dateFormat(QLocale::ShortFormat), system, currentYear);
+}
+
+Locale localeFrom(QString shortDatePattern, const QLocale& numbers, int currentYear) {
+    // Month names would not read back as dates: use month numbers.
+    shortDatePattern.replace(QStringLiteral("MMMM"), QStringLiteral("MM"));
+    shortDatePattern.replace(QStringLiteral("MMM"), QStringLiteral("MM"));
+    Locale locale;
+    locale.shortDatePattern = withFourDigitYear(shortDatePattern.toStdString());
+    // The separator is the first character between the day, month and year fields.
+    locale.dateSeparator = "/";
+    bool quoted = false;
+    for (const QChar ch : shortDatePattern) {
+        if (ch == u'\'') quoted = !quoted;
+        if (!quoted && !ch.isLetter() && ch != u'\'') {
+            locale.dateSeparator = QString(ch).toStdString();
+            break;
+        }
+    }
+    locale.decimalSeparator = numbers.decimalPoint().toStdString();
+    locale.thousandsSeparator = numbers.groupSeparator().toStdString();
+    locale.currentYear = currentYear;
+    return locale;
+}
+
+Locale systemLocale() {
+    return localeFrom(QLocale::system(), QDate::currentDate().year());
+}
+
+}  // namespace quillet

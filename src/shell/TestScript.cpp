@@ -1,0 +1,79 @@
+#include "shell/TestScript.h"
+
+#include <QAction>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+#include "shell/Form1.h"
+
+namespace quillet {
+
+TestScript::TestScript(const QString& script, Prompts& real) : real_(real) {
+    for (const QString& item : script.split(u';', Qt::SkipEmptyParts)) {
+        if (item == u"yes" || item == u"no") {
+            answers_.push_back(item == u"yes");
+        } else if (item.startsWith(u"file=")) {
+            paths_.push_back(item.mid(5).toStdString());
+        } else {
+            steps_.push_back(item);
+        }
+    }
+}
+
+bool TestScript::askYesNo(const std::string& text) {
+    std::fprintf(stderr, "question: %s\n", text.c_str());
+    if (answers_.empty()) return real_.askYesNo(text);
+    const bool answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+void TestScript::showMessage(const std::string& text) {
+    std::fprintf(stderr, "message: %s\n", text.c_str());
+}
+
+std::optional<std::string> TestScript::nextPath(bool save, const std::string& startFolder) {
+    if (paths_.empty())
+        return save ? real_.chooseSavePath(startFolder) : real_.chooseOpenPath(startFolder);
+    std::string path = std::move(paths_.front());
+    paths_.pop_front();
+    return path;
+}
+
+std::optional<std::string> TestScript::chooseOpenPath(const std::string& startFolder) {
+    return nextPath(false, startFolder);
+}
+
+std::optional<std::string> TestScript::chooseSavePath(const std::string& startFolder) {
+    return nextPath(true, startFolder);
+}
+
+void TestScript::run(Form1& form) {
+    QTimer::singleShot(0, &form, [this, &form] {
+        for (const QString& step : steps_) {
+            if (step.startsWith(u"cell=")) {
+                const QStringList parts = step.mid(5).split(u',');
+                if (parts.size() < 3) continue;
+                const int col = parts[0].toInt();
+                const int row = parts[1].toInt();
+                const std::string text = step.mid(5).section(u',', 2).toStdString();
+                form.runCommand(
+                    [&] { form.controller().StringAlignGrid1SetEditText(col, row, text); });
+            } else if (step == u"shown") {
+                // The wall clock at the first turn of the event loop after the window
+                // showed, for timing the start-up from outside.
+                timespec now{};
+                ::clock_gettime(CLOCK_REALTIME, &now);
+                std::fprintf(stderr, "shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
+                             now.tv_nsec);
+            } else if (QAction* action = form.action(step)) {
+                action->trigger();
+            } else {
+                std::fprintf(stderr, "no such action: %s\n", step.toUtf8().constData());
+            }
+        }
+    });
+}
+
+}  // namespace quillet

@@ -1,0 +1,125 @@
+#include "recovery/Backups.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "recovery/RecoveryHarness.h"
+
+namespace quillet {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::RecoveryHarness;
+using test::writeBytes;
+using test::writeProjectFile;
+
+// The versions of a project, oldest first.
+std::vector<std::string> versionsOf(const Backups& backups, const std::string& path) {
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(backups.folderFor(path), ec))
+        if (entry.path().extension() == ".prj") found.push_back(entry.path().string());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+TEST(Backups, EverySaveKeepsTheReplacedFileAndTheEleventhDropsTheOldest) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->mnuSaveProjectAs1Click();  // a new file: nothing replaced, nothing kept
+    Backups& backups = h.recovery->backups();
+    EXPECT_TRUE(versionsOf(backups, path).empty());
+
+    std::vector<std::string> replaced;
+    for (int version = 1; version <= 11; ++version) {
+        replaced.push_back(readBytes(path));
+        h.edit("version " + std::to_string(version));
+        h.advance(1);
+        h.app->mnuSave1Click();
+    }
+    const std::vector<std::string> kept = versionsOf(backups, path);
+    ASSERT_EQ(kept.size(), 10u);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        EXPECT_EQ(readBytes(kept[i]), replaced[i + 1]) << kept[i];
+        const auto info = readSidecar(kept[i].substr(0, kept[i].size() - 4) + ".info");
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->path, path);
+    }
+    // Named after the project and the time of the save that replaced it.
+    EXPECT_EQ(fs::path(kept.back()).filename(), "work 2026-12-07 12-00-11.000.prj");
+    EXPECT_EQ(fs::path(kept.back()).parent_path().filename().string().rfind("work.prj-", 0), 0u);
+    EXPECT_TRUE(h.statuses.empty());
+}
+
+TEST(Backups, SaveAsOverAnotherFileKeepsThatFileInItsOwnFolder) {
+    RecoveryHarness h;
+    h.begin();
+    fs::create_directories(h.dir.file("a"));
+    fs::create_directories(h.dir.file("b"));
+    const std::string a = h.dir.file("a/work.prj");
+    const std::string b = h.dir.file("b/work.prj");
+    writeProjectFile(a, "A");
+    writeProjectFile(b, "B");
+    const std::string bytesA = readBytes(a);
+    const std::string bytesB = readBytes(b);
+    h.prompts.savePaths = {a, b};
+    h.app->mnuSaveProjectAs1Click();
+    h.app->mnuSaveProjectAs1Click();
+    Backups& backups = h.recovery->backups();
+    ASSERT_NE(backups.folderFor(a), backups.folderFor(b));
+    ASSERT_EQ(versionsOf(backups, a).size(), 1u);
+    ASSERT_EQ(versionsOf(backups, b).size(), 1u);
+    EXPECT_EQ(readBytes(versionsOf(backups, a)[0]), bytesA);
+    EXPECT_EQ(readBytes(versionsOf(backups, b)[0]), bytesB);
+}
+
+TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
+    RecoveryHarness h;
+    // The backups folder cannot be made, even for root: its parent is a file.
+    writeBytes(h.dir.file("data"), "in the way");
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->mnuSaveProjectAs1Click();
+    h.edit("changed");
+    h.app->mnuSave1Click();
+    EXPECT_TRUE(h.project().isSaved());
+    EXPECT_EQ(readBytes(path), h.tableBytes());
+    ASSERT_EQ(h.statuses.size(), 1u);
+    EXPECT_EQ(h.statuses[0], std::string(kBackupSkipped) + "Cannot create folder " +
+                                 h.dir.file("data") + "/Quillet: Not a directory");
+}
+
+TEST(Backups, ALargeProjectIsKeptAtMostOnceADay) {
+    test::TempDir dir;
+    const std::string path = dir.file("big.prj");
+    const std::string small = dir.file("small.prj");
+    writeBytes(path, std::string(101, 'x'));
+    writeBytes(small, std::string(100, 'x'));
+    Backups backups(dir.file("backups"), currentProcess(), 100);
+    const double day = 46363.5;
+    const struct {
+        double at;
+        bool bigKept;
+    } saves[] = {{day, true},
+                 {day + 0.5, false},
+                 {day + 0.999, false},
+                 {day + 1.0, true},
+                 {day - 3, true}};  // a clock set back: better one too many
+    for (const auto& save : saves) {
+        EXPECT_EQ(!backups.keep(path, save.at).empty(), save.bigKept) << save.at;
+        EXPECT_FALSE(backups.keep(small, save.at).empty()) << save.at;
+    }
+    EXPECT_EQ(versionsOf(backups, path).size(), 3u);
+    EXPECT_EQ(versionsOf(backups, small).size(), 5u);
+    EXPECT_EQ(backups.keep(dir.file("missing.prj"), day), "");
+}
+
+}  // namespace
+}  // namespace quillet

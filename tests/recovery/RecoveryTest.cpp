@@ -1,0 +1,311 @@
+#include "recovery/Recovery.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "recovery/RecoveryHarness.h"
+#include "support/DeadProcess.h"
+
+namespace quillet {
+namespace {
+
+using test::readBytes;
+using test::RecoveryHarness;
+using test::writeBytes;
+using test::writeProjectFile;
+
+// The run of a program that has ended: its copies are up for recovery.
+ProcessIdentity endedRun() {
+    return {test::deadPid(), {}, {}};
+}
+
+TEST(RecoveryTiming, CopiesFollowAPauseOrComeWithinHalfAMinuteAndNeverCloserThanFiveSeconds) {
+    struct Step {
+        double at;  // seconds after start
+        char what;  // 'e' edit, 't' timer tick
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<double> writes;  // the ticks that wrote a copy
+    };
+    std::vector<Step> typing;  // a change every second for 40 seconds, the timer in step
+    for (int s = 0; s <= 40; ++s) typing.insert(typing.end(), {{s + 0.0, 'e'}, {s + 0.5, 't'}});
+    const Case cases[] = {
+        {"one change waits for a pause", {{0, 'e'}, {1, 't'}, {1.9, 't'}, {2, 't'}, {3, 't'}}, {2}},
+        {"steady typing is kept 25 s after its first change", typing, {25.5}},
+        {"never sooner than 5 s after the last copy",
+         {{0, 'e'}, {2, 't'}, {3, 'e'}, {5, 't'}, {6.9, 't'}, {7, 't'}, {20, 't'}},
+         {2, 7}},
+        {"no change, no copy", {{0, 't'}, {10, 't'}, {60, 't'}}, {}},
+        {"a clock set back does not hold copies up",
+         {{0, 'e'}, {2, 't'}, {3, 'e'}, {-3600, 't'}},
+         {2, -3600}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecoveryHarness h;
+        h.begin();
+        const double start = h.clock.value;
+        std::vector<double> writes;
+        double lastCopyTime = -1;
+        for (const Step& step : c.steps) {
+            h.clock.value = start + step.at / 86400;
+            if (step.what == 'e') {
+                h.edit("change at " + std::to_string(step.at));
+                continue;
+            }
+            h.tick();
+            const auto info = readSidecar(h.recovery->sidecarPath());
+            if (info && info->time != lastCopyTime) {
+                lastCopyTime = info->time;
+                writes.push_back(step.at);
+            }
+        }
+        EXPECT_EQ(writes, c.writes);
+    }
+}
+
+TEST(RecoveryCopy, HoldsTheTableAsSaveWouldWriteItAndWhatItWasKeptFor) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->mnuSaveProjectAs1Click();
+    h.app->mnuAddTask1Click();
+    h.edit("first line\r\nsecond, with a comma");
+    h.grid().setColWidth(5, 200);
+    h.advance(3);
+    h.tick();
+    ASSERT_TRUE(h.hasCopy());
+    EXPECT_EQ(readBytes(h.recovery->copyPath()), h.tableBytes());
+    const auto info = readSidecar(h.recovery->sidecarPath());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->path, path);
+    EXPECT_EQ(info->title, path);
+    EXPECT_EQ(info->pid, static_cast<long>(::getpid()));
+    EXPECT_NEAR(info->time, h.clock.value, 1e-8);  // to the millisecond
+}
+
+TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledCommand) {
+    struct Case {
+        const char* name;
+        std::function<void(RecoveryHarness&)> action;
+        bool copyStays;
+    };
+    const Case cases[] = {
+        {"Save", [](RecoveryHarness& h) { h.app->mnuSave1Click(); }, false},
+        {"Save As",
+         [](RecoveryHarness& h) {
+             h.prompts.savePaths = {h.dir.file("other.prj")};
+             h.app->mnuSaveProjectAs1Click();
+         },
+         false},
+        {"New after No to the save question",
+         [](RecoveryHarness& h) {
+             h.prompts.yesNoAnswers = {false};
+             h.app->mnuNew1Click();
+         },
+         false},
+        {"Open after No to the save question",
+         [](RecoveryHarness& h) {
+             writeProjectFile(h.dir.file("b.prj"), "B");
+             h.prompts.yesNoAnswers = {false};
+             h.prompts.openPaths = {h.dir.file("b.prj")};
+             h.app->mnuOpen1Click();
+         },
+         false},
+        {"a normal exit", [](RecoveryHarness& h) { h.recovery->normalExit(); }, false},
+        {"Open cancelled in its dialog",
+         [](RecoveryHarness& h) {
+             h.prompts.yesNoAnswers = {false};
+             h.prompts.openPaths = {std::nullopt};
+             h.app->mnuOpen1Click();
+         },
+         true},
+        {"Open of a file that cannot be read",
+         [](RecoveryHarness& h) {
+             h.prompts.yesNoAnswers = {false};
+             h.prompts.openPaths = {h.dir.file("missing.prj")};
+             EXPECT_THROW(h.app->mnuOpen1Click(), CellGridError);
+         },
+         true},
+        {"a Save that fails",
+         [](RecoveryHarness& h) {
+             h.prompts.savePaths = {h.dir.file("no-such-folder/x.prj")};
+             EXPECT_THROW(h.app->mnuSaveProjectAs1Click(), CellGridError);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecoveryHarness h;
+        h.begin();
+        h.prompts.savePaths = {h.dir.file("work.prj")};
+        h.app->mnuSaveProjectAs1Click();
+        h.edit("unsaved work");
+        h.advance(3);
+        h.tick();
+        ASSERT_TRUE(h.hasCopy());
+        c.action(h);
+        h.recovery->waitIdle();
+        EXPECT_EQ(h.hasCopy(), c.copyStays);
+        EXPECT_EQ(h.recoveryFiles().size(), c.copyStays ? 2u : 0u);
+    }
+}
+
+TEST(RecoveryCopy, ACopyStillBeingWrittenWhenTheProjectIsSavedDoesNotComeBack) {
+    RecoveryHarness h;
+    h.begin();
+    h.prompts.savePaths = {h.dir.file("work.prj")};
+    h.app->mnuSaveProjectAs1Click();
+    h.edit("unsaved work");
+    h.advance(3);
+    h.recovery->tick();  // starts the write, does not wait for it
+    h.app->mnuSave1Click();
+    h.recovery->waitIdle();
+    EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
+    // The next change is kept again.
+    h.edit("more work");
+    h.advance(6);
+    h.tick();
+    EXPECT_TRUE(h.hasCopy());
+    EXPECT_TRUE(h.statuses.empty());
+}
+
+TEST(RecoveryCopy, AFailedWriteIsReportedOnceAndTriedAgainAtTheNextChange) {
+    RecoveryHarness h;
+    // A file where the state folder should be: no folder can be made below it.
+    writeBytes(h.dir.file("state"), "in the way");
+    h.begin();
+    h.edit("one");
+    h.advance(3);
+    h.tick();
+    ASSERT_EQ(h.statuses.size(), 1u);
+    EXPECT_TRUE(h.statuses[0].starts_with(kRecoveryCopyFailed)) << h.statuses[0];
+    h.edit("two");
+    h.advance(10);
+    h.tick();
+    EXPECT_EQ(h.statuses.size(), 1u);  // still failing, not reported again
+
+    std::filesystem::remove(h.dir.file("state"));
+    h.advance(60);
+    h.tick();
+    EXPECT_FALSE(h.hasCopy());  // no change since the failure: nothing to try
+    h.edit("three");
+    h.advance(3);
+    h.tick();
+    EXPECT_TRUE(h.hasCopy());
+    EXPECT_EQ(h.statuses.size(), 1u);
+}
+
+TEST(RecoveryOffer, NoDiscardsTheCopyAndIsNotAskedAgain) {
+    RecoveryHarness h;
+    h.begin(endedRun());
+    h.edit("lost work");
+    h.advance(3);
+    h.tick();
+    h.crash();
+
+    h.prompts.yesNoAnswers = {false};
+    EXPECT_EQ(offerRecovery(h.dirs.recovery, h.prompts, test::usLocale()), std::nullopt);
+    EXPECT_EQ(h.prompts.questions,
+              std::vector<std::string>{"Quillet1 did not close normally. Recover the unsaved "
+                                       "changes to Untitled Project from 12/7/2026 12:00?"});
+    EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
+    // Nothing left to ask about (the fake throws at a question it has no answer for).
+    EXPECT_EQ(offerRecovery(h.dirs.recovery, h.prompts, test::usLocale()), std::nullopt);
+}
+
+TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe) {
+    RecoveryHarness h;
+    h.begin(endedRun());
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->mnuSaveProjectAs1Click();
+    const std::string savedBytes = readBytes(path);
+    h.app->mnuAddTask1Click();
+    h.edit("an hour of unsaved work\r\nin two lines");
+    h.advance(3);
+    h.tick();
+    const std::string table = h.tableBytes();
+    h.crash();
+
+    h.begin();
+    h.prompts.yesNoAnswers = {true};
+    const std::optional<RecoveryCopy> copy =
+        offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(h.prompts.questions.back(),
+              "Quillet1 did not close normally. Recover the unsaved "
+              "changes to " +
+                  path + " from 12/7/2026 12:00?");
+    h.recovery->restore(*copy);
+    EXPECT_EQ(h.tableBytes(), table);
+    EXPECT_EQ(h.project().title(), path);
+    EXPECT_EQ(h.project().fileName(), path);
+    EXPECT_FALSE(h.project().isSaved());
+    EXPECT_EQ(readBytes(path), savedBytes);  // the user decides where it goes
+    // This run holds the copy now: another crash still has it, under this run's name.
+    EXPECT_FALSE(std::filesystem::exists(copy->copyPath));
+    EXPECT_FALSE(std::filesystem::exists(copy->sidecarPath));
+    EXPECT_EQ(readBytes(h.recovery->copyPath()), table);
+    EXPECT_EQ(readSidecar(h.recovery->sidecarPath())->pid, static_cast<long>(::getpid()));
+
+    h.app->mnuSave1Click();
+    h.recovery->waitIdle();
+    EXPECT_EQ(readBytes(path), table);
+    EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
+}
+
+TEST(RecoveryOffer, ARunningProgramsCopyIsLeftAloneAndTheNewestEndedOneIsOffered) {
+    RecoveryHarness h;
+    const auto keepCopy = [&h](ProcessIdentity run, const std::string& title) {
+        h.begin(std::move(run));
+        h.project().setTitle(title);
+        h.edit(title);
+        h.advance(60);
+        h.tick();
+        h.crash();
+    };
+    keepCopy(endedRun(), "older");
+    keepCopy(endedRun(), "newer");
+    ProcessIdentity reusedId = currentProcess();
+    reusedId.startTime = "1";  // this process's id, but another process's start
+    keepCopy(reusedId, "reused");
+    keepCopy(currentProcess(), "running");  // a second window, still open
+    const std::vector<std::string> before = h.recoveryFiles();
+    ASSERT_EQ(before.size(), 8u);
+
+    h.prompts.yesNoAnswers = {false, false, false};
+    for (int i = 0; i < 4; ++i) offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
+    ASSERT_EQ(h.prompts.questions.size(), 3u);
+    EXPECT_NE(h.prompts.questions[0].find(" to reused from "), std::string::npos);
+    EXPECT_NE(h.prompts.questions[1].find(" to newer from "), std::string::npos);
+    EXPECT_NE(h.prompts.questions[2].find(" to older from "), std::string::npos);
+    EXPECT_EQ(h.recoveryFiles().size(), 2u);  // the running program's copy and sidecar
+}
+
+TEST(RecoveryOffer, LeftoversOfEndedRunsAreCleanedUpAndARunningOnesAreNot) {
+    RecoveryHarness h;
+    const long dead = test::deadPid();
+    const std::string live = std::to_string(::getpid());
+    std::filesystem::create_directories(h.dirs.recovery);
+    const auto file = [&h](const std::string& name) { return h.dirs.recovery + "/" + name; };
+    writeSidecar(file("gone.info"), {"", "Untitled Project", dead, 46363.5, {}, {}});
+    writeBytes(file(".x.prj.saving-" + std::to_string(dead) + "-0"), "half");
+    writeBytes(file(".y.prj.saving-" + live + "-0"), "half");
+    writeBytes(file("notes.txt"), "not ours");
+    EXPECT_TRUE(abandonedCopies(h.dirs.recovery).empty());
+    EXPECT_EQ(h.recoveryFiles(),
+              (std::vector<std::string>{".y.prj.saving-" + live + "-0", "notes.txt"}));
+}
+
+}  // namespace
+}  // namespace quillet
