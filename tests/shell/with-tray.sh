@@ -14,5 +14,5 @@ display=":$(head -n1 "$fdfile")"
 
 DISPLAY=$display trayer --edge top >/dev/null 2>&1 &
 tray=$!
-sleep 1
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$@"
+# The test program waits for the tray host itself and fails when it never appears.
+DISPLAY=$display QT_QPA_PLATFORM=xcb QUILLET_EXPECT_TRAY=1 "$@"
