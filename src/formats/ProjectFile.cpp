@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <span>
 
 #include "formats/AtomicFileWriter.h"
@@ -224,7 +225,13 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path) {
 }
 
 void loadCellsFromFile(CellGrid& grid, const std::string& path) {
-    TextLineReader reader(path);
+    // A project file always holds CRs; one without any had them stripped on the way
+    // (a checkout, an editor) and would read as one line: its lines end at LF instead.
+    const std::optional<TextFileScan> scan = scanTextFile(path, false);
+    if (!scan) throw CellGridError("Cannot open file " + path);
+    TextLineReader reader(path, TextLineReader::kDefaultChunkSize,
+                          scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
+                                                    : TextLineReader::LineEnd::LineFeed);
     if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
 
     // Lines are views into the reader's blocks; only a cell's text is copied, once,

@@ -28,7 +28,8 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path);
 
 // Reads such a file into the grid without clearing it first; cells and widths the
 // file does not mention stay. Malformed lines are read as far as they make sense or
-// ignored. Throws CellGridError: "Cannot open file " + path, a read error, or a
+// ignored. A file without any CR has its lines ended by LF. Only a regular file is
+// read. Throws CellGridError: "Cannot open file " + path, a read error, or a
 // header asking for more than kMaxFileColumns columns, kMaxFileRows rows or
 // kMaxFileCells cells.
 // The grid's listener hears one layoutChanged.

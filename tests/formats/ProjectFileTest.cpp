@@ -85,6 +85,17 @@ TEST(ProjectFile, WorkedExampleIsWrittenByteForByteAndReadsBack) {
     const std::string again = dir.file("again.prj");
     saveCellsToFile(back, again);
     EXPECT_EQ(readBytes(again), expected);
+
+    // The same file with its CRs stripped on the way (a checkout, an editor) reads the
+    // same table, and saves as CR LF again.
+    std::string stripped = expected;
+    std::erase(stripped, '\r');
+    const std::string lfPath = dir.file("stripped.prj");
+    writeBytes(lfPath, stripped);
+    CellGrid fromLf(7, 2, 1);
+    loadCellsFromFile(fromLf, lfPath);
+    saveCellsToFile(fromLf, lfPath);
+    EXPECT_EQ(readBytes(lfPath), expected);
 }
 
 TEST(ProjectFile, EscapingRoundTripsWithSingleAndMultiLineCells) {
@@ -185,11 +196,16 @@ TEST(ProjectFile, MalformedLinesLoadWithoutError) {
     }
     {
         CellGrid g(7, 5, 1);
+        // Without any CR, LF ends the lines; with one, a bare LF stays inside its line.
         loadBytes(g, dir, "4,6\ncw 0,10\n0,1,x\n");
         EXPECT_EQ(g.colCount(), 4);
         EXPECT_EQ(g.rowCount(), 6);
-        EXPECT_EQ(g.colWidth(0), CellGrid::kDefaultColWidth);
-        EXPECT_EQ(g.cellText(0, 1), "");
+        EXPECT_EQ(g.colWidth(0), 10);
+        EXPECT_EQ(g.cellText(0, 1), "x");
+        loadBytes(g, dir, "4,6\r\n0,2,a\nb\r\n0,3,y\ncw 0,20\r\n");
+        EXPECT_EQ(g.cellText(0, 2), "a\nb");
+        EXPECT_EQ(g.cellText(0, 3), "y\ncw 0,20");
+        EXPECT_EQ(g.colWidth(0), 10);
     }
     {
         CellGrid g(7, 5, 1);
