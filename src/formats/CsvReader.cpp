@@ -112,6 +112,39 @@ bool needsCleaning(std::string_view line) {
     return false;
 }
 
+// Where a quoted field whose text starts at `from` closes within the line: the first
+// odd run of quotes. Unlike nextRunEnd, an even run at the line's end is a quote inside
+// the field, which a line break then continues.
+std::size_t closingQuote(std::string_view line, std::size_t from) {
+    const std::size_t close = nextRunEnd(line, kQuote, from);
+    if (close == line.size() - 1 && line.back() == kQuote) {
+        std::size_t start = close;
+        while (start > from && line[start - 1] == kQuote) --start;
+        if ((close + 1 - start) % 2 == 0) return std::string_view::npos;
+    }
+    return close;
+}
+
+// Walks the fields of a line from `from` (a field's start when atFieldStart, else inside
+// one) and returns where the text of a quoted field begins whose closing quote the line
+// does not hold, or npos when the line ends outside quotes. Fields are found as
+// LineStore::store finds them.
+std::size_t openQuotedField(std::string_view line, std::size_t from, bool atFieldStart,
+                            std::optional<char> separator) {
+    std::size_t i = from;
+    for (;;) {
+        if (atFieldStart && i < line.size() && line[i] == kQuote) {
+            const std::size_t close = closingQuote(line, i + 1);
+            if (close == std::string_view::npos) return i + 1;
+            i = close + 1;
+        }
+        atFieldStart = true;
+        const std::size_t pos = separator ? line.find(*separator, i) : std::string_view::npos;
+        if (pos == std::string_view::npos) return std::string_view::npos;
+        i = pos + 1;
+    }
+}
+
 [[noreturn]] void refuseTooLarge(const std::string& path) {
     throw CellGridError("Cannot open file " + path + ": it holds more than the " +
                         std::to_string(kMaxFileColumns) + " columns or " +
@@ -141,15 +174,26 @@ class LineStore {
                 if (!rest.empty() && rest.front() == kQuote) {
                     rest.remove_prefix(1);
                     const std::size_t close = nextRunEnd(rest, kQuote, 0);
-                    // Unclosed: the field stays empty and the rest of the line is kept.
-                    if (close != std::string_view::npos) {
-                        text = cellText(rest.substr(0, close), true, lf, buffer_);
+                    if (close == std::string_view::npos) {
+                        // Unclosed: the field stays empty and the rest of the line is kept.
+                        const std::size_t again = rest.find(sep);
+                        if (again != std::string_view::npos) pos = again;
+                    } else {
+                        const std::string_view quoted = rest.substr(0, close);
                         rest.remove_prefix(close + 1);
+                        const std::size_t again = rest.find(sep);
+                        // Text between the closing quote and the next separator (or the
+                        // line's end) belongs to the field, as spreadsheets read it.
+                        const std::string_view tail = rest.substr(0, again);
+                        if (tail.empty()) {
+                            text = cellText(quoted, true, lf, buffer_);
+                        } else {
+                            joined_.assign(cellText(quoted, true, lf, buffer_));
+                            joined_ += cellText(tail, false, lf, buffer_);
+                            text = joined_;
+                        }
+                        pos = again == std::string_view::npos ? rest.size() : again;
                     }
-                    // Without a separator after the quoted text the earlier position
-                    // still counts, which may cut off what follows the closing quote.
-                    const std::size_t again = rest.find(sep);
-                    if (again != std::string_view::npos) pos = again;
                 } else {
                     text = cellText(rest.substr(0, pos), false, lf, buffer_);
                 }
@@ -186,7 +230,8 @@ class LineStore {
     std::optional<char> separator_;
     const std::string& path_;
     std::string buffer_;
-    bool clean_ = true;  // the line holds nothing sanitizeCellText would change
+    std::string joined_;  // a quoted field and the text after its closing quote
+    bool clean_ = true;   // the line holds nothing sanitizeCellText would change
 };
 
 // The share of the file read so far, reported only when the percentage moves.
@@ -231,9 +276,10 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     if (!scan) throw CellGridError("Cannot open file " + path);
     // Files written on Unix end their lines with LF only; read by the CR rule alone
     // they would come in as one line.
-    TextLineReader reader(path, TextLineReader::kDefaultChunkSize,
-                          scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
-                                                    : TextLineReader::LineEnd::LineFeed);
+    const bool lfLines = !scan->holdsCarriageReturn;
+    TextLineReader reader(
+        path, TextLineReader::kDefaultChunkSize,
+        lfLines ? TextLineReader::LineEnd::LineFeed : TextLineReader::LineEnd::CarriageReturn);
     if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
     // Today's files are UTF-8 and are taken as they are; only others are old OEM text.
     const bool fromOem = grid.oemConvert && !scan->validUtf8;
@@ -262,14 +308,38 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     grid.reserveCells(static_cast<std::size_t>(reader.fileSize() / kTypicalFieldBytes));
     ByteProgress progress(grid, reader.fileSize());
     std::string converted;
+    std::string continued;
+    std::int64_t physicalLines = 0;
     int r = 0;
     bool grown = false;
     try {
         std::string_view line;
         while (reader.readLine(line)) {
             if (r >= kMaxFileRows) refuseTooLarge(path);
-            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
             if (r == 0) line = dropMark(line);
+            // With LF line ends a line break inside a quoted field continues the field;
+            // files with CRs keep their own rule, where a bare LF never ends a line.
+            if (lfLines && line.find(kQuote) != std::string_view::npos &&
+                openQuotedField(line, 0, true, separator) != std::string_view::npos) {
+                continued.assign(line);
+                bool open = true;
+                std::string_view next;
+                while (open && reader.readLine(next)) {
+                    if (++physicalLines >= kMaxFileRows) refuseTooLarge(path);
+                    // Only the new text can close the field: a quote run never spans the
+                    // line break, and the search never goes back over what was joined.
+                    const std::size_t from = continued.size() + 1;
+                    continued += '\n';
+                    continued += next;
+                    const std::size_t close = closingQuote(continued, from);
+                    open = close == std::string_view::npos ||
+                           openQuotedField(continued, close + 1, false, separator) !=
+                               std::string_view::npos;
+                }
+                line = continued;
+            }
+            ++physicalLines;
+            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
             if (fromOem) {
                 converted.clear();
                 appendCp437AsUtf8(line, converted);

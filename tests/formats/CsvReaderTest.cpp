@@ -113,9 +113,10 @@ TEST(CsvReader, FieldsAsExactGrids) {
         {"x,ab" + q + q + "c", {"x", "ab\"c", "old", "old"}},
         {q + "open,x", {"", "x", "old", "old"}},                    // unclosed quote: empty field
         {"a,b" + q + "c" + q + ",d", {"a", "b\"c\"", "d", "old"}},  // stray quotes stay
-        {"a," + q + "b" + q + "junk,c", {"a", "b", "c", "old"}},    // after the close: dropped
-        // No separator after the quoted text: the earlier position cuts the rest.
-        {q + "a,b" + q + "x", {"a,b", "old", "old", "old"}},
+        // Text after the closing quote stays in its field.
+        {"a," + q + "b" + q + "junk,c", {"a", "bjunk", "c", "old"}},
+        {q + "a,b" + q + "cdefgh", {"a,bcdefgh", "old", "old", "old"}},
+        {q + "a,b" + q + "cd,ef", {"a,bcd", "ef", "old", "old"}},
         {"a," + q + q, {"a", "", "old", "old"}},
         {"a,one\ntwo", {"a", "one\r\ntwo", "old", "old"}},
         {q + "one\ntwo" + q + ",b", {"one\r\ntwo", "b", "old", "old"}},
@@ -255,6 +256,10 @@ TEST(CsvReader, LineEnds) {
         // Without any CR, LF ends the lines.
         {"a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}},
         {"a,b\n\nc,d", {{"a", "b"}, {"", ""}, {"c", "d"}}},
+        // There a line break inside a quoted field continues the field, as CR LF.
+        {"1,\"one\ntwo, three\",x\n2,y\n", {{"1", "one\r\ntwo, three", "x"}, {"2", "y", ""}}},
+        {"x,y\n\"a\n\nb\",\"c\nd\"\ne", {{"x", "y"}, {"a\r\n\r\nb", "c\r\nd"}, {"e", ""}}},
+        {"\"say \"\"hi\"\"\nthere\",z\n", {{"say \"hi\"\r\nthere", "z"}}},
         // With a CR anywhere, only CR ends a line and a bare LF stays in its field.
         {"a,b\nc,d\r\ne,f", {{"a", "b\r\nc", "d"}, {"e", "f", ""}}},
         {"a,b\rc,d", {{"a", "b"}, {"c", "d"}}},
@@ -333,7 +338,7 @@ TEST(CsvReader, BadInputLoadsWhatTheRulesMakeOfIt) {
                                    {std::string("\0", 1), std::string("\0", 1)}}));
     CellGrid unclosed(2, 2, 1);
     loadBytes(unclosed, dir, "\"a,\"b,\"c\r\n\"d");
-    EXPECT_EQ(cellsOf(unclosed), (Rows{{"a,", "c"}, {"d", ""}}));
+    EXPECT_EQ(cellsOf(unclosed), (Rows{{"a,b", "c"}, {"d", ""}}));
     loadBytes(grid, dir, std::string(10'000'000, 'x'));
     EXPECT_EQ(grid.cellText(0, 0).size(), 10'000'000u);
 }
