@@ -38,6 +38,7 @@ void MainController::FormCreate() {
     project_.loadReopenList();
     fillDefaultProject(grid_, kStartUpWidths, todayText());
     applyStoredWidths(grid_, ports_.settings);
+    project_.markFresh();
 }
 
 bool MainController::FormClose() {

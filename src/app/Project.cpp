@@ -25,10 +25,12 @@ Project::~Project() {
 void Project::gridChanged(const GridChange& change) {
     if (!change.content || replacing_ != 0) return;
     savedFlag_.clear();
+    edited_ = true;
     if (observer_) observer_->projectEdited();
 }
 
 void Project::clean() {
+    edited_ = false;
     if (observer_) observer_->projectClean();
 }
 
@@ -53,7 +55,10 @@ void Project::loadReopenList() {
 
 bool Project::saveQuestion() {
     if (isSaved()) return true;
-    if (!prompts_.askYesNo(kSaveQuestion)) return true;
+    // Esc or the window's close button must not throw the work away: they cancel.
+    const Answer answer = prompts_.askYesNoCancel(kSaveQuestion);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::No) return true;
     // Yes on a project that was never saved needs a name: ask for one instead of
     // refusing and then letting the caller discard the work.
     if (isUntitled()) return mnuSaveProjectAs1Click();
@@ -116,10 +121,14 @@ void Project::loadRecovered(const std::string& copyPath, std::string title, std:
     title_ = std::move(title);
     fileName_ = std::move(fileName);
     savedFlag_.clear();
+    edited_ = true;
     totalDue_ = true;
 }
 
 void Project::openFile(const std::string& path) {
+    // Changes on screen (a recovered project's) are asked about; the untouched start-up
+    // project is not.
+    if (edited_ && !saveQuestion()) return;
     loadProject(path);
     reopen_logic();
 }

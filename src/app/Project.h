@@ -49,6 +49,10 @@ class Project : private CellGridListener {
     const std::string& savedFlag() const { return savedFlag_; }
     bool isSaved() const { return savedFlag_ == "y"; }
     bool isUntitled() const;
+    // The table differs from its file or from a fresh project (recovered work does).
+    bool hasUnsavedChanges() const { return edited_; }
+    // The table as just built matches a fresh project: nothing to ask about yet.
+    void markFresh() { edited_ = false; }
     const std::array<ReopenItem, 5>& reopenItems() const { return reopen_; }
 
     void setTitle(std::string title) { title_ = std::move(title); }
@@ -62,7 +66,8 @@ class Project : private CellGridListener {
     void loadReopenList();
 
     // Asks to save an unsaved project. Returns false when the user cancelled the
-    // save dialog that Yes opened for an untitled project: the caller must stop.
+    // question or the save dialog that Yes opened for an untitled project: the caller
+    // must stop.
     bool saveQuestion();
 
     void mnuNew1Click();
@@ -76,7 +81,8 @@ class Project : private CellGridListener {
     void reopen_logic();
     void mnuClearReopenList1Click();
 
-    // A file named on the command line: opened as Open opens it, without a question or dialog.
+    // A file named on the command line: opened as Open opens it, without a dialog; the save
+    // question comes first only when the table holds changes (a recovered project).
     void openFile(const std::string& path);
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
@@ -119,6 +125,7 @@ class Project : private CellGridListener {
     std::function<std::string()> todayText_;
     ProjectObserver* observer_ = nullptr;
     int replacing_ = 0;
+    bool edited_ = false;
     bool totalDue_ = false;
     std::string title_ = kUntitledProject;
     std::string fileName_;

@@ -10,10 +10,15 @@ namespace quillet {
 // The outside world as the core sees it. The shell implements these with Qt;
 // tests use scripted fakes.
 
+// The answer to a question with Yes, No and Cancel; Esc and the window's close button
+// give Cancel.
+enum class Answer { Yes, No, Cancel };
+
 class Prompts {
   public:
     virtual ~Prompts() = default;
     virtual bool askYesNo(const std::string& text) = 0;
+    virtual Answer askYesNoCancel(const std::string& text) = 0;
     virtual void showMessage(const std::string& text) = 0;
     // An empty optional means the user cancelled. The dialog starts in startFolder, or in
     // the user's home folder when it is empty.

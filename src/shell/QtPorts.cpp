@@ -55,6 +55,20 @@ bool QtPrompts::askYesNo(const std::string& text) {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+Answer QtPrompts::askYesNoCancel(const std::string& text) {
+    // With a Cancel button, Esc and the close button answer Cancel.
+    switch (QMessageBox::question(parent_, QApplication::applicationDisplayName(), toQString(text),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 void QtPrompts::showMessage(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
 }

@@ -18,6 +18,7 @@ class QtPrompts : public Prompts {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
     bool askYesNo(const std::string& text) override;
+    Answer askYesNoCancel(const std::string& text) override;
     void showMessage(const std::string& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;

@@ -11,8 +11,10 @@ namespace quillet {
 
 TestScript::TestScript(const QString& script, Prompts& real) : real_(real) {
     for (const QString& item : script.split(u';', Qt::SkipEmptyParts)) {
-        if (item == u"yes" || item == u"no") {
-            answers_.push_back(item == u"yes");
+        if (item == u"yes" || item == u"no" || item == u"cancel") {
+            answers_.push_back(item == u"yes"  ? Answer::Yes
+                               : item == u"no" ? Answer::No
+                                               : Answer::Cancel);
         } else if (item.startsWith(u"file=")) {
             paths_.push_back(item.mid(5).toStdString());
         } else {
@@ -21,12 +23,23 @@ TestScript::TestScript(const QString& script, Prompts& real) : real_(real) {
     }
 }
 
-bool TestScript::askYesNo(const std::string& text) {
+std::optional<Answer> TestScript::nextAnswer(const std::string& text) {
     std::fprintf(stderr, "question: %s\n", text.c_str());
-    if (answers_.empty()) return real_.askYesNo(text);
-    const bool answer = answers_.front();
+    if (answers_.empty()) return std::nullopt;
+    const Answer answer = answers_.front();
     answers_.pop_front();
     return answer;
+}
+
+bool TestScript::askYesNo(const std::string& text) {
+    const std::optional<Answer> answer = nextAnswer(text);
+    if (!answer) return real_.askYesNo(text);
+    return *answer == Answer::Yes;
+}
+
+Answer TestScript::askYesNoCancel(const std::string& text) {
+    const std::optional<Answer> answer = nextAnswer(text);
+    return answer ? *answer : real_.askYesNoCancel(text);
 }
 
 void TestScript::showMessage(const std::string& text) {

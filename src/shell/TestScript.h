@@ -12,7 +12,8 @@ class Form1;
 
 // A hook for tests that run the real program (tests/recovery): the environment variable
 // QUILLET_TEST_SCRIPT, read only by main.cpp, holds items separated by ";":
-//   yes | no           the answer to the next Yes/No question (the start-up one included)
+//   yes | no | cancel  the answer to the next question (the start-up one included); a
+//                      cancel given to a Yes/No question counts as no
 //   file=PATH          what the next open or save dialog returns
 //   cell=COL,ROW,TEXT  types TEXT into a cell, as the in-place editor does
 //   NAME               triggers the action of that object name, e.g. mnuSave1, mnuExit1
@@ -26,6 +27,7 @@ class TestScript : public Prompts {
     TestScript(const QString& script, Prompts& real);
 
     bool askYesNo(const std::string& text) override;
+    Answer askYesNoCancel(const std::string& text) override;
     void showMessage(const std::string& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
@@ -37,7 +39,9 @@ class TestScript : public Prompts {
     std::optional<std::string> nextPath(bool save, const std::string& startFolder);
 
     Prompts& real_;
-    std::deque<bool> answers_;
+    std::optional<Answer> nextAnswer(const std::string& text);
+
+    std::deque<Answer> answers_;
     std::deque<std::string> paths_;
     QStringList steps_;
 };

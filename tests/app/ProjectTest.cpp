@@ -234,7 +234,19 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
         EXPECT_EQ(h.grid().cellText(Description, 1), "work");
         EXPECT_EQ(pr.title(), kUntitledProject);
     }
-    EXPECT_EQ(h.prompts.questions, Strings(3, kSaveQuestion));
+    // Cancel on the question itself (Esc, the close button): the same, before any dialog.
+    const std::vector<std::function<void()>> allAskers = {
+        [&] { app.mnuOpen1Click(); }, [&] { app.mnuNew1Click(); },
+        [&] { app.mnuImportoldfileClick(); }, [&] { app.openAtStartUp(other); },
+        [&] { EXPECT_FALSE(app.FormClose()); }};
+    for (const auto& command : allAskers) {
+        h.prompts.yesNoAnswers = {Answer::Cancel};
+        command();
+        EXPECT_TRUE(h.prompts.yesNoAnswers.empty());
+        EXPECT_EQ(h.grid().cellText(Description, 1), "work");
+        EXPECT_EQ(pr.title(), kUntitledProject);
+    }
+    EXPECT_EQ(h.prompts.questions, Strings(8, kSaveQuestion));
     EXPECT_TRUE(h.prompts.messages.empty());
 
     // Yes with a name: saved first, then the other project opens.
@@ -252,11 +264,11 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     // Open keeps the flag the save set, so New asks nothing; after an edit it asks again.
     EXPECT_EQ(pr.savedFlag(), "y");
     app.mnuNew1Click();
-    EXPECT_EQ(h.prompts.questions.size(), 4u);
+    EXPECT_EQ(h.prompts.questions.size(), 9u);
     h.app->StringAlignGrid1SetEditText(Description, 1, "more");
     h.prompts.yesNoAnswers = {false};
     app.mnuNew1Click();
-    EXPECT_EQ(h.prompts.questions.size(), 5u);
+    EXPECT_EQ(h.prompts.questions.size(), 10u);
     EXPECT_EQ(h.grid().cellText(Description, 1), "");
     h.prompts.yesNoAnswers = {false};
     EXPECT_TRUE(app.FormClose());

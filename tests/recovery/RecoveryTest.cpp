@@ -258,9 +258,19 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(readBytes(h.recovery->copyPath()), table);
     EXPECT_EQ(readSidecar(h.recovery->sidecarPath())->pid, static_cast<long>(::getpid()));
 
-    h.app->mnuSave1Click();
+    // A file named on the command line waits for the save question: Cancel keeps the
+    // recovered work and its copy; Yes saves it, then the file opens and the copy goes.
+    const std::string other = h.dir.file("other.prj");
+    test::writeProjectFile(other, "Other");
+    h.prompts.yesNoAnswers = {Answer::Cancel};
+    h.app->openAtStartUp(other);
+    EXPECT_EQ(h.tableBytes(), table);
+    EXPECT_TRUE(h.hasCopy());
+    h.prompts.yesNoAnswers = {true};
+    h.app->openAtStartUp(other);
     h.recovery->waitIdle();
     EXPECT_EQ(readBytes(path), table);
+    EXPECT_EQ(h.project().title(), other);
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 

@@ -1,6 +1,7 @@
 #include "shell/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -9,12 +10,16 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "shell/GridModel.h"
+#include "shell/MainMenu.h"
+#include "shell/QtPorts.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 
@@ -143,6 +148,35 @@ TEST_F(Form1Test, ClosingStoresTheDraggedWidthsAndAsksToSave) {
 
     auto again = makeForm();
     EXPECT_EQ(again->controller().grid().colWidth(3), 97);
+}
+
+TEST_F(Form1Test, CancelOnTheSaveQuestionKeepsTheWindowAndTheWork) {
+    // The real question box: Esc and the window's close button answer Cancel.
+    QtPrompts real;
+    for (const bool closeButton : {false, true}) {
+        QTimer::singleShot(0, [closeButton] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (closeButton) {
+                box->close();
+            } else {
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        EXPECT_EQ(real.askYesNoCancel("Do you want to save the current project?"), Answer::Cancel);
+    }
+
+    auto form = makeForm();
+    form->show();
+    form->controller().StringAlignGrid1SetEditText(Description, 1, "unsaved work");
+    for (QAction* MainMenu::*action : {&MainMenu::mnuExit1, &MainMenu::mnuNew1}) {
+        prompts.yesNoAnswers = {Answer::Cancel};
+        (form->menu().*action)->trigger();
+        EXPECT_TRUE(prompts.yesNoAnswers.empty());
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(form->controller().grid().cellText(Description, 1), "unsaved work");
+    }
+    prompts.yesNoAnswers = {false};
 }
 
 TEST_F(Form1Test, EditingInTheViewReachesTheStore) {

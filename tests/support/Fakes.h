@@ -14,10 +14,17 @@
 
 namespace quillet::test {
 
+// One scripted answer: true and false are Yes and No.
+struct ScriptedAnswer {
+    ScriptedAnswer(bool yes) : answer(yes ? Answer::Yes : Answer::No) {}  // NOLINT: as bool
+    ScriptedAnswer(Answer a) : answer(a) {}                               // NOLINT
+    Answer answer;
+};
+
 // Prompts answered from scripts; every message and question is recorded.
 class FakePrompts : public Prompts {
   public:
-    std::deque<bool> yesNoAnswers;
+    std::deque<ScriptedAnswer> yesNoAnswers;
     std::deque<std::optional<std::string>> openPaths;
     std::deque<std::optional<std::string>> savePaths;
     std::vector<std::string> messages;
@@ -25,10 +32,13 @@ class FakePrompts : public Prompts {
 
     bool askYesNo(const std::string& text) override {
         questions.push_back(text);
-        if (yesNoAnswers.empty()) throw std::logic_error("unexpected question: " + text);
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
+        const Answer answer = nextAnswer(text);
+        if (answer == Answer::Cancel) throw std::logic_error("no Cancel button on: " + text);
+        return answer == Answer::Yes;
+    }
+    Answer askYesNoCancel(const std::string& text) override {
+        questions.push_back(text);
+        return nextAnswer(text);
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override {
@@ -42,6 +52,12 @@ class FakePrompts : public Prompts {
     std::vector<std::string> dialogFolders;  // where each file dialog started
 
   private:
+    Answer nextAnswer(const std::string& text) {
+        if (yesNoAnswers.empty()) throw std::logic_error("unexpected question: " + text);
+        const Answer answer = yesNoAnswers.front().answer;
+        yesNoAnswers.pop_front();
+        return answer;
+    }
     static std::optional<std::string> next(std::deque<std::optional<std::string>>& queue,
                                            const char* what) {
         if (queue.empty()) throw std::logic_error(std::string("unexpected ") + what + " dialog");
