@@ -87,6 +87,12 @@ void MainController::openAtStartUp(const std::string& path) {
     runProjectCommand([this, &path] { project_.openFile(path); });
 }
 
+void MainController::openRecoveredProject(const std::string& copyPath, std::string title,
+                                          std::string fileName) {
+    runProjectCommand(
+        [&] { project_.loadRecovered(copyPath, std::move(title), std::move(fileName)); });
+}
+
 void MainController::mnuImportoldfileClick() {
     runProjectCommand([this] { project_.mnuImportoldfileClick(); });
 }

@@ -66,6 +66,9 @@ class MainController {
     void mnuImportoldfileClick();
     // The file the program was started with; a failure keeps the start-up project.
     void openAtStartUp(const std::string& path);
+    // A copy of unsaved work becomes the project it was kept for: its title and file name,
+    // unsaved. A failure keeps the project open before.
+    void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);
 
     void mnuCalculateTotalClick();
 

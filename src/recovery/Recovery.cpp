@@ -101,11 +101,12 @@ std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompt
     return std::nullopt;
 }
 
-Recovery::Recovery(const RecoveryDirs& dirs, CellGrid& grid, Project& project, Clock& clock,
+Recovery::Recovery(const RecoveryDirs& dirs, MainController& controller, Clock& clock,
                    ProcessIdentity self)
     : recoveryDir_(dirs.recovery),
-      grid_(grid),
-      project_(project),
+      controller_(controller),
+      grid_(controller.grid()),
+      project_(controller.project()),
       clock_(clock),
       self_(std::move(self)),
       backups_(dirs.backups, self_) {
@@ -235,7 +236,7 @@ void Recovery::normalExit() {
 
 void Recovery::restore(const RecoveryCopy& copy) {
     queue_.waitIdle();
-    project_.loadRecovered(copy.copyPath, copy.info.title, copy.info.path);
+    controller_.openRecoveredProject(copy.copyPath, copy.info.title, copy.info.path);
     ++generation_;
     pending_ = false;
     if (copyPath_.empty()) return;

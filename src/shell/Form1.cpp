@@ -87,7 +87,9 @@ GridModel* Form1::gridModel() const {
 
 void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
                            const std::optional<RecoveryCopy>& recovered) {
-    recovery_ = std::make_unique<RecoveryDriver>(*this, dirs, clock);
+    recovery_ = std::make_unique<RecoveryDriver>(
+        controller_, [this](const std::function<void()>& command) { runCommand(command); }, dirs,
+        clock);
     if (recovered) recovery_->restore(*recovered);
 }
 

@@ -20,7 +20,7 @@ struct RecoveryHarness : AppHarness {
     Recovery& begin(ProcessIdentity self = currentProcess()) {
         recovery.reset();
         start();
-        recovery = std::make_unique<Recovery>(dirs, grid(), project(), clock, self);
+        recovery = std::make_unique<Recovery>(dirs, *app, clock, self);
         recovery->onStatus = [this](const std::string& text) { statuses.push_back(text); };
         return *recovery;
     }
