@@ -137,11 +137,11 @@ void MainController::StringAlignGrid1SelectCell(int col, int row) {
     grid_.setCurrentCell(col, row);
 }
 
-void MainController::StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row) {
+void MainController::selectRange(int anchorCol, int anchorRow, int col, int row) {
     grid_.setSelection(anchorCol, anchorRow, col, row);
 }
 
-void MainController::StringAlignGrid1ColWidth(int col, int width) {
+void MainController::setColumnWidth(int col, int width) {
     if (col >= 0 && col < grid_.colCount()) grid_.setColWidth(col, width);
 }
 
@@ -222,7 +222,7 @@ MainController::ColumnNames MainController::columnNames() const {
 
 // Only headings that differ are written: renaming marks the project unsaved like any edit,
 // while an OK that changes nothing leaves a saved project saved.
-void MainController::frmColumnNamesOkay(const ColumnNames& names) {
+void MainController::renameColumns(const ColumnNames& names) {
     for (int col = 0; col < kNamedColumns; ++col) {
         std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
         if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));

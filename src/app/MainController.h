@@ -79,9 +79,9 @@ class MainController {
     void mnuPaste1Click();
     // The user moved the current cell, or dragged out a range from an anchor cell.
     void StringAlignGrid1SelectCell(int col, int row);
-    void StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row);
+    void selectRange(int anchorCol, int anchorRow, int col, int row);
     // The user dragged a column's edge.
-    void StringAlignGrid1ColWidth(int col, int width);
+    void setColumnWidth(int col, int width);
     // The in-place editor's text for a cell: stored, then a date in a date column is
     // written as mm/dd/yyyy.
     void StringAlignGrid1SetEditText(int col, int row, const std::string& text);
@@ -115,7 +115,7 @@ class MainController {
     // The headings its boxes start from each time it opens.
     ColumnNames columnNames() const;
     // Its OK: each box's text, exactly as typed, becomes its column's heading.
-    void frmColumnNamesOkay(const ColumnNames& names);
+    void renameColumns(const ColumnNames& names);
 
     // The executable's full path, given by the shell: Help looks for the manual beside it.
     void setExecutablePath(std::string path) { executablePath_ = std::move(path); }

@@ -145,11 +145,9 @@ void Form1::buildWidgets() {
         runCommand([&] { controller_.StringAlignGrid1SelectCell(col, row); });
     };
     grid_->onSelectionMoved = [this](int anchorCol, int anchorRow, int col, int row) {
-        controller_.StringAlignGrid1SelectRange(anchorCol, anchorRow, col, row);
+        controller_.selectRange(anchorCol, anchorRow, col, row);
     };
-    grid_->onWidthDragged = [this](int col, int width) {
-        controller_.StringAlignGrid1ColWidth(col, width);
-    };
+    grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
     controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
 
     findDialog_ = new FindDialog(this);
@@ -368,7 +366,7 @@ void Form1::createSecondaryWindows() {
     frmColumnNames_ = new FrmColumnNames(this);
     frmColumnNames_->currentNames = [this] { return controller_.columnNames(); };
     frmColumnNames_->onOkay = [this](const MainController::ColumnNames& names) {
-        return runCommand([&] { controller_.frmColumnNamesOkay(names); });
+        return runCommand([&] { controller_.renameColumns(names); });
     };
     frmCal_ = new FrmCal(this);
     frmCal_->today = [this] {
