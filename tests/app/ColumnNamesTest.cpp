@@ -43,13 +43,13 @@ TEST(ColumnNames, FillFollowsTheOpenProject) {
     h.prompts.yesNoAnswers = {false, false};
     app.renameColumns({"A", "B", "C", "D", "E", "F"});
     h.prompts.openPaths = {path};
-    app.mnuOpen1Click();
+    app.openProject();
     Names expected = kDefaults;
     expected[Description] = "Client";
     EXPECT_EQ(app.columnNames(), expected);
 
     app.renameColumns({"A", "B", "C", "D", "E", "F"});
-    app.mnuNew1Click();
+    app.newProject();
     EXPECT_EQ(app.columnNames(), kDefaults);
 }
 
@@ -71,7 +71,7 @@ TEST(ColumnNames, HeadingWithDateDecidesTheDateNormalisation) {
         Names names = app.columnNames();
         names[static_cast<size_t>(c.col)] = c.heading;
         app.renameColumns(names);
-        app.StringAlignGrid1SetEditText(c.col, 1, "12/7/2026");
+        app.editCell(c.col, 1, "12/7/2026");
         EXPECT_EQ(app.grid().cellText(c.col, 1), c.expected) << c.heading;
     }
 }
@@ -82,7 +82,7 @@ TEST(ColumnNames, OkMarksTheProjectUnsavedOnlyWhenAHeadingChanged) {
     AppHarness h;
     MainController& app = h.start();
     h.prompts.savePaths = {h.dir.file("p.prj")};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     ASSERT_TRUE(h.project().isSaved());
 
     test::CountingListener listener;
@@ -99,11 +99,11 @@ TEST(ColumnNames, OkMarksTheProjectUnsavedOnlyWhenAHeadingChanged) {
     app.grid().removeListener(&listener);
 
     // Saved with the new heading, it comes back with the project.
-    app.mnuSave1Click();
+    app.saveProject();
     EXPECT_TRUE(h.project().isSaved());
     h.prompts.openPaths = {h.dir.file("p.prj")};
-    app.mnuNew1Click();
-    app.mnuOpen1Click();
+    app.newProject();
+    app.openProject();
     EXPECT_EQ(app.grid().cellText(Notes, 0), "Misc. Notes ");
 }
 

@@ -37,7 +37,7 @@ struct RecoveryHarness : AppHarness {
         recovery->waitIdle();
         recovery->tick();
     }
-    void edit(const std::string& text) { app->StringAlignGrid1SetEditText(1, 1, text); }
+    void edit(const std::string& text) { app->editCell(1, 1, text); }
     bool hasCopy() const { return std::filesystem::exists(recovery->copyPath()); }
     // The files in the recovery folder.
     std::vector<std::string> recoveryFiles() const {

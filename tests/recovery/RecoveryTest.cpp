@@ -77,8 +77,8 @@ TEST(RecoveryCopy, HoldsTheTableAsSaveWouldWriteItAndWhatItWasKeptFor) {
     h.begin();
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();
-    h.app->mnuAddTask1Click();
+    h.app->saveProjectAs();
+    h.app->addTask();
     h.edit("first line\r\nsecond, with a comma");
     h.grid().setColWidth(5, 200);
     h.advance(3);
@@ -100,17 +100,17 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
         bool copyStays;
     };
     const Case cases[] = {
-        {"Save", [](RecoveryHarness& h) { h.app->mnuSave1Click(); }, false},
+        {"Save", [](RecoveryHarness& h) { h.app->saveProject(); }, false},
         {"Save As",
          [](RecoveryHarness& h) {
              h.prompts.savePaths = {h.dir.file("other.prj")};
-             h.app->mnuSaveProjectAs1Click();
+             h.app->saveProjectAs();
          },
          false},
         {"New after No to the save question",
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
-             h.app->mnuNew1Click();
+             h.app->newProject();
          },
          false},
         {"Open after No to the save question",
@@ -118,7 +118,7 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
              writeProjectFile(h.dir.file("b.prj"), "B");
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {h.dir.file("b.prj")};
-             h.app->mnuOpen1Click();
+             h.app->openProject();
          },
          false},
         {"a normal exit", [](RecoveryHarness& h) { h.recovery->normalExit(); }, false},
@@ -126,20 +126,20 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {std::nullopt};
-             h.app->mnuOpen1Click();
+             h.app->openProject();
          },
          true},
         {"Open of a file that cannot be read",
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {h.dir.file("missing.prj")};
-             EXPECT_THROW(h.app->mnuOpen1Click(), CellGridError);
+             EXPECT_THROW(h.app->openProject(), CellGridError);
          },
          true},
         {"a Save that fails",
          [](RecoveryHarness& h) {
              h.prompts.savePaths = {h.dir.file("no-such-folder/x.prj")};
-             EXPECT_THROW(h.app->mnuSaveProjectAs1Click(), CellGridError);
+             EXPECT_THROW(h.app->saveProjectAs(), CellGridError);
          },
          true},
     };
@@ -148,7 +148,7 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
         RecoveryHarness h;
         h.begin();
         h.prompts.savePaths = {h.dir.file("work.prj")};
-        h.app->mnuSaveProjectAs1Click();
+        h.app->saveProjectAs();
         h.edit("unsaved work");
         h.advance(3);
         h.tick();
@@ -164,11 +164,11 @@ TEST(RecoveryCopy, ACopyStillBeingWrittenWhenTheProjectIsSavedDoesNotComeBack) {
     RecoveryHarness h;
     h.begin();
     h.prompts.savePaths = {h.dir.file("work.prj")};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     h.edit("unsaved work");
     h.advance(3);
     h.recovery->tick();  // starts the write, does not wait for it
-    h.app->mnuSave1Click();
+    h.app->saveProject();
     h.recovery->waitIdle();
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
     // The next change is kept again.
@@ -228,9 +228,9 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     h.begin(endedRun());
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     const std::string savedBytes = readBytes(path);
-    h.app->mnuAddTask1Click();
+    h.app->addTask();
     h.edit("an hour of unsaved work\r\nin two lines");
     h.advance(3);
     h.tick();
@@ -258,7 +258,7 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(readBytes(h.recovery->copyPath()), table);
     EXPECT_EQ(readSidecar(h.recovery->sidecarPath())->pid, static_cast<long>(::getpid()));
 
-    h.app->mnuSave1Click();
+    h.app->saveProject();
     h.recovery->waitIdle();
     EXPECT_EQ(readBytes(path), table);
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
