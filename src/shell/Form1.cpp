@@ -267,29 +267,22 @@ void Form1::wireCommands() {
 
     MainMenu& m = *menu_;
     for (const auto& [action, command] : kCommands) {
-        bound_.insert(m.*action);
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&] { (controller_.*command)(); }); });
     }
     for (const auto& [action, command] : kWindowCommands) {
-        bound_.insert(m.*action);
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&] { (this->*command)(); }); });
     }
-    for (const auto& [action, slot] : kWindowSlots) {
-        bound_.insert(m.*action);
+    for (const auto& [action, slot] : kWindowSlots)
         connect(m.*action, &QAction::triggered, this, slot);
-    }
     for (int k = 1; k <= 5; ++k) {
         QAction* item = m.mnuReopenF[static_cast<size_t>(k - 1)];
-        bound_.insert(item);
         connect(item, &QAction::triggered, this,
                 [this, k] { runCommand([&] { controller_.openRecentFile(k); }); });
     }
-    for (const auto& [from, to] : kForwards) {
-        if (bound_.contains(m.*to)) bound_.insert(m.*from);
+    for (const auto& [from, to] : kForwards)
         connect(m.*from, &QAction::triggered, m.*to, &QAction::trigger);
-    }
 }
 
 void Form1::startUp() {
@@ -473,8 +466,8 @@ void Form1::refresh() {
     updateActions();
 }
 
+// Every action has a command and stays enabled; only the reopen items follow the state.
 void Form1::updateActions() {
-    for (QAction* action : menu_->all()) action->setEnabled(bound_.contains(action));
     const Project& project = controller_.project();
     for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
         const ReopenItem& item = project.reopenItems()[k];

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QMainWindow>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -101,8 +100,7 @@ class Form1 : public QMainWindow {
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;
-    QSet<QAction*> bound_;  // actions with a command: the others wait, disabled
-    bool busy_ = false;     // a command is running: no other may start (long loads pump events)
+    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
 };
 
 }  // namespace quillet
