@@ -307,5 +307,40 @@ TEST(RecoveryOffer, LeftoversOfEndedRunsAreCleanedUpAndARunningOnesAreNot) {
               (std::vector<std::string>{".y.prj.saving-" + live + "-0", "notes.txt"}));
 }
 
+// Copies and backups that an earlier version left must be found under the same names.
+TEST(RecoveryFileNames, StayAsEarlierVersionsWroteAndReadThem) {
+    RecoveryHarness h;
+    std::filesystem::create_directories(h.dirs.recovery);
+    const auto name = [&h](const std::string& file) { return h.dirs.recovery + "/" + file; };
+    const struct {
+        ProcessIdentity run;
+        const char* leftOver;  // a file already there
+        const char* stem;
+    } runs[] = {
+        {{4242, "boot", "987"}, nullptr, "4242-987"},
+        {{4242, "boot", ""}, nullptr, "4242-0"},
+        {{4242, "boot", "987"}, "4242-987.info", "4242-987-2"},
+        {{4242, "boot", "987"}, "4242-987-2.prj", "4242-987-3"},
+    };
+    for (const auto& run : runs) {
+        if (run.leftOver) writeBytes(name(run.leftOver), "");
+        Recovery& recovery = h.begin(run.run);
+        EXPECT_EQ(recovery.copyPath(), name(std::string(run.stem) + ".prj"));
+        EXPECT_EQ(recovery.sidecarPath(), name(std::string(run.stem) + ".info"));
+    }
+
+    const long dead = test::deadPid();
+    writeSidecar(name("77-5.info"), {"", "Untitled Project", dead, 46363.5, {}, {}});
+    writeBytes(name("77-5.prj"), "");
+    const std::vector<RecoveryCopy> copies = abandonedCopies(h.dirs.recovery);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].copyPath, name("77-5.prj"));
+    EXPECT_EQ(copies[0].sidecarPath, name("77-5.info"));
+
+    // A project's versions go to a folder named after its file and a code of its path.
+    EXPECT_EQ(h.recovery->backups().folderFor("/quillet-no-such-folder/work.prj"),
+              h.dirs.backups + "/work.prj-90f0c59a0d48b411");
+}
+
 }  // namespace
 }  // namespace quillet
