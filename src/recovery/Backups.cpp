@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <system_error>
 #include <vector>
 
 #include "formats/AtomicFileWriter.h"
@@ -39,17 +39,21 @@ std::string realPath(const std::string& path) {
     return ec ? path : resolved.string();
 }
 
+// Not std::strerror, whose buffer the recovery thread may be using at the same time.
+[[noreturn]] void throwCannotRead(const std::string& from, int err) {
+    throw std::runtime_error("Cannot read " + from + ": " + std::system_category().message(err));
+}
+
 void copyFile(const std::string& from, const std::string& to) {
     const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+    if (fd < 0) throwCannotRead(from, errno);
     try {
         AtomicFileWriter out(to);
         std::vector<char> buffer(1 << 20);
         for (;;) {
             const ssize_t n = ::read(fd, buffer.data(), buffer.size());
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0)
-                throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+            if (n < 0) throwCannotRead(from, errno);
             if (n == 0) break;
             out.write(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
         }
