@@ -32,7 +32,7 @@ CivilDate MainController::todayDate() {
     return decodeDate(std::floor(ports_.clock.now()));
 }
 
-void MainController::FormCreate() {
+void MainController::startUp() {
     noticeText_ = "Quillet1 - track your time";
     project_.setTitle(kUntitledProject);
     project_.loadReopenList();
@@ -41,14 +41,14 @@ void MainController::FormCreate() {
     project_.markFresh();
 }
 
-bool MainController::FormClose() {
+bool MainController::confirmClose() {
     storeWidths(grid_, ports_.settings);
     bool proceed = false;
     runProjectCommand([this, &proceed] { proceed = project_.saveQuestion(); });
     return proceed;
 }
 
-void MainController::TabControl1Change(const std::string& tabText) {
+void MainController::switchTab(const std::string& tabText) {
     statusMessage_ = "Viewing details for " + tabText;
 }
 
@@ -58,89 +58,95 @@ void MainController::runProjectCommand(Command command) {
     try {
         command();
     } catch (...) {
-        if (project_.takeTotalDue()) mnuCalculateTotalClick();
+        if (project_.takeTotalDue()) calculateTotal();
         throw;
     }
-    if (project_.takeTotalDue()) mnuCalculateTotalClick();
+    if (project_.takeTotalDue()) calculateTotal();
 }
 
-void MainController::mnuNew1Click() {
-    runProjectCommand([this] { project_.mnuNew1Click(); });
+void MainController::newProject() {
+    runProjectCommand([this] { project_.newProject(); });
 }
 
-void MainController::mnuOpen1Click() {
-    runProjectCommand([this] { project_.mnuOpen1Click(); });
+void MainController::openProject() {
+    runProjectCommand([this] { project_.openProject(); });
 }
 
-void MainController::mnuSave1Click() {
-    runProjectCommand([this] { project_.mnuSave1Click(); });
+void MainController::saveProject() {
+    runProjectCommand([this] { project_.saveProject(); });
 }
 
-void MainController::mnuSaveProjectAs1Click() {
-    runProjectCommand([this] { project_.mnuSaveProjectAs1Click(); });
+void MainController::saveProjectAs() {
+    runProjectCommand([this] { project_.saveProjectAs(); });
 }
 
-void MainController::mnuReopenClick(int slot) {
-    runProjectCommand([this, slot] { project_.mnuReopenClick(slot); });
+void MainController::openRecentFile(int slot) {
+    runProjectCommand([this, slot] { project_.openRecentFile(slot); });
 }
 
 void MainController::openAtStartUp(const std::string& path) {
     runProjectCommand([this, &path] { project_.openFile(path); });
 }
 
-void MainController::mnuImportoldfileClick() {
-    runProjectCommand([this] { project_.mnuImportoldfileClick(); });
+void MainController::openRecoveredProject(const std::string& copyPath, std::string title,
+                                          std::string fileName) {
+    runProjectCommand(
+        [&] { project_.loadRecovered(copyPath, std::move(title), std::move(fileName)); });
 }
 
-void MainController::mnuClearReopenList1Click() {
-    project_.mnuClearReopenList1Click();
+void MainController::importOldFile() {
+    runProjectCommand([this] { project_.importOldFile(); });
 }
 
-void MainController::mnuCalculateTotalClick() {
-    const CostTotal total = calculateTotal(grid_, ports_.locale);
+void MainController::clearRecentFiles() {
+    project_.clearRecentFiles();
+}
+
+void MainController::calculateTotal() {
+    const CostTotal total = quillet::calculateTotal(grid_, ports_.locale);
     totalCaption_ = total.caption;
     if (total.failed) statusMessage_ = kErrorCalculatingTotal;
 }
 
 // Copies what the total line shows; it does not recalculate first.
-void MainController::pupAddtotaltogridClick() {
+void MainController::addTotalRow() {
     addTotalToGrid(grid_, totalCaption_, todayText());
 }
 
-void MainController::mnuAddTask1Click() {
-    addTask(grid_, todayText());
+void MainController::addTask() {
+    quillet::addTask(grid_, todayText());
 }
 
-void MainController::mnuDeleteTask1Click() {
-    if (const auto message = deleteTask(grid_, grid_.currentRow()))
+void MainController::deleteTask() {
+    if (const auto message = quillet::deleteTask(grid_, grid_.currentRow()))
         ports_.prompts.showMessage(*message);
 }
 
-void MainController::mnuCopy1Click() {
+void MainController::copySelection() {
     ports_.clipboard.setText(copySelectionText(grid_));
 }
 
-void MainController::mnuCopyAll1Click() {
+void MainController::copyAll() {
     ports_.clipboard.setText(copyAllText(grid_));
 }
 
-void MainController::mnuPaste1Click() {
-    paste(grid_, grid_.currentCol(), grid_.currentRow(), ports_.clipboard.text());
+void MainController::paste() {
+    quillet::paste(grid_, grid_.currentCol(), grid_.currentRow(), ports_.clipboard.text());
 }
 
-void MainController::StringAlignGrid1SelectCell(int col, int row) {
+void MainController::selectCell(int col, int row) {
     grid_.setCurrentCell(col, row);
 }
 
-void MainController::StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row) {
+void MainController::selectRange(int anchorCol, int anchorRow, int col, int row) {
     grid_.setSelection(anchorCol, anchorRow, col, row);
 }
 
-void MainController::StringAlignGrid1ColWidth(int col, int width) {
+void MainController::setColumnWidth(int col, int width) {
     if (col >= 0 && col < grid_.colCount()) grid_.setColWidth(col, width);
 }
 
-void MainController::StringAlignGrid1SetEditText(int col, int row, const std::string& text) {
+void MainController::editCell(int col, int row, const std::string& text) {
     std::string clean = sanitizeCellText(text);
     if (clean == grid_.cellText(col, row)) return;  // nothing the file would see changed
     grid_.setCellText(col, row, std::move(clean));
@@ -148,54 +154,54 @@ void MainController::StringAlignGrid1SetEditText(int col, int row, const std::st
     if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
 }
 
-bool MainController::FindDialog1Find(const std::string& searchText) {
+bool MainController::find(const std::string& searchText) {
     find_.setSearchText(searchText);
     const FindHighlight::FindResult result = find_.find(grid_);
     if (result.message) ports_.prompts.showMessage(*result.message);
     return result.closeDialog;
 }
 
-void MainController::mnuFindAgain1Click(const std::string& searchText) {
+void MainController::findAgain(const std::string& searchText) {
     find_.setSearchText(searchText);
     if (const auto message = find_.findAgain(grid_)) ports_.prompts.showMessage(*message);
 }
 
-void MainController::mnuResetHighlightedCells1Click() {
+void MainController::resetHighlightedCells() {
     find_.reset(grid_);
 }
 
 // Choosing the column also sorts by it at once.
-void MainController::mnuSortbyTask1Click() {
+void MainController::sortByTask() {
     sortColumn_ = TaskNo;
     sortRows(grid_, sortColumn_, ports_.locale);
 }
 
-void MainController::mnuSortbyTaskDate1Click() {
+void MainController::sortByTaskDate() {
     sortColumn_ = StartDate;
     sortRows(grid_, sortColumn_, ports_.locale);
 }
 
-void MainController::tbtnCutClick() {
+void MainController::cut() {
     ports_.prompts.showMessage("Sorry, not available yet...");
 }
 
 // The display is not refreshed here: the next tick shows the running time.
-void MainController::mnuStartTimer1Click() {
+void MainController::startTimer() {
     timerStartCommand(stopWatch_);
 }
 
-void MainController::mnuStopTimer1Click() {
+void MainController::stopTimer() {
     timerText_ = timerStopCommand(stopWatch_);
 }
 
-void MainController::mnuResetTimer1Click() {
+void MainController::resetTimer() {
     timerText_ = timerResetCommand(stopWatch_);
 }
 
-void MainController::mnuAddTimerToHours1Click() {
-    const TimerHoursResult result =
-        addTimerToHours(grid_, grid_.currentRow(), stopWatch_.elapsedTime() * kSecondsPerDay,
-                        ports_.locale, todayText());
+void MainController::addTimerToHours() {
+    const TimerHoursResult result = quillet::addTimerToHours(
+        grid_, grid_.currentRow(), stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
+        todayText());
     if (!result.added()) {
         ports_.prompts.showMessage(result.message);
         return;
@@ -204,7 +210,7 @@ void MainController::mnuAddTimerToHours1Click() {
     timerText_ = timerRestartCommand(stopWatch_);
 }
 
-void MainController::DisplayStopWatch() {
+void MainController::updateStopWatchDisplay() {
     timerText_ = stopWatchDisplayText(stopWatch_);
 }
 
@@ -217,7 +223,7 @@ MainController::ColumnNames MainController::columnNames() const {
 
 // Only headings that differ are written: renaming marks the project unsaved like any edit,
 // while an OK that changes nothing leaves a saved project saved.
-void MainController::frmColumnNamesOkay(const ColumnNames& names) {
+void MainController::renameColumns(const ColumnNames& names) {
     for (int col = 0; col < kNamedColumns; ++col) {
         std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
         if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));
@@ -226,21 +232,21 @@ void MainController::frmColumnNamesOkay(const ColumnNames& names) {
 
 // The manual is opened from the program's folder, which stays the current directory.
 // Without a manual nothing is opened and nothing is said.
-void MainController::HelpContents1Click() {
+void MainController::showHelp() {
     const std::string folder = programFolder(executablePath_);
     changeCurrentDirectory(folder);
     if (const auto manual = findManual(folder)) ports_.urls.openUrl(fileUrl(*manual));
 }
 
-void MainController::mnuVisitQuillet1homepageClick() {
+void MainController::openHomePage() {
     ports_.urls.openUrl(kProductWebPage);
 }
 
-void MainController::lblCommentsClick() {
+void MainController::openMakerWebSite() {
     ports_.urls.openUrl(kMakerWebAddress);
 }
 
-void MainController::Label2Click() {
+void MainController::writeEmail() {
     ports_.urls.openUrl(std::string("mailto:") + kMakerEmailAddress);
 }
 

@@ -51,59 +51,62 @@ class MainController {
     // The date part of the local clock.
     CivilDate todayDate();
 
-    void FormCreate();
+    void startUp();
     // Runs the closing sequence; false when the user cancelled it.
-    bool FormClose();
-    void TabControl1Change(const std::string& tabText);
+    bool confirmClose();
+    void switchTab(const std::string& tabText);
 
     // The File commands. Each one that writes or replaces the project recalculates the total.
-    void mnuNew1Click();
-    void mnuOpen1Click();
-    void mnuSave1Click();
-    void mnuSaveProjectAs1Click();
-    void mnuReopenClick(int slot);  // slot 1 to 5
-    void mnuClearReopenList1Click();
-    void mnuImportoldfileClick();
+    void newProject();
+    void openProject();
+    void saveProject();
+    void saveProjectAs();
+    void openRecentFile(int slot);  // slot 1 to 5
+    void clearRecentFiles();
+    void importOldFile();
     // The file the program was started with; a failure keeps the start-up project.
     void openAtStartUp(const std::string& path);
+    // A copy of unsaved work becomes the project it was kept for: its title and file name,
+    // unsaved. A copy that fails to load leaves the open project as it was.
+    void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);
 
-    void mnuCalculateTotalClick();
+    void calculateTotal();
 
-    void mnuAddTask1Click();
-    void mnuDeleteTask1Click();
-    void mnuCopy1Click();
-    void mnuCopyAll1Click();
-    void mnuPaste1Click();
+    void addTask();
+    void deleteTask();
+    void copySelection();
+    void copyAll();
+    void paste();
     // The user moved the current cell, or dragged out a range from an anchor cell.
-    void StringAlignGrid1SelectCell(int col, int row);
-    void StringAlignGrid1SelectRange(int anchorCol, int anchorRow, int col, int row);
+    void selectCell(int col, int row);
+    void selectRange(int anchorCol, int anchorRow, int col, int row);
     // The user dragged a column's edge.
-    void StringAlignGrid1ColWidth(int col, int width);
+    void setColumnWidth(int col, int width);
     // The in-place editor's text for a cell: stored, then a date in a date column is
     // written as mm/dd/yyyy.
-    void StringAlignGrid1SetEditText(int col, int row, const std::string& text);
+    void editCell(int col, int row, const std::string& text);
 
     const FindHighlight& findState() const { return find_; }
     // The find window's find-next button; returns true when the window should close.
-    bool FindDialog1Find(const std::string& searchText);
+    bool find(const std::string& searchText);
     // Searches again for the text the find window holds now.
-    void mnuFindAgain1Click(const std::string& searchText);
-    void mnuResetHighlightedCells1Click();
+    void findAgain(const std::string& searchText);
+    void resetHighlightedCells();
 
     int sortColumn() const { return sortColumn_; }
-    void mnuSortbyTask1Click();
-    void mnuSortbyTaskDate1Click();
-    void pupAddtotaltogridClick();
-    void tbtnCutClick();
+    void sortByTask();
+    void sortByTaskDate();
+    void addTotalRow();
+    void cut();
 
     HRStopWatch& stopWatch() { return stopWatch_; }
-    void mnuStartTimer1Click();
-    void mnuStopTimer1Click();
-    void mnuResetTimer1Click();
+    void startTimer();
+    void stopTimer();
+    void resetTimer();
     // Books the stopwatch's time to the selected task's Hours and restarts it from zero.
-    void mnuAddTimerToHours1Click();
-    void Timer1Timer() { DisplayStopWatch(); }
-    void DisplayStopWatch();
+    void addTimerToHours();
+    // The timer's tick.
+    void updateStopWatchDisplay();
 
     // The window "Change Column Names" edits the headings of the first six columns;
     // "End Date" is not among them.
@@ -112,15 +115,15 @@ class MainController {
     // The headings its boxes start from each time it opens.
     ColumnNames columnNames() const;
     // Its OK: each box's text, exactly as typed, becomes its column's heading.
-    void frmColumnNamesOkay(const ColumnNames& names);
+    void renameColumns(const ColumnNames& names);
 
     // The executable's full path, given by the shell: Help looks for the manual beside it.
     void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
-    void HelpContents1Click();
-    void mnuVisitQuillet1homepageClick();
+    void showHelp();
+    void openHomePage();
     // The about box's web and e-mail addresses.
-    void lblCommentsClick();
-    void Label2Click();
+    void openMakerWebSite();
+    void writeEmail();
 
     // The general error handler's report of an error raised below a command.
     void showError(const std::string& message) { ports_.prompts.showMessage(message); }

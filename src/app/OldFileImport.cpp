@@ -43,7 +43,7 @@ bool convertOldFile(const std::string& path) {
 
 }  // namespace
 
-void check_for_old_inputfile(const std::string& path, Prompts& prompts) {
+void convertIfOldFormat(const std::string& path, Prompts& prompts) {
     try {
         convertOldFile(path);
     } catch (const std::exception&) {
@@ -69,7 +69,7 @@ void importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         fresh.oemConvert = current.oemConvert;
         fresh.onFileProgress = current.onFileProgress;
     }
-    check_for_old_inputfile(path, prompts);
+    convertIfOldFormat(path, prompts);
     loadCellsFromCsv(fresh, path);
 }
 

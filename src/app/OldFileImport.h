@@ -14,7 +14,7 @@ inline constexpr const char* kConversionError = "Error converting file to new fo
 // text goes to a uniquely named file beside it that is synced and renamed over the
 // original, so the original is never lost and no file of the user's is touched.
 // Any failure leaves the original as it was and only shows kConversionError.
-void check_for_old_inputfile(const std::string& path, Prompts& prompts);
+void convertIfOldFormat(const std::string& path, Prompts& prompts);
 
 // The part of File > Import between the open dialog and taking over the project:
 // makes `fresh` an empty grid shaped like `current` (its column count, widths and

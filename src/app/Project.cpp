@@ -61,8 +61,8 @@ bool Project::saveQuestion() {
     if (answer == Answer::No) return true;
     // Yes on a project that was never saved needs a name: ask for one instead of
     // refusing and then letting the caller discard the work.
-    if (isUntitled()) return mnuSaveProjectAs1Click();
-    mnuSave1Click();
+    if (isUntitled()) return saveProjectAs();
+    saveProject();
     return true;
 }
 
@@ -74,7 +74,7 @@ void Project::emptyGrid() {
     grid_.setRowCount(1);
 }
 
-void Project::mnuNew1Click() {
+void Project::newProject() {
     if (!saveQuestion()) return;
     Replacing replacing(*this);
     CellGrid::BulkUpdate bulk(grid_);
@@ -130,18 +130,18 @@ void Project::openFile(const std::string& path) {
     // project is not.
     if (edited_ && !saveQuestion()) return;
     loadProject(path);
-    reopen_logic();
+    putFirstInRecentFiles();
 }
 
-void Project::mnuOpen1Click() {
+void Project::openProject() {
     if (!saveQuestion()) return;
     const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
     loadProject(*path);
-    reopen_logic();
+    putFirstInRecentFiles();
 }
 
-void Project::mnuReopenClick(int slot) {
+void Project::openRecentFile(int slot) {
     if (slot < 1 || slot > kReopenSlots) return;
     // Take the path the user clicked before the save question: a save reorders the list.
     const std::string path = reopen_[static_cast<size_t>(slot - 1)].caption;
@@ -173,15 +173,15 @@ std::optional<std::string> Project::remember(std::optional<std::string> path) {
     return path;
 }
 
-void Project::mnuImportoldfileClick() {
+void Project::importOldFile() {
     if (!saveQuestion()) return;
     const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
     CellGrid fresh;
-    importOldFile(*path, grid_, fresh, prompts_);
+    quillet::importOldFile(*path, grid_, fresh, prompts_);
     replaceGridWith(fresh);
     takeOver(*path);
-    reopen_logic();
+    putFirstInRecentFiles();
 }
 
 void Project::writeProject(const std::string& path) {
@@ -192,26 +192,26 @@ void Project::writeProject(const std::string& path) {
     clean();
 }
 
-void Project::mnuSave1Click() {
+void Project::saveProject() {
     if (isUntitled()) {
         prompts_.showMessage(kUseSaveAs);
         return;
     }
     writeProject(fileName_);
-    reopen_logic();
+    putFirstInRecentFiles();
 }
 
-bool Project::mnuSaveProjectAs1Click() {
+bool Project::saveProjectAs() {
     const std::optional<std::string> path = chooseSavePath();
     if (!path) return false;
     writeProject(*path);
     title_ = *path;
     fileName_ = *path;
-    reopen_logic();
+    putFirstInRecentFiles();
     return true;
 }
 
-void Project::reopen_logic() {
+void Project::putFirstInRecentFiles() {
     const std::string& current = fileName_;
     std::array<std::string, kReopenSlots> stored;
     for (int k = 0; k < kReopenSlots; ++k)
@@ -246,7 +246,7 @@ void Project::reopen_logic() {
     }
 }
 
-void Project::mnuClearReopenList1Click() {
+void Project::clearRecentFiles() {
     for (int k = 1; k <= kReopenSlots; ++k) {
         reopen_[static_cast<size_t>(k - 1)] = {};
         settings_.writeSetting(reopenKey(k), "");

@@ -70,16 +70,15 @@ class Project : private CellGridListener {
     // must stop.
     bool saveQuestion();
 
-    void mnuNew1Click();
-    void mnuOpen1Click();
-    void mnuSave1Click();
+    void newProject();
+    void openProject();
+    void saveProject();
     // Returns false when the dialog was cancelled.
-    bool mnuSaveProjectAs1Click();
-    void mnuReopenClick(int slot);  // slot 1 to 5
+    bool saveProjectAs();
+    void openRecentFile(int slot);  // slot 1 to 5
     // File > Import: an old or delimited file becomes the project, under its own path.
-    void mnuImportoldfileClick();
-    void reopen_logic();
-    void mnuClearReopenList1Click();
+    void importOldFile();
+    void clearRecentFiles();
 
     // A file named on the command line: opened as Open opens it, without a dialog; the save
     // question comes first only when the table holds changes (a recovered project).
@@ -118,6 +117,8 @@ class Project : private CellGridListener {
     void writeProject(const std::string& path);
     void clean();
     bool isEntry(const std::string& stored) const;
+    // The open project's file goes to the top of the reopen list, menu and store alike.
+    void putFirstInRecentFiles();
 
     CellGrid& grid_;
     Prompts& prompts_;

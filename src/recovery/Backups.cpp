@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <system_error>
 #include <vector>
 
 #include "formats/AtomicFileWriter.h"
@@ -22,13 +22,6 @@ namespace quillet {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::string_view kCopySuffix = ".prj";
-constexpr std::string_view kSidecarSuffix = ".info";
-
-std::string sidecarOf(const std::string& copy) {
-    return copy.substr(0, copy.size() - kCopySuffix.size()) + std::string(kSidecarSuffix);
-}
 
 std::uint64_t fnv1a(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ull;
@@ -46,17 +39,21 @@ std::string realPath(const std::string& path) {
     return ec ? path : resolved.string();
 }
 
+// Not std::strerror, whose buffer the recovery thread may be using at the same time.
+[[noreturn]] void throwCannotRead(const std::string& from, int err) {
+    throw std::runtime_error("Cannot read " + from + ": " + std::system_category().message(err));
+}
+
 void copyFile(const std::string& from, const std::string& to) {
     const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+    if (fd < 0) throwCannotRead(from, errno);
     try {
         AtomicFileWriter out(to);
         std::vector<char> buffer(1 << 20);
         for (;;) {
             const ssize_t n = ::read(fd, buffer.data(), buffer.size());
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0)
-                throw std::runtime_error("Cannot read " + from + ": " + std::strerror(errno));
+            if (n < 0) throwCannotRead(from, errno);
             if (n == 0) break;
             out.write(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
         }
@@ -74,7 +71,7 @@ std::vector<std::string> versionsIn(const std::string& folder) {
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with('.') || !name.ends_with(kCopySuffix)) continue;
+        if (!isCopyFileName(name)) continue;
         if (!entry.is_regular_file(ec)) continue;
         versions.push_back(entry.path().string());
     }
@@ -106,7 +103,7 @@ std::string Backups::folderFor(const std::string& path) const {
 bool Backups::keptRecently(const std::string& folder, double now) const {
     const std::vector<std::string> versions = versionsIn(folder);
     if (versions.empty()) return false;
-    const std::optional<Sidecar> newest = readSidecar(sidecarOf(versions.back()));
+    const std::optional<Sidecar> newest = readSidecar(sidecarPathFor(versions.back()));
     // A clock set back makes the age negative: keep a version then.
     return newest && now >= newest->time && now - newest->time < 1.0;
 }
@@ -121,17 +118,16 @@ std::string Backups::keep(const std::string& path, double now) {
         return {};
 
     fs::path name = fs::path(realPath(path)).filename();
-    if (name.extension() == kCopySuffix) name = name.stem();
+    if (name.extension() == ".prj") name = name.stem();
     std::string copy;
     // Two saves within a millisecond would share a name: the later one moves on.
     for (double time = now;; time += 1.0 / 86400000.0) {
-        copy = folder + "/" + name.string() + " " + fileNameTime(time) + std::string(kCopySuffix);
-        if (::access(copy.c_str(), F_OK) != 0 && ::access(sidecarOf(copy).c_str(), F_OK) != 0)
-            break;
+        copy = copyPathFor(folder + "/" + name.string() + " " + fileNameTime(time));
+        if (!copyNameTaken(copy)) break;
     }
     copyFile(path, copy);
     // The version's project is the file it came from: its title is that path.
-    writeSidecar(sidecarOf(copy), {path, path, self_.pid, now, self_.bootId, self_.startTime});
+    writeSidecar(sidecarPathFor(copy), {path, path, self_.pid, now, self_.bootId, self_.startTime});
     dropOldVersions(folder);
     return copy;
 }
@@ -141,7 +137,7 @@ void Backups::dropOldVersions(const std::string& folder) const {
     const std::size_t kept = static_cast<std::size_t>(kVersionsKept);
     for (std::size_t i = 0; i + kept < versions.size(); ++i) {
         ::unlink(versions[i].c_str());
-        ::unlink(sidecarOf(versions[i]).c_str());
+        ::unlink(sidecarPathFor(versions[i]).c_str());
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <memory>
@@ -19,9 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kCopySuffix = ".prj";
-constexpr std::string_view kSidecarSuffix = ".info";
-constexpr std::string_view kSavingMark = ".saving-";  // the atomic writer's temporary files
 constexpr double kSecondsPerDay = 86400;
 // Times are days in a double: a millisecond's slack keeps "5 s later" from reading 4.999999.
 constexpr double kSlack = 0.001;
@@ -32,14 +28,10 @@ double secondsSince(double then, double now) {
     return seconds < 0 ? std::numeric_limits<double>::infinity() : seconds;
 }
 
-// ".<name>.saving-<pid>-<n>": a temporary file whose writer has ended is left over.
+// A temporary file whose writer has ended is left over.
 void removeIfDeadTemporary(const fs::path& file) {
-    const std::string name = file.filename().string();
-    const auto mark = name.rfind(kSavingMark);
-    if (!name.starts_with('.') || mark == std::string::npos) return;
-    char* end = nullptr;
-    const long pid = std::strtol(name.c_str() + mark + kSavingMark.size(), &end, 10);
-    if (end == nullptr || *end != '-' || isRunning({pid, {}, {}})) return;
+    const std::optional<long> writer = temporaryFileWriter(file.filename().string());
+    if (!writer || isRunning({*writer, {}, {}})) return;
     ::unlink(file.c_str());
 }
 
@@ -56,14 +48,12 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
             removeIfDeadTemporary(file);
             continue;
         }
-        if (!name.ends_with(kSidecarSuffix)) continue;
+        if (!isSidecarFileName(name)) continue;
         const std::optional<Sidecar> info = readSidecar(file.string());
         if (!info || isRunning({info->pid, info->bootId, info->startTime})) continue;
         RecoveryCopy copy;
         copy.sidecarPath = file.string();
-        copy.copyPath =
-            copy.sidecarPath.substr(0, copy.sidecarPath.size() - kSidecarSuffix.size()) +
-            std::string(kCopySuffix);
+        copy.copyPath = copyPathForSidecar(copy.sidecarPath);
         copy.info = *info;
         if (!fs::is_regular_file(copy.copyPath, ec)) {
             // Its program ended before the first copy was written.
@@ -101,11 +91,12 @@ std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompt
     return std::nullopt;
 }
 
-Recovery::Recovery(const RecoveryDirs& dirs, CellGrid& grid, Project& project, Clock& clock,
+Recovery::Recovery(const RecoveryDirs& dirs, MainController& controller, Clock& clock,
                    ProcessIdentity self)
     : recoveryDir_(dirs.recovery),
-      grid_(grid),
-      project_(project),
+      controller_(controller),
+      grid_(controller.grid()),
+      project_(controller.project()),
       clock_(clock),
       self_(std::move(self)),
       backups_(dirs.backups, self_) {
@@ -114,14 +105,10 @@ Recovery::Recovery(const RecoveryDirs& dirs, CellGrid& grid, Project& project, C
         // after a reboot) is not taken over.
         const std::string base = recoveryDir_ + "/" + std::to_string(self_.pid) + "-" +
                                  (self_.startTime.empty() ? "0" : self_.startTime);
-        std::string name = base;
-        for (int n = 2; ::access((name + std::string(kSidecarSuffix)).c_str(), F_OK) == 0 ||
-                        ::access((name + std::string(kCopySuffix)).c_str(), F_OK) == 0;
-             ++n) {
-            name = base + "-" + std::to_string(n);
-        }
-        copyPath_ = name + std::string(kCopySuffix);
-        sidecarPath_ = name + std::string(kSidecarSuffix);
+        copyPath_ = copyPathFor(base);
+        for (int n = 2; copyNameTaken(copyPath_); ++n)
+            copyPath_ = copyPathFor(base + "-" + std::to_string(n));
+        sidecarPath_ = sidecarPathFor(copyPath_);
     }
     project_.setObserver(this);
 }
@@ -235,7 +222,7 @@ void Recovery::normalExit() {
 
 void Recovery::restore(const RecoveryCopy& copy) {
     queue_.waitIdle();
-    project_.loadRecovered(copy.copyPath, copy.info.title, copy.info.path);
+    controller_.openRecoveredProject(copy.copyPath, copy.info.title, copy.info.path);
     ++generation_;
     pending_ = false;
     if (copyPath_.empty()) return;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainController.h"
 #include "app/Project.h"
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
@@ -50,7 +51,7 @@ class Recovery : private ProjectObserver {
     static constexpr double kQuiet = 2;
     static constexpr double kLatest = 25;  // leaves room for the tick and the write itself
 
-    Recovery(const RecoveryDirs& dirs, CellGrid& grid, Project& project, Clock& clock,
+    Recovery(const RecoveryDirs& dirs, MainController& controller, Clock& clock,
              ProcessIdentity self = currentProcess());
     ~Recovery() override;
     Recovery(const Recovery&) = delete;
@@ -60,8 +61,9 @@ class Recovery : private ProjectObserver {
     void tick();
     // The program closes normally: the copy goes. Returns once the files are settled.
     void normalExit();
-    // Makes an abandoned copy the open project (its title and file name, unsaved) and
-    // takes it over as this run's copy. Throws the load's error; the copy then stays.
+    // Makes an abandoned copy the open project (its title and file name, unsaved) through
+    // the controller's command, and takes it over as this run's copy. Throws the load's
+    // error; the copy then stays.
     void restore(const RecoveryCopy& copy);
 
     // Told of a skipped backup and of the first failed copy after a good one.
@@ -85,6 +87,7 @@ class Recovery : private ProjectObserver {
     void status(const std::string& text);
 
     std::string recoveryDir_;
+    MainController& controller_;
     CellGrid& grid_;
     Project& project_;
     Clock& clock_;

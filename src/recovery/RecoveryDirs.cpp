@@ -5,8 +5,8 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <stdexcept>
+#include <system_error>
 
 namespace quillet {
 
@@ -42,13 +42,17 @@ void makePrivateDirectory(const std::string& path) {
         const std::string part = path.substr(0, slash);
         if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0 &&
             errno != EEXIST) {
-            throw std::runtime_error("Cannot create folder " + part + ": " + std::strerror(errno));
+            const int err = errno;
+            // Not std::strerror: folders are made on the recovery thread too, at the same time.
+            throw std::runtime_error("Cannot create folder " + part + ": " +
+                                     std::system_category().message(err));
         }
         if (slash == std::string::npos) break;
     }
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        throw std::runtime_error("Cannot create folder " + path + ": " + std::strerror(ENOTDIR));
+        throw std::runtime_error("Cannot create folder " + path + ": " +
+                                 std::system_category().message(ENOTDIR));
     }
     if ((st.st_mode & 07777) != 0700) ::chmod(path.c_str(), 0700);
 }

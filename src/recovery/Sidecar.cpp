@@ -1,6 +1,9 @@
 #include "recovery/Sidecar.h"
 
+#include <unistd.h>
+
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -12,6 +15,13 @@ namespace quillet {
 namespace {
 
 constexpr std::string_view kFirstLine = "Quillet1 sidecar 1";
+constexpr std::string_view kCopySuffix = ".prj";
+constexpr std::string_view kSidecarSuffix = ".info";
+constexpr std::string_view kSavingMark = ".saving-";  // the atomic writer's temporary files
+
+bool exists(const std::string& path) {
+    return ::access(path.c_str(), F_OK) == 0;
+}
 
 std::string escaped(std::string_view value) {
     std::string out;
@@ -106,6 +116,42 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
     }
     if (first || !hasPid || !hasTime) return std::nullopt;
     return sidecar;
+}
+
+std::string copyPathFor(std::string_view stem) {
+    return std::string(stem) + std::string(kCopySuffix);
+}
+
+std::string sidecarPathFor(std::string_view copyPath) {
+    copyPath.remove_suffix(kCopySuffix.size());
+    return std::string(copyPath) + std::string(kSidecarSuffix);
+}
+
+std::string copyPathForSidecar(std::string_view sidecarPath) {
+    sidecarPath.remove_suffix(kSidecarSuffix.size());
+    return copyPathFor(sidecarPath);
+}
+
+bool copyNameTaken(const std::string& copyPath) {
+    return exists(copyPath) || exists(sidecarPathFor(copyPath));
+}
+
+bool isCopyFileName(std::string_view fileName) {
+    return !fileName.starts_with('.') && fileName.ends_with(kCopySuffix);
+}
+
+bool isSidecarFileName(std::string_view fileName) {
+    return !fileName.starts_with('.') && fileName.ends_with(kSidecarSuffix);
+}
+
+std::optional<long> temporaryFileWriter(std::string_view fileName) {
+    const auto mark = fileName.rfind(kSavingMark);
+    if (!fileName.starts_with('.') || mark == std::string_view::npos) return std::nullopt;
+    const std::string rest(fileName.substr(mark + kSavingMark.size()));
+    char* end = nullptr;
+    const long pid = std::strtol(rest.c_str(), &end, 10);
+    if (end == nullptr || *end != '-') return std::nullopt;
+    return pid;
 }
 
 void writeSidecar(const std::string& path, const Sidecar& sidecar) {

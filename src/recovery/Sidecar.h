@@ -24,6 +24,20 @@ std::string formatSidecar(const Sidecar& sidecar);
 // nullopt when the text is not a sidecar; unknown keys are skipped.
 std::optional<Sidecar> parseSidecar(std::string_view text);
 
+// A recovery copy or a backup is a project file "<stem>.prj" with its sidecar "<stem>.info"
+// beside it. Earlier runs and versions left such files on disk: the names never change.
+std::string copyPathFor(std::string_view stem);
+std::string sidecarPathFor(std::string_view copyPath);
+std::string copyPathForSidecar(std::string_view sidecarPath);
+// A name is taken while its copy or its sidecar exists.
+bool copyNameTaken(const std::string& copyPath);
+// File names in a folder of copies: hidden names are the atomic writer's temporary files.
+bool isCopyFileName(std::string_view fileName);
+bool isSidecarFileName(std::string_view fileName);
+// The process that writes the temporary file ".<name>.saving-<pid>-<n>"; nullopt for
+// another name.
+std::optional<long> temporaryFileWriter(std::string_view fileName);
+
 // Written whole or not at all; throws CellGridError like any save.
 void writeSidecar(const std::string& path, const Sidecar& sidecar);
 // nullopt when the file cannot be read or is not a sidecar.

@@ -60,7 +60,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     wireCommands();
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    FormCreate();
+    startUp();
     fontDialogFont_ = font();
 }
 
@@ -87,7 +87,9 @@ GridModel* Form1::gridModel() const {
 
 void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
                            const std::optional<RecoveryCopy>& recovered) {
-    recovery_ = std::make_unique<RecoveryDriver>(*this, dirs, clock);
+    recovery_ = std::make_unique<RecoveryDriver>(
+        controller_, [this](const std::function<void()>& command) { runCommand(command); }, dirs,
+        clock);
     if (recovered) recovery_->restore(*recovered);
 }
 
@@ -137,23 +139,21 @@ void Form1::buildWidgets() {
         menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
     });
     grid_->onEdit = [this](int col, int row, const std::string& text) {
-        runCommand([&] { controller_.StringAlignGrid1SetEditText(col, row, text); });
+        runCommand([&] { controller_.editCell(col, row, text); });
     };
     grid_->onCurrentMoved = [this](int col, int row) {
-        runCommand([&] { controller_.StringAlignGrid1SelectCell(col, row); });
+        runCommand([&] { controller_.selectCell(col, row); });
     };
     grid_->onSelectionMoved = [this](int anchorCol, int anchorRow, int col, int row) {
-        controller_.StringAlignGrid1SelectRange(anchorCol, anchorRow, col, row);
+        controller_.selectRange(anchorCol, anchorRow, col, row);
     };
-    grid_->onWidthDragged = [this](int col, int width) {
-        controller_.StringAlignGrid1ColWidth(col, width);
-    };
+    grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
     controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
 
     findDialog_ = new FindDialog(this);
     connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
         bool close = false;
-        runCommand([&] { close = controller_.FindDialog1Find(fromQString(text)); });
+        runCommand([&] { close = controller_.find(fromQString(text)); });
         if (close) findDialog_->hide();
     });
 
@@ -195,42 +195,42 @@ void Form1::wireCommands() {
         Action action;
         void (MainController::*command)();
     } kCommands[] = {
-        {&MainMenu::mnuNew1, &MainController::mnuNew1Click},
-        {&MainMenu::mnuOpen1, &MainController::mnuOpen1Click},
-        {&MainMenu::mnuSave1, &MainController::mnuSave1Click},
-        {&MainMenu::mnuSaveProjectAs1, &MainController::mnuSaveProjectAs1Click},
-        {&MainMenu::mnuClearReopenList1, &MainController::mnuClearReopenList1Click},
-        {&MainMenu::mnuCalculateTotal, &MainController::mnuCalculateTotalClick},
-        {&MainMenu::pupAddtotaltogrid, &MainController::pupAddtotaltogridClick},
-        {&MainMenu::mnuCopy1, &MainController::mnuCopy1Click},
-        {&MainMenu::mnuCopyAll1, &MainController::mnuCopyAll1Click},
-        {&MainMenu::mnuPaste1, &MainController::mnuPaste1Click},
-        {&MainMenu::mnuAddTask1, &MainController::mnuAddTask1Click},
-        {&MainMenu::mnuDeleteTask1, &MainController::mnuDeleteTask1Click},
-        {&MainMenu::mnuResetHighlightedCells1, &MainController::mnuResetHighlightedCells1Click},
-        {&MainMenu::mnuSortbyTask1, &MainController::mnuSortbyTask1Click},
-        {&MainMenu::mnuSortbyTaskDate1, &MainController::mnuSortbyTaskDate1Click},
-        {&MainMenu::tbtnCut, &MainController::tbtnCutClick},
-        {&MainMenu::mnuStartTimer1, &MainController::mnuStartTimer1Click},
-        {&MainMenu::mnuStopTimer1, &MainController::mnuStopTimer1Click},
-        {&MainMenu::mnuResetTimer1, &MainController::mnuResetTimer1Click},
-        {&MainMenu::mnuAddTimerToHours1, &MainController::mnuAddTimerToHours1Click},
-        {&MainMenu::mnuImportoldfile, &MainController::mnuImportoldfileClick},
-        {&MainMenu::HelpContents1, &MainController::HelpContents1Click},
-        {&MainMenu::mnuVisitQuillet1homepage, &MainController::mnuVisitQuillet1homepageClick},
+        {&MainMenu::mnuNew1, &MainController::newProject},
+        {&MainMenu::mnuOpen1, &MainController::openProject},
+        {&MainMenu::mnuSave1, &MainController::saveProject},
+        {&MainMenu::mnuSaveProjectAs1, &MainController::saveProjectAs},
+        {&MainMenu::mnuClearReopenList1, &MainController::clearRecentFiles},
+        {&MainMenu::mnuCalculateTotal, &MainController::calculateTotal},
+        {&MainMenu::pupAddtotaltogrid, &MainController::addTotalRow},
+        {&MainMenu::mnuCopy1, &MainController::copySelection},
+        {&MainMenu::mnuCopyAll1, &MainController::copyAll},
+        {&MainMenu::mnuPaste1, &MainController::paste},
+        {&MainMenu::mnuAddTask1, &MainController::addTask},
+        {&MainMenu::mnuDeleteTask1, &MainController::deleteTask},
+        {&MainMenu::mnuResetHighlightedCells1, &MainController::resetHighlightedCells},
+        {&MainMenu::mnuSortbyTask1, &MainController::sortByTask},
+        {&MainMenu::mnuSortbyTaskDate1, &MainController::sortByTaskDate},
+        {&MainMenu::tbtnCut, &MainController::cut},
+        {&MainMenu::mnuStartTimer1, &MainController::startTimer},
+        {&MainMenu::mnuStopTimer1, &MainController::stopTimer},
+        {&MainMenu::mnuResetTimer1, &MainController::resetTimer},
+        {&MainMenu::mnuAddTimerToHours1, &MainController::addTimerToHours},
+        {&MainMenu::mnuImportoldfile, &MainController::importOldFile},
+        {&MainMenu::HelpContents1, &MainController::showHelp},
+        {&MainMenu::mnuVisitQuillet1homepage, &MainController::openHomePage},
     };
     // Commands that need the window's own widgets.
     static constexpr struct {
         Action action;
         void (Form1::*command)();
     } kWindowCommands[] = {
-        {&MainMenu::mnuFind1, &Form1::mnuFind1Click},
-        {&MainMenu::mnuFindAgain1, &Form1::mnuFindAgain1Click},
-        {&MainMenu::mnuPrint1, &Form1::mnuPrint1Click},
-        {&MainMenu::mnuChangeColumnNames1, &Form1::mnuChangeColumnNames1Click},
-        {&MainMenu::mnuChangeFontSettings1, &Form1::mnuChangeFontSettings1Click},
-        {&MainMenu::mnuCalendar1, &Form1::mnuCalendar1Click},
-        {&MainMenu::mnuAbout1, &Form1::mnuAbout1Click},
+        {&MainMenu::mnuFind1, &Form1::showFindWindow},
+        {&MainMenu::mnuFindAgain1, &Form1::findAgain},
+        {&MainMenu::mnuPrint1, &Form1::print},
+        {&MainMenu::mnuChangeColumnNames1, &Form1::showColumnNamesWindow},
+        {&MainMenu::mnuChangeFontSettings1, &Form1::changeFont},
+        {&MainMenu::mnuCalendar1, &Form1::showCalendar},
+        {&MainMenu::mnuAbout1, &Form1::showAbout},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
     // sequence through the error handler itself (closeEvent).
@@ -267,41 +267,34 @@ void Form1::wireCommands() {
 
     MainMenu& m = *menu_;
     for (const auto& [action, command] : kCommands) {
-        bound_.insert(m.*action);
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&] { (controller_.*command)(); }); });
     }
     for (const auto& [action, command] : kWindowCommands) {
-        bound_.insert(m.*action);
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&] { (this->*command)(); }); });
     }
-    for (const auto& [action, slot] : kWindowSlots) {
-        bound_.insert(m.*action);
+    for (const auto& [action, slot] : kWindowSlots)
         connect(m.*action, &QAction::triggered, this, slot);
-    }
     for (int k = 1; k <= 5; ++k) {
         QAction* item = m.mnuReopenF[static_cast<size_t>(k - 1)];
-        bound_.insert(item);
         connect(item, &QAction::triggered, this,
-                [this, k] { runCommand([&] { controller_.mnuReopenClick(k); }); });
+                [this, k] { runCommand([&] { controller_.openRecentFile(k); }); });
     }
-    for (const auto& [from, to] : kForwards) {
-        if (bound_.contains(m.*to)) bound_.insert(m.*from);
+    for (const auto& [from, to] : kForwards)
         connect(m.*from, &QAction::triggered, m.*to, &QAction::trigger);
-    }
 }
 
-void Form1::FormCreate() {
+void Form1::startUp() {
     for (int i = 0; i < 3; ++i) statusPanels_[i]->clear();
     tabs_->addTab(QString());
-    runCommand([this] { controller_.FormCreate(); });
+    runCommand([this] { controller_.startUp(); });
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        runCommand([&] { controller_.TabControl1Change(fromQString(tabs_->tabText(index))); });
+        runCommand([&] { controller_.switchTab(fromQString(tabs_->tabText(index))); });
     });
     configureTray();
     grid_->setFocus();  // typing goes straight into the task table
-    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
+    connect(timer1_, &QTimer::timeout, this, &Form1::updateStopWatchDisplay);
     timer1_->start();
 
     // The designed size where it fits; a small or highly scaled screen gets what it has.
@@ -328,29 +321,29 @@ void Form1::configureTray() {
     trayIcon_->setRestoreOnLeftClick(true);
 }
 
-void Form1::Timer1Timer() {
+void Form1::updateStopWatchDisplay() {
     if (busy_) {
         // A long load is running: keep the stopwatch moving, run nothing else.
-        controller_.Timer1Timer();
+        controller_.updateStopWatchDisplay();
         statusPanels_[1]->setText(toQString(controller_.timerText()));
         return;
     }
-    runCommand([this] { controller_.Timer1Timer(); });
+    runCommand([this] { controller_.updateStopWatchDisplay(); });
 }
 
-void Form1::mnuFind1Click() {
+void Form1::showFindWindow() {
     findDialog_->show();
     findDialog_->raise();
     findDialog_->activateWindow();
 }
 
 // The search text is what the find window holds, typed there since the last search or not.
-void Form1::mnuFindAgain1Click() {
-    controller_.mnuFindAgain1Click(fromQString(findDialog_->searchText()));
+void Form1::findAgain() {
+    controller_.findAgain(fromQString(findDialog_->searchText()));
 }
 
 // The printer dialog and the job's progress are the window's; the layout is the core's.
-void Form1::mnuPrint1Click() {
+void Form1::print() {
     printProject(controller_.grid(), this);
 }
 
@@ -359,14 +352,14 @@ void Form1::mnuPrint1Click() {
 void Form1::createSecondaryWindows() {
     if (frmAbout_) return;
     frmAbout_ = new FrmAbout(this);
-    frmAbout_->lblCommentsClick = [this] {
-        runCommand([this] { controller_.lblCommentsClick(); });
+    frmAbout_->openMakerWebSite = [this] {
+        runCommand([this] { controller_.openMakerWebSite(); });
     };
-    frmAbout_->Label2Click = [this] { runCommand([this] { controller_.Label2Click(); }); };
+    frmAbout_->writeEmail = [this] { runCommand([this] { controller_.writeEmail(); }); };
     frmColumnNames_ = new FrmColumnNames(this);
     frmColumnNames_->currentNames = [this] { return controller_.columnNames(); };
     frmColumnNames_->onOkay = [this](const MainController::ColumnNames& names) {
-        return runCommand([&] { controller_.frmColumnNamesOkay(names); });
+        return runCommand([&] { controller_.renameColumns(names); });
     };
     frmCal_ = new FrmCal(this);
     frmCal_->today = [this] {
@@ -375,24 +368,24 @@ void Form1::createSecondaryWindows() {
     };
 }
 
-void Form1::mnuChangeColumnNames1Click() {
+void Form1::showColumnNamesWindow() {
     createSecondaryWindows();
     showOrRaise(frmColumnNames_);
 }
 
-void Form1::mnuCalendar1Click() {
+void Form1::showCalendar() {
     createSecondaryWindows();
     showOrRaise(frmCal_);
 }
 
-void Form1::mnuAbout1Click() {
+void Form1::showAbout() {
     createSecondaryWindows();
     showOrRaise(frmAbout_);
 }
 
 // The window and the cells take the chosen font; the heading row keeps its own. Nothing is
 // saved: the next start shows the design fonts.
-void Form1::mnuChangeFontSettings1Click() {
+void Form1::changeFont() {
     if (!fontDialog1_) {
         // Made on first use: it reads the whole font database, which start-up need not wait for.
         fontDialog1_ = new QFontDialog(this);
@@ -473,8 +466,8 @@ void Form1::refresh() {
     updateActions();
 }
 
+// Every action has a command and stays enabled; only the reopen items follow the state.
 void Form1::updateActions() {
-    for (QAction* action : menu_->all()) action->setEnabled(bound_.contains(action));
     const Project& project = controller_.project();
     for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
         const ReopenItem& item = project.reopenItems()[k];
@@ -486,7 +479,7 @@ void Form1::updateActions() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     bool proceed = false;
-    const bool ok = runCommand([&] { proceed = controller_.FormClose(); });
+    const bool ok = runCommand([&] { proceed = controller_.confirmClose(); });
     if (!ok || !proceed) {
         event->ignore();
         return;

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QMainWindow>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -58,7 +57,7 @@ class Form1 : public QMainWindow {
     bool runCommand(const std::function<void()>& command);
 
   public slots:
-    void Timer1Timer();
+    void updateStopWatchDisplay();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,7 +67,7 @@ class Form1 : public QMainWindow {
     void buildWidgets();
     void buildStatusBar();
     void wireCommands();
-    void FormCreate();
+    void startUp();
     void configureTray();
     void refresh();
     void updateActions();
@@ -76,14 +75,14 @@ class Form1 : public QMainWindow {
     void closeWindow();
     void showWindow();
     void hideWindow();
-    void mnuFind1Click();
-    void mnuFindAgain1Click();
-    void mnuPrint1Click();
+    void showFindWindow();
+    void findAgain();
+    void print();
     void createSecondaryWindows();
-    void mnuChangeColumnNames1Click();
-    void mnuChangeFontSettings1Click();
-    void mnuCalendar1Click();
-    void mnuAbout1Click();
+    void showColumnNamesWindow();
+    void changeFont();
+    void showCalendar();
+    void showAbout();
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
@@ -101,8 +100,7 @@ class Form1 : public QMainWindow {
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;
-    QSet<QAction*> bound_;  // actions with a command: the others wait, disabled
-    bool busy_ = false;     // a command is running: no other may start (long loads pump events)
+    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
 };
 
 }  // namespace quillet

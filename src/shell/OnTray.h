@@ -22,16 +22,16 @@ namespace quillet {
 // The program's icon in the desktop's notification area, on QSystemTrayIcon.
 //
 // The main window uses it like this:
-//   FormCreate:   trayIcon = std::make_unique<OnTray>(this, pmnRight, pmnLeft);
+//   startUp:      trayIcon = std::make_unique<OnTray>(this, pmnRight, pmnLeft);
 //                 trayIcon->setHint("Quillet1");
 //                 trayIcon->setIcon(windowIcon());
 //                 trayIcon->setApplicationVisible(true);
 //                 trayIcon->setActive(true);
 //                 trayIcon->setRestoreOnLeftClick(true);
 //   changeEvent:  on QEvent::WindowStateChange into the minimised state, trayIcon->minimizeLogic();
-//   pitShowClick, mnuRShowWindow1Click: trayIcon->setApplicationVisible(true);
-//   pitHideClick, mnuRHideWindow1Click: trayIcon->setApplicationVisible(false);
-//   FormClose:    trayIcon.reset();  // removes the icon
+//   showWindow (pitShow, mnuRShowWindow1): trayIcon->setApplicationVisible(true);
+//   hideWindow (pitHide, mnuRHideWindow1): trayIcon->setApplicationVisible(false);
+//   closeEvent:   trayIcon.reset();  // removes the icon
 //
 //                 trayIcon->setHideActions({pitHide, mnuRHideWindow1});
 //

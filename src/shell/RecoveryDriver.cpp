@@ -1,13 +1,12 @@
 #include "shell/RecoveryDriver.h"
 
-#include "shell/Form1.h"
-
 namespace quillet {
 
-RecoveryDriver::RecoveryDriver(Form1& form, const RecoveryDirs& dirs, Clock& clock)
-    : form_(form), recovery_(dirs, form.controller().grid(), form.controller().project(), clock) {
-    recovery_.onStatus = [this](const std::string& text) {
-        form_.controller().setStatusMessage(text);
+RecoveryDriver::RecoveryDriver(MainController& controller, RunCommand runCommand,
+                               const RecoveryDirs& dirs, Clock& clock)
+    : runCommand_(std::move(runCommand)), recovery_(dirs, controller, clock) {
+    recovery_.onStatus = [&controller](const std::string& text) {
+        controller.setStatusMessage(text);
     };
     timer_.setObjectName("RecoveryTimer");
     timer_.setInterval(1000);
@@ -16,15 +15,11 @@ RecoveryDriver::RecoveryDriver(Form1& form, const RecoveryDirs& dirs, Clock& clo
 }
 
 void RecoveryDriver::tick() {
-    form_.runCommand([this] { recovery_.tick(); });
+    runCommand_([this] { recovery_.tick(); });
 }
 
 void RecoveryDriver::restore(const RecoveryCopy& copy) {
-    form_.runCommand([this, &copy] {
-        MainController& controller = form_.controller();
-        recovery_.restore(copy);
-        if (controller.project().takeTotalDue()) controller.mnuCalculateTotalClick();
-    });
+    runCommand_([this, &copy] { recovery_.restore(copy); });
 }
 
 void RecoveryDriver::normalExit() {

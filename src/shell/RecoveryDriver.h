@@ -2,13 +2,12 @@
 
 #include <QObject>
 #include <QTimer>
-#include <optional>
+#include <functional>
 
+#include "app/MainController.h"
 #include "recovery/Recovery.h"
 
 namespace quillet {
-
-class Form1;
 
 // Gives the recovery copies their chances to be written: once a second, between commands
 // (through the window's error handler, which refuses while a command or a long load runs).
@@ -16,7 +15,11 @@ class RecoveryDriver : public QObject {
     Q_OBJECT
 
   public:
-    RecoveryDriver(Form1& form, const RecoveryDirs& dirs, Clock& clock);
+    // Runs a command through the window's general error handler.
+    using RunCommand = std::function<void(const std::function<void()>&)>;
+
+    RecoveryDriver(MainController& controller, RunCommand runCommand, const RecoveryDirs& dirs,
+                   Clock& clock);
 
     Recovery& recovery() { return recovery_; }
     // Opens the copy the user chose to recover at start-up.
@@ -26,7 +29,7 @@ class RecoveryDriver : public QObject {
     void tick();
 
   private:
-    Form1& form_;
+    RunCommand runCommand_;
     Recovery recovery_;
     QTimer timer_;
 };

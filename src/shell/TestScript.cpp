@@ -71,8 +71,7 @@ void TestScript::run(Form1& form) {
                 const int col = parts[0].toInt();
                 const int row = parts[1].toInt();
                 const std::string text = step.mid(5).section(u',', 2).toStdString();
-                form.runCommand(
-                    [&] { form.controller().StringAlignGrid1SetEditText(col, row, text); });
+                form.runCommand([&] { form.controller().editCell(col, row, text); });
             } else if (step == u"shown") {
                 // The wall clock at the first turn of the event loop after the window
                 // showed, for timing the start-up from outside.

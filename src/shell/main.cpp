@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -16,45 +17,14 @@ namespace {
 
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Record where your working time goes."));
+    // Qt's own options are words after one dash (-platform, -stylesheet): read as long
+    // options, none of their letters is taken for -h or -v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A project file (*.prj) to open."),
                                  QStringLiteral("[file]"));
-}
-
-// The arguments without the ones QApplication takes for itself (-platform offscreen, ...).
-QStringList withoutQtOptions(const QStringList& arguments) {
-    static const QStringList withValue = {"-platform",
-                                          "-platformpluginpath",
-                                          "-platformtheme",
-                                          "-plugin",
-                                          "-qwindowgeometry",
-                                          "-qwindowicon",
-                                          "-qwindowtitle",
-                                          "-style",
-                                          "-stylesheet",
-                                          "-display",
-                                          "-geometry",
-                                          "-session",
-                                          "-name",
-                                          "-title",
-                                          "-visual",
-                                          "-qmljsdebugger",
-                                          "-widgetcount"};
-    static const QStringList flags = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
-    QStringList kept;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        if (option.startsWith(QStringLiteral("--"))) option.remove(0, 1);
-        if (flags.contains(option)) continue;
-        if (withValue.contains(option)) {
-            ++i;
-            continue;
-        }
-        kept.append(arguments[i]);
-    }
-    return kept;
 }
 
 // What the command line asks for: an exit code for help, version and bad options
@@ -63,7 +33,32 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 struct CommandLine {
     int exitCode = -1;
     QString file;
+    // Unknown options written as Qt writes its own: QApplication takes Qt's from argv, with
+    // their values (the platform plugin takes its own), and what it leaves is read again.
+    bool leftToQt = false;
 };
+
+// Why the command line is refused, if it is: an unknown option, or a second file.
+QString refusal(const QCommandLineParser& parser, bool parsed) {
+    if (!parsed) return parser.errorText();
+    if (parser.positionalArguments().size() > 1)
+        return QStringLiteral("Only one file can be opened.");
+    return {};
+}
+
+// The usage names the program from the application's arguments: an application must exist.
+CommandLine refuse(const QCommandLineParser& parser, const QString& error) {
+    std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+    return {2, {}};
+}
+
+// Written as Qt writes its options: one dash, and a value, if any, after "=" or apart.
+bool writtenAsQtOption(const QString& name, const QStringList& arguments) {
+    const QString option = QLatin1Char('-') + name;
+    return std::any_of(arguments.begin(), arguments.end(), [&option](const QString& argument) {
+        return argument == option || argument.startsWith(option + QLatin1Char('='));
+    });
+}
 
 CommandLine readCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromUtf8(quillet::kProductName));
@@ -73,17 +68,18 @@ CommandLine readCommandLine(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     describe(parser);
-    const bool parsed = parser.parse(withoutQtOptions(arguments));
-    const bool tooMany = parsed && parser.positionalArguments().size() > 1;
-    if (!parsed || tooMany || parser.isSet(QStringLiteral("help"))) {
-        // The help text names the program from the application's arguments.
+    const bool parsed = parser.parse(arguments);
+    const QStringList unknown = parser.unknownOptionNames();
+    const bool leftToQt = !parsed && !unknown.isEmpty() &&
+                          std::all_of(unknown.begin(), unknown.end(), [&](const QString& name) {
+                              return writtenAsQtOption(name, arguments);
+                          });
+    // With options left to Qt, their values read as files here: they are counted later.
+    const QString refused = leftToQt ? QString() : refusal(parser, parsed);
+    const bool help = refused.isEmpty() && parser.isSet(QStringLiteral("help"));
+    if (!refused.isEmpty() || help) {
         const QCoreApplication app(argc, argv);
-        if (!parsed || tooMany) {
-            const QString error =
-                tooMany ? QStringLiteral("Only one file can be opened.") : parser.errorText();
-            std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
-            return {2, {}};
-        }
+        if (!refused.isEmpty()) return refuse(parser, refused);
         std::fputs(qPrintable(parser.helpText()), stdout);
         return {0, {}};
     }
@@ -91,16 +87,30 @@ CommandLine readCommandLine(int argc, char** argv) {
         std::printf("%s %s\n", quillet::kProductName, quillet::kProductVersion);
         return {0, {}};
     }
+    if (leftToQt) return {-1, {}, true};
+    return {-1, parser.positionalArguments().value(0)};
+}
+
+// Once QApplication took Qt's options from argv, what is left must be this program's.
+CommandLine readWhatQtLeft() {
+    QCommandLineParser parser;
+    describe(parser);
+    const QString refused = refusal(parser, parser.parse(QCoreApplication::arguments()));
+    if (!refused.isEmpty()) return refuse(parser, refused);
     return {-1, parser.positionalArguments().value(0)};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = readCommandLine(argc, argv);
+    CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode >= 0) return commandLine.exitCode;
 
     QApplication app(argc, argv);
+    if (commandLine.leftToQt) {
+        commandLine = readWhatQtLeft();
+        if (commandLine.exitCode >= 0) return commandLine.exitCode;
+    }
     QApplication::setApplicationName(QStringLiteral("Quillet1"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillet1"));
     QApplication::setApplicationVersion(QString::fromUtf8(quillet::kProductVersion));

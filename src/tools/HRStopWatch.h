@@ -57,11 +57,12 @@ std::string elapsedToText(const ElapsedParts& parts);
 // The status-bar text of the stopwatch: "Timer: dd:hh:mm:ss".
 std::string stopWatchDisplayText(const HRStopWatch& watch);
 
-// The steps of the "&Timer" menu commands. The main window's handlers are:
-//   mnuStartTimer1Click: timerStartCommand(HRStopWatch1);  // no refresh; the next tick shows it
-//   mnuStopTimer1Click:  panel 1 := timerStopCommand(HRStopWatch1);
-//   mnuResetTimer1Click: panel 1 := timerResetCommand(HRStopWatch1);
-//   Timer1Timer (every 1000 ms from window creation): panel 1 := stopWatchDisplayText(...).
+// The steps of the "&Timer" menu commands. The main window's commands are:
+//   startTimer: timerStartCommand(HRStopWatch1);  // no refresh; the next tick shows it
+//   stopTimer:  panel 1 := timerStopCommand(HRStopWatch1);
+//   resetTimer: panel 1 := timerResetCommand(HRStopWatch1);
+//   updateStopWatchDisplay (every 1000 ms from window creation):
+//               panel 1 := stopWatchDisplayText(...).
 void timerStartCommand(HRStopWatch& watch);
 std::string timerStopCommand(HRStopWatch& watch);
 // Stops first so that it zeroes a running stopwatch too.

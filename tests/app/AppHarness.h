@@ -22,7 +22,7 @@ struct AppHarness : FakePorts {
 
     MainController& start() {
         app = std::make_unique<MainController>(ports());
-        app->FormCreate();
+        app->startUp();
         return *app;
     }
     Project& project() { return app->project(); }

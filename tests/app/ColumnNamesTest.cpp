@@ -21,7 +21,7 @@ TEST(ColumnNames, OkWritesTheBoxesExactlyAndNeverTouchesEndDate) {
     EXPECT_EQ(app.columnNames(), kDefaults);
 
     const Names typed = {"", "  Work done ", "Hrs", "Begun", "Cost", "Notes\twith tab"};
-    app.frmColumnNamesOkay(typed);
+    app.renameColumns(typed);
     EXPECT_EQ(app.columnNames(), typed);
     EXPECT_EQ(app.grid().cellText(EndDate, 0), "End Date");
     EXPECT_EQ(app.grid().colCount(), DefaultColumnCount);
@@ -41,15 +41,15 @@ TEST(ColumnNames, FillFollowsTheOpenProject) {
     saveCellsToFile(other, path);
 
     h.prompts.yesNoAnswers = {false, false};
-    app.frmColumnNamesOkay({"A", "B", "C", "D", "E", "F"});
+    app.renameColumns({"A", "B", "C", "D", "E", "F"});
     h.prompts.openPaths = {path};
-    app.mnuOpen1Click();
+    app.openProject();
     Names expected = kDefaults;
     expected[Description] = "Client";
     EXPECT_EQ(app.columnNames(), expected);
 
-    app.frmColumnNamesOkay({"A", "B", "C", "D", "E", "F"});
-    app.mnuNew1Click();
+    app.renameColumns({"A", "B", "C", "D", "E", "F"});
+    app.newProject();
     EXPECT_EQ(app.columnNames(), kDefaults);
 }
 
@@ -70,8 +70,8 @@ TEST(ColumnNames, HeadingWithDateDecidesTheDateNormalisation) {
         MainController& app = h.start();
         Names names = app.columnNames();
         names[static_cast<size_t>(c.col)] = c.heading;
-        app.frmColumnNamesOkay(names);
-        app.StringAlignGrid1SetEditText(c.col, 1, "12/7/2026");
+        app.renameColumns(names);
+        app.editCell(c.col, 1, "12/7/2026");
         EXPECT_EQ(app.grid().cellText(c.col, 1), c.expected) << c.heading;
     }
 }
@@ -82,28 +82,28 @@ TEST(ColumnNames, OkMarksTheProjectUnsavedOnlyWhenAHeadingChanged) {
     AppHarness h;
     MainController& app = h.start();
     h.prompts.savePaths = {h.dir.file("p.prj")};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     ASSERT_TRUE(h.project().isSaved());
 
     test::CountingListener listener;
     app.grid().addListener(&listener);
-    app.frmColumnNamesOkay(kDefaults);
+    app.renameColumns(kDefaults);
     EXPECT_TRUE(h.project().isSaved());
     EXPECT_EQ(listener.content, 0);
 
     Names names = kDefaults;
     names[Notes] = "Misc. Notes ";  // a trailing space is a change
-    app.frmColumnNamesOkay(names);
+    app.renameColumns(names);
     EXPECT_FALSE(h.project().isSaved());
     EXPECT_EQ(listener.content, 1);
     app.grid().removeListener(&listener);
 
     // Saved with the new heading, it comes back with the project.
-    app.mnuSave1Click();
+    app.saveProject();
     EXPECT_TRUE(h.project().isSaved());
     h.prompts.openPaths = {h.dir.file("p.prj")};
-    app.mnuNew1Click();
-    app.mnuOpen1Click();
+    app.newProject();
+    app.openProject();
     EXPECT_EQ(app.grid().cellText(Notes, 0), "Misc. Notes ");
 }
 

@@ -54,7 +54,7 @@ TEST_F(HelpTest, OpensTheManualBesideTheProgramAndStaysInItsFolder) {
     MainController& app = startWithProgramIn(bin);
     writeManual(bin / "Quillet.html");
     writeManual(root / "share/quillet/Quillet.html");  // the one beside it wins
-    app.HelpContents1Click();
+    app.showHelp();
     EXPECT_EQ(h.urls.opened, Strings{fileUrl((bin / "Quillet.html").string())});
     EXPECT_EQ(fs::current_path(), bin);
     EXPECT_TRUE(h.prompts.messages.empty());
@@ -63,7 +63,7 @@ TEST_F(HelpTest, OpensTheManualBesideTheProgramAndStaysInItsFolder) {
 TEST_F(HelpTest, FallsBackToTheInstalledManual) {
     MainController& app = startWithProgramIn(root / "bin");
     writeManual(root / "share/quillet/Quillet.html");
-    app.HelpContents1Click();
+    app.showHelp();
     EXPECT_EQ(h.urls.opened, Strings{fileUrl((root / "share/quillet/Quillet.html").string())});
     EXPECT_EQ(fs::current_path(), root / "bin");
 }
@@ -71,7 +71,7 @@ TEST_F(HelpTest, FallsBackToTheInstalledManual) {
 TEST_F(HelpTest, MissingManualOpensNothingAndSaysNothing) {
     MainController& app = startWithProgramIn(root / "bin");
     fs::create_directories(root / "bin/Quillet.html");  // a folder is no manual
-    app.HelpContents1Click();
+    app.showHelp();
     EXPECT_TRUE(h.urls.opened.empty());
     EXPECT_TRUE(h.prompts.messages.empty());
     EXPECT_EQ(fs::current_path(), root / "bin");
@@ -83,7 +83,7 @@ TEST_F(HelpTest, AFolderThatCannotBeEnteredIsReportedAndOpensNothing) {
     app.setExecutablePath((gone / "quillet").string());
     const fs::path before = fs::current_path();
     try {
-        app.HelpContents1Click();
+        app.showHelp();
         ADD_FAILURE() << "the failed change of folder is reported";
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()),
@@ -96,9 +96,9 @@ TEST_F(HelpTest, AFolderThatCannotBeEnteredIsReportedAndOpensNothing) {
 TEST(HelpAddresses, WebPagesAndMailGoToTheDesktop) {
     AppHarness h;
     MainController& app = h.start();
-    app.mnuVisitQuillet1homepageClick();
-    app.lblCommentsClick();
-    app.Label2Click();
+    app.openHomePage();
+    app.openMakerWebSite();
+    app.writeEmail();
     EXPECT_EQ(h.urls.opened, (Strings{kProductWebPage, kMakerWebAddress,
                                       std::string("mailto:") + kMakerEmailAddress}));
 }

@@ -39,7 +39,7 @@ TEST(MainControllerLife, StartsWithOneDatedTaskAndClosingStoresWidthsThenAsks) {
     app.grid().setColWidth(Cost, 90);
     h.settings.writes.clear();
     h.prompts.yesNoAnswers = {false};
-    EXPECT_TRUE(app.FormClose());
+    EXPECT_TRUE(app.confirmClose());
     EXPECT_EQ(h.settings.writes,
               (Strings{"col_1w", "col_2w", "col_3w", "col_4w", "col_5w", "col_6w", "col_7w"}));
     EXPECT_EQ(h.settings.values["col_5w"], "90");
@@ -57,10 +57,10 @@ TEST(MainControllerTasks, AddNumbersByRowAndDeleteFollowsTheClickedRow) {
         g.setCellText(Description, row, "task " + std::to_string(row));
     }
     g.setCurrentCell(0, 2);
-    app.mnuDeleteTask1Click();
+    app.deleteTask();
     EXPECT_EQ(g.rowCount(), 3);
     EXPECT_EQ(g.cellText(Description, 2), "task 3");
-    app.mnuAddTask1Click();
+    app.addTask();
     EXPECT_EQ(g.rowCount(), 4);
     EXPECT_EQ(g.cellText(TaskNo, 3), "3");  // numbered by row, a second "3"
     EXPECT_EQ(g.cellText(StartDate, 3), "12/7/2026");
@@ -70,13 +70,13 @@ TEST(MainControllerTasks, AddNumbersByRowAndDeleteFollowsTheClickedRow) {
     for (int row : {0, 1}) {
         g.setCellText(Description, 1, "first");
         g.setCurrentCell(Hours, row);
-        app.mnuDeleteTask1Click();
+        app.deleteTask();
         EXPECT_EQ(g.rowCount(), 4);
         for (int col = 0; col < 7; ++col) EXPECT_EQ(g.cellText(col, 1), "") << col;
         EXPECT_EQ(g.cellText(TaskNo, 0), "Task #");
     }
     g.setCurrentCell(0, -1);
-    app.mnuDeleteTask1Click();
+    app.deleteTask();
     EXPECT_EQ(h.prompts.messages,
               Strings{"Please select the first column of the row you want to delete."});
     EXPECT_EQ(g.rowCount(), 4);
@@ -87,7 +87,7 @@ TEST(MainControllerClipboard, PasteBeforeAnyClickAndCopyOfASelection) {
     MainController& app = h.start();
     CellGrid& g = app.grid();
     h.clipboard.contents = "a\r\nc";
-    app.mnuPaste1Click();
+    app.paste();
     EXPECT_EQ(g.cellText(TaskNo, 0), "Task #");
     EXPECT_EQ(g.cellText(TaskNo, 1), "a\r\nc");  // whole, unsplit
 
@@ -96,7 +96,7 @@ TEST(MainControllerClipboard, PasteBeforeAnyClickAndCopyOfASelection) {
     g.setCellText(Description, 2, "y");
     g.setCurrentCell(Description, 1);
     g.setSelection(Description, 1, Hours, 2);
-    app.mnuCopy1Click();
+    app.copySelection();
     EXPECT_EQ(h.clipboard.contents, "x\t1.5\r\ny\t\r\n");
 }
 
@@ -108,21 +108,21 @@ TEST(MainControllerTotal, SumsCostsReportsBadOnesAndAddsOneTotalRow) {
     g.setCellText(Cost, 1, "10");
     g.setCellText(Cost, 2, " 2.5 ");
     g.setCellText(Cost, 3, "$5");
-    app.mnuCalculateTotalClick();
+    app.calculateTotal();
     EXPECT_EQ(app.totalCaption(), "12.5");
     EXPECT_EQ(app.statusMessage(), "Error calculating total...");
 
-    app.pupAddtotaltogridClick();
+    app.addTotalRow();
     ASSERT_EQ(g.rowCount(), 6);
     EXPECT_EQ(g.cellText(TaskNo, 5), "5");
     EXPECT_EQ(g.cellText(Description, 5), "<Total for project>");
     EXPECT_EQ(g.cellText(StartDate, 5), "12/7/2026");
     EXPECT_EQ(g.cellText(Cost, 5), "12.5");
     g.setCellText(Cost, 3, "");
-    app.mnuCalculateTotalClick();
+    app.calculateTotal();
     EXPECT_EQ(app.totalCaption(), "12.5");  // the total row is not counted
     h.clock.value += 1;
-    app.pupAddtotaltogridClick();
+    app.addTotalRow();
     EXPECT_EQ(g.rowCount(), 6);
     EXPECT_EQ(g.cellText(StartDate, 5), "12/8/2026");
 }
@@ -137,12 +137,12 @@ TEST(MainControllerSort, EachSortCommandSortsAtOnce) {
         g.setCellText(TaskNo, row, numbers[static_cast<size_t>(row - 1)]);
         g.setCellText(StartDate, row, dates[static_cast<size_t>(row - 1)]);
     }
-    app.mnuSortbyTask1Click();
+    app.sortByTask();
     EXPECT_EQ(app.sortColumn(), TaskNo);
     EXPECT_EQ((Strings{std::string(g.cellText(0, 1)), std::string(g.cellText(0, 2)),
                        std::string(g.cellText(0, 3))}),
               (Strings{"1", "2", "10"}));
-    app.mnuSortbyTaskDate1Click();
+    app.sortByTaskDate();
     EXPECT_EQ(app.sortColumn(), StartDate);
     EXPECT_EQ((Strings{std::string(g.cellText(0, 1)), std::string(g.cellText(0, 2)),
                        std::string(g.cellText(0, 3))}),
@@ -153,16 +153,16 @@ TEST(MainControllerEdit, DateColumnsAreRewrittenAfterAnEdit) {
     AppHarness h;
     MainController& app = h.start();
     CellGrid& g = app.grid();
-    app.StringAlignGrid1SetEditText(StartDate, 1, "3/4/2026 14:30");
+    app.editCell(StartDate, 1, "3/4/2026 14:30");
     EXPECT_EQ(g.cellText(StartDate, 1), "03/04/2026");
-    app.StringAlignGrid1SetEditText(EndDate, 1, "12/25/26");
+    app.editCell(EndDate, 1, "12/25/26");
     EXPECT_EQ(g.cellText(EndDate, 1), "12/25/2026");
 
-    app.StringAlignGrid1SetEditText(Description, 1, "3/4/2026 14:30");  // not a date column
+    app.editCell(Description, 1, "3/4/2026 14:30");  // not a date column
     EXPECT_EQ(g.cellText(Description, 1), "3/4/2026 14:30");
 
     try {
-        app.StringAlignGrid1SetEditText(StartDate, 1, "soon");
+        app.editCell(StartDate, 1, "soon");
         ADD_FAILURE() << "a non-date is reported";
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'soon' is not a valid date and time");
@@ -173,13 +173,13 @@ TEST(MainControllerEdit, DateColumnsAreRewrittenAfterAnEdit) {
 TEST(MainControllerEdit, OnlyTextTheFileGivesBackEntersACell) {
     AppHarness h;
     MainController& app = h.start();
-    app.StringAlignGrid1SetEditText(Description, 1, std::string("a\x1A\bb"));
+    app.editCell(Description, 1, std::string("a\x1A\bb"));
     EXPECT_EQ(app.grid().cellText(Description, 1), "ab");
-    app.StringAlignGrid1SetEditText(Notes, 1, "x\ty\r\nz");
+    app.editCell(Notes, 1, "x\ty\r\nz");
     EXPECT_EQ(app.grid().cellText(Notes, 1), "x y\r\nz");
     h.clipboard.contents = "p\x1Aq\tr\bs";
-    app.StringAlignGrid1SelectCell(Description, 2);
-    app.mnuPaste1Click();
+    app.selectCell(Description, 2);
+    app.paste();
     EXPECT_EQ(app.grid().cellText(Description, 2), "pq");
     EXPECT_EQ(app.grid().cellText(Hours, 2), "rs");
 }
@@ -188,30 +188,30 @@ TEST(MainControllerFind, FindClosesOnAHitAndReportsAMiss) {
     AppHarness h;
     MainController& app = h.start();
     app.grid().setCellText(Notes, 2, "call Bob");
-    EXPECT_TRUE(app.FindDialog1Find("Bob"));
+    EXPECT_TRUE(app.find("Bob"));
     EXPECT_EQ(app.findState().foundCol(), Notes);
     EXPECT_EQ(app.findState().foundRow(), 2);
-    EXPECT_FALSE(app.FindDialog1Find("Alice"));
+    EXPECT_FALSE(app.find("Alice"));
     EXPECT_EQ(h.prompts.messages, Strings{"Sorry, \"Alice\" not found."});
 }
 
 TEST(MainControllerTimer, PanelShowsTicksStopAndReset) {
     AppHarness h;
     MainController& app = h.start();
-    app.mnuStartTimer1Click();
+    app.startTimer();
     EXPECT_EQ(app.timerText(), "");  // the next tick shows it
     h.clock.advanceMs(65'000);
-    app.Timer1Timer();
+    app.updateStopWatchDisplay();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:01:05");
     h.clock.advanceMs(2'000);
-    app.mnuStopTimer1Click();
+    app.stopTimer();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
     h.clock.advanceMs(10'000);
-    app.Timer1Timer();
+    app.updateStopWatchDisplay();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
-    app.mnuStartTimer1Click();
+    app.startTimer();
     h.clock.advanceMs(3'000);
-    app.mnuResetTimer1Click();
+    app.resetTimer();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:00:00");
     EXPECT_FALSE(app.stopWatch().running());
 }
@@ -221,13 +221,13 @@ TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     MainController& app = h.start();
     const std::string path = h.dir.file("t.prj");
     h.prompts.savePaths = {path};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     app.grid().setCellText(Hours, 1, "1.5");
-    app.mnuSave1Click();
-    app.mnuStartTimer1Click();
+    app.saveProject();
+    app.startTimer();
     h.clock.advanceMs((60.0 * 60 + 25 * 60 + 40) * 1000);  // 1 h 25 min 40 s: 1.43 h
-    app.StringAlignGrid1SelectCell(Description, 1);
-    app.mnuAddTimerToHours1Click();
+    app.selectCell(Description, 1);
+    app.addTimerToHours();
     EXPECT_EQ(app.grid().cellText(Hours, 1), "2.93");
     EXPECT_EQ(app.grid().cellText(EndDate, 1), "12/7/2026");
     EXPECT_EQ(app.statusMessage(), "Added 1.43 h to task 1");
@@ -238,13 +238,13 @@ TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     // The heading row and a bad Hours cell change nothing, the stopwatch included.
     h.clock.advanceMs(60'000);
     app.grid().setCellText(Hours, 1, "abc");
-    app.mnuAddTimerToHours1Click();
-    app.StringAlignGrid1SelectCell(Hours, 0);
-    app.mnuAddTimerToHours1Click();
+    app.addTimerToHours();
+    app.selectCell(Hours, 0);
+    app.addTimerToHours();
     EXPECT_EQ(h.prompts.messages,
               (Strings{"'abc' is not a valid number of hours", "Select a task row first"}));
     EXPECT_EQ(app.grid().cellText(Hours, 1), "abc");
-    app.Timer1Timer();
+    app.updateStopWatchDisplay();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:01:00");
 }
 

@@ -78,7 +78,7 @@ TEST(OldFileConversion, BelsBecomeTabsAndEveryLineEndsInCrLf) {
         writeBytes(path, c.before);
         ::chmod(path.c_str(), 0640);
         FakePrompts prompts;
-        check_for_old_inputfile(path, prompts);
+        convertIfOldFormat(path, prompts);
         EXPECT_EQ(readBytes(path), c.after) << testing::PrintToString(c.before);
         EXPECT_EQ(prompts.messages, Strings{});
         EXPECT_EQ(namesIn(dir), std::set<std::string>{"jobs.txt"});
@@ -96,7 +96,7 @@ TEST(OldFileConversion, OnlyAFirstLineWithABelMarksTheOldFormat) {
         writeBytes(path, bytes);
         const ino_t inode = inodeOf(path);
         FakePrompts prompts;
-        check_for_old_inputfile(path, prompts);
+        convertIfOldFormat(path, prompts);
         EXPECT_EQ(readBytes(path), bytes);
         EXPECT_EQ(inodeOf(path), inode) << "the file was rewritten";
         EXPECT_EQ(prompts.messages, Strings{});
@@ -111,7 +111,7 @@ TEST(OldFileConversion, TheUsersTPrefixedFileIsLeftAlone) {
     writeBytes(path, "a\ab\r\n");
     writeBytes(mine, "the user's own notes");
     FakePrompts prompts;
-    check_for_old_inputfile(path, prompts);
+    convertIfOldFormat(path, prompts);
     EXPECT_EQ(readBytes(path), "a\tb\r\n");
     EXPECT_EQ(readBytes(mine), "the user's own notes");
     EXPECT_EQ(namesIn(dir), (std::set<std::string>{"jobs.txt", "t_jobs.txt"}));
@@ -134,7 +134,7 @@ TEST(OldFileConversion, AFailureKeepsTheOriginalAndOnlyShowsTheMessage) {
             written += size;
             return ::write(fd, data, size);
         });
-        check_for_old_inputfile(path, prompts);
+        convertIfOldFormat(path, prompts);
         EXPECT_GT(written, 0u);
         EXPECT_EQ(readBytes(path), original);
         EXPECT_EQ(prompts.messages, Strings{kConversionError});
@@ -143,7 +143,7 @@ TEST(OldFileConversion, AFailureKeepsTheOriginalAndOnlyShowsTheMessage) {
     {
         TempDir dir;
         FakePrompts prompts;
-        check_for_old_inputfile(dir.file("missing.txt"), prompts);
+        convertIfOldFormat(dir.file("missing.txt"), prompts);
         EXPECT_EQ(prompts.messages, Strings{kConversionError});
         EXPECT_EQ(namesIn(dir), std::set<std::string>{});
     }
@@ -153,7 +153,7 @@ TEST(OldFileConversion, AFailureKeepsTheOriginalAndOnlyShowsTheMessage) {
         writeBytes(path, original);
         ::chmod(dir.path().c_str(), 0555);
         FakePrompts prompts;
-        check_for_old_inputfile(path, prompts);
+        convertIfOldFormat(path, prompts);
         ::chmod(dir.path().c_str(), 0755);
         EXPECT_EQ(readBytes(path), original);
         EXPECT_EQ(prompts.messages, Strings{kConversionError});

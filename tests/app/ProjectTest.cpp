@@ -30,7 +30,7 @@ TEST(ProjectReopenList, FirstSaveAsWithAnEmptyStoreWritesOnlySlotOne) {
     EXPECT_EQ(h.shownReopenItems(), Strings(5, "-"));
     const std::string first = h.dir.file("first.prj");
     h.prompts.savePaths = {first};
-    EXPECT_TRUE(h.project().mnuSaveProjectAs1Click());
+    EXPECT_TRUE(h.project().saveProjectAs());
     EXPECT_EQ(h.settings.writes, Strings{"reopenF1"});
     EXPECT_EQ(h.shownReopenItems(), (Strings{first, "-", "-", "-", "-"}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{first, "n/a", "n/a", "n/a", "n/a"}));
@@ -53,28 +53,28 @@ TEST(ProjectReopenList, SaveAsSaveOpenClearAndRestartKeepOneEntryPerSlot) {
 
     const std::string n = h.dir.file("new.prj");
     h.prompts.savePaths = {n};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, b, c, d}));
 
     // Reopening leaves the order alone; saving the reopened file moves it to the top,
     // closes its old slot and leaves the slots below it as they were.
-    h.app->mnuReopenClick(3);
+    h.app->openRecentFile(3);
     EXPECT_EQ(h.project().fileName(), b);
     EXPECT_EQ(h.grid().cellText(Description, 1), "B");
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, b, c, d}));
-    h.app->mnuSave1Click();
+    h.app->saveProject();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, c, d}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, c, d}));
 
     // The last slot's file opened from the dialog is listed once, at the top.
     h.prompts.openPaths = {d};
-    h.app->mnuOpen1Click();
+    h.app->openProject();
     EXPECT_EQ(h.shownReopenItems(), (Strings{d, b, n, a, c}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{d, b, n, a, c}));
 
     h.settings.writes.clear();
-    h.app->mnuClearReopenList1Click();
+    h.app->clearRecentFiles();
     EXPECT_EQ(h.settings.writes,
               (Strings{"reopenF1", "reopenF2", "reopenF3", "reopenF4", "reopenF5"}));
     EXPECT_EQ(h.storedReopenKeys(), Strings(5, ""));
@@ -97,13 +97,13 @@ TEST(ProjectReopenList, PathMissingAtStartIsHiddenAndKeptWhenMovedDown) {
 
     const std::string n = h.dir.file("n.prj");
     h.prompts.savePaths = {n};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     EXPECT_EQ(h.shownReopenItems(), (Strings{n, a, "-", b, "-"}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{n, a, gone, b, "n/a"}));
 
     // Opening the entry below the missing one lists it once, also after a restart.
     h.prompts.openPaths = {b};
-    h.app->mnuOpen1Click();
+    h.app->openProject();
     EXPECT_EQ(h.shownReopenItems(), (Strings{b, n, a, "-", "-"}));
     EXPECT_EQ(h.storedReopenKeys(), (Strings{b, n, a, gone, "n/a"}));
     h.start();
@@ -123,7 +123,7 @@ TEST(ProjectReopenList, GapsInTheStoreCloseUpWithoutListingAPathTwice) {
     h.start();
     const std::string x = h.dir.file("x.prj");
     h.prompts.savePaths = {x};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     EXPECT_EQ(h.storedReopenKeys(), (Strings{x, n, a, b, "n/a"}));
     EXPECT_EQ(h.shownReopenItems(), (Strings{x, n, a, b, "-"}));
     h.start();
@@ -140,7 +140,7 @@ TEST(ProjectReopenList, ReopenLoadsTheClickedFileWhenItsSaveQuestionReordersTheL
     const std::string n = h.dir.file("n.prj");
     h.prompts.yesNoAnswers = {true};
     h.prompts.savePaths = {n};
-    h.app->mnuReopenClick(2);
+    h.app->openRecentFile(2);
     EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
     EXPECT_TRUE(std::filesystem::exists(n));
     EXPECT_EQ(h.project().title(), b);
@@ -154,7 +154,7 @@ TEST(ProjectSavedFlag, FollowsSavesAndEveryChangeOfTheTable) {
     Project& pr = h.project();
     EXPECT_EQ(pr.savedFlag(), "");
 
-    app.mnuSave1Click();
+    app.saveProject();
     EXPECT_EQ(h.prompts.messages, Strings{kUseSaveAs});
     EXPECT_EQ(pr.savedFlag(), "");
     EXPECT_TRUE(std::filesystem::is_empty(h.dir.path()));
@@ -162,53 +162,53 @@ TEST(ProjectSavedFlag, FollowsSavesAndEveryChangeOfTheTable) {
 
     const std::string path = h.dir.file("p.prj");
     h.prompts.savePaths = {path};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     EXPECT_EQ(pr.savedFlag(), "y");
-    h.app->StringAlignGrid1SetEditText(Description, 1, "typed");
+    h.app->editCell(Description, 1, "typed");
     EXPECT_EQ(pr.savedFlag(), "");
-    app.mnuSave1Click();
+    app.saveProject();
     EXPECT_EQ(pr.savedFlag(), "y");
     EXPECT_EQ(h.grid().cellText(Description, 1), "typed");
     h.clipboard.contents = "pasted";
-    app.mnuPaste1Click();
+    app.paste();
     EXPECT_EQ(pr.savedFlag(), "");
-    app.mnuSave1Click();
+    app.saveProject();
 
     // Replacing the project or totalling it neither asks nor touches the flag after a save.
-    app.mnuNew1Click();
+    app.newProject();
     h.prompts.openPaths = {path};
-    app.mnuOpen1Click();
-    app.mnuReopenClick(1);
-    app.mnuCalculateTotalClick();
+    app.openProject();
+    app.openRecentFile(1);
+    app.calculateTotal();
     EXPECT_EQ(pr.savedFlag(), "y");
     EXPECT_TRUE(h.prompts.questions.empty());
-    EXPECT_TRUE(app.FormClose());
+    EXPECT_TRUE(app.confirmClose());
 
     // Every command that changes the table's content or order makes it unsaved.
     const std::pair<const char*, void (MainController::*)()> changes[] = {
-        {"add", &MainController::mnuAddTask1Click},
-        {"delete", &MainController::mnuDeleteTask1Click},
-        {"sort by number", &MainController::mnuSortbyTask1Click},
-        {"sort by date", &MainController::mnuSortbyTaskDate1Click},
-        {"add total", &MainController::pupAddtotaltogridClick},
+        {"add", &MainController::addTask},
+        {"delete", &MainController::deleteTask},
+        {"sort by number", &MainController::sortByTask},
+        {"sort by date", &MainController::sortByTaskDate},
+        {"add total", &MainController::addTotalRow},
     };
     for (const auto& [name, command] : changes) {
-        app.mnuAddTask1Click();
+        app.addTask();
         app.grid().setCellText(TaskNo, 2, "9");  // out of order: a sort moves rows
-        app.mnuSave1Click();
+        app.saveProject();
         ASSERT_EQ(pr.savedFlag(), "y") << name;
-        app.StringAlignGrid1SelectCell(TaskNo, 2);
+        app.selectCell(TaskNo, 2);
         (app.*command)();
         EXPECT_EQ(pr.savedFlag(), "") << name;
     }
-    app.mnuSave1Click();
+    app.saveProject();
 
     // New keeps the file name but not the title: Save is refused again.
-    app.mnuNew1Click();
+    app.newProject();
     EXPECT_EQ(pr.title(), kUntitledProject);
     EXPECT_EQ(pr.fileName(), path);
     const auto before = readBytes(path);
-    app.mnuSave1Click();
+    app.saveProject();
     EXPECT_EQ(h.prompts.messages, (Strings{kUseSaveAs, kUseSaveAs}));
     EXPECT_EQ(readBytes(path), before);
 }
@@ -219,12 +219,12 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     Project& pr = h.project();
     const std::string other = h.dir.file("other.prj");
     writeProjectFile(other, "Other");
-    h.app->StringAlignGrid1SetEditText(Description, 1, "work");
+    h.app->editCell(Description, 1, "work");
 
     // Cancelled Save As: Open, New and closing stop, the work stays.
-    const std::vector<std::function<void()>> askers = {[&] { app.mnuOpen1Click(); },
-                                                       [&] { app.mnuNew1Click(); },
-                                                       [&] { EXPECT_FALSE(app.FormClose()); }};
+    const std::vector<std::function<void()>> askers = {[&] { app.openProject(); },
+                                                       [&] { app.newProject(); },
+                                                       [&] { EXPECT_FALSE(app.confirmClose()); }};
     for (const auto& command : askers) {
         h.prompts.yesNoAnswers = {true};
         h.prompts.savePaths = {std::nullopt};
@@ -236,9 +236,9 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     }
     // Cancel on the question itself (Esc, the close button): the same, before any dialog.
     const std::vector<std::function<void()>> allAskers = {
-        [&] { app.mnuOpen1Click(); }, [&] { app.mnuNew1Click(); },
-        [&] { app.mnuImportoldfileClick(); }, [&] { app.openAtStartUp(other); },
-        [&] { EXPECT_FALSE(app.FormClose()); }};
+        [&] { app.openProject(); }, [&] { app.newProject(); },
+        [&] { app.importOldFile(); }, [&] { app.openAtStartUp(other); },
+        [&] { EXPECT_FALSE(app.confirmClose()); }};
     for (const auto& command : allAskers) {
         h.prompts.yesNoAnswers = {Answer::Cancel};
         command();
@@ -253,7 +253,7 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     const std::string saved = h.dir.file("saved.prj");
     h.prompts.yesNoAnswers = {true};
     h.prompts.savePaths = {saved};
-    app.mnuOpen1Click();
+    app.openProject();
     EXPECT_EQ(pr.title(), other);
     EXPECT_EQ(h.grid().cellText(Description, 1), "Other");
     CellGrid back;
@@ -263,15 +263,15 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
 
     // Open keeps the flag the save set, so New asks nothing; after an edit it asks again.
     EXPECT_EQ(pr.savedFlag(), "y");
-    app.mnuNew1Click();
+    app.newProject();
     EXPECT_EQ(h.prompts.questions.size(), 9u);
-    h.app->StringAlignGrid1SetEditText(Description, 1, "more");
+    h.app->editCell(Description, 1, "more");
     h.prompts.yesNoAnswers = {false};
-    app.mnuNew1Click();
+    app.newProject();
     EXPECT_EQ(h.prompts.questions.size(), 10u);
     EXPECT_EQ(h.grid().cellText(Description, 1), "");
     h.prompts.yesNoAnswers = {false};
-    EXPECT_TRUE(app.FormClose());
+    EXPECT_TRUE(app.confirmClose());
 }
 
 TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) {
@@ -281,7 +281,7 @@ TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) 
     h.grid().setCellColor(Hours, 2, clYellow);
     h.grid().setColCount(3);
     h.prompts.yesNoAnswers = {false};
-    h.app->mnuNew1Click();
+    h.app->newProject();
     CellGrid& g = h.grid();
     ASSERT_EQ(g.colCount(), 7);
     EXPECT_EQ(g.rowCount(), 2);
@@ -298,7 +298,7 @@ TEST(ProjectNew, RebuildsSevenColumnsAfterANarrowGridAndReportsABadStoredWidth) 
 
     h.settings.values = {{"col_3w", "80"}, {"col_4w", "x"}, {"col_6w", "150"}};
     h.prompts.yesNoAnswers = {false};
-    EXPECT_EQ(errorOf([&] { h.app->mnuNew1Click(); }), "'x' is not a valid integer value");
+    EXPECT_EQ(errorOf([&] { h.app->newProject(); }), "'x' is not a valid integer value");
     EXPECT_EQ(g.colWidth(Hours), 80);
     EXPECT_EQ(g.colWidth(Notes), 150);
     EXPECT_EQ(g.cellText(TaskNo, 1), "1");
@@ -310,7 +310,7 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     Project& pr = h.project();
     const std::string nowhere = h.dir.file("missing/p.prj");
     h.prompts.savePaths = {nowhere};
-    EXPECT_EQ(errorOf([&] { app.mnuSaveProjectAs1Click(); }), "Cannot Create " + nowhere);
+    EXPECT_EQ(errorOf([&] { app.saveProjectAs(); }), "Cannot Create " + nowhere);
     EXPECT_EQ(pr.title(), kUntitledProject);
     EXPECT_EQ(pr.fileName(), "");
     EXPECT_EQ(pr.savedFlag(), "");
@@ -322,12 +322,12 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     const std::string path = (folder / "p.prj").string();
     h.grid().setCellText(Cost, 1, "10");
     h.prompts.savePaths = {path};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     EXPECT_EQ(app.totalCaption(), "10");
     std::filesystem::remove_all(folder);
-    h.app->StringAlignGrid1SetEditText(Cost, 1, "20");
+    h.app->editCell(Cost, 1, "20");
     h.settings.writes.clear();
-    EXPECT_EQ(errorOf([&] { app.mnuSave1Click(); }), "Cannot Create " + path);
+    EXPECT_EQ(errorOf([&] { app.saveProject(); }), "Cannot Create " + path);
     EXPECT_EQ(pr.savedFlag(), "");
     EXPECT_EQ(pr.title(), path);
     EXPECT_EQ(pr.fileName(), path);
@@ -335,7 +335,7 @@ TEST(ProjectFailures, FailedSaveChangesNothingAndStopsClosing) {
     EXPECT_TRUE(h.settings.writes.empty());
 
     h.prompts.yesNoAnswers = {true};
-    EXPECT_EQ(errorOf([&] { app.FormClose(); }), "Cannot Create " + path);
+    EXPECT_EQ(errorOf([&] { app.confirmClose(); }), "Cannot Create " + path);
     EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
 }
 
@@ -346,8 +346,8 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheWholeProjectAsItWas) {
     const std::string path = h.dir.file("p.prj");
     h.grid().setCellText(Cost, 1, "7.5");
     h.prompts.savePaths = {path};
-    app.mnuSaveProjectAs1Click();
-    app.StringAlignGrid1SetEditText(Description, 1, "unsaved work");
+    app.saveProjectAs();
+    app.editCell(Description, 1, "unsaved work");
     const std::string bad = h.dir.file("bad.prj");
     std::ofstream(bad, std::ios::binary) << "100001,2\r\n";  // over the limits
     const std::string tooManyCells = h.dir.file("cells.prj");
@@ -367,21 +367,21 @@ TEST(ProjectFailures, FailedOpenAndReopenLeaveTheWholeProjectAsItWas) {
     for (const std::string& target : {h.dir.file("gone.prj"), bad, tooManyCells}) {
         h.prompts.yesNoAnswers = {false};
         h.prompts.openPaths = {target};
-        EXPECT_NE(errorOf([&] { app.mnuOpen1Click(); }), "") << target;
+        EXPECT_NE(errorOf([&] { app.openProject(); }), "") << target;
         unchanged();
     }
 
     // The reopen item of a file that has gone fails the same way and stays listed.
     std::filesystem::remove(path);
     h.prompts.yesNoAnswers = {false};
-    EXPECT_EQ(errorOf([&] { app.mnuReopenClick(1); }), "Cannot open file " + path);
+    EXPECT_EQ(errorOf([&] { app.openRecentFile(1); }), "Cannot open file " + path);
     unchanged();
     // Save still writes the project the user sees, not an empty table.
-    app.mnuSave1Click();
+    app.saveProject();
     h.start();
     h.prompts.yesNoAnswers = {false};
     h.prompts.openPaths = {path};
-    h.app->mnuOpen1Click();
+    h.app->openProject();
     EXPECT_EQ(h.grid().cellText(Description, 1), "unsaved work");
 }
 
@@ -400,13 +400,13 @@ TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
     g.setCellText(Cost, 2, "50");
     const std::string path = first.dir.file("round.prj");
     first.prompts.savePaths = {path};
-    first.app->mnuSaveProjectAs1Click();
+    first.app->saveProjectAs();
 
     AppHarness second;
     MainController& app = second.start();
     second.prompts.yesNoAnswers = {false};
     second.prompts.openPaths = {path};
-    second.app->mnuOpen1Click();
+    second.app->openProject();
     const CellGrid& o = app.grid();
     ASSERT_EQ(o.rowCount(), 3);
     EXPECT_EQ(o.colCount(), 7);
@@ -419,7 +419,7 @@ TEST(ProjectOpen, SavedProjectOpensWholeInAFreshWindowAndSavesToTheSameBytes) {
 
     const std::string again = second.dir.file("again.prj");
     second.prompts.savePaths = {again};
-    second.app->mnuSaveProjectAs1Click();
+    second.app->saveProjectAs();
     EXPECT_EQ(readBytes(again), readBytes(path));
 }
 
@@ -430,7 +430,7 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     std::ofstream(csv, std::ios::binary) << "No;What;Cost\r\n1;\"Design; draft\";12.5\r\n";
     h.prompts.yesNoAnswers = {false};
     h.prompts.openPaths = {csv};
-    app.mnuImportoldfileClick();
+    app.importOldFile();
     EXPECT_EQ(h.project().title(), csv);
     EXPECT_EQ(h.project().fileName(), csv);
     EXPECT_EQ(app.grid().cellText(1, 0), "What");
@@ -439,7 +439,7 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     EXPECT_EQ(h.shownReopenItems()[0], csv);
     EXPECT_EQ(h.project().savedFlag(), "");  // left alone
 
-    app.mnuSave1Click();
+    app.saveProject();
     CellGrid back;
     loadCellsFromFile(back, csv);
     EXPECT_EQ(back.cellText(1, 1), "Design; draft");
@@ -449,7 +449,7 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     const std::string gone = h.dir.file("gone.csv");
     h.prompts.yesNoAnswers = {false};
     h.prompts.openPaths = {gone};
-    EXPECT_EQ(errorOf([&] { app.mnuImportoldfileClick(); }), "Cannot open file " + gone);
+    EXPECT_EQ(errorOf([&] { app.importOldFile(); }), "Cannot open file " + gone);
     EXPECT_EQ(h.project().title(), csv);
     EXPECT_EQ(app.grid().cellText(1, 1), "Design; draft");
 }
@@ -461,13 +461,13 @@ TEST(ProjectDialogs, StartInTheProjectsFolderElseTheLastOneElseHome) {
     std::filesystem::create_directory(sub);
     h.prompts.yesNoAnswers = {false, false, false};
     h.prompts.openPaths = {std::nullopt};
-    app.mnuOpen1Click();  // nothing chosen yet: home
+    app.openProject();  // nothing chosen yet: home
     h.prompts.openPaths = {(sub / "missing.prj").string()};
-    errorOf([&] { app.mnuOpen1Click(); });  // a failed open still teaches the folder
+    errorOf([&] { app.openProject(); });  // a failed open still teaches the folder
     h.prompts.savePaths = {h.dir.file("p.prj")};
-    app.mnuSaveProjectAs1Click();
+    app.saveProjectAs();
     h.prompts.openPaths = {std::nullopt};
-    app.mnuOpen1Click();  // the project's own folder now
+    app.openProject();  // the project's own folder now
     EXPECT_EQ(h.prompts.dialogFolders, (Strings{"", "", sub.string(), h.dir.path().string()}));
 }
 

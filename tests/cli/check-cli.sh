@@ -27,8 +27,18 @@ check "two files" 2 $code
 out=$("$exe" -platform offscreen --version 2>/dev/null); code=$?
 check "-platform with --version" 0 $code
 
-# bench/startup reads the moment the window showed from the test hook's "shown" step.
 home=$(mktemp -d)
+# Qt takes its own options with their values; what it leaves is read as the program's.
+err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QUILLET_TEST_SCRIPT="mnuExit1;no" \
+      "$exe" -platform offscreen -style fusion "$home/one.prj" 2>&1 >/dev/null); code=$?
+check "Qt options with values and a file" 0 $code
+grep -qF "message: Cannot open file $home/one.prj" <<<"$err" || { echo "FAIL: file not opened: $err"; fail=1; }
+err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home \
+      "$exe" -platform offscreen -nosuchoption 2>&1 >/dev/null); code=$?
+check "an option Qt does not take" 2 $code
+grep -q "Usage:" <<<"$err" || { echo "FAIL: no usage for an option Qt left"; fail=1; }
+
+# bench/startup reads the moment the window showed from the test hook's "shown" step.
 err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
       QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?
 rm -rf "$home"

@@ -32,7 +32,7 @@ TEST(Backups, EverySaveKeepsTheReplacedFileAndTheEleventhDropsTheOldest) {
     h.begin();
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();  // a new file: nothing replaced, nothing kept
+    h.app->saveProjectAs();  // a new file: nothing replaced, nothing kept
     Backups& backups = h.recovery->backups();
     EXPECT_TRUE(versionsOf(backups, path).empty());
 
@@ -41,7 +41,7 @@ TEST(Backups, EverySaveKeepsTheReplacedFileAndTheEleventhDropsTheOldest) {
         replaced.push_back(readBytes(path));
         h.edit("version " + std::to_string(version));
         h.advance(1);
-        h.app->mnuSave1Click();
+        h.app->saveProject();
     }
     const std::vector<std::string> kept = versionsOf(backups, path);
     ASSERT_EQ(kept.size(), 10u);
@@ -69,8 +69,8 @@ TEST(Backups, SaveAsOverAnotherFileKeepsThatFileInItsOwnFolder) {
     const std::string bytesA = readBytes(a);
     const std::string bytesB = readBytes(b);
     h.prompts.savePaths = {a, b};
-    h.app->mnuSaveProjectAs1Click();
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
+    h.app->saveProjectAs();
     Backups& backups = h.recovery->backups();
     ASSERT_NE(backups.folderFor(a), backups.folderFor(b));
     ASSERT_EQ(versionsOf(backups, a).size(), 1u);
@@ -86,9 +86,9 @@ TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
     h.begin();
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     h.edit("changed");
-    h.app->mnuSave1Click();
+    h.app->saveProject();
     EXPECT_TRUE(h.project().isSaved());
     EXPECT_EQ(readBytes(path), h.tableBytes());
     ASSERT_EQ(h.statuses.size(), 1u);

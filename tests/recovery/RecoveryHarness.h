@@ -20,7 +20,7 @@ struct RecoveryHarness : AppHarness {
     Recovery& begin(ProcessIdentity self = currentProcess()) {
         recovery.reset();
         start();
-        recovery = std::make_unique<Recovery>(dirs, grid(), project(), clock, self);
+        recovery = std::make_unique<Recovery>(dirs, *app, clock, self);
         recovery->onStatus = [this](const std::string& text) { statuses.push_back(text); };
         return *recovery;
     }
@@ -37,7 +37,7 @@ struct RecoveryHarness : AppHarness {
         recovery->waitIdle();
         recovery->tick();
     }
-    void edit(const std::string& text) { app->StringAlignGrid1SetEditText(1, 1, text); }
+    void edit(const std::string& text) { app->editCell(1, 1, text); }
     bool hasCopy() const { return std::filesystem::exists(recovery->copyPath()); }
     // The files in the recovery folder.
     std::vector<std::string> recoveryFiles() const {

@@ -77,8 +77,8 @@ TEST(RecoveryCopy, HoldsTheTableAsSaveWouldWriteItAndWhatItWasKeptFor) {
     h.begin();
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();
-    h.app->mnuAddTask1Click();
+    h.app->saveProjectAs();
+    h.app->addTask();
     h.edit("first line\r\nsecond, with a comma");
     h.grid().setColWidth(5, 200);
     h.advance(3);
@@ -100,17 +100,17 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
         bool copyStays;
     };
     const Case cases[] = {
-        {"Save", [](RecoveryHarness& h) { h.app->mnuSave1Click(); }, false},
+        {"Save", [](RecoveryHarness& h) { h.app->saveProject(); }, false},
         {"Save As",
          [](RecoveryHarness& h) {
              h.prompts.savePaths = {h.dir.file("other.prj")};
-             h.app->mnuSaveProjectAs1Click();
+             h.app->saveProjectAs();
          },
          false},
         {"New after No to the save question",
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
-             h.app->mnuNew1Click();
+             h.app->newProject();
          },
          false},
         {"Open after No to the save question",
@@ -118,7 +118,7 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
              writeProjectFile(h.dir.file("b.prj"), "B");
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {h.dir.file("b.prj")};
-             h.app->mnuOpen1Click();
+             h.app->openProject();
          },
          false},
         {"a normal exit", [](RecoveryHarness& h) { h.recovery->normalExit(); }, false},
@@ -126,20 +126,20 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {std::nullopt};
-             h.app->mnuOpen1Click();
+             h.app->openProject();
          },
          true},
         {"Open of a file that cannot be read",
          [](RecoveryHarness& h) {
              h.prompts.yesNoAnswers = {false};
              h.prompts.openPaths = {h.dir.file("missing.prj")};
-             EXPECT_THROW(h.app->mnuOpen1Click(), CellGridError);
+             EXPECT_THROW(h.app->openProject(), CellGridError);
          },
          true},
         {"a Save that fails",
          [](RecoveryHarness& h) {
              h.prompts.savePaths = {h.dir.file("no-such-folder/x.prj")};
-             EXPECT_THROW(h.app->mnuSaveProjectAs1Click(), CellGridError);
+             EXPECT_THROW(h.app->saveProjectAs(), CellGridError);
          },
          true},
     };
@@ -148,7 +148,7 @@ TEST(RecoveryCopy, GoesWithASaveNewOrOpenAndANormalExitButNotWithACancelledComma
         RecoveryHarness h;
         h.begin();
         h.prompts.savePaths = {h.dir.file("work.prj")};
-        h.app->mnuSaveProjectAs1Click();
+        h.app->saveProjectAs();
         h.edit("unsaved work");
         h.advance(3);
         h.tick();
@@ -164,11 +164,11 @@ TEST(RecoveryCopy, ACopyStillBeingWrittenWhenTheProjectIsSavedDoesNotComeBack) {
     RecoveryHarness h;
     h.begin();
     h.prompts.savePaths = {h.dir.file("work.prj")};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     h.edit("unsaved work");
     h.advance(3);
     h.recovery->tick();  // starts the write, does not wait for it
-    h.app->mnuSave1Click();
+    h.app->saveProject();
     h.recovery->waitIdle();
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
     // The next change is kept again.
@@ -228,9 +228,9 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     h.begin(endedRun());
     const std::string path = h.dir.file("work.prj");
     h.prompts.savePaths = {path};
-    h.app->mnuSaveProjectAs1Click();
+    h.app->saveProjectAs();
     const std::string savedBytes = readBytes(path);
-    h.app->mnuAddTask1Click();
+    h.app->addTask();
     h.edit("an hour of unsaved work\r\nin two lines");
     h.advance(3);
     h.tick();
@@ -315,6 +315,41 @@ TEST(RecoveryOffer, LeftoversOfEndedRunsAreCleanedUpAndARunningOnesAreNot) {
     EXPECT_TRUE(abandonedCopies(h.dirs.recovery).empty());
     EXPECT_EQ(h.recoveryFiles(),
               (std::vector<std::string>{".y.prj.saving-" + live + "-0", "notes.txt"}));
+}
+
+// Copies and backups that an earlier version left must be found under the same names.
+TEST(RecoveryFileNames, StayAsEarlierVersionsWroteAndReadThem) {
+    RecoveryHarness h;
+    std::filesystem::create_directories(h.dirs.recovery);
+    const auto name = [&h](const std::string& file) { return h.dirs.recovery + "/" + file; };
+    const struct {
+        ProcessIdentity run;
+        const char* leftOver;  // a file already there
+        const char* stem;
+    } runs[] = {
+        {{4242, "boot", "987"}, nullptr, "4242-987"},
+        {{4242, "boot", ""}, nullptr, "4242-0"},
+        {{4242, "boot", "987"}, "4242-987.info", "4242-987-2"},
+        {{4242, "boot", "987"}, "4242-987-2.prj", "4242-987-3"},
+    };
+    for (const auto& run : runs) {
+        if (run.leftOver) writeBytes(name(run.leftOver), "");
+        Recovery& recovery = h.begin(run.run);
+        EXPECT_EQ(recovery.copyPath(), name(std::string(run.stem) + ".prj"));
+        EXPECT_EQ(recovery.sidecarPath(), name(std::string(run.stem) + ".info"));
+    }
+
+    const long dead = test::deadPid();
+    writeSidecar(name("77-5.info"), {"", "Untitled Project", dead, 46363.5, {}, {}});
+    writeBytes(name("77-5.prj"), "");
+    const std::vector<RecoveryCopy> copies = abandonedCopies(h.dirs.recovery);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].copyPath, name("77-5.prj"));
+    EXPECT_EQ(copies[0].sidecarPath, name("77-5.info"));
+
+    // A project's versions go to a folder named after its file and a code of its path.
+    EXPECT_EQ(h.recovery->backups().folderFor("/quillet-no-such-folder/work.prj"),
+              h.dirs.backups + "/work.prj-90f0c59a0d48b411");
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(Form1Test, CancelOnTheSaveQuestionKeepsTheWindowAndTheWork) {
 
     auto form = makeForm();
     form->show();
-    form->controller().StringAlignGrid1SetEditText(Description, 1, "unsaved work");
+    form->controller().editCell(Description, 1, "unsaved work");
     for (QAction* MainMenu::*action : {&MainMenu::mnuExit1, &MainMenu::mnuNew1}) {
         prompts.yesNoAnswers = {Answer::Cancel};
         (form->menu().*action)->trigger();

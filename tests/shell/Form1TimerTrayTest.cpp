@@ -23,20 +23,20 @@ TEST_F(Form1TimerTrayTest, TimerMenuDrivesTheSecondPanel) {
     EXPECT_TRUE(form.timer1()->isActive());
     EXPECT_EQ(form.timer1()->interval(), 1000);
     EXPECT_EQ(panel1(), "");  // nothing until the first tick
-    form.Timer1Timer();
+    form.updateStopWatchDisplay();
     EXPECT_EQ(panel1(), "Timer: 00:00:00:00");
 
     form.action("mnuStartTimer1")->trigger();
     clock.advanceMs(3723456);
     EXPECT_EQ(panel1(), "Timer: 00:00:00:00");  // Start does not refresh; the tick does
-    form.Timer1Timer();
+    form.updateStopWatchDisplay();
     EXPECT_EQ(panel1(), "Timer: 00:01:02:03");
 
     form.action("mnuStopTimer1")->trigger();
     clock.advanceMs(600000);  // the pause is not counted
     form.action("mnuStartTimer1")->trigger();
     clock.advanceMs(1000);
-    form.Timer1Timer();
+    form.updateStopWatchDisplay();
     EXPECT_EQ(panel1(), "Timer: 00:01:02:04");
 
     form.action("mnuResetTimer1")->trigger();  // while running: stops, zeroes, shows at once

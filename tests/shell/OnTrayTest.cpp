@@ -34,7 +34,7 @@ QAction* addNamed(QMenu& menu, const char* text, const char* name) {
     return action;
 }
 
-// The window, its two tray menus and the tray configured as FormCreate does.
+// The window, its two tray menus and the tray configured as startUp does.
 struct TrayWindow {
     TrayOwner window;
     QMenu pmnLeft;

@@ -34,7 +34,7 @@ class RecoveryDriverTest : public ::testing::Test, protected test::FakePorts {
 TEST_F(RecoveryDriverTest, AnEditIsKeptBetweenCommandsAndANormalExitRemovesIt) {
     form.enableRecovery(dirs, clock, std::nullopt);
     form.show();
-    form.runCommand([&] { form.controller().StringAlignGrid1SetEditText(1, 1, "unsaved"); });
+    form.runCommand([&] { form.controller().editCell(1, 1, "unsaved"); });
     clock.advanceMs(3000);
     // While a command runs (a dialog is open, a long load pumps events) nothing is copied.
     form.runCommand([&] {

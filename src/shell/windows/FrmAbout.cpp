@@ -89,7 +89,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     QLabel* lblComments = new LinkLabel(
         web, Qt::red,
         [this] {
-            if (lblCommentsClick) lblCommentsClick();
+            if (openMakerWebSite) openMakerWebSite();
         },
         panel);
     lblComments->setObjectName("lblComments");
@@ -98,7 +98,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     QLabel* Label2 = new LinkLabel(
         QString::fromUtf8(kMakerEmailAddress), Qt::blue,
         [this] {
-            if (Label2Click) Label2Click();
+            if (writeEmail) writeEmail();
         },
         panel);
     Label2->setObjectName("Label2");
@@ -122,11 +122,11 @@ FrmAbout::FrmAbout(QWidget* parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate();
+    showNote();
     placeCentred(this, width(), height());
 }
 
-void FrmAbout::FormCreate() {
+void FrmAbout::showNote() {
     lblinfo2_->setText(
         QStringLiteral("This program allows you to track where you spend your time - "
                        "which tasks, projects, etc.  I welcome your feedback."));

@@ -16,11 +16,11 @@ class FrmAbout : public QDialog {
     explicit FrmAbout(QWidget* parent = nullptr);
 
     // Clicks on the web address and on the e-mail address.
-    std::function<void()> lblCommentsClick;
-    std::function<void()> Label2Click;
+    std::function<void()> openMakerWebSite;
+    std::function<void()> writeEmail;
 
   private:
-    void FormCreate();
+    void showNote();
 
     QLabel* lblinfo2_ = nullptr;
 };

@@ -29,10 +29,10 @@ FrmCal::FrmCal(QWidget* parent)
 // Restoring the window from minimised is not a new showing.
 void FrmCal::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) showToday();
 }
 
-void FrmCal::FormShow() {
+void FrmCal::showToday() {
     const QDate date = today ? today() : QDate::currentDate();
     MonthCalendar1_->setSelectedDate(date);
     MonthCalendar1_->setCurrentPage(date.year(), date.month());

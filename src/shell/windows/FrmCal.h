@@ -25,7 +25,7 @@ class FrmCal : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FormShow();
+    void showToday();
 
     QCalendarWidget* MonthCalendar1_;
 };

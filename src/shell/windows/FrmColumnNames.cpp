@@ -66,7 +66,7 @@ FrmColumnNames::FrmColumnNames(QWidget* parent) : QDialog(parent, secondaryWindo
     layout->addWidget(lblNote, 6, 0, 1, 4);
     layout->setRowStretch(7, 1);
 
-    connect(btnOkay, &QPushButton::clicked, this, &FrmColumnNames::btnOkayClick);
+    connect(btnOkay, &QPushButton::clicked, this, &FrmColumnNames::applyNames);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     placeCentred(this, 330, 266);
 }
@@ -86,17 +86,17 @@ FrmColumnNames::Names FrmColumnNames::names() const {
 // open keeps what the user typed, and so does restoring it from minimised.
 void FrmColumnNames::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) fillBoxes();
 }
 
-void FrmColumnNames::FormShow() {
+void FrmColumnNames::fillBoxes() {
     if (!currentNames) return;
     shown_ = currentNames();
     for (size_t i = 0; i < txtCol_.size(); ++i) txtCol_[i]->setText(toQString(shown_[i]));
     txtCol_[0]->setFocus();
 }
 
-void FrmColumnNames::btnOkayClick() {
+void FrmColumnNames::applyNames() {
     if (!onOkay || onOkay(names())) accept();
 }
 

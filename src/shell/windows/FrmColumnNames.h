@@ -33,8 +33,8 @@ class FrmColumnNames : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FormShow();
-    void btnOkayClick();
+    void fillBoxes();
+    void applyNames();
 
     std::array<QLineEdit*, MainController::kNamedColumns> txtCol_{};
     Names shown_;  // what the boxes were filled with
