@@ -33,8 +33,9 @@ void describe(QCommandLineParser& parser) {
 struct CommandLine {
     int exitCode = -1;
     QString file;
-    // Unknown options written as Qt writes its own: QApplication takes Qt's from argv, with
-    // their values (the platform plugin takes its own), and what it leaves is read again.
+    // Unknown options, when a display can be reached: QApplication takes Qt's own from argv,
+    // with their values (the platform plugin takes its own), and what it leaves is read
+    // again. Qt's list of options stays Qt's.
     bool leftToQt = false;
 };
 
@@ -52,11 +53,15 @@ CommandLine refuse(const QCommandLineParser& parser, const QString& error) {
     return {2, {}};
 }
 
-// Written as Qt writes its options: one dash, and a value, if any, after "=" or apart.
-bool writtenAsQtOption(const QString& name, const QStringList& arguments) {
-    const QString option = QLatin1Char('-') + name;
-    return std::any_of(arguments.begin(), arguments.end(), [&option](const QString& argument) {
-        return argument == option || argument.startsWith(option + QLatin1Char('='));
+// Whether QApplication could start: only then can it tell its own options from unknown
+// ones. Without a display an unknown option is refused at once, as a script expects.
+bool displayReachable(const QStringList& arguments) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    }
+    return std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
+        return argument == u"-platform" || argument == u"--platform" ||
+               argument.startsWith(u"-platform=") || argument.startsWith(u"--platform=");
     });
 }
 
@@ -70,10 +75,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     describe(parser);
     const bool parsed = parser.parse(arguments);
     const QStringList unknown = parser.unknownOptionNames();
-    const bool leftToQt = !parsed && !unknown.isEmpty() &&
-                          std::all_of(unknown.begin(), unknown.end(), [&](const QString& name) {
-                              return writtenAsQtOption(name, arguments);
-                          });
+    const bool leftToQt = !parsed && !unknown.isEmpty() && displayReachable(arguments);
     // With options left to Qt, their values read as files here: they are counted later.
     const QString refused = leftToQt ? QString() : refusal(parser, parsed);
     const bool help = refused.isEmpty() && parser.isSet(QStringLiteral("help"));
