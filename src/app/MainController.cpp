@@ -22,6 +22,7 @@ MainController::MainController(ControllerPorts ports)
       stopWatch_(ports_.clock) {
     // Cells may hold several lines (a Paste makes them): a reopened project keeps them whole.
     grid_.multilineCells = true;
+    project_.onStatus = [this](const std::string& text) { statusMessage_ = text; };
 }
 
 std::string MainController::todayText() {

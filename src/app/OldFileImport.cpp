@@ -15,7 +15,8 @@ namespace {
 constexpr char kBel = '\a';
 
 // Returns false when the file is not in the old format and was left alone.
-bool convertOldFile(const std::string& path) {
+bool convertOldFile(const std::string& path,
+                    const std::function<void(const std::string&)>& keepOriginal) {
     const std::optional<TextFileScan> scan = scanTextFile(path, false);
     if (!scan) throw CellGridError("Cannot open file " + path);
     TextLineReader in(path, TextLineReader::kDefaultChunkSize,
@@ -25,7 +26,10 @@ bool convertOldFile(const std::string& path) {
     std::string_view line;
     // Only the first line tells the old format.
     if (!in.readLine(line) || line.find(kBel) == std::string_view::npos) return false;
+    // Rewriting a binary file line by line would ruin it.
+    if (!isPlainTextFile(path)) return false;
     in.rewind();
+    if (keepOriginal) keepOriginal(path);
 
     AtomicFileWriter out(path);
     while (in.readLine(line)) {
@@ -43,17 +47,19 @@ bool convertOldFile(const std::string& path) {
 
 }  // namespace
 
-void convertIfOldFormat(const std::string& path, Prompts& prompts) {
+bool convertIfOldFormat(const std::string& path, Prompts& prompts,
+                        const std::function<void(const std::string&)>& keepOriginal) {
     try {
-        convertOldFile(path);
+        return convertOldFile(path, keepOriginal);
     } catch (const std::exception&) {
         // The import goes on and reads whatever the file holds.
         prompts.showMessage(kConversionError);
     }
+    return false;
 }
 
-void importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
-                   Prompts& prompts) {
+bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
+                   Prompts& prompts, const std::function<void(const std::string&)>& keepOriginal) {
     {
         CellGrid::BulkUpdate bulk(fresh);
         fresh.setFixedRows(0);
@@ -69,8 +75,9 @@ void importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         fresh.oemConvert = current.oemConvert;
         fresh.onFileProgress = current.onFileProgress;
     }
-    convertIfOldFormat(path, prompts);
+    const bool converted = convertIfOldFormat(path, prompts, keepOriginal);
     loadCellsFromCsv(fresh, path);
+    return converted;
 }
 
 }  // namespace quillet

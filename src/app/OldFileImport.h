@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "grid/CellGrid.h"
@@ -14,7 +15,11 @@ inline constexpr const char* kConversionError = "Error converting file to new fo
 // text goes to a uniquely named file beside it that is synced and renamed over the
 // original, so the original is never lost and no file of the user's is touched.
 // Any failure leaves the original as it was and only shows kConversionError.
-void convertIfOldFormat(const std::string& path, Prompts& prompts);
+// Only a text file is converted (no NUL, no 0x1A before its last byte): a binary file with a
+// BEL early on (a zip-based document) is read as it is. keepOriginal runs just before the
+// original is replaced (a backup keeps it). True when the file was converted.
+bool convertIfOldFormat(const std::string& path, Prompts& prompts,
+                        const std::function<void(const std::string&)>& keepOriginal = {});
 
 // The part of File > Import between the open dialog and taking over the project:
 // makes `fresh` an empty grid shaped like `current` (its column count, widths and
@@ -22,7 +27,9 @@ void convertIfOldFormat(const std::string& path, Prompts& prompts);
 // reads the path into `fresh` with the CSV reader. `current` is not changed, so on an
 // exception (the reader's CellGridError, with the user's message) the open project
 // stays as it was; on return the caller makes `fresh` the project.
-void importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
-                   Prompts& prompts);
+// Returns true when an old file was converted on the way.
+bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
+                   Prompts& prompts,
+                   const std::function<void(const std::string&)>& keepOriginal = {});
 
 }  // namespace quillet

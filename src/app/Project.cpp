@@ -34,6 +34,11 @@ void Project::clean() {
     if (observer_) observer_->projectClean();
 }
 
+std::string foreignFileQuestion(const std::string& path) {
+    return "\xE2\x80\x9C" + std::filesystem::path(path).filename().string() +
+           "\xE2\x80\x9D is not a Quillet1 project file. Replace it with this project?";
+}
+
 bool Project::isUntitled() const {
     // The tab strip's text is the title followed by a line break.
     return (title_ + "\r\n").find(kUntitledProject) != std::string::npos;
@@ -62,8 +67,7 @@ bool Project::saveQuestion() {
     // Yes on a project that was never saved needs a name: ask for one instead of
     // refusing and then letting the caller discard the work.
     if (isUntitled()) return saveProjectAs();
-    saveProject();
-    return true;
+    return saveProject();
 }
 
 void Project::emptyGrid() {
@@ -175,13 +179,23 @@ std::optional<std::string> Project::remember(std::optional<std::string> path) {
 
 void Project::importOldFile() {
     if (!saveQuestion()) return;
-    const std::optional<std::string> path = chooseOpenPath();
+    const std::optional<std::string> path = remember(prompts_.chooseImportPath(dialogFolder()));
     if (!path) return;
     CellGrid fresh;
-    quillet::importOldFile(*path, grid_, fresh, prompts_);
+    std::string kept;
+    const bool converted = quillet::importOldFile(*path, grid_, fresh, prompts_,
+                                                  [this, &kept](const std::string& old) {
+                                                      if (observer_)
+                                                          kept = observer_->beforeWrite(old);
+                                                  });
     replaceGridWith(fresh);
     takeOver(*path);
+    // The converted file is this program's own now: Save may replace it without asking.
+    convertedFile_ = converted ? *path : std::string();
     putFirstInRecentFiles();
+    if (converted && !kept.empty() && onStatus) {
+        onStatus("Converted to the new format; the original was kept as " + kept);
+    }
 }
 
 void Project::writeProject(const std::string& path) {
@@ -192,13 +206,22 @@ void Project::writeProject(const std::string& path) {
     clean();
 }
 
-void Project::saveProject() {
+bool Project::saveProject() {
     if (isUntitled()) {
         prompts_.showMessage(kUseSaveAs);
-        return;
+        return false;
+    }
+    // An imported CSV or other document keeps its name as the project's file: writing the
+    // project format over it would lose the user's file.
+    if (fileName_ != convertedFile_ && isForeignFile(fileName_)) {
+        const std::optional<std::size_t> choice =
+            prompts_.askChoice(foreignFileQuestion(fileName_), {"&Replace", "Save &As..."});
+        if (!choice) return false;
+        if (*choice == 1) return saveProjectAs();
     }
     writeProject(fileName_);
     putFirstInRecentFiles();
+    return true;
 }
 
 bool Project::saveProjectAs() {

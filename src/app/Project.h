@@ -16,6 +16,9 @@ inline constexpr const char* kSaveQuestion = "Do you want to save the current pr
 inline constexpr const char* kUseSaveAs =
     "Please use Save Project As option for the first-time save of this file.";
 
+// Asked before Save writes over a file that is not a project file.
+std::string foreignFileQuestion(const std::string& path);
+
 // Hears the project's life on disk: recovery copies and backups follow it.
 class ProjectObserver {
   public:
@@ -24,8 +27,10 @@ class ProjectObserver {
     virtual void projectEdited() = 0;
     // The table now matches a file or a fresh project: Save, Save As, New, Open, Reopen.
     virtual void projectClean() = 0;
-    // A save is about to write `path`, which may name an existing file. Must not throw.
-    virtual void beforeWrite(const std::string& path) = 0;
+    // A save or an import's conversion is about to replace `path`, which may name an
+    // existing file. Returns where the replaced version was kept, or empty text. Must not
+    // throw.
+    virtual std::string beforeWrite(const std::string& path) = 0;
 };
 
 struct ReopenItem {
@@ -58,6 +63,8 @@ class Project : private CellGridListener {
     void setTitle(std::string title) { title_ = std::move(title); }
     // Not owned; nullptr to stop.
     void setObserver(ProjectObserver* observer) { observer_ = observer; }
+    // Told what a command did beyond its visible result (a file converted on import).
+    std::function<void(const std::string&)> onStatus;
 
     // True once after a command wrote or replaced the project: the cost total is due.
     bool takeTotalDue() { return std::exchange(totalDue_, false); }
@@ -72,7 +79,8 @@ class Project : private CellGridListener {
 
     void newProject();
     void openProject();
-    void saveProject();
+    // False when nothing was written: an untitled project, or the user cancelled.
+    bool saveProject();
     // Returns false when the dialog was cancelled.
     bool saveProjectAs();
     void openRecentFile(int slot);  // slot 1 to 5
@@ -131,6 +139,7 @@ class Project : private CellGridListener {
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
+    std::string convertedFile_;  // an old-format file this run's import converted
     std::string savedFlag_;
     std::array<ReopenItem, 5> reopen_{};
 };

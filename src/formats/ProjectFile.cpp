@@ -1,5 +1,9 @@
 #include "formats/ProjectFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -9,6 +13,7 @@
 
 #include "formats/AtomicFileWriter.h"
 #include "formats/TextLines.h"
+#include "ports/Ascii.h"
 
 namespace quillet {
 
@@ -222,6 +227,29 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path) {
         progress.row(r);
     }
     out.commit();
+}
+
+bool isForeignFile(const std::string& path) {
+    // Without waiting: only a regular file can be someone's data to lose.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    char start[64];
+    struct stat st {};
+    ssize_t got = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) got = ::read(fd, start, sizeof start);
+    ::close(fd);
+    if (got <= 0) return false;
+    const std::string_view head(start, static_cast<std::size_t>(got));
+    // The header as Save writes it: digits, a comma, digits, then the line end.
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < head.size() && isAsciiDigit(head[i])) ++i;
+        return i > from;
+    };
+    const bool header = digits() && i < head.size() && head[i++] == ',' && digits() &&
+                        i < head.size() && (head[i] == '\r' || head[i] == '\n');
+    return !header;
 }
 
 void loadCellsFromFile(CellGrid& grid, const std::string& path) {

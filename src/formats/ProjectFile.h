@@ -35,6 +35,10 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path);
 // The grid's listener hears one layoutChanged.
 void loadCellsFromFile(CellGrid& grid, const std::string& path);
 
+// True for an existing, non-empty file whose first line is not a project file's header
+// ("columns,rows"): a CSV export, a document. Saving over it would replace that data.
+bool isForeignFile(const std::string& path);
+
 // A text holding a CR is written with CR as TAB and LF as BS, so it stays on one line.
 std::string escapeLineBreaks(std::string_view text);
 // Undoes escapeLineBreaks for a text holding a BS; single-line grids keep the first line.

@@ -227,6 +227,36 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
     return scan;
 }
 
+bool isPlainTextFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    std::vector<char> buffer(TextLineReader::kDefaultChunkSize);
+    bool pendingEndMark = false;  // a 0x1A ended the previous chunk: text only if last
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
+        }
+        if (got == 0) return true;
+        if (pendingEndMark) return false;
+        const std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
+        if (chunk.find('\0') != std::string_view::npos) return false;
+        const std::size_t mark = chunk.find(kEndOfFileMark);
+        if (mark != std::string_view::npos) {
+            if (mark + 1 != chunk.size()) return false;
+            pendingEndMark = true;
+        }
+    }
+}
+
 namespace {
 int digitValue(char c, int base) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -82,6 +82,11 @@ struct TextFileScan {
 // Without checkUtf8 the scan stops at the first CR.
 std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8);
 
+// True for a regular file that reads as text: no NUL byte anywhere and no 0x1A before its
+// last byte (a DOS end mark there is text). A zip-based document or another binary file
+// is not. Throws CellGridError on a read error.
+bool isPlainTextFile(const std::string& path);
+
 // The value of the integer at the start of a text: blanks (0x20) are skipped, then
 // either an optional "+" or "-" or one of the hexadecimal prefixes "$", "x", "X",
 // "0x", "0X"; then digits of that base up to the first byte that is not one.

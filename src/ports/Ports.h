@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet {
 
@@ -19,11 +20,18 @@ class Prompts {
     virtual ~Prompts() = default;
     virtual bool askYesNo(const std::string& text) = 0;
     virtual Answer askYesNoCancel(const std::string& text) = 0;
+    // A question with the given buttons (captions with "&" before their access key) and a
+    // Cancel button after them. The index of the button chosen, or none for Cancel, Esc and
+    // the window's close button.
+    virtual std::optional<std::size_t> askChoice(const std::string& text,
+                                                 const std::vector<std::string>& buttons) = 0;
     virtual void showMessage(const std::string& text) = 0;
     // An empty optional means the user cancelled. The dialog starts in startFolder, or in
     // the user's home folder when it is empty.
     virtual std::optional<std::string> chooseOpenPath(const std::string& startFolder) = 0;
     virtual std::optional<std::string> chooseSavePath(const std::string& startFolder) = 0;
+    // The open dialog of Import: delimited text files first, then every file.
+    virtual std::optional<std::string> chooseImportPath(const std::string& startFolder) = 0;
 };
 
 class Clipboard {

@@ -134,14 +134,15 @@ void Recovery::projectClean() {
     if (mayHaveCopy_) postRemove();
 }
 
-void Recovery::beforeWrite(const std::string& path) {
+std::string Recovery::beforeWrite(const std::string& path) {
     try {
-        backups_.keep(path, clock_.now());
+        return backups_.keep(path, clock_.now());
     } catch (const std::exception& e) {
         status(std::string(kBackupSkipped) + e.what());
     } catch (...) {
         status(std::string(kBackupSkipped) + "unknown error");
     }
+    return {};
 }
 
 void Recovery::postRemove() {

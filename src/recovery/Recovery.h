@@ -78,7 +78,7 @@ class Recovery : private ProjectObserver {
   private:
     void projectEdited() override;
     void projectClean() override;
-    void beforeWrite(const std::string& path) override;
+    std::string beforeWrite(const std::string& path) override;
 
     void collectWrite();
     bool due(double now) const;

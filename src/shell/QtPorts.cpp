@@ -10,9 +10,11 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 #include <stdexcept>
 
 #include "formats/CodePage.h"
@@ -22,13 +24,16 @@ namespace quillet {
 
 namespace {
 const QString kFilter = QStringLiteral("Project files (*.prj);;All files (*)");
+const QString kImportFilter =
+    QStringLiteral("Delimited text (*.csv *.txt *.tsv *.prj);;All files (*)");
 
-std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder) {
+std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder,
+                                         const QString& filter = kFilter) {
     QFileDialog dialog(
         parent, save ? QStringLiteral("Save Project File") : QStringLiteral("Open Project File"));
     // Never the folder the program happened to be started from.
     dialog.setDirectory(folder.empty() ? QDir::homePath() : QString::fromStdString(folder));
-    dialog.setNameFilter(kFilter);
+    dialog.setNameFilter(filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open lets the user type a path that names no file: the load then reports it.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -69,6 +74,23 @@ Answer QtPrompts::askYesNoCancel(const std::string& text) {
     }
 }
 
+std::optional<std::size_t> QtPrompts::askChoice(const std::string& text,
+                                                const std::vector<std::string>& buttons) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), toQString(text),
+                    QMessageBox::NoButton, parent_);
+    std::vector<QAbstractButton*> chosen;
+    for (const std::string& caption : buttons) {
+        chosen.push_back(box.addButton(toQString(caption), QMessageBox::AcceptRole));
+    }
+    // Esc and the close button press the escape button: Cancel.
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    if (!chosen.empty()) box.setDefaultButton(qobject_cast<QPushButton*>(chosen.front()));
+    box.exec();
+    const auto it = std::find(chosen.begin(), chosen.end(), box.clickedButton());
+    if (it == chosen.end()) return std::nullopt;
+    return static_cast<std::size_t>(it - chosen.begin());
+}
+
 void QtPrompts::showMessage(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
 }
@@ -79,6 +101,10 @@ std::optional<std::string> QtPrompts::chooseOpenPath(const std::string& startFol
 
 std::optional<std::string> QtPrompts::chooseSavePath(const std::string& startFolder) {
     return runFileDialog(parent_, true, startFolder);
+}
+
+std::optional<std::string> QtPrompts::chooseImportPath(const std::string& startFolder) {
+    return runFileDialog(parent_, false, startFolder, kImportFilter);
 }
 
 std::string QtClipboard::text() {

@@ -19,9 +19,12 @@ class QtPrompts : public Prompts {
     void setParent(QWidget* parent) { parent_ = parent; }
     bool askYesNo(const std::string& text) override;
     Answer askYesNoCancel(const std::string& text) override;
+    std::optional<std::size_t> askChoice(const std::string& text,
+                                         const std::vector<std::string>& buttons) override;
     void showMessage(const std::string& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
+    std::optional<std::string> chooseImportPath(const std::string& startFolder) override;
 
   private:
     QPointer<QWidget> parent_;

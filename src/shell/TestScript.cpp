@@ -15,6 +15,8 @@ TestScript::TestScript(const QString& script, Prompts& real) : real_(real) {
             answers_.push_back(item == u"yes"  ? Answer::Yes
                                : item == u"no" ? Answer::No
                                                : Answer::Cancel);
+        } else if (item.startsWith(u"button=")) {
+            choices_.push_back(static_cast<std::size_t>(item.mid(7).toUInt()));
         } else if (item.startsWith(u"file=")) {
             paths_.push_back(item.mid(5).toStdString());
         } else {
@@ -42,8 +44,27 @@ Answer TestScript::askYesNoCancel(const std::string& text) {
     return answer ? *answer : real_.askYesNoCancel(text);
 }
 
+std::optional<std::size_t> TestScript::askChoice(const std::string& text,
+                                                 const std::vector<std::string>& buttons) {
+    std::fprintf(stderr, "question: %s\n", text.c_str());
+    // A scripted "cancel" answers this question too.
+    if (choices_.empty() && !answers_.empty() && answers_.front() == Answer::Cancel) {
+        answers_.pop_front();
+        return std::nullopt;
+    }
+    if (choices_.empty()) return real_.askChoice(text, buttons);
+    const std::optional<std::size_t> choice = choices_.front();
+    choices_.pop_front();
+    return choice;
+}
+
 void TestScript::showMessage(const std::string& text) {
     std::fprintf(stderr, "message: %s\n", text.c_str());
+}
+
+std::optional<std::string> TestScript::chooseImportPath(const std::string& startFolder) {
+    if (paths_.empty()) return real_.chooseImportPath(startFolder);
+    return nextPath(false, startFolder);
 }
 
 std::optional<std::string> TestScript::nextPath(bool save, const std::string& startFolder) {

@@ -14,6 +14,8 @@ class Form1;
 // QUILLET_TEST_SCRIPT, read only by main.cpp, holds items separated by ";":
 //   yes | no | cancel  the answer to the next question (the start-up one included); a
 //                      cancel given to a Yes/No question counts as no
+//   button=N           the answer to the next question with named buttons: the Nth
+//                      button (from 0); cancel answers it with Cancel
 //   file=PATH          what the next open or save dialog returns
 //   cell=COL,ROW,TEXT  types TEXT into a cell, as the in-place editor does
 //   NAME               triggers the action of that object name, e.g. mnuSave1, mnuExit1
@@ -28,9 +30,12 @@ class TestScript : public Prompts {
 
     bool askYesNo(const std::string& text) override;
     Answer askYesNoCancel(const std::string& text) override;
+    std::optional<std::size_t> askChoice(const std::string& text,
+                                         const std::vector<std::string>& buttons) override;
     void showMessage(const std::string& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
+    std::optional<std::string> chooseImportPath(const std::string& startFolder) override;
 
     // Runs the cell and action items against the window, after the event loop starts.
     void run(Form1& form);
@@ -42,6 +47,7 @@ class TestScript : public Prompts {
     std::optional<Answer> nextAnswer(const std::string& text);
 
     std::deque<Answer> answers_;
+    std::deque<std::optional<std::size_t>> choices_;
     std::deque<std::string> paths_;
     QStringList steps_;
 };

@@ -67,10 +67,8 @@ TEST(OldFileConversion, BelsBecomeTabsAndEveryLineEndsInCrLf) {
          "caf\xC3\xA9\a\x82\r\n",
          "\xEF\xBB\xBF"
          "caf\xC3\xA9\t\x82\r\n"},
-        // The end mark ends the text.
-        {"a\ab\r\nc\x1A"
-         "d\r\n",
-         "a\tb\r\nc\r\n"},
+        // An end mark as the last byte ends the text.
+        {"a\ab\r\nc\x1A", "a\tb\r\nc\r\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -88,9 +86,12 @@ TEST(OldFileConversion, BelsBecomeTabsAndEveryLineEndsInCrLf) {
     }
 }
 
-TEST(OldFileConversion, OnlyAFirstLineWithABelMarksTheOldFormat) {
-    const char* untouched[] = {"", "a,b\r\nc\ad\r\n", "\r\n\a\r\n", "plain\nx\ay\n"};
-    for (const std::string bytes : untouched) {
+TEST(OldFileConversion, OnlyATextFileWhoseFirstLineHoldsABelIsConverted) {
+    const std::string untouched[] = {
+        "", "a,b\r\nc\ad\r\n", "\r\n\a\r\n", "plain\nx\ay\n",
+        // Binary files with a BEL early on: a zip-based document, a file cut by an end mark.
+        std::string("PK\x03\x04\a\x14\0\x06\0\r\n\x1A\x9C", 14), "x\ay\r\n\x1Az\r\n"};
+    for (const std::string& bytes : untouched) {
         TempDir dir;
         const std::string path = dir.file("jobs.txt");
         writeBytes(path, bytes);

@@ -236,9 +236,8 @@ TEST(ProjectSaveQuestion, YesOnUntitledRunsSaveAsAndCancellingStopsTheCommand) {
     }
     // Cancel on the question itself (Esc, the close button): the same, before any dialog.
     const std::vector<std::function<void()>> allAskers = {
-        [&] { app.openProject(); }, [&] { app.newProject(); },
-        [&] { app.importOldFile(); }, [&] { app.openAtStartUp(other); },
-        [&] { EXPECT_FALSE(app.confirmClose()); }};
+        [&] { app.openProject(); }, [&] { app.newProject(); }, [&] { app.importOldFile(); },
+        [&] { app.openAtStartUp(other); }, [&] { EXPECT_FALSE(app.confirmClose()); }};
     for (const auto& command : allAskers) {
         h.prompts.yesNoAnswers = {Answer::Cancel};
         command();
@@ -439,11 +438,42 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     EXPECT_EQ(h.shownReopenItems()[0], csv);
     EXPECT_EQ(h.project().savedFlag(), "");  // left alone
 
+    // Save asks before the project format replaces the CSV: Cancel writes nothing, Save As
+    // writes elsewhere, and so does the Yes of the save question that leads there.
+    const std::string csvBytes = readBytes(csv);
+    const std::string elsewhere = h.dir.file("jobs.prj");
+    const std::string question =
+        "\xE2\x80\x9Cjobs.csv\xE2\x80\x9D is not a Quillet1 project file. Replace it with "
+        "this project?";
+    h.prompts.choices = {std::nullopt};
+    app.saveProject();
+    h.prompts.yesNoAnswers = {true};
+    h.prompts.choices = {std::nullopt};
+    h.prompts.openPaths = {csv};
+    app.openProject();  // the Cancel stops the Open too
+    EXPECT_EQ(h.project().fileName(), csv);
+    EXPECT_EQ(readBytes(csv), csvBytes);
+    EXPECT_EQ(h.prompts.choiceButtons.back(), (Strings{"&Replace", "Save &As..."}));
+    EXPECT_EQ(h.prompts.questions.back(), question);
+    h.prompts.choices = {1};
+    h.prompts.savePaths = {elsewhere};
+    app.saveProject();
+    EXPECT_EQ(readBytes(csv), csvBytes);
+    EXPECT_EQ(h.project().fileName(), elsewhere);
+    EXPECT_EQ(readBytes(elsewhere).substr(0, 5), "7,2\r\n");
+
+    // Replace writes the project format there.
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {csv};
+    app.importOldFile();
+    h.prompts.choices = {0};
     app.saveProject();
     CellGrid back;
     loadCellsFromFile(back, csv);
     EXPECT_EQ(back.cellText(1, 1), "Design; draft");
     EXPECT_EQ(readBytes(csv).substr(0, 5), "7,2\r\n");
+    app.saveProject();  // a project file now: no question
+    EXPECT_TRUE(h.prompts.choices.empty());
 
     // A file that cannot be read keeps the project that is open.
     const std::string gone = h.dir.file("gone.csv");

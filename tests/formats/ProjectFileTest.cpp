@@ -270,6 +270,31 @@ TEST(ProjectFile, LoadNotifiesOnceAndKeepsWhatTheFileDoesNotMention) {
     EXPECT_EQ(g.cellText(2, 2), "c");
 }
 
+TEST(ProjectFile, ForeignFilesAreThoseWhoseFirstLineIsNoHeader) {
+    TempDir dir;
+    const struct {
+        std::string bytes;
+        bool foreign;
+    } cases[] = {
+        {"7,3\r\ncw 0,42\r\n", false},
+        {"12,1\n", false},
+        {"", false},
+        {"Task #,Hours\r\n1,2\r\n", true},
+        {"7,3", true},
+        {"7,3x\r\n", true},
+        {"1,2,3\r\n", true},
+        {"PK\x03\x04", true},
+        {",3\r\n", true},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.file("target");
+        writeBytes(path, c.bytes);
+        EXPECT_EQ(isForeignFile(path), c.foreign) << testing::PrintToString(c.bytes);
+    }
+    EXPECT_FALSE(isForeignFile(dir.file("missing.prj")));
+    EXPECT_FALSE(isForeignFile(dir.path()));
+}
+
 TEST(ProjectFile, MissingFileAndUncreatableFileGiveTheirMessages) {
     TempDir dir;
     CellGrid g(7, 5, 1);

@@ -179,26 +179,33 @@ TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
     const std::string fifo = dir.file("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(scanTextFile(fifo, false).has_value());
+    EXPECT_FALSE(isPlainTextFile(fifo));
     const struct {
         std::string bytes;
         bool cr, utf8;
+        bool text = true;  // no NUL, no 0x1A before the last byte
     } cases[] = {
         {"", false, true},
         {"a\nb\n", false, true},
         {"a\r\nb", true, true},
-        {"a\x1A\r\n", false, true},  // nothing after the end mark counts
-        {"a\x1A\xFF", false, true},
+        {"a\x1A\r\n", false, true, false},  // nothing after the end mark counts
+        {"a\x1A\xFF", false, true, false},
+        {"a\r\n\x1A", true, true},
+        {std::string("a\0b\r\n", 5), true, true, false},
         {"\xEF\xBB\xBFx\r\n", true, true},
         {"caf\x82\r\n", true, false},
         // A sequence split by the 256 KiB chunks is still one character.
         {std::string(256 * 1024 - 1, 'a') + "\xC3\xA9", false, true},
         {std::string(256 * 1024 - 1, 'a') + "\xC3", false, false},
         {std::string(300 * 1024, 'a') + "\xE9\r", true, false},
+        {std::string(256 * 1024 - 1, 'a') + "\x1A", false, true},
+        {std::string(256 * 1024 - 1, 'a') + "\x1A" + "b", false, true, false},
     };
     for (const auto& c : cases) {
         writeBytes(path, c.bytes);
         const auto scan = scanTextFile(path, true);
         ASSERT_TRUE(scan.has_value());
+        EXPECT_EQ(isPlainTextFile(path), c.text) << testing::PrintToString(c.bytes.substr(0, 20));
         EXPECT_EQ(scan->holdsCarriageReturn, c.cr) << testing::PrintToString(c.bytes.substr(0, 20));
         EXPECT_EQ(scan->validUtf8, c.utf8) << c.bytes.size();
     }

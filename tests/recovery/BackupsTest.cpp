@@ -79,6 +79,23 @@ TEST(Backups, SaveAsOverAnotherFileKeepsThatFileInItsOwnFolder) {
     EXPECT_EQ(readBytes(versionsOf(backups, b)[0]), bytesB);
 }
 
+TEST(Backups, AnImportKeepsAnOldFileBeforeItsConversionReplacesIt) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string old = h.dir.file("jobs.prj");
+    const std::string original = "Task #\aHours\r\n1\a2.5\r\n";
+    writeBytes(old, original);
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {old};
+    h.app->importOldFile();
+    const std::vector<std::string> kept = versionsOf(h.recovery->backups(), old);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(readBytes(kept[0]), original);
+    EXPECT_EQ(h.app->statusMessage(),
+              "Converted to the new format; the original was kept as " + kept[0]);
+    EXPECT_EQ(h.grid().cellText(1, 1), "2.5");
+}
+
 TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
     RecoveryHarness h;
     // The backups folder cannot be made, even for root: its parent is a file.

@@ -40,6 +40,19 @@ class FakePrompts : public Prompts {
         questions.push_back(text);
         return nextAnswer(text);
     }
+    // Answers to questions with named buttons: an index, or none for Cancel.
+    std::deque<std::optional<std::size_t>> choices;
+    std::optional<std::size_t> askChoice(const std::string& text,
+                                         const std::vector<std::string>& buttons) override {
+        questions.push_back(text);
+        choiceButtons.push_back(buttons);
+        if (choices.empty()) throw std::logic_error("unexpected question: " + text);
+        const auto choice = choices.front();
+        choices.pop_front();
+        if (choice && *choice >= buttons.size()) throw std::logic_error("no such button");
+        return choice;
+    }
+    std::vector<std::vector<std::string>> choiceButtons;  // each question's buttons
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override {
         dialogFolders.push_back(startFolder);
@@ -49,6 +62,12 @@ class FakePrompts : public Prompts {
         dialogFolders.push_back(startFolder);
         return next(savePaths, "save");
     }
+    // Import's dialog takes its paths from openPaths too; importDialogs counts them.
+    std::optional<std::string> chooseImportPath(const std::string& startFolder) override {
+        ++importDialogs;
+        return chooseOpenPath(startFolder);
+    }
+    int importDialogs = 0;
     std::vector<std::string> dialogFolders;  // where each file dialog started
 
   private:
