@@ -106,7 +106,11 @@ void MainController::clearRecentFiles() {
 void MainController::calculateTotal() {
     const CostTotal total = quillet::calculateTotal(grid_, ports_.locale);
     totalCaption_ = total.caption;
-    if (total.failed) statusMessage_ = kErrorCalculatingTotal;
+    if (total.failed) {
+        statusMessage_ = kErrorCalculatingTotal;
+    } else if (statusMessage_ == kErrorCalculatingTotal) {
+        statusMessage_.clear();  // the bad cost was mended: the warning no longer holds
+    }
 }
 
 // Copies what the total line shows; it does not recalculate first.

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QScreen>
@@ -154,7 +155,14 @@ void Form1::buildWidgets() {
     connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
         bool close = false;
         runCommand([&] { close = controller_.find(fromQString(text)); });
-        if (close) findDialog_->hide();
+        if (close) {
+            findDialog_->hide();
+            return;
+        }
+        // After "not found" the next typing belongs in the find window, not in a cell.
+        findDialog_->activateWindow();
+        findDialog_->textField()->setFocus();
+        findDialog_->textField()->selectAll();
     });
 
     timer1_ = new QTimer(this);

@@ -111,6 +111,11 @@ TEST(MainControllerTotal, SumsCostsReportsBadOnesAndAddsOneTotalRow) {
     app.calculateTotal();
     EXPECT_EQ(app.totalCaption(), "12.5");
     EXPECT_EQ(app.statusMessage(), "Error calculating total...");
+    g.setCellText(Cost, 3, "5");
+    app.calculateTotal();
+    EXPECT_EQ(app.statusMessage(), "");
+    g.setCellText(Cost, 3, "$5");
+    app.calculateTotal();
 
     app.addTotalRow();
     ASSERT_EQ(g.rowCount(), 6);

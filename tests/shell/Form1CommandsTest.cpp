@@ -167,6 +167,14 @@ TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
     find->textField()->setText(QStringLiteral("alpha"));
     form.action("mnuFindAgain1")->trigger();
     EXPECT_EQ(prompts.messages.back(), "Sorry, next \"alpha\" not found.");
+    // Not found from the window: it stays, its text selected for the next typing.
+    form.action("tbtnFind")->trigger();
+    form.gridView()->setFocus();
+    find->findNextButton()->click();
+    EXPECT_EQ(prompts.messages.back(), "Sorry, \"alpha\" not found.");
+    EXPECT_TRUE(find->isVisible());
+    EXPECT_EQ(find->focusWidget(), find->textField());
+    EXPECT_EQ(find->textField()->selectedText(), "alpha");
     form.action("mnuResetHighlightedCells1")->trigger();
     EXPECT_EQ(grid().cellColor(2, 5), clWindow);
 
