@@ -103,6 +103,13 @@ void MainController::clearRecentFiles() {
     project_.clearRecentFiles();
 }
 
+void MainController::reloadIfChangedOnDisk() {
+    runProjectCommand([this] {
+        std::string note = project_.fileChangedOnDisk();
+        if (!note.empty()) statusMessage_ = std::move(note);
+    });
+}
+
 void MainController::calculateTotal() {
     const CostTotal total = quillet::calculateTotal(grid_, ports_.locale);
     totalCaption_ = total.caption;

@@ -71,6 +71,8 @@ class MainController {
     void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);
 
     void calculateTotal();
+    // The watcher saw the project's file change on disk.
+    void reloadIfChangedOnDisk();
 
     void addTask();
     void deleteTask();

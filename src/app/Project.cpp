@@ -1,11 +1,13 @@
 #include "app/Project.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "app/OldFileImport.h"
 #include "app/Settings.h"
+#include "formats/FileStamp.h"
 #include "formats/ProjectFile.h"
 #include "tasks/Columns.h"
 #include "tasks/DefaultProject.h"
@@ -34,9 +36,36 @@ void Project::clean() {
     if (observer_) observer_->projectClean();
 }
 
+namespace {
+std::string quotedName(const std::string& path) {
+    return "\xE2\x80\x9C" + std::filesystem::path(path).filename().string() + "\xE2\x80\x9D";
+}
+}  // namespace
+
+std::string changedElsewhereQuestion(const std::string& path) {
+    return quotedName(path) + " was changed by another program since you opened it.";
+}
+
+std::string Project::fileChangedOnDisk() {
+    if (fileName_.empty() || !stamp_) return {};
+    if (!std::filesystem::exists(fileName_)) {
+        stamp_.reset();  // Save writes it anew
+        return quotedName(fileName_) + " is no longer on disk; saving will write it anew";
+    }
+    if (!changedSince(fileName_, *stamp_)) return {};
+    if (edited_)
+        return quotedName(fileName_) + " changed on disk; saving will ask before overwriting";
+    try {
+        loadProject(fileName_);
+    } catch (const std::exception& e) {
+        // Perhaps caught mid-write; the table on screen stays as it was.
+        return quotedName(fileName_) + " changed on disk and could not be read: " + e.what();
+    }
+    return "Reloaded: changed on disk";
+}
+
 std::string foreignFileQuestion(const std::string& path) {
-    return "\xE2\x80\x9C" + std::filesystem::path(path).filename().string() +
-           "\xE2\x80\x9D is not a Quillet1 project file. Replace it with this project?";
+    return quotedName(path) + " is not a Quillet1 project file. Replace it with this project?";
 }
 
 bool Project::isUntitled() const {
@@ -111,6 +140,7 @@ void Project::replaceGridWith(CellGrid& fresh) {
 void Project::takeOver(const std::string& path) {
     title_ = path;
     fileName_ = path;
+    stamp_ = stampFile(path);
     totalDue_ = true;
     clean();
 }
@@ -124,6 +154,8 @@ void Project::loadRecovered(const std::string& copyPath, std::string title, std:
     replaceGridFrom(copyPath);
     title_ = std::move(title);
     fileName_ = std::move(fileName);
+    // What the file held when this work began is unknown: no question about it.
+    stamp_.reset();
     savedFlag_.clear();
     edited_ = true;
     totalDue_ = true;
@@ -201,6 +233,7 @@ void Project::importOldFile() {
 void Project::writeProject(const std::string& path) {
     if (observer_) observer_->beforeWrite(path);
     saveCellsToFile(grid_, path);
+    stamp_ = stampFile(path);
     savedFlag_ = "y";
     totalDue_ = true;
     clean();
@@ -210,6 +243,14 @@ bool Project::saveProject() {
     if (isUntitled()) {
         prompts_.showMessage(kUseSaveAs);
         return false;
+    }
+    // Another program (a second window, a sync client) wrote the file since it was read or
+    // saved here: overwriting would silently drop its version.
+    if (stamp_ && changedSince(fileName_, *stamp_)) {
+        const std::optional<std::size_t> choice =
+            prompts_.askChoice(changedElsewhereQuestion(fileName_), {"&Overwrite", "Save &As..."});
+        if (!choice) return false;
+        if (*choice == 1) return saveProjectAs();
     }
     // An imported CSV or other document keeps its name as the project's file: writing the
     // project format over it would lose the user's file.

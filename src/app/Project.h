@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "formats/FileStamp.h"
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
 
@@ -16,6 +17,8 @@ inline constexpr const char* kSaveQuestion = "Do you want to save the current pr
 inline constexpr const char* kUseSaveAs =
     "Please use Save Project As option for the first-time save of this file.";
 
+// Asked before Save writes over a file another program changed since it was read or saved.
+std::string changedElsewhereQuestion(const std::string& path);
 // Asked before Save writes over a file that is not a project file.
 std::string foreignFileQuestion(const std::string& path);
 
@@ -91,6 +94,10 @@ class Project : private CellGridListener {
     // A file named on the command line: opened as Open opens it, without a dialog; the save
     // question comes first only when the table holds changes (a recovered project).
     void openFile(const std::string& path);
+    // The project's file changed on disk (a watcher noticed): an unchanged table is
+    // reloaded from it; with unsaved changes nothing happens but the note, and Save will
+    // ask. Returns the status text to show, or empty text when the file is as it was.
+    std::string fileChangedOnDisk();
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
     // Empties the grid as a new project starts it: nothing of the old project remains.
@@ -139,7 +146,9 @@ class Project : private CellGridListener {
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
-    std::string convertedFile_;  // an old-format file this run's import converted
+    std::string convertedFile_;
+    std::optional<FileStamp> stamp_;  // the file as last read or written here  // an old-format
+                                      // file this run's import converted
     std::string savedFlag_;
     std::array<ReopenItem, 5> reopen_{};
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -57,6 +58,12 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());
     menu_ = std::make_unique<MainMenu>(this);
+    fileWatcher_ = new QFileSystemWatcher(this);
+    connect(fileWatcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+        // Watched again by the refresh after the command: a replaced file is a new one.
+        fileWatcher_->removePaths(fileWatcher_->files());
+        runCommand([this] { controller_.reloadIfChangedOnDisk(); });
+    });
     buildWidgets();
     wireCommands();
     controller_.setExecutablePath(
@@ -472,6 +479,15 @@ void Form1::refresh() {
     statusPanels_[1]->setText(toQString(controller_.timerText()));
     statusPanels_[2]->setText(toQString(controller_.noticeText()));
     updateActions();
+    watchProjectFile();
+}
+
+void Form1::watchProjectFile() {
+    const QString path = QFile::decodeName(controller_.project().fileName().c_str());
+    const QStringList watched = fileWatcher_->files();
+    if (watched.size() == 1 && watched.front() == path) return;
+    if (!watched.isEmpty()) fileWatcher_->removePaths(watched);
+    if (!path.isEmpty() && QFile::exists(path)) fileWatcher_->addPath(path);
 }
 
 // Every action has a command and stays enabled; only the reopen items follow the state.

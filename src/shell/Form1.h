@@ -16,6 +16,8 @@ class QTabBar;
 class QTableView;
 class QTimer;
 
+class QFileSystemWatcher;
+
 namespace quillet {
 
 class FindDialog;
@@ -88,6 +90,9 @@ class Form1 : public QMainWindow {
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<OnTray> trayIcon_;
     std::unique_ptr<RecoveryDriver> recovery_;
+    // Watches the project's file, so a change by another program is noticed at once.
+    QFileSystemWatcher* fileWatcher_ = nullptr;
+    void watchProjectFile();
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;

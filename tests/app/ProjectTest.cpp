@@ -484,6 +484,74 @@ TEST(ProjectImport, TakesTheFileOverAndSaveWritesTheProjectFormatThere) {
     EXPECT_EQ(app.grid().cellText(1, 1), "Design; draft");
 }
 
+TEST(ProjectChangedElsewhere, SaveAsksAndTheWatcherReloadsOrWarns) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string path = h.dir.file("work.prj");
+    writeProjectFile(path, "Mine");
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {path};
+    app.openProject();
+    const auto otherWrites = [&](const std::string& description) {
+        writeProjectFile(path, description);
+        return readBytes(path);
+    };
+
+    // Untouched here: the watcher's news reloads the table.
+    otherWrites("Theirs");
+    app.reloadIfChangedOnDisk();
+    EXPECT_EQ(h.grid().cellText(Description, 1), "Theirs");
+    EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk");
+    // The same bytes written again (a sync client) are no change.
+    otherWrites("Theirs");
+    h.app->editCell(Description, 1, "mine again");
+    app.saveProject();
+    EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});  // only Open's
+
+    // With unsaved changes only a note; Save then asks: Cancel, Save As, Overwrite.
+    h.app->editCell(Description, 1, "unsaved");
+    const std::string theirs = otherWrites("Theirs, later");
+    app.reloadIfChangedOnDisk();
+    EXPECT_EQ(h.grid().cellText(Description, 1), "unsaved");
+    EXPECT_EQ(app.statusMessage(),
+              "\xE2\x80\x9Cwork.prj\xE2\x80\x9D changed on disk; saving will ask before "
+              "overwriting");
+    h.prompts.choices = {std::nullopt};
+    app.saveProject();
+    EXPECT_EQ(readBytes(path), theirs);
+    EXPECT_EQ(h.prompts.questions.back(),
+              "\xE2\x80\x9Cwork.prj\xE2\x80\x9D was changed by another program since you "
+              "opened it.");
+    EXPECT_EQ(h.prompts.choiceButtons.back(), (Strings{"&Overwrite", "Save &As..."}));
+    const std::string copy = h.dir.file("copy.prj");
+    h.prompts.choices = {1};
+    h.prompts.savePaths = {copy};
+    app.saveProject();
+    EXPECT_EQ(readBytes(path), theirs);
+    EXPECT_EQ(h.project().fileName(), copy);
+
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {path};
+    app.openProject();
+    h.app->editCell(Description, 1, "overwrite");
+    otherWrites("Theirs, again");
+    h.prompts.choices = {0};
+    app.saveProject();
+    CellGrid back;
+    loadCellsFromFile(back, path);
+    EXPECT_EQ(back.cellText(Description, 1), "overwrite");
+
+    // A file removed meanwhile is noted, and Save writes it anew without asking.
+    std::filesystem::remove(path);
+    app.reloadIfChangedOnDisk();
+    EXPECT_EQ(app.statusMessage(),
+              "\xE2\x80\x9Cwork.prj\xE2\x80\x9D is no longer on disk; saving will write it "
+              "anew");
+    app.saveProject();
+    EXPECT_TRUE(h.prompts.choices.empty());
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
 TEST(ProjectDialogs, StartInTheProjectsFolderElseTheLastOneElseHome) {
     AppHarness h;
     MainController& app = h.start();

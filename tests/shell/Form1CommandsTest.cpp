@@ -12,7 +12,9 @@
 #include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -313,6 +315,20 @@ TEST_F(Form1CommandsTest, AFileNamedAtStartUpOpensAndAFailureKeepsTheStartUpProj
     EXPECT_EQ(tabText().toStdString(), path);
     EXPECT_EQ(grid().cellText(1, 1), "Named");
     EXPECT_EQ(form.action("mnuReopenF1")->text().toStdString(), path);
+}
+
+TEST_F(Form1CommandsTest, AFileChangedByAnotherProgramIsReloadedWhileUntouched) {
+    const std::string path = dir.file("shared.prj");
+    std::ofstream(path, std::ios::binary) << "2,2\r\n1,1,Mine\r\n";
+    form.runCommand([&] { form.controller().openAtStartUp(path); });
+    // Another program replaces the file as editors and sync clients do: a new file, renamed.
+    std::ofstream(path + ".tmp", std::ios::binary) << "2,2\r\n1,1,Theirs\r\n";
+    std::filesystem::rename(path + ".tmp", path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().cellText(1, 1) == "Theirs"; }, 5000));
+    EXPECT_EQ(label("StatusBar1Panel0"), "Reloaded: changed on disk");
+    // The new file is watched in turn.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "2,2\r\n1,1,Later\r\n";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().cellText(1, 1) == "Later"; }, 5000));
 }
 
 TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
