@@ -188,6 +188,8 @@ void Form1::buildStatusBar() {
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(status);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        // The role is the description; the name is what the panel says (see showInPanel).
+        statusPanels_[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
         statusPanels_[i]->setAccessibleName(QString::fromUtf8(names[i]));
         statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
         if (widths[i] > 0) {
@@ -340,7 +342,7 @@ void Form1::updateStopWatchDisplay() {
     if (busy_) {
         // A long load is running: keep the stopwatch moving, run nothing else.
         controller_.updateStopWatchDisplay();
-        statusPanels_[1]->setText(toQString(controller_.timerText()));
+        showInPanel(1, controller_.timerText());
         return;
     }
     runCommand([this] { controller_.updateStopWatchDisplay(); });
@@ -475,11 +477,21 @@ void Form1::refresh() {
     const Project& project = controller_.project();
     if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
     lblTotal_->setText(toQString(controller_.totalCaption()));
-    statusPanels_[0]->setText(toQString(controller_.statusMessage()));
-    statusPanels_[1]->setText(toQString(controller_.timerText()));
-    statusPanels_[2]->setText(toQString(controller_.noticeText()));
+    showInPanel(0, controller_.statusMessage());
+    showInPanel(1, controller_.timerText());
+    showInPanel(2, controller_.noticeText());
     updateActions();
     watchProjectFile();
+}
+
+// A screen reader reads a label's accessible name instead of its text: the name follows
+// the text, so the time is heard and not just "Timer"; an empty panel says its role.
+void Form1::showInPanel(int panel, const std::string& text) {
+    QLabel* label = statusPanels_[static_cast<std::size_t>(panel)];
+    const QString shown = toQString(text);
+    if (label->text() == shown && !shown.isEmpty()) return;
+    label->setText(shown);
+    label->setAccessibleName(shown.isEmpty() ? label->accessibleDescription() : shown);
 }
 
 void Form1::watchProjectFile() {

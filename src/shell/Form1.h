@@ -93,6 +93,7 @@ class Form1 : public QMainWindow {
     // Watches the project's file, so a change by another program is noticed at once.
     QFileSystemWatcher* fileWatcher_ = nullptr;
     void watchProjectFile();
+    void showInPanel(int panel, const std::string& text);
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;

@@ -355,7 +355,14 @@ TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
     auto* timer = form.findChild<QLabel*>("StatusBar1Panel1");
     const int needed = timer->fontMetrics().horizontalAdvance("Timer: 00:00:00:00");
     EXPECT_GE(timer->width(), needed);
-    EXPECT_EQ(timer->accessibleName(), "Timer");
+    // A screen reader hears the panel's text; its role is the description.
+    EXPECT_EQ(timer->accessibleDescription(), "Timer");
+    EXPECT_EQ(timer->accessibleName(), "Timer");  // empty: it says what it is
+    auto* status = form.findChild<QLabel*>("StatusBar1Panel0");
+    EXPECT_EQ(status->accessibleDescription(), "Status");
+    form.controller().setStatusMessage("Saved");
+    form.runCommand([] {});
+    EXPECT_EQ(status->accessibleName(), "Saved");
     EXPECT_EQ(form.gridView()->accessibleName(), "Tasks");
 
     // Grid lines take the palette's Mid colour, also after the palette changes.
