@@ -220,6 +220,7 @@ void Project::importOldFile() {
                                                       if (observer_)
                                                           kept = observer_->beforeWrite(old);
                                                   });
+    if (observer_ && !kept.empty()) observer_->afterWrite(*path, kept, converted);
     replaceGridWith(fresh);
     takeOver(*path);
     // The converted file is this program's own now: Save may replace it without asking.
@@ -231,8 +232,14 @@ void Project::importOldFile() {
 }
 
 void Project::writeProject(const std::string& path) {
-    if (observer_) observer_->beforeWrite(path);
-    saveCellsToFile(grid_, path);
+    const std::string kept = observer_ ? observer_->beforeWrite(path) : std::string();
+    try {
+        saveCellsToFile(grid_, path);
+    } catch (...) {
+        if (observer_) observer_->afterWrite(path, kept, false);
+        throw;
+    }
+    if (observer_) observer_->afterWrite(path, kept, true);
     stamp_ = stampFile(path);
     savedFlag_ = "y";
     totalDue_ = true;

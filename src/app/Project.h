@@ -34,6 +34,9 @@ class ProjectObserver {
     // existing file. Returns where the replaced version was kept, or empty text. Must not
     // throw.
     virtual std::string beforeWrite(const std::string& path) = 0;
+    // The write that beforeWrite prepared (`kept` is what it returned) is over. Must not
+    // throw.
+    virtual void afterWrite(const std::string& path, const std::string& kept, bool succeeded) = 0;
 };
 
 struct ReopenItem {

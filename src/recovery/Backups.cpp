@@ -79,6 +79,33 @@ std::vector<std::string> versionsIn(const std::string& folder) {
     return versions;
 }
 
+// True when both files hold the same bytes: the sizes first, then the bytes.
+bool sameContent(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (fs::file_size(a, ec) != fs::file_size(b, ec) || ec) return false;
+    const int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
+    bool same = fa >= 0 && fb >= 0;
+    std::vector<char> bufA(1 << 16);
+    std::vector<char> bufB(1 << 16);
+    while (same) {
+        const ssize_t na = ::read(fa, bufA.data(), bufA.size());
+        ssize_t nb = 0;
+        // A regular file gives what was asked for unless at its end; read b to match.
+        while (na > 0 && nb < na) {
+            const ssize_t got = ::read(fb, bufB.data() + nb, static_cast<std::size_t>(na - nb));
+            if (got <= 0) break;
+            nb += got;
+        }
+        if (na < 0 || na != nb) same = false;
+        if (!same || na == 0) break;
+        same = std::equal(bufA.begin(), bufA.begin() + na, bufB.begin());
+    }
+    if (fa >= 0) ::close(fa);
+    if (fb >= 0) ::close(fb);
+    return same;
+}
+
 }  // namespace
 
 std::string fileNameTime(double dateTime) {
@@ -116,6 +143,10 @@ std::string Backups::keep(const std::string& path, double now) {
     makePrivateDirectory(folder);
     if (static_cast<std::uintmax_t>(st.st_size) > largeProject_ && keptRecently(folder, now))
         return {};
+    // A copy of what the newest version already holds (a save without a change) would only
+    // push a real older version out.
+    const std::vector<std::string> versions = versionsIn(folder);
+    if (!versions.empty() && sameContent(path, versions.back())) return {};
 
     fs::path name = fs::path(realPath(path)).filename();
     if (name.extension() == ".prj") name = name.stem();
@@ -128,8 +159,18 @@ std::string Backups::keep(const std::string& path, double now) {
     copyFile(path, copy);
     // The version's project is the file it came from: its title is that path.
     writeSidecar(sidecarPathFor(copy), {path, path, self_.pid, now, self_.bootId, self_.startTime});
-    dropOldVersions(folder);
     return copy;
+}
+
+void Backups::saved(const std::string& path, const std::string& kept) {
+    if (kept.empty()) return;
+    dropOldVersions(folderFor(path));
+}
+
+void Backups::saveFailed(const std::string& kept) {
+    if (kept.empty()) return;
+    ::unlink(kept.c_str());
+    ::unlink(sidecarPathFor(kept).c_str());
 }
 
 void Backups::dropOldVersions(const std::string& folder) const {

@@ -19,11 +19,15 @@ class Backups {
 
     Backups(std::string dir, ProcessIdentity self, std::uintmax_t largeProject = kLargeProject);
 
-    // Keeps a copy of what `path` holds now, at `now` (days since 1899-12-30, local time),
-    // and drops that project's oldest versions beyond kVersionsKept. Returns the copy's
-    // path, or empty text when none was due (no such file; a large project backed up
-    // less than a day ago). Throws std::exception with the reason when the copy failed.
+    // Keeps a copy of what `path` holds now, at `now` (days since 1899-12-30, local time).
+    // Returns the copy's path, or empty text when none was due (no such file; the same
+    // bytes as the newest version; a large project backed up less than a day ago).
+    // Throws std::exception with the reason when the copy failed.
     std::string keep(const std::string& path, double now);
+    // The save that `kept` was made for succeeded: versions beyond kVersionsKept go.
+    void saved(const std::string& path, const std::string& kept);
+    // It failed: the copy goes, so failed saves never push older versions out.
+    void saveFailed(const std::string& kept);
 
     // The folder that holds the versions of the file `path`: its name and a code of its
     // full path, so two "work.prj" in different folders keep their versions apart.

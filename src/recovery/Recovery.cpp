@@ -145,6 +145,18 @@ std::string Recovery::beforeWrite(const std::string& path) {
     return {};
 }
 
+void Recovery::afterWrite(const std::string& path, const std::string& kept, bool succeeded) {
+    try {
+        if (succeeded) {
+            backups_.saved(path, kept);
+        } else {
+            backups_.saveFailed(kept);
+        }
+    } catch (...) {
+        // Pruning is housekeeping: the next save tries again.
+    }
+}
+
 void Recovery::postRemove() {
     mayHaveCopy_ = false;
     queue_.post([copy = copyPath_, sidecar = sidecarPath_] {

@@ -79,6 +79,7 @@ class Recovery : private ProjectObserver {
     void projectEdited() override;
     void projectClean() override;
     std::string beforeWrite(const std::string& path) override;
+    void afterWrite(const std::string& path, const std::string& kept, bool succeeded) override;
 
     void collectWrite();
     bool due(double now) const;

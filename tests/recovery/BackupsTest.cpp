@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -96,6 +99,49 @@ TEST(Backups, AnImportKeepsAnOldFileBeforeItsConversionReplacesIt) {
     EXPECT_EQ(h.grid().cellText(1, 1), "2.5");
 }
 
+TEST(Backups, UnchangedAndFailedSavesKeepTheHistory) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->saveProjectAs();
+    for (int version = 1; version <= 3; ++version) {
+        h.edit("version " + std::to_string(version));
+        h.advance(1);
+        h.app->saveProject();
+    }
+    Backups& backups = h.recovery->backups();
+    const std::vector<std::string> history = versionsOf(backups, path);
+    ASSERT_EQ(history.size(), 3u);
+
+    // Ten saves without a change: one more version (the last save's), never ten.
+    for (int i = 0; i < 10; ++i) {
+        h.advance(1);
+        h.app->saveProject();
+    }
+    std::vector<std::string> kept = versionsOf(backups, path);
+    ASSERT_EQ(kept.size(), 4u);
+    EXPECT_TRUE(std::equal(history.begin(), history.end(), kept.begin()));
+
+    // Saves that fail leave the versions as they were. A file size limit fails them even
+    // for root: the backup (the old, shorter file) fits under it, the new table does not.
+    h.edit(std::string(4096, 'x'));
+    const auto limit = static_cast<rlim_t>(fs::file_size(path) + 1024);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    for (int i = 0; i < 10; ++i) {
+        h.advance(1);
+        EXPECT_THROW(h.app->project().saveProject(), std::exception);
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(versionsOf(backups, path), kept);
+}
+
 TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
     RecoveryHarness h;
     // The backups folder cannot be made, even for root: its parent is a file.
@@ -129,7 +175,11 @@ TEST(Backups, ALargeProjectIsKeptAtMostOnceADay) {
                  {day + 0.999, false},
                  {day + 1.0, true},
                  {day - 3, true}};  // a clock set back: better one too many
+    char version = 'a';
     for (const auto& save : saves) {
+        // Each save replaces other bytes: an unchanged file is never kept twice.
+        writeBytes(path, std::string(101, version));
+        writeBytes(small, std::string(100, version++));
         EXPECT_EQ(!backups.keep(path, save.at).empty(), save.bigKept) << save.at;
         EXPECT_FALSE(backups.keep(small, save.at).empty()) << save.at;
     }
