@@ -18,11 +18,11 @@ constexpr char kBel = '\a';
 bool convertOldFile(const std::string& path,
                     const std::function<void(const std::string&)>& keepOriginal) {
     const std::optional<TextFileScan> scan = scanTextFile(path, false);
-    if (!scan) throw CellGridError("Cannot open file " + path);
+    if (!scan) throw CellGridError(cannotOpenMessage(path));
     TextLineReader in(path, TextLineReader::kDefaultChunkSize,
                       scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
                                                 : TextLineReader::LineEnd::LineFeed);
-    if (!in.isOpen()) throw CellGridError("Cannot open file " + path);
+    if (!in.isOpen()) throw CellGridError(cannotOpenMessage(path));
     std::string_view line;
     // Only the first line tells the old format.
     if (!in.readLine(line) || line.find(kBel) == std::string_view::npos) return false;

@@ -273,14 +273,14 @@ std::optional<char> detectCsvSeparator(std::string_view line1, std::string_view 
 
 void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<char> csvSeparator) {
     const std::optional<TextFileScan> scan = scanTextFile(path, grid.oemConvert);
-    if (!scan) throw CellGridError("Cannot open file " + path);
+    if (!scan) throw CellGridError(cannotOpenMessage(path));
     // Files written on Unix end their lines with LF only; read by the CR rule alone
     // they would come in as one line.
     const bool lfLines = !scan->holdsCarriageReturn;
     TextLineReader reader(
         path, TextLineReader::kDefaultChunkSize,
         lfLines ? TextLineReader::LineEnd::LineFeed : TextLineReader::LineEnd::CarriageReturn);
-    if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
+    if (!reader.isOpen()) throw CellGridError(cannotOpenMessage(path));
     // Today's files are UTF-8 and are taken as they are; only others are old OEM text.
     const bool fromOem = grid.oemConvert && !scan->validUtf8;
     const auto dropMark = [](std::string_view line) {

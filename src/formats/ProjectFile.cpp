@@ -256,11 +256,11 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
     // A project file always holds CRs; one without any had them stripped on the way
     // (a checkout, an editor) and would read as one line: its lines end at LF instead.
     const std::optional<TextFileScan> scan = scanTextFile(path, false);
-    if (!scan) throw CellGridError("Cannot open file " + path);
+    if (!scan) throw CellGridError(cannotOpenMessage(path));
     TextLineReader reader(path, TextLineReader::kDefaultChunkSize,
                           scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
                                                     : TextLineReader::LineEnd::LineFeed);
-    if (!reader.isOpen()) throw CellGridError("Cannot open file " + path);
+    if (!reader.isOpen()) throw CellGridError(cannotOpenMessage(path));
 
     // Lines are views into the reader's blocks; only a cell's text is copied, once,
     // into the grid.

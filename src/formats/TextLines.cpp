@@ -38,13 +38,35 @@ std::uint64_t byteMask(const char* p, char byte) {
 #endif
 }  // namespace
 
-TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, LineEnd lineEnd)
+std::string cannotOpenMessage(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        return "Cannot open file " + path + ": not a regular file";
+    }
+    return "Cannot open file " + path;
+}
+
+TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, LineEnd lineEnd,
+                               std::size_t maxLineBytes)
     : path_(path),
       chunkSize_(std::max<std::size_t>(chunkSize, 16)),
+      maxLineBytes_(maxLineBytes),
       buffer_(chunkSize_ + kBlock),
       lineEnd_(lineEnd == LineEnd::LineFeed ? '\n' : '\r') {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) return;
+    // Opened without waiting, so a named pipe cannot block here; then checked.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat regular {};
+    if (::fstat(fd, &regular) != 0 || !S_ISREG(regular.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_ = ::fdopen(fd, "rb");
+    if (!file_) {
+        ::close(fd);
+        return;
+    }
     // We read in chunks of our own; a second stdio buffer would only copy twice.
     std::setvbuf(file_, nullptr, _IONBF, 0);
     struct stat st {};
@@ -166,6 +188,10 @@ bool TextLineReader::readAcrossChunks(std::string_view& line) {
         }
         const std::size_t avail = end_ - pos_;
         if (!readAny) longLine_.clear();
+        if (longLine_.size() + avail > maxLineBytes_) {
+            throw CellGridError("Cannot read file " + path_ + ": it holds a line of more than " +
+                                std::to_string(maxLineBytes_) + " bytes");
+        }
         longLine_.append(start, avail);
         pos_ = end_;
         consumed_ += avail;

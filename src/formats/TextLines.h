@@ -16,14 +16,18 @@ namespace quillet {
 class TextLineReader {
   public:
     static constexpr std::size_t kDefaultChunkSize = std::size_t{256} * 1024;
+    // Longer lines are refused rather than grown without end (a file of zeros).
+    static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 30;
 
     // CarriageReturn is the rule above. LineFeed is for files without any CR (written
     // on Unix): there every LF ends a line.
     enum class LineEnd { CarriageReturn, LineFeed };
 
     // Opens the file; isOpen() tells whether that worked.
+    // Only a regular file opens: a pipe would block, a device never end.
     explicit TextLineReader(const std::string& path, std::size_t chunkSize = kDefaultChunkSize,
-                            LineEnd lineEnd = LineEnd::CarriageReturn);
+                            LineEnd lineEnd = LineEnd::CarriageReturn,
+                            std::size_t maxLineBytes = kMaxLineBytes);
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
@@ -56,6 +60,7 @@ class TextLineReader {
     std::string path_;
     std::FILE* file_ = nullptr;
     std::size_t chunkSize_;
+    std::size_t maxLineBytes_;
     std::vector<char> buffer_;  // a chunk and room to read whole 64-byte blocks past it
     std::string longLine_;      // a line that spans chunks, for the string_view readLine
     char lineEnd_ = '\r';
@@ -71,6 +76,10 @@ class TextLineReader {
     std::uint64_t consumed_ = 0;
     std::uint64_t fileSize_ = 0;
 };
+
+// "Cannot open file " + path, and the reason when it is not a regular file (a pipe would
+// block the reader, a device such as /dev/zero never ends).
+std::string cannotOpenMessage(const std::string& path);
 
 // What a text file holds up to its end mark (0x1A), found in one pass over it.
 struct TextFileScan {

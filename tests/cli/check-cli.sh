@@ -38,6 +38,16 @@ err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home \
 check "an option Qt does not take" 2 $code
 grep -q "Usage:" <<<"$err" || { echo "FAIL: no usage for an option Qt left"; fail=1; }
 
+# A pipe or a device named on the command line is refused at once, never waited on.
+mkfifo "$home/pipe.prj"
+for special in "$home/pipe.prj" /dev/zero; do
+  err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
+        QUILLET_TEST_SCRIPT="mnuExit1;no" timeout 20 "$exe" "$special" 2>&1 >/dev/null); code=$?
+  check "$special on the command line" 0 $code
+  grep -qF "message: Cannot open file $special: not a regular file" <<<"$err" ||
+    { echo "FAIL: $special not refused: $err"; fail=1; }
+done
+
 # bench/startup reads the moment the window showed from the test hook's "shown" step.
 err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
       QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?

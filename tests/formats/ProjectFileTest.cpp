@@ -304,6 +304,14 @@ TEST(ProjectFile, MissingFileAndUncreatableFileGiveTheirMessages) {
               "Cannot open file " + missing);
     EXPECT_EQ(g.cellText(0, 1), "kept");
     EXPECT_EQ(g.rowCount(), 5);
+    // A pipe would block the reader and a device never end: both are refused at once.
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& special : {fifo, std::string("/dev/zero")}) {
+        EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromFile(g, special); }),
+                  "Cannot open file " + special + ": not a regular file");
+    }
+    EXPECT_EQ(g.cellText(0, 1), "kept");
 
     const std::string noDir = dir.file("no/such/dir/x.prj");
     EXPECT_EQ(test::errorOf<CellGridError>([&] { saveCellsToFile(g, noDir); }),

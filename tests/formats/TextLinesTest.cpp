@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/CellGrid.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace quillet {
@@ -211,13 +213,23 @@ TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
     }
 }
 
-TEST(TextLineReader, MissingFileIsNotOpen) {
+TEST(TextLineReader, MissingOrSpecialFilesAreNotOpenAndLongLinesAreRefused) {
     TempDir dir;
     TextLineReader reader(dir.file("none.txt"));
     EXPECT_FALSE(reader.isOpen());
     std::string line = "old";
     EXPECT_FALSE(reader.readLine(line));
     EXPECT_EQ(line, "");
+    EXPECT_FALSE(TextLineReader("/dev/zero").isOpen());
+
+    // A line may span chunks up to the limit, not past it.
+    const std::string path = dir.file("long.txt");
+    writeBytes(path, std::string(100, 'x') + "\r" + std::string(101, 'y'));
+    TextLineReader limited(path, 16, TextLineReader::LineEnd::CarriageReturn, 100);
+    ASSERT_TRUE(limited.readLine(line));
+    EXPECT_EQ(line.size(), 100u);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { limited.readLine(line); }),
+              "Cannot read file " + path + ": it holds a line of more than 100 bytes");
 }
 
 TEST(LeadingInteger, SignsPrefixesAndStrayBytes) {
