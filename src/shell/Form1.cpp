@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -181,7 +182,7 @@ void Form1::buildStatusBar() {
     QStatusBar* status = statusBar();
     status->setObjectName("StatusBar1");
     status->setSizeGripEnabled(true);
-    const int widths[3] = {250, 110, 0};
+    const int widths[3] = {kStatusPanelWidth, 110, 0};
     // The longest text a fixed panel shows must fit in the font it is drawn in.
     const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
     const char* names[3] = {"Status", "Timer", "Notice"};
@@ -489,9 +490,35 @@ void Form1::refresh() {
 void Form1::showInPanel(int panel, const std::string& text) {
     QLabel* label = statusPanels_[static_cast<std::size_t>(panel)];
     const QString shown = toQString(text);
-    if (label->text() == shown && !shown.isEmpty()) return;
-    label->setText(shown);
+    if (panel == 0) {
+        statusText_ = shown;
+        fitStatusPanel();
+    } else if (label->text() != shown || shown.isEmpty()) {
+        label->setText(shown);
+    }
     label->setAccessibleName(shown.isEmpty() ? label->accessibleDescription() : shown);
+}
+
+// The first panel grows to the width its text needs, up to what the window leaves beside
+// the other panels, and elides in the middle, where a long path can lose the most without
+// losing the reason that ends the message. The whole text is its tooltip.
+void Form1::fitStatusPanel() {
+    QLabel* label = statusPanels_[0];
+    const QMargins margins = label->contentsMargins();
+    const int frame = margins.left() + margins.right() + 2 * label->margin() + 4;
+    const int others = statusPanels_[1]->width() + 60;  // the timer, the notice's minimum
+    const int room = std::max(kStatusPanelWidth, width() - others);
+    const int wanted = label->fontMetrics().horizontalAdvance(statusText_) + frame;
+    const int panelWidth = std::clamp(wanted, kStatusPanelWidth, room);
+    label->setFixedWidth(panelWidth);
+    label->setText(
+        label->fontMetrics().elidedText(statusText_, Qt::ElideMiddle, panelWidth - frame));
+    label->setToolTip(statusText_);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (statusPanels_[0]) fitStatusPanel();
 }
 
 void Form1::watchProjectFile() {

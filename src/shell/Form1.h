@@ -63,6 +63,7 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -94,6 +95,9 @@ class Form1 : public QMainWindow {
     QFileSystemWatcher* fileWatcher_ = nullptr;
     void watchProjectFile();
     void showInPanel(int panel, const std::string& text);
+    void fitStatusPanel();
+    static constexpr int kStatusPanelWidth = 250;  // the first panel's least width
+    QString statusText_;                           // the first panel's whole text, shown elided
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;

@@ -363,6 +363,20 @@ TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
     form.controller().setStatusMessage("Saved");
     form.runCommand([] {});
     EXPECT_EQ(status->accessibleName(), "Saved");
+    // A long message grows the panel up to the window and loses the middle of its path,
+    // never the reason at its end; the tooltip has it whole.
+    form.resize(700, 500);
+    const QString message = "Backup skipped: Cannot write file /home/user/Documents/" +
+                            QString(200, 'x') + "/work.prj: No space left on device";
+    form.controller().setStatusMessage(message.toStdString());
+    form.runCommand([] {});
+    EXPECT_GT(status->width(), 250);
+    EXPECT_LE(status->width(), 700);
+    EXPECT_TRUE(status->text().startsWith("Backup skipped: "));
+    EXPECT_TRUE(status->text().endsWith("No space left on device"));
+    EXPECT_TRUE(status->text().contains(QChar(0x2026)));
+    EXPECT_EQ(status->toolTip(), message);
+    EXPECT_EQ(status->accessibleName(), message);
     EXPECT_EQ(form.gridView()->accessibleName(), "Tasks");
 
     // Grid lines take the palette's Mid colour, also after the palette changes.
