@@ -141,6 +141,7 @@ std::string Backups::keep(const std::string& path, double now) {
     if (dir_.empty()) throw std::runtime_error("no folder for backups (HOME is not set)");
     const std::string folder = folderFor(path);
     makePrivateDirectory(folder);
+    removeDeadTemporaries(folder);
     if (static_cast<std::uintmax_t>(st.st_size) > largeProject_ && keptRecently(folder, now))
         return {};
     // A copy of what the newest version already holds (a save without a change) would only

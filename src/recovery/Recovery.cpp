@@ -28,13 +28,6 @@ double secondsSince(double then, double now) {
     return seconds < 0 ? std::numeric_limits<double>::infinity() : seconds;
 }
 
-// A temporary file whose writer has ended is left over.
-void removeIfDeadTemporary(const fs::path& file) {
-    const std::optional<long> writer = temporaryFileWriter(file.filename().string());
-    if (!writer || isRunning({*writer, {}, {}})) return;
-    ::unlink(file.c_str());
-}
-
 }  // namespace
 
 std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
@@ -45,7 +38,7 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
         const fs::path& file = entry.path();
         const std::string name = file.filename().string();
         if (name.starts_with('.')) {
-            removeIfDeadTemporary(file);
+            removeIfDeadTemporary(file.string());
             continue;
         }
         if (!isSidecarFileName(name)) continue;

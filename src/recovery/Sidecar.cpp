@@ -1,14 +1,17 @@
 #include "recovery/Sidecar.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "formats/AtomicFileWriter.h"
+#include "recovery/ProcessIdentity.h"
 
 namespace quillet {
 
@@ -152,6 +155,26 @@ std::optional<long> temporaryFileWriter(std::string_view fileName) {
     const long pid = std::strtol(rest.c_str(), &end, 10);
     if (end == nullptr || *end != '-') return std::nullopt;
     return pid;
+}
+
+void removeIfDeadTemporary(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::optional<long> writer =
+        temporaryFileWriter(slash == std::string::npos ? path : path.substr(slash + 1));
+    if (!writer || *writer == static_cast<long>(::getpid()) || isRunning({*writer, {}, {}})) {
+        return;
+    }
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+}
+
+void removeDeadTemporaries(const std::string& folder) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (entry.path().filename().string().starts_with('.')) {
+            removeIfDeadTemporary(entry.path().string());
+        }
+    }
 }
 
 void writeSidecar(const std::string& path, const Sidecar& sidecar) {

@@ -37,6 +37,11 @@ bool isSidecarFileName(std::string_view fileName);
 // The process that writes the temporary file ".<name>.saving-<pid>-<n>"; nullopt for
 // another name.
 std::optional<long> temporaryFileWriter(std::string_view fileName);
+// Removes the file when it is such a temporary file, regular (a link is never followed),
+// and its writer has ended: a save or copy killed midway leaves one as large as a project.
+void removeIfDeadTemporary(const std::string& path);
+// The same for every file in the folder.
+void removeDeadTemporaries(const std::string& folder);
 
 // Written whole or not at all; throws CellGridError like any save.
 void writeSidecar(const std::string& path, const Sidecar& sidecar);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "recovery/RecoveryHarness.h"
+#include "support/DeadProcess.h"
 
 namespace quillet {
 namespace {
@@ -140,6 +141,19 @@ TEST(Backups, UnchangedAndFailedSavesKeepTheHistory) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(versionsOf(backups, path), kept);
+
+    // A backup killed midway left its temporary file: the next save removes it, and leaves
+    // a running writer's alone.
+    const std::string folder = backups.folderFor(path);
+    const std::string dead =
+        folder + "/.work x.prj.saving-" + std::to_string(test::deadPid()) + "-0";
+    const std::string live = folder + "/.work y.prj.saving-" + std::to_string(::getppid()) + "-0";
+    writeBytes(dead, "partial");
+    writeBytes(live, "partial");
+    h.edit("saved at last");
+    h.app->saveProject();
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_TRUE(fs::exists(live));
 }
 
 TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
