@@ -102,6 +102,16 @@ CommandLine readWhatQtLeft() {
     return {-1, parser.positionalArguments().value(0)};
 }
 
+// The bytes the system gave for an argument: a file name that is not valid UTF-8 does not
+// survive the trip through a QString, so the argument that decodes to `decoded` is used as
+// it came. The last one matches: options come before the file.
+std::string rawArgument(int argc, char** argv, const QString& decoded) {
+    for (int i = argc - 1; i > 0; --i) {
+        if (QString::fromLocal8Bit(argv[i]) == decoded) return argv[i];
+    }
+    return decoded.toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,7 +159,7 @@ int main(int argc, char** argv) {
     // A file named on the command line comes after a recovered project, whose save
     // question then protects it.
     if (!commandLine.file.isEmpty()) {
-        const std::string path = commandLine.file.toStdString();
+        const std::string path = rawArgument(argc, argv, commandLine.file);
         form1.runCommand([&] { form1.controller().openAtStartUp(path); });
     }
     if (script) script->run(form1);

@@ -38,6 +38,15 @@ err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home \
 check "an option Qt does not take" 2 $code
 grep -q "Usage:" <<<"$err" || { echo "FAIL: no usage for an option Qt left"; fail=1; }
 
+# A file name that is not valid UTF-8 opens as the bytes the system gave (Save then writes
+# the project format back to that very file).
+latin1=$(printf '%s/caf\351.prj' "$home")
+printf '2,2\r\n1,1,x\r\n' >"$latin1"
+err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
+      QUILLET_TEST_SCRIPT="mnuSave1;mnuExit1;no" timeout 20 "$exe" "$latin1" 2>&1 >/dev/null); code=$?
+check "a file name that is not UTF-8" 0 $code
+grep -q '^cw 0,' "$latin1" || { echo "FAIL: not opened and saved by its bytes: $err"; fail=1; }
+
 # A pipe or a device named on the command line is refused at once, never waited on.
 mkfifo "$home/pipe.prj"
 for special in "$home/pipe.prj" /dev/zero; do
