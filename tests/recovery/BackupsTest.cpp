@@ -176,5 +176,37 @@ TEST(Backups, VersionsAreListedNewestFirstWithTheirTimesAndSizesAndNothingElse) 
     }
 }
 
+// Yes to the save question keeps one more version, which drops the oldest: the one chosen.
+TEST(Backups, TheOldestVersionOpensAfterTheSaveThatDropsItAndACrashKeepsIt) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->saveProjectAs();
+    for (int version = 1; version <= Backups::kVersionsKept; ++version) {
+        h.edit("version " + std::to_string(version));
+        h.advance(1);
+        h.app->saveProject();
+    }
+    const std::vector<BackupVersion> versions = h.recovery->backups().versionsOf(path);
+    ASSERT_EQ(versions.size(), static_cast<std::size_t>(Backups::kVersionsKept));
+    const std::string oldest = versions.back().path;
+    const std::string oldestBytes = readBytes(oldest);
+    h.edit("unsaved");
+    h.prompts.yesNoAnswers = {true};
+    h.app->openBackup(oldest);
+    EXPECT_FALSE(fs::exists(oldest));
+    EXPECT_EQ(h.tableBytes(), oldestBytes);
+
+    h.advance(Recovery::kQuiet);
+    h.tick();
+    ASSERT_TRUE(h.hasCopy());
+    EXPECT_EQ(readBytes(h.recovery->copyPath()), oldestBytes);
+    const auto info = readSidecar(h.recovery->sidecarPath());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->title, path);
+    EXPECT_EQ(info->path, path);
+}
+
 }  // namespace
 }  // namespace quillet
