@@ -22,6 +22,7 @@ class FindDialog;
 class FrmAbout;
 class FrmCal;
 class FrmColumnNames;
+class FrmRestoreBackup;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -80,6 +81,7 @@ class Form1 : public QMainWindow {
     void print();
     void createSecondaryWindows();
     void showColumnNamesWindow();
+    void showRestoreBackupWindow();
     void changeFont();
     void showCalendar();
     void showAbout();
@@ -97,6 +99,7 @@ class Form1 : public QMainWindow {
     FrmAbout* frmAbout_ = nullptr;
     FrmColumnNames* frmColumnNames_ = nullptr;
     FrmCal* frmCal_ = nullptr;
+    FrmRestoreBackup* frmRestoreBackup_ = nullptr;
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;
