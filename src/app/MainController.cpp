@@ -95,6 +95,10 @@ void MainController::openRecoveredProject(const std::string& copyPath, std::stri
         [&] { project_.loadRecovered(copyPath, std::move(title), std::move(fileName)); });
 }
 
+void MainController::openBackup(const std::string& backupPath) {
+    runProjectCommand([&] { project_.openBackup(backupPath); });
+}
+
 void MainController::importOldFile() {
     runProjectCommand([this] { project_.importOldFile(); });
 }
@@ -252,6 +256,10 @@ void MainController::showHelp() {
 
 void MainController::openHomePage() {
     ports_.urls.openUrl(kProductWebPage);
+}
+
+void MainController::showFolder(const std::string& folder) {
+    ports_.urls.openUrl(fileUrl(folder));
 }
 
 void MainController::openMakerWebSite() {

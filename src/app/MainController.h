@@ -69,6 +69,9 @@ class MainController {
     // A copy of unsaved work becomes the project it was kept for: its title and file name,
     // unsaved. A copy that fails to load leaves the open project as it was.
     void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);
+    // A kept version of the project's file becomes the project, unsaved, under that file's
+    // name. One that fails to load leaves the open project as it was.
+    void openBackup(const std::string& backupPath);
 
     void calculateTotal();
     // The watcher saw the project's file change on disk.
@@ -123,6 +126,8 @@ class MainController {
     void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
     void showHelp();
     void openHomePage();
+    // Shows a folder in the desktop's file manager.
+    void showFolder(const std::string& folder);
     // The about box's web and e-mail addresses.
     void openMakerWebSite();
     void writeEmail();

@@ -152,6 +152,11 @@ void Project::loadProject(const std::string& path) {
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {
     replaceGridFrom(copyPath);
+    takeOverUnsaved(std::move(title), std::move(fileName));
+}
+
+// The table holds work that no file holds yet.
+void Project::takeOverUnsaved(std::string title, std::string fileName) {
     title_ = std::move(title);
     fileName_ = std::move(fileName);
     // What the file held when this work began is unknown: no question about it.
@@ -159,6 +164,19 @@ void Project::loadRecovered(const std::string& copyPath, std::string title, std:
     savedFlag_.clear();
     edited_ = true;
     totalDue_ = true;
+}
+
+// Read before the question: the save it may lead to keeps a backup of its own and can drop
+// the chosen one as the oldest.
+void Project::openBackup(const std::string& backupPath) {
+    const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
+    loadCellsFromFile(*fresh, backupPath);
+    const std::string file = fileName_;
+    if (!saveQuestion()) return;
+    replaceGridWith(*fresh);
+    takeOverUnsaved(file, file);
+    // Like an edit, so a recovery copy keeps the restored work should the program end.
+    if (observer_) observer_->projectEdited();
 }
 
 void Project::openFile(const std::string& path) {

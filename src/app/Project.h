@@ -108,6 +108,9 @@ class Project : private CellGridListener {
     // Replaces the grid by a recovery copy and takes over the title and file name it was
     // kept for; the result is unsaved work, as it was before the program ended.
     void loadRecovered(const std::string& copyPath, std::string title, std::string fileName);
+    // A kept version of the project's file becomes the project, after the save question: unsaved
+    // work under that file's title and name, so Save puts it back.
+    void openBackup(const std::string& backupPath);
 
   private:
     // Changes made while it lives replace the project rather than edit it.
@@ -132,6 +135,7 @@ class Project : private CellGridListener {
     void replaceGridFrom(const std::string& path);
     void replaceGridWith(CellGrid& fresh);
     void takeOver(const std::string& path);
+    void takeOverUnsaved(std::string title, std::string fileName);
     void writeProject(const std::string& path);
     void clean();
     bool isEntry(const std::string& stored) const;

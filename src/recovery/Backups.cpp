@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "formats/AtomicFileWriter.h"
+#include "ports/Ascii.h"
 #include "ports/DateTime.h"
 #include "recovery/RecoveryDirs.h"
 #include "recovery/Sidecar.h"
@@ -117,6 +118,26 @@ std::string fileNameTime(double dateTime) {
     return text;
 }
 
+std::optional<double> timeInFileName(std::string_view fileName) {
+    constexpr std::string_view kShape = " 0000-00-00 00-00-00.000.prj";
+    if (fileName.size() < kShape.size()) return std::nullopt;
+    const std::string_view text = fileName.substr(fileName.size() - kShape.size());
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        if (kShape[i] == '0' ? !isAsciiDigit(text[i]) : text[i] != kShape[i]) return std::nullopt;
+    }
+    const auto number = [text](std::size_t at, std::size_t digits) {
+        int value = 0;
+        for (std::size_t i = at; i < at + digits; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const int year = number(1, 4), month = number(6, 2), day = number(9, 2);
+    const int hour = number(12, 2), minute = number(15, 2), second = number(18, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) ||
+        hour > 23 || minute > 59 || second > 59)
+        return std::nullopt;
+    return encodeDate(year, month, day) + encodeTime(hour, minute, second, number(21, 3));
+}
+
 Backups::Backups(std::string dir, ProcessIdentity self, std::uintmax_t largeProject)
     : dir_(std::move(dir)), self_(std::move(self)), largeProject_(largeProject) {}
 
@@ -125,6 +146,22 @@ std::string Backups::folderFor(const std::string& path) const {
     char code[17];
     std::snprintf(code, sizeof code, "%016llx", static_cast<unsigned long long>(fnv1a(real)));
     return dir_ + "/" + fs::path(real).filename().string() + "-" + code;
+}
+
+std::vector<BackupVersion> Backups::versionsOf(const std::string& path) const {
+    std::vector<BackupVersion> versions;
+    if (dir_.empty()) return versions;
+    for (std::string& copy : versionsIn(folderFor(path))) {
+        const std::optional<double> time = timeInFileName(fs::path(copy).filename().string());
+        std::error_code ec;
+        const std::uintmax_t size = fs::file_size(copy, ec);
+        if (!time || ec) continue;
+        versions.push_back({std::move(copy), *time, size});
+    }
+    std::sort(versions.begin(), versions.end(), [](const BackupVersion& a, const BackupVersion& b) {
+        return a.time != b.time ? a.time > b.time : a.path > b.path;
+    });
+    return versions;
 }
 
 bool Backups::keptRecently(const std::string& folder, double now) const {

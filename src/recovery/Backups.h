@@ -1,11 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "recovery/ProcessIdentity.h"
 
 namespace quillet {
+
+// One kept version of a project file.
+struct BackupVersion {
+    std::string path;
+    double time = 0;          // the save that replaced it (days since 1899-12-30, local time)
+    std::uintmax_t size = 0;  // in bytes
+};
 
 // Earlier versions of project files: before a save replaces a file, the bytes it holds
 // are copied into a folder of that project's own below `dir`, as
@@ -33,6 +43,9 @@ class Backups {
     // full path, so two "work.prj" in different folders keep their versions apart.
     std::string folderFor(const std::string& path) const;
 
+    // The versions kept of the file `path`, newest first; none when nothing was kept.
+    std::vector<BackupVersion> versionsOf(const std::string& path) const;
+
   private:
     void dropOldVersions(const std::string& folder) const;
     bool keptRecently(const std::string& folder, double now) const;
@@ -44,5 +57,8 @@ class Backups {
 
 // "yyyy-mm-dd hh-mm-ss.mmm": sorts as the times do and is a valid file name everywhere.
 std::string fileNameTime(double dateTime);
+// The time a version's file name ("<name> <fileNameTime>.prj") carries; nullopt for a name
+// that carries none.
+std::optional<double> timeInFileName(std::string_view fileName);
 
 }  // namespace quillet

@@ -33,6 +33,7 @@
 #include "shell/windows/FrmAbout.h"
 #include "shell/windows/FrmCal.h"
 #include "shell/windows/FrmColumnNames.h"
+#include "shell/windows/FrmRestoreBackup.h"
 #include "shell/windows/SecondaryWindow.h"
 
 namespace quillet {
@@ -246,6 +247,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuFindAgain1, &Form1::findAgain},
         {&MainMenu::mnuPrint1, &Form1::print},
         {&MainMenu::mnuChangeColumnNames1, &Form1::showColumnNamesWindow},
+        {&MainMenu::mnuRestoreBackup1, &Form1::showRestoreBackupWindow},
         {&MainMenu::mnuChangeFontSettings1, &Form1::changeFont},
         {&MainMenu::mnuCalendar1, &Form1::showCalendar},
         {&MainMenu::mnuAbout1, &Form1::showAbout},
@@ -389,6 +391,29 @@ void Form1::createSecondaryWindows() {
 void Form1::showColumnNamesWindow() {
     createSecondaryWindows();
     showOrRaise(frmColumnNames_);
+}
+
+// Listed afresh at each showing: every save may have kept another version. Without
+// recovery (tests) nothing is kept, so nothing is listed.
+void Form1::showRestoreBackupWindow() {
+    if (!frmRestoreBackup_) {
+        frmRestoreBackup_ = new FrmRestoreBackup(this);
+        frmRestoreBackup_->onOpen = [this](const std::string& path) {
+            return runCommand([&] { controller_.openBackup(path); });
+        };
+        frmRestoreBackup_->onShowFolder = [this] {
+            if (!recovery_) return;
+            const std::string folder =
+                recovery_->recovery().backups().folderFor(controller_.project().fileName());
+            runCommand([&] { controller_.showFolder(folder); });
+        };
+    }
+    const Project& project = controller_.project();
+    std::vector<BackupVersion> versions;
+    if (recovery_ && !project.isUntitled())
+        versions = recovery_->recovery().backups().versionsOf(project.fileName());
+    frmRestoreBackup_->setVersions(versions, project.isUntitled());
+    showOrRaise(frmRestoreBackup_);
 }
 
 void Form1::showCalendar() {

@@ -24,6 +24,7 @@ class FindDialog;
 class FrmAbout;
 class FrmCal;
 class FrmColumnNames;
+class FrmRestoreBackup;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -83,6 +84,7 @@ class Form1 : public QMainWindow {
     void print();
     void createSecondaryWindows();
     void showColumnNamesWindow();
+    void showRestoreBackupWindow();
     void changeFont();
     void showCalendar();
     void showAbout();
@@ -107,6 +109,7 @@ class Form1 : public QMainWindow {
     FrmAbout* frmAbout_ = nullptr;
     FrmColumnNames* frmColumnNames_ = nullptr;
     FrmCal* frmCal_ = nullptr;
+    FrmRestoreBackup* frmRestoreBackup_ = nullptr;
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;

@@ -48,6 +48,7 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     file->addSeparator();
     mnuSave1 = add(file, "mnuSave1", "&Save Project");
     mnuSaveProjectAs1 = add(file, "mnuSaveProjectAs1", "Sav&e Project As...");
+    mnuRestoreBackup1 = add(file, "mnuRestoreBackup1", "Restore &Backup...");
     file->addSeparator();
     QMenu* options = file->addMenu("&Options");
     options->setObjectName("mnuOptions1");
@@ -153,6 +154,7 @@ void MainMenu::addStandardKeys() {
         {mnuOpen1, "document-open"},
         {mnuSave1, "document-save"},
         {mnuSaveProjectAs1, "document-save-as"},
+        {mnuRestoreBackup1, "document-revert"},
         {mnuPrint1, "document-print"},
         {mnuExit1, "application-exit"},
         {mnuCopy1, "edit-copy"},

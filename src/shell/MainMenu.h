@@ -28,6 +28,7 @@ class MainMenu {
     QAction* mnuImportoldfile = nullptr;
     QAction* mnuSave1 = nullptr;
     QAction* mnuSaveProjectAs1 = nullptr;
+    QAction* mnuRestoreBackup1 = nullptr;
     QAction* mnuChangeColumnNames1 = nullptr;
     QAction* mnuChangeFontSettings1 = nullptr;
     QAction* mnuPrint1 = nullptr;

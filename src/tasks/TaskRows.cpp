@@ -82,6 +82,27 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
                              sanitizeCellText(std::string(rows[r][c])));
 }
 
+std::optional<int> countTasksInFile(const std::string& path) {
+    CellGrid grid;
+    // As the window reads it: a cell whose first line is empty still holds text.
+    grid.multilineCells = true;
+    try {
+        loadCellsFromFile(grid, path);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    int tasks = 0;
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row) {
+        for (int col = 0; col < grid.colCount(); ++col) {
+            if (!grid.cellText(col, row).empty()) {
+                ++tasks;
+                break;
+            }
+        }
+    }
+    return tasks;
+}
+
 bool isDateColumn(const CellGrid& grid, int col) {
     const std::string_view heading = grid.cellText(col, 0);
     return heading.find("date") != std::string_view::npos ||

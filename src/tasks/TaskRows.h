@@ -29,6 +29,10 @@ std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow);
 // selected cell on, below the heading row, growing the table as needed.
 void paste(CellGrid& grid, int col, int row, std::string clipboardText);
 
+// The tasks a project file holds: the rows below the heading row with text in any cell.
+// nullopt when the file cannot be read.
+std::optional<int> countTasksInFile(const std::string& path);
+
 // A column whose heading contains "date" or "Date" (case-sensitive).
 bool isDateColumn(const CellGrid& grid, int col);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/AppHarness.h"
+#include "support/ErrorOf.h"
 #include "tasks/TaskRows.h"
 
 namespace quillet {
@@ -251,6 +252,57 @@ TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     EXPECT_EQ(app.grid().cellText(Hours, 1), "abc");
     app.updateStopWatchDisplay();
     EXPECT_EQ(app.timerText(), "Timer: 00:00:01:00");
+}
+
+TEST(MainControllerBackups, ABackupOpensAsUnsavedWorkOfTheFileAndCancelOrAFailureChangeNothing) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string path = h.dir.file("work.prj");
+    app.editCell(Cost, 1, "7.5");
+    h.prompts.savePaths = {path};
+    app.saveProjectAs();
+    app.editCell(Description, 1, "unsaved work");
+    const std::string backup = h.dir.file("work 2026-12-06 09-00-00.000.prj");
+    {
+        CellGrid kept(DefaultColumnCount, 3, 1);
+        kept.setColWidth(Description, 210);
+        kept.setCellText(Description, 0, "Job");
+        kept.setCellText(Description, 1, "kept\r\ntwo lines");
+        kept.setCellText(Cost, 2, "12.5");
+        saveCellsToFile(kept, backup);
+    }
+    const std::string damaged = h.dir.file("work 2026-12-05 09-00-00.000.prj");
+    test::writeBytes(damaged, "100001,2\r\n");
+
+    const auto unchanged = [&](const char* after) {
+        EXPECT_EQ(app.project().title(), path) << after;
+        EXPECT_EQ(app.project().fileName(), path) << after;
+        EXPECT_FALSE(app.project().isSaved()) << after;
+        EXPECT_EQ(app.grid().cellText(Description, 1), "unsaved work") << after;
+        EXPECT_EQ(app.totalCaption(), "7.5") << after;
+    };
+    h.prompts.yesNoAnswers = {Answer::Cancel};
+    app.openBackup(backup);
+    EXPECT_EQ(h.prompts.questions, Strings{kSaveQuestion});
+    unchanged("Cancel");
+    EXPECT_EQ(test::errorOf([&] { app.openBackup(damaged); }),
+              "Cannot open file " + damaged +
+                  ": it asks for a grid of 100001 columns and 2 rows, more than the 100000 "
+                  "columns and 10000000 rows a project can have");
+    unchanged("a damaged backup");
+
+    h.prompts.yesNoAnswers = {false};
+    app.openBackup(backup);
+    EXPECT_EQ(app.project().title(), path);
+    EXPECT_EQ(app.project().fileName(), path);
+    EXPECT_FALSE(app.project().isSaved());
+    EXPECT_TRUE(app.project().hasUnsavedChanges());
+    EXPECT_EQ(app.totalCaption(), "12.5");
+    const std::string shown = h.dir.file("shown.prj");
+    saveCellsToFile(app.grid(), shown);
+    EXPECT_EQ(test::readBytes(shown), test::readBytes(backup));
+    app.saveProject();  // puts it back
+    EXPECT_EQ(test::readBytes(path), test::readBytes(backup));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -200,6 +201,75 @@ TEST(Backups, ALargeProjectIsKeptAtMostOnceADay) {
     EXPECT_EQ(versionsOf(backups, path).size(), 3u);
     EXPECT_EQ(versionsOf(backups, small).size(), 5u);
     EXPECT_EQ(backups.keep(dir.file("missing.prj"), day), "");
+}
+
+TEST(Backups, VersionsAreListedNewestFirstWithTheirTimesAndSizesAndNothingElse) {
+    test::TempDir dir;
+    const std::string path = dir.file("work.prj");
+    Backups backups(dir.file("backups"), currentProcess());
+    EXPECT_TRUE(backups.versionsOf(path).empty());  // no folder yet
+
+    const double day = 46363.5;  // 2026-12-07 12:00
+    const struct {
+        double at;
+        std::string bytes;
+    } saves[] = {{day, "first"}, {day + 2.0 / 24, "second, later"}, {day - 1, "a clock set back"}};
+    for (const auto& save : saves) {
+        writeBytes(path, save.bytes);
+        ASSERT_FALSE(backups.keep(path, save.at).empty());
+    }
+    const std::string folder = backups.folderFor(path);
+    for (const char* stray :
+         {".work 2026-12-08 10-00-00.000.prj.saving-1-1", "notes.txt", "work.prj",
+          "work 2026-02-30 10-00-00.000.prj", "work 2026-12-08 9-00-00.000.prj"})
+        writeBytes(folder + "/" + stray, "not a version");
+
+    const std::vector<BackupVersion> versions = backups.versionsOf(path);
+    ASSERT_EQ(versions.size(), 3u);
+    const struct {
+        const char* name;
+        double time;
+        std::uintmax_t size;
+    } expected[] = {{"work 2026-12-07 14-00-00.000.prj", day + 2.0 / 24, 13},
+                    {"work 2026-12-07 12-00-00.000.prj", day, 5},
+                    {"work 2026-12-06 12-00-00.000.prj", day - 1, 16}};
+    for (std::size_t i = 0; i < versions.size(); ++i) {
+        EXPECT_EQ(versions[i].path, folder + "/" + expected[i].name);
+        EXPECT_NEAR(versions[i].time, expected[i].time, 0.5 / 86400000) << expected[i].name;
+        EXPECT_EQ(versions[i].size, expected[i].size) << expected[i].name;
+    }
+}
+
+// Yes to the save question keeps one more version, which drops the oldest: the one chosen.
+TEST(Backups, TheOldestVersionOpensAfterTheSaveThatDropsItAndACrashKeepsIt) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->saveProjectAs();
+    for (int version = 1; version <= Backups::kVersionsKept; ++version) {
+        h.edit("version " + std::to_string(version));
+        h.advance(1);
+        h.app->saveProject();
+    }
+    const std::vector<BackupVersion> versions = h.recovery->backups().versionsOf(path);
+    ASSERT_EQ(versions.size(), static_cast<std::size_t>(Backups::kVersionsKept));
+    const std::string oldest = versions.back().path;
+    const std::string oldestBytes = readBytes(oldest);
+    h.edit("unsaved");
+    h.prompts.yesNoAnswers = {true};
+    h.app->openBackup(oldest);
+    EXPECT_FALSE(fs::exists(oldest));
+    EXPECT_EQ(h.tableBytes(), oldestBytes);
+
+    h.advance(Recovery::kQuiet);
+    h.tick();
+    ASSERT_TRUE(h.hasCopy());
+    EXPECT_EQ(readBytes(h.recovery->copyPath()), oldestBytes);
+    const auto info = readSidecar(h.recovery->sidecarPath());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->title, path);
+    EXPECT_EQ(info->path, path);
 }
 
 }  // namespace

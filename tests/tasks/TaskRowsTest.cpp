@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "formats/ProjectFile.h"
 #include "support/Fakes.h"
+#include "support/TempDir.h"
 
 namespace quillet {
 namespace {
@@ -192,6 +197,38 @@ TEST(TaskRows, NormalisedDateReadsBackAsTheSameDay) {
         normaliseDate(g, 3, 1, c.locale);  // once normalised, it stays
         EXPECT_EQ(g.cellText(3, 1), c.normalised) << c.typed;
     }
+}
+
+TEST(TaskRows, CountsTheRowsOfAFileWithTextBelowTheHeading) {
+    test::TempDir dir;
+    const std::string path = dir.file("counted.prj");
+    struct Cell {
+        int col;
+        int row;
+        std::string text;
+    };
+    const struct {
+        const char* name;
+        int rows;
+        std::vector<Cell> cells;
+        int tasks;
+    } cases[] = {
+        {"headings only", 3, {{0, 0, "Task #"}, {1, 0, "Task Description"}}, 0},
+        {"gaps, far columns, a space",
+         6,
+         {{0, 0, "Task #"}, {0, 1, "1"}, {6, 3, "x"}, {2, 5, " "}},
+         3},
+        {"a first line that is empty", 2, {{1, 1, "\r\nsecond line"}}, 1},
+    };
+    for (const auto& c : cases) {
+        CellGrid g(7, c.rows, 1);
+        for (const Cell& cell : c.cells) g.setCellText(cell.col, cell.row, cell.text);
+        saveCellsToFile(g, path);
+        EXPECT_EQ(countTasksInFile(path), std::optional<int>(c.tasks)) << c.name;
+    }
+    test::writeBytes(path, "100001,2\r\n");  // more columns than a project may have
+    EXPECT_EQ(countTasksInFile(path), std::nullopt);
+    EXPECT_EQ(countTasksInFile(dir.file("missing.prj")), std::nullopt);
 }
 
 }  // namespace
