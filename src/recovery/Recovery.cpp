@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 
+#include "formats/FileStamp.h"
 #include "formats/ProjectFile.h"
 #include "grid/GridSnapshot.h"
 #include "ports/DateTime.h"
@@ -30,7 +31,39 @@ double secondsSince(double then, double now) {
 
 }  // namespace
 
-std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
+std::string copyTime(const RecoveryCopy& copy, const Locale& locale) {
+    const ClockTime time = decodeTime(copy.info.time);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", time.hour, time.minute);
+    return locale.formatDate(copy.info.time) + " " + clock;
+}
+
+namespace {
+
+// A copy is whole when its sidecar proves it: the size and hash written after it. Copies of
+// earlier versions carry no proof; the copy itself is renamed into place whole, so they are
+// taken as they are.
+bool isWhole(const RecoveryCopy& copy) {
+    if (!copy.info.copySize) return true;
+    const std::optional<FileStamp> stamp = stampFile(copy.copyPath);
+    return stamp && stamp->size == *copy.info.copySize && stamp->contentHash == copy.info.copyHash;
+}
+
+// Moved aside, never deleted: the user may still want what it holds.
+std::string keepDamaged(const std::string& recoveryDir, const RecoveryCopy& copy) {
+    const std::string folder = recoveryDir + "/damaged";
+    makePrivateDirectory(folder);
+    const std::string name = fs::path(copy.copyPath).filename().string();
+    ::rename(copy.copyPath.c_str(), (folder + "/" + name).c_str());
+    ::rename(copy.sidecarPath.c_str(),
+             (folder + "/" + fs::path(copy.sidecarPath).filename().string()).c_str());
+    return folder;
+}
+
+}  // namespace
+
+std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
+                                          std::vector<std::string>* damaged, const Locale* locale) {
     std::vector<RecoveryCopy> copies;
     if (recoveryDir.empty()) return copies;
     std::error_code ec;
@@ -53,6 +86,19 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
             ::unlink(copy.sidecarPath.c_str());
             continue;
         }
+        if (!isWhole(copy)) {
+            try {
+                const std::string folder = keepDamaged(recoveryDir, copy);
+                if (damaged && locale) {
+                    damaged->push_back("The recovery copy of " + copy.info.title + " from " +
+                                       copyTime(copy, *locale) + " is damaged; it was kept in " +
+                                       folder);
+                }
+            } catch (const std::exception&) {
+                // Not offered either way; the next start tries to move it again.
+            }
+            continue;
+        }
         copies.push_back(std::move(copy));
     }
     std::sort(copies.begin(), copies.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
@@ -62,11 +108,8 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir) {
 }
 
 std::string recoveryQuestion(const RecoveryCopy& copy, const Locale& locale) {
-    const ClockTime time = decodeTime(copy.info.time);
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", time.hour, time.minute);
     return "Quillet1 did not close normally. Recover the unsaved changes to " + copy.info.title +
-           " from " + locale.formatDate(copy.info.time) + " " + clock + "?";
+           " from " + copyTime(copy, locale) + "?";
 }
 
 // The table first: a sidecar left without it is cleaned up at the next start.
@@ -77,9 +120,18 @@ void discardCopy(const RecoveryCopy& copy) {
 
 std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompts& prompts,
                                           const Locale& locale) {
-    const std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir);
+    std::vector<std::string> damaged;
+    const std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir, &damaged, &locale);
+    for (const std::string& message : damaged) prompts.showMessage(message);
     if (copies.empty()) return std::nullopt;
-    if (prompts.askYesNo(recoveryQuestion(copies.front(), locale))) return copies.front();
+    std::string question = recoveryQuestion(copies.front(), locale);
+    // Older copies of the same project stay where they are, for a later start.
+    const auto older = std::count_if(copies.begin() + 1, copies.end(), [&](const RecoveryCopy& c) {
+        return c.info.path == copies.front().info.path && c.info.title == copies.front().info.title;
+    });
+    if (older == 1) question += " (An older copy of it is kept too.)";
+    if (older > 1) question += " (" + std::to_string(older) + " older copies of it are kept too.)";
+    if (prompts.askYesNo(question)) return copies.front();
     discardCopy(copies.front());
     return std::nullopt;
 }
@@ -186,9 +238,16 @@ void Recovery::startWrite(double now) {
         std::string error;
         try {
             makePrivateDirectory(dir);
-            // The sidecar first: a copy is never without one.
+            // The sidecar first: a copy is never without one. Once the copy is whole its
+            // size and hash join the sidecar, the proof that it was not cut short.
             writeSidecar(sidecar, info);
             saveCellsToFile(*snapshot->toGrid(), copy);
+            if (const std::optional<FileStamp> written = stampFile(copy)) {
+                Sidecar proven = info;
+                proven.copySize = written->size;
+                proven.copyHash = written->contentHash;
+                writeSidecar(sidecar, proven);
+            }
         } catch (const std::exception& e) {
             error = e.what();
             if (error.empty()) error = "unknown error";

@@ -32,7 +32,13 @@ struct RecoveryCopy {
 // Copies whose program has ended, newest first. Copies of running programs (a second
 // window of Quillet1) are neither listed nor touched; a dead program's sidecar without
 // its copy and its unfinished temporary files are removed.
-std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir);
+// A copy whose sidecar does not prove it whole (its size and hash) is not listed: it is moved
+// to the folder "damaged" beside the copies, with a message for the user in `damaged`.
+std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
+                                          std::vector<std::string>* damaged = nullptr,
+                                          const Locale* locale = nullptr);
+// When the copy was made, as the questions show it.
+std::string copyTime(const RecoveryCopy& copy, const Locale& locale);
 std::string recoveryQuestion(const RecoveryCopy& copy, const Locale& locale);
 void discardCopy(const RecoveryCopy& copy);
 // Asks about the newest abandoned copy. Yes returns it, to be restored once the window

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -81,6 +82,13 @@ std::string formatSidecar(const Sidecar& sidecar) {
     out += "\ntime=" + std::string(time, result.ptr);
     out += "\nboot=" + escaped(sidecar.bootId);
     out += "\nstart=" + escaped(sidecar.startTime);
+    if (sidecar.copySize) {
+        char hash[17];
+        std::snprintf(hash, sizeof hash, "%016llx",
+                      static_cast<unsigned long long>(sidecar.copyHash));
+        out += "\nsize=" + std::to_string(*sidecar.copySize);
+        out += "\nhash=" + std::string(hash);
+    }
     out += '\n';
     return out;
 }
@@ -115,6 +123,14 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
             sidecar.bootId = unescaped(value);
         } else if (key == "start") {
             sidecar.startTime = unescaped(value);
+        } else if (key == "size") {
+            std::uint64_t size = 0;
+            if (std::from_chars(value.data(), value.data() + value.size(), size).ec ==
+                std::errc()) {
+                sidecar.copySize = size;
+            }
+        } else if (key == "hash") {
+            std::from_chars(value.data(), value.data() + value.size(), sidecar.copyHash, 16);
         }
     }
     if (first || !hasPid || !hasTime) return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ struct Sidecar {
     // so a process id used again after the writer died is not taken for the writer.
     std::string bootId;
     std::string startTime;
+    // A recovery copy's size and content hash, written once the copy is complete: the
+    // project file has no end marker, so a cut copy is told by these.
+    std::optional<std::uint64_t> copySize = std::nullopt;
+    std::uint64_t copyHash = 0;
 };
 
 std::string formatSidecar(const Sidecar& sidecar);

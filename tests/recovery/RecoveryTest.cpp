@@ -274,6 +274,41 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 
+TEST(RecoveryOffer, ACutCopyIsKeptAsideAndOlderCopiesAreCounted) {
+    RecoveryHarness h;
+    const auto crashWith = [&](const std::string& text) {
+        h.begin(endedRun());
+        h.edit(text);
+        h.advance(3);
+        h.tick();
+        h.crash();
+    };
+    crashWith("first");
+    h.advance(60);
+    crashWith("second");
+    h.advance(60);
+    crashWith("third, cut short");
+    std::vector<RecoveryCopy> copies = abandonedCopies(h.dirs.recovery);
+    ASSERT_EQ(copies.size(), 3u);
+    const std::string cut = copies.front().copyPath;
+    const std::string bytes = readBytes(cut);
+    writeBytes(cut, bytes.substr(0, bytes.size() - 5));  // cut mid-cell
+
+    h.begin();
+    h.prompts.yesNoAnswers = {false};
+    offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
+    const std::string damaged = h.dirs.recovery + "/damaged";
+    EXPECT_EQ(h.prompts.messages,
+              std::vector<std::string>{"The recovery copy of Untitled Project from 12/7/2026 "
+                                       "12:02 is damaged; it was kept in " +
+                                       damaged});
+    EXPECT_EQ(readBytes(damaged + "/" + std::filesystem::path(cut).filename().string()),
+              bytes.substr(0, bytes.size() - 5));
+    EXPECT_EQ(h.prompts.questions.back(),
+              "Quillet1 did not close normally. Recover the unsaved changes to Untitled Project "
+              "from 12/7/2026 12:01? (An older copy of it is kept too.)");
+}
+
 TEST(RecoveryOffer, ARunningProgramsCopyIsLeftAloneAndTheNewestEndedOneIsOffered) {
     RecoveryHarness h;
     const auto keepCopy = [&h](ProcessIdentity run, const std::string& title) {
