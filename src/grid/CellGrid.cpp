@@ -27,7 +27,6 @@ CellGrid::~CellGrid() = default;
 
 void CellGrid::setColCount(int n) {
     n = std::max(1, n);
-    if (n <= fixedCols_) fixedCols_ = n - 1;
     if (n == colCount_) return;
     colCount_ = n;
     // Widths are not part of the store: dropped columns lose theirs.
@@ -48,13 +47,6 @@ void CellGrid::setFixedRows(int n) {
     if (n >= rowCount_) throw CellGridError("Fixed row count must be less than row count");
     if (n == fixedRows_) return;
     fixedRows_ = n;
-    notifyLayout();
-}
-
-void CellGrid::setFixedCols(int n) {
-    if (n < 0) throw CellGridError("Grid index out of range");
-    if (n >= colCount_) throw CellGridError("Fixed column count must be less than column count");
-    fixedCols_ = n;
     notifyLayout();
 }
 
@@ -94,9 +86,7 @@ const CellGrid::StoredCell* CellGrid::findEntry(int col, int row) const {
 std::size_t CellGrid::storeBytes() const {
     std::size_t bytes = rows_.capacity() * sizeof(Row) + entries_.capacity() * sizeof(StoredCell) +
                         texts_.reservedBytes() + propRows_.capacity() * sizeof(PropRow);
-    for (const PropRow& props : propRows_) {
-        bytes += props.capacity() * sizeof(PropEntry) + props.size() * sizeof(CellProperties);
-    }
+    for (const PropRow& props : propRows_) bytes += props.capacity() * sizeof(PropEntry);
     return bytes;
 }
 
@@ -341,7 +331,7 @@ void CellGrid::exchangeRows(int a, int b) {
         PropRow propsB;
         const auto deal = [this](PropRow* from, PropRow& low, PropRow& high) {
             if (!from) return;
-            for (PropEntry& e : *from) (e.col < colCount_ ? low : high).push_back(std::move(e));
+            for (const PropEntry& e : *from) (e.col < colCount_ ? low : high).push_back(e);
             from->clear();
         };
         PropRow highA;
@@ -364,28 +354,18 @@ void CellGrid::setCellColor(int col, int row, Color color) {
     PropRow& props = ownPropRow(rows_[static_cast<size_t>(row)]);
     auto at = std::partition_point(props.begin(), props.end(),
                                    [col](const PropEntry& e) { return e.col < col; });
-    if (at == props.end() || at->col != col) {
-        auto record = std::make_unique<CellProperties>();
-        record->ownerCol = col;
-        record->ownerRow = row;
-        at = props.insert(at, PropEntry{col, std::move(record)});
-    }
-    at->props->brushColor = color;
+    if (at == props.end() || at->col != col) at = props.insert(at, PropEntry{col, clNone});
+    at->color = color;
     notifyCells(col, row, col, row, false);
 }
 
 Color CellGrid::cellColor(int col, int row) const {
-    const CellProperties* props = cellProperties(col, row);
-    return props ? props->brushColor : clNone;
-}
-
-const CellProperties* CellGrid::cellProperties(int col, int row) const {
-    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return nullptr;
+    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return clNone;
     const PropRow* props = propRow(rows_[static_cast<size_t>(row)]);
-    if (!props) return nullptr;
+    if (!props) return clNone;
     const auto at = std::partition_point(props->begin(), props->end(),
                                          [col](const PropEntry& e) { return e.col < col; });
-    return at != props->end() && at->col == col ? at->props.get() : nullptr;
+    return at != props->end() && at->col == col ? at->color : clNone;
 }
 
 void CellGrid::clearStore() {
@@ -404,7 +384,6 @@ void CellGrid::swapContents(CellGrid& other) {
     std::swap(colCount_, other.colCount_);
     std::swap(rowCount_, other.rowCount_);
     std::swap(fixedRows_, other.fixedRows_);
-    std::swap(fixedCols_, other.fixedCols_);
     widths_.swap(other.widths_);
     rows_.swap(other.rows_);
     entries_.swap(other.entries_);
@@ -430,14 +409,12 @@ void CellGrid::cellsChanged(const CellRect& rect) {
     notifyCells(rect.left, rect.top, rect.right, rect.bottom, true);
 }
 
-bool CellGrid::setCurrentCell(int col, int row) {
-    if (onSelectCell && !onSelectCell(col, row)) return false;
+void CellGrid::setCurrentCell(int col, int row) {
     currentCol_ = col;
     currentRow_ = row;
     anchorCol_ = col;
     anchorRow_ = row;
     if (bulkDepth_ == 0) notify({GridChange::Kind::Current, {}, false});
-    return true;
 }
 
 void CellGrid::setSelection(int anchorCol, int anchorRow, int col, int row) {

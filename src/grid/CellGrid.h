@@ -29,20 +29,6 @@ class CellGridError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Per-cell properties, created the first time one of them is set.
-struct CellProperties {
-    int ownerCol = 0;
-    int ownerRow = 0;
-    Color brushColor = clNone;
-    Color fontColor = clNone;
-    int fontSize = 0;
-    std::uint8_t fontStyle = 0;
-    std::string fontName;
-    bool isBaseCell = true;
-    int cellSpanX = -1;
-    int cellSpanY = -1;
-};
-
 struct CellRect {
     int left = 0;
     int top = 0;
@@ -72,7 +58,7 @@ class CellGridListener {
 };
 
 // The task table's data: counts, a sparse cell store that keeps entries past the
-// counts, column widths, per-cell properties and the current cell / selection.
+// counts, column widths, per-cell colours and the current cell / selection.
 // A row holds only its stored texts, in column order, so a very wide grid costs no
 // more than the cells it holds; the texts' bytes live in one arena.
 class CellGrid {
@@ -110,15 +96,12 @@ class CellGrid {
     int colCount() const { return colCount_; }
     int rowCount() const { return rowCount_; }
     int fixedRows() const { return fixedRows_; }
-    int fixedCols() const { return fixedCols_; }
     void setColCount(int n);
     void setRowCount(int n);
     void setFixedRows(int n);
-    void setFixedCols(int n);
 
     int colWidth(int col) const;
     void setColWidth(int col, int width);
-    int defaultColWidth() const { return kDefaultColWidth; }
 
     // The cell's text; empty when the cell holds none. The view stays valid until the
     // store's texts next change (a write may move every text once much has been
@@ -144,14 +127,14 @@ class CellGrid {
     void deleteRows(int row, int count);
     void exchangeRows(int a, int b);
 
+    // A cell's background colour: clNone until one is set.
     void setCellColor(int col, int row, Color color);
     Color cellColor(int col, int row) const;
-    const CellProperties* cellProperties(int col, int row) const;
 
-    // Drops every text and properties record, also past the counts.
+    // Drops every text and colour, also past the counts.
     void clearStore();
 
-    // Exchanges counts, widths, texts and properties with another grid, so a project
+    // Exchanges counts, widths, texts and colours with another grid, so a project
     // can be read aside and put in place only when it read well. The current cell,
     // listeners and callbacks stay; listeners hear one Layout and one Widths change.
     void swapContents(CellGrid& other);
@@ -165,14 +148,12 @@ class CellGrid {
     // Current cell and selection (anchor to current). currentRow -1: selection hidden.
     int currentCol() const { return currentCol_; }
     int currentRow() const { return currentRow_; }
-    // Moves the current cell, asking onSelectCell first; returns false when refused.
-    bool setCurrentCell(int col, int row);
+    void setCurrentCell(int col, int row);
     void setSelection(int anchorCol, int anchorRow, int col, int row);
     CellRect selection() const;
 
     bool multilineCells = false;
     bool oemConvert = true;
-    std::function<bool(int col, int row)> onSelectCell;
     std::function<void(std::int16_t percent)> onFileProgress;
 
     // Listeners are not owned; each must remove itself before it goes.
@@ -198,7 +179,7 @@ class CellGrid {
 
   private:
     // A row's texts are entries_[first, first + count), sorted by column; the slots up
-    // to first + capacity are its room to grow. props: 1 + the index of its records
+    // to first + capacity are its room to grow. props: 1 + the index of its colours
     // in propRows_, or 0.
     struct Row {
         std::uint32_t first = 0;
@@ -208,7 +189,7 @@ class CellGrid {
     };
     struct PropEntry {
         int col = 0;
-        std::unique_ptr<CellProperties> props;
+        Color color = clNone;
     };
     using PropRow = std::vector<PropEntry>;  // sorted by column
 
@@ -236,7 +217,6 @@ class CellGrid {
     int colCount_;
     int rowCount_;
     int fixedRows_;
-    int fixedCols_ = 0;
     std::vector<int> widths_;  // INT_MIN: never set
     std::vector<Row> rows_;
     std::vector<StoredCell> entries_;
