@@ -68,6 +68,7 @@ void importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         fresh.multilineCells = current.multilineCells;
         fresh.oemConvert = current.oemConvert;
         fresh.onFileProgress = current.onFileProgress;
+        bulk.commit();
     }
     check_for_old_inputfile(path, prompts);
     loadCellsFromCsv(fresh, path);

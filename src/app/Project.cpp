@@ -67,6 +67,7 @@ void Project::emptyGrid() {
     grid_.setFixedRows(0);
     grid_.clearStore();
     grid_.setRowCount(1);
+    bulk.commit();
 }
 
 void Project::mnuNew1Click() {
@@ -82,6 +83,7 @@ void Project::mnuNew1Click() {
     fillDefaultProject(grid_, kNewProjectWidths, todayText_());
     applyStoredWidths(grid_, settings_);
     clean();
+    bulk.commit();
 }
 
 // Files are read into a grid aside and put in place only when they read well: a file

@@ -291,6 +291,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     grid.setRowCount(r);
     progress.update(reader.fileSize());
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+    bulk.commit();
 }
 
 }  // namespace quillet

@@ -270,6 +270,7 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
         progress.row(row);
     }
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+    bulk.commit();
 }
 
 }  // namespace quillet

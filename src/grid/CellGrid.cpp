@@ -1,6 +1,7 @@
 #include "grid/CellGrid.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <iterator>
 #include <new>
@@ -305,6 +306,7 @@ void CellGrid::deleteRows(int row, int count) {
     }
     bulkDirty_ = true;
     bulkContent_ = true;
+    bulk.commit();
 }
 
 void CellGrid::exchangeRows(int a, int b) {
@@ -394,6 +396,7 @@ void CellGrid::swapContents(CellGrid& other) {
     bulkDirty_ = true;
     bulkContent_ = true;
     bulkWidthsDirty_ = true;
+    bulk.commit();
 }
 
 std::unique_ptr<CellGrid> CellGrid::makeReadTarget() const {
@@ -439,9 +442,23 @@ void CellGrid::removeListener(CellGridListener* listener) {
 }
 
 void CellGrid::notify(const GridChange& change) {
+    std::exception_ptr failure;
+    tell(change, failure);
+    if (failure) std::rethrow_exception(failure);
+}
+
+// Every listener hears the change even when one before it throws (the saved flag must
+// follow the view); the first exception is kept for the caller.
+void CellGrid::tell(const GridChange& change, std::exception_ptr& failure) {
     // A listener may add or remove listeners while it hears the change.
     const std::vector<CellGridListener*> listeners = listeners_;
-    for (CellGridListener* listener : listeners) listener->gridChanged(change);
+    for (CellGridListener* listener : listeners) {
+        try {
+            listener->gridChanged(change);
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
+    }
 }
 
 void CellGrid::notifyCells(int left, int top, int right, int bottom, bool content) {
@@ -470,21 +487,38 @@ void CellGrid::notifyWidths() {
     notify({GridChange::Kind::Widths, {}, false});
 }
 
+void CellGrid::endBulk() {
+    std::exception_ptr failure;
+    if (bulkDirty_) {
+        bulkDirty_ = false;
+        const bool content = std::exchange(bulkContent_, false);
+        tell({GridChange::Kind::Layout, {}, content}, failure);
+    }
+    // A load sets every column's width: the header hears it once.
+    if (bulkWidthsDirty_) {
+        bulkWidthsDirty_ = false;
+        tell({GridChange::Kind::Widths, {}, false}, failure);
+    }
+    if (failure) std::rethrow_exception(failure);
+}
+
 CellGrid::BulkUpdate::BulkUpdate(CellGrid& grid) : grid_(grid) {
     ++grid_.bulkDepth_;
 }
 
+void CellGrid::BulkUpdate::commit() {
+    if (!open_) return;
+    open_ = false;
+    if (--grid_.bulkDepth_ == 0) grid_.endBulk();
+}
+
 CellGrid::BulkUpdate::~BulkUpdate() {
-    if (--grid_.bulkDepth_ > 0) return;
-    if (grid_.bulkDirty_) {
-        grid_.bulkDirty_ = false;
-        const bool content = std::exchange(grid_.bulkContent_, false);
-        grid_.notify({GridChange::Kind::Layout, {}, content});
-    }
-    // A load sets every column's width: the header hears it once.
-    if (grid_.bulkWidthsDirty_) {
-        grid_.bulkWidthsDirty_ = false;
-        grid_.notify({GridChange::Kind::Widths, {}, false});
+    if (!open_) return;
+    assert(std::uncaught_exceptions() > exceptionsAtStart_ && "BulkUpdate left without commit()");
+    try {
+        commit();
+    } catch (...) {
+        // Dropped: the exception that left the scope is the one the user reads.
     }
 }
 

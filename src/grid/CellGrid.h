@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <span>
@@ -160,7 +161,11 @@ class CellGrid {
     void addListener(CellGridListener* listener);
     void removeListener(CellGridListener* listener);
 
-    // Groups changes so listeners hear one Layout change (and one Widths change) at the end.
+    // Groups changes so listeners hear one Layout change (and one Widths change) when the
+    // outermost update ends. Every user ends it with commit(), where a listener's exception
+    // reaches the caller. Left without commit (an exception leaves the scope), it still tells
+    // the listeners what changed, since a half-done change stays, but drops what a listener
+    // throws then: an exception is already on its way, and a destructor must not throw.
     class BulkUpdate {
       public:
         explicit BulkUpdate(CellGrid& grid);
@@ -168,8 +173,15 @@ class CellGrid {
         BulkUpdate(const BulkUpdate&) = delete;
         BulkUpdate& operator=(const BulkUpdate&) = delete;
 
+        void commit();
+
       private:
         CellGrid& grid_;
+        bool open_ = true;
+#ifndef NDEBUG
+        // A scope left without commit() must be left by an exception.
+        int exceptionsAtStart_ = std::uncaught_exceptions();
+#endif
     };
 
     // Reserves storage for a number of rows, and for a number of texts more than the
@@ -213,6 +225,8 @@ class CellGrid {
     void notifyLayout();
     void notifyWidths();
     void notify(const GridChange& change);
+    void tell(const GridChange& change, std::exception_ptr& failure);
+    void endBulk();
 
     int colCount_;
     int rowCount_;

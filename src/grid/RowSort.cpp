@@ -420,6 +420,7 @@ void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale&
         rowAt[static_cast<size_t>(p)] = wanted;
         placeOf[static_cast<size_t>(wanted)] = p;
     }
+    bulk.commit();
 }
 
 }  // namespace quillet

@@ -29,6 +29,7 @@ std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow) {
     }
     CellGrid::BulkUpdate bulk(grid);
     for (int c = 0; c < grid.colCount(); ++c) grid.setCellText(c, 1, std::string());
+    bulk.commit();
     return std::nullopt;
 }
 
@@ -80,6 +81,7 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),
                              sanitizeCellText(std::string(rows[r][c])));
+    bulk.commit();
 }
 
 bool isDateColumn(const CellGrid& grid, int col) {

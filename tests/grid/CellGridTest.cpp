@@ -6,11 +6,13 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 
 namespace quillet {
 namespace {
@@ -301,11 +303,70 @@ TEST(CellGridNotifications, BulkUpdateReportsOnce) {
         CellGrid::BulkUpdate bulk(g);
         fillRows(g, 5);
         g.setRowCount(9);
+        bulk.commit();
     }
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.cells, 0);
     g.setCellText(1, 1, "x");
     EXPECT_EQ(listener.cells, 1);
+}
+
+// Counts what it hears, then throws.
+struct ThrowingListener : CountingListener {
+    void gridChanged(const GridChange& change) override {
+        CountingListener::gridChanged(change);
+        throw std::runtime_error("the listener failed");
+    }
+};
+
+TEST(CellGridNotifications, AListenerThatThrowsInABulkChangeReachesTheCaller) {
+    CellGrid g(7, 5, 1);
+    ThrowingListener thrower;
+    CountingListener other;
+    g.addListener(&thrower);
+    g.addListener(&other);
+    EXPECT_EQ(test::errorOf<std::runtime_error>([&] {
+                  CellGrid::BulkUpdate bulk(g);
+                  fillRows(g, 5);
+                  g.setColWidth(1, 90);
+                  bulk.commit();
+              }),
+              "the listener failed");
+    // Every listener still hears each change once, the one after the thrower too.
+    EXPECT_EQ(thrower.layouts, 1);
+    EXPECT_EQ(thrower.widths, 1);
+    EXPECT_EQ(other.layouts, 1);
+    EXPECT_EQ(other.widths, 1);
+    EXPECT_EQ(other.cells, 0);
+    // The store's own bulk changes commit the same way.
+    EXPECT_EQ(test::errorOf<std::runtime_error>([&] { g.deleteRows(2, 1); }),
+              "the listener failed");
+    EXPECT_EQ(other.layouts, 2);
+    EXPECT_EQ(g.rowCount(), 4);
+    // The bulk change is over: one cell is heard as one cell again.
+    g.removeListener(&thrower);
+    g.setCellText(1, 1, "x");
+    EXPECT_EQ(other.cells, 1);
+    EXPECT_EQ(other.layouts, 2);
+}
+
+TEST(CellGridNotifications, ABulkChangeLeftByAnExceptionStillTellsTheListeners) {
+    CellGrid g(7, 5, 1);
+    ThrowingListener thrower;
+    CountingListener other;
+    g.addListener(&thrower);
+    g.addListener(&other);
+    // The change's own error reaches the caller; the listener's cannot travel with it.
+    EXPECT_EQ(test::errorOf<CellGridError>([&] {
+                  CellGrid::BulkUpdate bulk(g);
+                  g.setCellText(1, 1, "kept");
+                  throw CellGridError("the change failed");
+              }),
+              "the change failed");
+    EXPECT_EQ(g.cellText(1, 1), "kept");
+    EXPECT_EQ(other.layouts, 1);  // what was done before the error is shown and unsaved
+    EXPECT_EQ(other.content, 1);
+    EXPECT_EQ(thrower.layouts, 1);
 }
 
 TEST(CellGridNotifications, OnlyStoredChangesCountAsContent) {
@@ -319,6 +380,7 @@ TEST(CellGridNotifications, OnlyStoredChangesCountAsContent) {
     {
         CellGrid::BulkUpdate bulk(g);
         g.setCellColor(1, 2, clYellow);
+        bulk.commit();
     }
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.content, 0);
