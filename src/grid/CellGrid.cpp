@@ -5,6 +5,7 @@
 #include <climits>
 #include <iterator>
 #include <new>
+#include <string>
 #include <utility>
 
 namespace quillet {
@@ -21,14 +22,35 @@ constexpr const char* kTooManyCells = "The grid cannot hold that many cells";
 CellGrid::CellGrid(int colCount, int rowCount, int fixedRows)
     : colCount_(std::max(1, colCount)),
       rowCount_(std::max(1, rowCount)),
-      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)),
-      widths_(colCount_, kUnsetWidth) {}
+      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)) {
+    checkCounts(colCount_, rowCount_);
+    widths_.assign(static_cast<size_t>(colCount_), kUnsetWidth);
+}
 
 CellGrid::~CellGrid() = default;
+
+bool CellGrid::exceedsCellLimit(std::int64_t cols, std::int64_t rows) {
+    // Counts below 1 become 1 in the grid; each factor is bounded before multiplying.
+    const std::int64_t c = std::clamp<std::int64_t>(cols, 1, kMaxCells + 1);
+    const std::int64_t r = std::clamp<std::int64_t>(rows, 1, kMaxCells + 1);
+    return c * r > kMaxCells;
+}
+
+void CellGrid::checkCounts(int cols, int rows) {
+    if (cols <= kMaxColumns && rows <= kMaxRows && !exceedsCellLimit(cols, rows)) return;
+    const std::string asked = "The grid cannot have " + std::to_string(cols) + " columns and " +
+                              std::to_string(rows) + " rows, more than the ";
+    if (cols > kMaxColumns || rows > kMaxRows) {
+        throw CellGridError(asked + std::to_string(kMaxColumns) + " columns and " +
+                            std::to_string(kMaxRows) + " rows a project can have");
+    }
+    throw CellGridError(asked + std::to_string(kMaxCells) + " cells a project can have");
+}
 
 void CellGrid::setColCount(int n) {
     n = std::max(1, n);
     if (n == colCount_) return;
+    if (n > colCount_) checkCounts(n, rowCount_);
     colCount_ = n;
     // Widths are not part of the store: dropped columns lose theirs.
     widths_.resize(static_cast<size_t>(n), kUnsetWidth);
@@ -37,6 +59,7 @@ void CellGrid::setColCount(int n) {
 
 void CellGrid::setRowCount(int n) {
     n = std::max(1, n);
+    if (n > rowCount_) checkCounts(colCount_, n);
     if (n <= fixedRows_) fixedRows_ = n - 1;
     if (n == rowCount_) return;
     rowCount_ = n;

@@ -67,6 +67,17 @@ class CellGrid {
     static constexpr int kDefaultColWidth = 64;
     static constexpr int kDefaultRowHeight = 21;
 
+    // The largest table a project can be: Save, Print and Copy All walk every row and
+    // column (Copy All writes a TAB for every cell), and Open refuses a larger file. The
+    // counts never pass these: a change that would is refused before anything changes,
+    // with a CellGridError, so no command builds a table that Save writes and Open refuses.
+    static constexpr int kMaxColumns = 100'000;
+    static constexpr int kMaxRows = 10'000'000;
+    static constexpr std::int64_t kMaxCells = 50'000'000;
+    // True when a grid of these counts (each taken as at least 1) holds more than
+    // kMaxCells cells.
+    static bool exceedsCellLimit(std::int64_t cols, std::int64_t rows);
+
     // One stored text of a row: its column and its bytes, never empty. A text of up to
     // 8 bytes (a number, a short date) is kept in the entry itself.
     class StoredCell {
@@ -89,6 +100,7 @@ class CellGrid {
         char bytes_[kInPlace] = {};  // the text, or where it lies in the arena
     };
 
+    // Throws CellGridError for counts past the limits above.
     CellGrid(int colCount = 7, int rowCount = 5, int fixedRows = 1);
     ~CellGrid();
     CellGrid(const CellGrid&) = delete;
@@ -97,6 +109,7 @@ class CellGrid {
     int colCount() const { return colCount_; }
     int rowCount() const { return rowCount_; }
     int fixedRows() const { return fixedRows_; }
+    // Counts below 1 become 1. Growing past the limits above throws CellGridError.
     void setColCount(int n);
     void setRowCount(int n);
     void setFixedRows(int n);
@@ -205,6 +218,7 @@ class CellGrid {
     };
     using PropRow = std::vector<PropEntry>;  // sorted by column
 
+    static void checkCounts(int cols, int rows);
     const StoredCell* findEntry(int col, int row) const;
     std::uint32_t entryIndex(const Row& r, int col) const;  // first entry with column >= col
     void insertEntry(Row& r, std::uint32_t at, const StoredCell& cell);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "formats/CellText.h"
-#include "formats/ProjectFile.h"
 #include "tasks/Columns.h"
 
 namespace quillet {
@@ -69,10 +68,10 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     for (const auto& cells : rows) width = std::max(width, cells.size());
     const std::int64_t lastCol = col + static_cast<std::int64_t>(width) - 1;
     const std::int64_t lastRow = row + static_cast<std::int64_t>(rows.size()) - 1;
-    // The grid must stay one that a saved project can be opened as again.
-    if (lastCol >= kMaxFileColumns || lastRow >= kMaxFileRows ||
-        exceedsCellLimit(std::max<std::int64_t>(lastCol + 1, grid.colCount()),
-                         std::max<std::int64_t>(lastRow + 1, grid.rowCount())))
+    // The store refuses a larger table too; checked first for the clipboard's own message.
+    if (lastCol >= CellGrid::kMaxColumns || lastRow >= CellGrid::kMaxRows ||
+        CellGrid::exceedsCellLimit(std::max<std::int64_t>(lastCol + 1, grid.colCount()),
+                                   std::max<std::int64_t>(lastRow + 1, grid.rowCount())))
         throw CellGridError("The clipboard holds more cells than a project can have");
     CellGrid::BulkUpdate bulk(grid);
     if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <random>
@@ -51,6 +52,46 @@ TEST(CellGridCounts, ClampsAndFixedRows) {
     EXPECT_EQ(k.fixedRows(), 1);
     k.setColCount(-3);
     EXPECT_EQ(k.colCount(), 1);
+}
+
+TEST(CellGridCounts, NeverPassWhatAProjectCanHold) {
+    // Counts cost nothing in the sparse store: grids at the limits are cheap to make.
+    EXPECT_FALSE(CellGrid::exceedsCellLimit(7, 7'142'857));
+    EXPECT_TRUE(CellGrid::exceedsCellLimit(7, 7'142'858));
+    EXPECT_FALSE(CellGrid::exceedsCellLimit(-5, 50'000'000));  // counts below 1 count as 1
+    EXPECT_TRUE(CellGrid::exceedsCellLimit(INT64_MAX, INT64_MAX));
+
+    CellGrid g(7, 7'142'857, 1);  // 49,999,999 cells
+    g.setCellText(1, 7'142'856, "last");
+    CountingListener listener;
+    g.addListener(&listener);
+    const std::string tooMany =
+        "The grid cannot have 7 columns and 7142858 rows, more than the "
+        "50000000 cells a project can have";
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setRowCount(7'142'858); }), tooMany);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setColCount(8); }),
+              "The grid cannot have 8 columns and 7142857 rows, more than the 50000000 cells a "
+              "project can have");
+    EXPECT_EQ(g.rowCount(), 7'142'857);
+    EXPECT_EQ(g.colCount(), 7);
+    EXPECT_EQ(listener.layouts + listener.cells + listener.widths, 0);
+    g.setRowCount(7'142'856);  // shrinking is always allowed
+    g.setColCount(1);
+    g.setRowCount(10'000'000);
+    EXPECT_EQ(listener.layouts, 3);
+
+    const std::string tooLarge =
+        "The grid cannot have 1 columns and 10000001 rows, more than the "
+        "100000 columns and 10000000 rows a project can have";
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setRowCount(10'000'001); }), tooLarge);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { CellGrid wide(100'001, 1, 0); }),
+              "The grid cannot have 100001 columns and 1 rows, more than the 100000 columns and "
+              "10000000 rows a project can have");
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { CellGrid tall(7, 7'142'858, 1); }), tooMany);
+    CellGrid wide(100'000, 500, 1);  // exactly 50,000,000
+    EXPECT_THROW(wide.setRowCount(501), CellGridError);
+    EXPECT_EQ(wide.rowCount(), 500);
+    EXPECT_EQ(g.cellText(1, 7'142'856), "last");
 }
 
 TEST(CellGridStore, EntriesPastTheCountsSurviveShrinkAndGrow) {

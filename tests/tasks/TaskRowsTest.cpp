@@ -4,7 +4,10 @@
 
 #include <cmath>
 
+#include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 #include "support/Fakes.h"
+#include "tasks/Columns.h"
 
 namespace quillet {
 namespace {
@@ -124,6 +127,23 @@ TEST(TaskRows, PasteNeverGrowsTheTableBeyondWhatAProjectFileMayHold) {
     EXPECT_THROW(paste(g, 99998, 499, "e\tf\r\ng\th"), CellGridError);
     EXPECT_EQ(g.rowCount(), 500);
     EXPECT_EQ(g.cellText(99998, 499), "");
+}
+
+TEST(TaskRows, AddTaskAtTheCellLimitIsRefusedAndChangesNothing) {
+    // 7 columns hold 7,142,857 rows; one more would make a file that could not be opened.
+    CellGrid g(7, 7'142'856, 1);
+    EXPECT_EQ(addTask(g, "today"), 7'142'856);
+    const std::size_t stored = g.storedCellCount();
+    test::CountingListener listener;
+    g.addListener(&listener);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { addTask(g, "tomorrow"); }),
+              "The grid cannot have 7 columns and 7142858 rows, more than the 50000000 cells a "
+              "project can have");
+    EXPECT_EQ(g.rowCount(), 7'142'857);
+    EXPECT_EQ(g.storedCellCount(), stored);  // no half-added row, not even past the count
+    EXPECT_EQ(g.cellText(TaskNo, 7'142'857), "");
+    // Nothing heard, so the view stays and the saved flag does not move.
+    EXPECT_EQ(listener.layouts + listener.cells + listener.content, 0);
 }
 
 TEST(TaskRows, NormaliseDateInDateColumns) {
