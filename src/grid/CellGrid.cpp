@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <new>
 #include <string>
@@ -123,6 +125,7 @@ void CellGrid::reserveRows(int rows) {
 }
 
 void CellGrid::reserveCells(std::size_t cells) {
+    noteWrite();  // the table of entries may move
     try {
         entries_.reserve(entries_.size() + std::min(cells, kMaxEntries - entries_.size()));
     } catch (const std::bad_alloc&) {
@@ -216,13 +219,26 @@ void CellGrid::releaseText(const StoredCell& cell) {
     if (!cell.inPlace()) texts_.release(cell.size_);
 }
 
-std::string_view CellGrid::cellText(int col, int row) const {
+CellGrid::TextView CellGrid::cellText(int col, int row) const {
     const StoredCell* cell = findEntry(col, row);
-    return cell ? cell->text() : kEmpty;
+    const std::string_view text = cell ? cell->text() : kEmpty;
+#ifdef NDEBUG
+    return text;
+#else
+    return TextView(text, *this);
+#endif
 }
+
+#ifndef NDEBUG
+void CellGrid::staleView() {
+    std::fputs("CellGrid::cellText: a view read after a write to the grid\n", stderr);
+    std::abort();
+}
+#endif
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
+    noteWrite();
     if (text.empty()) {
         // An empty text is the same as no entry: nothing is stored for it.
         if (static_cast<size_t>(row) >= rows_.size()) return;
@@ -305,6 +321,7 @@ bool CellGrid::holdsPast(const Row& r, int col) const {
 
 void CellGrid::deleteRows(int row, int count) {
     if (row < 0 || count < 1 || row > rowCount_) return;
+    noteWrite();
     BulkUpdate bulk(*this);
     const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
     for (int r = row; r < std::min(row + count, lastStored); ++r) {
@@ -334,6 +351,7 @@ void CellGrid::deleteRows(int row, int count) {
 
 void CellGrid::exchangeRows(int a, int b) {
     if (a == b || a < 0 || b < 0) return;
+    noteWrite();
     ensureRows(std::max(a, b) + 1);
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
@@ -394,6 +412,7 @@ Color CellGrid::cellColor(int col, int row) const {
 }
 
 void CellGrid::clearStore() {
+    noteWrite();
     // Swapped with empty tables so their memory goes too.
     decltype(rows_)().swap(rows_);
     decltype(entries_)().swap(entries_);
@@ -405,6 +424,8 @@ void CellGrid::clearStore() {
 }
 
 void CellGrid::swapContents(CellGrid& other) {
+    noteWrite();
+    other.noteWrite();
     BulkUpdate bulk(*this);
     std::swap(colCount_, other.colCount_);
     std::swap(rowCount_, other.rowCount_);

@@ -5,6 +5,9 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#ifndef NDEBUG
+#include <ostream>
+#endif
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -117,10 +120,49 @@ class CellGrid {
     int colWidth(int col) const;
     void setColWidth(int col, int width);
 
-    // The cell's text; empty when the cell holds none. The view stays valid until the
-    // store's texts next change (a write may move every text once much has been
-    // overwritten), so copy it before writing to the grid.
-    std::string_view cellText(int col, int row) const;
+#ifdef NDEBUG
+    using TextView = std::string_view;
+#else
+    // In debug builds cellText's view knows how many writes its grid had seen when it
+    // was taken, and reading it after a later one aborts the program. Like any view it
+    // must not outlive its grid.
+    class TextView {
+      public:
+        TextView() = default;
+        operator std::string_view() const { return view(); }
+        const char* data() const { return view().data(); }
+        std::size_t size() const { return view().size(); }
+        bool empty() const { return view().empty(); }
+        friend bool operator==(const TextView& a, const TextView& b) {
+            return a.view() == b.view();
+        }
+        friend bool operator==(const TextView& a, std::string_view b) { return a.view() == b; }
+        friend std::ostream& operator<<(std::ostream& out, const TextView& t) {
+            return out << t.view();
+        }
+
+      private:
+        friend class CellGrid;
+        TextView(std::string_view text, const CellGrid& grid)
+            : text_(text), grid_(&grid), generation_(grid.writeGeneration_) {}
+        std::string_view view() const {
+            if (grid_ && grid_->writeGeneration_ != generation_) staleView();
+            return text_;
+        }
+
+        std::string_view text_;
+        const CellGrid* grid_ = nullptr;
+        std::uint64_t generation_ = 0;
+    };
+#endif
+
+    // The cell's text; empty when the cell holds none. The view is valid only until the
+    // next write to the grid's texts, to this cell or any other: a text of up to 8 bytes
+    // lies inside the table of entries, which a write elsewhere may move, and a write may
+    // also compact the arena. Copy the text before writing to the grid. Debug builds
+    // check this: reading the view after such a write aborts. No cost in release builds,
+    // where the view is a std::string_view.
+    TextView cellText(int col, int row) const;
     void setCellText(int col, int row, std::string_view text);
     // Stores text without notifying; for loaders that report once at the end.
     void rawSetCellText(int col, int row, std::string_view text);
@@ -135,7 +177,9 @@ class CellGrid {
     }
     // Texts held in the whole store, and the bytes its tables and text blocks take:
     // a measure of its size that does not depend on the allocator.
-    std::size_t storedCellCount() const { return storedCount_; }
+    std::size_t storedCellCount() const {
+        return storedCount_;
+    }
     std::size_t storeBytes() const;
 
     void deleteRows(int row, int count);
@@ -160,8 +204,12 @@ class CellGrid {
     void cellsChanged(const CellRect& rect);
 
     // Current cell and selection (anchor to current). currentRow -1: selection hidden.
-    int currentCol() const { return currentCol_; }
-    int currentRow() const { return currentRow_; }
+    int currentCol() const {
+        return currentCol_;
+    }
+    int currentRow() const {
+        return currentRow_;
+    }
     void setCurrentCell(int col, int row);
     void setSelection(int anchorCol, int anchorRow, int col, int row);
     CellRect selection() const;
@@ -219,6 +267,15 @@ class CellGrid {
     using PropRow = std::vector<PropEntry>;  // sorted by column
 
     static void checkCounts(int cols, int rows);
+    // Every change that may move or replace stored texts (and so end cellText's views).
+    void noteWrite() {
+#ifndef NDEBUG
+        ++writeGeneration_;
+#endif
+    }
+#ifndef NDEBUG
+    [[noreturn]] static void staleView();
+#endif
     const StoredCell* findEntry(int col, int row) const;
     std::uint32_t entryIndex(const Row& r, int col) const;  // first entry with column >= col
     void insertEntry(Row& r, std::uint32_t at, const StoredCell& cell);
@@ -261,6 +318,9 @@ class CellGrid {
     bool bulkDirty_ = false;
     bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
+#ifndef NDEBUG
+    std::uint64_t writeGeneration_ = 0;
+#endif
 };
 
 }  // namespace quillet

@@ -92,7 +92,7 @@ bool isDateColumn(const CellGrid& grid, int col) {
 void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale) {
     // The heading row holds column names, not data.
     if (col < 0 || row < 1 || !isDateColumn(grid, col)) return;
-    const std::string_view text = grid.cellText(col, row);
+    const CellGrid::TextView text = grid.cellText(col, row);
     const std::optional<double> value = locale.parseDateTime(text);
     if (!value) throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
     grid.setCellText(col, row, locale.formatNormalisedDate(*value));

@@ -9,6 +9,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,24 @@ TEST(CellGridCounts, NeverPassWhatAProjectCanHold) {
     EXPECT_THROW(wide.setRowCount(501), CellGridError);
     EXPECT_EQ(wide.rowCount(), 500);
     EXPECT_EQ(g.cellText(1, 7'142'856), "last");
+}
+
+TEST(CellGridTextDeathTest, AViewReadAfterAWriteToAnotherCellAborts) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "cellText's views are checked in debug builds only";
+#else
+    CellGrid g(7, 5, 1);
+    g.setCellText(0, 1, "short");  // up to 8 bytes: kept inside the table of entries
+    const CellGrid::TextView text = g.cellText(0, 1);
+    EXPECT_EQ(text, "short");  // read before any write: fine
+    // Writes to other cells grow the table, which moves the entry holding "short".
+    for (int row = 2; row < 200; ++row) g.setCellText(3, row, "x");
+    EXPECT_EQ(g.cellText(0, 1), "short");  // a view taken after them is fine
+    EXPECT_DEATH((void)std::string_view(text), "a view read after a write to the grid");
+    const CellGrid::TextView again = g.cellText(0, 1);
+    g.setCellText(6, 4, "elsewhere");  // one write, to another row
+    EXPECT_DEATH((void)again.size(), "a view read after a write to the grid");
+#endif
 }
 
 TEST(CellGridStore, EntriesPastTheCountsSurviveShrinkAndGrow) {
