@@ -392,11 +392,11 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
     loadCellsFromFile(tall, path);
     EXPECT_EQ(tall.colCount(), 100'000);
     EXPECT_EQ(tall.rowCount(), 500);
-    writeBytes(path, crlf({"5,10000000", "4,9999999,low"}));
+    writeBytes(path, crlf({"5,10000000", "4,1,low"}));
     loadCellsFromFile(tall, path);
     EXPECT_EQ(tall.colCount(), 5);
     EXPECT_EQ(tall.rowCount(), 10'000'000);
-    EXPECT_EQ(tall.cellText(4, 9'999'999), "low");
+    EXPECT_EQ(tall.cellText(4, 1), "low");
 }
 
 TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {
