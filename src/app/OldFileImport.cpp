@@ -74,6 +74,7 @@ bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         fresh.multilineCells = current.multilineCells;
         fresh.oemConvert = current.oemConvert;
         fresh.onFileProgress = current.onFileProgress;
+        bulk.commit();
     }
     const bool converted = convertIfOldFormat(path, prompts, keepOriginal);
     loadCellsFromCsv(fresh, path);

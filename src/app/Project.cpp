@@ -105,6 +105,7 @@ void Project::emptyGrid() {
     grid_.setFixedRows(0);
     grid_.clearStore();
     grid_.setRowCount(1);
+    bulk.commit();
 }
 
 void Project::newProject() {
@@ -120,6 +121,7 @@ void Project::newProject() {
     fillDefaultProject(grid_, kNewProjectWidths, todayText_());
     applyStoredWidths(grid_, settings_);
     clean();
+    bulk.commit();
 }
 
 // Files are read into a grid aside and put in place only when they read well: a file

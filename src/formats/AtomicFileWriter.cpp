@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "grid/CellGrid.h"
+#include "ports/ErrorText.h"
 
 namespace quillet {
 
@@ -177,7 +178,7 @@ void AtomicFileWriter::discard() {
 
 void AtomicFileWriter::fail(int err) {
     discard();
-    throw CellGridError("Cannot write file " + path_ + ": " + std::strerror(err));
+    throw CellGridError("Cannot write file " + path_ + ": " + errorText(err));
 }
 
 void AtomicFileWriter::writeAll(const char* data, std::size_t size) {

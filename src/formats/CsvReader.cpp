@@ -147,19 +147,22 @@ std::size_t openQuotedField(std::string_view line, std::size_t from, bool atFiel
 
 [[noreturn]] void refuseTooLarge(const std::string& path) {
     throw CellGridError("Cannot open file " + path + ": it holds more than the " +
-                        std::to_string(kMaxFileColumns) + " columns or " +
-                        std::to_string(kMaxFileRows) + " rows a project can have");
+                        std::to_string(CellGrid::kMaxColumns) + " columns or " +
+                        std::to_string(CellGrid::kMaxRows) + " rows a project can have");
 }
 
 [[noreturn]] void refuseTooManyCells(const std::string& path) {
     throw CellGridError("Cannot open file " + path + ": it holds more than the " +
-                        std::to_string(kMaxFileCells) + " cells a project can have");
+                        std::to_string(CellGrid::kMaxCells) + " cells a project can have");
 }
 
 class LineStore {
   public:
     LineStore(CellGrid& grid, std::optional<char> separator, const std::string& path)
         : grid_(grid), separator_(separator), path_(path) {}
+
+    // The grid's rows were cut to the lines read (see widen).
+    bool rowsCut() const { return rowsCut_; }
 
     // Splits one line into the cells of row r.
     void store(std::string_view rest, int r) {
@@ -200,7 +203,7 @@ class LineStore {
                 put(c, r, text);
                 rest.remove_prefix(std::min(pos + 1, rest.size()));
                 ++c;
-                if (c >= grid_.colCount()) grid_.setColCount(c);
+                if (c >= grid_.colCount()) widen(c, r);
             }
         }
         // A line ending in the separator stores nothing more: that cell keeps its text.
@@ -208,16 +211,18 @@ class LineStore {
         if (rest.front() == kQuote) rest.remove_prefix(1);
         if (!rest.empty() && rest.back() == kQuote) rest.remove_suffix(1);
         put(c, r, cellText(rest, true, lf, buffer_));
-        if (grid_.colCount() < c + 1) grid_.setColCount(c + 1);
+        if (grid_.colCount() < c + 1) widen(c + 1, r);
     }
 
   private:
     // `text` may view the line or buffer_: it is stored before either changes.
     void put(int c, int r, std::string_view text) {
-        if (c >= kMaxFileColumns) refuseTooLarge(path_);
+        if (c >= CellGrid::kMaxColumns) refuseTooLarge(path_);
         // Each line checks its rows against the cell limit first; only a wider line can
         // pass it here.
-        if (c >= grid_.colCount() && exceedsCellLimit(c + 1, r + 1)) refuseTooManyCells(path_);
+        if (c >= grid_.colCount() && CellGrid::exceedsCellLimit(c + 1, r + 1)) {
+            refuseTooManyCells(path_);
+        }
         // Only text the project file can give back enters a cell.
         if (clean_) {
             grid_.rawSetCellText(c, r, text);
@@ -226,12 +231,23 @@ class LineStore {
         }
     }
 
+    // Rows past the lines read so far (the reserve, or rows the grid had) give way to a
+    // wider line: the count ends at the number of lines, and put() has checked their cells.
+    void widen(int cols, int r) {
+        if (CellGrid::exceedsCellLimit(cols, grid_.rowCount())) {
+            grid_.setRowCount(r + 1);
+            rowsCut_ = true;
+        }
+        grid_.setColCount(cols);
+    }
+
     CellGrid& grid_;
     std::optional<char> separator_;
     const std::string& path_;
     std::string buffer_;
     std::string joined_;  // a quoted field and the text after its closing quote
     bool clean_ = true;   // the line holds nothing sanitizeCellText would change
+    bool rowsCut_ = false;
 };
 
 // The share of the file read so far, reported only when the percentage moves.
@@ -315,7 +331,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     try {
         std::string_view line;
         while (reader.readLine(line)) {
-            if (r >= kMaxFileRows) refuseTooLarge(path);
+            if (r >= CellGrid::kMaxRows) refuseTooLarge(path);
             if (r == 0) line = dropMark(line);
             // With LF line ends a line break inside a quoted field continues the field;
             // files with CRs keep their own rule, where a bare LF never ends a line.
@@ -325,7 +341,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
                 bool open = true;
                 std::string_view next;
                 while (open && reader.readLine(next)) {
-                    if (++physicalLines >= kMaxFileRows) refuseTooLarge(path);
+                    if (++physicalLines >= CellGrid::kMaxRows) refuseTooLarge(path);
                     // Only the new text can close the field: a quote run never spans the
                     // line break, and the search never goes back over what was joined.
                     const std::size_t from = continued.size() + 1;
@@ -339,15 +355,18 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
                 line = continued;
             }
             ++physicalLines;
-            if (exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
+            if (CellGrid::exceedsCellLimit(grid.colCount(), r + 1)) refuseTooManyCells(path);
             if (fromOem) {
                 converted.clear();
                 appendCp437AsUtf8(line, converted);
                 line = converted;
             }
-            // Rows come a thousand at a time; the surplus is cut once at the end.
+            // Rows come a thousand at a time, as far as the store's limits let them (this
+            // line's row is within them, checked above); the surplus is cut once at the end.
             if (r >= grid.rowCount()) {
-                grid.setRowCount(r + kRowReserve);
+                const std::int64_t room = std::min<std::int64_t>(
+                    CellGrid::kMaxRows, CellGrid::kMaxCells / grid.colCount());
+                grid.setRowCount(static_cast<int>(std::min<std::int64_t>(r + kRowReserve, room)));
                 grown = true;
             }
             cells.store(line, r);
@@ -355,12 +374,13 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
             progress.update(reader.bytesConsumed());
         }
     } catch (...) {
-        if (grown) grid.setRowCount(r);
+        if (grown || cells.rowsCut()) grid.setRowCount(r);
         throw;
     }
     grid.setRowCount(r);
     progress.update(reader.fileSize());
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+    bulk.commit();
 }
 
 }  // namespace quillet

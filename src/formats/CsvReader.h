@@ -20,7 +20,7 @@ inline constexpr char kCsvSeparatorCandidates[] = {',', ';', '#', '\t', '|'};
 // With oemConvert, a file that is not valid UTF-8 is read as CP437; a leading UTF-8
 // byte-order mark is dropped. A file without any CR has its lines ended by LF.
 // Throws CellGridError: "Cannot open file " + path, a read error, or a file with more
-// than kMaxFileRows lines, kMaxFileColumns fields in a line or kMaxFileCells cells in
+// than CellGrid::kMaxRows lines, kMaxColumns fields in a line or kMaxCells cells in
 // all, counted as lines times the widest line (the lines before it stay).
 // The grid's listener hears one layoutChanged.
 void loadCellsFromCsv(CellGrid& grid, const std::string& path,

@@ -99,16 +99,25 @@ void readHeader(CellGrid& grid, std::string_view header, const std::string& path
     const std::string asked = "Cannot open file " + path + ": it asks for a grid of " +
                               std::to_string(cols) + " columns and " + std::to_string(rows) +
                               " rows, more than the ";
-    if (cols > kMaxFileColumns || rows > kMaxFileRows) {
-        throw CellGridError(asked + std::to_string(kMaxFileColumns) + " columns and " +
-                            std::to_string(kMaxFileRows) + " rows a project can have");
+    if (cols > CellGrid::kMaxColumns || rows > CellGrid::kMaxRows) {
+        throw CellGridError(asked + std::to_string(CellGrid::kMaxColumns) + " columns and " +
+                            std::to_string(CellGrid::kMaxRows) + " rows a project can have");
     }
-    if (exceedsCellLimit(cols, rows)) {
-        throw CellGridError(asked + std::to_string(kMaxFileCells) + " cells a project can have");
+    if (CellGrid::exceedsCellLimit(cols, rows)) {
+        throw CellGridError(asked + std::to_string(CellGrid::kMaxCells) +
+                            " cells a project can have");
     }
-    // Negative counts become 1 through the grid's own clamps.
-    grid.setColCount(static_cast<int>(std::max<std::int64_t>(cols, 0)));
-    grid.setRowCount(static_cast<int>(std::max<std::int64_t>(rows, 0)));
+    // Negative counts become 1 through the grid's own clamps. The count that shrinks
+    // goes first, so the grid never passes through counts larger than the file's.
+    const int newCols = static_cast<int>(std::max<std::int64_t>(cols, 0));
+    const int newRows = static_cast<int>(std::max<std::int64_t>(rows, 0));
+    if (newCols > grid.colCount()) {
+        grid.setRowCount(newRows);
+        grid.setColCount(newCols);
+    } else {
+        grid.setColCount(newCols);
+        grid.setRowCount(newRows);
+    }
 }
 
 void readWidthLine(CellGrid& grid, std::string_view line) {
@@ -144,13 +153,6 @@ bool readPlainNumber(std::string_view& rest, std::int64_t& value) {
 constexpr std::uint64_t kShortestCellLine = 6;
 
 }  // namespace
-
-bool exceedsCellLimit(std::int64_t cols, std::int64_t rows) {
-    // Counts below 1 become 1 in the grid; each factor is bounded before multiplying.
-    const std::int64_t c = std::clamp<std::int64_t>(cols, 1, kMaxFileCells + 1);
-    const std::int64_t r = std::clamp<std::int64_t>(rows, 1, kMaxFileCells + 1);
-    return c * r > kMaxFileCells;
-}
 
 std::int16_t progressPercent(std::int64_t row, std::int64_t rowCount) {
     const std::int64_t den = std::max<std::int64_t>(1, rowCount - 1);
@@ -305,6 +307,7 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
         progress.row(row);
     }
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
+    bulk.commit();
 }
 
 }  // namespace quillet

@@ -8,18 +8,6 @@
 
 namespace quillet {
 
-// A project file asking for a larger grid than this is refused before the grid
-// changes: such a grid would make every later Print, Copy All or Save crawl.
-inline constexpr int kMaxFileColumns = 100'000;
-inline constexpr int kMaxFileRows = 10'000'000;
-// Nor may columns times rows exceed this: Save and Copy All still walk every row, and
-// Copy All writes a TAB for every cell.
-inline constexpr std::int64_t kMaxFileCells = 50'000'000;
-
-// True when a grid of these counts (each taken as at least 1) holds more than
-// kMaxFileCells cells.
-bool exceedsCellLimit(std::int64_t cols, std::int64_t rows);
-
 // Writes the counts, every column width and every non-empty cell as CR LF lines.
 // A 0x1A in a cell is left out (it would end the file for the reader).
 // The target is replaced only once every byte is on disk. Throws CellGridError:
@@ -30,8 +18,8 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path);
 // file does not mention stay. Malformed lines are read as far as they make sense or
 // ignored. A file without any CR has its lines ended by LF. Only a regular file is
 // read. Throws CellGridError: "Cannot open file " + path, a read error, or a
-// header asking for more than kMaxFileColumns columns, kMaxFileRows rows or
-// kMaxFileCells cells.
+// header asking for a larger grid than a project can be (CellGrid::kMaxColumns,
+// kMaxRows, kMaxCells), refused before the grid changes.
 // The grid's listener hears one layoutChanged.
 void loadCellsFromFile(CellGrid& grid, const std::string& path);
 

@@ -16,6 +16,7 @@
 
 #include "formats/CodePage.h"
 #include "grid/CellGrid.h"
+#include "ports/ErrorText.h"
 
 namespace quillet {
 
@@ -85,7 +86,7 @@ bool TextLineReader::fill() {
     if (n == 0) {
         if (std::ferror(file_)) {
             const int err = errno;
-            throw CellGridError("Cannot read file " + path_ + ": " + std::strerror(err));
+            throw CellGridError("Cannot read file " + path_ + ": " + errorText(err));
         }
         atEnd_ = true;
         return false;
@@ -203,7 +204,7 @@ void TextLineReader::rewind() {
     if (!file_) return;
     if (std::fseek(file_, 0, SEEK_SET) != 0) {
         const int err = errno;
-        throw CellGridError("Cannot read file " + path_ + ": " + std::strerror(err));
+        throw CellGridError("Cannot read file " + path_ + ": " + errorText(err));
     }
     std::clearerr(file_);
     pos_ = end_ = 0;
@@ -231,7 +232,7 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
         if (got < 0) {
             if (errno == EINTR) continue;
             const int err = errno;
-            throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
+            throw CellGridError("Cannot read file " + path + ": " + errorText(err));
         }
         if (got == 0) break;
         auto n = static_cast<std::size_t>(got);
@@ -269,7 +270,7 @@ bool isPlainTextFile(const std::string& path) {
         if (got < 0) {
             if (errno == EINTR) continue;
             const int err = errno;
-            throw CellGridError("Cannot read file " + path + ": " + std::strerror(err));
+            throw CellGridError("Cannot read file " + path + ": " + errorText(err));
         }
         if (got == 0) return true;
         if (pendingEndMark) return false;

@@ -1,9 +1,13 @@
 #include "grid/CellGrid.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <new>
+#include <string>
 #include <utility>
 
 namespace quillet {
@@ -20,15 +24,35 @@ constexpr const char* kTooManyCells = "The grid cannot hold that many cells";
 CellGrid::CellGrid(int colCount, int rowCount, int fixedRows)
     : colCount_(std::max(1, colCount)),
       rowCount_(std::max(1, rowCount)),
-      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)),
-      widths_(colCount_, kUnsetWidth) {}
+      fixedRows_(std::clamp(fixedRows, 0, rowCount_ - 1)) {
+    checkCounts(colCount_, rowCount_);
+    widths_.assign(static_cast<size_t>(colCount_), kUnsetWidth);
+}
 
 CellGrid::~CellGrid() = default;
 
+bool CellGrid::exceedsCellLimit(std::int64_t cols, std::int64_t rows) {
+    // Counts below 1 become 1 in the grid; each factor is bounded before multiplying.
+    const std::int64_t c = std::clamp<std::int64_t>(cols, 1, kMaxCells + 1);
+    const std::int64_t r = std::clamp<std::int64_t>(rows, 1, kMaxCells + 1);
+    return c * r > kMaxCells;
+}
+
+void CellGrid::checkCounts(int cols, int rows) {
+    if (cols <= kMaxColumns && rows <= kMaxRows && !exceedsCellLimit(cols, rows)) return;
+    const std::string asked = "The grid cannot have " + std::to_string(cols) + " columns and " +
+                              std::to_string(rows) + " rows, more than the ";
+    if (cols > kMaxColumns || rows > kMaxRows) {
+        throw CellGridError(asked + std::to_string(kMaxColumns) + " columns and " +
+                            std::to_string(kMaxRows) + " rows a project can have");
+    }
+    throw CellGridError(asked + std::to_string(kMaxCells) + " cells a project can have");
+}
+
 void CellGrid::setColCount(int n) {
     n = std::max(1, n);
-    if (n <= fixedCols_) fixedCols_ = n - 1;
     if (n == colCount_) return;
+    if (n > colCount_) checkCounts(n, rowCount_);
     colCount_ = n;
     // Widths are not part of the store: dropped columns lose theirs.
     widths_.resize(static_cast<size_t>(n), kUnsetWidth);
@@ -37,6 +61,7 @@ void CellGrid::setColCount(int n) {
 
 void CellGrid::setRowCount(int n) {
     n = std::max(1, n);
+    if (n > rowCount_) checkCounts(colCount_, n);
     if (n <= fixedRows_) fixedRows_ = n - 1;
     if (n == rowCount_) return;
     rowCount_ = n;
@@ -48,13 +73,6 @@ void CellGrid::setFixedRows(int n) {
     if (n >= rowCount_) throw CellGridError("Fixed row count must be less than row count");
     if (n == fixedRows_) return;
     fixedRows_ = n;
-    notifyLayout();
-}
-
-void CellGrid::setFixedCols(int n) {
-    if (n < 0) throw CellGridError("Grid index out of range");
-    if (n >= colCount_) throw CellGridError("Fixed column count must be less than column count");
-    fixedCols_ = n;
     notifyLayout();
 }
 
@@ -94,9 +112,7 @@ const CellGrid::StoredCell* CellGrid::findEntry(int col, int row) const {
 std::size_t CellGrid::storeBytes() const {
     std::size_t bytes = rows_.capacity() * sizeof(Row) + entries_.capacity() * sizeof(StoredCell) +
                         texts_.reservedBytes() + propRows_.capacity() * sizeof(PropRow);
-    for (const PropRow& props : propRows_) {
-        bytes += props.capacity() * sizeof(PropEntry) + props.size() * sizeof(CellProperties);
-    }
+    for (const PropRow& props : propRows_) bytes += props.capacity() * sizeof(PropEntry);
     return bytes;
 }
 
@@ -109,6 +125,7 @@ void CellGrid::reserveRows(int rows) {
 }
 
 void CellGrid::reserveCells(std::size_t cells) {
+    noteWrite();  // the table of entries may move
     try {
         entries_.reserve(entries_.size() + std::min(cells, kMaxEntries - entries_.size()));
     } catch (const std::bad_alloc&) {
@@ -202,13 +219,26 @@ void CellGrid::releaseText(const StoredCell& cell) {
     if (!cell.inPlace()) texts_.release(cell.size_);
 }
 
-std::string_view CellGrid::cellText(int col, int row) const {
+CellGrid::TextView CellGrid::cellText(int col, int row) const {
     const StoredCell* cell = findEntry(col, row);
-    return cell ? cell->text() : kEmpty;
+    const std::string_view text = cell ? cell->text() : kEmpty;
+#ifdef NDEBUG
+    return text;
+#else
+    return TextView(text, *this);
+#endif
 }
+
+#ifndef NDEBUG
+void CellGrid::staleView() {
+    std::fputs("CellGrid::cellText: a view read after a write to the grid\n", stderr);
+    std::abort();
+}
+#endif
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
+    noteWrite();
     if (text.empty()) {
         // An empty text is the same as no entry: nothing is stored for it.
         if (static_cast<size_t>(row) >= rows_.size()) return;
@@ -291,6 +321,7 @@ bool CellGrid::holdsPast(const Row& r, int col) const {
 
 void CellGrid::deleteRows(int row, int count) {
     if (row < 0 || count < 1 || row > rowCount_) return;
+    noteWrite();
     BulkUpdate bulk(*this);
     const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
     for (int r = row; r < std::min(row + count, lastStored); ++r) {
@@ -315,10 +346,12 @@ void CellGrid::deleteRows(int row, int count) {
     }
     bulkDirty_ = true;
     bulkContent_ = true;
+    bulk.commit();
 }
 
 void CellGrid::exchangeRows(int a, int b) {
     if (a == b || a < 0 || b < 0) return;
+    noteWrite();
     ensureRows(std::max(a, b) + 1);
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
@@ -341,7 +374,7 @@ void CellGrid::exchangeRows(int a, int b) {
         PropRow propsB;
         const auto deal = [this](PropRow* from, PropRow& low, PropRow& high) {
             if (!from) return;
-            for (PropEntry& e : *from) (e.col < colCount_ ? low : high).push_back(std::move(e));
+            for (const PropEntry& e : *from) (e.col < colCount_ ? low : high).push_back(e);
             from->clear();
         };
         PropRow highA;
@@ -364,31 +397,22 @@ void CellGrid::setCellColor(int col, int row, Color color) {
     PropRow& props = ownPropRow(rows_[static_cast<size_t>(row)]);
     auto at = std::partition_point(props.begin(), props.end(),
                                    [col](const PropEntry& e) { return e.col < col; });
-    if (at == props.end() || at->col != col) {
-        auto record = std::make_unique<CellProperties>();
-        record->ownerCol = col;
-        record->ownerRow = row;
-        at = props.insert(at, PropEntry{col, std::move(record)});
-    }
-    at->props->brushColor = color;
+    if (at == props.end() || at->col != col) at = props.insert(at, PropEntry{col, clNone});
+    at->color = color;
     notifyCells(col, row, col, row, false);
 }
 
 Color CellGrid::cellColor(int col, int row) const {
-    const CellProperties* props = cellProperties(col, row);
-    return props ? props->brushColor : clNone;
-}
-
-const CellProperties* CellGrid::cellProperties(int col, int row) const {
-    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return nullptr;
+    if (row < 0 || col < 0 || static_cast<size_t>(row) >= rows_.size()) return clNone;
     const PropRow* props = propRow(rows_[static_cast<size_t>(row)]);
-    if (!props) return nullptr;
+    if (!props) return clNone;
     const auto at = std::partition_point(props->begin(), props->end(),
                                          [col](const PropEntry& e) { return e.col < col; });
-    return at != props->end() && at->col == col ? at->props.get() : nullptr;
+    return at != props->end() && at->col == col ? at->color : clNone;
 }
 
 void CellGrid::clearStore() {
+    noteWrite();
     // Swapped with empty tables so their memory goes too.
     decltype(rows_)().swap(rows_);
     decltype(entries_)().swap(entries_);
@@ -400,11 +424,12 @@ void CellGrid::clearStore() {
 }
 
 void CellGrid::swapContents(CellGrid& other) {
+    noteWrite();
+    other.noteWrite();
     BulkUpdate bulk(*this);
     std::swap(colCount_, other.colCount_);
     std::swap(rowCount_, other.rowCount_);
     std::swap(fixedRows_, other.fixedRows_);
-    std::swap(fixedCols_, other.fixedCols_);
     widths_.swap(other.widths_);
     rows_.swap(other.rows_);
     entries_.swap(other.entries_);
@@ -415,6 +440,7 @@ void CellGrid::swapContents(CellGrid& other) {
     bulkDirty_ = true;
     bulkContent_ = true;
     bulkWidthsDirty_ = true;
+    bulk.commit();
 }
 
 std::unique_ptr<CellGrid> CellGrid::makeReadTarget() const {
@@ -430,14 +456,12 @@ void CellGrid::cellsChanged(const CellRect& rect) {
     notifyCells(rect.left, rect.top, rect.right, rect.bottom, true);
 }
 
-bool CellGrid::setCurrentCell(int col, int row) {
-    if (onSelectCell && !onSelectCell(col, row)) return false;
+void CellGrid::setCurrentCell(int col, int row) {
     currentCol_ = col;
     currentRow_ = row;
     anchorCol_ = col;
     anchorRow_ = row;
     if (bulkDepth_ == 0) notify({GridChange::Kind::Current, {}, false});
-    return true;
 }
 
 void CellGrid::setSelection(int anchorCol, int anchorRow, int col, int row) {
@@ -462,9 +486,23 @@ void CellGrid::removeListener(CellGridListener* listener) {
 }
 
 void CellGrid::notify(const GridChange& change) {
+    std::exception_ptr failure;
+    tell(change, failure);
+    if (failure) std::rethrow_exception(failure);
+}
+
+// Every listener hears the change even when one before it throws (the saved flag must
+// follow the view); the first exception is kept for the caller.
+void CellGrid::tell(const GridChange& change, std::exception_ptr& failure) {
     // A listener may add or remove listeners while it hears the change.
     const std::vector<CellGridListener*> listeners = listeners_;
-    for (CellGridListener* listener : listeners) listener->gridChanged(change);
+    for (CellGridListener* listener : listeners) {
+        try {
+            listener->gridChanged(change);
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
+    }
 }
 
 void CellGrid::notifyCells(int left, int top, int right, int bottom, bool content) {
@@ -493,21 +531,38 @@ void CellGrid::notifyWidths() {
     notify({GridChange::Kind::Widths, {}, false});
 }
 
+void CellGrid::endBulk() {
+    std::exception_ptr failure;
+    if (bulkDirty_) {
+        bulkDirty_ = false;
+        const bool content = std::exchange(bulkContent_, false);
+        tell({GridChange::Kind::Layout, {}, content}, failure);
+    }
+    // A load sets every column's width: the header hears it once.
+    if (bulkWidthsDirty_) {
+        bulkWidthsDirty_ = false;
+        tell({GridChange::Kind::Widths, {}, false}, failure);
+    }
+    if (failure) std::rethrow_exception(failure);
+}
+
 CellGrid::BulkUpdate::BulkUpdate(CellGrid& grid) : grid_(grid) {
     ++grid_.bulkDepth_;
 }
 
+void CellGrid::BulkUpdate::commit() {
+    if (!open_) return;
+    open_ = false;
+    if (--grid_.bulkDepth_ == 0) grid_.endBulk();
+}
+
 CellGrid::BulkUpdate::~BulkUpdate() {
-    if (--grid_.bulkDepth_ > 0) return;
-    if (grid_.bulkDirty_) {
-        grid_.bulkDirty_ = false;
-        const bool content = std::exchange(grid_.bulkContent_, false);
-        grid_.notify({GridChange::Kind::Layout, {}, content});
-    }
-    // A load sets every column's width: the header hears it once.
-    if (grid_.bulkWidthsDirty_) {
-        grid_.bulkWidthsDirty_ = false;
-        grid_.notify({GridChange::Kind::Widths, {}, false});
+    if (!open_) return;
+    assert(std::uncaught_exceptions() > exceptionsAtStart_ && "BulkUpdate left without commit()");
+    try {
+        commit();
+    } catch (...) {
+        // Dropped: the exception that left the scope is the one the user reads.
     }
 }
 

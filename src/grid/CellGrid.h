@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <memory>
+#ifndef NDEBUG
+#include <ostream>
+#endif
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -27,20 +31,6 @@ inline constexpr Color clYellow = 0x0000FFFF;
 class CellGridError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
-};
-
-// Per-cell properties, created the first time one of them is set.
-struct CellProperties {
-    int ownerCol = 0;
-    int ownerRow = 0;
-    Color brushColor = clNone;
-    Color fontColor = clNone;
-    int fontSize = 0;
-    std::uint8_t fontStyle = 0;
-    std::string fontName;
-    bool isBaseCell = true;
-    int cellSpanX = -1;
-    int cellSpanY = -1;
 };
 
 struct CellRect {
@@ -72,13 +62,24 @@ class CellGridListener {
 };
 
 // The task table's data: counts, a sparse cell store that keeps entries past the
-// counts, column widths, per-cell properties and the current cell / selection.
+// counts, column widths, per-cell colours and the current cell / selection.
 // A row holds only its stored texts, in column order, so a very wide grid costs no
 // more than the cells it holds; the texts' bytes live in one arena.
 class CellGrid {
   public:
     static constexpr int kDefaultColWidth = 64;
     static constexpr int kDefaultRowHeight = 21;
+
+    // The largest table a project can be: Save, Print and Copy All walk every row and
+    // column (Copy All writes a TAB for every cell), and Open refuses a larger file. The
+    // counts never pass these: a change that would is refused before anything changes,
+    // with a CellGridError, so no command builds a table that Save writes and Open refuses.
+    static constexpr int kMaxColumns = 100'000;
+    static constexpr int kMaxRows = 10'000'000;
+    static constexpr std::int64_t kMaxCells = 50'000'000;
+    // True when a grid of these counts (each taken as at least 1) holds more than
+    // kMaxCells cells.
+    static bool exceedsCellLimit(std::int64_t cols, std::int64_t rows);
 
     // One stored text of a row: its column and its bytes, never empty. A text of up to
     // 8 bytes (a number, a short date) is kept in the entry itself.
@@ -102,6 +103,7 @@ class CellGrid {
         char bytes_[kInPlace] = {};  // the text, or where it lies in the arena
     };
 
+    // Throws CellGridError for counts past the limits above.
     CellGrid(int colCount = 7, int rowCount = 5, int fixedRows = 1);
     ~CellGrid();
     CellGrid(const CellGrid&) = delete;
@@ -110,20 +112,57 @@ class CellGrid {
     int colCount() const { return colCount_; }
     int rowCount() const { return rowCount_; }
     int fixedRows() const { return fixedRows_; }
-    int fixedCols() const { return fixedCols_; }
+    // Counts below 1 become 1. Growing past the limits above throws CellGridError.
     void setColCount(int n);
     void setRowCount(int n);
     void setFixedRows(int n);
-    void setFixedCols(int n);
 
     int colWidth(int col) const;
     void setColWidth(int col, int width);
-    int defaultColWidth() const { return kDefaultColWidth; }
 
-    // The cell's text; empty when the cell holds none. The view stays valid until the
-    // store's texts next change (a write may move every text once much has been
-    // overwritten), so copy it before writing to the grid.
-    std::string_view cellText(int col, int row) const;
+#ifdef NDEBUG
+    using TextView = std::string_view;
+#else
+    // In debug builds cellText's view knows how many writes its grid had seen when it
+    // was taken, and reading it after a later one aborts the program. Like any view it
+    // must not outlive its grid.
+    class TextView {
+      public:
+        TextView() = default;
+        operator std::string_view() const { return view(); }
+        const char* data() const { return view().data(); }
+        std::size_t size() const { return view().size(); }
+        bool empty() const { return view().empty(); }
+        friend bool operator==(const TextView& a, const TextView& b) {
+            return a.view() == b.view();
+        }
+        friend bool operator==(const TextView& a, std::string_view b) { return a.view() == b; }
+        friend std::ostream& operator<<(std::ostream& out, const TextView& t) {
+            return out << t.view();
+        }
+
+      private:
+        friend class CellGrid;
+        TextView(std::string_view text, const CellGrid& grid)
+            : text_(text), grid_(&grid), generation_(grid.writeGeneration_) {}
+        std::string_view view() const {
+            if (grid_ && grid_->writeGeneration_ != generation_) staleView();
+            return text_;
+        }
+
+        std::string_view text_;
+        const CellGrid* grid_ = nullptr;
+        std::uint64_t generation_ = 0;
+    };
+#endif
+
+    // The cell's text; empty when the cell holds none. The view is valid only until the
+    // next write to the grid's texts, to this cell or any other: a text of up to 8 bytes
+    // lies inside the table of entries, which a write elsewhere may move, and a write may
+    // also compact the arena. Copy the text before writing to the grid. Debug builds
+    // check this: reading the view after such a write aborts. No cost in release builds,
+    // where the view is a std::string_view.
+    TextView cellText(int col, int row) const;
     void setCellText(int col, int row, std::string_view text);
     // Stores text without notifying; for loaders that report once at the end.
     void rawSetCellText(int col, int row, std::string_view text);
@@ -138,20 +177,22 @@ class CellGrid {
     }
     // Texts held in the whole store, and the bytes its tables and text blocks take:
     // a measure of its size that does not depend on the allocator.
-    std::size_t storedCellCount() const { return storedCount_; }
+    std::size_t storedCellCount() const {
+        return storedCount_;
+    }
     std::size_t storeBytes() const;
 
     void deleteRows(int row, int count);
     void exchangeRows(int a, int b);
 
+    // A cell's background colour: clNone until one is set.
     void setCellColor(int col, int row, Color color);
     Color cellColor(int col, int row) const;
-    const CellProperties* cellProperties(int col, int row) const;
 
-    // Drops every text and properties record, also past the counts.
+    // Drops every text and colour, also past the counts.
     void clearStore();
 
-    // Exchanges counts, widths, texts and properties with another grid, so a project
+    // Exchanges counts, widths, texts and colours with another grid, so a project
     // can be read aside and put in place only when it read well. The current cell,
     // listeners and callbacks stay; listeners hear one Layout and one Widths change.
     void swapContents(CellGrid& other);
@@ -163,23 +204,29 @@ class CellGrid {
     void cellsChanged(const CellRect& rect);
 
     // Current cell and selection (anchor to current). currentRow -1: selection hidden.
-    int currentCol() const { return currentCol_; }
-    int currentRow() const { return currentRow_; }
-    // Moves the current cell, asking onSelectCell first; returns false when refused.
-    bool setCurrentCell(int col, int row);
+    int currentCol() const {
+        return currentCol_;
+    }
+    int currentRow() const {
+        return currentRow_;
+    }
+    void setCurrentCell(int col, int row);
     void setSelection(int anchorCol, int anchorRow, int col, int row);
     CellRect selection() const;
 
     bool multilineCells = false;
     bool oemConvert = true;
-    std::function<bool(int col, int row)> onSelectCell;
     std::function<void(std::int16_t percent)> onFileProgress;
 
     // Listeners are not owned; each must remove itself before it goes.
     void addListener(CellGridListener* listener);
     void removeListener(CellGridListener* listener);
 
-    // Groups changes so listeners hear one Layout change (and one Widths change) at the end.
+    // Groups changes so listeners hear one Layout change (and one Widths change) when the
+    // outermost update ends. Every user ends it with commit(), where a listener's exception
+    // reaches the caller. Left without commit (an exception leaves the scope), it still tells
+    // the listeners what changed, since a half-done change stays, but drops what a listener
+    // throws then: an exception is already on its way, and a destructor must not throw.
     class BulkUpdate {
       public:
         explicit BulkUpdate(CellGrid& grid);
@@ -187,8 +234,15 @@ class CellGrid {
         BulkUpdate(const BulkUpdate&) = delete;
         BulkUpdate& operator=(const BulkUpdate&) = delete;
 
+        void commit();
+
       private:
         CellGrid& grid_;
+        bool open_ = true;
+#ifndef NDEBUG
+        // A scope left without commit() must be left by an exception.
+        int exceptionsAtStart_ = std::uncaught_exceptions();
+#endif
     };
 
     // Reserves storage for a number of rows, and for a number of texts more than the
@@ -198,7 +252,7 @@ class CellGrid {
 
   private:
     // A row's texts are entries_[first, first + count), sorted by column; the slots up
-    // to first + capacity are its room to grow. props: 1 + the index of its records
+    // to first + capacity are its room to grow. props: 1 + the index of its colours
     // in propRows_, or 0.
     struct Row {
         std::uint32_t first = 0;
@@ -208,10 +262,20 @@ class CellGrid {
     };
     struct PropEntry {
         int col = 0;
-        std::unique_ptr<CellProperties> props;
+        Color color = clNone;
     };
     using PropRow = std::vector<PropEntry>;  // sorted by column
 
+    static void checkCounts(int cols, int rows);
+    // Every change that may move or replace stored texts (and so end cellText's views).
+    void noteWrite() {
+#ifndef NDEBUG
+        ++writeGeneration_;
+#endif
+    }
+#ifndef NDEBUG
+    [[noreturn]] static void staleView();
+#endif
     const StoredCell* findEntry(int col, int row) const;
     std::uint32_t entryIndex(const Row& r, int col) const;  // first entry with column >= col
     void insertEntry(Row& r, std::uint32_t at, const StoredCell& cell);
@@ -232,11 +296,12 @@ class CellGrid {
     void notifyLayout();
     void notifyWidths();
     void notify(const GridChange& change);
+    void tell(const GridChange& change, std::exception_ptr& failure);
+    void endBulk();
 
     int colCount_;
     int rowCount_;
     int fixedRows_;
-    int fixedCols_ = 0;
     std::vector<int> widths_;  // INT_MIN: never set
     std::vector<Row> rows_;
     std::vector<StoredCell> entries_;
@@ -253,6 +318,9 @@ class CellGrid {
     bool bulkDirty_ = false;
     bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
+#ifndef NDEBUG
+    std::uint64_t writeGeneration_ = 0;
+#endif
 };
 
 }  // namespace quillet

@@ -18,8 +18,6 @@ class GridSnapshot {
     explicit GridSnapshot(const CellGrid& grid, std::size_t expectedCells = 0,
                           std::size_t expectedBytes = 0);
 
-    int colCount() const { return colCount_; }
-    int rowCount() const { return rowCount_; }
     std::size_t cellCount() const { return cells_.size(); }
     std::size_t textBytes() const { return text_.size(); }
 

@@ -282,7 +282,7 @@ class ColumnKeys {
 std::vector<ColumnKeys> collectKeys(const CellGrid& grid, int firstCol, int lastCol, int firstRow,
                                     int count, KeyContext& context) {
     std::vector<ColumnKeys> columns;
-    columns.reserve(static_cast<std::size_t>(lastCol - firstCol + 1));
+    columns.reserve(static_cast<std::size_t>(lastCol - firstCol) + 1);
     for (int c = firstCol; c <= lastCol; ++c) {
         columns.emplace_back(static_cast<std::size_t>(count), context);
     }
@@ -420,6 +420,7 @@ void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale&
         rowAt[static_cast<size_t>(p)] = wanted;
         placeOf[static_cast<size_t>(wanted)] = p;
     }
+    bulk.commit();
 }
 
 }  // namespace quillet

@@ -25,7 +25,7 @@ struct RowSortSettings {
 };
 
 // Reorders the rows 1 to RowCount - 1 in place; the heading row 0 never moves.
-// Whole rows move with their properties records; the current row keeps its index.
+// Whole rows move with their colours; the current row keeps its index.
 // Not stable: rows equal on every compared column can change order. Runs in
 // O(n log n) comparisons even on crafted input (see IntroSort.h).
 void sortGridRows(CellGrid& grid, const RowSortSettings& settings, const Locale& locale);

@@ -32,7 +32,6 @@ class TextArena {
 
     void clear();
 
-    std::size_t liveBytes() const { return live_; }
     // Bytes of every block, used or not (a block's unused tail is never touched).
     std::size_t reservedBytes() const { return reserved_; }
 

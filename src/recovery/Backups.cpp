@@ -15,6 +15,7 @@
 #include "formats/AtomicFileWriter.h"
 #include "ports/Ascii.h"
 #include "ports/DateTime.h"
+#include "ports/ErrorText.h"
 #include "recovery/RecoveryDirs.h"
 #include "recovery/Sidecar.h"
 
@@ -40,9 +41,8 @@ std::string realPath(const std::string& path) {
     return ec ? path : resolved.string();
 }
 
-// Not std::strerror, whose buffer the recovery thread may be using at the same time.
 [[noreturn]] void throwCannotRead(const std::string& from, int err) {
-    throw std::runtime_error("Cannot read " + from + ": " + std::system_category().message(err));
+    throw std::runtime_error("Cannot read " + from + ": " + errorText(err));
 }
 
 void copyFile(const std::string& from, const std::string& to) {

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "ports/ErrorText.h"
+
 namespace quillet {
 
 namespace {
@@ -43,16 +45,13 @@ void makePrivateDirectory(const std::string& path) {
         if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0 &&
             errno != EEXIST) {
             const int err = errno;
-            // Not std::strerror: folders are made on the recovery thread too, at the same time.
-            throw std::runtime_error("Cannot create folder " + part + ": " +
-                                     std::system_category().message(err));
+            throw std::runtime_error("Cannot create folder " + part + ": " + errorText(err));
         }
         if (slash == std::string::npos) break;
     }
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        throw std::runtime_error("Cannot create folder " + path + ": " +
-                                 std::system_category().message(ENOTDIR));
+        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(ENOTDIR));
     }
     if ((st.st_mode & 07777) != 0700) ::chmod(path.c_str(), 0700);
 }

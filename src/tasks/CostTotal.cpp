@@ -403,19 +403,16 @@ CostTotal calculateTotal(const CellGrid& grid, const Locale& locale) {
 
 void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::string& todayText) {
     CellGrid::BulkUpdate bulk(grid);
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        if (isTotalRow(grid, r)) {
-            grid.setCellText(StartDate, r, todayText);
-            grid.setCellText(Cost, r, totalCaption);
-            return;
-        }
+    int row = 1;
+    while (row < grid.rowCount() && !isTotalRow(grid, row)) ++row;
+    if (row == grid.rowCount()) {
+        grid.setRowCount(row + 1);
+        grid.setCellText(0, row, std::to_string(row));
+        grid.setCellText(Description, row, kTotalRowCaption);
     }
-    grid.setRowCount(grid.rowCount() + 1);
-    const int n = grid.rowCount() - 1;
-    grid.setCellText(0, n, std::to_string(n));
-    grid.setCellText(Description, n, kTotalRowCaption);
-    grid.setCellText(StartDate, n, todayText);
-    grid.setCellText(Cost, n, totalCaption);
+    grid.setCellText(StartDate, row, todayText);
+    grid.setCellText(Cost, row, totalCaption);
+    bulk.commit();
 }
 
 }  // namespace quillet

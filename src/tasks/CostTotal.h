@@ -22,7 +22,8 @@ struct CostTotal {
 // are not plain numbers.
 CostTotal calculateTotal(const CellGrid& grid, const Locale& locale);
 
-// Writes today's date and the caption into the first total row, or appends one.
+// Writes today's date and the caption into the first total row, or appends one. A grid
+// that cannot grow (CellGrid::kMaxCells) throws CellGridError and is left as it was.
 void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::string& todayText);
 
 // The text without leading and trailing blanks and control characters.

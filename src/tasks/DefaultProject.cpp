@@ -14,6 +14,7 @@ void fillDefaultProject(CellGrid& grid, const DefaultWidths& widths, const std::
     for (int col = 0; col < grid.colCount(); ++col) grid.setCellText(col, 1, "");
     grid.setCellText(TaskNo, 1, "1");
     grid.setCellText(StartDate, 1, todayText);
+    bulk.commit();
 }
 
 }  // namespace quillet

@@ -29,6 +29,7 @@ std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow) {
     }
     CellGrid::BulkUpdate bulk(grid);
     for (int c = 0; c < grid.colCount(); ++c) grid.setCellText(c, 1, std::string());
+    bulk.commit();
     return std::nullopt;
 }
 
@@ -68,10 +69,10 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     for (const auto& cells : rows) width = std::max(width, cells.size());
     const std::int64_t lastCol = col + static_cast<std::int64_t>(width) - 1;
     const std::int64_t lastRow = row + static_cast<std::int64_t>(rows.size()) - 1;
-    // The grid must stay one that a saved project can be opened as again.
-    if (lastCol >= kMaxFileColumns || lastRow >= kMaxFileRows ||
-        exceedsCellLimit(std::max<std::int64_t>(lastCol + 1, grid.colCount()),
-                         std::max<std::int64_t>(lastRow + 1, grid.rowCount())))
+    // The store refuses a larger table too; checked first for the clipboard's own message.
+    if (lastCol >= CellGrid::kMaxColumns || lastRow >= CellGrid::kMaxRows ||
+        CellGrid::exceedsCellLimit(std::max<std::int64_t>(lastCol + 1, grid.colCount()),
+                                   std::max<std::int64_t>(lastRow + 1, grid.rowCount())))
         throw CellGridError("The clipboard holds more cells than a project can have");
     CellGrid::BulkUpdate bulk(grid);
     if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);
@@ -80,6 +81,7 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),
                              sanitizeCellText(std::string(rows[r][c])));
+    bulk.commit();
 }
 
 std::optional<int> countTasksInFile(const std::string& path) {
@@ -112,7 +114,7 @@ bool isDateColumn(const CellGrid& grid, int col) {
 void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale) {
     // The heading row holds column names, not data.
     if (col < 0 || row < 1 || !isDateColumn(grid, col)) return;
-    const std::string_view text = grid.cellText(col, row);
+    const CellGrid::TextView text = grid.cellText(col, row);
     const std::optional<double> value = locale.parseDateTime(text);
     if (!value) throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
     grid.setCellText(col, row, locale.formatNormalisedDate(*value));

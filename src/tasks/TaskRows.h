@@ -17,7 +17,8 @@ class ConvertError : public std::runtime_error {
 
 // Appends a task row numbered with its row index and dated with todayText (the
 // user's short date). Returns the new row's index. Other cells of the row show
-// whatever the store kept at that index.
+// whatever the store kept at that index. A grid that cannot grow (CellGrid::kMaxCells)
+// throws CellGridError and is left as it was.
 int addTask(CellGrid& grid, const std::string& todayText);
 
 // Removes the selected task row, or empties task row 1 when the heading or row 1

@@ -45,7 +45,7 @@ TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
     if (row < 1 || row >= grid.rowCount() || grid.colCount() <= Hours || isTotalRow(grid, row))
         return {Outcome::NotATask, kSelectTaskRowFirst};
 
-    const std::string_view hoursText = grid.cellText(Hours, row);
+    const CellGrid::TextView hoursText = grid.cellText(Hours, row);
     const std::string_view trimmed = trimBlanksAndControls(hoursText);
     long double hours = 0;
     if (!trimmed.empty()) {

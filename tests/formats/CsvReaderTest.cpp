@@ -352,8 +352,8 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
     CellGrid grid(2, 2, 1);
     // 100,000 fields are fine, 100,001 are not.
     loadBytes(grid, dir, std::string(99'999, ',') + "x");
-    EXPECT_EQ(grid.colCount(), kMaxFileColumns);
-    EXPECT_EQ(grid.cellText(kMaxFileColumns - 1, 0), "x");
+    EXPECT_EQ(grid.colCount(), CellGrid::kMaxColumns);
+    EXPECT_EQ(grid.cellText(CellGrid::kMaxColumns - 1, 0), "x");
     writeBytes(path, std::string(100'000, ',') + "x");
     EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(grid, path); }), message);
     writeBytes(path, std::string(100'001, ','));
@@ -361,13 +361,13 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
 
     // Ten million empty lines are fine in two columns, one more is not.
     CellGrid narrow(2, 2, 1);
-    std::string lines(kMaxFileRows, '\n');
+    std::string lines(CellGrid::kMaxRows, '\n');
     loadBytes(narrow, dir, lines);
-    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);
+    EXPECT_EQ(narrow.rowCount(), CellGrid::kMaxRows);
     lines += '\n';
     writeBytes(path, lines);
     EXPECT_EQ(test::errorOf<CellGridError>([&] { loadCellsFromCsv(narrow, path); }), message);
-    EXPECT_EQ(narrow.rowCount(), kMaxFileRows);  // no reserve rows are left behind
+    EXPECT_EQ(narrow.rowCount(), CellGrid::kMaxRows);  // no reserve rows are left behind
 
     // Nor more cells than a project file may ask for: 100,000 columns fit 500 lines.
     const std::string wide = std::string(99'999, ',') + "x\r\n" + std::string(499, '\r');
@@ -382,6 +382,14 @@ TEST(CsvReader, AbsurdSizesAreRefusedWithAMessage) {
                   "can have");
     EXPECT_EQ(over.rowCount(), 500);  // the lines before it stay
     EXPECT_EQ(over.cellText(99'999, 0), "x");
+
+    // A wide line after the rows have grown by their reserve: the reserve gives way.
+    CellGrid late(2, 2, 1);
+    loadBytes(late, dir, "a,b\r\nc,d\r\ne,f\r\n" + std::string(99'999, ',') + "x\r\ng,h\r\n");
+    EXPECT_EQ(late.colCount(), 100'000);
+    EXPECT_EQ(late.rowCount(), 5);
+    EXPECT_EQ(late.cellText(99'999, 3), "x");
+    EXPECT_EQ(late.cellText(1, 4), "h");
 }
 
 }  // namespace

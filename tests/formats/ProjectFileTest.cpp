@@ -410,6 +410,18 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
         EXPECT_EQ(g.colWidth(0), CellGrid::kDefaultColWidth);
     }
     EXPECT_EQ(listener.layouts + listener.cells + listener.widths, 0);
+    // The messages, word for word.
+    const auto refusal = [&](const std::string& header) {
+        writeBytes(path, crlf({header}));
+        return test::errorOf<CellGridError>([&] { loadCellsFromFile(g, path); });
+    };
+    EXPECT_EQ(refusal("7,7142858"), "Cannot open file " + path +
+                                        ": it asks for a grid of 7 columns and 7142858 rows, "
+                                        "more than the 50000000 cells a project can have");
+    EXPECT_EQ(refusal("100001,5"),
+              "Cannot open file " + path +
+                  ": it asks for a grid of 100001 columns and 5 rows, more than the 100000 "
+                  "columns and 10000000 rows a project can have");
 
     // Right at the limits.
     for (const auto& [header, cols, rows] :
@@ -422,6 +434,18 @@ TEST(ProjectFile, AbsurdHeaderIsRefusedBeforeTheGridChanges) {
         EXPECT_EQ(big.rowCount(), rows);
         EXPECT_EQ(big.cellText(4, 1), "corner");
     }
+    // Read over a grid at another limit: the counts change without passing the limits
+    // on the way (the store refuses any count past them).
+    CellGrid tall(5, 10'000'000, 1);
+    writeBytes(path, crlf({"100000,500", "99999,499,far"}));
+    loadCellsFromFile(tall, path);
+    EXPECT_EQ(tall.colCount(), 100'000);
+    EXPECT_EQ(tall.rowCount(), 500);
+    writeBytes(path, crlf({"5,10000000", "4,1,low"}));
+    loadCellsFromFile(tall, path);
+    EXPECT_EQ(tall.colCount(), 5);
+    EXPECT_EQ(tall.rowCount(), 10'000'000);
+    EXPECT_EQ(tall.cellText(4, 1), "low");
 }
 
 TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {

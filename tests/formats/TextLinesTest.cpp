@@ -4,14 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "grid/CellGrid.h"
+#include "ports/ErrorText.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
@@ -276,6 +279,21 @@ TEST(LeadingInteger, HugeDigitRunsSaturate) {
     EXPECT_EQ(leadingInt("99999999999"), INT_MAX);
     EXPECT_EQ(leadingInt("-99999999999"), INT_MIN);
     EXPECT_EQ(leadingInt("-123"), -123);
+}
+
+TEST(TextLineReader, AReadErrorReadsAsStrerrorWouldSayIt) {
+    // errorText is strerror without its shared buffer: the same bytes, unknown values too.
+    for (const int err : {ENOENT, EISDIR, ENOSPC, EACCES, 0, -1, 99999})
+        EXPECT_EQ(errorText(err), std::strerror(err)) << err;
+    EXPECT_EQ(errorText(ENOENT), "No such file or directory");
+
+    // A regular file whose first page cannot be read: a process's own memory at address 0.
+    const std::string unreadable = "/proc/self/mem";
+    TextLineReader reader(unreadable);
+    ASSERT_TRUE(reader.isOpen());
+    std::string_view line;
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { reader.readLine(line); }),
+              "Cannot read file " + unreadable + ": Input/output error");
 }
 
 }  // namespace

@@ -3,14 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 
 namespace quillet {
 namespace {
@@ -47,9 +51,66 @@ TEST(CellGridCounts, ClampsAndFixedRows) {
         },
         CellGridError);
     EXPECT_EQ(k.fixedRows(), 1);
-    EXPECT_THROW(k.setFixedCols(7), CellGridError);
     k.setColCount(-3);
     EXPECT_EQ(k.colCount(), 1);
+}
+
+TEST(CellGridCounts, NeverPassWhatAProjectCanHold) {
+    // Counts cost nothing in the sparse store: grids at the limits are cheap to make.
+    EXPECT_FALSE(CellGrid::exceedsCellLimit(7, 7'142'857));
+    EXPECT_TRUE(CellGrid::exceedsCellLimit(7, 7'142'858));
+    EXPECT_FALSE(CellGrid::exceedsCellLimit(-5, 50'000'000));  // counts below 1 count as 1
+    EXPECT_TRUE(CellGrid::exceedsCellLimit(INT64_MAX, INT64_MAX));
+
+    CellGrid g(7, 7'142'857, 1);  // 49,999,999 cells
+    g.setCellText(1, 1, "kept");
+    CountingListener listener;
+    g.addListener(&listener);
+    const std::string tooMany =
+        "The grid cannot have 7 columns and 7142858 rows, more than the "
+        "50000000 cells a project can have";
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setRowCount(7'142'858); }), tooMany);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setColCount(8); }),
+              "The grid cannot have 8 columns and 7142857 rows, more than the 50000000 cells a "
+              "project can have");
+    EXPECT_EQ(g.rowCount(), 7'142'857);
+    EXPECT_EQ(g.colCount(), 7);
+    EXPECT_EQ(listener.layouts + listener.cells + listener.widths, 0);
+    g.setRowCount(7'142'856);  // shrinking is always allowed
+    g.setColCount(1);
+    g.setRowCount(10'000'000);
+    EXPECT_EQ(listener.layouts, 3);
+
+    const std::string tooLarge =
+        "The grid cannot have 1 columns and 10000001 rows, more than the "
+        "100000 columns and 10000000 rows a project can have";
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { g.setRowCount(10'000'001); }), tooLarge);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { CellGrid wide(100'001, 1, 0); }),
+              "The grid cannot have 100001 columns and 1 rows, more than the 100000 columns and "
+              "10000000 rows a project can have");
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { CellGrid tall(7, 7'142'858, 1); }), tooMany);
+    CellGrid wide(100'000, 500, 1);  // exactly 50,000,000
+    EXPECT_THROW(wide.setRowCount(501), CellGridError);
+    EXPECT_EQ(wide.rowCount(), 500);
+    EXPECT_EQ(g.cellText(1, 1), "kept");
+}
+
+TEST(CellGridTextDeathTest, AViewReadAfterAWriteToAnotherCellAborts) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "cellText's views are checked in debug builds only";
+#else
+    CellGrid g(7, 5, 1);
+    g.setCellText(0, 1, "short");  // up to 8 bytes: kept inside the table of entries
+    const CellGrid::TextView text = g.cellText(0, 1);
+    EXPECT_EQ(text, "short");  // read before any write: fine
+    // Writes to other cells grow the table, which moves the entry holding "short".
+    for (int row = 2; row < 200; ++row) g.setCellText(3, row, "x");
+    EXPECT_EQ(g.cellText(0, 1), "short");  // a view taken after them is fine
+    EXPECT_DEATH((void)std::string_view(text), "a view read after a write to the grid");
+    const CellGrid::TextView again = g.cellText(0, 1);
+    g.setCellText(6, 4, "elsewhere");  // one write, to another row
+    EXPECT_DEATH((void)again.size(), "a view read after a write to the grid");
+#endif
 }
 
 TEST(CellGridStore, EntriesPastTheCountsSurviveShrinkAndGrow) {
@@ -72,7 +133,6 @@ TEST(CellGridStore, ColourSurvivesCountChangesAndClearStoreDropsAll) {
     g.setRowCount(3);
     g.setRowCount(5);
     EXPECT_EQ(g.cellColor(2, 3), clYellow);
-    EXPECT_EQ(g.cellProperties(2, 3)->ownerRow, 3);
     EXPECT_EQ(g.cellColor(1, 1), clNone);
     g.setCellColor(2, 3, clWindow);
     EXPECT_EQ(g.cellColor(2, 3), clWindow);  // clWindow is a colour, not "none"
@@ -138,26 +198,23 @@ TEST(CellGridDeleteRows, CurrentRowFollowsTheRulesAndNotifiesOnce) {
     CellGrid g(7, 5, 1);
     CountingListener listener;
     g.addListener(&listener);
-    std::vector<std::pair<int, int>> selected;
-    g.onSelectCell = [&](int c, int r) {
-        selected.emplace_back(c, r);
-        return true;
-    };
     g.setCurrentCell(2, 4);
-    selected.clear();
+    g.setSelection(0, 2, 2, 4);
     listener = {};
     g.deleteRows(4, 1);
     EXPECT_EQ(g.currentRow(), 3);  // past the end: the last row becomes current
-    ASSERT_EQ(selected.size(), 1u);
-    EXPECT_EQ(selected[0], std::make_pair(2, 3));
+    EXPECT_EQ(g.currentCol(), 2);
+    EXPECT_EQ(g.selection().top, 3);  // and the selection is that one cell
+    EXPECT_EQ(g.selection().left, 2);
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.cells, 0);
+    EXPECT_EQ(listener.current, 0);  // the one Layout change tells the view
 
     g.setCurrentCell(1, 1);
-    selected.clear();
+    g.setSelection(0, 1, 1, 1);
     g.deleteRows(2, 1);
-    EXPECT_EQ(g.currentRow(), 1);  // still below the count: stays, no notification
-    EXPECT_TRUE(selected.empty());
+    EXPECT_EQ(g.currentRow(), 1);  // still below the count: stays, selection too
+    EXPECT_EQ(g.selection().left, 0);
 }
 
 TEST(CellGridExchangeRows, SwapsTextsAndRecordsButNotEntriesPastColCount) {
@@ -306,11 +363,70 @@ TEST(CellGridNotifications, BulkUpdateReportsOnce) {
         CellGrid::BulkUpdate bulk(g);
         fillRows(g, 5);
         g.setRowCount(9);
+        bulk.commit();
     }
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.cells, 0);
     g.setCellText(1, 1, "x");
     EXPECT_EQ(listener.cells, 1);
+}
+
+// Counts what it hears, then throws.
+struct ThrowingListener : CountingListener {
+    void gridChanged(const GridChange& change) override {
+        CountingListener::gridChanged(change);
+        throw std::runtime_error("the listener failed");
+    }
+};
+
+TEST(CellGridNotifications, AListenerThatThrowsInABulkChangeReachesTheCaller) {
+    CellGrid g(7, 5, 1);
+    ThrowingListener thrower;
+    CountingListener other;
+    g.addListener(&thrower);
+    g.addListener(&other);
+    EXPECT_EQ(test::errorOf<std::runtime_error>([&] {
+                  CellGrid::BulkUpdate bulk(g);
+                  fillRows(g, 5);
+                  g.setColWidth(1, 90);
+                  bulk.commit();
+              }),
+              "the listener failed");
+    // Every listener still hears each change once, the one after the thrower too.
+    EXPECT_EQ(thrower.layouts, 1);
+    EXPECT_EQ(thrower.widths, 1);
+    EXPECT_EQ(other.layouts, 1);
+    EXPECT_EQ(other.widths, 1);
+    EXPECT_EQ(other.cells, 0);
+    // The store's own bulk changes commit the same way.
+    EXPECT_EQ(test::errorOf<std::runtime_error>([&] { g.deleteRows(2, 1); }),
+              "the listener failed");
+    EXPECT_EQ(other.layouts, 2);
+    EXPECT_EQ(g.rowCount(), 4);
+    // The bulk change is over: one cell is heard as one cell again.
+    g.removeListener(&thrower);
+    g.setCellText(1, 1, "x");
+    EXPECT_EQ(other.cells, 1);
+    EXPECT_EQ(other.layouts, 2);
+}
+
+TEST(CellGridNotifications, ABulkChangeLeftByAnExceptionStillTellsTheListeners) {
+    CellGrid g(7, 5, 1);
+    ThrowingListener thrower;
+    CountingListener other;
+    g.addListener(&thrower);
+    g.addListener(&other);
+    // The change's own error reaches the caller; the listener's cannot travel with it.
+    EXPECT_EQ(test::errorOf<CellGridError>([&] {
+                  CellGrid::BulkUpdate bulk(g);
+                  g.setCellText(1, 1, "kept");
+                  throw CellGridError("the change failed");
+              }),
+              "the change failed");
+    EXPECT_EQ(g.cellText(1, 1), "kept");
+    EXPECT_EQ(other.layouts, 1);  // what was done before the error is shown and unsaved
+    EXPECT_EQ(other.content, 1);
+    EXPECT_EQ(thrower.layouts, 1);
 }
 
 TEST(CellGridNotifications, OnlyStoredChangesCountAsContent) {
@@ -324,6 +440,7 @@ TEST(CellGridNotifications, OnlyStoredChangesCountAsContent) {
     {
         CellGrid::BulkUpdate bulk(g);
         g.setCellColor(1, 2, clYellow);
+        bulk.commit();
     }
     EXPECT_EQ(listener.layouts, 1);
     EXPECT_EQ(listener.content, 0);

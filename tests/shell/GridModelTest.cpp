@@ -38,6 +38,7 @@ TEST(GridModel, ABulkChangeResetsOnceAndASingleCellChangesOneIndex) {
         for (int row = 0; row < 4; ++row) f.grid.setCellText(0, row, "x");
         f.grid.setRowCount(10);
         f.grid.setColCount(5);
+        bulk.commit();
     }
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(changes.count(), 0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 #include "support/Fakes.h"
 
 namespace quillet {
@@ -325,6 +326,27 @@ TEST(CostTotalAdd, AppendsOnceThenUpdatesTheSameRow) {
     // A renamed total row is an ordinary task again.
     g.setCellText(1, 3, "Total, renamed");
     EXPECT_EQ(calculateTotal(g, us).caption, "45");
+}
+
+TEST(CostTotalAdd, AtTheCellLimitANewTotalRowIsRefusedAndChangesNothing) {
+    // 100,000 columns hold 500 rows: a grid at the limit that is quick to scan.
+    CellGrid g(100'000, 500, 1);
+    g.setCellText(Cost, 1, "10");
+    test::CountingListener listener;
+    g.addListener(&listener);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { addTotalToGrid(g, "10", "12/07/2026"); }),
+              "The grid cannot have 100000 columns and 501 rows, more than the 50000000 cells "
+              "a project can have");
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_EQ(g.storedCellCount(), 1u);  // no half-added row, not even past the count
+    EXPECT_EQ(listener.layouts + listener.cells + listener.content, 0);
+
+    // A total row already there is updated in place: nothing grows.
+    g.setCellText(Description, 499, kTotalRowCaption);
+    addTotalToGrid(g, "10", "12/08/2026");
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_EQ(g.cellText(Cost, 499), "10");
+    EXPECT_EQ(g.cellText(StartDate, 499), "12/08/2026");
 }
 
 TEST(CostTotalAdd, FreshStartWritesTheBlankCaptionAndNotifiesOnce) {

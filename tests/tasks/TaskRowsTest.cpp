@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "formats/ProjectFile.h"
+#include "support/CountingListener.h"
+#include "support/ErrorOf.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
+#include "tasks/Columns.h"
 
 namespace quillet {
 namespace {
@@ -129,6 +132,25 @@ TEST(TaskRows, PasteNeverGrowsTheTableBeyondWhatAProjectFileMayHold) {
     EXPECT_THROW(paste(g, 99998, 499, "e\tf\r\ng\th"), CellGridError);
     EXPECT_EQ(g.rowCount(), 500);
     EXPECT_EQ(g.cellText(99998, 499), "");
+}
+
+TEST(TaskRows, AddTaskAtTheCellLimitIsRefusedAndChangesNothing) {
+    // 100,000 columns hold 500 rows; one more would make a file that could not be opened.
+    // (Counts cost nothing in the sparse store, but a text in row 7,142,857 of a 7-column
+    // grid would take a table of that many rows.)
+    CellGrid g(100'000, 499, 1);
+    EXPECT_EQ(addTask(g, "today"), 499);
+    const std::size_t stored = g.storedCellCount();
+    test::CountingListener listener;
+    g.addListener(&listener);
+    EXPECT_EQ(test::errorOf<CellGridError>([&] { addTask(g, "tomorrow"); }),
+              "The grid cannot have 100000 columns and 501 rows, more than the 50000000 cells "
+              "a project can have");
+    EXPECT_EQ(g.rowCount(), 500);
+    EXPECT_EQ(g.storedCellCount(), stored);  // no half-added row, not even past the count
+    EXPECT_EQ(g.cellText(TaskNo, 500), "");
+    // Nothing heard, so the view stays and the saved flag does not move.
+    EXPECT_EQ(listener.layouts + listener.cells + listener.content, 0);
 }
 
 TEST(TaskRows, NormaliseDateInDateColumns) {
