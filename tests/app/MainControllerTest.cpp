@@ -133,6 +133,22 @@ TEST(MainControllerTotal, SumsCostsReportsBadOnesAndAddsOneTotalRow) {
     EXPECT_EQ(g.cellText(StartDate, 5), "12/8/2026");
 }
 
+TEST(MainControllerTasks, AProjectAtTheSizeLimitRefusesAnotherRowAndStaysSaved) {
+    AppHarness h;
+    MainController& app = h.start();
+    // 7 columns: one more row would pass the 50,000,000 cells a project file can hold.
+    h.grid().setRowCount(7'142'857);
+    h.prompts.savePaths = {h.dir.file("full.prj")};
+    app.saveProjectAs();
+    ASSERT_TRUE(h.project().isSaved());
+    for (const auto& command : {&MainController::addTask, &MainController::addTotalRow}) {
+        EXPECT_NE(test::errorOf([&] { (app.*command)(); }).find("50000000 cells"),
+                  std::string::npos);
+        EXPECT_EQ(h.grid().rowCount(), 7'142'857);
+        EXPECT_TRUE(h.project().isSaved());
+    }
+}
+
 TEST(MainControllerSort, EachSortCommandSortsAtOnce) {
     AppHarness h;
     MainController& app = h.start();
