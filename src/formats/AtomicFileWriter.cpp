@@ -109,21 +109,24 @@ AtomicFileWriter::ScopedWriteHook::~ScopedWriteHook() {
     writeHook() = std::move(previous_);
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path), target_(path) {
+AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
+    : path_(path), target_(path) {
     const std::string cannotCreate = "Cannot Create " + path;
     if (path.empty()) throw CellGridError(cannotCreate);
+    const bool shared = privacy == Privacy::Shared;
 
     struct stat st {};
     // Saving through a symbolic link replaces the file it points to, not the link.
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (shared && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         std::error_code ec;
         const auto resolved = std::filesystem::weakly_canonical(path, ec);
         if (!ec) target_ = resolved.string();
     }
-    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    const bool exists =
+        shared ? ::stat(target_.c_str(), &st) == 0 : ::lstat(target_.c_str(), &st) == 0;
     // A rename would happily replace a read-only file or a device; the user asked
     // to write into it, so refuse where writing into it would have failed.
-    if (exists && (!S_ISREG(st.st_mode) || ::access(target_.c_str(), W_OK) != 0)) {
+    if (exists && shared && (!S_ISREG(st.st_mode) || ::access(target_.c_str(), W_OK) != 0)) {
         throw CellGridError(cannotCreate);
     }
 
@@ -138,7 +141,9 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path), targe
         tempPath_.clear();
         throw CellGridError(cannotCreate);
     }
-    if (exists) {
+    if (!shared) {
+        mode_ = 0600;
+    } else if (exists) {
         keepOwner_ = true;
         uid_ = st.st_uid;
         gid_ = st.st_gid;

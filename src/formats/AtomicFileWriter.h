@@ -21,8 +21,13 @@ namespace quillet {
 // process died are removed first.
 class AtomicFileWriter {
   public:
+    // Shared: the user's own files. Private: the program's copies of the user's data
+    // (recovery copies, backups, their sidecars): created 0600, and a link at the path is
+    // replaced, never followed.
+    enum class Privacy { Shared, Private };
+
     // Throws CellGridError("Cannot Create " + path) when the target cannot be written.
-    explicit AtomicFileWriter(const std::string& path);
+    explicit AtomicFileWriter(const std::string& path, Privacy privacy = Privacy::Shared);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;

@@ -191,8 +191,9 @@ std::string unescapeLineBreaks(std::string_view text, bool multilineCells) {
     return result;
 }
 
-void saveCellsToFile(const CellGrid& grid, const std::string& path) {
-    AtomicFileWriter out(path);
+void saveCellsToFile(const CellGrid& grid, const std::string& path,
+                     AtomicFileWriter::Privacy privacy) {
+    AtomicFileWriter out(path, privacy);
     const int cols = grid.colCount();
     const int rows = grid.rowCount();
     writeNumber(out, cols);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/AtomicFileWriter.h"
 #include "grid/CellGrid.h"
 
 namespace quillet {
@@ -12,7 +13,8 @@ namespace quillet {
 // A 0x1A in a cell is left out (it would end the file for the reader).
 // The target is replaced only once every byte is on disk. Throws CellGridError:
 // "Cannot Create " + path, or "Cannot write file " + path + ": " + reason.
-void saveCellsToFile(const CellGrid& grid, const std::string& path);
+void saveCellsToFile(const CellGrid& grid, const std::string& path,
+                     AtomicFileWriter::Privacy privacy = AtomicFileWriter::Privacy::Shared);
 
 // Reads such a file into the grid without clearing it first; cells and widths the
 // file does not mention stay. Malformed lines are read as far as they make sense or

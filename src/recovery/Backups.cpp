@@ -49,7 +49,7 @@ void copyFile(const std::string& from, const std::string& to) {
     const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throwCannotRead(from, errno);
     try {
-        AtomicFileWriter out(to);
+        AtomicFileWriter out(to, AtomicFileWriter::Privacy::Private);
         std::vector<char> buffer(1 << 20);
         for (;;) {
             const ssize_t n = ::read(fd, buffer.data(), buffer.size());
@@ -73,7 +73,8 @@ std::vector<std::string> versionsIn(const std::string& folder) {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (!isCopyFileName(name)) continue;
-        if (!entry.is_regular_file(ec)) continue;
+        // Never a link: pruning removes these.
+        if (entry.symlink_status(ec).type() != fs::file_type::regular) continue;
         versions.push_back(entry.path().string());
     }
     std::sort(versions.begin(), versions.end());
@@ -177,6 +178,7 @@ std::string Backups::keep(const std::string& path, double now) {
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
     if (dir_.empty()) throw std::runtime_error("no folder for backups (HOME is not set)");
     const std::string folder = folderFor(path);
+    makePrivateDirectory(dir_);
     makePrivateDirectory(folder);
     removeDeadTemporaries(folder);
     if (static_cast<std::uintmax_t>(st.st_size) > largeProject_ && keptRecently(folder, now))

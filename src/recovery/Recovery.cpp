@@ -75,13 +75,17 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
             continue;
         }
         if (!isSidecarFileName(name)) continue;
+        // Only files this program wrote: a link planted here is neither read nor touched.
+        if (entry.symlink_status(ec).type() != fs::file_type::regular) continue;
         const std::optional<Sidecar> info = readSidecar(file.string());
         if (!info || isRunning({info->pid, info->bootId, info->startTime})) continue;
         RecoveryCopy copy;
         copy.sidecarPath = file.string();
         copy.copyPath = copyPathForSidecar(copy.sidecarPath);
         copy.info = *info;
-        if (!fs::is_regular_file(copy.copyPath, ec)) {
+        const fs::file_type copyType = fs::symlink_status(copy.copyPath, ec).type();
+        if (copyType == fs::file_type::symlink) continue;
+        if (copyType != fs::file_type::regular) {
             // Its program ended before the first copy was written.
             ::unlink(copy.sidecarPath.c_str());
             continue;
@@ -182,6 +186,9 @@ void Recovery::projectClean() {
 std::string Recovery::beforeWrite(const std::string& path) {
     try {
         return backups_.keep(path, clock_.now());
+    } catch (const PrivateFolderError& e) {
+        if (!backupsOffReported_) status(std::string(kBackupsOff) + e.what());
+        backupsOffReported_ = true;
     } catch (const std::exception& e) {
         status(std::string(kBackupSkipped) + e.what());
     } catch (...) {
@@ -241,13 +248,15 @@ void Recovery::startWrite(double now) {
             // The sidecar first: a copy is never without one. Once the copy is whole its
             // size and hash join the sidecar, the proof that it was not cut short.
             writeSidecar(sidecar, info);
-            saveCellsToFile(*snapshot->toGrid(), copy);
+            saveCellsToFile(*snapshot->toGrid(), copy, AtomicFileWriter::Privacy::Private);
             if (const std::optional<FileStamp> written = stampFile(copy)) {
                 Sidecar proven = info;
                 proven.copySize = written->size;
                 proven.copyHash = written->contentHash;
                 writeSidecar(sidecar, proven);
             }
+        } catch (const PrivateFolderError& e) {
+            error = std::string(kRecoveryCopiesOff) + e.what();
         } catch (const std::exception& e) {
             error = e.what();
             if (error.empty()) error = "unknown error";
@@ -271,6 +280,12 @@ void Recovery::collectWrite() {
     writing_ = false;
     if (error.empty()) {
         failureReported_ = false;
+        return;
+    }
+    // A folder that is not private is said once per run; nothing is written there.
+    if (error.starts_with(kRecoveryCopiesOff)) {
+        if (!offReported_) status(error);
+        offReported_ = true;
         return;
     }
     // Tried again at the next change, reported once until a copy is written again.

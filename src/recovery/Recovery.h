@@ -21,6 +21,8 @@ namespace quillet {
 
 inline constexpr const char* kBackupSkipped = "Backup skipped: ";
 inline constexpr const char* kRecoveryCopyFailed = "Recovery copy not written: ";
+inline constexpr const char* kBackupsOff = "Backups are off: ";
+inline constexpr const char* kRecoveryCopiesOff = "Recovery copies are off: ";
 
 // A recovery copy that a run of the program left behind.
 struct RecoveryCopy {
@@ -110,6 +112,8 @@ class Recovery : private ProjectObserver {
     bool writing_ = false;
     bool mayHaveCopy_ = false;
     bool failureReported_ = false;
+    bool offReported_ = false;         // the recovery folder is not private
+    bool backupsOffReported_ = false;  // a backup folder is not private
     bool exited_ = false;
     unsigned generation_ = 0;  // moves on when the project is saved or replaced
     std::size_t lastCells_ = 0;

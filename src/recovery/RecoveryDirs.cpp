@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -49,11 +50,24 @@ void makePrivateDirectory(const std::string& path) {
         }
         if (slash == std::string::npos) break;
     }
+    // Not followed: a link planted here would send the user's files, and the pruning of old
+    // versions, somewhere else.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    if (::lstat(path.c_str(), &st) != 0) {
+        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(errno));
+    }
+    if (S_ISLNK(st.st_mode) || (S_ISDIR(st.st_mode) && st.st_uid != ::geteuid())) {
+        throw PrivateFolderError(path);
+    }
+    if (!S_ISDIR(st.st_mode)) {
         throw std::runtime_error("Cannot create folder " + path + ": " + errorText(ENOTDIR));
     }
-    if ((st.st_mode & 07777) != 0700) ::chmod(path.c_str(), 0700);
+    if ((st.st_mode & 07777) != 0700) {
+        ::chmod(path.c_str(), 0700);
+        if (::lstat(path.c_str(), &st) != 0 || (st.st_mode & 07777) != 0700) {
+            throw PrivateFolderError(path);
+        }
+    }
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace quillet {
@@ -16,8 +17,17 @@ struct RecoveryDirs {
         const std::function<const char*(const char*)>& lookup = nullptr);
 };
 
+// A folder that holds the user's unsaved work or old versions but that others could reach:
+// a link to somewhere else, another user's, or open to others after one chmod.
+class PrivateFolderError : public std::runtime_error {
+  public:
+    explicit PrivateFolderError(const std::string& folder)
+        : std::runtime_error(folder + " is not private") {}
+};
+
 // Creates the folder and any missing parents with mode 0700 and makes the folder itself
-// 0700. Throws std::runtime_error naming the folder when it cannot be made.
+// 0700. Throws std::runtime_error naming the folder when it cannot be made, and
+// PrivateFolderError when it is not private (see there).
 void makePrivateDirectory(const std::string& path);
 
 }  // namespace quillet

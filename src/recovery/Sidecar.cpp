@@ -194,7 +194,7 @@ void removeDeadTemporaries(const std::string& folder) {
 }
 
 void writeSidecar(const std::string& path, const Sidecar& sidecar) {
-    AtomicFileWriter out(path);
+    AtomicFileWriter out(path, AtomicFileWriter::Privacy::Private);
     out.write(formatSidecar(sidecar));
     out.commit();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdint>
@@ -155,6 +156,42 @@ TEST(Backups, UnchangedAndFailedSavesKeepTheHistory) {
     h.app->saveProject();
     EXPECT_FALSE(fs::exists(dead));
     EXPECT_TRUE(fs::exists(live));
+}
+
+TEST(Backups, APlantedLinkTurnsBackupsOffAndTouchesNothingThere) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    h.prompts.savePaths = {path};
+    h.app->saveProjectAs();
+    h.edit("one");
+    h.app->saveProject();
+    Backups& backups = h.recovery->backups();
+    const std::vector<std::string> kept = versionsOf(backups, path);
+    ASSERT_EQ(kept.size(), 1u);
+    struct stat st {};
+    for (const std::string& file : {kept[0], kept[0].substr(0, kept[0].size() - 4) + ".info"}) {
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0600u) << file;  // the user's data, theirs alone
+    }
+
+    // The project's folder replaced by a link to unrelated files that look like versions.
+    const std::string folder = backups.folderFor(path);
+    fs::remove_all(folder);
+    const std::string other = h.dir.file("other");
+    fs::create_directory(other);
+    ::chmod(other.c_str(), 0755);
+    for (int i = 0; i < 12; ++i) writeBytes(other + "/file " + std::to_string(i) + ".prj", "x");
+    fs::create_directory_symlink(other, folder);
+    for (int i = 0; i < 2; ++i) {
+        h.edit("saved " + std::to_string(i));
+        h.app->saveProject();
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(other), fs::directory_iterator()), 12);
+    ::stat(other.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0755u);
+    EXPECT_EQ(h.statuses,
+              std::vector<std::string>{"Backups are off: " + folder + " is not private"});
 }
 
 TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {

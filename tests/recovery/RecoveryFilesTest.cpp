@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,21 @@ TEST(RecoveryDirs, FoldersAreMadePrivateAndAFileInTheWayIsAnError) {
     writeBytes(dir.file("plain"), "x");
     EXPECT_THROW(makePrivateDirectory(dir.file("plain/backups")), std::runtime_error);
     EXPECT_THROW(makePrivateDirectory(dir.file("plain")), std::runtime_error);
+
+    // A link to another folder, or another user's folder, is not private: refused, and the
+    // folder it leads to keeps its mode.
+    const std::string elsewhere = dir.file("elsewhere");
+    ::mkdir(elsewhere.c_str(), 0755);
+    ::symlink(elsewhere.c_str(), dir.file("linked").c_str());
+    EXPECT_THROW(makePrivateDirectory(dir.file("linked")), PrivateFolderError);
+    ::stat(elsewhere.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0755u);
+    if (::geteuid() == 0) {
+        const std::string foreign = dir.file("foreign");
+        ::mkdir(foreign.c_str(), 0777);
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+        EXPECT_THROW(makePrivateDirectory(foreign), PrivateFolderError);
+    }
 }
 
 TEST(ProcessIdentity, OnlyAProcessThatSurelyEndedCountsAsGone) {

@@ -274,6 +274,18 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 
+TEST(RecoveryOffer, APlantedLinkIsNeverOfferedNorTouched) {
+    RecoveryHarness h;
+    makePrivateDirectory(h.dirs.recovery);
+    const std::string victim = h.dir.file("victim.txt");
+    writeBytes(victim, "someone else's file");
+    const std::string stem = h.dirs.recovery + "/" + std::to_string(test::deadPid()) + "-1";
+    writeSidecar(stem + ".info", {"", "Untitled Project", test::deadPid(), 46363.5, {}, {}});
+    ::symlink(victim.c_str(), (stem + ".prj").c_str());
+    EXPECT_TRUE(abandonedCopies(h.dirs.recovery).empty());
+    EXPECT_EQ(readBytes(victim), "someone else's file");
+}
+
 TEST(RecoveryOffer, ACutCopyIsKeptAsideAndOlderCopiesAreCounted) {
     RecoveryHarness h;
     const auto crashWith = [&](const std::string& text) {
