@@ -212,9 +212,13 @@ void TextLineReader::rewind() {
     consumed_ = 0;
 }
 
-std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8) {
-    // Opened without waiting: a named pipe would otherwise block here, and a device
-    // such as /dev/zero never ends. Only regular files are text files to read.
+namespace {
+
+// Reads a regular file chunk by chunk into visit(chunk), which returns whether to go on.
+// Opened without waiting: a named pipe would otherwise block here, and a device such as
+// /dev/zero never ends. Empty when the file cannot be opened or is no regular file.
+template <typename Visit>
+std::optional<bool> readChunks(const std::string& path, Visit visit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct Closer {
@@ -223,9 +227,6 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
     } closer{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-
-    TextFileScan scan;
-    Utf8Validator utf8;
     std::vector<char> buffer(TextLineReader::kDefaultChunkSize);
     for (;;) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
@@ -234,11 +235,19 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
             const int err = errno;
             throw CellGridError("Cannot read file " + path + ": " + errorText(err));
         }
-        if (got == 0) break;
-        auto n = static_cast<std::size_t>(got);
-        const void* mark = std::memchr(buffer.data(), kEndOfFileMark, n);
-        if (mark) n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data());
-        const std::string_view chunk(buffer.data(), n);
+        if (got == 0) return true;
+        if (!visit(std::string_view(buffer.data(), static_cast<std::size_t>(got)))) return false;
+    }
+}
+
+}  // namespace
+
+std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8) {
+    TextFileScan scan;
+    Utf8Validator utf8;
+    const std::optional<bool> read = readChunks(path, [&](std::string_view chunk) {
+        const std::size_t mark = chunk.find(kEndOfFileMark);
+        if (mark != std::string_view::npos) chunk = chunk.substr(0, mark);
         if (!scan.holdsCarriageReturn) {
             scan.holdsCarriageReturn = chunk.find('\r') != std::string_view::npos;
         }
@@ -248,40 +257,24 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
         }
         const bool moreToLearn =
             checkUtf8 ? scan.validUtf8 || !scan.holdsCarriageReturn : !scan.holdsCarriageReturn;
-        if (mark || !moreToLearn) break;
-    }
+        return mark == std::string_view::npos && moreToLearn;
+    });
+    if (!read) return std::nullopt;
     if (checkUtf8) scan.validUtf8 = scan.validUtf8 && utf8.complete();
     return scan;
 }
 
 bool isPlainTextFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    std::vector<char> buffer(TextLineReader::kDefaultChunkSize);
+    bool text = true;
     bool pendingEndMark = false;  // a 0x1A ended the previous chunk: text only if last
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            throw CellGridError("Cannot read file " + path + ": " + errorText(err));
-        }
-        if (got == 0) return true;
-        if (pendingEndMark) return false;
-        const std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
-        if (chunk.find('\0') != std::string_view::npos) return false;
+    const std::optional<bool> read = readChunks(path, [&](std::string_view chunk) {
         const std::size_t mark = chunk.find(kEndOfFileMark);
-        if (mark != std::string_view::npos) {
-            if (mark + 1 != chunk.size()) return false;
-            pendingEndMark = true;
-        }
-    }
+        text = !pendingEndMark && chunk.find('\0') == std::string_view::npos &&
+               (mark == std::string_view::npos || mark + 1 == chunk.size());
+        pendingEndMark = mark != std::string_view::npos;
+        return text;
+    });
+    return read.has_value() && text;
 }
 
 namespace {
