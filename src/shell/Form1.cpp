@@ -29,6 +29,7 @@
 #include "shell/PrintJob.h"
 #include "shell/QtPorts.h"
 #include "shell/RecoveryDriver.h"
+#include "shell/StatusPanels.h"
 #include "shell/windows/FindDialog.h"
 #include "shell/windows/FrmAbout.h"
 #include "shell/windows/FrmCal.h"
@@ -183,28 +184,7 @@ void Form1::buildStatusBar() {
     QStatusBar* status = statusBar();
     status->setObjectName("StatusBar1");
     status->setSizeGripEnabled(true);
-    const int widths[3] = {kStatusPanelWidth, 110, 0};
-    // The longest text a fixed panel shows must fit in the font it is drawn in.
-    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
-    const char* names[3] = {"Status", "Timer", "Notice"};
-    for (int i = 0; i < 3; ++i) {
-        statusPanels_[i] = new QLabel(status);
-        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        // The role is the description; the name is what the panel says (see showInPanel).
-        statusPanels_[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
-        statusPanels_[i]->setAccessibleName(QString::fromUtf8(names[i]));
-        statusPanels_[i]->setContentsMargins(2, 0, 2, 0);
-        if (widths[i] > 0) {
-            const QMargins margins = statusPanels_[i]->contentsMargins();
-            const int needed =
-                statusPanels_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
-                margins.left() + margins.right() + 2 * statusPanels_[i]->margin() + 4;
-            statusPanels_[i]->setFixedWidth(std::max(widths[i], needed));
-            status->addWidget(statusPanels_[i]);
-        } else {
-            status->addWidget(statusPanels_[i], 1);
-        }
-    }
+    statusPanels_ = std::make_unique<StatusPanels>(status);
 }
 
 void Form1::wireCommands() {
@@ -306,7 +286,7 @@ void Form1::wireCommands() {
 }
 
 void Form1::startUp() {
-    for (int i = 0; i < 3; ++i) statusPanels_[i]->clear();
+    statusPanels_->clear();
     tabs_->addTab(QString());
     runCommand([this] { controller_.startUp(); });
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
@@ -345,7 +325,7 @@ void Form1::updateStopWatchDisplay() {
     if (busy_) {
         // A long load is running: keep the stopwatch moving, run nothing else.
         controller_.updateStopWatchDisplay();
-        showInPanel(1, controller_.timerText());
+        statusPanels_->show(1, controller_.timerText());
         return;
     }
     runCommand([this] { controller_.updateStopWatchDisplay(); });
@@ -503,47 +483,16 @@ void Form1::refresh() {
     const Project& project = controller_.project();
     if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
     lblTotal_->setText(toQString(controller_.totalCaption()));
-    showInPanel(0, controller_.statusMessage());
-    showInPanel(1, controller_.timerText());
-    showInPanel(2, controller_.noticeText());
+    statusPanels_->show(0, controller_.statusMessage());
+    statusPanels_->show(1, controller_.timerText());
+    statusPanels_->show(2, controller_.noticeText());
     updateActions();
     watchProjectFile();
 }
 
-// A screen reader reads a label's accessible name instead of its text: the name follows
-// the text, so the time is heard and not just "Timer"; an empty panel says its role.
-void Form1::showInPanel(int panel, const std::string& text) {
-    QLabel* label = statusPanels_[static_cast<std::size_t>(panel)];
-    const QString shown = toQString(text);
-    if (panel == 0) {
-        statusText_ = shown;
-        fitStatusPanel();
-    } else if (label->text() != shown || shown.isEmpty()) {
-        label->setText(shown);
-    }
-    label->setAccessibleName(shown.isEmpty() ? label->accessibleDescription() : shown);
-}
-
-// The first panel grows to the width its text needs, up to what the window leaves beside
-// the other panels, and elides in the middle, where a long path can lose the most without
-// losing the reason that ends the message. The whole text is its tooltip.
-void Form1::fitStatusPanel() {
-    QLabel* label = statusPanels_[0];
-    const QMargins margins = label->contentsMargins();
-    const int frame = margins.left() + margins.right() + 2 * label->margin() + 4;
-    const int others = statusPanels_[1]->width() + 60;  // the timer, the notice's minimum
-    const int room = std::max(kStatusPanelWidth, width() - others);
-    const int wanted = label->fontMetrics().horizontalAdvance(statusText_) + frame;
-    const int panelWidth = std::clamp(wanted, kStatusPanelWidth, room);
-    label->setFixedWidth(panelWidth);
-    label->setText(
-        label->fontMetrics().elidedText(statusText_, Qt::ElideMiddle, panelWidth - frame));
-    label->setToolTip(statusText_);
-}
-
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (statusPanels_[0]) fitStatusPanel();
+    if (statusPanels_) statusPanels_->fitStatus(width());
 }
 
 void Form1::watchProjectFile() {

@@ -30,6 +30,7 @@ class GridView;
 class MainMenu;
 class OnTray;
 class RecoveryDriver;
+class StatusPanels;
 
 // The main window: builds the widgets, binds each action to one command and shows
 // the controller's state.
@@ -96,14 +97,10 @@ class Form1 : public QMainWindow {
     // Watches the project's file, so a change by another program is noticed at once.
     QFileSystemWatcher* fileWatcher_ = nullptr;
     void watchProjectFile();
-    void showInPanel(int panel, const std::string& text);
-    void fitStatusPanel();
-    static constexpr int kStatusPanelWidth = 250;  // the first panel's least width
-    QString statusText_;                           // the first panel's whole text, shown elided
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;
-    QLabel* statusPanels_[3] = {};
+    std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
     FindDialog* findDialog_ = nullptr;
     FrmAbout* frmAbout_ = nullptr;

@@ -1,0 +1,67 @@
+#include "shell/StatusPanels.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "shell/QtPorts.h"
+
+namespace quillet {
+
+StatusPanels::StatusPanels(QStatusBar* bar) {
+    const int widths[3] = {kStatusPanelWidth, 110, 0};
+    // The longest text a fixed panel shows must fit in the font it is drawn in.
+    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
+    const char* roles[3] = {"Status", "Timer", "Notice"};
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        QLabel* label = new QLabel(bar);
+        labels_[i] = label;
+        label->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        label->setAccessibleDescription(QString::fromUtf8(roles[i]));
+        label->setAccessibleName(QString::fromUtf8(roles[i]));
+        label->setContentsMargins(2, 0, 2, 0);
+        if (widths[i] > 0) {
+            const QMargins margins = label->contentsMargins();
+            const int needed =
+                label->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
+                margins.left() + margins.right() + 2 * label->margin() + 4;
+            label->setFixedWidth(std::max(widths[i], needed));
+            bar->addWidget(label);
+        } else {
+            bar->addWidget(label, 1);
+        }
+    }
+}
+
+void StatusPanels::clear() {
+    for (QLabel* label : labels_) label->clear();
+}
+
+void StatusPanels::show(int panel, const std::string& text) {
+    QLabel* label = labels_[static_cast<std::size_t>(panel)];
+    const QString shown = toQString(text);
+    if (panel == 0) {
+        statusText_ = shown;
+        fitStatus(windowWidth_);
+    } else if (label->text() != shown || shown.isEmpty()) {
+        label->setText(shown);
+    }
+    label->setAccessibleName(shown.isEmpty() ? label->accessibleDescription() : shown);
+}
+
+void StatusPanels::fitStatus(int windowWidth) {
+    windowWidth_ = windowWidth;
+    QLabel* label = labels_[0];
+    const QMargins margins = label->contentsMargins();
+    const int frame = margins.left() + margins.right() + 2 * label->margin() + 4;
+    const int others = labels_[1]->width() + 60;  // the timer, the notice's minimum
+    const int room = std::max(kStatusPanelWidth, windowWidth - others);
+    const int wanted = label->fontMetrics().horizontalAdvance(statusText_) + frame;
+    const int panelWidth = std::clamp(wanted, kStatusPanelWidth, room);
+    label->setFixedWidth(panelWidth);
+    label->setText(
+        label->fontMetrics().elidedText(statusText_, Qt::ElideMiddle, panelWidth - frame));
+    label->setToolTip(statusText_);
+}
+
+}  // namespace quillet

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+
+class QLabel;
+class QStatusBar;
+
+namespace quillet {
+
+// The three panels of the main window's status bar: the status message, the stopwatch and
+// the notice. A screen reader hears what a panel says (its accessible name follows the
+// text); the role ("Status", "Timer", "Notice") is the accessible description.
+class StatusPanels {
+  public:
+    static constexpr int kStatusPanelWidth = 250;  // the first panel's least width
+
+    explicit StatusPanels(QStatusBar* bar);
+
+    void clear();
+    void show(int panel, const std::string& text);
+    // The first panel grows to the width its text needs, up to what `windowWidth` leaves
+    // beside the others, and elides in the middle, where a long path can lose the most
+    // without losing the reason that ends the message. The whole text is its tooltip.
+    void fitStatus(int windowWidth);
+
+  private:
+    std::array<QLabel*, 3> labels_{};
+    QString statusText_;  // the first panel's whole text, shown elided
+    int windowWidth_ = 0;
+};
+
+}  // namespace quillet
