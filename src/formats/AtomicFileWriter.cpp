@@ -157,9 +157,13 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
 void AtomicFileWriter::applyFinalPermissions() {
     mode_t mode = mode_;
     if (keepOwner_) {
-        // Best effort: the replacement keeps the old file's owner and group. Where
-        // the group cannot be kept, its rights would go to another group: drop them.
-        [[maybe_unused]] const int ownerResult = ::fchown(fd_, uid_, gid_);
+        // Best effort: the replacement keeps the old file's owner and group. Another user's
+        // file becomes the saver's, but its group stays where the saver may keep it (a
+        // member of it), so a file shared through its group stays shared. Where the group
+        // cannot be kept, its rights would go to another group: drop them.
+        if (::fchown(fd_, uid_, gid_) != 0) {
+            [[maybe_unused]] const int groupResult = ::fchown(fd_, static_cast<uid_t>(-1), gid_);
+        }
         struct stat st {};
         if (::fstat(fd_, &st) == 0 && st.st_gid != gid_) mode &= ~static_cast<mode_t>(070);
     }

@@ -1,5 +1,6 @@
 #include "formats/AtomicFileWriter.h"
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,6 +69,40 @@ TEST(AtomicFileWriter, TemporaryFileIsPrivateUntilItTakesTheProjectsMode) {
         EXPECT_EQ(modeOf(path), c.expected) << std::oct << c.expected << " umask " << c.umask;
         EXPECT_EQ(readBytes(path), "new");
     }
+}
+
+TEST(AtomicFileWriter, AnotherUsersSharedFileKeepsItsGroupAndMode) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+    TempDir dir;
+    ::chmod(dir.path().c_str(), 0777);
+    const std::string path = dir.file("shared.prj");
+    writeBytes(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);  // another user's, group 65534
+    ::chmod(path.c_str(), 0666);
+    // A second user who belongs to that group saves over it.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const gid_t groups[] = {65534};
+        const bool ok = ::setgroups(1, groups) == 0 && ::setgid(65533) == 0 && ::setuid(65533) == 0;
+        if (!ok) ::_exit(2);
+        try {
+            AtomicFileWriter out(path);
+            out.write("new");
+            out.commit();
+        } catch (...) {
+            ::_exit(3);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65533u);  // the saver's now: only root gives a file away
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+    EXPECT_EQ(readBytes(path), "new");
 }
 
 pid_t deadPid() {
