@@ -472,6 +472,9 @@ bool Form1::runCommand(const std::function<void()>& command) {
     }
     busy_ = false;
     if (progress_) {
+        // Hidden at once: a window still showing until its deferred deletion could keep
+        // the program's event loop alive after the main window closed.
+        progress_->hide();
         progress_->deleteLater();
         progress_ = nullptr;
     }
