@@ -86,6 +86,7 @@ const QStringList& bundledIconNames() {
         QStringLiteral("document-open"),
         QStringLiteral("document-open-recent"),
         QStringLiteral("document-print"),
+        QStringLiteral("document-revert"),
         QStringLiteral("document-save"),
         QStringLiteral("document-save-as"),
         QStringLiteral("edit-clear"),
