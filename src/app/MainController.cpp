@@ -58,15 +58,27 @@ void MainController::switchTab(const std::string& tabText) {
 }
 
 // The total follows a write or a load even when a later step of the command fails.
+// A replaced table starts a fresh history; a save moves its clean point.
 template <typename Command>
 void MainController::runProjectCommand(Command command) {
+    const auto replacements = project_.replacements();
+    const auto cleanings = project_.cleanings();
+    const auto follow = [&] {
+        if (project_.replacements() != replacements) {
+            history_.clear();
+            if (project_.hasUnsavedChanges()) history_.markNeverClean();
+        } else if (project_.cleanings() != cleanings) {
+            history_.markClean();
+        }
+        if (project_.takeTotalDue()) calculateTotal();
+    };
     try {
         command();
     } catch (...) {
-        if (project_.takeTotalDue()) calculateTotal();
+        follow();
         throw;
     }
-    if (project_.takeTotalDue()) calculateTotal();
+    follow();
 }
 
 template <typename Change>
@@ -87,12 +99,15 @@ void MainController::finishStep(std::string name) {
     history_.add(std::move(name), std::move(step));
 }
 
+// The revert tells the project it changed; back at the saved state it is saved again.
 void MainController::undo() {
     history_.undo(grid_);
+    if (history_.isClean()) project_.returnToClean();
 }
 
 void MainController::redo() {
     history_.redo(grid_);
+    if (history_.isClean()) project_.returnToClean();
 }
 
 void MainController::newProject() {

@@ -134,6 +134,50 @@ TEST(UndoTest, TheHundredAndFirstStepDropsTheOldest) {
     EXPECT_EQ(h.grid().cellText(Notes, 1), "0");  // the first edit's own step was dropped
 }
 
+// Like QUndoStack::isClean: undo back to the saved state and the project is saved again.
+TEST(UndoTest, TheSavedFlagFollowsTheHistoryAndLoadsStartItAfresh) {
+    AppHarness h;
+    const std::string path = (h.dir.path() / "work.prj").string();
+    writeProjectFile(path, "Start");
+    MainController& app = h.start();
+    app.openAtStartUp(path);
+    app.editCell(Notes, 1, "before the save");
+    app.saveProject();
+    ASSERT_FALSE(h.project().hasUnsavedChanges());
+    app.editCell(Notes, 1, "after the save");
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+    app.undo();
+    EXPECT_FALSE(h.project().hasUnsavedChanges());
+    EXPECT_TRUE(h.project().isSaved());
+    app.undo();
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+    EXPECT_FALSE(h.project().isSaved());
+    app.redo();
+    EXPECT_FALSE(h.project().hasUnsavedChanges());
+    EXPECT_TRUE(h.project().isSaved());
+    app.redo();
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+
+    // A new step taken from before the save leaves no way back to it.
+    app.undo();
+    app.undo();
+    app.editCell(Notes, 1, "elsewhere");
+    app.undo();
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+
+    app.saveProject();
+    app.openAtStartUp(path);
+    EXPECT_FALSE(app.history().canUndo());
+    EXPECT_FALSE(app.history().canRedo());
+    app.editCell(Notes, 1, "again");
+    app.undo();  // saved again: New asks nothing
+    ASSERT_TRUE(app.history().canRedo());
+    app.newProject();
+    EXPECT_FALSE(app.history().canRedo());
+    EXPECT_FALSE(app.history().canUndo());
+    EXPECT_FALSE(h.project().hasUnsavedChanges());
+}
+
 // Bounded by bytes too, with the oldest dropped first; a step past the bound is made but
 // clears the way back, and a redo too large to keep ends the way back past it.
 TEST(UndoTest, HistoryBytesAreBounded) {
