@@ -1,5 +1,6 @@
 #include "app/MainController.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -249,7 +250,27 @@ void MainController::sortByTaskDate() {
 }
 
 void MainController::cut() {
-    ports_.prompts.showMessage("Sorry, not available yet...");
+    copySelection();
+    inStep("Cut", [this] { emptySelectedCells(); });
+}
+
+void MainController::emptySelection() {
+    inStep("Delete", [this] { emptySelectedCells(); });
+}
+
+// Only cells that hold text are written, so a selection of empty cells is no step.
+void MainController::emptySelectedCells() {
+    if (grid_.currentRow() < 0) return;
+    const CellRect sel = grid_.selection();
+    CellGrid::BulkUpdate bulk(grid_);
+    for (int row = std::max(sel.top, grid_.fixedRows());
+         row <= std::min(sel.bottom, grid_.rowCount() - 1); ++row) {
+        for (int col = std::max(sel.left, 0); col <= std::min(sel.right, grid_.colCount() - 1);
+             ++col) {
+            if (!grid_.cellText(col, row).empty()) grid_.setCellText(col, row, std::string());
+        }
+    }
+    bulk.commit();
 }
 
 // The display is not refreshed here: the next tick shows the running time.

@@ -103,7 +103,10 @@ class MainController {
     void sortByTask();
     void sortByTaskDate();
     void addTotalRow();
+    // Cut copies the selection as Copy does, then empties it; the Delete key only empties
+    // it. Neither touches the heading row.
     void cut();
+    void emptySelection();
 
     // Each command that changes what a saved file would hold is one step of the history.
     const History& history() const { return history_; }
@@ -149,6 +152,7 @@ class MainController {
     template <typename Change>
     void inStep(std::string name, Change change);
     void finishStep(std::string name);
+    void emptySelectedCells();
 
     ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};

@@ -159,6 +159,7 @@ void Form1::buildWidgets() {
         controller_.selectRange(anchorCol, anchorRow, col, row);
     };
     grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
+    grid_->onEmptySelection = [this] { runCommand([this] { controller_.emptySelection(); }); };
     controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
 
     findDialog_ = new FindDialog(this);

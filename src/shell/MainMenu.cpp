@@ -136,12 +136,19 @@ void MainMenu::buildToolbar(QMainWindow* window) {
 void MainMenu::addStandardKeys() {
     // The desktop's usual keys, on top of the menus' & letters; the captions stay as they are.
     const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
-        {mnuNew1, QKeySequence::New},     {mnuOpen1, QKeySequence::Open},
-        {mnuSave1, QKeySequence::Save},   {mnuSaveProjectAs1, QKeySequence::SaveAs},
-        {mnuPrint1, QKeySequence::Print}, {mnuExit1, QKeySequence::Quit},
-        {mnuCopy1, QKeySequence::Copy},   {mnuPaste1, QKeySequence::Paste},
-        {mnuUndo1, QKeySequence::Undo},   {mnuRedo1, QKeySequence::Redo},
-        {mnuFind1, QKeySequence::Find},   {mnuFindAgain1, QKeySequence::FindNext},
+        {mnuNew1, QKeySequence::New},
+        {mnuOpen1, QKeySequence::Open},
+        {mnuSave1, QKeySequence::Save},
+        {mnuSaveProjectAs1, QKeySequence::SaveAs},
+        {mnuPrint1, QKeySequence::Print},
+        {mnuExit1, QKeySequence::Quit},
+        {mnuCopy1, QKeySequence::Copy},
+        {mnuPaste1, QKeySequence::Paste},
+        {mnuUndo1, QKeySequence::Undo},
+        {mnuRedo1, QKeySequence::Redo},
+        {tbtnCut, QKeySequence::Cut},
+        {mnuFind1, QKeySequence::Find},
+        {mnuFindAgain1, QKeySequence::FindNext},
     };
     for (const auto& [action, key] : keys) {
         QList<QKeySequence> sequences = QKeySequence::keyBindings(key);

@@ -32,7 +32,7 @@ TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
             app.selectCell(pick(DefaultColumnCount), pick(h.grid().rowCount() + 1));
             // A command that fails half-way (a bad date) is still a step: what it did stays.
             try {
-                switch (pick(9)) {
+                switch (pick(11)) {
                     case 0:
                     case 1:
                         app.editCell(pick(DefaultColumnCount), 1 + pick(h.grid().rowCount()),
@@ -64,6 +64,14 @@ TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
                         app.renameColumns(headings);
                         break;
                     }
+                    case 9:
+                        app.selectRange(pick(8), pick(4), pick(8), pick(h.grid().rowCount() + 1));
+                        app.emptySelection();
+                        break;
+                    case 10:
+                        app.selectRange(pick(8), 0, pick(8), pick(h.grid().rowCount() + 1));
+                        app.cut();
+                        break;
                 }
             } catch (const std::exception&) {
             }
@@ -132,6 +140,33 @@ TEST(UndoTest, TheHundredAndFirstStepDropsTheOldest) {
     EXPECT_EQ(app.history().size(), History::kMaxSteps);
     while (app.history().canUndo()) app.undo();
     EXPECT_EQ(h.grid().cellText(Notes, 1), "0");  // the first edit's own step was dropped
+}
+
+// Cut is Copy, then the selection emptied as one step, the heading row left alone.
+TEST(UndoTest, CutAndDeleteEmptyTheSelectionAsOneStep) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.editCell(Description, 1, "one");
+    app.editCell(Hours, 1, "2");
+    const std::string heading(h.grid().cellText(Description, 0));
+    app.selectRange(Description, 0, Hours, 1);
+    app.cut();
+    EXPECT_EQ(h.clipboard.contents,
+              heading + "\t" + std::string(h.grid().cellText(Hours, 0)) + "\r\none\t2\r\n");
+    EXPECT_EQ(h.grid().cellText(Description, 0), heading);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "");
+    EXPECT_EQ(h.grid().cellText(Hours, 1), "");
+    EXPECT_EQ(app.history().undoName(), "Cut");
+    app.undo();
+    EXPECT_EQ(h.grid().cellText(Description, 1), "one");
+    EXPECT_EQ(h.grid().cellText(Hours, 1), "2");
+
+    app.emptySelection();
+    EXPECT_EQ(h.grid().cellText(Hours, 1), "");
+    EXPECT_EQ(app.history().undoName(), "Delete");
+    const std::size_t steps = app.history().size();
+    app.emptySelection();  // nothing left to empty: no step
+    EXPECT_EQ(app.history().size(), steps);
 }
 
 // Like QUndoStack::isClean: undo back to the saved state and the project is saved again.

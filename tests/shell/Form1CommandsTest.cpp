@@ -179,6 +179,33 @@ TEST_F(Form1CommandsTest, UndoAndRedoThroughTheMenuAndToolbar) {
     EXPECT_EQ(redo->text(), "&Redo Sort by Task Date");
 }
 
+// Keys on the table: Delete empties the selection, Backspace too when it spans cells.
+TEST_F(Form1CommandsTest, DeleteAndCutEmptyTheSelectedCells) {
+    grid().setCellText(1, 1, "one");
+    grid().setCellText(2, 1, "two");
+    grid().setCellText(1, 2, "three");
+    QTableView* view = form.gridView();
+    view->setCurrentIndex(view->model()->index(0, 1));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(grid().cellText(1, 1), "");
+    EXPECT_EQ(form.action("mnuUndo1")->text(), "&Undo Delete");
+    form.action("mnuUndo1")->trigger();
+    EXPECT_EQ(grid().cellText(1, 1), "one");
+
+    form.controller().selectRange(1, 1, 2, 2);
+    QTest::keyClick(view, Qt::Key_Backspace);
+    EXPECT_EQ(grid().cellText(1, 2), "");
+    form.action("mnuUndo1")->trigger();
+    EXPECT_EQ(grid().cellText(1, 2), "three");
+
+    form.controller().selectRange(1, 1, 2, 2);  // undo left the current cell alone selected
+    form.action("tbtnCut")->trigger();
+    EXPECT_EQ(grid().cellText(2, 1), "");
+    EXPECT_EQ(grid().cellText(1, 0), kDefaultHeadings[1]);
+    EXPECT_EQ(form.action("tbtnUndo")->toolTip(), "Undo Cut");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
     form.action("tbtnAdd")->trigger();
     form.action("mnuAddTask1")->trigger();
