@@ -15,8 +15,9 @@ std::string savedBytes(AppHarness& h) {
     return readBytes(path);
 }
 
-// Random sequences of every recorded command on a small table; undo goes back through
-// each state the file would have held, and redo forward again.
+// Random sequences of every recorded command on a small table, saved once half-way; undo
+// goes back through each state the file would have held, and redo forward again, the
+// project reading as saved exactly at the saved state.
 TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -28,7 +29,13 @@ TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
                                                 "1.5", "2", "a\tb\r\nc", "0.25\t3\n4"};
         std::vector<std::string> states = {savedBytes(h)};
         std::vector<std::string> names;
+        std::size_t savedAt = 0;  // the start-up project reads as saved too
         for (int i = 0; i < 40; ++i) {
+            if (i == 20) {
+                h.prompts.savePaths = {h.dir.file("model.prj")};
+                app.saveProjectAs();
+                savedAt = states.size() - 1;
+            }
             app.selectCell(pick(DefaultColumnCount), pick(h.grid().rowCount() + 1));
             // A command that fails half-way (a bad date) is still a step: what it did stays.
             try {
@@ -89,12 +96,14 @@ TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
             EXPECT_EQ(app.history().undoName(), names[i - 1]);
             app.undo();
             ASSERT_EQ(savedBytes(h), states[i - 1]) << "after undoing " << names[i - 1];
+            EXPECT_EQ(h.project().hasUnsavedChanges(), i - 1 != savedAt);
         }
         EXPECT_FALSE(app.history().canUndo());
         for (std::size_t i = 1; i < states.size(); ++i) {
             EXPECT_EQ(app.history().redoName(), names[i - 1]);
             app.redo();
             ASSERT_EQ(savedBytes(h), states[i]) << "after redoing " << names[i - 1];
+            EXPECT_EQ(h.project().hasUnsavedChanges(), i != savedAt);
         }
         EXPECT_FALSE(app.history().canRedo());
     }
