@@ -1,5 +1,6 @@
 #include "app/MainController.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -15,6 +16,10 @@
 #include "tasks/TimerHours.h"
 
 namespace quillet {
+
+namespace {
+constexpr const char* kCannotUndoTooLarge = "This change cannot be undone (too large)";
+}
 
 MainController::MainController(ControllerPorts ports)
     : ports_(std::move(ports)),
@@ -54,15 +59,56 @@ void MainController::switchTab(const std::string& tabText) {
 }
 
 // The total follows a write or a load even when a later step of the command fails.
+// A replaced table starts a fresh history; a save moves its clean point.
 template <typename Command>
 void MainController::runProjectCommand(Command command) {
+    const auto replacements = project_.replacements();
+    const auto cleanings = project_.cleanings();
+    const auto follow = [&] {
+        if (project_.replacements() != replacements) {
+            history_.clear();
+            if (project_.hasUnsavedChanges()) history_.markNeverClean();
+        } else if (project_.cleanings() != cleanings) {
+            history_.markClean();
+        }
+        if (project_.takeTotalDue()) calculateTotal();
+    };
     try {
         command();
     } catch (...) {
-        if (project_.takeTotalDue()) calculateTotal();
+        follow();
         throw;
     }
-    if (project_.takeTotalDue()) calculateTotal();
+    follow();
+}
+
+template <typename Change>
+void MainController::inStep(std::string name, Change change) {
+    grid_.beginStep(history_.maxBytes());
+    try {
+        change();
+    } catch (...) {
+        finishStep(std::move(name));
+        throw;
+    }
+    finishStep(std::move(name));
+}
+
+void MainController::finishStep(std::string name) {
+    GridStep step = grid_.endStep();
+    if (step.tooLarge()) statusMessage_ = kCannotUndoTooLarge;
+    history_.add(std::move(name), std::move(step));
+}
+
+// The revert tells the project it changed; back at the saved state it is saved again.
+void MainController::undo() {
+    history_.undo(grid_);
+    if (history_.isClean()) project_.returnToClean();
+}
+
+void MainController::redo() {
+    history_.redo(grid_);
+    if (history_.isClean()) project_.returnToClean();
 }
 
 void MainController::newProject() {
@@ -126,16 +172,18 @@ void MainController::calculateTotal() {
 
 // Copies what the total line shows; it does not recalculate first.
 void MainController::addTotalRow() {
-    addTotalToGrid(grid_, totalCaption_, todayText());
+    inStep("Add total to bottom of grid",
+           [this] { addTotalToGrid(grid_, totalCaption_, todayText()); });
 }
 
 void MainController::addTask() {
-    quillet::addTask(grid_, todayText());
+    inStep("Add New Task", [this] { quillet::addTask(grid_, todayText()); });
 }
 
 void MainController::deleteTask() {
-    if (const auto message = quillet::deleteTask(grid_, grid_.currentRow()))
-        ports_.prompts.showMessage(*message);
+    std::optional<std::string> message;
+    inStep("Delete Task", [&] { message = quillet::deleteTask(grid_, grid_.currentRow()); });
+    if (message) ports_.prompts.showMessage(*message);
 }
 
 void MainController::copySelection() {
@@ -147,7 +195,8 @@ void MainController::copyAll() {
 }
 
 void MainController::paste() {
-    quillet::paste(grid_, grid_.currentCol(), grid_.currentRow(), ports_.clipboard.text());
+    const std::string text = ports_.clipboard.text();
+    inStep("Paste", [&] { quillet::paste(grid_, grid_.currentCol(), grid_.currentRow(), text); });
 }
 
 void MainController::selectCell(int col, int row) {
@@ -165,9 +214,12 @@ void MainController::setColumnWidth(int col, int width) {
 void MainController::editCell(int col, int row, const std::string& text) {
     std::string clean = sanitizeCellText(text);
     if (clean == grid_.cellText(col, row)) return;  // nothing the file would see changed
-    grid_.setCellText(col, row, std::move(clean));
-    // Clearing a cell is not entering a date.
-    if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
+    const std::string heading(grid_.cellText(col, 0));
+    inStep(heading.empty() ? "Typing" : "Typing in " + heading, [&] {
+        grid_.setCellText(col, row, std::move(clean));
+        // Clearing a cell is not entering a date.
+        if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
+    });
 }
 
 bool MainController::find(const std::string& searchText) {
@@ -189,16 +241,36 @@ void MainController::resetHighlightedCells() {
 // Choosing the column also sorts by it at once.
 void MainController::sortByTask() {
     sortColumn_ = TaskNo;
-    sortRows(grid_, sortColumn_, ports_.locale);
+    inStep("Sort by Task #", [this] { sortRows(grid_, sortColumn_, ports_.locale); });
 }
 
 void MainController::sortByTaskDate() {
     sortColumn_ = StartDate;
-    sortRows(grid_, sortColumn_, ports_.locale);
+    inStep("Sort by Task Date", [this] { sortRows(grid_, sortColumn_, ports_.locale); });
 }
 
 void MainController::cut() {
-    ports_.prompts.showMessage("Sorry, not available yet...");
+    copySelection();
+    inStep("Cut", [this] { emptySelectedCells(); });
+}
+
+void MainController::emptySelection() {
+    inStep("Delete", [this] { emptySelectedCells(); });
+}
+
+// Only cells that hold text are written, so a selection of empty cells is no step.
+void MainController::emptySelectedCells() {
+    if (grid_.currentRow() < 0) return;
+    const CellRect sel = grid_.selection();
+    CellGrid::BulkUpdate bulk(grid_);
+    for (int row = std::max(sel.top, grid_.fixedRows());
+         row <= std::min(sel.bottom, grid_.rowCount() - 1); ++row) {
+        for (int col = std::max(sel.left, 0); col <= std::min(sel.right, grid_.colCount() - 1);
+             ++col) {
+            if (!grid_.cellText(col, row).empty()) grid_.setCellText(col, row, std::string());
+        }
+    }
+    bulk.commit();
 }
 
 // The display is not refreshed here: the next tick shows the running time.
@@ -215,9 +287,12 @@ void MainController::resetTimer() {
 }
 
 void MainController::addTimerToHours() {
-    const TimerHoursResult result = quillet::addTimerToHours(
-        grid_, grid_.currentRow(), stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
-        todayText());
+    TimerHoursResult result;
+    inStep("Add Timer to Task Hours", [&] {
+        result = quillet::addTimerToHours(grid_, grid_.currentRow(),
+                                          stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
+                                          todayText());
+    });
     if (!result.added()) {
         ports_.prompts.showMessage(result.message);
         return;
@@ -240,10 +315,12 @@ MainController::ColumnNames MainController::columnNames() const {
 // Only headings that differ are written: renaming marks the project unsaved like any edit,
 // while an OK that changes nothing leaves a saved project saved.
 void MainController::renameColumns(const ColumnNames& names) {
-    for (int col = 0; col < kNamedColumns; ++col) {
-        std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
-        if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));
-    }
+    inStep("Change Column Names", [&] {
+        for (int col = 0; col < kNamedColumns; ++col) {
+            std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
+            if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));
+        }
+    });
 }
 
 // The manual is opened from the program's folder, which stays the current directory.

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "app/History.h"
 #include "app/Project.h"
 #include "grid/CellGrid.h"
 #include "ports/DateTime.h"
@@ -102,7 +103,15 @@ class MainController {
     void sortByTask();
     void sortByTaskDate();
     void addTotalRow();
+    // Cut copies the selection as Copy does, then empties it; the Delete key only empties
+    // it. Neither touches the heading row.
     void cut();
+    void emptySelection();
+
+    // Each command that changes what a saved file would hold is one step of the history.
+    const History& history() const { return history_; }
+    void undo();
+    void redo();
 
     HRStopWatch& stopWatch() { return stopWatch_; }
     void startTimer();
@@ -138,10 +147,17 @@ class MainController {
   private:
     template <typename Command>
     void runProjectCommand(Command command);
+    // Runs a change as one named step of the history; a change that fails half-way is
+    // still a step, since what it did stays.
+    template <typename Change>
+    void inStep(std::string name, Change change);
+    void finishStep(std::string name);
+    void emptySelectedCells();
 
     ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
     Project project_;
+    History history_;
     HRStopWatch stopWatch_;
     FindHighlight find_;
     int sortColumn_ = TaskNo;

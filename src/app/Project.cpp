@@ -33,7 +33,14 @@ void Project::gridChanged(const GridChange& change) {
 
 void Project::clean() {
     edited_ = false;
+    cleanSavedFlag_ = savedFlag_;
+    ++cleanings_;
     if (observer_) observer_->projectClean();
+}
+
+void Project::returnToClean() {
+    savedFlag_ = cleanSavedFlag_;
+    clean();
 }
 
 namespace {

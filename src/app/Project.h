@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,12 @@ class Project : private CellGridListener {
     bool hasUnsavedChanges() const { return edited_; }
     // The table as just built matches a fresh project: nothing to ask about yet.
     void markFresh() { edited_ = false; }
+    // How many times the table was replaced (New, Open, Import, a restore), and how many
+    // times it came to match a file or a fresh project: the history follows both.
+    std::uint64_t replacements() const { return replacements_; }
+    std::uint64_t cleanings() const { return cleanings_; }
+    // Undo or redo brought the table back to the state it was last clean in.
+    void returnToClean();
     const std::array<ReopenItem, 5>& reopenItems() const { return reopen_; }
 
     void setTitle(std::string title) { title_ = std::move(title); }
@@ -116,7 +123,10 @@ class Project : private CellGridListener {
     // Changes made while it lives replace the project rather than edit it.
     class Replacing {
       public:
-        explicit Replacing(Project& project) : project_(project) { ++project_.replacing_; }
+        explicit Replacing(Project& project) : project_(project) {
+            ++project_.replacing_;
+            ++project_.replacements_;
+        }
         ~Replacing() { --project_.replacing_; }
         Replacing(const Replacing&) = delete;
         Replacing& operator=(const Replacing&) = delete;
@@ -157,6 +167,9 @@ class Project : private CellGridListener {
     std::optional<FileStamp> stamp_;  // the file as last read or written here  // an old-format
                                       // file this run's import converted
     std::string savedFlag_;
+    std::string cleanSavedFlag_;
+    std::uint64_t replacements_ = 0;
+    std::uint64_t cleanings_ = 0;
     std::array<ReopenItem, 5> reopen_{};
 };
 

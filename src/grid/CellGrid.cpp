@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <new>
+#include <numeric>
 #include <string>
 #include <utility>
 
@@ -53,6 +54,7 @@ void CellGrid::setColCount(int n) {
     n = std::max(1, n);
     if (n == colCount_) return;
     if (n > colCount_) checkCounts(n, rowCount_);
+    if (step_) recordCounts();
     colCount_ = n;
     // Widths are not part of the store: dropped columns lose theirs.
     widths_.resize(static_cast<size_t>(n), kUnsetWidth);
@@ -62,6 +64,7 @@ void CellGrid::setColCount(int n) {
 void CellGrid::setRowCount(int n) {
     n = std::max(1, n);
     if (n > rowCount_) checkCounts(colCount_, n);
+    if (step_ && (n != rowCount_ || n <= fixedRows_)) recordCounts();
     if (n <= fixedRows_) fixedRows_ = n - 1;
     if (n == rowCount_) return;
     rowCount_ = n;
@@ -72,6 +75,7 @@ void CellGrid::setFixedRows(int n) {
     if (n < 0) throw CellGridError("Grid index out of range");
     if (n >= rowCount_) throw CellGridError("Fixed row count must be less than row count");
     if (n == fixedRows_) return;
+    if (step_) recordCounts();
     fixedRows_ = n;
     notifyLayout();
 }
@@ -238,6 +242,7 @@ void CellGrid::staleView() {
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
+    if (step_) recordOldText(col, row);
     noteWrite();
     if (text.empty()) {
         // An empty text is the same as no entry: nothing is stored for it.
@@ -323,6 +328,21 @@ void CellGrid::deleteRows(int row, int count) {
     if (row < 0 || count < 1 || row > rowCount_) return;
     noteWrite();
     BulkUpdate bulk(*this);
+    if (step_) {
+        GridStep::Op op;
+        op.kind = GridStep::Kind::RowsDeleted;
+        op.row = row;
+        op.count = count;
+        op.oldRows = rowCount_;
+        op.col = fixedRows_;
+        recordOp(op, 0);
+    }
+    // Recorded as one change: the counts it sets on the way are part of it.
+    struct Pause {
+        std::unique_ptr<GridStep>& step;
+        std::unique_ptr<GridStep> held = std::move(step);
+        ~Pause() { step = std::move(held); }
+    } pause{step_};
     const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
     for (int r = row; r < std::min(row + count, lastStored); ++r) {
         Row& stored = rows_[static_cast<size_t>(r)];
@@ -353,6 +373,7 @@ void CellGrid::exchangeRows(int a, int b) {
     if (a == b || a < 0 || b < 0) return;
     noteWrite();
     ensureRows(std::max(a, b) + 1);
+    if (step_) recordExchange(a, b);
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
     if (!holdsPast(ra, colCount_) && !holdsPast(rb, colCount_)) {
@@ -389,6 +410,153 @@ void CellGrid::exchangeRows(int a, int b) {
         dropPropRowIfEmpty(rb);
     }
     notifyCells(0, std::min(a, b), colCount_ - 1, std::max(a, b), true);
+}
+
+void CellGrid::beginStep(std::size_t byteLimit) {
+    step_ = std::make_unique<GridStep>();
+    step_->limit_ = byteLimit;
+    step_->colBefore_ = currentCol_;
+    step_->rowBefore_ = currentRow_;
+}
+
+GridStep CellGrid::endStep() {
+    GridStep step = std::move(*step_);
+    step_.reset();
+    step.colAfter_ = currentCol_;
+    step.rowAfter_ = currentRow_;
+    return step;
+}
+
+bool CellGrid::recordOp(const GridStep::Op& op, std::size_t bytes) {
+    GridStep& step = *step_;
+    if (step.tooLarge_) return false;
+    bytes += sizeof(GridStep::Op);
+    if (bytes > step.limit_ - std::min(step.limit_, step.bytes_)) {
+        step.tooLarge_ = true;
+        step.ops_ = {};
+        step.texts_ = {};
+        step.perms_ = {};
+        step.bytes_ = 0;
+        return false;
+    }
+    step.ops_.push_back(op);
+    step.bytes_ += bytes;
+    return true;
+}
+
+void CellGrid::recordOldText(int col, int row) {
+    const std::string_view old = cellText(col, row);
+    GridStep::Op op;
+    op.col = col;
+    op.row = row;
+    op.at = step_->texts_.size();
+    op.size = old.size();
+    if (recordOp(op, old.size())) step_->texts_.append(old);
+}
+
+void CellGrid::recordCounts() {
+    GridStep::Op op;
+    op.kind = GridStep::Kind::Counts;
+    op.col = colCount_;
+    op.row = rowCount_;
+    op.count = fixedRows_;
+    recordOp(op, 0);
+}
+
+// A sort makes many exchanges in a row: they gather in one permutation.
+void CellGrid::recordExchange(int a, int b) {
+    GridStep& step = *step_;
+    const auto needed = static_cast<std::size_t>(std::max({rowCount_, a + 1, b + 1}));
+    if (step.ops_.empty() || step.ops_.back().kind != GridStep::Kind::Permutation) {
+        GridStep::Op op;
+        op.kind = GridStep::Kind::Permutation;
+        op.at = step.perms_.size();
+        if (!recordOp(op, 0)) return;
+        step.perms_.emplace_back();
+    }
+    std::vector<std::int32_t>& perm = step.perms_.back();
+    if (perm.size() < needed) {
+        const std::size_t more = (needed - perm.size()) * sizeof(std::int32_t);
+        if (more > step.limit_ - std::min(step.limit_, step.bytes_)) {
+            recordOp(GridStep::Op{}, more);  // marks the step too large
+            return;
+        }
+        step.bytes_ += more;
+        const std::size_t from = perm.size();
+        perm.resize(needed);
+        std::iota(perm.begin() + static_cast<std::ptrdiff_t>(from), perm.end(),
+                  static_cast<std::int32_t>(from));
+    }
+    std::swap(perm[static_cast<std::size_t>(a)], perm[static_cast<std::size_t>(b)]);
+}
+
+// Undoes deleteRows: its rows still lie past the count, each moved there in turn.
+void CellGrid::restoreDeletedRows(const GridStep::Op& op) {
+    std::vector<int> counts(static_cast<std::size_t>(op.count));
+    int rows = op.oldRows;
+    for (int& c : counts) {
+        c = rows;
+        rows = std::max(1, rows - 1);
+    }
+    for (auto c = counts.rbegin(); c != counts.rend(); ++c) moveRow(*c - 1, op.row);
+    if (step_) {
+        GridStep::Op back;
+        back.kind = GridStep::Kind::RowsInserted;
+        back.row = op.row;
+        back.count = op.count;
+        recordOp(back, 0);
+    }
+    rowCount_ = op.oldRows;
+    fixedRows_ = op.col;
+}
+
+// perm[r] is the row whose content now lies at r; each exchange puts one row home.
+void CellGrid::permuteBack(std::vector<std::int32_t>& perm) {
+    for (std::size_t r = 0; r < perm.size(); ++r) {
+        while (perm[r] != static_cast<std::int32_t>(r)) {
+            const auto home = static_cast<std::size_t>(perm[r]);
+            exchangeRows(static_cast<int>(r), static_cast<int>(home));
+            std::swap(perm[r], perm[home]);
+        }
+    }
+}
+
+GridStep CellGrid::revertStep(GridStep step) {
+    noteWrite();
+    BulkUpdate bulk(*this);
+    beginStep(step.limit_);
+    for (auto op = step.ops_.rbegin(); op != step.ops_.rend(); ++op) {
+        switch (op->kind) {
+            case GridStep::Kind::Text:
+                rawSetCellText(op->col, op->row,
+                               std::string_view(step.texts_).substr(op->at, op->size));
+                break;
+            case GridStep::Kind::Counts:
+                setColCount(op->col);
+                setRowCount(op->row);
+                setFixedRows(op->count);
+                break;
+            case GridStep::Kind::RowsDeleted:
+                restoreDeletedRows(*op);
+                break;
+            case GridStep::Kind::RowsInserted:
+                deleteRows(op->row, op->count);
+                break;
+            case GridStep::Kind::Permutation:
+                permuteBack(step.perms_[op->at]);
+                break;
+        }
+    }
+    GridStep back = endStep();
+    back.colBefore_ = step.colAfter_;
+    back.rowBefore_ = step.rowAfter_;
+    back.colAfter_ = step.colBefore_;
+    back.rowAfter_ = step.rowBefore_;
+    setCurrentCell(step.colBefore_, step.rowBefore_);
+    bulkDirty_ = true;
+    bulkContent_ = true;
+    bulk.commit();
+    return back;
 }
 
 void CellGrid::setCellColor(int col, int row, Color color) {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/GridStep.h"
 #include "grid/TextArena.h"
 
 namespace quillet {
@@ -250,6 +251,18 @@ class CellGrid {
     void reserveRows(int rows);
     void reserveCells(std::size_t cells);
 
+    // Opens a step: until endStep() every change to texts, counts and row order records
+    // what it replaced, up to byteLimit bytes (past them the step is too large and keeps
+    // nothing). Outside a step nothing is recorded, so loads, saves and sorts run as fast.
+    void beginStep(std::size_t byteLimit);
+    bool stepOpen() const {
+        return step_ != nullptr;
+    }
+    GridStep endStep();
+    // Takes a step's changes back, with one Layout notification, and puts the current cell
+    // where the step began. Returns the step that does the changes again.
+    GridStep revertStep(GridStep step);
+
   private:
     // A row's texts are entries_[first, first + count), sorted by column; the slots up
     // to first + capacity are its room to grow. props: 1 + the index of its colours
@@ -298,6 +311,12 @@ class CellGrid {
     void notify(const GridChange& change);
     void tell(const GridChange& change, std::exception_ptr& failure);
     void endBulk();
+    bool recordOp(const GridStep::Op& op, std::size_t bytes);
+    void recordOldText(int col, int row);
+    void recordCounts();
+    void recordExchange(int a, int b);
+    void restoreDeletedRows(const GridStep::Op& op);
+    void permuteBack(std::vector<std::int32_t>& perm);
 
     int colCount_;
     int rowCount_;
@@ -318,6 +337,7 @@ class CellGrid {
     bool bulkDirty_ = false;
     bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
+    std::unique_ptr<GridStep> step_;
 #ifndef NDEBUG
     std::uint64_t writeGeneration_ = 0;
 #endif

@@ -159,6 +159,7 @@ void Form1::buildWidgets() {
         controller_.selectRange(anchorCol, anchorRow, col, row);
     };
     grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
+    grid_->onEmptySelection = [this] { runCommand([this] { controller_.emptySelection(); }); };
     controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
 
     findDialog_ = new FindDialog(this);
@@ -204,6 +205,8 @@ void Form1::wireCommands() {
         {&MainMenu::mnuCopy1, &MainController::copySelection},
         {&MainMenu::mnuCopyAll1, &MainController::copyAll},
         {&MainMenu::mnuPaste1, &MainController::paste},
+        {&MainMenu::mnuUndo1, &MainController::undo},
+        {&MainMenu::mnuRedo1, &MainController::redo},
         {&MainMenu::mnuAddTask1, &MainController::addTask},
         {&MainMenu::mnuDeleteTask1, &MainController::deleteTask},
         {&MainMenu::mnuResetHighlightedCells1, &MainController::resetHighlightedCells},
@@ -255,6 +258,8 @@ void Form1::wireCommands() {
         {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
         {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
         {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
+        {&MainMenu::tbtnUndo, &MainMenu::mnuUndo1},
+        {&MainMenu::tbtnRedo, &MainMenu::mnuRedo1},
         {&MainMenu::tbtnFind, &MainMenu::mnuFind1},
         {&MainMenu::tbtnAdd, &MainMenu::mnuAddTask1},
         {&MainMenu::tbtnRemove, &MainMenu::mnuDeleteTask1},
@@ -506,9 +511,22 @@ void Form1::watchProjectFile() {
     if (!path.isEmpty() && QFile::exists(path)) fileWatcher_->addPath(path);
 }
 
-// Every action has a command and stays enabled; only the reopen items follow the state.
+// Every action has a command and stays enabled; the reopen items and undo and redo
+// follow the state.
 void Form1::updateActions() {
     const Project& project = controller_.project();
+    const History& history = controller_.history();
+    const auto showStep = [](QAction* action, const char* verb, bool can, const std::string& name) {
+        QString caption = QString::fromUtf8(verb);
+        if (can) caption += ' ' + toQString(name).replace('&', QStringLiteral("&&"));
+        action->setText(caption);
+        if (!caption.startsWith('&')) action->setToolTip(caption);  // a toolbar button
+        action->setEnabled(can);
+    };
+    showStep(menu_->mnuUndo1, "&Undo", history.canUndo(), history.undoName());
+    showStep(menu_->mnuRedo1, "&Redo", history.canRedo(), history.redoName());
+    showStep(menu_->tbtnUndo, "Undo", history.canUndo(), history.undoName());
+    showStep(menu_->tbtnRedo, "Redo", history.canRedo(), history.redoName());
     for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
         const ReopenItem& item = project.reopenItems()[k];
         // A path is shown verbatim: an "&" in it must not become an accelerator.

@@ -116,6 +116,13 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    const bool manyCells = grid_.selection().left != grid_.selection().right ||
+                           grid_.selection().top != grid_.selection().bottom;
+    if (onEmptySelection && event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Delete || (event->key() == Qt::Key_Backspace && manyCells))) {
+        onEmptySelection();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

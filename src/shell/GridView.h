@@ -26,6 +26,8 @@ class GridView : public QTableView {
     std::function<void(int col, int row)> onCurrentMoved;
     std::function<void(int anchorCol, int anchorRow, int col, int row)> onSelectionMoved;
     std::function<void(int col, int width)> onWidthDragged;
+    // Delete, or Backspace on more than one cell: empty the selected cells.
+    std::function<void()> onEmptySelection;
 
   protected:
     bool event(QEvent* event) override;

@@ -60,6 +60,9 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
 
     QMenu* edit = bar->addMenu("&Edit");
     edit->setObjectName("mnuEdit1");
+    mnuUndo1 = add(edit, "mnuUndo1", "&Undo");
+    mnuRedo1 = add(edit, "mnuRedo1", "&Redo");
+    edit->addSeparator();
     mnuCopy1 = add(edit, "mnuCopy1", "&Copy");
     mnuPaste1 = add(edit, "mnuPaste1", "&Paste");
     mnuCopyAll1 = add(edit, "mnuCopyAll1", "Copy All");
@@ -121,6 +124,8 @@ void MainMenu::buildToolbar(QMainWindow* window) {
     tbtnCut = addButton("tbtnCut", "Cut", "edit-cut");
     tbtnCopy = addButton("tbtnCopy", "Copy", "edit-copy");
     tbtnPaste = addButton("tbtnPaste", "Paste", "edit-paste");
+    tbtnUndo = addButton("tbtnUndo", "Undo", "edit-undo");
+    tbtnRedo = addButton("tbtnRedo", "Redo", "edit-redo");
     toolbar_->addSeparator();
     tbtnFind = addButton("tbtnFind", "Find", "edit-find");
     toolbar_->addSeparator();
@@ -131,11 +136,19 @@ void MainMenu::buildToolbar(QMainWindow* window) {
 void MainMenu::addStandardKeys() {
     // The desktop's usual keys, on top of the menus' & letters; the captions stay as they are.
     const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
-        {mnuNew1, QKeySequence::New},     {mnuOpen1, QKeySequence::Open},
-        {mnuSave1, QKeySequence::Save},   {mnuSaveProjectAs1, QKeySequence::SaveAs},
-        {mnuPrint1, QKeySequence::Print}, {mnuExit1, QKeySequence::Quit},
-        {mnuCopy1, QKeySequence::Copy},   {mnuPaste1, QKeySequence::Paste},
-        {mnuFind1, QKeySequence::Find},   {mnuFindAgain1, QKeySequence::FindNext},
+        {mnuNew1, QKeySequence::New},
+        {mnuOpen1, QKeySequence::Open},
+        {mnuSave1, QKeySequence::Save},
+        {mnuSaveProjectAs1, QKeySequence::SaveAs},
+        {mnuPrint1, QKeySequence::Print},
+        {mnuExit1, QKeySequence::Quit},
+        {mnuCopy1, QKeySequence::Copy},
+        {mnuPaste1, QKeySequence::Paste},
+        {mnuUndo1, QKeySequence::Undo},
+        {mnuRedo1, QKeySequence::Redo},
+        {tbtnCut, QKeySequence::Cut},
+        {mnuFind1, QKeySequence::Find},
+        {mnuFindAgain1, QKeySequence::FindNext},
     };
     for (const auto& [action, key] : keys) {
         QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
@@ -157,6 +170,8 @@ void MainMenu::addStandardKeys() {
         {mnuRestoreBackup1, "document-revert"},
         {mnuPrint1, "document-print"},
         {mnuExit1, "application-exit"},
+        {mnuUndo1, "edit-undo"},
+        {mnuRedo1, "edit-redo"},
         {mnuCopy1, "edit-copy"},
         {mnuPaste1, "edit-paste"},
         {mnuAddTask1, "list-add"},

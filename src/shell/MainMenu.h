@@ -34,6 +34,8 @@ class MainMenu {
     QAction* mnuPrint1 = nullptr;
     QAction* mnuExit1 = nullptr;
     // Edit
+    QAction* mnuUndo1 = nullptr;
+    QAction* mnuRedo1 = nullptr;
     QAction* mnuCopy1 = nullptr;
     QAction* mnuPaste1 = nullptr;
     QAction* mnuCopyAll1 = nullptr;
@@ -63,6 +65,8 @@ class MainMenu {
     QAction* tbtnCut = nullptr;
     QAction* tbtnCopy = nullptr;
     QAction* tbtnPaste = nullptr;
+    QAction* tbtnUndo = nullptr;
+    QAction* tbtnRedo = nullptr;
     QAction* tbtnFind = nullptr;
     QAction* tbtnAdd = nullptr;
     QAction* tbtnRemove = nullptr;

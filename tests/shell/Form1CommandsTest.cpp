@@ -145,6 +145,67 @@ TEST_F(Form1CommandsTest, EditsMarkUnsavedAndDatesAreNormalisedWhenAnEditEnds) {
     EXPECT_EQ(form.controller().project().savedFlag(), "");
 }
 
+// The captions name the step and grey out with nothing to take back or do again.
+TEST_F(Form1CommandsTest, UndoAndRedoThroughTheMenuAndToolbar) {
+    QAction* undo = form.action("mnuUndo1");
+    QAction* redo = form.action("mnuRedo1");
+    auto* edit = form.findChild<QMenu*>("mnuEdit1");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->actions().mid(0, 2), QList<QAction*>({undo, redo}));
+    EXPECT_EQ(undo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+    EXPECT_EQ(redo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(form.action("tbtnRedo")->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo");
+
+    GridModel* model = form.gridModel();
+    model->setData(model->index(0, 1), QStringLiteral("write"), Qt::EditRole);
+    form.action("mnuSortbyTaskDate1")->trigger();
+    EXPECT_EQ(undo->text(), "&Undo Sort by Task Date");
+    EXPECT_EQ(form.action("tbtnUndo")->toolTip(), "Undo Sort by Task Date");
+    EXPECT_TRUE(form.action("tbtnUndo")->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    form.action("tbtnUndo")->trigger();
+    undo->trigger();
+    EXPECT_EQ(grid().cellText(1, 1), "");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(form.action("tbtnUndo")->isEnabled());
+    const std::string typing = "Typing in " + std::string(grid().cellText(1, 0));
+    EXPECT_EQ(redo->text(), QString::fromStdString("&Redo " + typing));
+    EXPECT_EQ(form.action("tbtnRedo")->toolTip(), QString::fromStdString("Redo " + typing));
+    form.action("tbtnRedo")->trigger();
+    EXPECT_EQ(grid().cellText(1, 1), "write");
+    EXPECT_EQ(redo->text(), "&Redo Sort by Task Date");
+}
+
+// Keys on the table: Delete empties the selection, Backspace too when it spans cells.
+TEST_F(Form1CommandsTest, DeleteAndCutEmptyTheSelectedCells) {
+    grid().setCellText(1, 1, "one");
+    grid().setCellText(2, 1, "two");
+    grid().setCellText(1, 2, "three");
+    QTableView* view = form.gridView();
+    view->setCurrentIndex(view->model()->index(0, 1));
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(grid().cellText(1, 1), "");
+    EXPECT_EQ(form.action("mnuUndo1")->text(), "&Undo Delete");
+    form.action("mnuUndo1")->trigger();
+    EXPECT_EQ(grid().cellText(1, 1), "one");
+
+    form.controller().selectRange(1, 1, 2, 2);
+    QTest::keyClick(view, Qt::Key_Backspace);
+    EXPECT_EQ(grid().cellText(1, 2), "");
+    form.action("mnuUndo1")->trigger();
+    EXPECT_EQ(grid().cellText(1, 2), "three");
+
+    form.controller().selectRange(1, 1, 2, 2);  // undo left the current cell alone selected
+    form.action("tbtnCut")->trigger();
+    EXPECT_EQ(grid().cellText(2, 1), "");
+    EXPECT_EQ(grid().cellText(1, 0), kDefaultHeadings[1]);
+    EXPECT_EQ(form.action("tbtnUndo")->toolTip(), "Undo Cut");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(Form1CommandsTest, TasksFindAndSortFromTheMenus) {
     form.action("tbtnAdd")->trigger();
     form.action("mnuAddTask1")->trigger();

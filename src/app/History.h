@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "grid/CellGrid.h"
+#include "grid/GridStep.h"
+
+namespace quillet {
+
+// The steps a user can take back and do again, oldest first. Each keeps what reverts it in
+// its present direction: before the current index what undoes it, from there what redoes
+// it. Bounded in count and in recorded bytes, dropping the oldest first.
+class History {
+  public:
+    static constexpr std::size_t kMaxSteps = 100;
+    static constexpr std::size_t kMaxBytes = std::size_t{256} << 20;
+
+    explicit History(std::size_t maxBytes = kMaxBytes) : maxBytes_(maxBytes) {}
+    // The bound a step is recorded with.
+    std::size_t maxBytes() const { return maxBytes_; }
+
+    // Adds a finished step; the steps that could be redone go. A step too large to keep
+    // clears the history, as nothing before it can be reached any more.
+    void add(std::string name, GridStep step);
+    void clear();
+
+    bool canUndo() const { return done_ > 0; }
+    bool canRedo() const { return done_ < steps_.size(); }
+    const std::string& undoName() const;
+    const std::string& redoName() const;
+    // Revert the latest done step or do the next undone one again, in the grid.
+    void undo(CellGrid& grid);
+    void redo(CellGrid& grid);
+
+    // The state the project file holds: the index it was saved at, or none when no
+    // sequence of undo and redo returns to it.
+    void markClean() { clean_ = done_; }
+    void markNeverClean() { clean_.reset(); }
+    bool isClean() const { return clean_ == done_; }
+
+    std::size_t size() const { return steps_.size(); }
+    std::size_t bytes() const { return bytes_; }
+
+  private:
+    struct Entry {
+        std::string name;
+        GridStep step;
+    };
+    void dropFrom(std::size_t index);
+    void dropOldest(std::size_t count);
+    bool revert(CellGrid& grid, std::size_t index);
+
+    std::size_t maxBytes_;
+    std::deque<Entry> steps_;
+    std::size_t done_ = 0;
+    std::size_t bytes_ = 0;
+    std::optional<std::size_t> clean_ = 0;
+};
+
+}  // namespace quillet
