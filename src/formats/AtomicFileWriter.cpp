@@ -40,8 +40,10 @@ std::string baseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+constexpr std::string_view kSavingMark = ".saving-";
+
 std::string temporaryPrefixFor(const std::string& target) {
-    return "." + baseNameOf(target) + ".saving-";
+    return "." + baseNameOf(target) + std::string(kSavingMark);
 }
 
 std::string temporaryNameFor(const std::string& target) {
@@ -101,6 +103,14 @@ mode_t newFileMode() {
 }
 
 }  // namespace
+
+std::optional<long> temporaryFileWriter(std::string_view fileName) {
+    const auto mark = fileName.rfind(kSavingMark);
+    if (!fileName.starts_with('.') || mark == std::string_view::npos) return std::nullopt;
+    const pid_t pid = pidOfLeftover(fileName.substr(mark + kSavingMark.size()));
+    if (pid <= 0) return std::nullopt;
+    return static_cast<long>(pid);
+}
 
 AtomicFileWriter::ScopedWriteHook::ScopedWriteHook(WriteFunction hook)
     : previous_(std::exchange(writeHook(), std::move(hook))) {}

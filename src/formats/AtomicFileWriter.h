@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ namespace quillet {
 // owner and permissions (a new file gets those of any newly created file).
 // Temporary files that earlier saves of the same target left behind when their
 // process died are removed first.
+// The process that writes a temporary file of this writer, named ".<name>.saving-<pid>-<n>";
+// nullopt for any other name. Other folders' clean-ups find killed writers' files by it.
+std::optional<long> temporaryFileWriter(std::string_view fileName);
+
 class AtomicFileWriter {
   public:
     // Shared: the user's own files. Private: the program's copies of the user's data

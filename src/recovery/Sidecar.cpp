@@ -21,7 +21,6 @@ namespace {
 constexpr std::string_view kFirstLine = "Quillet1 sidecar 1";
 constexpr std::string_view kCopySuffix = ".prj";
 constexpr std::string_view kSidecarSuffix = ".info";
-constexpr std::string_view kSavingMark = ".saving-";  // the atomic writer's temporary files
 
 bool exists(const std::string& path) {
     return ::access(path.c_str(), F_OK) == 0;
@@ -161,16 +160,6 @@ bool isCopyFileName(std::string_view fileName) {
 
 bool isSidecarFileName(std::string_view fileName) {
     return !fileName.starts_with('.') && fileName.ends_with(kSidecarSuffix);
-}
-
-std::optional<long> temporaryFileWriter(std::string_view fileName) {
-    const auto mark = fileName.rfind(kSavingMark);
-    if (!fileName.starts_with('.') || mark == std::string_view::npos) return std::nullopt;
-    const std::string rest(fileName.substr(mark + kSavingMark.size()));
-    char* end = nullptr;
-    const long pid = std::strtol(rest.c_str(), &end, 10);
-    if (end == nullptr || *end != '-') return std::nullopt;
-    return pid;
 }
 
 void removeIfDeadTemporary(const std::string& path) {

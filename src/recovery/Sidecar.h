@@ -39,9 +39,6 @@ bool copyNameTaken(const std::string& copyPath);
 // File names in a folder of copies: hidden names are the atomic writer's temporary files.
 bool isCopyFileName(std::string_view fileName);
 bool isSidecarFileName(std::string_view fileName);
-// The process that writes the temporary file ".<name>.saving-<pid>-<n>"; nullopt for
-// another name.
-std::optional<long> temporaryFileWriter(std::string_view fileName);
 // Removes the file when it is such a temporary file, regular (a link is never followed),
 // and its writer has ended: a save or copy killed midway leaves one as large as a project.
 void removeIfDeadTemporary(const std::string& path);
