@@ -70,14 +70,15 @@ std::optional<std::uint64_t> hashOf(int fd) {
     }
 }
 
-int openForReading(const std::string& path) {
-    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+int openForReading(const std::string& path, Links links = Links::Follow) {
+    const int noFollow = links == Links::Refuse ? O_NOFOLLOW : 0;
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | noFollow);
 }
 
 }  // namespace
 
-std::optional<FileStamp> stampFile(const std::string& path) {
-    const int fd = openForReading(path);
+std::optional<FileStamp> stampFile(const std::string& path, Links links) {
+    const int fd = openForReading(path, links);
     if (fd < 0) return std::nullopt;
     std::optional<FileStamp> stamp;
     if (const std::optional<Meta> meta = metaOf(fd)) {

@@ -16,8 +16,12 @@ struct FileStamp {
     std::uint64_t contentHash = 0;
 };
 
+// Whether a symbolic link at the path itself is followed. Files in the program's private
+// folders are never reached through a link.
+enum class Links { Follow, Refuse };
+
 // The stamp of a regular file, its bytes hashed; none when there is no such file.
-std::optional<FileStamp> stampFile(const std::string& path);
+std::optional<FileStamp> stampFile(const std::string& path, Links links = Links::Follow);
 
 // True when the file at `path` no longer matches `stamp`: its bytes differ. A file whose
 // times or inode changed but whose bytes are the same (a sync client writing it back)

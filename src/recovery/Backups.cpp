@@ -86,7 +86,8 @@ bool sameContent(const std::string& a, const std::string& b) {
     std::error_code ec;
     if (fs::file_size(a, ec) != fs::file_size(b, ec) || ec) return false;
     const int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
-    const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
+    // b is the newest backup, in the private folder: never through a link.
+    const int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     bool same = fa >= 0 && fb >= 0;
     std::vector<char> bufA(1 << 16);
     std::vector<char> bufB(1 << 16);

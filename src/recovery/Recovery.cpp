@@ -45,7 +45,7 @@ namespace {
 // taken as they are.
 bool isWhole(const RecoveryCopy& copy) {
     if (!copy.info.copySize) return true;
-    const std::optional<FileStamp> stamp = stampFile(copy.copyPath);
+    const std::optional<FileStamp> stamp = stampFile(copy.copyPath, Links::Refuse);
     return stamp && stamp->size == *copy.info.copySize && stamp->contentHash == copy.info.copyHash;
 }
 

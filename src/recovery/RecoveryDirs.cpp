@@ -1,5 +1,6 @@
 #include "recovery/RecoveryDirs.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -51,23 +52,25 @@ void makePrivateDirectory(const std::string& path) {
         if (slash == std::string::npos) break;
     }
     // Not followed: a link planted here would send the user's files, and the pruning of old
-    // versions, somewhere else.
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
-        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(errno));
-    }
-    if (S_ISLNK(st.st_mode) || (S_ISDIR(st.st_mode) && st.st_uid != ::geteuid())) {
-        throw PrivateFolderError(path);
-    }
-    if (!S_ISDIR(st.st_mode)) {
-        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(ENOTDIR));
-    }
-    if ((st.st_mode & 07777) != 0700) {
-        ::chmod(path.c_str(), 0700);
-        if (::lstat(path.c_str(), &st) != 0 || (st.st_mode & 07777) != 0700) {
+    // versions, somewhere else. Checked and tightened through one descriptor, so the folder
+    // cannot be swapped for a link between the check and the chmod.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        struct stat st {};
+        if (err == ELOOP || (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))) {
             throw PrivateFolderError(path);
         }
+        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(err));
     }
+    struct stat st {};
+    bool isPrivate = ::fstat(fd, &st) == 0 && st.st_uid == ::geteuid();
+    if (isPrivate && (st.st_mode & 07777) != 0700) {
+        isPrivate =
+            ::fchmod(fd, 0700) == 0 && ::fstat(fd, &st) == 0 && (st.st_mode & 07777) == 0700;
+    }
+    ::close(fd);
+    if (!isPrivate) throw PrivateFolderError(path);
 }
 
 }  // namespace quillet

@@ -1,14 +1,14 @@
 #include "recovery/Sidecar.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "formats/AtomicFileWriter.h"
@@ -189,10 +189,25 @@ void writeSidecar(const std::string& path, const Sidecar& sidecar) {
 }
 
 std::optional<Sidecar> readSidecar(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    // Not through a link, and only a small regular file: a sidecar is a few lines.
+    constexpr off_t kMaxSidecarBytes = 64 * 1024;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::string text;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxSidecarBytes;
+    if (ok) {
+        text.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t have = 0;
+        while (ok && have < text.size()) {
+            const ssize_t got = ::read(fd, text.data() + have, text.size() - have);
+            if (got < 0 && errno == EINTR) continue;
+            ok = got > 0;
+            if (ok) have += static_cast<std::size_t>(got);
+        }
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
     return parseSidecar(text);
 }
 

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/FileStamp.h"
 #include "recovery/RecoveryHarness.h"
+#include "recovery/Sidecar.h"
 #include "support/DeadProcess.h"
 
 namespace quillet {
@@ -284,6 +286,13 @@ TEST(RecoveryOffer, APlantedLinkIsNeverOfferedNorTouched) {
     ::symlink(victim.c_str(), (stem + ".prj").c_str());
     EXPECT_TRUE(abandonedCopies(h.dirs.recovery).empty());
     EXPECT_EQ(readBytes(victim), "someone else's file");
+    // Neither a sidecar nor a copy's proof is read through a link.
+    const std::string realSidecar = h.dir.file("real.info");
+    writeSidecar(realSidecar, {"", "Untitled Project", test::deadPid(), 46363.5, {}, {}});
+    ::symlink(realSidecar.c_str(), (h.dirs.recovery + "/linked.info").c_str());
+    EXPECT_FALSE(readSidecar(h.dirs.recovery + "/linked.info"));
+    EXPECT_FALSE(stampFile(stem + ".prj", Links::Refuse));
+    EXPECT_TRUE(stampFile(stem + ".prj", Links::Follow));
 }
 
 TEST(RecoveryOffer, ACutCopyIsKeptAsideAndOlderCopiesAreCounted) {
