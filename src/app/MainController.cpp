@@ -21,9 +21,10 @@ namespace {
 constexpr const char* kCannotUndoTooLarge = "This change cannot be undone (too large)";
 }
 
-MainController::MainController(ControllerPorts ports)
+MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
     : ports_(std::move(ports)),
       project_(grid_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
+      history_(historyBytes),
       stopWatch_(ports_.clock) {
     // Cells may hold several lines (a Paste makes them): a reopened project keeps them whole.
     grid_.multilineCells = true;

@@ -30,7 +30,8 @@ struct ControllerPorts {
 // the window's shared state and runs every command. The Qt window shows this state.
 class MainController {
   public:
-    explicit MainController(ControllerPorts ports);
+    // historyBytes bounds what undo keeps; tests pass a small bound to reach it.
+    explicit MainController(ControllerPorts ports, std::size_t historyBytes = History::kMaxBytes);
 
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }

@@ -224,6 +224,23 @@ TEST(UndoTest, TheSavedFlagFollowsTheHistoryAndLoadsStartItAfresh) {
 
 // Bounded by bytes too, with the oldest dropped first; a step past the bound is made but
 // clears the way back, and a redo too large to keep ends the way back past it.
+// A step larger than the whole bound is done, cannot be undone, and says so.
+TEST(UndoTest, AStepTooLargeToKeepIsDoneAndClearsTheHistory) {
+    AppHarness h;
+    MainController app(h.ports(), 1000);
+    app.startUp();
+    app.editCell(Notes, 1, "kept");
+    app.editCell(Notes, 1, std::string(2000, 'y'));
+    ASSERT_TRUE(app.history().canUndo());
+    app.editCell(Notes, 1, "z");  // its undo would hold the 2,000 bytes
+    EXPECT_EQ(app.grid().cellText(Notes, 1), "z");
+    EXPECT_FALSE(app.history().canUndo());
+    EXPECT_EQ(app.statusMessage(), "This change cannot be undone (too large)");
+    app.editCell(Notes, 1, "again");  // the next small step is undoable once more
+    app.undo();
+    EXPECT_EQ(app.grid().cellText(Notes, 1), "z");
+}
+
 TEST(UndoTest, HistoryBytesAreBounded) {
     CellGrid grid(2, 4, 1);
     History history(1000);
