@@ -1,9 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "TaskTable.h"
 #include "app/History.h"
 #include "grid/GridStep.h"
 #include "tasks/Sorting.h"
+#include "tasks/TaskRows.h"
 
 namespace quillet {
 namespace {
@@ -51,6 +54,59 @@ void BM_UndoRedoSortMillionCells(benchmark::State& state) {
     }
 }
 
+// A block of 100,000 cells (14,286 rows of 7) pasted over tasks, without and with the step
+// that keeps the texts it replaced.
+void pasteBlock(benchmark::State& state, bool recorded) {
+    constexpr int kBlockRows = 100000 / kCols + 1;
+    std::string block;
+    for (int r = 0; r < kBlockRows; ++r) {
+        for (int c = 0; c < kCols; ++c) {
+            block += "pasted " + std::to_string(r * kCols + c);
+            block += c + 1 < kCols ? '\t' : '\n';
+        }
+    }
+    unsigned seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CellGrid g(kCols, 2, 1);
+        fillTasks(g, kTaskRows, seed++);
+        state.ResumeTiming();
+        if (recorded) g.beginStep(History::kMaxBytes);
+        paste(g, 0, 1000, block);
+        if (recorded) benchmark::DoNotOptimize(g.endStep().bytes());
+        benchmark::DoNotOptimize(g.cellText(0, 1000).data());
+    }
+}
+void BM_PasteHundredThousandCells(benchmark::State& state) {
+    pasteBlock(state, false);
+}
+void BM_PasteHundredThousandCellsRecorded(benchmark::State& state) {
+    pasteBlock(state, true);
+}
+
+// One committed cell edit in the 1,000,006-cell project, without and with its own step.
+void editCell(benchmark::State& state, bool recorded) {
+    CellGrid g(kCols, 2, 1);
+    fillTasks(g, kTaskRows, 5);
+    const std::string texts[] = {"3.5", "12.25"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        if (recorded) g.beginStep(History::kMaxBytes);
+        g.setCellText(2, 70000, texts[++i % 2]);
+        if (recorded) benchmark::DoNotOptimize(g.endStep().bytes());
+    }
+}
+void BM_EditCell(benchmark::State& state) {
+    editCell(state, false);
+}
+void BM_EditCellRecorded(benchmark::State& state) {
+    editCell(state, true);
+}
+
+BENCHMARK(BM_PasteHundredThousandCells)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteHundredThousandCellsRecorded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditCell);
+BENCHMARK(BM_EditCellRecorded);
 BENCHMARK(BM_SortMillionCellsByDate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortMillionCellsByDateRecorded)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedoSortMillionCells)->Unit(benchmark::kMillisecond);
