@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "app/HelpFile.h"
@@ -288,18 +289,31 @@ void MainController::resetTimer() {
 }
 
 void MainController::addTimerToHours() {
+    const std::string refusal = bookTimer();
+    if (!refusal.empty()) ports_.prompts.showMessage(refusal);
+}
+
+std::string MainController::bookTimer() {
     TimerHoursResult result;
     inStep("Add Timer to Task Hours", [&] {
         result = quillet::addTimerToHours(grid_, grid_.currentRow(),
                                           stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
                                           todayText());
     });
-    if (!result.added()) {
-        ports_.prompts.showMessage(result.message);
-        return;
-    }
+    if (!result.added()) return result.message;
     statusMessage_ = result.message;
     timerText_ = timerRestartCommand(stopWatch_);
+    return {};
+}
+
+void MainController::askAboutTimeAway(StopwatchGuard& guard) {
+    if (!guard.pending()) return;
+    const std::optional<std::size_t> choice =
+        ports_.prompts.askChoice(guard.questionText(), guard.answerButtons());
+    constexpr AwayAnswer kByButton[] = {AwayAnswer::Keep, AwayAnswer::Remove,
+                                        AwayAnswer::StopAtLeave};
+    guard.answer(choice && *choice < std::size(kByButton) ? kByButton[*choice] : AwayAnswer::Keep);
+    timerText_ = stopWatchDisplayText(stopWatch_);
 }
 
 void MainController::updateStopWatchDisplay() {

@@ -13,6 +13,7 @@
 #include "tasks/Columns.h"
 #include "tasks/FindHighlight.h"
 #include "tools/HRStopWatch.h"
+#include "tools/StopwatchGuard.h"
 
 namespace quillet {
 
@@ -38,6 +39,7 @@ class MainController {
     Project& project() { return project_; }
     const Project& project() const { return project_; }
     const Locale& locale() const { return ports_.locale; }
+    Clock& clock() { return ports_.clock; }
 
     const std::string& statusMessage() const { return statusMessage_; }
     void setStatusMessage(std::string text) { statusMessage_ = std::move(text); }
@@ -120,8 +122,14 @@ class MainController {
     void resetTimer();
     // Books the stopwatch's time to the selected task's Hours and restarts it from zero.
     void addTimerToHours();
+    // The same, with a refusal's message returned instead of shown (empty when booked): for
+    // a command from another process, where no one may be at the window to close a box.
+    std::string bookTimer();
     // The timer's tick.
     void updateStopWatchDisplay();
+    // Asks the guard's pending question about time away and applies the answer; Cancel keeps
+    // the time. The guard must watch this controller's stopwatch.
+    void askAboutTimeAway(StopwatchGuard& guard);
 
     // The window "Change Column Names" edits the headings of the first six columns;
     // "End Date" is not among them.

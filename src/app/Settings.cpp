@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <stdexcept>
@@ -46,6 +47,35 @@ void storeWidths(const CellGrid& grid, SettingsStore& settings) {
     for (int col = 0; col < kStoredWidths; ++col) {
         settings.writeSetting(widthKey(col), std::to_string(grid.colWidth(col)));
     }
+}
+
+namespace {
+int storedOr(SettingsStore& store, const char* key, int fallback) {
+    const std::string text = store.readSetting(key);
+    if (text == kNotAvailable) return fallback;
+    try {
+        return toInteger(text);
+    } catch (const std::invalid_argument&) {
+        return fallback;
+    }
+}
+}  // namespace
+
+GuardSettings readGuardSettings(SettingsStore& stopwatchSection) {
+    const GuardSettings defaults;
+    GuardSettings settings;
+    settings.awayMinutes =
+        std::clamp(storedOr(stopwatchSection, "awayMinutes", defaults.awayMinutes), 0,
+                   StopwatchGuard::kMaxAwayMinutes);
+    settings.reminderHours =
+        std::clamp(storedOr(stopwatchSection, "reminderHours", defaults.reminderHours), 0,
+                   StopwatchGuard::kMaxReminderHours);
+    return settings;
+}
+
+void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection) {
+    stopwatchSection.writeSetting("awayMinutes", std::to_string(settings.awayMinutes));
+    stopwatchSection.writeSetting("reminderHours", std::to_string(settings.reminderHours));
 }
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
+#include "tools/StopwatchGuard.h"
 
 namespace quillet {
 
@@ -24,5 +25,11 @@ void applyStoredWidths(CellGrid& grid, SettingsStore& settings);
 
 // Writes the seven widths as decimal text, in column order.
 void storeWidths(const CellGrid& grid, SettingsStore& settings);
+
+// The guard's settings from the store of their own section ("Stopwatch"): keys "awayMinutes"
+// and "reminderHours". A missing or unreadable value gives its default; out-of-range ones are
+// clamped, so a hand-edited file never stops the program.
+GuardSettings readGuardSettings(SettingsStore& stopwatchSection);
+void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection);
 
 }  // namespace quillet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -58,6 +59,18 @@ class SettingsStore {
 };
 
 inline constexpr const char* kNotAvailable = "n/a";
+
+// Where the desktop's idle time comes from; the settings window names it.
+enum class IdleKind { XServer, DBus, None };
+
+// How long the desktop session has gone without keyboard or mouse input.
+class IdleSource {
+  public:
+    virtual ~IdleSource() = default;
+    virtual IdleKind kind() const = 0;
+    // Milliseconds since the last input, or none when it cannot be read now.
+    virtual std::optional<std::int64_t> idleMs() = 0;
+};
 
 // Hands an address to the desktop, which opens it with the program registered for it:
 // https: in the browser, mailto: in the mail program, file: by the file's type. Whatever

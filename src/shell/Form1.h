@@ -7,6 +7,8 @@
 
 #include "app/MainController.h"
 #include "recovery/Recovery.h"
+#include "tools/StopwatchGuard.h"
+#include "tools/TimerProtocol.h"
 
 class QAction;
 class QFontDialog;
@@ -25,12 +27,14 @@ class FrmAbout;
 class FrmCal;
 class FrmColumnNames;
 class FrmRestoreBackup;
+class FrmStopwatchSettings;
 class GridModel;
 class GridView;
 class MainMenu;
 class OnTray;
 class RecoveryDriver;
 class StatusPanels;
+class TimerServer;
 
 // The main window: builds the widgets, binds each action to one command and shows
 // the controller's state.
@@ -60,8 +64,25 @@ class Form1 : public QMainWindow {
     // then brings the window up to date. Returns false when the command failed.
     bool runCommand(const std::function<void()>& command);
 
+    // The watch over the running stopwatch: polled every StopwatchGuard::kPollMs while it runs.
+    StopwatchGuard& guard();
+    QTimer* guardTimer() const { return guardTimer_; }
+    // The idle time's source; without this call one is made from the desktop on first use.
+    void setIdleSource(std::unique_ptr<IdleSource> source);
+    // The store of the [Stopwatch] section; without it the settings last for this run only.
+    void setStopwatchSettings(SettingsStore& store);
+    FrmStopwatchSettings* stopwatchSettingsWindow() const { return frmStopwatchSettings_; }
+
+    // Answers stopwatch commands from other processes at path; false when another copy
+    // already does, or the socket cannot be made.
+    bool listenForTimerCommands(const QString& path);
+    // One command from another process, through the Timer menu's commands. A refusal comes
+    // back in the reply instead of a message box.
+    TimerReply runTimerCommand(TimerCommand command);
+
   public slots:
     void updateStopWatchDisplay();
+    void pollGuard();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +110,12 @@ class Form1 : public QMainWindow {
     void changeFont();
     void showCalendar();
     void showAbout();
+    void showStopwatchSettings();
+    bool runGuarded(const std::function<void()>& command, std::string* error);
+    // Starts or stops the polling and updates the tray's hint as the stopwatch runs or stops.
+    void followStopwatch();
+    void askAboutTimeAway();
+    void showReminder(const std::string& text);
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
@@ -111,6 +138,16 @@ class Form1 : public QMainWindow {
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;
     bool busy_ = false;  // a command is running: no other may start (long loads pump events)
+
+    std::unique_ptr<IdleSource> idleSource_;
+    std::unique_ptr<StopwatchGuard> guard_;
+    SettingsStore* stopwatchSettings_ = nullptr;
+    QTimer* guardTimer_ = nullptr;
+    FrmStopwatchSettings* frmStopwatchSettings_ = nullptr;
+    std::unique_ptr<TimerServer> timerServer_;
+    bool questionOpen_ = false;
+    std::string questionShown_;   // the open question's text, to follow an extension
+    long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
 };
 
 }  // namespace quillet

@@ -85,6 +85,8 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     timer->addSeparator();
     mnuAddTimerToHours1 = add(timer, "mnuAddTimerToHours1", "Add Timer to Task &Hours");
     mnuAddTimerToHours1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    timer->addSeparator();
+    mnuStopwatchSettings1 = add(timer, "mnuStopwatchSettings1", "Stopwatch &Settings...");
 
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mnuView1");

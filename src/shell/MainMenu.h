@@ -50,6 +50,7 @@ class MainMenu {
     QAction* mnuStopTimer1 = nullptr;
     QAction* mnuResetTimer1 = nullptr;
     QAction* mnuAddTimerToHours1 = nullptr;  // also in the tray's right menu
+    QAction* mnuStopwatchSettings1 = nullptr;
     // View
     QAction* mnuCalendar1 = nullptr;
     QAction* mnuSortbyTask1 = nullptr;

@@ -129,7 +129,8 @@ void QtUrlOpener::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
-QtSettingsStore::QtSettingsStore(QString path) : path_(std::move(path)) {}
+QtSettingsStore::QtSettingsStore(QString path, QString group)
+    : path_(std::move(path)), group_(std::move(group)) {}
 
 QString QtSettingsStore::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -138,7 +139,7 @@ QString QtSettingsStore::defaultPath() {
 
 std::string QtSettingsStore::readSetting(const std::string& key) {
     QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Settings"));
+    settings.beginGroup(group_);
     const QVariant value = settings.value(QString::fromStdString(key));
     if (!value.isValid()) return kNotAvailable;
     if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
@@ -151,13 +152,13 @@ void QtSettingsStore::writeSetting(const std::string& key, const std::string& va
     const QString name = QString::fromStdString(key);
     const QString text = toQString(value);
     QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Settings"));
+    settings.beginGroup(group_);
     // Each write is a locked, synced rewrite of the file, and every exit writes all the
     // widths: a value the file already holds is left as it is.
     const QVariant current = settings.value(name);
     if (current.typeId() == QMetaType::QString && current.toString() == text) return;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        throw std::runtime_error("Failed to create key Settings");
+        throw std::runtime_error("Failed to create key " + group_.toStdString());
     }
     settings.setValue(name, text);
     settings.endGroup();

@@ -47,11 +47,11 @@ class QtUrlOpener : public UrlOpener {
     void openUrl(const std::string& url) override;
 };
 
-// Settings in an INI file, group "Settings"; each call reads or writes the file afresh
-// so two running copies see each other's writes.
+// Settings in an INI file, group "Settings" unless another is named; each call reads or
+// writes the file afresh so two running copies see each other's writes.
 class QtSettingsStore : public SettingsStore {
   public:
-    explicit QtSettingsStore(QString path);
+    explicit QtSettingsStore(QString path, QString group = QStringLiteral("Settings"));
     // ~/.config/Quillet/Quillet.conf (XDG_CONFIG_HOME respected).
     static QString defaultPath();
     std::string readSetting(const std::string& key) override;
@@ -60,6 +60,7 @@ class QtSettingsStore : public SettingsStore {
 
   private:
     QString path_;
+    QString group_;
 };
 
 // The user's short date pattern (four-digit year), separators and current year.

@@ -12,6 +12,8 @@
 #include "shell/Form1.h"
 #include "shell/QtPorts.h"
 #include "shell/TestScript.h"
+#include "shell/TimerClient.h"
+#include "shell/TimerServer.h"
 
 namespace {
 
@@ -22,6 +24,10 @@ void describe(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("timer"),
+                      QStringLiteral("Runs a stopwatch command in the running Quillet1: start, "
+                                     "stop, toggle, reset, status or book."),
+                      QStringLiteral("command")});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A project file (*.prj) to open."),
                                  QStringLiteral("[file]"));
@@ -65,6 +71,21 @@ bool displayReachable(const QStringList& arguments) {
     });
 }
 
+// `--timer CMD`: the running copy does the work; this one needs no display.
+int runTimerClient(int argc, char** argv, const QCommandLineParser& parser) {
+    const QCoreApplication app(argc, argv);
+    const QString name = parser.value(QStringLiteral("timer"));
+    const auto command = quillet::timerCommandNamed(name.toStdString());
+    if (!command) {
+        refuse(parser, QStringLiteral("Unknown stopwatch command: %1").arg(name));
+        return 2;
+    }
+    const quillet::TimerClientResult result =
+        quillet::sendTimerCommand(*command, quillet::TimerServer::defaultPath());
+    std::fprintf(result.exitCode == 0 ? stdout : stderr, "%s\n", result.output.c_str());
+    return result.exitCode;
+}
+
 CommandLine readCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromUtf8(quillet::kProductName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(quillet::kProductVersion));
@@ -89,6 +110,7 @@ CommandLine readCommandLine(int argc, char** argv) {
         std::printf("%s %s\n", quillet::kProductName, quillet::kProductVersion);
         return {0, {}};
     }
+    if (parser.isSet(QStringLiteral("timer"))) return {runTimerClient(argc, argv, parser), {}};
     if (leftToQt) return {-1, {}, true};
     return {-1, parser.positionalArguments().value(0)};
 }
@@ -144,6 +166,8 @@ int main(int argc, char** argv) {
     quillet::QtClipboard clipboard;
     quillet::QtClock clock;
     quillet::QtSettingsStore settings(quillet::QtSettingsStore::defaultPath());
+    quillet::QtSettingsStore stopwatchSettings(quillet::QtSettingsStore::defaultPath(),
+                                               QStringLiteral("Stopwatch"));
     quillet::QtUrlOpener urls;
     const quillet::Locale locale = quillet::systemLocale();
 
@@ -154,6 +178,9 @@ int main(int argc, char** argv) {
 
     quillet::Form1 form1({prompts, clipboard, clock, settings, urls, locale});
     qtPrompts.setParent(&form1);
+    form1.setStopwatchSettings(stopwatchSettings);
+    // A second copy leaves the remote control to the first.
+    form1.listenForTimerCommands(quillet::TimerServer::defaultPath());
     form1.enableRecovery(dirs, clock, recovered);
     form1.show();
     // A file named on the command line comes after a recovered project, whose save

@@ -29,6 +29,12 @@ void HRStopWatch::reset() {
     stoppedAt_ = 0.0;
 }
 
+void HRStopWatch::deduct(double days) {
+    if (!(days > 0.0)) return;
+    const double elapsed = elapsedTime();
+    accumulated_ -= days < elapsed ? days : elapsed;
+}
+
 double HRStopWatch::elapsedTime() const {
     if (!running_) return accumulated_;
     return accumulated_ + (clock_->now() - startedAt_);

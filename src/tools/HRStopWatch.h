@@ -35,6 +35,10 @@ class HRStopWatch {
     // Ignored while running: callers that mean "zero it now" stop first.
     void reset();
 
+    // Takes days off the elapsed time, running or not, never below zero: time the user was
+    // away, taken back.
+    void deduct(double days);
+
     // Days: the banked total plus the open interval while running.
     double elapsedTime() const;
     ElapsedParts decodeElapsed() const;

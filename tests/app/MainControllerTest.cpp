@@ -238,6 +238,43 @@ TEST(MainControllerTimer, PanelShowsTicksStopAndReset) {
     EXPECT_FALSE(app.stopWatch().running());
 }
 
+// The guard's question goes through the prompts; Cancel (Esc) keeps the time.
+TEST(MainControllerTimer, TimeAwayIsAskedAndAnswered) {
+    struct Case {
+        std::optional<std::size_t> button;
+        const char* timer;
+        bool running;
+    } const cases[] = {{std::nullopt, "Timer: 00:00:40:00", true},
+                       {0, "Timer: 00:00:40:00", true},
+                       {1, "Timer: 00:00:05:00", true},
+                       {2, "Timer: 00:00:05:00", false}};
+    for (const Case& c : cases) {
+        AppHarness h;
+        MainController& app = h.start();
+        test::FakeIdleSource idle;
+        StopwatchGuard guard(app.stopWatch(), h.clock, idle);
+        app.askAboutTimeAway(guard);  // nothing pending: nothing asked
+        EXPECT_TRUE(h.prompts.questions.empty());
+
+        h.clock.value = 46363.5;  // 12:00
+        app.startTimer();
+        h.clock.advanceMs(15 * 60000.0);
+        idle.idle = 10 * 60000;  // left at 12:05
+        guard.poll();
+        h.clock.advanceMs(25 * 60000.0);
+        idle.idle = 0;  // back at 12:40
+        ASSERT_TRUE(guard.poll().ask);
+        h.prompts.choices = {c.button};
+        app.askAboutTimeAway(guard);
+        EXPECT_EQ(h.prompts.questions.back(),
+                  "You were away from 12:05 to 12:40 (35 min) while the stopwatch was running.");
+        EXPECT_EQ(h.prompts.choiceButtons.back().back(), "&Stop at 12:05");
+        EXPECT_EQ(app.timerText(), c.timer);
+        EXPECT_EQ(app.stopWatch().running(), c.running);
+        EXPECT_FALSE(guard.pending());
+    }
+}
+
 TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     AppHarness h;
     MainController& app = h.start();

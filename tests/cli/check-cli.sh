@@ -60,7 +60,18 @@ done
 # bench/startup reads the moment the window showed from the test hook's "shown" step.
 err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
       QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?
+shown_err=$err; shown_code=$code
+
+# The stopwatch's remote control, with no Quillet1 listening: no display needed.
+mkdir -m 700 "$home/run"
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$home/run "$exe" --timer status 2>&1); code=$?
+check "--timer with nothing running" 3 $code
+[ "$err" = "Quillet1 is not running" ] || { echo "FAIL: --timer status printed: $err"; fail=1; }
+env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$home/run "$exe" --timer lap >/dev/null 2>&1; code=$?
+check "--timer with an unknown command" 2 $code
+
 rm -rf "$home"
+err=$shown_err; code=$shown_code
 check "shown step" 0 $code
 grep -Eq '^shown [0-9]{19}$' <<<"$err" || { echo "FAIL: no 'shown' time in: $err"; fail=1; }
 exit $fail

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,27 @@ TEST(QtSettingsStoreTest, AWriteThatCannotBeStoredIsReported) {
     QtSettingsStore store(dir.filePath("file/Quillet.conf"));  // its folder is a file
     EXPECT_EQ(store.readSetting("col_1w"), "n/a");
     EXPECT_THROW(store.writeSetting("col_1w", "1"), std::runtime_error);
+}
+
+// The stopwatch's settings have a section of their own; [Settings] keeps only its own keys.
+TEST(QtSettingsStoreTest, TheStopwatchSectionLeavesTheSettingsSectionAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Quillet.conf");
+    QtSettingsStore main(path);
+    QtSettingsStore stopwatch(path, QStringLiteral("Stopwatch"));
+    main.writeSetting("col_1w", "42");
+    stopwatch.writeSetting("awayMinutes", "15");
+    stopwatch.writeSetting("reminderHours", "0");
+    EXPECT_EQ(main.readSetting("awayMinutes"), "n/a");
+    EXPECT_EQ(stopwatch.readSetting("col_1w"), "n/a");
+    EXPECT_EQ(stopwatch.readSetting("awayMinutes"), "15");
+    QSettings file(path, QSettings::IniFormat);
+    EXPECT_EQ(file.childGroups(), (QStringList{"Settings", "Stopwatch"}));
+    file.beginGroup(QStringLiteral("Settings"));
+    EXPECT_EQ(file.childKeys(), QStringList{"col_1w"});
+    file.endGroup();
+    file.beginGroup(QStringLiteral("Stopwatch"));
+    EXPECT_EQ(file.childKeys(), (QStringList{"awayMinutes", "reminderHours"}));
 }
 
 }  // namespace

@@ -101,6 +101,15 @@ class FakeClock : public Clock {
     void advanceMs(double ms) { value += ms / 86400000.0; }
 };
 
+// Idle time a test sets: the time since the last input, or none when it cannot be read.
+class FakeIdleSource : public IdleSource {
+  public:
+    std::optional<std::int64_t> idle = 0;
+    IdleKind idleKind = IdleKind::XServer;
+    IdleKind kind() const override { return idleKind; }
+    std::optional<std::int64_t> idleMs() override { return idle; }
+};
+
 class MemorySettings : public SettingsStore {
   public:
     std::map<std::string, std::string> values;

@@ -1,0 +1,92 @@
+#include "shell/TimerServer.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
+
+namespace quillet {
+
+TimerServer::TimerServer(Handler handler, QObject* parent)
+    : QObject(parent), handler_(std::move(handler)), server_(new QLocalServer(this)) {
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server_, &QLocalServer::newConnection, this, &TimerServer::accept);
+}
+
+TimerServer::~TimerServer() {
+    server_->close();  // removes the socket file
+}
+
+QString TimerServer::defaultPath() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) return runtime + QStringLiteral("/quillet1-timer");
+    // Without a runtime folder: a folder of our own that nobody else can enter.
+    const QString folder = QDir::tempPath() + QStringLiteral("/quillet1-%1").arg(::getuid());
+    const QByteArray native = QFile::encodeName(folder);
+    ::mkdir(native.constData(), 0700);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0) {
+        return {};
+    }
+    return folder + QStringLiteral("/timer");
+}
+
+bool TimerServer::listen(const QString& path) {
+    if (path.isEmpty()) return false;
+    if (server_->listen(path)) return true;
+    if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
+    // A socket left by a copy that crashed answers nobody: take its place.
+    QLocalSocket probe;
+    probe.connectToServer(path);
+    if (probe.waitForConnected(500)) return false;
+    QLocalServer::removeServer(path);
+    return server_->listen(path);
+}
+
+QString TimerServer::path() const {
+    return server_->fullServerName();
+}
+
+void TimerServer::accept() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        // A client that says nothing is not kept waiting for.
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] { socket->abort(); });
+        readFrom(socket);
+    }
+}
+
+void TimerServer::readFrom(QLocalSocket* socket) {
+    if (socket->state() != QLocalSocket::ConnectedState) return;
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() >= static_cast<qint64>(kMaxTimerLine)) socket->abort();
+        return;
+    }
+    const QByteArray line = socket->readLine(static_cast<qint64>(kMaxTimerLine) + 1);
+    if (!line.endsWith('\n') || socket->bytesAvailable() > 0) {
+        socket->abort();
+        return;
+    }
+    const std::optional<TimerCommand> command = parseTimerRequest(
+        std::string_view(line.constData(), static_cast<std::size_t>(line.size() - 1)));
+    if (!command) {
+        socket->abort();
+        return;
+    }
+    // The handler may run an event loop, in which the client may go away.
+    socket->disconnect(this);
+    const QPointer<QLocalSocket> guard(socket);
+    const std::string reply = timerReplyLine(handler_(*command));
+    if (!guard || socket->state() != QLocalSocket::ConnectedState) return;
+    socket->write(reply.data(), static_cast<qint64>(reply.size()));
+    socket->disconnectFromServer();
+}
+
+}  // namespace quillet

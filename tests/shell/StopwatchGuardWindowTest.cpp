@@ -1,0 +1,200 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocalSocket>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <future>
+
+#include <gtest/gtest.h>
+
+#include "shell/Form1.h"
+#include "shell/OnTray.h"
+#include "shell/TimerClient.h"
+#include "shell/windows/FrmStopwatchSettings.h"
+#include "support/FakePorts.h"
+#include "support/Fakes.h"
+
+namespace quillet {
+namespace {
+
+class StopwatchGuardWindowTest : public ::testing::Test, protected test::FakePorts {
+  protected:
+    Form1 form{ports()};
+    test::FakeIdleSource* idle = nullptr;
+    test::MemorySettings stopwatchSettings;
+
+    void SetUp() override {
+        auto source = std::make_unique<test::FakeIdleSource>();
+        idle = source.get();
+        form.setIdleSource(std::move(source));
+        form.setStopwatchSettings(stopwatchSettings);
+    }
+    QString panel(int k) const {
+        return form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(k))->text();
+    }
+    // Runs the client on its own thread while this one serves, as two processes would.
+    template <typename Work>
+    auto fromOutside(Work work) {
+        auto result = std::async(std::launch::async, work);
+        while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return result.get();
+    }
+    TimerClientResult send(TimerCommand command, const QString& path) {
+        return fromOutside([&] { return sendTimerCommand(command, path, 5000); });
+    }
+};
+
+TEST_F(StopwatchGuardWindowTest, CommandsFromOutsideRunTheTimerMenusCommands) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("timer");
+    EXPECT_EQ(send(TimerCommand::Status, path).exitCode, kTimerNotRunningExit);
+    EXPECT_EQ(send(TimerCommand::Status, path).output, "Quillet1 is not running");
+    ASSERT_TRUE(form.listenForTimerCommands(path));
+
+    struct Step {
+        TimerCommand command;
+        double advanceMs;  // before the command
+        int exitCode;
+        const char* output;
+    } const steps[] = {
+        {TimerCommand::Status, 0, 0, "stopped 00:00:00"},
+        {TimerCommand::Toggle, 0, 0, "running 00:00:00"},
+        {TimerCommand::Status, 3723000, 0, "running 01:02:03"},
+        {TimerCommand::Stop, 1000, 0, "stopped 01:02:04"},
+        {TimerCommand::Start, 5000, 0, "running 01:02:04"},
+        {TimerCommand::Toggle, 1000, 0, "stopped 01:02:05"},
+        {TimerCommand::Reset, 0, 0, "stopped 00:00:00"},
+    };
+    for (const Step& step : steps) {
+        clock.advanceMs(step.advanceMs);
+        const TimerClientResult result = send(step.command, path);
+        EXPECT_EQ(result.exitCode, step.exitCode) << timerCommandName(step.command);
+        EXPECT_EQ(result.output, step.output) << timerCommandName(step.command);
+    }
+    // The window shows what the remote commands did, as after the menu's.
+    EXPECT_EQ(panel(1), "Timer: 00:00:00:00");
+
+    // Booking on the heading row is refused: the message comes back, no box is shown.
+    form.controller().selectCell(0, 0);
+    const TimerClientResult refused = send(TimerCommand::Book, path);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_FALSE(refused.output.empty());
+    EXPECT_TRUE(prompts.messages.empty());
+
+    form.action("mnuStartTimer1")->trigger();
+    clock.advanceMs(1800000);
+    form.controller().selectCell(0, 1);
+    EXPECT_EQ(send(TimerCommand::Book, path).output, "running 00:00:00");
+    EXPECT_EQ(form.controller().statusMessage(), "Added 0.5 h to task 1");
+}
+
+TEST_F(StopwatchGuardWindowTest, WhatIsNotTheProtocolIsDroppedAndTheServerGoesOn) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("timer");
+    ASSERT_TRUE(form.listenForTimerCommands(path));
+    for (const QByteArray& garbage :
+         {QByteArray("hello\n"), QByteArray("QUILLET1-TIMER/2 status\n"),
+          QByteArray("QUILLET1-TIMER/1 status\nQUILLET1-TIMER/1 stop\n"), QByteArray(100000, 'x'),
+          QByteArray("\0\n", 2)}) {
+        const QByteArray answer = fromOutside([&] {
+            QLocalSocket socket;
+            socket.connectToServer(path);
+            if (!socket.waitForConnected(5000)) return QByteArray("no connection");
+            socket.write(garbage);
+            socket.waitForBytesWritten(5000);
+            // The server hangs up without a word.
+            while (socket.state() == QLocalSocket::ConnectedState &&
+                   socket.waitForReadyRead(5000)) {
+            }
+            return socket.readAll();
+        });
+        EXPECT_EQ(answer, QByteArray()) << garbage.left(40).toStdString();
+    }
+    EXPECT_FALSE(form.controller().stopWatch().running());
+    EXPECT_EQ(send(TimerCommand::Status, path).output, "stopped 00:00:00");
+}
+
+TEST_F(StopwatchGuardWindowTest, PollsOnlyWhileRunningAndAsksAboutTimeAway) {
+    EXPECT_FALSE(form.guardTimer()->isActive());
+    form.action("mnuStartTimer1")->trigger();
+    EXPECT_TRUE(form.guardTimer()->isActive());
+    EXPECT_EQ(form.guardTimer()->interval(), 15000);
+
+    clock.advanceMs(15 * 60000.0);
+    idle->idle = 10 * 60000;  // away since 12:05
+    form.pollGuard();
+    EXPECT_TRUE(prompts.questions.empty());
+    clock.advanceMs(35 * 60000.0);
+    idle->idle = 5000;      // back at 12:49:55
+    prompts.choices = {1};  // remove the away time
+    form.pollGuard();
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0],
+              "You were away from 12:05 to 12:49 (45 min) while the stopwatch was running.");
+    EXPECT_EQ(panel(1), "Timer: 00:00:05:05");
+    EXPECT_TRUE(form.isVisible());  // brought forward to ask
+
+    // Absent again, then the click on Stop is the first input: asked at once.
+    idle->idle = 20 * 60000;
+    clock.advanceMs(20 * 60000.0);
+    form.pollGuard();
+    idle->idle = 0;
+    prompts.choices = {2};  // stop when the user left
+    form.action("mnuStopTimer1")->trigger();
+    EXPECT_FALSE(form.guardTimer()->isActive());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(panel(1), "Timer: 00:00:05:05");
+}
+
+TEST_F(StopwatchGuardWindowTest, TrayHintFollowsTheMinuteAndRemindersGoToTheStatusBar) {
+    stopwatchSettings.values = {{"awayMinutes", "0"}, {"reminderHours", "1"}};
+    form.setStopwatchSettings(stopwatchSettings);
+    form.action("mnuStartTimer1")->trigger();
+    clock.advanceMs(61000);
+    form.updateStopWatchDisplay();
+    EXPECT_EQ(form.trayIcon()->hint(), QString::fromUtf8("Quillet1 \u2014 00:01:01"));
+    clock.advanceMs(30000);
+    form.updateStopWatchDisplay();  // the same minute: the hint stays
+    EXPECT_EQ(form.trayIcon()->hint(), QString::fromUtf8("Quillet1 \u2014 00:01:01"));
+
+    clock.advanceMs(3600000);
+    form.pollGuard();
+    if (!form.trayIcon()->systemTrayIcon()->isVisible()) {
+        EXPECT_EQ(panel(0), "The stopwatch has been running for 1 hour.");
+    }
+    form.action("mnuStopTimer1")->trigger();
+    EXPECT_EQ(form.trayIcon()->hint(), "Quillet1");
+}
+
+TEST_F(StopwatchGuardWindowTest, SettingsWindowShowsStoresAndNamesTheIdleSource) {
+    QAction* item = form.action("mnuStopwatchSettings1");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Stopwatch &Settings...");
+    item->trigger();
+    FrmStopwatchSettings* window = form.stopwatchSettingsWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->awayMinutesBox()->value(), 10);
+    EXPECT_EQ(window->reminderHoursBox()->value(), 4);
+    EXPECT_EQ(window->idleSourceLabel()->text(), "Idle time from the X server");
+    window->awayMinutesBox()->setValue(1);
+    window->reminderHoursBox()->setValue(0);
+    window->findChild<QPushButton*>("btnOkay")->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(form.guard().settings(), (GuardSettings{1, 0}));
+    EXPECT_EQ(stopwatchSettings.values["awayMinutes"], "1");
+    EXPECT_EQ(stopwatchSettings.values["reminderHours"], "0");
+    EXPECT_TRUE(settings.values.count("awayMinutes") == 0);  // not in the main section
+
+    EXPECT_EQ(idleSourceText(IdleKind::DBus), "Idle time from the desktop (D-Bus)");
+    EXPECT_EQ(idleSourceText(IdleKind::None),
+              "No idle time available on this desktop: time away cannot be noticed");
+}
+
+}  // namespace
+}  // namespace quillet
