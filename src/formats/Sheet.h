@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string_view>
+
+namespace quillet {
+
+// One cell of a sheet as the spreadsheet writers see it. The text is always the cell's text
+// as it stands (CSV writes it); the type says how a workbook stores it.
+struct SheetCell {
+    enum class Type { Text, Number, Date };
+    Type type = Type::Text;
+    std::string_view text;
+    double value = 0;   // Number, or Date as days since 1899-12-30
+    int decimals = -1;  // Number: digits shown after the decimal point; -1 shows it as it is
+};
+
+// A table to export: any source of typed rows (the task table, a summary) without copying it
+// first, so a large project is written row by row.
+class Sheet {
+  public:
+    virtual ~Sheet() = default;
+    virtual std::string_view name() const = 0;
+    virtual int rowCount() const = 0;
+    virtual int columnCount() const = 0;
+    // In characters of the default font.
+    virtual double columnWidth(int col) const = 0;
+    // Row 0 is a heading row: bold, and frozen while the rows scroll.
+    virtual bool hasHeaderRow() const = 0;
+    // The view inside is valid until the next call.
+    virtual SheetCell cell(int row, int col) const = 0;
+    // The text alone, for writers that need no types (CSV): may skip the typing's cost.
+    virtual std::string_view text(int row, int col) const { return cell(row, col).text; }
+};
+
+// The width in characters of a column `pixels` wide: a workbook column of n characters is
+// about 7n + 5 pixels in the default font.
+inline double charactersForPixels(int pixels) {
+    return pixels <= 5 ? 0.0 : (pixels - 5) / 7.0;
+}
+
+}  // namespace quillet
