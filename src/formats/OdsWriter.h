@@ -3,7 +3,6 @@
 #include <string>
 
 #include "formats/Sheet.h"
-#include "formats/SheetExport.h"
 
 namespace quillet {
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet {
 
@@ -37,5 +40,27 @@ class Sheet {
 inline double charactersForPixels(int pixels) {
     return pixels <= 5 ? 0.0 : (pixels - 5) / 7.0;
 }
+
+// An export that cannot be written; what() is the user's message.
+class ExportError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// How the user's conventions shape an export.
+struct ExportSettings {
+    // The short date pattern (Locale's letters) that date cells are shown with.
+    std::string datePattern = "M/d/yyyy";
+    char csvSeparator = ',';
+};
+
+// One piece of a short date pattern: a day, month or year field, or literal text.
+struct DatePatternPart {
+    enum class Kind { Day, Month, Year, Literal };
+    Kind kind = Kind::Literal;
+    bool twoDigits = false;  // Day and Month; a year is always written with four
+    std::string text;        // Literal
+};
+std::vector<DatePatternPart> datePatternParts(std::string_view pattern);
 
 }  // namespace quillet

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "formats/Sheet.h"
-#include "formats/SheetExport.h"
 
 namespace quillet {
 

@@ -97,7 +97,8 @@ TEST_F(Form1CommandsTest, ExportSitsAfterImportAndWritesTheTable) {
     const std::string path = dir.file("table.csv");
     prompts.savePaths = {path};
     exportAction->trigger();
-    EXPECT_NE(readAll(path).find("\r\n1,Design,,12/7/2026,,,\r\n"), std::string::npos) << readAll(path);
+    EXPECT_NE(readAll(path).find("\r\n1,Design,,12/7/2026,,,\r\n"), std::string::npos)
+        << readAll(path);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
