@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "app/HelpFile.h"
+#include "app/ProjectExport.h"
 #include "app/Settings.h"
 #include "formats/CellText.h"
 #include "formats/ClipboardText.h"
+#include "formats/SheetExport.h"
 #include "ports/ProductInfo.h"
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"
@@ -145,6 +147,17 @@ void MainController::openRecoveredProject(const std::string& copyPath, std::stri
 
 void MainController::openBackup(const std::string& backupPath) {
     runProjectCommand([&] { project_.openBackup(backupPath); });
+}
+
+void MainController::exportProject() {
+    const Project& project = project_;
+    const std::string name = exportName(project.fileName());
+    const std::optional<ExportChoice> choice = ports_.prompts.chooseExportPath(
+        project.dialogFolder(), name + exportExtension(ExportFormat::Xlsx));
+    if (!choice) return;
+    const std::string path = withExportExtension(choice->path, choice->filter);
+    exportTable(grid_, project.fileName(), path, *exportFormatOf(path), ports_.locale);
+    statusMessage_ = "Exported to " + path;
 }
 
 void MainController::importOldFile() {

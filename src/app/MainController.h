@@ -68,6 +68,9 @@ class MainController {
     void openRecentFile(int slot);  // slot 1 to 5
     void clearRecentFiles();
     void importOldFile();
+    // Writes the table as a workbook, an OpenDocument spreadsheet or CSV; the project
+    // itself (title, file, saved flag, reopen list) stays as it was.
+    void exportProject();
     // The file the program was started with; a failure keeps the start-up project.
     void openAtStartUp(const std::string& path);
     // A copy of unsaved work becomes the project it was kept for: its title and file name,

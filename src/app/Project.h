@@ -100,6 +100,9 @@ class Project : private CellGridListener {
     // File > Import: an old or delimited file becomes the project, under its own path.
     void importOldFile();
     void clearRecentFiles();
+    // File dialogs start where the user works: the project's folder, else the folder last
+    // chosen in this run, else (empty) the home folder.
+    std::string dialogFolder() const;
 
     // A file named on the command line: opened as Open opens it, without a dialog; the save
     // question comes first only when the table holds changes (a recovered project).
@@ -136,9 +139,6 @@ class Project : private CellGridListener {
     };
 
     void gridChanged(const GridChange& change) override;
-    // File dialogs start where the user works: the project's folder, else the folder last
-    // chosen in this run, else (empty) the home folder.
-    std::string dialogFolder() const;
     std::optional<std::string> chooseOpenPath();
     std::optional<std::string> chooseSavePath();
     std::optional<std::string> remember(std::optional<std::string> path);

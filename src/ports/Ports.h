@@ -12,6 +12,15 @@ namespace quillet {
 // The outside world as the core sees it. The shell implements these with Qt;
 // tests use scripted fakes.
 
+// The file formats an export writes; the order of the export dialog's filters.
+enum class ExportFormat { Xlsx, Ods, Csv };
+
+// A path chosen in the export dialog and the filter chosen with it.
+struct ExportChoice {
+    std::string path;
+    ExportFormat filter = ExportFormat::Xlsx;
+};
+
 // The answer to a question with Yes, No and Cancel; Esc and the window's close button
 // give Cancel.
 enum class Answer { Yes, No, Cancel };
@@ -33,6 +42,10 @@ class Prompts {
     virtual std::optional<std::string> chooseSavePath(const std::string& startFolder) = 0;
     // The open dialog of Import: delimited text files first, then every file.
     virtual std::optional<std::string> chooseImportPath(const std::string& startFolder) = 0;
+    // The save dialog of Export, offering `fileName` in startFolder, with one filter per
+    // format. The path is as typed: the caller decides what its extension means.
+    virtual std::optional<ExportChoice> chooseExportPath(const std::string& startFolder,
+                                                         const std::string& fileName) = 0;
 };
 
 class Clipboard {

@@ -230,6 +230,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuResetTimer1, &MainController::resetTimer},
         {&MainMenu::mnuAddTimerToHours1, &MainController::addTimerToHours},
         {&MainMenu::mnuImportoldfile, &MainController::importOldFile},
+        {&MainMenu::mnuExport1, &MainController::exportProject},
         {&MainMenu::HelpContents1, &MainController::showHelp},
         {&MainMenu::mnuVisitQuillet1homepage, &MainController::openHomePage},
     };

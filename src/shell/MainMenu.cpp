@@ -45,6 +45,8 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     reopen->addSeparator();
     mnuClearReopenList1 = add(reopen, "mnuClearReopenList1", "Clear this Reopen file list");
     mnuImportoldfile = add(file, "mnuImportoldfile", "&Import old file (CSV format)");
+    mnuExport1 = add(file, "mnuExport1", "&Export...");
+    mnuExport1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
     mnuSave1 = add(file, "mnuSave1", "&Save Project");
     mnuSaveProjectAs1 = add(file, "mnuSaveProjectAs1", "Sav&e Project As...");
@@ -170,6 +172,7 @@ void MainMenu::addStandardKeys() {
         {mnuSave1, "document-save"},
         {mnuSaveProjectAs1, "document-save-as"},
         {mnuRestoreBackup1, "document-revert"},
+        {mnuExport1, "document-export"},
         {mnuPrint1, "document-print"},
         {mnuExit1, "application-exit"},
         {mnuUndo1, "edit-undo"},

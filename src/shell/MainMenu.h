@@ -26,6 +26,7 @@ class MainMenu {
     std::array<QAction*, 5> mnuReopenF{};  // mnuReopenF1 .. mnuReopenF5
     QAction* mnuClearReopenList1 = nullptr;
     QAction* mnuImportoldfile = nullptr;
+    QAction* mnuExport1 = nullptr;
     QAction* mnuSave1 = nullptr;
     QAction* mnuSaveProjectAs1 = nullptr;
     QAction* mnuRestoreBackup1 = nullptr;

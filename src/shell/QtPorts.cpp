@@ -107,6 +107,27 @@ std::optional<std::string> QtPrompts::chooseImportPath(const std::string& startF
     return runFileDialog(parent_, false, startFolder, kImportFilter);
 }
 
+std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& startFolder,
+                                                        const std::string& fileName) {
+    // In the order of ExportFormat.
+    const QStringList filters = {QStringLiteral("Excel workbook (*.xlsx)"),
+                                 QStringLiteral("OpenDocument spreadsheet (*.ods)"),
+                                 QStringLiteral("CSV, comma-separated (*.csv)")};
+    QFileDialog dialog(parent_, QStringLiteral("Export"));
+    dialog.setDirectory(startFolder.empty() ? QDir::homePath()
+                                            : QString::fromStdString(startFolder));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(toQString(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    return ExportChoice{fromQString(QDir::toNativeSeparators(dialog.selectedFiles().first())),
+                        static_cast<ExportFormat>(index)};
+}
+
 std::string QtClipboard::text() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return {};

@@ -67,6 +67,13 @@ std::optional<std::string> TestScript::chooseImportPath(const std::string& start
     return nextPath(false, startFolder);
 }
 
+std::optional<ExportChoice> TestScript::chooseExportPath(const std::string& startFolder,
+                                                         const std::string& fileName) {
+    if (paths_.empty()) return real_.chooseExportPath(startFolder, fileName);
+    std::optional<std::string> path = nextPath(true, startFolder);
+    return ExportChoice{std::move(*path), ExportFormat::Xlsx};
+}
+
 std::optional<std::string> TestScript::nextPath(bool save, const std::string& startFolder) {
     if (paths_.empty())
         return save ? real_.chooseSavePath(startFolder) : real_.chooseOpenPath(startFolder);

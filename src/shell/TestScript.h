@@ -16,7 +16,8 @@ class Form1;
 //                      cancel given to a Yes/No question counts as no
 //   button=N           the answer to the next question with named buttons: the Nth
 //                      button (from 0); cancel answers it with Cancel
-//   file=PATH          what the next open or save dialog returns
+//   file=PATH          what the next open, save or export dialog returns (an export's
+//                      format follows PATH's extension, else the workbook filter's)
 //   cell=COL,ROW,TEXT  types TEXT into a cell, as the in-place editor does
 //   NAME               triggers the action of that object name, e.g. mnuSave1, mnuExit1
 //   shown              writes "shown " and the wall clock in nanoseconds to standard error
@@ -36,6 +37,8 @@ class TestScript : public Prompts {
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
     std::optional<std::string> chooseImportPath(const std::string& startFolder) override;
+    std::optional<ExportChoice> chooseExportPath(const std::string& startFolder,
+                                                 const std::string& fileName) override;
 
     // Runs the cell and action items against the window, after the event loop starts.
     void run(Form1& form);

@@ -81,6 +81,7 @@ QIcon deferredIcon(const QString& themeName, const QString& path) {
 const QStringList& bundledIconNames() {
     static const QStringList names = {
         QStringLiteral("accessories-calculator"),
+        QStringLiteral("document-export"),
         QStringLiteral("application-exit"),
         QStringLiteral("document-new"),
         QStringLiteral("document-open"),

@@ -4,8 +4,10 @@
 #include <QIcon>
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 
+#include "app/ProjectExport.h"
 #include "ports/ProductInfo.h"
 #include "recovery/Recovery.h"
 #include "shell/AppIcon.h"
@@ -28,6 +30,11 @@ void describe(QCommandLineParser& parser) {
                       QStringLiteral("Runs a stopwatch command in the running Quillet1: start, "
                                      "stop, toggle, reset, status or book."),
                       QStringLiteral("command")});
+    parser.addOption({QStringLiteral("export"),
+                      QStringLiteral("Write the project named by [file] to <out> as a workbook "
+                                     "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv), "
+                                     "by its extension, and exit. Needs no display."),
+                      QStringLiteral("out")});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A project file (*.prj) to open."),
                                  QStringLiteral("[file]"));
@@ -43,7 +50,10 @@ struct CommandLine {
     // with their values (the platform plugin takes its own), and what it leaves is read
     // again. Qt's list of options stays Qt's.
     bool leftToQt = false;
+    QString exportTo = {};  // --export's file: write it and exit, with no window
 };
+
+const QString kExportNeedsFile = QStringLiteral("--export needs the project file to export.");
 
 // Why the command line is refused, if it is: an unknown option, or a second file.
 QString refusal(const QCommandLineParser& parser, bool parsed) {
@@ -112,7 +122,15 @@ CommandLine readCommandLine(int argc, char** argv) {
     }
     if (parser.isSet(QStringLiteral("timer"))) return {runTimerClient(argc, argv, parser), {}};
     if (leftToQt) return {-1, {}, true};
-    return {-1, parser.positionalArguments().value(0)};
+    CommandLine wanted{-1, parser.positionalArguments().value(0)};
+    if (parser.isSet(QStringLiteral("export"))) {
+        wanted.exportTo = parser.value(QStringLiteral("export"));
+        if (wanted.file.isEmpty()) {
+            const QCoreApplication app(argc, argv);
+            return refuse(parser, kExportNeedsFile);
+        }
+    }
+    return wanted;
 }
 
 // Once QApplication took Qt's options from argv, what is left must be this program's.
@@ -121,7 +139,12 @@ CommandLine readWhatQtLeft() {
     describe(parser);
     const QString refused = refusal(parser, parser.parse(QCoreApplication::arguments()));
     if (!refused.isEmpty()) return refuse(parser, refused);
-    return {-1, parser.positionalArguments().value(0)};
+    CommandLine wanted{-1, parser.positionalArguments().value(0)};
+    if (parser.isSet(QStringLiteral("export"))) {
+        wanted.exportTo = parser.value(QStringLiteral("export"));
+        if (wanted.file.isEmpty()) return refuse(parser, kExportNeedsFile);
+    }
+    return wanted;
 }
 
 // The bytes the system gave for an argument: a file name that is not valid UTF-8 does not
@@ -134,16 +157,31 @@ std::string rawArgument(int argc, char** argv, const QString& decoded) {
     return decoded.toStdString();
 }
 
+// The export of the command line: no window, no display; errors go to standard error.
+int exportFromCommandLine(int argc, char** argv, const CommandLine& commandLine) {
+    try {
+        quillet::exportProjectFile(rawArgument(argc, argv, commandLine.file),
+                                   rawArgument(argc, argv, commandLine.exportTo),
+                                   quillet::systemLocale());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode >= 0) return commandLine.exitCode;
+    if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
 
     QApplication app(argc, argv);
     if (commandLine.leftToQt) {
         commandLine = readWhatQtLeft();
         if (commandLine.exitCode >= 0) return commandLine.exitCode;
+        if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
     }
     QApplication::setApplicationName(QStringLiteral("Quillet1"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillet1"));

@@ -57,6 +57,20 @@ for special in "$home/pipe.prj" /dev/zero; do
     { echo "FAIL: $special not refused: $err"; fail=1; }
 done
 
+# --export writes without a window or a display, and says on standard error why it cannot.
+printf '2,2\r\n1,1,x\r\n' >"$home/e.prj"
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$exe" --export "$home/e.xlsx" "$home/e.prj" 2>&1); code=$?
+check "--export to a workbook" 0 $code
+[ -s "$home/e.xlsx" ] || { echo "FAIL: --export wrote no workbook"; fail=1; }
+for bad in "$home/e.txt $home/e.prj" "$home/e.csv $home/none.prj" "$home/no/e.ods $home/e.prj"; do
+  # shellcheck disable=SC2086
+  err=$(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$exe" --export $bad 2>&1 >/dev/null); code=$?
+  check "--export $bad" 1 $code
+  [ -n "$err" ] || { echo "FAIL: --export $bad said nothing"; fail=1; }
+done
+QT_QPA_PLATFORM=offscreen "$exe" --help | grep -q -- '--export <out>' ||
+  { echo "FAIL: --help does not list --export"; fail=1; }
+
 # bench/startup reads the moment the window showed from the test hook's "shown" step.
 err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
       QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?

@@ -80,6 +80,28 @@ TEST_F(Form1CommandsTest, SaveAsWritesTheFileAndOpenBringsItBack) {
     EXPECT_EQ(other.findChild<QTabBar*>("TabControl1")->tabText(0).toStdString(), path);
 }
 
+TEST_F(Form1CommandsTest, ExportSitsAfterImportAndWritesTheTable) {
+    QAction* exportAction = form.action("mnuExport1");
+    ASSERT_NE(exportAction, nullptr);
+    EXPECT_EQ(exportAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    const QList<QAction*> items =
+        form.action("mnuImportoldfile")->associatedObjects().isEmpty()
+            ? QList<QAction*>()
+            : qobject_cast<QMenu*>(form.action("mnuImportoldfile")->associatedObjects().first())
+                  ->actions();
+    const qsizetype import = items.indexOf(form.action("mnuImportoldfile"));
+    ASSERT_GE(import, 0);
+    EXPECT_EQ(items.value(import + 1), exportAction);
+
+    grid().setCellText(1, 1, "Design");
+    const std::string path = dir.file("table.csv");
+    prompts.savePaths = {path};
+    exportAction->trigger();
+    EXPECT_NE(readAll(path).find("\r\n1,Design,,12/7/2026,,,\r\n"), std::string::npos)
+        << readAll(path);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(Form1CommandsTest, ClosingAnUntitledProjectOffersSaveAsAndCanBeCancelled) {
     form.show();
     prompts.yesNoAnswers = {true};

@@ -68,6 +68,16 @@ class FakePrompts : public Prompts {
         return chooseOpenPath(startFolder);
     }
     int importDialogs = 0;
+    // Export's dialog takes its paths from savePaths, with exportFilter as the filter chosen.
+    std::optional<ExportChoice> chooseExportPath(const std::string& startFolder,
+                                                 const std::string& fileName) override {
+        exportNames.push_back(fileName);
+        const std::optional<std::string> path = chooseSavePath(startFolder);
+        if (!path) return std::nullopt;
+        return ExportChoice{*path, exportFilter};
+    }
+    ExportFormat exportFilter = ExportFormat::Xlsx;
+    std::vector<std::string> exportNames;    // the name each export dialog offered
     std::vector<std::string> dialogFolders;  // where each file dialog started
 
   private:

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// One cell of a sheet as the spreadsheet writers see it. The text is always the cell's text
+// as it stands (CSV writes it); the type says how a workbook stores it.
+struct SheetCell {
+    enum class Type { Text, Number, Date };
+    Type type = Type::Text;
+    std::string_view text;
+    double value = 0;   // Number, or Date as days since 1899-12-30
+    int decimals = -1;  // Number: digits shown after the decimal point; -1 shows it as it is
+};
+
+// A table to export: any source of typed rows (the task table, a summary) without copying it
+// first, so a large project is written row by row.
+class Sheet {
+  public:
+    virtual ~Sheet() = default;
+    virtual std::string_view name() const = 0;
+    virtual int rowCount() const = 0;
+    virtual int columnCount() const = 0;
+    // In characters of the default font.
+    virtual double columnWidth(int col) const = 0;
+    // Row 0 is a heading row: bold, and frozen while the rows scroll.
+    virtual bool hasHeaderRow() const = 0;
+    // The view inside is valid until the next call.
+    virtual SheetCell cell(int row, int col) const = 0;
+    // The text alone, for writers that need no types (CSV): may skip the typing's cost.
+    virtual std::string_view text(int row, int col) const { return cell(row, col).text; }
+};
+
+// The width in characters of a column `pixels` wide: a workbook column of n characters is
+// about 7n + 5 pixels in the default font.
+inline double charactersForPixels(int pixels) {
+    return pixels <= 5 ? 0.0 : (pixels - 5) / 7.0;
+}
+
+// An export that cannot be written; what() is the user's message.
+class ExportError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// How the user's conventions shape an export.
+struct ExportSettings {
+    // The short date pattern (Locale's letters) that date cells are shown with.
+    std::string datePattern = "M/d/yyyy";
+    char csvSeparator = ',';
+};
+
+// One piece of a short date pattern: a day, month or year field, or literal text.
+struct DatePatternPart {
+    enum class Kind { Day, Month, Year, Literal };
+    Kind kind = Kind::Literal;
+    bool twoDigits = false;  // Day and Month; a year is always written with four
+    std::string text;        // Literal
+};
+std::vector<DatePatternPart> datePatternParts(std::string_view pattern);
+
+}  // namespace quillet

@@ -1,0 +1,215 @@
+#include "formats/XlsxWriter.h"
+
+#include <xlsxwriter.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "formats/AtomicFileWriter.h"
+#include "formats/CodePage.h"
+#include "ports/Ascii.h"
+
+namespace quillet {
+
+namespace {
+
+// The characters a cell of a workbook holds (Excel's limit).
+constexpr std::size_t kMaxCellCharacters = 32767;
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const {
+        if (workbook) workbook_close(workbook);
+    }
+};
+
+std::size_t countCharacters(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char ch : utf8) count += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    return count;
+}
+
+// UTF-8 with LF line breaks, as a workbook cell holds text; the control characters XML
+// cannot carry are left out.
+void workbookText(std::string_view bytes, std::string& out) {
+    out.clear();
+    const std::string utf8 = isValidUtf8(bytes) ? std::string() : cp1252ToUtf8(bytes);
+    const std::string_view text = utf8.empty() ? bytes : std::string_view(utf8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\n' || ch == '\t') {
+            out += ch;
+        }
+    }
+}
+
+bool needsCleaning(std::string_view text) {
+    for (const char ch : text) {
+        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+std::string cellName(int row, int col) {
+    std::string letters;
+    for (int n = col + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters + std::to_string(row + 1);
+}
+
+}  // namespace
+
+std::string workbookDateFormat(std::string_view datePattern) {
+    std::string format;
+    for (const DatePatternPart& part : datePatternParts(datePattern)) {
+        switch (part.kind) {
+            case DatePatternPart::Kind::Day:
+                format += part.twoDigits ? "dd" : "d";
+                break;
+            case DatePatternPart::Kind::Month:
+                format += part.twoDigits ? "mm" : "m";
+                break;
+            case DatePatternPart::Kind::Year:
+                format += "yyyy";
+                break;
+            case DatePatternPart::Kind::Literal:
+                // Escaped one by one: a bare "/" would become the reader's own separator.
+                for (const char ch : part.text) {
+                    if (static_cast<unsigned char>(ch) < 0x80 && ch != ' ') format += '\\';
+                    format += ch;
+                }
+                break;
+        }
+    }
+    return format;
+}
+
+std::string workbookSheetName(std::string_view name) {
+    std::string out;
+    std::size_t characters = 0;
+    const std::string utf8 = displayUtf8(name);
+    for (std::size_t i = 0; i < utf8.size() && characters < 31;) {
+        std::size_t length = 1;
+        while (i + length < utf8.size() &&
+               (static_cast<unsigned char>(utf8[i + length]) & 0xC0) == 0x80)
+            ++length;
+        const char ch = utf8[i];
+        const bool forbidden = std::string_view("[]:*?/\\").find(ch) != std::string_view::npos ||
+                               static_cast<unsigned char>(ch) < 0x20;
+        out += forbidden ? std::string("_") : utf8.substr(i, length);
+        ++characters;
+        i += length;
+    }
+    while (!out.empty() && out.front() == '\'') out.erase(0, 1);
+    while (!out.empty() && out.back() == '\'') out.pop_back();
+    return out.empty() ? std::string("Sheet1") : out;
+}
+
+void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings& settings) {
+    const int rows = sheet.rowCount();
+    const int cols = sheet.columnCount();
+    if (rows > LXW_ROW_MAX)
+        throw ExportError("Cannot export " + path +
+                          ": a workbook sheet holds at most 1,048,576 rows.");
+    if (cols > LXW_COL_MAX)
+        throw ExportError("Cannot export " + path +
+                          ": a workbook sheet holds at most 16,384 columns.");
+
+    AtomicFileWriter out(path);
+    // The library writes the temporary file by name; its own scratch files go beside it, on
+    // the same disk, rather than into a /tmp that may live in memory.
+    std::string scratch = std::filesystem::path(out.temporaryPath()).parent_path().string();
+    if (scratch.empty()) scratch = ".";
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratch.data();
+    std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(
+        workbook_new_opt(out.temporaryPath().c_str(), &options));
+    if (!workbook) throw ExportError("Cannot write file " + path + ": out of memory");
+    const std::string name = workbookSheetName(sheet.name());
+    lxw_worksheet* worksheet = workbook_add_worksheet(workbook.get(), name.c_str());
+    lxw_format* bold = workbook_add_format(workbook.get());
+    format_set_bold(bold);
+    lxw_format* wrapped = workbook_add_format(workbook.get());
+    format_set_text_wrap(wrapped);
+    lxw_format* boldWrapped = workbook_add_format(workbook.get());
+    format_set_bold(boldWrapped);
+    format_set_text_wrap(boldWrapped);
+    lxw_format* date = workbook_add_format(workbook.get());
+    format_set_num_format(date, workbookDateFormat(settings.datePattern).c_str());
+    lxw_format* boldDate = workbook_add_format(workbook.get());
+    format_set_bold(boldDate);
+    format_set_num_format(boldDate, workbookDateFormat(settings.datePattern).c_str());
+    // Number formats by decimals shown: "0", "0.0", "0.00", ...; -1 is the general format.
+    std::vector<lxw_format*> fixed(16, nullptr);
+    std::vector<lxw_format*> boldFixed(16, nullptr);
+    const auto numberFormat = [&](int decimals, bool heading) -> lxw_format* {
+        if (decimals < 0) return heading ? bold : nullptr;
+        const auto index = static_cast<std::size_t>(std::min(decimals, 15));
+        lxw_format*& format = heading ? boldFixed[index] : fixed[index];
+        if (!format) {
+            format = workbook_add_format(workbook.get());
+            const std::string digits = index > 0 ? "." + std::string(index, '0') : std::string();
+            format_set_num_format(format, ("0" + digits).c_str());
+            if (heading) format_set_bold(format);
+        }
+        return format;
+    };
+    if (!worksheet || !bold || !wrapped || !date)
+        throw ExportError("Cannot write file " + path + ": out of memory");
+
+    for (int c = 0; c < cols; ++c) {
+        worksheet_set_column(worksheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             sheet.columnWidth(c), nullptr);
+    }
+    if (sheet.hasHeaderRow() && rows > 0) worksheet_freeze_panes(worksheet, 1, 0);
+
+    std::string text;
+    std::string terminated;
+    for (int r = 0; r < rows; ++r) {
+        const bool heading = r == 0 && sheet.hasHeaderRow();
+        const auto row = static_cast<lxw_row_t>(r);
+        for (int c = 0; c < cols; ++c) {
+            const SheetCell cell = sheet.cell(r, c);
+            const auto col = static_cast<lxw_col_t>(c);
+            lxw_error error = LXW_NO_ERROR;
+            if (cell.type == SheetCell::Type::Number) {
+                error = worksheet_write_number(worksheet, row, col, cell.value,
+                                               numberFormat(cell.decimals, heading));
+            } else if (cell.type == SheetCell::Type::Date) {
+                error = worksheet_write_number(worksheet, row, col, cell.value,
+                                               heading ? boldDate : date);
+            } else if (!cell.text.empty()) {
+                std::string_view value = cell.text;
+                if (needsCleaning(value)) {
+                    workbookText(value, text);
+                    value = text;
+                }
+                if (countCharacters(value) > kMaxCellCharacters) {
+                    throw ExportError(
+                        "Cannot export " + path + ": the text in cell " + cellName(r, c) +
+                        " is longer than the 32,767 characters a workbook cell holds.");
+                }
+                const bool multiline = value.find('\n') != std::string_view::npos;
+                lxw_format* format =
+                    heading ? (multiline ? boldWrapped : bold) : (multiline ? wrapped : nullptr);
+                // The library takes C strings; one buffer serves every cell.
+                terminated.assign(value);
+                error = worksheet_write_string(worksheet, row, col, terminated.c_str(), format);
+            } else if (heading) {
+                error = worksheet_write_blank(worksheet, row, col, bold);
+            }
+            if (error != LXW_NO_ERROR)
+                throw ExportError("Cannot write file " + path + ": " + lxw_strerror(error));
+        }
+    }
+    const lxw_error closed = workbook_close(workbook.release());
+    if (closed != LXW_NO_ERROR)
+        throw ExportError("Cannot write file " + path + ": " + lxw_strerror(closed));
+    out.commit();
+}
+
+}  // namespace quillet
