@@ -25,6 +25,7 @@ class FrmAbout;
 class FrmCal;
 class FrmColumnNames;
 class FrmRestoreBackup;
+class FrmSummary;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -47,6 +48,7 @@ class Form1 : public QMainWindow {
     QAction* action(const QString& name) const;
     QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
+    FrmSummary* summaryWindow() const { return frmSummary_; }
     FindDialog* findDialog() const { return findDialog_; }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;
@@ -88,6 +90,7 @@ class Form1 : public QMainWindow {
     void showRestoreBackupWindow();
     void changeFont();
     void showCalendar();
+    void showSummary();
     void showAbout();
 
     MainController controller_;
@@ -107,6 +110,7 @@ class Form1 : public QMainWindow {
     FrmColumnNames* frmColumnNames_ = nullptr;
     FrmCal* frmCal_ = nullptr;
     FrmRestoreBackup* frmRestoreBackup_ = nullptr;
+    FrmSummary* frmSummary_ = nullptr;
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;

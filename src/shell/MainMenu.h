@@ -52,6 +52,7 @@ class MainMenu {
     QAction* mnuAddTimerToHours1 = nullptr;  // also in the tray's right menu
     // View
     QAction* mnuCalendar1 = nullptr;
+    QAction* mnuSummary1 = nullptr;
     QAction* mnuSortbyTask1 = nullptr;
     QAction* mnuSortbyTaskDate1 = nullptr;
     // Help
