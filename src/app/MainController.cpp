@@ -218,6 +218,15 @@ void MainController::selectCell(int col, int row) {
     grid_.setCurrentCell(col, row);
 }
 
+void MainController::selectTaskRow(int row) {
+    if (row < 1 || row >= grid_.rowCount()) return;
+    grid_.setCurrentCell(std::clamp(grid_.currentCol(), 0, grid_.colCount() - 1), row);
+}
+
+void MainController::copySummary(const Summary& summary) {
+    ports_.clipboard.setText(summaryClipboardText(summary, ports_.locale));
+}
+
 void MainController::selectRange(int anchorCol, int anchorRow, int col, int row) {
     grid_.setSelection(anchorCol, anchorRow, col, row);
 }

@@ -12,6 +12,7 @@
 #include "ports/Ports.h"
 #include "tasks/Columns.h"
 #include "tasks/FindHighlight.h"
+#include "tasks/Summary.h"
 #include "tools/HRStopWatch.h"
 #include "tools/StopwatchGuard.h"
 
@@ -92,6 +93,11 @@ class MainController {
     // The user moved the current cell, or dragged out a range from an anchor cell.
     void selectCell(int col, int row);
     void selectRange(int anchorCol, int anchorRow, int col, int row);
+    // The summary window points at a task: its row becomes the current one, on the column
+    // the user was in. A row the table no longer has is left alone.
+    void selectTaskRow(int row);
+    // The summary's table on the clipboard, as a spreadsheet pastes it.
+    void copySummary(const Summary& summary);
     // The user dragged a column's edge.
     void setColumnWidth(int col, int width);
     // The in-place editor's text for a cell: stored, then a date in a date column is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ struct Locale {
     std::string thousandsSeparator = ",";
     // Two-digit years are read within 50 years of this one.
     int currentYear = 2026;
+    // Full month names, January first, as a period is named in reports ("December 2026").
+    std::array<std::string, 12> monthNames = {"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
 
     std::string formatDate(double dateTime) const;
     // Date in the short date order, optionally followed by a time; nullopt when invalid.

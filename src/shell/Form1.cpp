@@ -41,6 +41,7 @@
 #include "shell/windows/FrmColumnNames.h"
 #include "shell/windows/FrmRestoreBackup.h"
 #include "shell/windows/FrmStopwatchSettings.h"
+#include "shell/windows/FrmSummary.h"
 #include "shell/windows/SecondaryWindow.h"
 
 namespace quillet {
@@ -86,6 +87,7 @@ Form1::~Form1() {
     // The widgets read the grid owned by this object: they go before it does.
     recovery_.reset();
     trayIcon_.reset();
+    delete frmSummary_;  // it listens to the grid
     delete centralWidget();
 }
 
@@ -246,6 +248,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuRestoreBackup1, &Form1::showRestoreBackupWindow},
         {&MainMenu::mnuChangeFontSettings1, &Form1::changeFont},
         {&MainMenu::mnuCalendar1, &Form1::showCalendar},
+        {&MainMenu::mnuSummary1, &Form1::showSummary},
         {&MainMenu::mnuAbout1, &Form1::showAbout},
         {&MainMenu::mnuStopwatchSettings1, &Form1::showStopwatchSettings},
     };
@@ -420,6 +423,24 @@ void Form1::showCalendar() {
     showOrRaise(frmCal_);
 }
 
+void Form1::showSummary() {
+    if (!frmSummary_) {
+        frmSummary_ = new FrmSummary(controller_.grid(), controller_.locale(), this);
+        frmSummary_->onSelectTaskRow = [this](int row) {
+            if (runCommand([&] { controller_.selectTaskRow(row); })) showOrRaise(this);
+        };
+        frmSummary_->onCopy = [this](const Summary& summary) {
+            runCommand([&] { controller_.copySummary(summary); });
+        };
+        // The range starts out as this month, for the user who ticks From or To.
+        const CivilDate today = controller_.todayDate();
+        const QDate first(today.year, today.month, 1);
+        frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
+    }
+    frmSummary_->setProjectTitle(toQString(controller_.project().title()));
+    showOrRaise(frmSummary_);
+}
+
 void Form1::showAbout() {
     createSecondaryWindows();
     showOrRaise(frmAbout_);
@@ -512,6 +533,7 @@ bool Form1::runGuarded(const std::function<void()>& command, std::string* error)
 void Form1::refresh() {
     const Project& project = controller_.project();
     if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
+    if (frmSummary_) frmSummary_->setProjectTitle(toQString(project.title()));
     lblTotal_->setText(toQString(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());

@@ -28,6 +28,7 @@ class FrmCal;
 class FrmColumnNames;
 class FrmRestoreBackup;
 class FrmStopwatchSettings;
+class FrmSummary;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -51,6 +52,7 @@ class Form1 : public QMainWindow {
     QAction* action(const QString& name) const;
     QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
+    FrmSummary* summaryWindow() const { return frmSummary_; }
     FindDialog* findDialog() const { return findDialog_; }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;
@@ -109,6 +111,7 @@ class Form1 : public QMainWindow {
     void showRestoreBackupWindow();
     void changeFont();
     void showCalendar();
+    void showSummary();
     void showAbout();
     void showStopwatchSettings();
     bool runGuarded(const std::function<void()>& command, std::string* error);
@@ -134,6 +137,7 @@ class Form1 : public QMainWindow {
     FrmColumnNames* frmColumnNames_ = nullptr;
     FrmCal* frmCal_ = nullptr;
     FrmRestoreBackup* frmRestoreBackup_ = nullptr;
+    FrmSummary* frmSummary_ = nullptr;
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
     QProgressDialog* progress_ = nullptr;

@@ -93,6 +93,8 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mnuView1");
     mnuCalendar1 = add(view, "mnuCalendar1", "&Calendar...");
+    mnuSummary1 = add(view, "mnuSummary1", "&Summary...");
+    mnuSummary1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     view->addSeparator();
     mnuSortbyTask1 = add(view, "mnuSortbyTask1", "&Sort by Task #");
     mnuSortbyTaskDate1 = add(view, "mnuSortbyTaskDate1", "Sort by Task Date");

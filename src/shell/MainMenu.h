@@ -54,6 +54,7 @@ class MainMenu {
     QAction* mnuStopwatchSettings1 = nullptr;
     // View
     QAction* mnuCalendar1 = nullptr;
+    QAction* mnuSummary1 = nullptr;
     QAction* mnuSortbyTask1 = nullptr;
     QAction* mnuSortbyTaskDate1 = nullptr;
     // Help

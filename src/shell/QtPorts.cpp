@@ -214,6 +214,9 @@ Locale localeFrom(QString shortDatePattern, const QLocale& numbers, int currentY
     locale.decimalSeparator = numbers.decimalPoint().toStdString();
     locale.thousandsSeparator = numbers.groupSeparator().toStdString();
     locale.currentYear = currentYear;
+    for (int month = 1; month <= 12; ++month)
+        locale.monthNames[static_cast<std::size_t>(month - 1)] =
+            numbers.standaloneMonthName(month, QLocale::LongFormat).toStdString();
     return locale;
 }
 

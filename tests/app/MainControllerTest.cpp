@@ -101,6 +101,22 @@ TEST(MainControllerClipboard, PasteBeforeAnyClickAndCopyOfASelection) {
     EXPECT_EQ(h.clipboard.contents, "x\t1.5\r\ny\t\r\n");
 }
 
+TEST(MainControllerSummary, SelectsOnlyTaskRowsAndKeepsTheColumn) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.grid().setRowCount(4);
+    app.selectCell(Cost, 1);
+    struct Case {
+        int row;
+        int expectedRow;
+    } cases[] = {{3, 3}, {0, 3}, {4, 3}, {-1, 3}, {1, 1}};  // the heading and past the end: no move
+    for (const Case& c : cases) {
+        app.selectTaskRow(c.row);
+        EXPECT_EQ(app.selectedRow(), c.expectedRow) << c.row;
+        EXPECT_EQ(app.selectedCol(), Cost);
+    }
+}
+
 TEST(MainControllerTotal, SumsCostsReportsBadOnesAndAddsOneTotalRow) {
     AppHarness h;
     MainController& app = h.start();

@@ -82,12 +82,13 @@ TEST(SystemLocaleMapping, PatternsSeparatorsAndNumbers) {
         const char* pattern;
         const char* separator;
         const char* decimal;
+        const char* march;  // the summary names its periods with these
     };
     const Case cases[] = {
-        {QLocale(QLocale::C), "M/d/yyyy", "/", "."},  // no configured locale: US order
-        {QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yyyy", "/", "."},
-        {QLocale(QLocale::German, QLocale::Germany), "dd.MM.yyyy", ".", ","},
-        {QLocale(QLocale::Swedish, QLocale::Sweden), "yyyy-MM-dd", "-", ","},
+        {QLocale(QLocale::C), "M/d/yyyy", "/", ".", "March"},  // no configured locale: US order
+        {QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yyyy", "/", ".", "March"},
+        {QLocale(QLocale::German, QLocale::Germany), "dd.MM.yyyy", ".", ",", "M\xc3\xa4rz"},
+        {QLocale(QLocale::Swedish, QLocale::Sweden), "yyyy-MM-dd", "-", ",", "mars"},
     };
     for (const Case& c : cases) {
         const Locale locale = localeFrom(c.locale, 2026);
@@ -95,6 +96,7 @@ TEST(SystemLocaleMapping, PatternsSeparatorsAndNumbers) {
         EXPECT_EQ(locale.dateSeparator, c.separator) << c.locale.name().toStdString();
         EXPECT_EQ(locale.decimalSeparator, c.decimal) << c.locale.name().toStdString();
         EXPECT_EQ(locale.currentYear, 2026);
+        EXPECT_EQ(locale.monthNames[2], c.march) << c.locale.name().toStdString();
     }
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     // Month names become numbers; quoted text is not a separator.

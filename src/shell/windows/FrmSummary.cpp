@@ -1,0 +1,317 @@
+#include "shell/windows/FrmSummary.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ports/DateTime.h"
+#include "shell/QtPorts.h"
+#include "shell/windows/SecondaryWindow.h"
+#include "shell/windows/SummaryChartView.h"
+#include "tasks/Columns.h"
+#include "tasks/CostTotal.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr int kTaskRowRole = Qt::UserRole;
+constexpr int kFirstNumberColumn = 2;  // Tasks, Hours and Cost are right-aligned
+
+QTableWidget* makeTable(const char* name, const char* accessible, const QStringList& headings,
+                        QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setAccessibleName(QString::fromLatin1(accessible));
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QTableWidgetItem* item(const std::string& text, bool number) {
+    auto* cell = new QTableWidgetItem(toQString(text));
+    if (number) cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return cell;
+}
+
+std::optional<int> dayOf(const QDateEdit* edit) {
+    const QDate d = edit->date();
+    return static_cast<int>(encodeDate(d.year(), d.month(), d.day()));
+}
+
+}  // namespace
+
+FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
+    : QWidget(parent, secondaryWindowFlags()), grid_(grid), locale_(locale) {
+    setObjectName("frmSummary");
+    setWindowTitle(QStringLiteral("Summary"));
+    recomputeTimer_ = new QTimer(this);
+    recomputeTimer_->setSingleShot(true);
+    recomputeTimer_->setInterval(0);
+    connect(recomputeTimer_, &QTimer::timeout, this, &FrmSummary::recompute);
+
+    auto* layout = new QVBoxLayout(this);
+    buildChoices(layout);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* left = new QWidget(splitter);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    QStringList headings;
+    for (const std::string& heading : summaryHeadings()) headings << toQString(heading);
+    grdSummary_ = makeTable("grdSummary", "Summary by period", headings, left);
+    leftLayout->addWidget(grdSummary_, 3);
+    btnNonNumbers_ = new QPushButton(left);
+    btnNonNumbers_->setObjectName("btnNonNumbers");
+    btnNonNumbers_->setFlat(true);
+    btnNonNumbers_->setToolTip(QStringLiteral("Select the first of them in the task table"));
+    btnNonNumbers_->hide();
+    leftLayout->addWidget(btnNonNumbers_, 0, Qt::AlignLeft);
+    grdSummaryTasks_ = makeTable("grdSummaryTasks", "Tasks of the selected period",
+                                 {QStringLiteral("Task #"), QStringLiteral("Task Description"),
+                                  QStringLiteral("Hours"), QStringLiteral("Cost")},
+                                 left);
+    leftLayout->addWidget(grdSummaryTasks_, 2);
+
+    auto* right = new QWidget(splitter);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    auto* chartChoice = new QHBoxLayout;
+    optChartHours_ = new QRadioButton(QStringLiteral("&Hours"), right);
+    optChartHours_->setObjectName("optChartHours");
+    optChartHours_->setAccessibleName(QStringLiteral("Chart the hours"));
+    optChartHours_->setChecked(true);
+    optChartCost_ = new QRadioButton(QStringLiteral("C&ost"), right);
+    optChartCost_->setObjectName("optChartCost");
+    optChartCost_->setAccessibleName(QStringLiteral("Chart the cost"));
+    chartChoice->addWidget(optChartHours_);
+    chartChoice->addWidget(optChartCost_);
+    chartChoice->addStretch();
+    rightLayout->addLayout(chartChoice);
+    chart_ = new SummaryChartView(right);
+    rightLayout->addWidget(chart_, 1);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+
+    // Export and other actions on the summary join Copy here.
+    buttons_ = new QHBoxLayout;
+    btnCopy_ = new QPushButton(QStringLiteral("&Copy"), this);
+    btnCopy_->setObjectName("btnCopy");
+    btnCopy_->setAccessibleName(QStringLiteral("Copy the summary"));
+    buttons_->addWidget(btnCopy_);
+    buttons_->addStretch();
+    layout->addLayout(buttons_);
+
+    connect(grdSummary_, &QTableWidget::itemSelectionChanged, this, &FrmSummary::periodSelected);
+    connect(grdSummaryTasks_, &QTableWidget::itemDoubleClicked, this, [this](QTableWidgetItem* it) {
+        if (onSelectTaskRow) onSelectTaskRow(it->data(kTaskRowRole).toInt());
+    });
+    connect(grdSummaryTasks_, &QTableWidget::itemActivated, this, [this](QTableWidgetItem* it) {
+        if (onSelectTaskRow) onSelectTaskRow(it->data(kTaskRowRole).toInt());
+    });
+    connect(btnNonNumbers_, &QPushButton::clicked, this, [this] {
+        if (onSelectTaskRow && summary_.firstNonNumberRow > 0)
+            onSelectTaskRow(summary_.firstNonNumberRow);
+    });
+    connect(btnCopy_, &QPushButton::clicked, this, [this] {
+        if (stale_) recompute();
+        if (onCopy) onCopy(summary_);
+    });
+    connect(optChartHours_, &QRadioButton::toggled, this, &FrmSummary::fillChart);
+    connect(chart_, &SummaryChartView::barClicked, this,
+            [this](int index) { grdSummary_->selectRow(index); });
+
+    grid_.addListener(this);
+    placeCentred(this, 720, 480);
+}
+
+FrmSummary::~FrmSummary() {
+    grid_.removeListener(this);
+}
+
+void FrmSummary::buildChoices(QVBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    const auto labelFor = [&](const char* text, QWidget* buddy) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setBuddy(buddy);
+        row->addWidget(label);
+        row->addWidget(buddy);
+    };
+    cboPeriod_ = new QComboBox(this);
+    cboPeriod_->setObjectName("cboPeriod");
+    cboPeriod_->setAccessibleName(QStringLiteral("Group by"));
+    cboPeriod_->addItems({QStringLiteral("Week"), QStringLiteral("Month"), QStringLiteral("Year")});
+    cboPeriod_->setCurrentIndex(1);
+    labelFor("&Group by", cboPeriod_);
+    cboDateColumn_ = new QComboBox(this);
+    cboDateColumn_->setObjectName("cboDateColumn");
+    cboDateColumn_->setAccessibleName(QStringLiteral("Date to group by"));
+    cboDateColumn_->addItems({QStringLiteral("Start Date"), QStringLiteral("End Date")});
+    labelFor("&Date", cboDateColumn_);
+
+    const QString format = toQString(locale_.shortDatePattern);
+    const auto rangeEnd = [&](const char* text, const char* box, const char* edit,
+                              const char* accessible, QCheckBox*& check, QDateEdit*& date) {
+        check = new QCheckBox(QString::fromUtf8(text), this);
+        check->setObjectName(QString::fromLatin1(box));
+        date = new QDateEdit(QDate::currentDate(), this);
+        date->setObjectName(QString::fromLatin1(edit));
+        date->setAccessibleName(QString::fromLatin1(accessible));
+        date->setDisplayFormat(format);
+        date->setCalendarPopup(true);
+        date->setEnabled(false);  // unticked: open-ended
+        connect(check, &QCheckBox::toggled, date, &QWidget::setEnabled);
+        connect(check, &QCheckBox::toggled, recomputeTimer_, qOverload<>(&QTimer::start));
+        connect(date, &QDateEdit::dateChanged, recomputeTimer_, qOverload<>(&QTimer::start));
+        row->addWidget(check);
+        row->addWidget(date);
+    };
+    rangeEnd("&From", "chkFrom", "dtpFrom", "From date", chkFrom_, dtpFrom_);
+    rangeEnd("&To", "chkTo", "dtpTo", "To date", chkTo_, dtpTo_);
+    row->addStretch();
+    layout->addLayout(row);
+    for (QComboBox* box : {cboPeriod_, cboDateColumn_})
+        connect(box, &QComboBox::currentIndexChanged, recomputeTimer_, qOverload<>(&QTimer::start));
+}
+
+void FrmSummary::setProjectTitle(const QString& title) {
+    setWindowTitle(QStringLiteral("Summary \u2014 ") + title);
+}
+
+void FrmSummary::setDefaultRange(const QDate& from, const QDate& to) {
+    if (!chkFrom_->isChecked()) dtpFrom_->setDate(from);
+    if (!chkTo_->isChecked()) dtpTo_->setDate(to);
+}
+
+// A change while hidden waits for the next showing.
+void FrmSummary::gridChanged(const GridChange& change) {
+    if (!change.content) return;
+    stale_ = true;
+    if (isVisible()) recomputeTimer_->start();
+}
+
+void FrmSummary::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) recompute();
+    grdSummary_->setFocus();
+}
+
+SummaryOptions FrmSummary::options() const {
+    SummaryOptions o;
+    o.period = static_cast<SummaryPeriod>(cboPeriod_->currentIndex());
+    o.dateColumn = cboDateColumn_->currentIndex() == 1 ? EndDate : StartDate;
+    if (chkFrom_->isChecked()) o.from = dayOf(dtpFrom_);
+    if (chkTo_->isChecked()) o.to = dayOf(dtpTo_);
+    return o;
+}
+
+void FrmSummary::recompute() {
+    recomputeTimer_->stop();
+    // The selection follows its period's name through the recompute.
+    const int previous = grdSummary_->currentRow();
+    const std::string selectedLabel =
+        previous >= 0 && previous < static_cast<int>(summary_.rows.size())
+            ? summary_.rows[static_cast<std::size_t>(previous)].label
+            : std::string();
+    summary_ = summarize(grid_, options(), locale_);
+    stale_ = false;
+    fillTable();
+    int index = -1;
+    for (std::size_t i = 0; i < summary_.rows.size(); ++i) {
+        if (!selectedLabel.empty() && summary_.rows[i].label == selectedLabel)
+            index = static_cast<int>(i);
+    }
+    fillChart();
+    {
+        const QSignalBlocker quiet(grdSummary_);
+        if (index >= 0) {
+            grdSummary_->selectRow(index);
+        } else {
+            grdSummary_->clearSelection();
+            grdSummary_->setCurrentCell(-1, -1);
+        }
+    }
+    periodSelected();
+    btnNonNumbers_->setText(toQString(nonNumberNotice(summary_.nonNumberTasks)));
+    btnNonNumbers_->setAccessibleName(btnNonNumbers_->text());
+    btnNonNumbers_->setVisible(summary_.nonNumberTasks > 0);
+}
+
+void FrmSummary::fillTable() {
+    const QSignalBlocker quiet(grdSummary_);
+    grdSummary_->clearContents();
+    grdSummary_->setRowCount(static_cast<int>(summary_.rows.size()));
+    for (int r = 0; r < grdSummary_->rowCount(); ++r) {
+        const SummaryRow& row = summary_.rows[static_cast<std::size_t>(r)];
+        const std::vector<std::string> cells = summaryCells(row, locale_);
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            QTableWidgetItem* cell =
+                item(cells[static_cast<std::size_t>(c)], c >= kFirstNumberColumn);
+            if (row.kind == SummaryRow::Kind::Total) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+            }
+            grdSummary_->setItem(r, c, cell);
+        }
+    }
+    grdSummary_->resizeColumnsToContents();
+}
+
+// Bars for the periods only: "No date" and "Total" would dwarf them.
+void FrmSummary::fillChart() {
+    std::vector<double> values;
+    const bool hours = optChartHours_->isChecked();
+    for (const SummaryRow& row : summary_.rows) {
+        if (row.kind != SummaryRow::Kind::Period) break;
+        values.push_back(static_cast<double>(hours ? row.hours : row.cost));
+    }
+    chart_->setValues(std::move(values), locale_);
+}
+
+void FrmSummary::periodSelected() {
+    const QList<QTableWidgetItem*> chosen = grdSummary_->selectedItems();
+    const int index = chosen.isEmpty() ? -1 : chosen.front()->row();
+    chart_->setSelected(index);
+    showTasksOf(index);
+}
+
+void FrmSummary::showTasksOf(int index) {
+    grdSummaryTasks_->clearContents();
+    grdSummaryTasks_->setRowCount(0);
+    if (index < 0 || index >= static_cast<int>(summary_.rows.size())) return;
+    const SummaryRow& period = summary_.rows[static_cast<std::size_t>(index)];
+    grdSummaryTasks_->setRowCount(static_cast<int>(period.taskRows.size()));
+    int r = 0;
+    for (const int gridRow : period.taskRows) {
+        // Rows the grid lost since the recompute show empty until the next one.
+        const int columns[] = {TaskNo, Description, Hours, Cost};
+        for (int c = 0; c < 4; ++c) {
+            const std::string text =
+                gridRow < grid_.rowCount()
+                    ? std::string(std::string_view(grid_.cellText(columns[c], gridRow)))
+                    : std::string();
+            QTableWidgetItem* cell = item(text, c >= kFirstNumberColumn);
+            cell->setData(kTaskRowRole, gridRow);
+            grdSummaryTasks_->setItem(r, c, cell);
+        }
+        ++r;
+    }
+    grdSummaryTasks_->resizeColumnsToContents();
+}
+
+}  // namespace quillet

@@ -1,0 +1,126 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "formats/ProjectFile.h"
+#include "shell/Form1.h"
+#include "shell/GridModel.h"
+#include "shell/windows/FrmSummary.h"
+#include "shell/windows/SummaryChartView.h"
+#include "support/FakePorts.h"
+#include "support/TempDir.h"
+
+namespace quillet {
+namespace {
+
+class FrmSummaryTest : public ::testing::Test, protected test::FakePorts {
+  protected:
+    void SetUp() override {
+        MainController& c = form.controller();
+        const char* tasks[][4] = {{"Design", "2", "11/2/2026", "100.5"},
+                                  {"Build", "3.5", "12/1/2026", "abc"},
+                                  {"Test", "1", "", "20"}};
+        c.grid().setRowCount(4);
+        for (int r = 1; r <= 3; ++r) {
+            c.editCell(TaskNo, r, std::to_string(r));
+            c.editCell(Description, r, tasks[r - 1][0]);
+            c.editCell(Hours, r, tasks[r - 1][1]);
+            c.editCell(StartDate, r, tasks[r - 1][2]);
+            c.editCell(Cost, r, tasks[r - 1][3]);
+        }
+        form.action("mnuSummary1")->trigger();
+        window = form.summaryWindow();
+        ASSERT_NE(window, nullptr);
+    }
+    QStringList column(int col) const {
+        QStringList out;
+        QTableWidget* table = window->summaryTable();
+        for (int r = 0; r < table->rowCount(); ++r) out << table->item(r, col)->text();
+        return out;
+    }
+    void settle() { QCoreApplication::processEvents(); }
+
+    Form1 form{ports()};
+    FrmSummary* window = nullptr;
+};
+
+TEST_F(FrmSummaryTest, OpensFromTheViewMenuWithTheMonthsOfTheTable) {
+    QAction* action = form.action("mnuSummary1");
+    EXPECT_EQ(action->text(), "&Summary...");
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Summary \u2014 Untitled Project"));
+    EXPECT_EQ(column(0), (QStringList{"November 2026", "December 2026", "No date", "Total"}));
+    EXPECT_EQ(column(2), (QStringList{"1", "1", "1", "3"}));
+    EXPECT_EQ(column(4), (QStringList{"100.5", "0", "20", "120.5"}));
+    auto* notice = window->findChild<QPushButton*>("btnNonNumbers");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "1 task has Hours or Cost that is not a number");
+    notice->click();
+    EXPECT_EQ(form.controller().selectedRow(), 2);
+}
+
+TEST_F(FrmSummaryTest, FollowsEditsPastesAndOpensOncePerBurst) {
+    GridModel* model = form.gridModel();
+    ASSERT_TRUE(model->setData(model->index(0, Cost), QStringLiteral("200"), Qt::EditRole));
+    ASSERT_TRUE(model->setData(model->index(0, Hours), QStringLiteral("4"), Qt::EditRole));
+    // Nothing is recomputed inside the edit; once after it.
+    EXPECT_EQ(column(4).back(), "120.5");
+    settle();
+    EXPECT_EQ(column(4).back(), "220");
+    EXPECT_EQ(column(3).back(), "8.5");
+
+    clipboard.contents = "12/24/2026\t50";
+    form.controller().selectCell(StartDate, 3);
+    form.action("mnuPaste1")->trigger();
+    settle();
+    EXPECT_EQ(column(0), (QStringList{"November 2026", "December 2026", "Total"}));
+    EXPECT_EQ(column(4).back(), "250");
+
+    test::TempDir dir;
+    const std::string path = dir.file("other.prj");
+    CellGrid other(7, 2, 1);
+    other.setCellText(Description, 1, "Elsewhere");
+    other.setCellText(StartDate, 1, "3/3/2025");
+    other.setCellText(Hours, 1, "7");
+    saveCellsToFile(other, path);
+    prompts.yesNoAnswers = {false};  // do not save the changes
+    prompts.openPaths = {path};
+    form.action("mnuOpen1")->trigger();
+    settle();
+    EXPECT_EQ(column(0), (QStringList{"March 2025", "Total"}));
+    EXPECT_EQ(window->windowTitle(), QString::fromStdString("Summary \u2014 " + path));
+}
+
+TEST_F(FrmSummaryTest, PeriodTasksChartAndCopy) {
+    QTableWidget* table = window->summaryTable();
+    table->selectRow(1);
+    QTableWidget* tasks = window->tasksTable();
+    ASSERT_EQ(tasks->rowCount(), 1);
+    EXPECT_EQ(tasks->item(0, 1)->text(), "Build");
+    EXPECT_EQ(window->chart()->selected(), 1);
+    // Enter, as a double click, selects the task in the main table.
+    tasks->setCurrentCell(0, 1);
+    QTest::keyClick(tasks, Qt::Key_Return);
+    EXPECT_EQ(form.controller().selectedRow(), 2);
+
+    EXPECT_EQ(window->chart()->values(), (std::vector<double>{2, 3.5}));
+    window->findChild<QRadioButton*>("optChartCost")->click();
+    EXPECT_EQ(window->chart()->values(), (std::vector<double>{100.5, 0}));
+
+    window->findChild<QPushButton*>("btnCopy")->click();
+    EXPECT_EQ(clipboard.contents,
+              "Period\tFirst day\tTasks\tHours\tCost\r\n"
+              "November 2026\t11/1/2026\t1\t2\t100.5\r\n"
+              "December 2026\t12/1/2026\t1\t3.5\t0\r\n"
+              "No date\t\t1\t1\t20\r\n"
+              "Total\t\t3\t6.5\t120.5\r\n");
+}
+
+}  // namespace
+}  // namespace quillet
