@@ -15,6 +15,7 @@
 #include "tasks/CostTotal.h"
 #include "tasks/DefaultProject.h"
 #include "tasks/Sorting.h"
+#include "tasks/SummarySheet.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TimerHours.h"
 
@@ -157,6 +158,17 @@ void MainController::exportProject() {
     if (!choice) return;
     const std::string path = withExportExtension(choice->path, choice->filter);
     exportTable(grid_, project.fileName(), path, *exportFormatOf(path), ports_.locale);
+    statusMessage_ = "Exported to " + path;
+}
+
+void MainController::exportSummary(const Summary& summary) {
+    const std::string name = exportName(project_.fileName()) + " summary";
+    const std::optional<ExportChoice> choice = ports_.prompts.chooseExportPath(
+        project_.dialogFolder(), name + exportExtension(ExportFormat::Xlsx));
+    if (!choice) return;
+    const std::string path = withExportExtension(choice->path, choice->filter);
+    exportSheet(SummarySheet(summary, ports_.locale, name), path, *exportFormatOf(path),
+                exportSettingsFor(ports_.locale));
     statusMessage_ = "Exported to " + path;
 }
 

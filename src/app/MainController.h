@@ -98,6 +98,8 @@ class MainController {
     void selectTaskRow(int row);
     // The summary's table on the clipboard, as a spreadsheet pastes it.
     void copySummary(const Summary& summary);
+    // The summary's table as a workbook, an OpenDocument spreadsheet or CSV, like Export.
+    void exportSummary(const Summary& summary);
     // The user dragged a column's edge.
     void setColumnWidth(int col, int width);
     // The in-place editor's text for a cell: stored, then a date in a date column is

@@ -432,6 +432,9 @@ void Form1::showSummary() {
         frmSummary_->onCopy = [this](const Summary& summary) {
             runCommand([&] { controller_.copySummary(summary); });
         };
+        frmSummary_->onExport = [this](const Summary& summary) {
+            runCommand([&] { controller_.exportSummary(summary); });
+        };
         // The range starts out as this month, for the user who ticks From or To.
         const CivilDate today = controller_.todayDate();
         const QDate first(today.year, today.month, 1);

@@ -86,6 +86,26 @@ TEST(ExportCommand, CommaLocaleWritesSemicolonsAndItsDates) {
     EXPECT_NE(cells.find("num:2.5:2,5\tdate:2026-12-07"), std::string::npos) << cells;
 }
 
+// The summary's rows as typed cells: the first day a date, counts and sums numbers.
+TEST(ExportCommand, TheSummaryAsAWorkbook) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.editCell(Hours, 1, "2.5");
+    app.editCell(StartDate, 1, "11/2/2026");
+    app.editCell(Cost, 1, "100");
+    const Summary summary = summarize(h.grid(), {}, app.locale());
+    h.prompts.savePaths = {h.dir.file("s.xlsx")};
+    app.exportSummary(summary);
+    const std::string cells = runPythonReader(h.dir, kXlsxReader, h.dir.file("s.xlsx"));
+    EXPECT_NE(cells.find("text:Period\ttext:First day\ttext:Tasks\ttext:Hours\ttext:Cost\n"
+                         "text:November 2026\tdate:2026-11-01:"),
+              std::string::npos)
+        << cells;
+    EXPECT_NE(cells.find("\tnum:1:0\tnum:2.5:0.00\tnum:100:0.00\ntext:Total\t-\tnum:1:0"),
+              std::string::npos)
+        << cells;
+}
+
 TEST(ExportFromFile, ReadsTheProjectOrSaysWhy) {
     TempDir dir;
     const std::string project = dir.file("p.prj");

@@ -120,6 +120,21 @@ TEST_F(FrmSummaryTest, PeriodTasksChartAndCopy) {
               "December 2026\t12/1/2026\t1\t3.5\t0\r\n"
               "No date\t\t1\t1\t20\r\n"
               "Total\t\t3\t6.5\t120.5\r\n");
+
+    // Export writes the same table to a file; the project stays as it was.
+    test::TempDir dir;
+    prompts.savePaths = {dir.file("hours")};
+    prompts.exportFilter = ExportFormat::Csv;
+    const std::string flag = form.controller().project().savedFlag();
+    window->findChild<QPushButton*>("btnExport")->click();
+    EXPECT_EQ(prompts.exportNames.back(), "Untitled Project summary.xlsx");
+    EXPECT_EQ(test::readBytes(dir.file("hours.csv")),
+              "\xEF\xBB\xBFPeriod,First day,Tasks,Hours,Cost\r\n"
+              "November 2026,11/1/2026,1,2,100.5\r\n"
+              "December 2026,12/1/2026,1,3.5,0\r\n"
+              "No date,,1,1,20\r\n"
+              "Total,,3,6.5,120.5\r\n");
+    EXPECT_EQ(form.controller().project().savedFlag(), flag);
 }
 
 }  // namespace

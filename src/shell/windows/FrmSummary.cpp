@@ -113,6 +113,10 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     btnCopy_->setObjectName("btnCopy");
     btnCopy_->setAccessibleName(QStringLiteral("Copy the summary"));
     buttons_->addWidget(btnCopy_);
+    btnExport_ = new QPushButton(QStringLiteral("&Export..."), this);
+    btnExport_->setObjectName("btnExport");
+    btnExport_->setAccessibleName(QStringLiteral("Export the summary to a file"));
+    buttons_->addWidget(btnExport_);
     buttons_->addStretch();
     layout->addLayout(buttons_);
 
@@ -130,6 +134,10 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     connect(btnCopy_, &QPushButton::clicked, this, [this] {
         if (stale_) recompute();
         if (onCopy) onCopy(summary_);
+    });
+    connect(btnExport_, &QPushButton::clicked, this, [this] {
+        if (stale_) recompute();
+        if (onExport) onExport(summary_);
     });
     connect(optChartHours_, &QRadioButton::toggled, this, &FrmSummary::fillChart);
     connect(chart_, &SummaryChartView::barClicked, this,

@@ -40,6 +40,7 @@ class FrmSummary : public QWidget, private CellGridListener {
     // Selects a task's row in the main table.
     std::function<void(int row)> onSelectTaskRow;
     std::function<void(const Summary& summary)> onCopy;
+    std::function<void(const Summary& summary)> onExport;
 
     const Summary& summary() const { return summary_; }
     // Where the buttons under the table go (Copy, and those added later).
@@ -77,6 +78,7 @@ class FrmSummary : public QWidget, private CellGridListener {
     QTableWidget* grdSummaryTasks_ = nullptr;
     QPushButton* btnNonNumbers_ = nullptr;
     QPushButton* btnCopy_ = nullptr;
+    QPushButton* btnExport_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;
     QRadioButton* optChartHours_ = nullptr;
     QRadioButton* optChartCost_ = nullptr;
