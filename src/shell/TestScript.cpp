@@ -25,6 +25,16 @@ TestScript::TestScript(const QString& script, Prompts& real) : real_(real) {
     }
 }
 
+namespace {
+
+// The script ran out of answers: the real dialog shows and waits for a person, which on a
+// display nobody watches looks like a hang. Said, so a test's log tells why.
+void unscripted() {
+    std::fprintf(stderr, "unscripted: the script has no answer left, the dialog waits\n");
+}
+
+}  // namespace
+
 std::optional<Answer> TestScript::nextAnswer(const std::string& text) {
     std::fprintf(stderr, "question: %s\n", text.c_str());
     if (answers_.empty()) return std::nullopt;
@@ -35,12 +45,16 @@ std::optional<Answer> TestScript::nextAnswer(const std::string& text) {
 
 bool TestScript::askYesNo(const std::string& text) {
     const std::optional<Answer> answer = nextAnswer(text);
-    if (!answer) return real_.askYesNo(text);
+    if (!answer) {
+        unscripted();
+        return real_.askYesNo(text);
+    }
     return *answer == Answer::Yes;
 }
 
 Answer TestScript::askYesNoCancel(const std::string& text) {
     const std::optional<Answer> answer = nextAnswer(text);
+    if (!answer) unscripted();
     return answer ? *answer : real_.askYesNoCancel(text);
 }
 
@@ -52,7 +66,10 @@ std::optional<std::size_t> TestScript::askChoice(const std::string& text,
         answers_.pop_front();
         return std::nullopt;
     }
-    if (choices_.empty()) return real_.askChoice(text, buttons);
+    if (choices_.empty()) {
+        unscripted();
+        return real_.askChoice(text, buttons);
+    }
     const std::optional<std::size_t> choice = choices_.front();
     choices_.pop_front();
     return choice;
@@ -63,20 +80,28 @@ void TestScript::showMessage(const std::string& text) {
 }
 
 std::optional<std::string> TestScript::chooseImportPath(const std::string& startFolder) {
-    if (paths_.empty()) return real_.chooseImportPath(startFolder);
+    if (paths_.empty()) {
+        unscripted();
+        return real_.chooseImportPath(startFolder);
+    }
     return nextPath(false, startFolder);
 }
 
 std::optional<ExportChoice> TestScript::chooseExportPath(const std::string& startFolder,
                                                          const std::string& fileName) {
-    if (paths_.empty()) return real_.chooseExportPath(startFolder, fileName);
+    if (paths_.empty()) {
+        unscripted();
+        return real_.chooseExportPath(startFolder, fileName);
+    }
     std::optional<std::string> path = nextPath(true, startFolder);
     return ExportChoice{std::move(*path), ExportFormat::Xlsx};
 }
 
 std::optional<std::string> TestScript::nextPath(bool save, const std::string& startFolder) {
-    if (paths_.empty())
+    if (paths_.empty()) {
+        unscripted();
         return save ? real_.chooseSavePath(startFolder) : real_.chooseOpenPath(startFolder);
+    }
     std::string path = std::move(paths_.front());
     paths_.pop_front();
     return path;

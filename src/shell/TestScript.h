@@ -25,6 +25,7 @@ class Form1;
 // Answers and paths are used in the order they are asked for; the cell and action items
 // run in order once the window shows. While a script runs, questions and messages are
 // also written to standard error, and messages are not shown (no box waits for a click).
+// A question or dialog with no answer left shows for real and says "unscripted" there.
 class TestScript : public Prompts {
   public:
     TestScript(const QString& script, Prompts& real);
