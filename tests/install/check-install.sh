@@ -20,6 +20,22 @@ env -u DESTDIR cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/quillet" ] || fail "bin/quillet missing or not executable"
 grep -q '<title>' "$share/quillet/Quillet.html" 2>/dev/null || fail "share/quillet/Quillet.html missing"
 
+# Debian's machine-readable copyright file, with the licence's text from LICENSE.
+copyright=$share/doc/quillet/copyright
+if [ -f "$copyright" ]; then
+  head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright: first line is not the format's address"
+  grep -qx 'License: Expat' "$copyright" || fail "copyright: no Expat (MIT) licence paragraph"
+  grep -qx ' THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR' "$copyright" ||
+    fail "copyright: the licence's text is missing or not indented"
+  # Every line of a paragraph's text is indented; an empty one would end the paragraph early.
+  [ "$(awk 'text && /^[^ ]/ {n++} /^License: Expat$/ && prev == "" {text = 1} {prev = $0}
+            END {print n + 0}' "$copyright")" -eq 0 ] ||
+    fail "copyright: the licence's text has an unindented line"
+else
+  fail "share/doc/quillet/copyright missing"
+fi
+
 desktop=$share/applications/quillet.desktop
 if [ -f "$desktop" ]; then
   desktop-file-validate "$desktop" || fail "desktop entry does not validate"
