@@ -19,6 +19,19 @@ env -u DESTDIR cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/quillet" ] || fail "bin/quillet missing or not executable"
 grep -q '<title>' "$share/quillet/Quillet.html" 2>/dev/null || fail "share/quillet/Quillet.html missing"
+# Each translation is a whole manual: the same sections and anchors as the English one, and
+# its own language declared.
+anchors() { grep -o ' id="[^"]*"' "$1" | sort; }
+for lang in de; do
+  manual=$share/quillet/Quillet.$lang.html
+  if [ -f "$manual" ]; then
+    grep -q "<html lang=\"$lang\">" "$manual" || fail "Quillet.$lang.html does not declare lang=$lang"
+    [ "$(anchors "$manual")" = "$(anchors "$share/quillet/Quillet.html")" ] ||
+      fail "Quillet.$lang.html has other sections than Quillet.html: $(diff <(anchors "$share/quillet/Quillet.html") <(anchors "$manual") | tr '\n' ' ')"
+  else
+    fail "share/quillet/Quillet.$lang.html missing"
+  fi
+done
 
 # Debian's machine-readable copyright file, with the licence's text from LICENSE.
 copyright=$share/doc/quillet/copyright
