@@ -20,16 +20,41 @@ void changeCurrentDirectory(const std::string& folder) {
     if (ec) throw std::runtime_error("Cannot change to folder " + folder + ": " + ec.message());
 }
 
-std::optional<std::string> findManual(const std::string& folder) {
+std::string manualFileName(const std::string& language) {
+    std::string code;
+    for (const char c : language) {
+        if (c == '-' || c == '_' || c == '.' || c == '@') break;
+        if (c < 'A' || (c > 'Z' && c < 'a') || c > 'z') return kHelpFileName;
+        code += static_cast<char>(c | 0x20);  // ASCII lower case
+    }
+    if (code.size() < 2 || code.size() > 3 || code == "en") return kHelpFileName;
+    return "Quillet." + code + ".html";
+}
+
+namespace {
+
+std::optional<std::string> findManualNamed(const std::string& folder, const std::string& name) {
     for (const char* place : {"", "../share/quillet/"}) {
         std::error_code ec;
-        const fs::path candidate = fs::absolute(fs::path(folder + place + kHelpFileName), ec);
+        const fs::path candidate = fs::absolute(fs::path(folder + place + name), ec);
         if (ec || !fs::is_regular_file(candidate, ec)) continue;
         // The real place, not one through "..": a symlinked bin folder has another parent.
         const fs::path real = fs::canonical(candidate, ec);
         return (ec ? candidate.lexically_normal() : real).string();
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> findManual(const std::string& folder,
+                                      const std::vector<std::string>& languages) {
+    for (const std::string& language : languages) {
+        const std::string name = manualFileName(language);
+        if (name == kHelpFileName) break;
+        if (auto manual = findManualNamed(folder, name)) return manual;
+    }
+    return findManualNamed(folder, kHelpFileName);
 }
 
 std::string fileUrl(const std::string& absolutePath) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillet {
 
@@ -15,9 +16,16 @@ std::string programFolder(const std::string& executablePath);
 // Throws std::runtime_error with the user's message when the change fails.
 void changeCurrentDirectory(const std::string& folder);
 
+// The manual's file name in a language: "Quillet.de.html" for "de-DE" or "de_AT", the English
+// "Quillet.html" for English, the C locale and anything that names no language.
+std::string manualFileName(const std::string& language);
+
 // The manual beside the executable, else where an installation keeps it
-// (<folder>/../share/quillet/), as an absolute path; empty when neither exists.
-std::optional<std::string> findManual(const std::string& folder);
+// (<folder>/../share/quillet/), as an absolute path; empty when neither exists. The languages
+// are the user's, most wanted first, as the interface picks its translation: the first one
+// with a manual wins, English ends the search, and English is the fallback.
+std::optional<std::string> findManual(const std::string& folder,
+                                      const std::vector<std::string>& languages = {});
 
 // A file: address for an absolute path, each byte other than letters, digits, "-._~" and "/"
 // percent-encoded, so spaces, "#" and "%" in folder names survive.

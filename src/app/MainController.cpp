@@ -373,11 +373,17 @@ void MainController::renameColumns(const ColumnNames& names) {
 }
 
 // The manual is opened from the program's folder, which stays the current directory.
-// Without a manual nothing is opened and nothing is said.
+// Without a manual nothing is opened and nothing is said. A desktop with no program for
+// web pages would otherwise leave the click unanswered, so the user is told where the
+// manual is to open it some other way.
 void MainController::showHelp() {
     const std::string folder = programFolder(executablePath_);
     changeCurrentDirectory(folder);
-    if (const auto manual = findManual(folder)) ports_.urls.openUrl(fileUrl(*manual));
+    const auto manual = findManual(folder, helpLanguages_);
+    if (manual && !ports_.urls.openUrl(fileUrl(*manual))) {
+        ports_.prompts.showMessage("No program could open the manual. It is the file\n" + *manual +
+                                   "\nand opens in any web browser.");
+    }
 }
 
 void MainController::openHomePage() {

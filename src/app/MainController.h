@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/History.h"
 #include "app/Project.h"
@@ -153,6 +154,11 @@ class MainController {
 
     // The executable's full path, given by the shell: Help looks for the manual beside it.
     void setExecutablePath(std::string path) { executablePath_ = std::move(path); }
+    // The interface's languages, most wanted first ("de-DE", "de"): Help opens the manual of
+    // the first one that has one. None means English.
+    void setHelpLanguages(std::vector<std::string> languages) {
+        helpLanguages_ = std::move(languages);
+    }
     void showHelp();
     void openHomePage();
     // Shows a folder in the desktop's file manager.
@@ -186,6 +192,7 @@ class MainController {
     std::string noticeText_;
     std::string totalCaption_ = " ";
     std::string executablePath_;
+    std::vector<std::string> helpLanguages_;
 };
 
 }  // namespace quillet

@@ -87,11 +87,12 @@ class IdleSource {
 
 // Hands an address to the desktop, which opens it with the program registered for it:
 // https: in the browser, mailto: in the mail program, file: by the file's type. Whatever
-// happens then is the desktop's business; nothing comes back.
+// happens after the hand-over is the desktop's business; false only says that nothing could
+// take the address at all (no opener installed, none registered for its kind).
 class UrlOpener {
   public:
     virtual ~UrlOpener() = default;
-    virtual void openUrl(const std::string& url) = 0;
+    virtual bool openUrl(const std::string& url) = 0;
 };
 
 // A printer that cannot start, or reports a failure while printing; what() is the user's message.

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -78,6 +79,12 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     wireCommands();
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    // The manual in the interface's language: QLocale's default follows the desktop, or the
+    // language chosen for this run.
+    std::vector<std::string> helpLanguages;
+    for (const QString& language : QLocale().uiLanguages())
+        helpLanguages.push_back(language.toStdString());
+    controller_.setHelpLanguages(std::move(helpLanguages));
     startUp();
     fontDialogFont_ = font();
 }

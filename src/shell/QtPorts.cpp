@@ -146,8 +146,8 @@ double QtClock::now() {
 }
 
 // The core hands over encoded addresses (a file: address escapes its path).
-void QtUrlOpener::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+bool QtUrlOpener::openUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
 QtSettingsStore::QtSettingsStore(QString path, QString group)

@@ -43,10 +43,10 @@ class QtClock : public Clock {
     double now() override;
 };
 
-// The desktop's handler for each kind of address; its result is not examined.
+// The desktop's handler for each kind of address (xdg-open on Linux desktops).
 class QtUrlOpener : public UrlOpener {
   public:
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
 };
 
 // Settings in an INI file, group "Settings" unless another is named; each call reads or

@@ -77,6 +77,68 @@ TEST_F(HelpTest, MissingManualOpensNothingAndSaysNothing) {
     EXPECT_EQ(fs::current_path(), root / "bin");
 }
 
+TEST(HelpFile, ManualNameFollowsTheLanguageCode) {
+    const struct {
+        const char* language;
+        const char* name;
+    } cases[] = {
+        {"de", "Quillet.de.html"},
+        {"de-DE", "Quillet.de.html"},
+        {"fr_CA.UTF-8", "Quillet.fr.html"},
+        {"ES-419", "Quillet.es.html"},
+        {"sr@latin", "Quillet.sr.html"},
+        {"en", "Quillet.html"},
+        {"en-GB", "Quillet.html"},
+        {"C", "Quillet.html"},
+        {"", "Quillet.html"},
+        {"../x", "Quillet.html"},
+        {"d/e", "Quillet.html"},
+        {"deutsch", "Quillet.html"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(manualFileName(c.language), c.name) << c.language;
+}
+
+// The first language with a manual wins; English stops the search, as it stops the
+// interface's; whatever is missing falls back to the English manual.
+TEST_F(HelpTest, OpensTheManualOfTheFirstLanguageThatHasOne) {
+    const fs::path bin = root / "bin";
+    const fs::path share = root / "share/quillet";
+    writeManual(bin / "Quillet.html");
+    writeManual(share / "Quillet.fr.html");  // only installed
+    writeManual(bin / "Quillet.es.html");
+    const struct {
+        Strings languages;
+        fs::path expected;
+    } cases[] = {
+        {{}, bin / "Quillet.html"},
+        {{"de-DE", "de"}, bin / "Quillet.html"},
+        {{"de-DE", "fr-FR", "es"}, share / "Quillet.fr.html"},
+        {{"es-MX"}, bin / "Quillet.es.html"},
+        {{"en-US", "es"}, bin / "Quillet.html"},
+        {{"C"}, bin / "Quillet.html"},
+    };
+    MainController& app = startWithProgramIn(bin);
+    for (const auto& c : cases) {
+        h.urls.opened.clear();
+        app.setHelpLanguages(c.languages);
+        app.showHelp();
+        EXPECT_EQ(h.urls.opened, Strings{fileUrl(c.expected.string())})
+            << ::testing::PrintToString(c.languages);
+    }
+}
+
+TEST_F(HelpTest, ADesktopThatCannotOpenTheManualIsToldWhereItIs) {
+    MainController& app = startWithProgramIn(root / "bin");
+    const fs::path manual = root / "bin/Quillet.de.html";
+    writeManual(manual);
+    h.urls.refuse = true;
+    app.setHelpLanguages({"de"});
+    app.showHelp();
+    EXPECT_EQ(h.urls.opened, Strings{fileUrl(manual.string())});
+    EXPECT_EQ(h.prompts.messages, Strings{"No program could open the manual. It is the file\n" +
+                                          manual.string() + "\nand opens in any web browser."});
+}
+
 TEST_F(HelpTest, AFolderThatCannotBeEnteredIsReportedAndOpensNothing) {
     MainController& app = h.start();
     const fs::path gone = root / "gone";

@@ -19,6 +19,35 @@ env -u DESTDIR cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/quillet" ] || fail "bin/quillet missing or not executable"
 grep -q '<title>' "$share/quillet/Quillet.html" 2>/dev/null || fail "share/quillet/Quillet.html missing"
+# Each translation is a whole manual: the same sections and anchors as the English one, and
+# its own language declared.
+anchors() { grep -o ' id="[^"]*"' "$1" | sort; }
+for lang in de; do
+  manual=$share/quillet/Quillet.$lang.html
+  if [ -f "$manual" ]; then
+    grep -q "<html lang=\"$lang\">" "$manual" || fail "Quillet.$lang.html does not declare lang=$lang"
+    [ "$(anchors "$manual")" = "$(anchors "$share/quillet/Quillet.html")" ] ||
+      fail "Quillet.$lang.html has other sections than Quillet.html: $(diff <(anchors "$share/quillet/Quillet.html") <(anchors "$manual") | tr '\n' ' ')"
+  else
+    fail "share/quillet/Quillet.$lang.html missing"
+  fi
+done
+
+# Debian's machine-readable copyright file, with the licence's text from LICENSE.
+copyright=$share/doc/quillet/copyright
+if [ -f "$copyright" ]; then
+  head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright: first line is not the format's address"
+  grep -qx 'License: Expat' "$copyright" || fail "copyright: no Expat (MIT) licence paragraph"
+  grep -qx ' THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR' "$copyright" ||
+    fail "copyright: the licence's text is missing or not indented"
+  # Every line of a paragraph's text is indented; an empty one would end the paragraph early.
+  [ "$(awk 'text && /^[^ ]/ {n++} /^License: Expat$/ && prev == "" {text = 1} {prev = $0}
+            END {print n + 0}' "$copyright")" -eq 0 ] ||
+    fail "copyright: the licence's text has an unindented line"
+else
+  fail "share/doc/quillet/copyright missing"
+fi
 
 desktop=$share/applications/quillet.desktop
 if [ -f "$desktop" ]; then

@@ -259,11 +259,15 @@ inline Locale britishLocale() {
     return l;
 }
 
-// Records every address handed to the desktop.
+// Records every address handed to the desktop; a desktop without openers refuses them.
 class FakeUrlOpener : public UrlOpener {
   public:
     std::vector<std::string> opened;
-    void openUrl(const std::string& url) override { opened.push_back(url); }
+    bool refuse = false;
+    bool openUrl(const std::string& url) override {
+        opened.push_back(url);
+        return !refuse;
+    }
 };
 
 }  // namespace quillet::test
