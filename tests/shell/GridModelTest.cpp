@@ -10,6 +10,7 @@
 
 #include "grid/ColorContrast.h"
 #include "shell/QtPorts.h"
+#include "support/Palettes.h"
 #include "tasks/FindHighlight.h"
 
 namespace quillet {
@@ -81,32 +82,15 @@ TEST(GridModel, WithoutAFixedRowTheHeadingIsAnOrdinaryRow) {
     EXPECT_EQ(f.model.gridRow(0), 0);
 }
 
-// A dark Fusion palette as themes commonly set it: light text on dark grey.
-QPalette darkFusionPalette() {
-    QPalette p;
-    const QColor window(0x35, 0x35, 0x35), base(0x2a, 0x2a, 0x2a);
-    for (auto role : {QPalette::Window, QPalette::Button, QPalette::ToolTipBase})
-        p.setColor(role, window);
-    p.setColor(QPalette::Base, base);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                      QPalette::ToolTipText, QPalette::HighlightedText})
-        p.setColor(role, Qt::white);
-    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    return p;
-}
-
 // Every coloured cell, the found cell's yellow first, is readable in a light and a dark
 // theme; in the light one the found cell keeps the palette's own text colour.
 TEST(GridModel, ColouredCellsHaveReadableTextInLightAndDarkPalettes) {
-    const QPalette saved = QApplication::palette();
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    ASSERT_NE(fusion, nullptr);
     const struct {
         const char* name;
         QPalette palette;
-    } themes[] = {{"light", fusion->standardPalette()}, {"dark", darkFusionPalette()}};
+    } themes[] = {{"light", test::lightFusionPalette()}, {"dark", test::darkFusionPalette()}};
     for (const auto& theme : themes) {
-        QApplication::setPalette(theme.palette);
+        const test::ScopedPalette scoped(theme.palette);
         ModelFixture f;
         f.grid.setCellText(1, 2, "needle");
         FindHighlight highlight;
@@ -132,7 +116,6 @@ TEST(GridModel, ColouredCellsHaveReadableTextInLightAndDarkPalettes) {
         // Uncoloured cells are drawn by the view with its own palette pair.
         EXPECT_FALSE(f.model.index(1, 0).data(Qt::ForegroundRole).isValid());
     }
-    QApplication::setPalette(saved);
 }
 
 TEST(SystemLocaleMapping, PatternsSeparatorsAndNumbers) {

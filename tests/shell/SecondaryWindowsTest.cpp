@@ -18,11 +18,13 @@
 #include <gtest/gtest.h>
 
 #include "app/HelpFile.h"
+#include "grid/ColorContrast.h"
 #include "ports/ProductInfo.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
+#include "support/Palettes.h"
 #include "support/TempDir.h"
 
 namespace quillet {
@@ -206,6 +208,40 @@ TEST_F(SecondaryWindowsTest, AboutBoxOpensTheAddressesAndOkHidesIt) {
     EXPECT_FALSE(window->isVisible());
     form.action("mnuAbout1")->trigger();
     EXPECT_TRUE(window->isVisible());
+}
+
+// The about box and the calendar are white in a light theme and follow a dark one; the
+// links' red and blue stay readable on either.
+TEST_F(SecondaryWindowsTest, AboutAndCalendarFollowTheThemeWithReadableLinks) {
+    const struct {
+        const char* name;
+        QPalette palette;
+    } themes[] = {{"light", test::lightFusionPalette()}, {"dark", test::darkFusionPalette()}};
+    form.action("mnuAbout1")->trigger();
+    form.action("mnuCalendar1")->trigger();
+    auto* about = child<QDialog>("frmAbout");
+    auto* calendar = child<QWidget>("frmCal");
+    for (const auto& theme : themes) {
+        const test::ScopedPalette scoped(theme.palette);
+        const QColor base = theme.palette.color(QPalette::Base);
+        // What is painted, not only what is set: a corner outside every child.
+        EXPECT_EQ(about->grab().toImage().pixelColor(2, about->height() - 2), base) << theme.name;
+        EXPECT_EQ(calendar->palette().color(calendar->backgroundRole()), base) << theme.name;
+        auto* version = child<QLabel>("lblVersion");
+        EXPECT_EQ(version->palette().color(version->foregroundRole()),
+                  theme.palette.color(QPalette::Text))
+            << theme.name;
+        for (const char* name : {"lblComments", "Label2"}) {
+            auto* link = child<QLabel>(name);
+            const QColor ink = link->palette().color(link->foregroundRole());
+            EXPECT_GE(contrastRatio(toColor(ink), toColor(base)), kMinTextContrast)
+                << theme.name << " " << name;
+        }
+        const QColor web = child<QLabel>("lblComments")->palette().color(QPalette::WindowText);
+        EXPECT_GT(web.red(), 3 * std::max(web.green(), web.blue())) << theme.name;  // still red
+        const QColor mail = child<QLabel>("Label2")->palette().color(QPalette::WindowText);
+        EXPECT_GT(mail.blue(), mail.red()) << theme.name;  // still blue
+    }
 }
 
 // The build puts the manual beside the program: Help finds it there and stays in that folder.

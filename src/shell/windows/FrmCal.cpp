@@ -13,9 +13,8 @@ FrmCal::FrmCal(QWidget* parent)
     : QWidget(parent, secondaryWindowFlags()), MonthCalendar1_(new QCalendarWidget(this)) {
     setObjectName("frmCal");
     setWindowTitle(QStringLiteral("Quillet1 - Calendar"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // White in a light theme, the theme's field colour in a dark one.
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
     MonthCalendar1_->setObjectName("MonthCalendar1");
