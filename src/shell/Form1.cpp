@@ -132,7 +132,7 @@ void Form1::buildWidgets() {
 
     auto* panel = new QWidget(central);
     panel->setObjectName("Panel1");
-    panel->setFixedHeight(16);
+    totalPanel_ = panel;
     auto* panelLayout = new QHBoxLayout(panel);
     panelLayout->setContentsMargins(4, 0, 4, 0);
     panelLayout->setSpacing(2);
@@ -152,6 +152,7 @@ void Form1::buildWidgets() {
     panelLayout->addStretch(1);
     layout->addWidget(panel);
     setCentralWidget(central);
+    fitTotalPanel();
 
     buildStatusBar();
 
@@ -490,8 +491,17 @@ void Form1::showProgress(int percent) {
     progress_->setValue(percent);
 }
 
+// The design's 16 pixels, or the height of a line of the total in a larger font.
+void Form1::fitTotalPanel() {
+    totalPanel_->setFixedHeight(std::max(16, lblTotal_->fontMetrics().height() + 2));
+}
+
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && totalPanel_) {
+        fitTotalPanel();
+        statusPanels_->fitFont();
+    }
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
         trayIcon_->minimizeLogic();
     }

@@ -130,6 +130,8 @@ class Form1 : public QMainWindow {
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;
+    QWidget* totalPanel_ = nullptr;
+    void fitTotalPanel();
     std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
     FindDialog* findDialog_ = nullptr;

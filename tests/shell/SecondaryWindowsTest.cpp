@@ -166,6 +166,40 @@ TEST_F(SecondaryWindowsTest, FontReachesWindowAndCellsButNotTheHeadingRow) {
     EXPECT_FALSE(next.gridView()->font().underline());
 }
 
+// Rows, the total line and the timer panel grow with the chosen font instead of clipping it;
+// the design font keeps the design's 21-pixel rows.
+TEST_F(SecondaryWindowsTest, RowsAndPanelsFitTheChosenFont) {
+    QTableView* view = form.gridView();
+    const QString family = view->font().family();
+    for (const int points : {8, 16}) {
+        changeFont([&](QFontDialog* dialog) {
+            dialog->setCurrentFont(QFont(family, points));
+            dialog->accept();
+        });
+        ASSERT_EQ(view->font().pointSize(), points);
+        form.action("mnuAddTask1")->trigger();  // a row made after the change too
+        const int line = view->fontMetrics().height();
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            EXPECT_GE(view->rowHeight(row), line + 8) << points << " pt, row " << row;
+            if (points == 8) {
+                EXPECT_EQ(view->rowHeight(row), CellGrid::kDefaultRowHeight);
+            }
+        }
+        if (points == 16) {
+            EXPECT_GT(view->rowHeight(0), CellGrid::kDefaultRowHeight);
+        }
+
+        auto* total = child<QWidget>("Panel1");
+        for (const char* name : {"Label1", "lblTotal"})
+            EXPECT_GE(total->height(), child<QLabel>(name)->fontMetrics().height())
+                << points << " pt, " << name;
+        auto* timer = child<QLabel>("StatusBar1Panel1");
+        EXPECT_GE(timer->width() - 4,
+                  timer->fontMetrics().horizontalAdvance(QStringLiteral("Timer: 00:00:00:00")))
+            << points << " pt";
+    }
+}
+
 TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
     const std::string before(grid().cellText(StartDate, 1));
     const int rows = grid().rowCount();
