@@ -215,7 +215,7 @@ TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
     form.action("mnuCalendar1")->trigger();  // only brought forward
     EXPECT_EQ(calendar->selectedDate(), QDate(2027, 3, 15));
 
-    window->close();
+    QTest::keyClick(calendar, Qt::Key_Escape);  // from the calendar, which has the focus
     EXPECT_FALSE(window->isVisible());
     clock.value += 31;  // 2027-01-07
     form.action("mnuCalendar1")->trigger();
@@ -242,6 +242,8 @@ TEST_F(SecondaryWindowsTest, AboutBoxOpensTheAddressesAndOkHidesIt) {
     EXPECT_FALSE(window->isVisible());
     form.action("mnuAbout1")->trigger();
     EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 // The about box and the calendar are white in a light theme and follow a dark one; the

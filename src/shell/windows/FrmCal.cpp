@@ -1,6 +1,7 @@
 #include "shell/windows/FrmCal.h"
 
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
@@ -40,6 +41,15 @@ void FrmCal::showToday() {
     bold.setFontWeight(QFont::Bold);
     MonthCalendar1_->setDateTextFormat(QDate(), QTextCharFormat());
     MonthCalendar1_->setDateTextFormat(date, bold);
+}
+
+// Esc closes it, as it closes the program's dialogs.
+void FrmCal::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillet
