@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabBar>
@@ -139,7 +140,7 @@ void Form1::buildWidgets() {
 
     auto* panel = new QWidget(central);
     panel->setObjectName("Panel1");
-    panel->setFixedHeight(16);
+    totalPanel_ = panel;
     auto* panelLayout = new QHBoxLayout(panel);
     panelLayout->setContentsMargins(4, 0, 4, 0);
     panelLayout->setSpacing(2);
@@ -159,6 +160,7 @@ void Form1::buildWidgets() {
     panelLayout->addStretch(1);
     layout->addWidget(panel);
     setCentralWidget(central);
+    fitTotalPanel();
 
     buildStatusBar();
 
@@ -326,16 +328,22 @@ void Form1::startUp() {
     connect(timer1_, &QTimer::timeout, this, &Form1::updateStopWatchDisplay);
     timer1_->start();
 
-    // The designed size where it fits; a small or highly scaled screen gets what it has.
-    QSize size(kOuterWidth, kOuterHeight);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        size = size.boundedTo(available.size());
-        resize(size);
-        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
-    } else {
-        resize(size);
-    }
+    // The designed size where it fits; a small or highly scaled screen gets what it has,
+    // with the title bar on the screen.
+    placeOnScreen(this, QSize(kOuterWidth, kOuterHeight));
+}
+
+// The frame is known only once the window is on screen: if the guess was short, the window
+// is fitted again so that no part of the frame is off the screen's available area.
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || placedAfterShow_) return;
+    placedAfterShow_ = true;
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* shown = screen();
+        if (shown && !shown->availableGeometry().contains(frameGeometry()))
+            placeOnScreen(this, size());
+    });
 }
 
 // Runs even when an earlier start-up step failed: minimising may hide the window,
@@ -500,8 +508,17 @@ void Form1::showProgress(int percent) {
     progress_->setValue(percent);
 }
 
+// The design's 16 pixels, or the height of a line of the total in a larger font.
+void Form1::fitTotalPanel() {
+    totalPanel_->setFixedHeight(std::max(16, lblTotal_->fontMetrics().height() + 2));
+}
+
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && totalPanel_) {
+        fitTotalPanel();
+        statusPanels_->fitFont();
+    }
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
         trayIcon_->minimizeLogic();
     }

@@ -90,6 +90,7 @@ class Form1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void buildWidgets();
@@ -130,6 +131,9 @@ class Form1 : public QMainWindow {
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QLabel* lblTotal_ = nullptr;
+    QWidget* totalPanel_ = nullptr;
+    bool placedAfterShow_ = false;
+    void fitTotalPanel();
     std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
     FindDialog* findDialog_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPalette>
 
+#include "grid/ColorContrast.h"
 #include "shell/QtPorts.h"
 
 namespace quillet {
@@ -55,6 +56,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             const Color color = grid_.cellColor(col, row);
             if (color == clNone || color == clWindow) return {};  // the view's own base colour
             return QBrush(toQColor(color, QApplication::palette()));
+        }
+        case Qt::ForegroundRole: {
+            // A coloured cell (the found cell's yellow) keeps its colour in every theme, so
+            // its text is chosen against it: the palette's text where readable, else dark
+            // or light.
+            const Color color = grid_.cellColor(col, row);
+            if (color == clNone || color == clWindow) return {};
+            const QPalette palette = QApplication::palette();
+            return QBrush(textColorOn(toQColor(color, palette), palette.color(QPalette::Text)));
         }
         default:
             return {};
@@ -140,6 +150,18 @@ QColor toQColor(Color color, const QPalette& palette) {
     }
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
+}
+
+Color toColor(const QColor& color) {
+    return rgbColor(color.red(), color.green(), color.blue());
+}
+
+QColor fromColor(Color rgb) {
+    return toQColor(rgb & 0x00FFFFFFu, QPalette());
+}
+
+QColor textColorOn(const QColor& background, const QColor& preferred) {
+    return fromColor(readableTextOn(toColor(background), toColor(preferred)));
 }
 
 }  // namespace quillet

@@ -50,5 +50,11 @@ class GridModel : public QAbstractTableModel, public CellGridListener {
 
 // Maps a stored colour to what the desktop shows (system colours follow the palette).
 QColor toQColor(Color color, const QPalette& palette);
+// An opaque QColor as a stored RGB colour, and back.
+Color toColor(const QColor& color);
+QColor fromColor(Color rgb);
+// The text colour for `background`: `preferred` where it reaches WCAG AA on it, else black
+// or white.
+QColor textColorOn(const QColor& background, const QColor& preferred);
 
 }  // namespace quillet

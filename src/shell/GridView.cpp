@@ -54,7 +54,7 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     horizontalHeader()->setFont(cells);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(CellGrid::kDefaultRowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeightFor(fontMetrics()));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setHighlightSections(false);
@@ -104,7 +104,16 @@ bool isClipboardKey(QKeyEvent* event) {
 }
 }  // namespace
 
+int GridView::rowHeightFor(const QFontMetrics& metrics) {
+    // The design's 21 pixels hold an 8-point line with 4 pixels above and below.
+    constexpr int kPadding = 8;
+    return std::max(CellGrid::kDefaultRowHeight, metrics.height() + kPadding);
+}
+
 bool GridView::event(QEvent* event) {
+    // A larger font gets taller rows instead of clipped text.
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(rowHeightFor(fontMetrics()));
     // Not claiming the key lets the window's shortcut have it.
     if (event->type() == QEvent::ShortcutOverride && isClipboardKey(static_cast<QKeyEvent*>(event)))
         return false;

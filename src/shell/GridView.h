@@ -21,6 +21,9 @@ class GridView : public QTableView {
     ~GridView() override;
 
     GridModel* gridModel() const { return model_; }
+    // The row height that shows a line of text in `metrics`' font unclipped; never below
+    // the design's height.
+    static int rowHeightFor(const QFontMetrics& metrics);
 
     std::function<void(int col, int row, const std::string& text)> onEdit;
     std::function<void(int col, int row)> onCurrentMoved;

@@ -8,10 +8,19 @@
 
 namespace quillet {
 
+namespace {
+constexpr int kTimerPanelWidth = 110;
+// The longest text the timer panel shows, which must fit in the font it is drawn in.
+constexpr const char* kLongestTimerText = "Timer: 00:00:00:00";
+
+int textFrame(const QLabel* label) {
+    const QMargins margins = label->contentsMargins();
+    return margins.left() + margins.right() + 2 * label->margin() + 4;
+}
+}  // namespace
+
 StatusPanels::StatusPanels(QStatusBar* bar) {
-    const int widths[3] = {kStatusPanelWidth, 110, 0};
-    // The longest text a fixed panel shows must fit in the font it is drawn in.
-    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
+    const int widths[3] = {kStatusPanelWidth, kTimerPanelWidth, 0};
     const char* roles[3] = {"Status", "Timer", "Notice"};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         QLabel* label = new QLabel(bar);
@@ -21,16 +30,21 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
         label->setAccessibleName(QString::fromUtf8(roles[i]));
         label->setContentsMargins(2, 0, 2, 0);
         if (widths[i] > 0) {
-            const QMargins margins = label->contentsMargins();
-            const int needed =
-                label->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
-                margins.left() + margins.right() + 2 * label->margin() + 4;
-            label->setFixedWidth(std::max(widths[i], needed));
             bar->addWidget(label);
         } else {
             bar->addWidget(label, 1);
         }
     }
+    fitFont();
+}
+
+void StatusPanels::fitFont() {
+    QLabel* timer = labels_[1];
+    const int needed =
+        timer->fontMetrics().horizontalAdvance(QString::fromUtf8(kLongestTimerText)) +
+        textFrame(timer);
+    timer->setFixedWidth(std::max(kTimerPanelWidth, needed));
+    fitStatus(windowWidth_);
 }
 
 void StatusPanels::clear() {
@@ -52,8 +66,7 @@ void StatusPanels::show(int panel, const std::string& text) {
 void StatusPanels::fitStatus(int windowWidth) {
     windowWidth_ = windowWidth;
     QLabel* label = labels_[0];
-    const QMargins margins = label->contentsMargins();
-    const int frame = margins.left() + margins.right() + 2 * label->margin() + 4;
+    const int frame = textFrame(label);
     const int others = labels_[1]->width() + 60;  // the timer, the notice's minimum
     const int room = std::max(kStatusPanelWidth, windowWidth - others);
     const int wanted = label->fontMetrics().horizontalAdvance(statusText_) + frame;

@@ -24,6 +24,8 @@ class StatusPanels {
     // beside the others, and elides in the middle, where a long path can lose the most
     // without losing the reason that ends the message. The whole text is its tooltip.
     void fitStatus(int windowWidth);
+    // Sizes the timer panel for its longest text in the panels' font, after a font change.
+    void fitFont();
 
   private:
     std::array<QLabel*, 3> labels_{};

@@ -183,8 +183,10 @@ int main(int argc, char** argv) {
         if (commandLine.exitCode >= 0) return commandLine.exitCode;
         if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
     }
+    // No display name: the platform would append it to every title, and the captions that
+    // name the program ("Quillet1 - Calendar") would read it twice. Message boxes still take
+    // "Quillet1" as their title from the application name.
     QApplication::setApplicationName(QStringLiteral("Quillet1"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillet1"));
     QApplication::setApplicationVersion(QString::fromUtf8(quillet::kProductVersion));
     QApplication::setOrganizationName(QStringLiteral("Quillet"));
     QApplication::setDesktopFileName(QStringLiteral("quillet"));

@@ -63,6 +63,8 @@ TEST_F(FrmSummaryTest, OpensFromTheViewMenuWithTheMonthsOfTheTable) {
     EXPECT_EQ(notice->text(), "1 task has Hours or Cost that is not a number");
     notice->click();
     EXPECT_EQ(form.controller().selectedRow(), 2);
+    QTest::keyClick(window, Qt::Key_Escape);  // closes it, as it closes dialogs
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FrmSummaryTest, FollowsEditsPastesAndOpensOncePerBurst) {

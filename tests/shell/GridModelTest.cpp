@@ -1,11 +1,17 @@
 #include "shell/GridModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
+#include "grid/ColorContrast.h"
 #include "shell/QtPorts.h"
+#include "support/Palettes.h"
+#include "tasks/FindHighlight.h"
 
 namespace quillet {
 namespace {
@@ -74,6 +80,42 @@ TEST(GridModel, WithoutAFixedRowTheHeadingIsAnOrdinaryRow) {
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(f.model.rowCount(), 4);
     EXPECT_EQ(f.model.gridRow(0), 0);
+}
+
+// Every coloured cell, the found cell's yellow first, is readable in a light and a dark
+// theme; in the light one the found cell keeps the palette's own text colour.
+TEST(GridModel, ColouredCellsHaveReadableTextInLightAndDarkPalettes) {
+    const struct {
+        const char* name;
+        QPalette palette;
+    } themes[] = {{"light", test::lightFusionPalette()}, {"dark", test::darkFusionPalette()}};
+    for (const auto& theme : themes) {
+        const test::ScopedPalette scoped(theme.palette);
+        ModelFixture f;
+        f.grid.setCellText(1, 2, "needle");
+        FindHighlight highlight;
+        highlight.setSearchText("needle");
+        highlight.find(f.grid);
+        ASSERT_EQ(f.grid.cellColor(1, 2), clYellow);
+        f.grid.setCellColor(0, 1, clHighlight);
+        f.grid.setCellColor(1, 1, clInfoBk);
+        f.grid.setCellColor(2, 1, clBtnFace);
+        for (const auto& [col, row] : {std::pair{1, 2}, {0, 1}, {1, 1}, {2, 1}}) {
+            const QModelIndex index = f.model.index(f.model.modelRow(row), col);
+            const QColor back = index.data(Qt::BackgroundRole).value<QBrush>().color();
+            // Without a colour of its own the view draws the palette's text colour.
+            const QVariant own = index.data(Qt::ForegroundRole);
+            const QColor text =
+                own.isValid() ? own.value<QBrush>().color() : theme.palette.color(QPalette::Text);
+            EXPECT_GE(contrastRatio(toColor(back), toColor(text)), kMinTextContrast)
+                << theme.name << " cell " << col << "," << row;
+        }
+        const QModelIndex found = f.model.index(f.model.modelRow(2), 1);
+        EXPECT_EQ(found.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::black))
+            << theme.name;
+        // Uncoloured cells are drawn by the view with its own palette pair.
+        EXPECT_FALSE(f.model.index(1, 0).data(Qt::ForegroundRole).isValid());
+    }
 }
 
 TEST(SystemLocaleMapping, PatternsSeparatorsAndNumbers) {

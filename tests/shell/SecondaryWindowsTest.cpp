@@ -18,11 +18,13 @@
 #include <gtest/gtest.h>
 
 #include "app/HelpFile.h"
+#include "grid/ColorContrast.h"
 #include "ports/ProductInfo.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
+#include "support/Palettes.h"
 #include "support/TempDir.h"
 
 namespace quillet {
@@ -164,6 +166,40 @@ TEST_F(SecondaryWindowsTest, FontReachesWindowAndCellsButNotTheHeadingRow) {
     EXPECT_FALSE(next.gridView()->font().underline());
 }
 
+// Rows, the total line and the timer panel grow with the chosen font instead of clipping it;
+// the design font keeps the design's 21-pixel rows.
+TEST_F(SecondaryWindowsTest, RowsAndPanelsFitTheChosenFont) {
+    QTableView* view = form.gridView();
+    const QString family = view->font().family();
+    for (const int points : {8, 16}) {
+        changeFont([&](QFontDialog* dialog) {
+            dialog->setCurrentFont(QFont(family, points));
+            dialog->accept();
+        });
+        ASSERT_EQ(view->font().pointSize(), points);
+        form.action("mnuAddTask1")->trigger();  // a row made after the change too
+        const int line = view->fontMetrics().height();
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            EXPECT_GE(view->rowHeight(row), line + 8) << points << " pt, row " << row;
+            if (points == 8) {
+                EXPECT_EQ(view->rowHeight(row), CellGrid::kDefaultRowHeight);
+            }
+        }
+        if (points == 16) {
+            EXPECT_GT(view->rowHeight(0), CellGrid::kDefaultRowHeight);
+        }
+
+        auto* total = child<QWidget>("Panel1");
+        for (const char* name : {"Label1", "lblTotal"})
+            EXPECT_GE(total->height(), child<QLabel>(name)->fontMetrics().height())
+                << points << " pt, " << name;
+        auto* timer = child<QLabel>("StatusBar1Panel1");
+        EXPECT_GE(timer->width() - 4,
+                  timer->fontMetrics().horizontalAdvance(QStringLiteral("Timer: 00:00:00:00")))
+            << points << " pt";
+    }
+}
+
 TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
     const std::string before(grid().cellText(StartDate, 1));
     const int rows = grid().rowCount();
@@ -179,7 +215,7 @@ TEST_F(SecondaryWindowsTest, CalendarSelectsTodayOnEachShowingFromHidden) {
     form.action("mnuCalendar1")->trigger();  // only brought forward
     EXPECT_EQ(calendar->selectedDate(), QDate(2027, 3, 15));
 
-    window->close();
+    QTest::keyClick(calendar, Qt::Key_Escape);  // from the calendar, which has the focus
     EXPECT_FALSE(window->isVisible());
     clock.value += 31;  // 2027-01-07
     form.action("mnuCalendar1")->trigger();
@@ -206,6 +242,42 @@ TEST_F(SecondaryWindowsTest, AboutBoxOpensTheAddressesAndOkHidesIt) {
     EXPECT_FALSE(window->isVisible());
     form.action("mnuAbout1")->trigger();
     EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The about box and the calendar are white in a light theme and follow a dark one; the
+// links' red and blue stay readable on either.
+TEST_F(SecondaryWindowsTest, AboutAndCalendarFollowTheThemeWithReadableLinks) {
+    const struct {
+        const char* name;
+        QPalette palette;
+    } themes[] = {{"light", test::lightFusionPalette()}, {"dark", test::darkFusionPalette()}};
+    form.action("mnuAbout1")->trigger();
+    form.action("mnuCalendar1")->trigger();
+    auto* about = child<QDialog>("frmAbout");
+    auto* calendar = child<QWidget>("frmCal");
+    for (const auto& theme : themes) {
+        const test::ScopedPalette scoped(theme.palette);
+        const QColor base = theme.palette.color(QPalette::Base);
+        // What is painted, not only what is set: a corner outside every child.
+        EXPECT_EQ(about->grab().toImage().pixelColor(2, about->height() - 2), base) << theme.name;
+        EXPECT_EQ(calendar->palette().color(calendar->backgroundRole()), base) << theme.name;
+        auto* version = child<QLabel>("lblVersion");
+        EXPECT_EQ(version->palette().color(version->foregroundRole()),
+                  theme.palette.color(QPalette::Text))
+            << theme.name;
+        for (const char* name : {"lblComments", "Label2"}) {
+            auto* link = child<QLabel>(name);
+            const QColor ink = link->palette().color(link->foregroundRole());
+            EXPECT_GE(contrastRatio(toColor(ink), toColor(base)), kMinTextContrast)
+                << theme.name << " " << name;
+        }
+        const QColor web = child<QLabel>("lblComments")->palette().color(QPalette::WindowText);
+        EXPECT_GT(web.red(), 3 * std::max(web.green(), web.blue())) << theme.name;  // still red
+        const QColor mail = child<QLabel>("Label2")->palette().color(QPalette::WindowText);
+        EXPECT_GT(mail.blue(), mail.red()) << theme.name;  // still blue
+    }
 }
 
 // The build puts the manual beside the program: Help finds it there and stays in that folder.

@@ -7,26 +7,28 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "grid/ColorContrast.h"
 #include "ports/ProductInfo.h"
 #include "shell/AppIcon.h"
+#include "shell/GridModel.h"
 #include "shell/windows/SecondaryWindow.h"
 
 namespace quillet {
 
 namespace {
-// A label that acts on a left click, drawn as a link: coloured, underlined, hand cursor.
+// A label that acts on a left click, drawn as a link: coloured, underlined, hand cursor. Its
+// colour is the wanted one made readable on the window's background, again whenever the
+// palette changes (a theme switched while the window is open).
 class LinkLabel : public QLabel {
   public:
     LinkLabel(const QString& text, const QColor& color, std::function<void()> onClick,
               QWidget* parent)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {
-        QPalette pal = palette();
-        pal.setColor(QPalette::WindowText, color);
-        setPalette(pal);
+        : QLabel(text, parent), wanted_(toColor(color)), onClick_(std::move(onClick)) {
         QFont underlined = font();
         underlined.setUnderline(true);
         setFont(underlined);
         setCursor(Qt::PointingHandCursor);
+        recolour();
     }
 
   protected:
@@ -36,8 +38,24 @@ class LinkLabel : public QLabel {
             onClick_)
             onClick_();
     }
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !recolouring_) recolour();
+    }
 
   private:
+    void recolour() {
+        recolouring_ = true;
+        QPalette pal = palette();
+        const QColor shown = fromColor(readableOn(toColor(pal.color(backgroundRole())), wanted_));
+        pal.setColor(QPalette::WindowText, shown);
+        pal.setColor(QPalette::Text, shown);
+        setPalette(pal);
+        recolouring_ = false;
+    }
+
+    Color wanted_;
+    bool recolouring_ = false;
     std::function<void()> onClick_;
 };
 
@@ -54,13 +72,9 @@ FrmAbout::FrmAbout(QWidget* parent)
     setObjectName("frmAbout");
     setWindowTitle(QStringLiteral("About Quillet1"));
     setModal(false);
-    // White whatever the desktop's theme, with dark text on it.
-    QPalette white = palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-        white.setColor(role, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    white.setColor(QPalette::Text, Qt::black);
-    setPalette(white);
+    // The colours of a text field: white in a light theme, dark in a dark one.
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
     setAutoFillBackground(true);
     setFixedSize(298, 316);
 

@@ -1,6 +1,7 @@
 #include "shell/windows/FrmCal.h"
 
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
@@ -13,9 +14,8 @@ FrmCal::FrmCal(QWidget* parent)
     : QWidget(parent, secondaryWindowFlags()), MonthCalendar1_(new QCalendarWidget(this)) {
     setObjectName("frmCal");
     setWindowTitle(QStringLiteral("Quillet1 - Calendar"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // White in a light theme, the theme's field colour in a dark one.
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
     MonthCalendar1_->setObjectName("MonthCalendar1");
@@ -41,6 +41,15 @@ void FrmCal::showToday() {
     bold.setFontWeight(QFont::Bold);
     MonthCalendar1_->setDateTextFormat(QDate(), QTextCharFormat());
     MonthCalendar1_->setDateTextFormat(date, bold);
+}
+
+// Esc closes it, as it closes the program's dialogs.
+void FrmCal::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillet

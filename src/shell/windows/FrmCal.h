@@ -23,6 +23,7 @@ class FrmCal : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void showToday();

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -320,6 +321,15 @@ void FrmSummary::showTasksOf(int index) {
         ++r;
     }
     grdSummaryTasks_->resizeColumnsToContents();
+}
+
+// Esc closes it, as it closes the program's dialogs.
+void FrmSummary::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillet

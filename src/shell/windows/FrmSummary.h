@@ -53,6 +53,7 @@ class FrmSummary : public QWidget, private CellGridListener {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void gridChanged(const GridChange& change) override;
