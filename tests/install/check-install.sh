@@ -22,7 +22,7 @@ grep -q '<title>' "$share/quillet/Quillet.html" 2>/dev/null || fail "share/quill
 # Each translation is a whole manual: the same sections and anchors as the English one, and
 # its own language declared.
 anchors() { grep -o ' id="[^"]*"' "$1" | sort; }
-for lang in de; do
+for lang in de es fr; do
   manual=$share/quillet/Quillet.$lang.html
   if [ -f "$manual" ]; then
     grep -q "<html lang=\"$lang\">" "$manual" || fail "Quillet.$lang.html does not declare lang=$lang"
