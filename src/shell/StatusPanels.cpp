@@ -1,30 +1,35 @@
 #include "shell/StatusPanels.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <algorithm>
 
-#include "shell/QtPorts.h"
+#include "shell/CoreMessages.h"
 
 namespace quillet {
 
 StatusPanels::StatusPanels(QStatusBar* bar) {
     const int widths[3] = {kStatusPanelWidth, 110, 0};
     // The longest text a fixed panel shows must fit in the font it is drawn in.
-    const char* longest[3] = {"", "Timer: 00:00:00:00", ""};
-    const char* roles[3] = {"Status", "Timer", "Notice"};
+    const QString longest[3] = {
+        {},
+        QCoreApplication::translate("StatusPanels", "Timer: %1").arg(QStringLiteral("00:00:00:00")),
+        {}};
+    const QString roles[3] = {QCoreApplication::translate("StatusPanels", "Status"),
+                              QCoreApplication::translate("StatusPanels", "Timer"),
+                              QCoreApplication::translate("StatusPanels", "Notice")};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         QLabel* label = new QLabel(bar);
         labels_[i] = label;
         label->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        label->setAccessibleDescription(QString::fromUtf8(roles[i]));
-        label->setAccessibleName(QString::fromUtf8(roles[i]));
+        label->setAccessibleDescription(roles[i]);
+        label->setAccessibleName(roles[i]);
         label->setContentsMargins(2, 0, 2, 0);
         if (widths[i] > 0) {
             const QMargins margins = label->contentsMargins();
-            const int needed =
-                label->fontMetrics().horizontalAdvance(QString::fromUtf8(longest[i])) +
-                margins.left() + margins.right() + 2 * label->margin() + 4;
+            const int needed = label->fontMetrics().horizontalAdvance(longest[i]) + margins.left() +
+                               margins.right() + 2 * label->margin() + 4;
             label->setFixedWidth(std::max(widths[i], needed));
             bar->addWidget(label);
         } else {
@@ -39,7 +44,7 @@ void StatusPanels::clear() {
 
 void StatusPanels::show(int panel, const std::string& text) {
     QLabel* label = labels_[static_cast<std::size_t>(panel)];
-    const QString shown = toQString(text);
+    const QString shown = CoreMessages::translate(text);
     if (panel == 0) {
         statusText_ = shown;
         fitStatus(windowWidth_);

@@ -12,7 +12,7 @@ namespace quillet {
 FrmCal::FrmCal(QWidget* parent)
     : QWidget(parent, secondaryWindowFlags()), MonthCalendar1_(new QCalendarWidget(this)) {
     setObjectName("frmCal");
-    setWindowTitle(QStringLiteral("Quillet1 - Calendar"));
+    setWindowTitle(tr("Quillet1 - Calendar"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
