@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "shell/QtPorts.h"
+#include "formats/CodePage.h"
 
 namespace quillet {
 
@@ -226,7 +226,9 @@ QString translateText(const QString& english, int depth) {
 }  // namespace
 
 QString CoreMessages::translate(std::string_view english) {
-    return translate(toQString(english));
+    // As the windows show any text: bytes that are not UTF-8 read in the old code page.
+    const std::string utf8 = displayUtf8(english);
+    return translate(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 QString CoreMessages::translate(const QString& english) {
