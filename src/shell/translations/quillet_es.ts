@@ -5,1057 +5,1057 @@
     <name>CoreMessages</name>
     <message>
         <source>Cannot open file %1: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: no es un archivo normal</translation>
     </message>
     <message>
         <source>Cannot open file %1: it asks for a grid of %2 columns and %3 rows, more than the %4 columns and %5 rows a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: pide una tabla de %2 columnas y %3 filas, más que las %4 columnas y %5 filas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>Cannot open file %1: it asks for a grid of %2 columns and %3 rows, more than the %4 cells a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: pide una tabla de %2 columnas y %3 filas, más que las %4 celdas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>Cannot open file %1: it holds more than the %2 columns or %3 rows a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: contiene más de las %2 columnas o %3 filas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>Cannot open file %1: it holds more than the %2 cells a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: contiene más de las %2 celdas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot read file %1: it holds a line of more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: contiene una línea de más de %2</translation>
     </message>
     <message>
         <source>Cannot read file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: no hay memoria suficiente</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot Create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Cannot rename %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar el nombre de %1</translation>
     </message>
     <message>
         <source>Cannot create a folder without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta sin nombre</translation>
     </message>
     <message>
         <source>Cannot create folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>Cannot change to folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar a la carpeta %1: %2</translation>
     </message>
     <message>
         <source>%1 is not private</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no es privada</translation>
     </message>
     <message>
         <source>no folder for backups (HOME is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta para las copias de seguridad (HOME no está definida)</translation>
     </message>
     <message>
         <source>Cannot print to printer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir en la impresora %1</translation>
     </message>
     <message>
         <source>Cannot print to file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir en el archivo %1</translation>
     </message>
     <message>
         <source>The printer reported an error while printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora ha informado de un error durante la impresión.</translation>
     </message>
     <message>
         <source>Cannot export %1: a workbook sheet holds at most 1,048,576 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar %1: una hoja de cálculo admite como máximo 1.048.576 filas.</translation>
     </message>
     <message>
         <source>Cannot export %1: a workbook sheet holds at most 16,384 columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar %1: una hoja de cálculo admite como máximo 16.384 columnas.</translation>
     </message>
     <message>
         <source>Cannot export %1: the text in cell %2 is longer than the 32,767 characters a workbook cell holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar %1: el texto de la celda %2 supera los 32.767 caracteres que admite una celda de hoja de cálculo.</translation>
     </message>
     <message>
         <source>Cannot export to %1: the name must end in .xlsx, .ods or .csv</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar a %1: el nombre debe terminar en .xlsx, .ods o .csv</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1</translation>
     </message>
     <message>
         <source>The grid cannot hold that many cells</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no admite tantas celdas</translation>
     </message>
     <message>
         <source>The grid cannot have %1 columns and %2 rows, more than the %3 columns and %4 rows a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no puede tener %1 columnas y %2 filas, más que las %3 columnas y %4 filas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>The grid cannot have %1 columns and %2 rows, more than the %3 cells a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no puede tener %1 columnas y %2 filas, más que las %3 celdas que puede tener un proyecto</translation>
     </message>
     <message>
         <source>Grid index out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la tabla fuera de rango</translation>
     </message>
     <message>
         <source>Fixed row count must be less than row count</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de filas fijas debe ser menor que el número de filas</translation>
     </message>
     <message>
         <source>A cell cannot hold more than 4 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Una celda no puede contener más de 4 GB</translation>
     </message>
     <message>
         <source>The clipboard holds more cells than a project can have</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles contiene más celdas de las que puede tener un proyecto</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha y hora válida</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number of hours</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de horas válido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número entero válido</translation>
     </message>
     <message>
         <source>This change cannot be undone (too large)</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cambio no se puede deshacer (es demasiado grande)</translation>
     </message>
     <message>
         <source>Please select the first column of the row you want to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la primera columna de la fila que quiere eliminar.</translation>
     </message>
     <message>
         <source>Sorry, no search text has been entered</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha introducido ningún texto que buscar</translation>
     </message>
     <message>
         <source>Sorry, next &quot;%1&quot; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún «%1» más.</translation>
     </message>
     <message>
         <source>Sorry, &quot;%1&quot; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado «%1».</translation>
     </message>
     <message>
         <source>Select a task row first</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero la fila de una tarea</translation>
     </message>
     <message>
         <source>Added %1 h to task %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han añadido %1 h a la tarea %2</translation>
     </message>
     <message>
         <source>&lt;Total for project&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Total del proyecto&gt;</translation>
     </message>
     <message>
         <source>Error calculating total...</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al calcular el total...</translation>
     </message>
     <message>
         <source>1 task has Hours or Cost that is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tarea tiene en Horas o Coste un valor que no es un número</translation>
     </message>
     <message>
         <source>%1 tasks have Hours or Cost that are not numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tareas tienen en Horas o Coste valores que no son números</translation>
     </message>
     <message>
         <source>You were away from %1 to %2 (%3) while the stopwatch was running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha estado ausente de %1 a %2 (%3) mientras el cronómetro estaba en marcha.</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>&amp;Keep the time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar el tiempo</translation>
     </message>
     <message>
         <source>&amp;Remove the away time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar el tiempo de ausencia</translation>
     </message>
     <message>
         <source>&amp;Stop at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener en %1</translation>
     </message>
     <message>
         <source>The stopwatch has been running for %1 hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cronómetro lleva %1 hora en marcha.</translation>
     </message>
     <message>
         <source>The stopwatch has been running for %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cronómetro lleva %1 horas en marcha.</translation>
     </message>
     <message>
         <source>Quillet1 - track your time</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 - lleve el control de su tiempo</translation>
     </message>
     <message>
         <source>Viewing details for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de %1</translation>
     </message>
     <message>
         <source>Untitled Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto sin título</translation>
     </message>
     <message>
         <source>Do you want to save the current project?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere guardar el proyecto actual?</translation>
     </message>
     <message>
         <source>Please use Save Project As option for the first-time save of this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use la opción «Guardar proyecto como» para guardar este archivo por primera vez.</translation>
     </message>
     <message>
         <source>%1 was changed by another program since you opened it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado %1 desde que lo abrió.</translation>
     </message>
     <message>
         <source>%1 is no longer on disk; saving will write it anew</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no está en el disco; al guardar se escribirá de nuevo</translation>
     </message>
     <message>
         <source>%1 changed on disk; saving will ask before overwriting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado en el disco; al guardar se preguntará antes de sobrescribirlo</translation>
     </message>
     <message>
         <source>%1 changed on disk and could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado en el disco y no se ha podido leer: %2</translation>
     </message>
     <message>
         <source>Reloaded: changed on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargado: ha cambiado en el disco</translation>
     </message>
     <message>
         <source>%1 is not a Quillet1 project file. Replace it with this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de proyecto de Quillet1. ¿Quiere reemplazarlo por este proyecto?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Converted to the new format; the original was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertido al formato nuevo; el original se ha conservado como %1</translation>
     </message>
     <message>
         <source>Error converting file to new format...</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al convertir el archivo al formato nuevo...</translation>
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2? (An older copy of it is kept too.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 no se cerró correctamente. ¿Quiere recuperar los cambios sin guardar de %1 del %2? (También se conserva una copia más antigua.)</translation>
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2? (%3 older copies of it are kept too.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 no se cerró correctamente. ¿Quiere recuperar los cambios sin guardar de %1 del %2? (También se conservan %3 copias más antiguas.)</translation>
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 no se cerró correctamente. ¿Quiere recuperar los cambios sin guardar de %1 del %2?</translation>
     </message>
     <message>
         <source>The recovery copy of %1 from %2 is damaged; it was kept in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de recuperación de %1 del %2 está dañada; se ha conservado en %3</translation>
     </message>
     <message>
         <source>Backup skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad omitida: %1</translation>
     </message>
     <message>
         <source>Recovery copy not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito la copia de recuperación: %1</translation>
     </message>
     <message>
         <source>Backups are off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad desactivadas: %1</translation>
     </message>
     <message>
         <source>Recovery copies are off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de recuperación desactivadas: %1</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>Unknown error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido %1</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
     <message>
         <source>Timer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro: %1</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos no válido para «%1»</translation>
     </message>
     <message>
         <source>Failed to create key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la clave %1</translation>
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido establecer los datos de «%1»</translation>
     </message>
     <message>
         <source>Add total to bottom of grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el total al final de la tabla</translation>
     </message>
     <message>
         <source>Add New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tarea nueva</translation>
     </message>
     <message>
         <source>Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar tarea</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Typing in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en %1</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Sort by Task #</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por n.º de tarea</translation>
     </message>
     <message>
         <source>Sort by Task Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por fecha de tarea</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Add Timer to Task Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el tiempo del cronómetro a las horas de la tarea</translation>
     </message>
     <message>
         <source>Change Column Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombres de columnas</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo proyecto</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir proyecto...</translation>
     </message>
     <message>
         <source>&amp;Reopen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>Clear this Reopen file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar esta lista de archivos recientes</translation>
     </message>
     <message>
         <source>&amp;Import old file (CSV format)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar archivo antiguo (formato CSV)</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar proyecto</translation>
     </message>
     <message>
         <source>Sav&amp;e Project As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto &amp;como...</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Res&amp;taurar copia de seguridad...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Change Column Names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar nombres de columnas</translation>
     </message>
     <message>
         <source>Change Font Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tipo de letra</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Copy All</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar todo</translation>
     </message>
     <message>
         <source>&amp;Add New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tarea nueva</translation>
     </message>
     <message>
         <source>&amp;Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar tarea</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Fi&amp;nd Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Reset Highlighted Cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el resaltado de las celdas</translation>
     </message>
     <message>
         <source>Calculate &amp;Total for current project</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el &amp;total del proyecto actual</translation>
     </message>
     <message>
         <source>&amp;Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronómetro</translation>
     </message>
     <message>
         <source>&amp;S - Start/Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;S - Iniciar/reanudar el cronómetro</translation>
     </message>
     <message>
         <source>&amp;X - Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;X - Detener el cronómetro</translation>
     </message>
     <message>
         <source>&amp;Reset Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poner a cero el cronómetro</translation>
     </message>
     <message>
         <source>Add Timer to Task &amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el tiempo del cronómetro a las &amp;horas de la tarea</translation>
     </message>
     <message>
         <source>Stopwatch &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración del cronómetro...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calendario...</translation>
     </message>
     <message>
         <source>&amp;Summary...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resumen...</translation>
     </message>
     <message>
         <source>&amp;Sort by Task #</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por n.º de tarea</translation>
     </message>
     <message>
         <source>Sort by Task Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por fecha de tarea</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Help &amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido de la ayuda...</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quillet1...</translation>
     </message>
     <message>
         <source>&amp;Visit Quillet1 home page...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar la página web de Quillet1...</translation>
     </message>
     <message>
         <source>Quillet1 Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas de Quillet1</translation>
     </message>
     <message>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo proyecto</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir proyecto</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Add New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tarea nueva</translation>
     </message>
     <message>
         <source>Delete Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar tarea</translation>
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ventana</translation>
     </message>
     <message>
         <source>Hide Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la ventana</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Add new Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tarea nueva</translation>
     </message>
     <message>
         <source>&amp;Delete current Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar la tarea actual</translation>
     </message>
     <message>
         <source>&amp;Recalculate Total for project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalcular el total del proyecto</translation>
     </message>
     <message>
         <source>&amp;Add total to bottom of grid </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir el total al final de la tabla </translation>
     </message>
 </context>
 <context>
     <name>PrintJob</name>
     <message>
         <source>Printing the project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo el proyecto...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>QtPrompts</name>
     <message>
         <source>Project files (*.prj);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de proyecto (*.prj);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Delimited text (*.csv *.txt *.tsv *.prj);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto con delimitadores (*.csv *.txt *.tsv *.prj);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save Project File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de proyecto</translation>
     </message>
     <message>
         <source>Open Project File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de proyecto</translation>
     </message>
     <message>
         <source>Excel workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>OpenDocument spreadsheet (*.ods)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de cálculo OpenDocument (*.ods)</translation>
     </message>
     <message>
         <source>CSV, comma-separated (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, separado por comas (*.csv)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>StatusPanels</name>
     <message>
         <source>Timer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro: %1</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
     <name>quillet::FindDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>quillet::Form1</name>
     <message>
         <source>Total Cost/Fees for current project: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste/honorarios totales del proyecto actual: $</translation>
     </message>
     <message>
         <source>Right-click for options</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse con el botón derecho para ver las opciones</translation>
     </message>
     <message>
         <source>Working on the project file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajando con el archivo del proyecto...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmAbout</name>
     <message>
         <source>About Quillet1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quillet1</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del producto</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Web site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Información:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>This program allows you to track where you spend your time - which tasks, projects, etc.  I welcome your feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa le permite registrar en qué emplea su tiempo: en qué tareas, proyectos, etc.  Sus comentarios serán bienvenidos.</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmCal</name>
     <message>
         <source>Quillet1 - Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 - Calendario</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmColumnNames</name>
     <message>
         <source>Quillet1 - Change Column Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 - Cambiar nombres de columnas</translation>
     </message>
     <message>
         <source>Column %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>NOTE:  If you use the word &quot;date&quot; or &quot;Date&quot; in the name, the data will automatically be formatted as mm/dd/yyyy for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA:  Si el nombre contiene la palabra inglesa «date» o «Date», los datos de la columna se formatearán automáticamente como fechas.</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmRestoreBackup</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de guardado</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Show &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la &amp;carpeta</translation>
     </message>
     <message>
         <source>Show Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la carpeta</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmStopwatchSettings</name>
     <message>
         <source>Idle time from the X server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inactividad del servidor X</translation>
     </message>
     <message>
         <source>Idle time from the desktop (D-Bus)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inactividad del escritorio (D-Bus)</translation>
     </message>
     <message>
         <source>No idle time available on this desktop: time away cannot be noticed</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no proporciona el tiempo de inactividad: no se puede detectar la ausencia</translation>
     </message>
     <message>
         <source>0 (never)</source>
-        <translation type="unfinished"></translation>
+        <translation>0 (nunca)</translation>
     </message>
     <message>
         <source>0 = never</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = nunca</translation>
     </message>
     <message>
         <source>Quillet1 - Stopwatch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillet1 - Configuración del cronómetro</translation>
     </message>
     <message>
         <source>Ask about time &amp;away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar por el tiempo de &amp;ausencia tras</translation>
     </message>
     <message>
         <source>minutes without input</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos sin actividad</translation>
     </message>
     <message>
         <source>Re&amp;mind me after the stopwatch has run for</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;visarme cuando el cronómetro lleve en marcha</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
 </context>
 <context>
     <name>quillet::FrmSummary</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Summary by period</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por periodo</translation>
     </message>
     <message>
         <source>Select the first of them in the task table</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar la primera de ellas en la tabla de tareas</translation>
     </message>
     <message>
         <source>Tasks of the selected period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas del periodo seleccionado</translation>
     </message>
     <message>
         <source>Task #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de tarea</translation>
     </message>
     <message>
         <source>Task Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de la tarea</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste</translation>
     </message>
     <message>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horas</translation>
     </message>
     <message>
         <source>Chart the hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Representar las horas en el gráfico</translation>
     </message>
     <message>
         <source>C&amp;ost</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oste</translation>
     </message>
     <message>
         <source>Chart the cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Representar el coste en el gráfico</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el resumen</translation>
     </message>
     <message>
         <source>Group by</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrupar por</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>&amp;Group by</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agrupar por</translation>
     </message>
     <message>
         <source>Date to group by</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha por la que agrupar</translation>
     </message>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio</translation>
     </message>
     <message>
         <source>End Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin</translation>
     </message>
     <message>
         <source>&amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>Has&amp;ta</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final</translation>
     </message>
     <message>
         <source>Summary — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen — %1</translation>
     </message>
 </context>
 <context>
     <name>quillet::GridView</name>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
 </context>
 <context>
     <name>quillet::SummaryChartView</name>
     <message>
         <source>Summary chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico del resumen</translation>
     </message>
 </context>
 </TS>
