@@ -27,6 +27,7 @@
 
 #include "app/Settings.h"
 #include "shell/AppIcon.h"
+#include "shell/CoreMessages.h"
 #include "shell/GridModel.h"
 #include "shell/GridView.h"
 #include "shell/IdleSources.h"
@@ -144,12 +145,12 @@ void Form1::buildWidgets() {
     auto* panelLayout = new QHBoxLayout(panel);
     panelLayout->setContentsMargins(4, 0, 4, 0);
     panelLayout->setSpacing(2);
-    auto* label1 = new QLabel(QStringLiteral("Total Cost/Fees for current project: $"), panel);
+    auto* label1 = new QLabel(tr("Total Cost/Fees for current project: $"), panel);
     label1->setObjectName("Label1");
     lblTotal_ = new QLabel(panel);
     lblTotal_->setObjectName("lblTotal");
     for (QLabel* label : {label1, lblTotal_}) {
-        label->setToolTip(QStringLiteral("Right-click for options"));
+        label->setToolTip(tr("Right-click for options"));
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label](const QPoint& pos) {
@@ -455,7 +456,7 @@ void Form1::showSummary() {
         const QDate first(today.year, today.month, 1);
         frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
     }
-    frmSummary_->setProjectTitle(toQString(controller_.project().title()));
+    frmSummary_->setProjectTitle(CoreMessages::translate(controller_.project().title()));
     showOrRaise(frmSummary_);
 }
 
@@ -496,8 +497,8 @@ void Form1::hideWindow() {
 // dialog, which also keeps the window painting and blocks other commands.
 void Form1::showProgress(int percent) {
     if (!progress_) {
-        progress_ = new QProgressDialog(QStringLiteral("Working on the project file..."), QString(),
-                                        0, 100, this);
+        progress_ =
+            new QProgressDialog(tr("Working on the project file..."), QString(), 0, 100, this);
         progress_->setObjectName("ProgressDialog");
         progress_->setWindowModality(Qt::WindowModal);
         progress_->setMinimumDuration(500);
@@ -559,9 +560,9 @@ bool Form1::runGuarded(const std::function<void()>& command, std::string* error)
 
 void Form1::refresh() {
     const Project& project = controller_.project();
-    if (tabs_->count() > 0) tabs_->setTabText(0, toQString(project.title()));
-    if (frmSummary_) frmSummary_->setProjectTitle(toQString(project.title()));
-    lblTotal_->setText(toQString(controller_.totalCaption()));
+    if (tabs_->count() > 0) tabs_->setTabText(0, CoreMessages::translate(project.title()));
+    if (frmSummary_) frmSummary_->setProjectTitle(CoreMessages::translate(project.title()));
+    lblTotal_->setText(CoreMessages::translate(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());
     statusPanels_->show(2, controller_.noticeText());
@@ -588,17 +589,18 @@ void Form1::watchProjectFile() {
 void Form1::updateActions() {
     const Project& project = controller_.project();
     const History& history = controller_.history();
-    const auto showStep = [](QAction* action, const char* verb, bool can, const std::string& name) {
-        QString caption = QString::fromUtf8(verb);
-        if (can) caption += ' ' + toQString(name).replace('&', QStringLiteral("&&"));
+    const auto showStep = [](QAction* action, const QString& verb, bool can,
+                             const std::string& name) {
+        QString caption = verb;
+        if (can) caption += ' ' + CoreMessages::translate(name).replace('&', QStringLiteral("&&"));
         action->setText(caption);
         if (!caption.startsWith('&')) action->setToolTip(caption);  // a toolbar button
         action->setEnabled(can);
     };
-    showStep(menu_->mnuUndo1, "&Undo", history.canUndo(), history.undoName());
-    showStep(menu_->mnuRedo1, "&Redo", history.canRedo(), history.redoName());
-    showStep(menu_->tbtnUndo, "Undo", history.canUndo(), history.undoName());
-    showStep(menu_->tbtnRedo, "Redo", history.canRedo(), history.redoName());
+    showStep(menu_->mnuUndo1, tr("&Undo"), history.canUndo(), history.undoName());
+    showStep(menu_->mnuRedo1, tr("&Redo"), history.canRedo(), history.redoName());
+    showStep(menu_->tbtnUndo, tr("Undo"), history.canUndo(), history.undoName());
+    showStep(menu_->tbtnRedo, tr("Redo"), history.canRedo(), history.redoName());
     for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
         const ReopenItem& item = project.reopenItems()[k];
         // A path is shown verbatim: an "&" in it must not become an accelerator.
@@ -671,10 +673,10 @@ void Form1::pollGuard() {
     if (!result.reminder.empty()) showReminder(result.reminder);
     if (result.extended && questionOpen_) {
         // The open box follows: it is the one showing the question as it was asked.
-        const QString before = toQString(questionShown_);
+        const QString before = CoreMessages::translate(questionShown_);
         questionShown_ = watch.questionText();
         for (QMessageBox* box : findChildren<QMessageBox*>()) {
-            if (box->text() == before) box->setText(toQString(questionShown_));
+            if (box->text() == before) box->setText(CoreMessages::translate(questionShown_));
         }
     }
     // Another command's window may be open: the question waits for the next poll.
@@ -694,7 +696,8 @@ void Form1::askAboutTimeAway() {
 void Form1::showReminder(const std::string& text) {
     QSystemTrayIcon* tray = trayIcon_ ? trayIcon_->systemTrayIcon() : nullptr;
     if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
-        tray->showMessage(windowTitle(), toQString(text), QSystemTrayIcon::Information);
+        tray->showMessage(windowTitle(), CoreMessages::translate(text),
+                          QSystemTrayIcon::Information);
         return;
     }
     controller_.setStatusMessage(text);

@@ -46,7 +46,7 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     auto* lines = new GridLineStyle;
     lines->setParent(this);
     setStyle(lines);
-    setAccessibleName(QStringLiteral("Tasks"));
+    setAccessibleName(tr("Tasks"));
     // Fonts and headers are set before the model: every heading and row is then measured
     // once, in the font and size it is shown in.
     const QFont cells = gridFont();

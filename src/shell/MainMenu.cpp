@@ -3,6 +3,7 @@
 #include "shell/ThemeIcons.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -12,6 +13,13 @@
 
 namespace quillet {
 
+namespace {
+// Captions are marked where they are written and looked up here, in the window's language.
+QString text(const char* english) {
+    return QCoreApplication::translate("MainMenu", english);
+}
+}  // namespace
+
 MainMenu::MainMenu(QMainWindow* window) {
     buildMenuBar(window);
     buildToolbar(window);
@@ -20,7 +28,7 @@ MainMenu::MainMenu(QMainWindow* window) {
 }
 
 QAction* MainMenu::add(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = menu->addAction(text(caption));
     action->setObjectName(QString::fromUtf8(name));
     all_.append(action);
     return action;
@@ -30,11 +38,11 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     bar->setObjectName("MainMenu1");
 
-    QMenu* file = bar->addMenu("&File");
+    QMenu* file = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&File")));
     file->setObjectName("mnuFile1");
-    mnuNew1 = add(file, "mnuNew1", "&New Project");
-    mnuOpen1 = add(file, "mnuOpen1", "&Open Project...");
-    QMenu* reopen = file->addMenu("&Reopen");
+    mnuNew1 = add(file, "mnuNew1", QT_TRANSLATE_NOOP("MainMenu", "&New Project"));
+    mnuOpen1 = add(file, "mnuOpen1", QT_TRANSLATE_NOOP("MainMenu", "&Open Project..."));
+    QMenu* reopen = file->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&Reopen")));
     reopen->setObjectName("mnuReopen1");
     for (int k = 1; k <= 5; ++k) {
         const QByteArray name = "mnuReopenF" + QByteArray::number(k);
@@ -43,100 +51,116 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
         mnuReopenF[static_cast<size_t>(k - 1)] = item;
     }
     reopen->addSeparator();
-    mnuClearReopenList1 = add(reopen, "mnuClearReopenList1", "Clear this Reopen file list");
-    mnuImportoldfile = add(file, "mnuImportoldfile", "&Import old file (CSV format)");
-    mnuExport1 = add(file, "mnuExport1", "&Export...");
+    mnuClearReopenList1 = add(reopen, "mnuClearReopenList1",
+                              QT_TRANSLATE_NOOP("MainMenu", "Clear this Reopen file list"));
+    mnuImportoldfile = add(file, "mnuImportoldfile",
+                           QT_TRANSLATE_NOOP("MainMenu", "&Import old file (CSV format)"));
+    mnuExport1 = add(file, "mnuExport1", QT_TRANSLATE_NOOP("MainMenu", "&Export..."));
     mnuExport1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    mnuSave1 = add(file, "mnuSave1", "&Save Project");
-    mnuSaveProjectAs1 = add(file, "mnuSaveProjectAs1", "Sav&e Project As...");
-    mnuRestoreBackup1 = add(file, "mnuRestoreBackup1", "Restore &Backup...");
+    mnuSave1 = add(file, "mnuSave1", QT_TRANSLATE_NOOP("MainMenu", "&Save Project"));
+    mnuSaveProjectAs1 =
+        add(file, "mnuSaveProjectAs1", QT_TRANSLATE_NOOP("MainMenu", "Sav&e Project As..."));
+    mnuRestoreBackup1 =
+        add(file, "mnuRestoreBackup1", QT_TRANSLATE_NOOP("MainMenu", "Restore &Backup..."));
     file->addSeparator();
-    QMenu* options = file->addMenu("&Options");
+    QMenu* options = file->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&Options")));
     options->setObjectName("mnuOptions1");
-    mnuChangeColumnNames1 = add(options, "mnuChangeColumnNames1", "&Change Column Names");
-    mnuChangeFontSettings1 = add(options, "mnuChangeFontSettings1", "Change Font Settings");
-    mnuPrint1 = add(file, "mnuPrint1", "&Print");
+    mnuChangeColumnNames1 = add(options, "mnuChangeColumnNames1",
+                                QT_TRANSLATE_NOOP("MainMenu", "&Change Column Names"));
+    mnuChangeFontSettings1 = add(options, "mnuChangeFontSettings1",
+                                 QT_TRANSLATE_NOOP("MainMenu", "Change Font Settings"));
+    mnuPrint1 = add(file, "mnuPrint1", QT_TRANSLATE_NOOP("MainMenu", "&Print"));
     file->addSeparator();
-    mnuExit1 = add(file, "mnuExit1", "E&xit");
+    mnuExit1 = add(file, "mnuExit1", QT_TRANSLATE_NOOP("MainMenu", "E&xit"));
 
-    QMenu* edit = bar->addMenu("&Edit");
+    QMenu* edit = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&Edit")));
     edit->setObjectName("mnuEdit1");
-    mnuUndo1 = add(edit, "mnuUndo1", "&Undo");
-    mnuRedo1 = add(edit, "mnuRedo1", "&Redo");
+    mnuUndo1 = add(edit, "mnuUndo1", QT_TRANSLATE_NOOP("MainMenu", "&Undo"));
+    mnuRedo1 = add(edit, "mnuRedo1", QT_TRANSLATE_NOOP("MainMenu", "&Redo"));
     edit->addSeparator();
-    mnuCopy1 = add(edit, "mnuCopy1", "&Copy");
-    mnuPaste1 = add(edit, "mnuPaste1", "&Paste");
-    mnuCopyAll1 = add(edit, "mnuCopyAll1", "Copy All");
+    mnuCopy1 = add(edit, "mnuCopy1", QT_TRANSLATE_NOOP("MainMenu", "&Copy"));
+    mnuPaste1 = add(edit, "mnuPaste1", QT_TRANSLATE_NOOP("MainMenu", "&Paste"));
+    mnuCopyAll1 = add(edit, "mnuCopyAll1", QT_TRANSLATE_NOOP("MainMenu", "Copy All"));
     edit->addSeparator();
-    mnuAddTask1 = add(edit, "mnuAddTask1", "&Add New Task");
-    mnuDeleteTask1 = add(edit, "mnuDeleteTask1", "&Delete Task");
+    mnuAddTask1 = add(edit, "mnuAddTask1", QT_TRANSLATE_NOOP("MainMenu", "&Add New Task"));
+    mnuDeleteTask1 = add(edit, "mnuDeleteTask1", QT_TRANSLATE_NOOP("MainMenu", "&Delete Task"));
     edit->addSeparator();
-    mnuFind1 = add(edit, "mnuFind1", "&Find");
-    mnuFindAgain1 = add(edit, "mnuFindAgain1", "Fi&nd Again");
-    mnuResetHighlightedCells1 = add(edit, "mnuResetHighlightedCells1", "Reset Highlighted Cells");
+    mnuFind1 = add(edit, "mnuFind1", QT_TRANSLATE_NOOP("MainMenu", "&Find"));
+    mnuFindAgain1 = add(edit, "mnuFindAgain1", QT_TRANSLATE_NOOP("MainMenu", "Fi&nd Again"));
+    mnuResetHighlightedCells1 = add(edit, "mnuResetHighlightedCells1",
+                                    QT_TRANSLATE_NOOP("MainMenu", "Reset Highlighted Cells"));
     edit->addSeparator();
-    mnuCalculateTotal = add(edit, "mnuCalculateTotal", "Calculate &Total for current project");
+    mnuCalculateTotal = add(edit, "mnuCalculateTotal",
+                            QT_TRANSLATE_NOOP("MainMenu", "Calculate &Total for current project"));
 
-    QMenu* timer = bar->addMenu("&Timer");
+    QMenu* timer = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&Timer")));
     timer->setObjectName("mnuTimer1");
-    mnuStartTimer1 = add(timer, "mnuStartTimer1", "&S - Start/Resume Timer");
-    mnuStopTimer1 = add(timer, "mnuStopTimer1", "&X - Stop Timer");
+    mnuStartTimer1 =
+        add(timer, "mnuStartTimer1", QT_TRANSLATE_NOOP("MainMenu", "&S - Start/Resume Timer"));
+    mnuStopTimer1 = add(timer, "mnuStopTimer1", QT_TRANSLATE_NOOP("MainMenu", "&X - Stop Timer"));
     timer->addSeparator();
-    mnuResetTimer1 = add(timer, "mnuResetTimer1", "&Reset Timer");
+    mnuResetTimer1 = add(timer, "mnuResetTimer1", QT_TRANSLATE_NOOP("MainMenu", "&Reset Timer"));
     timer->addSeparator();
-    mnuAddTimerToHours1 = add(timer, "mnuAddTimerToHours1", "Add Timer to Task &Hours");
+    mnuAddTimerToHours1 = add(timer, "mnuAddTimerToHours1",
+                              QT_TRANSLATE_NOOP("MainMenu", "Add Timer to Task &Hours"));
     mnuAddTimerToHours1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     timer->addSeparator();
-    mnuStopwatchSettings1 = add(timer, "mnuStopwatchSettings1", "Stopwatch &Settings...");
+    mnuStopwatchSettings1 = add(timer, "mnuStopwatchSettings1",
+                                QT_TRANSLATE_NOOP("MainMenu", "Stopwatch &Settings..."));
 
-    QMenu* view = bar->addMenu("&View");
+    QMenu* view = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&View")));
     view->setObjectName("mnuView1");
-    mnuCalendar1 = add(view, "mnuCalendar1", "&Calendar...");
-    mnuSummary1 = add(view, "mnuSummary1", "&Summary...");
+    mnuCalendar1 = add(view, "mnuCalendar1", QT_TRANSLATE_NOOP("MainMenu", "&Calendar..."));
+    mnuSummary1 = add(view, "mnuSummary1", QT_TRANSLATE_NOOP("MainMenu", "&Summary..."));
     mnuSummary1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     view->addSeparator();
-    mnuSortbyTask1 = add(view, "mnuSortbyTask1", "&Sort by Task #");
-    mnuSortbyTaskDate1 = add(view, "mnuSortbyTaskDate1", "Sort by Task Date");
+    mnuSortbyTask1 = add(view, "mnuSortbyTask1", QT_TRANSLATE_NOOP("MainMenu", "&Sort by Task #"));
+    mnuSortbyTaskDate1 =
+        add(view, "mnuSortbyTaskDate1", QT_TRANSLATE_NOOP("MainMenu", "Sort by Task Date"));
 
-    QMenu* help = bar->addMenu("&Help");
+    QMenu* help = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&Help")));
     help->setObjectName("mnuHelp1");
-    HelpContents1 = add(help, "HelpContents1", "Help &Contents...");
+    HelpContents1 = add(help, "HelpContents1", QT_TRANSLATE_NOOP("MainMenu", "Help &Contents..."));
     help->addSeparator();
-    mnuAbout1 = add(help, "mnuAbout1", "About...");
-    mnuVisitQuillet1homepage =
-        add(help, "mnuVisitQuillet1homepage", "&Visit Quillet1 home page...");
+    mnuAbout1 = add(help, "mnuAbout1", QT_TRANSLATE_NOOP("MainMenu", "About..."));
+    mnuVisitQuillet1homepage = add(help, "mnuVisitQuillet1homepage",
+                                   QT_TRANSLATE_NOOP("MainMenu", "&Visit Quillet1 home page..."));
 }
 
 QAction* MainMenu::addButton(const char* name, const char* hint, const char* theme) {
-    QAction* action = toolbar_->addAction(themeIcon(theme), QString::fromUtf8(hint));
+    const QString shown = text(hint);
+    QAction* action = toolbar_->addAction(themeIcon(theme), shown);
     action->setObjectName(QString::fromUtf8(name));
-    action->setToolTip(QString::fromUtf8(hint));
-    action->setStatusTip(QString::fromUtf8(hint));
+    action->setToolTip(shown);
+    action->setStatusTip(shown);
     all_.append(action);
     return action;
 }
 
 void MainMenu::buildToolbar(QMainWindow* window) {
-    toolbar_ = new QToolBar(QStringLiteral("Quillet1 Toolbar"), window);
+    toolbar_ = new QToolBar(text(QT_TRANSLATE_NOOP("MainMenu", "Quillet1 Toolbar")), window);
     toolbar_->setObjectName("Toolbar1");
     toolbar_->setMovable(true);
     toolbar_->setFloatable(true);
     window->addToolBar(Qt::TopToolBarArea, toolbar_);
-    tbtnNew = addButton("tbtnNew", "New Project", "document-new");
-    tbtnOpen = addButton("tbtnOpen", "Open Project", "document-open");
-    tbtnSave = addButton("tbtnSave", "Save Project", "document-save");
+    tbtnNew = addButton("tbtnNew", QT_TRANSLATE_NOOP("MainMenu", "New Project"), "document-new");
+    tbtnOpen =
+        addButton("tbtnOpen", QT_TRANSLATE_NOOP("MainMenu", "Open Project"), "document-open");
+    tbtnSave =
+        addButton("tbtnSave", QT_TRANSLATE_NOOP("MainMenu", "Save Project"), "document-save");
     toolbar_->addSeparator();
-    tbtnCut = addButton("tbtnCut", "Cut", "edit-cut");
-    tbtnCopy = addButton("tbtnCopy", "Copy", "edit-copy");
-    tbtnPaste = addButton("tbtnPaste", "Paste", "edit-paste");
-    tbtnUndo = addButton("tbtnUndo", "Undo", "edit-undo");
-    tbtnRedo = addButton("tbtnRedo", "Redo", "edit-redo");
+    tbtnCut = addButton("tbtnCut", QT_TRANSLATE_NOOP("MainMenu", "Cut"), "edit-cut");
+    tbtnCopy = addButton("tbtnCopy", QT_TRANSLATE_NOOP("MainMenu", "Copy"), "edit-copy");
+    tbtnPaste = addButton("tbtnPaste", QT_TRANSLATE_NOOP("MainMenu", "Paste"), "edit-paste");
+    tbtnUndo = addButton("tbtnUndo", QT_TRANSLATE_NOOP("MainMenu", "Undo"), "edit-undo");
+    tbtnRedo = addButton("tbtnRedo", QT_TRANSLATE_NOOP("MainMenu", "Redo"), "edit-redo");
     toolbar_->addSeparator();
-    tbtnFind = addButton("tbtnFind", "Find", "edit-find");
+    tbtnFind = addButton("tbtnFind", QT_TRANSLATE_NOOP("MainMenu", "Find"), "edit-find");
     toolbar_->addSeparator();
-    tbtnAdd = addButton("tbtnAdd", "Add New Task", "list-add");
-    tbtnRemove = addButton("tbtnRemove", "Delete Task", "list-remove");
+    tbtnAdd = addButton("tbtnAdd", QT_TRANSLATE_NOOP("MainMenu", "Add New Task"), "list-add");
+    tbtnRemove =
+        addButton("tbtnRemove", QT_TRANSLATE_NOOP("MainMenu", "Delete Task"), "list-remove");
 }
 
 void MainMenu::addStandardKeys() {
@@ -195,30 +219,35 @@ void MainMenu::addStandardKeys() {
 void MainMenu::buildPopups(QMainWindow* window) {
     pmnLeft_ = new QMenu(window);
     pmnLeft_->setObjectName("pmnLeft");
-    pitShow = add(pmnLeft_, "pitShow", "Show Window");
-    pitHide = add(pmnLeft_, "pitHide", "Hide Window");
+    pitShow = add(pmnLeft_, "pitShow", QT_TRANSLATE_NOOP("MainMenu", "Show Window"));
+    pitHide = add(pmnLeft_, "pitHide", QT_TRANSLATE_NOOP("MainMenu", "Hide Window"));
 
     pmnRight_ = new QMenu(window);
     pmnRight_->setObjectName("pmnRight");
-    mnuRShowWindow1 = add(pmnRight_, "mnuRShowWindow1", "Show Window");
-    mnuRHideWindow1 = add(pmnRight_, "mnuRHideWindow1", "Hide Window");
+    mnuRShowWindow1 =
+        add(pmnRight_, "mnuRShowWindow1", QT_TRANSLATE_NOOP("MainMenu", "Show Window"));
+    mnuRHideWindow1 =
+        add(pmnRight_, "mnuRHideWindow1", QT_TRANSLATE_NOOP("MainMenu", "Hide Window"));
     pmnRight_->addSeparator();
     // The tray offers the booking of the stopwatch's time too: the same action as the menu's.
     pmnRight_->addAction(mnuAddTimerToHours1);
-    prExit = add(pmnRight_, "prExit", "Exit");
+    prExit = add(pmnRight_, "prExit", QT_TRANSLATE_NOOP("MainMenu", "Exit"));
 
     pupmnuGrid_ = new QMenu(window);
     pupmnuGrid_->setObjectName("pupmnuGrid");
-    pupCopy1 = add(pupmnuGrid_, "pupCopy1", "&Copy");
-    pupPaste1 = add(pupmnuGrid_, "pupPaste1", "&Paste");
-    pupAddTask1 = add(pupmnuGrid_, "pupAddTask1", "&Add new Task");
-    pupDeleteTask1 = add(pupmnuGrid_, "pupDeleteTask1", "&Delete current Task");
+    pupCopy1 = add(pupmnuGrid_, "pupCopy1", QT_TRANSLATE_NOOP("MainMenu", "&Copy"));
+    pupPaste1 = add(pupmnuGrid_, "pupPaste1", QT_TRANSLATE_NOOP("MainMenu", "&Paste"));
+    pupAddTask1 = add(pupmnuGrid_, "pupAddTask1", QT_TRANSLATE_NOOP("MainMenu", "&Add new Task"));
+    pupDeleteTask1 =
+        add(pupmnuGrid_, "pupDeleteTask1", QT_TRANSLATE_NOOP("MainMenu", "&Delete current Task"));
 
     puplblTotal_ = new QMenu(window);
     puplblTotal_->setObjectName("puplblTotal");
     pupRecalculateTotalforproject1 =
-        add(puplblTotal_, "pupRecalculateTotalforproject1", "&Recalculate Total for project");
-    pupAddtotaltogrid = add(puplblTotal_, "pupAddtotaltogrid", "&Add total to bottom of grid ");
+        add(puplblTotal_, "pupRecalculateTotalforproject1",
+            QT_TRANSLATE_NOOP("MainMenu", "&Recalculate Total for project"));
+    pupAddtotaltogrid = add(puplblTotal_, "pupAddtotaltogrid",
+                            QT_TRANSLATE_NOOP("MainMenu", "&Add total to bottom of grid "));
 }
 
 }  // namespace quillet

@@ -1,5 +1,6 @@
 #include "shell/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -18,8 +19,8 @@ void printProject(const CellGrid& grid, QWidget* parent) {
 }
 
 bool printGridOn(const CellGrid& grid, QPrinter& printer, QWidget* parent, int showAfterMs) {
-    QProgressDialog progress(QStringLiteral("Printing the project..."), QStringLiteral("Cancel"), 0,
-                             100, parent);
+    QProgressDialog progress(QCoreApplication::translate("PrintJob", "Printing the project..."),
+                             QCoreApplication::translate("PrintJob", "Cancel"), 0, 100, parent);
     progress.setObjectName("PrintProgress");
     // Modal, so no other command runs against the grid while it prints.
     progress.setWindowModality(Qt::WindowModal);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,18 +20,33 @@
 
 #include "formats/CodePage.h"
 #include "ports/DateTime.h"
+#include "shell/CoreMessages.h"
 
 namespace quillet {
 
 namespace {
-const QString kFilter = QStringLiteral("Project files (*.prj);;All files (*)");
-const QString kImportFilter =
-    QStringLiteral("Delimited text (*.csv *.txt *.tsv *.prj);;All files (*)");
+QString translated(const char* english) {
+    return QCoreApplication::translate("QtPrompts", english);
+}
+
+QString projectFilter() {
+    return translated(QT_TRANSLATE_NOOP("QtPrompts", "Project files (*.prj);;All files (*)"));
+}
+
+QString importFilter() {
+    return translated(
+        QT_TRANSLATE_NOOP("QtPrompts", "Delimited text (*.csv *.txt *.tsv *.prj);;All files (*)"));
+}
+
+QString message(const std::string& text) {
+    return CoreMessages::translate(text);
+}
 
 std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder,
-                                         const QString& filter = kFilter) {
-    QFileDialog dialog(
-        parent, save ? QStringLiteral("Save Project File") : QStringLiteral("Open Project File"));
+                                         const QString& filter = projectFilter()) {
+    QFileDialog dialog(parent,
+                       save ? translated(QT_TRANSLATE_NOOP("QtPrompts", "Save Project File"))
+                            : translated(QT_TRANSLATE_NOOP("QtPrompts", "Open Project File")));
     // Never the folder the program happened to be started from.
     dialog.setDirectory(folder.empty() ? QDir::homePath() : QString::fromStdString(folder));
     dialog.setNameFilter(filter);
@@ -55,14 +71,14 @@ std::string fromQString(const QString& text) {
 }
 
 bool QtPrompts::askYesNo(const std::string& text) {
-    return QMessageBox::question(parent_, QApplication::applicationDisplayName(), toQString(text),
+    return QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Answer QtPrompts::askYesNoCancel(const std::string& text) {
     // With a Cancel button, Esc and the close button answer Cancel.
-    switch (QMessageBox::question(parent_, QApplication::applicationDisplayName(), toQString(text),
+    switch (QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                   QMessageBox::Yes)) {
         case QMessageBox::Yes:
@@ -76,11 +92,11 @@ Answer QtPrompts::askYesNoCancel(const std::string& text) {
 
 std::optional<std::size_t> QtPrompts::askChoice(const std::string& text,
                                                 const std::vector<std::string>& buttons) {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), toQString(text),
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), message(text),
                     QMessageBox::NoButton, parent_);
     std::vector<QAbstractButton*> chosen;
     for (const std::string& caption : buttons) {
-        chosen.push_back(box.addButton(toQString(caption), QMessageBox::AcceptRole));
+        chosen.push_back(box.addButton(message(caption), QMessageBox::AcceptRole));
     }
     // Esc and the close button press the escape button: Cancel.
     box.setEscapeButton(box.addButton(QMessageBox::Cancel));
@@ -92,7 +108,7 @@ std::optional<std::size_t> QtPrompts::askChoice(const std::string& text,
 }
 
 void QtPrompts::showMessage(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationDisplayName(), toQString(text));
+    QMessageBox::information(parent_, QApplication::applicationDisplayName(), message(text));
 }
 
 std::optional<std::string> QtPrompts::chooseOpenPath(const std::string& startFolder) {
@@ -104,16 +120,17 @@ std::optional<std::string> QtPrompts::chooseSavePath(const std::string& startFol
 }
 
 std::optional<std::string> QtPrompts::chooseImportPath(const std::string& startFolder) {
-    return runFileDialog(parent_, false, startFolder, kImportFilter);
+    return runFileDialog(parent_, false, startFolder, importFilter());
 }
 
 std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& startFolder,
                                                         const std::string& fileName) {
     // In the order of ExportFormat.
-    const QStringList filters = {QStringLiteral("Excel workbook (*.xlsx)"),
-                                 QStringLiteral("OpenDocument spreadsheet (*.ods)"),
-                                 QStringLiteral("CSV, comma-separated (*.csv)")};
-    QFileDialog dialog(parent_, QStringLiteral("Export"));
+    const QStringList filters = {
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)"))};
+    QFileDialog dialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export")));
     dialog.setDirectory(startFolder.empty() ? QDir::homePath()
                                             : QString::fromStdString(startFolder));
     dialog.setNameFilters(filters);

@@ -1,17 +1,22 @@
 #include "shell/StatusPanels.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <algorithm>
 
-#include "shell/QtPorts.h"
+#include "shell/CoreMessages.h"
 
 namespace quillet {
 
 namespace {
 constexpr int kTimerPanelWidth = 110;
+
 // The longest text the timer panel shows, which must fit in the font it is drawn in.
-constexpr const char* kLongestTimerText = "Timer: 00:00:00:00";
+QString longestTimerText() {
+    return QCoreApplication::translate("StatusPanels", "Timer: %1")
+        .arg(QStringLiteral("00:00:00:00"));
+}
 
 int textFrame(const QLabel* label) {
     const QMargins margins = label->contentsMargins();
@@ -21,13 +26,15 @@ int textFrame(const QLabel* label) {
 
 StatusPanels::StatusPanels(QStatusBar* bar) {
     const int widths[3] = {kStatusPanelWidth, kTimerPanelWidth, 0};
-    const char* roles[3] = {"Status", "Timer", "Notice"};
+    const QString roles[3] = {QCoreApplication::translate("StatusPanels", "Status"),
+                              QCoreApplication::translate("StatusPanels", "Timer"),
+                              QCoreApplication::translate("StatusPanels", "Notice")};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         QLabel* label = new QLabel(bar);
         labels_[i] = label;
         label->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        label->setAccessibleDescription(QString::fromUtf8(roles[i]));
-        label->setAccessibleName(QString::fromUtf8(roles[i]));
+        label->setAccessibleDescription(roles[i]);
+        label->setAccessibleName(roles[i]);
         label->setContentsMargins(2, 0, 2, 0);
         if (widths[i] > 0) {
             bar->addWidget(label);
@@ -41,8 +48,7 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
 void StatusPanels::fitFont() {
     QLabel* timer = labels_[1];
     const int needed =
-        timer->fontMetrics().horizontalAdvance(QString::fromUtf8(kLongestTimerText)) +
-        textFrame(timer);
+        timer->fontMetrics().horizontalAdvance(longestTimerText()) + textFrame(timer);
     timer->setFixedWidth(std::max(kTimerPanelWidth, needed));
     fitStatus(windowWidth_);
 }
@@ -53,7 +59,7 @@ void StatusPanels::clear() {
 
 void StatusPanels::show(int panel, const std::string& text) {
     QLabel* label = labels_[static_cast<std::size_t>(panel)];
-    const QString shown = toQString(text);
+    const QString shown = CoreMessages::translate(text);
     if (panel == 0) {
         statusText_ = shown;
         fitStatus(windowWidth_);

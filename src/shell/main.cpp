@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -16,6 +17,7 @@
 #include "shell/TestScript.h"
 #include "shell/TimerClient.h"
 #include "shell/TimerServer.h"
+#include "shell/Translations.h"
 
 namespace {
 
@@ -35,6 +37,10 @@ void describe(QCommandLineParser& parser) {
                                      "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv), "
                                      "by its extension, and exit. Needs no display."),
                       QStringLiteral("out")});
+    parser.addOption({QStringLiteral("lang"),
+                      QStringLiteral("Shows the windows in this language for this run (de, fr, es "
+                                     "or en) instead of the desktop's."),
+                      QStringLiteral("code")});
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A project file (*.prj) to open."),
                                  QStringLiteral("[file]"));
@@ -51,6 +57,7 @@ struct CommandLine {
     // again. Qt's list of options stays Qt's.
     bool leftToQt = false;
     QString exportTo = {};  // --export's file: write it and exit, with no window
+    QString language = {};  // --lang's code, empty for the desktop's language
 };
 
 const QString kExportNeedsFile = QStringLiteral("--export needs the project file to export.");
@@ -123,6 +130,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     if (parser.isSet(QStringLiteral("timer"))) return {runTimerClient(argc, argv, parser), {}};
     if (leftToQt) return {-1, {}, true};
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
+    wanted.language = parser.value(QStringLiteral("lang"));
     if (parser.isSet(QStringLiteral("export"))) {
         wanted.exportTo = parser.value(QStringLiteral("export"));
         if (wanted.file.isEmpty()) {
@@ -140,6 +148,7 @@ CommandLine readWhatQtLeft() {
     const QString refused = refusal(parser, parser.parse(QCoreApplication::arguments()));
     if (!refused.isEmpty()) return refuse(parser, refused);
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
+    wanted.language = parser.value(QStringLiteral("lang"));
     if (parser.isSet(QStringLiteral("export"))) {
         wanted.exportTo = parser.value(QStringLiteral("export"));
         if (wanted.file.isEmpty()) return refuse(parser, kExportNeedsFile);
@@ -170,6 +179,21 @@ int exportFromCommandLine(int argc, char** argv, const CommandLine& commandLine)
     return 0;
 }
 
+// --lang for this run, else the desktop's languages in their order. A code the program does
+// not speak is said so on standard error, and the windows stay in English.
+void chooseLanguage(const QString& requested) {
+    if (!requested.isEmpty()) {
+        const QString language = quillet::Translations::choose({requested});
+        const QString primary = requested.section(QLatin1Char('_'), 0, 0).section('-', 0, 0);
+        if (language.isEmpty() && primary.compare(QStringLiteral("en"), Qt::CaseInsensitive) != 0)
+            std::fprintf(stderr, "No translation for language %s; the windows stay in English.\n",
+                         qPrintable(requested));
+        quillet::Translations::install(language);
+        return;
+    }
+    quillet::Translations::install(quillet::Translations::choose(QLocale().uiLanguages()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,6 +215,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quillet"));
     QApplication::setDesktopFileName(QStringLiteral("quillet"));
     QApplication::setWindowIcon(quillet::appIcon());
+    chooseLanguage(commandLine.language);
     if (QIcon::themeName().isEmpty() && QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists()) {
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     }

@@ -11,20 +11,20 @@ namespace quillet {
 
 FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("FindDialog1");
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setModal(false);
 
-    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* label = new QLabel(tr("Fi&nd what:"), this);
     text_ = new QLineEdit(this);
     text_->setObjectName("FindText");
     text_->setMaxLength(kMaxSearchText);
     label->setBuddy(text_);
 
-    findNext_ = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNext_ = new QPushButton(tr("&Find Next"), this);
     findNext_->setObjectName("FindNextButton");
     findNext_->setDefault(true);
     findNext_->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("FindCancelButton");
 
     auto* row = new QHBoxLayout;

@@ -70,7 +70,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
-    setWindowTitle(QStringLiteral("About Quillet1"));
+    setWindowTitle(tr("About Quillet1"));
     setModal(false);
     // The colours of a text field: white in a light theme, dark in a dark one.
     setBackgroundRole(QPalette::Base);
@@ -88,9 +88,9 @@ FrmAbout::FrmAbout(QWidget* parent)
     icon->setScaledContents(true);
     icon->setGeometry(8, 8, 65, 57);
 
-    addLabel(panel, QStringLiteral("Product Name"), 88, 8);
+    addLabel(panel, tr("Product Name"), 88, 8);
     addLabel(panel, QString::fromUtf8(kProductName), 192, 8);
-    addLabel(panel, QStringLiteral("Version"), 88, 32);
+    addLabel(panel, tr("Version"), 88, 32);
     QLabel* lblVersion = addLabel(panel, QString::fromUtf8(kProductVersion), 192, 32);
     lblVersion->setObjectName("lblVersion");
     lblVersion->setMinimumWidth(45);
@@ -99,7 +99,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     const QString web = QString::fromUtf8(kMakerWebAddress)
                             .remove(QRegularExpression(QStringLiteral("^https?://")))
                             .remove(QRegularExpression(QStringLiteral("/$")));
-    addLabel(panel, QStringLiteral("Web site:"), 8, 104);
+    addLabel(panel, tr("Web site:"), 8, 104);
     QLabel* lblComments = new LinkLabel(
         web, Qt::red,
         [this] {
@@ -108,7 +108,7 @@ FrmAbout::FrmAbout(QWidget* parent)
         panel);
     lblComments->setObjectName("lblComments");
     lblComments->move(96, 104);
-    addLabel(panel, QStringLiteral("E-mail:"), 8, 128);
+    addLabel(panel, tr("E-mail:"), 8, 128);
     QLabel* Label2 = new LinkLabel(
         QString::fromUtf8(kMakerEmailAddress), Qt::blue,
         [this] {
@@ -122,14 +122,14 @@ FrmAbout::FrmAbout(QWidget* parent)
         link->resize(std::max(link->width(), 153), std::max(link->height(), 17));
     }
 
-    addLabel(panel, QStringLiteral("Info:"), 8, 160);
+    addLabel(panel, tr("Info:"), 8, 160);
     lblinfo2_ = new QLabel(panel);
     lblinfo2_->setObjectName("lblinfo2");
     lblinfo2_->setWordWrap(true);
     lblinfo2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblinfo2_->setGeometry(96, 160, 177, 89);
 
-    auto* OKButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setGeometry(111, 276, 75, 25);
     OKButton->setCursor(Qt::PointingHandCursor);
@@ -142,8 +142,8 @@ FrmAbout::FrmAbout(QWidget* parent)
 
 void FrmAbout::showNote() {
     lblinfo2_->setText(
-        QStringLiteral("This program allows you to track where you spend your time - "
-                       "which tasks, projects, etc.  I welcome your feedback."));
+        tr("This program allows you to track where you spend your time - "
+           "which tasks, projects, etc.  I welcome your feedback."));
 }
 
 }  // namespace quillet

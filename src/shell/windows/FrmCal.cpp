@@ -13,7 +13,7 @@ namespace quillet {
 FrmCal::FrmCal(QWidget* parent)
     : QWidget(parent, secondaryWindowFlags()), MonthCalendar1_(new QCalendarWidget(this)) {
     setObjectName("frmCal");
-    setWindowTitle(QStringLiteral("Quillet1 - Calendar"));
+    setWindowTitle(tr("Quillet1 - Calendar"));
     // White in a light theme, the theme's field colour in a dark one.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

@@ -16,7 +16,7 @@ namespace quillet {
 
 FrmColumnNames::FrmColumnNames(QWidget* parent) : QDialog(parent, secondaryWindowFlags()) {
     setObjectName("frmColumnNames");
-    setWindowTitle(QStringLiteral("Quillet1 - Change Column Names"));
+    setWindowTitle(tr("Quillet1 - Change Column Names"));
     setModal(false);
 
     // The design's grid: labels at 8, boxes of 121 x 21 at 64 on a 32-pixel pitch, the buttons
@@ -27,7 +27,7 @@ FrmColumnNames::FrmColumnNames(QWidget* parent) : QDialog(parent, secondaryWindo
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(11);
     for (int k = 1; k <= MainController::kNamedColumns; ++k) {
-        auto* label = new QLabel(QStringLiteral("Column %1:").arg(k), this);
+        auto* label = new QLabel(tr("Column %1:").arg(k), this);
         label->setObjectName(QStringLiteral("lblCol%1").arg(k));
         QLineEdit*& box = txtCol_[static_cast<size_t>(k - 1)];
         box = new QLineEdit(this);
@@ -39,13 +39,13 @@ FrmColumnNames::FrmColumnNames(QWidget* parent) : QDialog(parent, secondaryWindo
         layout->addWidget(box, k - 1, 1);
     }
 
-    auto* btnOkay = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                                    QStringLiteral("&OK"), this);
+    auto* btnOkay =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("&OK"), this);
     btnOkay->setObjectName("btnOkay");
     btnOkay->setMinimumSize(75, 25);
     btnOkay->setDefault(true);
-    auto* btnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                      QStringLiteral("&Cancel"), this);
+    auto* btnCancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     btnCancel->setObjectName("btnCancel");
     btnCancel->setMinimumSize(75, 25);
     layout->setColumnMinimumWidth(2, 39);
@@ -55,10 +55,10 @@ FrmColumnNames::FrmColumnNames(QWidget* parent) : QDialog(parent, secondaryWindo
     setTabOrder(txtCol_.back(), btnOkay);
     setTabOrder(btnOkay, btnCancel);
 
-    auto* lblNote = new QLabel(
-        QStringLiteral("NOTE:  If you use the word \"date\" or \"Date\" in the name, the data will "
-                       "automatically be formatted as mm/dd/yyyy for you."),
-        this);
+    auto* lblNote =
+        new QLabel(tr("NOTE:  If you use the word \"date\" or \"Date\" in the name, the data will "
+                      "automatically be formatted as mm/dd/yyyy for you."),
+                   this);
     lblNote->setObjectName("lblNote");
     lblNote->setWordWrap(true);
     lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -35,11 +35,11 @@ QString savedText(const QLocale& locale, double dateTime) {
         format);
 }
 
-QPushButton* makeButton(const QString& text, const char* name, const char* accessible,
+QPushButton* makeButton(const QString& text, const char* name, const QString& accessible,
                         QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(QString::fromLatin1(accessible));
+    button->setAccessibleName(accessible);
     button->setMinimumSize(75, 25);
     return button;
 }
@@ -50,14 +50,13 @@ QPushButton* makeButton(const QString& text, const char* name, const char* acces
 // blocked with nothing to show for it.
 FrmRestoreBackup::FrmRestoreBackup(QWidget* parent) : QDialog(parent) {
     setObjectName("frmRestoreBackup");
-    setWindowTitle(QStringLiteral("Restore Backup"));
+    setWindowTitle(tr("Restore Backup"));
     setModal(true);
 
     lstBackups_ = new QTreeWidget(this);
     lstBackups_->setObjectName("lstBackups");
-    lstBackups_->setAccessibleName(QStringLiteral("Backups"));
-    lstBackups_->setHeaderLabels(
-        {QStringLiteral("Saved"), QStringLiteral("Size"), QStringLiteral("Tasks")});
+    lstBackups_->setAccessibleName(tr("Backups"));
+    lstBackups_->setHeaderLabels({tr("Saved"), tr("Size"), tr("Tasks")});
     lstBackups_->setRootIsDecorated(false);
     lstBackups_->setUniformRowHeights(true);
     lstBackups_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -75,11 +74,10 @@ FrmRestoreBackup::FrmRestoreBackup(QWidget* parent) : QDialog(parent) {
     lblNote_->setWordWrap(true);
     lblNote_->setAlignment(Qt::AlignCenter);
 
-    btnOpen_ = makeButton(QStringLiteral("&Open"), "btnOpen", "Open", this);
+    btnOpen_ = makeButton(tr("&Open"), "btnOpen", tr("Open"), this);
     btnOpen_->setDefault(true);
-    btnShowFolder_ =
-        makeButton(QStringLiteral("Show &Folder"), "btnShowFolder", "Show Folder", this);
-    btnClose_ = makeButton(QStringLiteral("Close"), "btnClose", "Close", this);
+    btnShowFolder_ = makeButton(tr("Show &Folder"), "btnShowFolder", tr("Show Folder"), this);
+    btnClose_ = makeButton(tr("Close"), "btnClose", tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnShowFolder_);

@@ -14,13 +14,14 @@ namespace quillet {
 QString idleSourceText(IdleKind kind) {
     switch (kind) {
         case IdleKind::XServer:
-            return QStringLiteral("Idle time from the X server");
+            return FrmStopwatchSettings::tr("Idle time from the X server");
         case IdleKind::DBus:
-            return QStringLiteral("Idle time from the desktop (D-Bus)");
+            return FrmStopwatchSettings::tr("Idle time from the desktop (D-Bus)");
         case IdleKind::None:
             break;
     }
-    return QStringLiteral("No idle time available on this desktop: time away cannot be noticed");
+    return FrmStopwatchSettings::tr(
+        "No idle time available on this desktop: time away cannot be noticed");
 }
 
 namespace {
@@ -32,11 +33,11 @@ QSpinBox* addSentence(QGridLayout* layout, int row, const QString& before, const
     auto* box = new QSpinBox(parent);
     box->setObjectName(name);
     box->setRange(0, maximum);
-    box->setSpecialValueText(QStringLiteral("0 (never)"));
+    box->setSpecialValueText(FrmStopwatchSettings::tr("0 (never)"));
     auto* tail = new QLabel(after, parent);
     lead->setBuddy(box);
     box->setAccessibleName(QString(before).remove('&') + QStringLiteral(" ... ") + after);
-    box->setAccessibleDescription(QStringLiteral("0 = never"));
+    box->setAccessibleDescription(FrmStopwatchSettings::tr("0 = never"));
     layout->addWidget(lead, row, 0);
     layout->addWidget(box, row, 1);
     layout->addWidget(tail, row, 2);
@@ -48,17 +49,17 @@ QSpinBox* addSentence(QGridLayout* layout, int row, const QString& before, const
 FrmStopwatchSettings::FrmStopwatchSettings(QWidget* parent)
     : QDialog(parent, secondaryWindowFlags()) {
     setObjectName("frmStopwatchSettings");
-    setWindowTitle(QStringLiteral("Quillet1 - Stopwatch Settings"));
+    setWindowTitle(tr("Quillet1 - Stopwatch Settings"));
     setModal(false);
 
     auto* layout = new QGridLayout(this);
-    spnAwayMinutes_ = addSentence(layout, 0, QStringLiteral("Ask about time &away after"),
-                                  QStringLiteral("minutes without input"),
-                                  StopwatchGuard::kMaxAwayMinutes, "spnAwayMinutes", this);
-    spnReminderHours_ = addSentence(
-        layout, 1, QStringLiteral("Re&mind me after the stopwatch has run for"),
-        QStringLiteral("hours"), StopwatchGuard::kMaxReminderHours, "spnReminderHours", this);
-    auto* lblNever = new QLabel(QStringLiteral("0 = never"), this);
+    spnAwayMinutes_ =
+        addSentence(layout, 0, tr("Ask about time &away after"), tr("minutes without input"),
+                    StopwatchGuard::kMaxAwayMinutes, "spnAwayMinutes", this);
+    spnReminderHours_ =
+        addSentence(layout, 1, tr("Re&mind me after the stopwatch has run for"), tr("hours"),
+                    StopwatchGuard::kMaxReminderHours, "spnReminderHours", this);
+    auto* lblNever = new QLabel(tr("0 = never"), this);
     lblNever->setObjectName("lblNever");
     layout->addWidget(lblNever, 2, 0, 1, 3);
     lblIdleSource_ = new QLabel(this);

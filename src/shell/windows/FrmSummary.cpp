@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ports/DateTime.h"
+#include "shell/CoreMessages.h"
 #include "shell/QtPorts.h"
 #include "shell/windows/SecondaryWindow.h"
 #include "shell/windows/SummaryChartView.h"
@@ -28,11 +29,11 @@ namespace {
 constexpr int kTaskRowRole = Qt::UserRole;
 constexpr int kFirstNumberColumn = 2;  // Tasks, Hours and Cost are right-aligned
 
-QTableWidget* makeTable(const char* name, const char* accessible, const QStringList& headings,
+QTableWidget* makeTable(const char* name, const QString& accessible, const QStringList& headings,
                         QWidget* parent) {
     auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
     table->setObjectName(QString::fromLatin1(name));
-    table->setAccessibleName(QString::fromLatin1(accessible));
+    table->setAccessibleName(accessible);
     table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -58,7 +59,7 @@ std::optional<int> dayOf(const QDateEdit* edit) {
 FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     : QWidget(parent, secondaryWindowFlags()), grid_(grid), locale_(locale) {
     setObjectName("frmSummary");
-    setWindowTitle(QStringLiteral("Summary"));
+    setWindowTitle(tr("Summary"));
     recomputeTimer_ = new QTimer(this);
     recomputeTimer_->setSingleShot(true);
     recomputeTimer_->setInterval(0);
@@ -72,32 +73,32 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     QStringList headings;
-    for (const std::string& heading : summaryHeadings()) headings << toQString(heading);
-    grdSummary_ = makeTable("grdSummary", "Summary by period", headings, left);
+    for (const std::string& heading : summaryHeadings())
+        headings << CoreMessages::translate(heading);
+    grdSummary_ = makeTable("grdSummary", tr("Summary by period"), headings, left);
     leftLayout->addWidget(grdSummary_, 3);
     btnNonNumbers_ = new QPushButton(left);
     btnNonNumbers_->setObjectName("btnNonNumbers");
     btnNonNumbers_->setFlat(true);
-    btnNonNumbers_->setToolTip(QStringLiteral("Select the first of them in the task table"));
+    btnNonNumbers_->setToolTip(tr("Select the first of them in the task table"));
     btnNonNumbers_->hide();
     leftLayout->addWidget(btnNonNumbers_, 0, Qt::AlignLeft);
-    grdSummaryTasks_ = makeTable("grdSummaryTasks", "Tasks of the selected period",
-                                 {QStringLiteral("Task #"), QStringLiteral("Task Description"),
-                                  QStringLiteral("Hours"), QStringLiteral("Cost")},
-                                 left);
+    grdSummaryTasks_ =
+        makeTable("grdSummaryTasks", tr("Tasks of the selected period"),
+                  {tr("Task #"), tr("Task Description"), tr("Hours"), tr("Cost")}, left);
     leftLayout->addWidget(grdSummaryTasks_, 2);
 
     auto* right = new QWidget(splitter);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     auto* chartChoice = new QHBoxLayout;
-    optChartHours_ = new QRadioButton(QStringLiteral("&Hours"), right);
+    optChartHours_ = new QRadioButton(tr("&Hours"), right);
     optChartHours_->setObjectName("optChartHours");
-    optChartHours_->setAccessibleName(QStringLiteral("Chart the hours"));
+    optChartHours_->setAccessibleName(tr("Chart the hours"));
     optChartHours_->setChecked(true);
-    optChartCost_ = new QRadioButton(QStringLiteral("C&ost"), right);
+    optChartCost_ = new QRadioButton(tr("C&ost"), right);
     optChartCost_->setObjectName("optChartCost");
-    optChartCost_->setAccessibleName(QStringLiteral("Chart the cost"));
+    optChartCost_->setAccessibleName(tr("Chart the cost"));
     chartChoice->addWidget(optChartHours_);
     chartChoice->addWidget(optChartCost_);
     chartChoice->addStretch();
@@ -110,9 +111,9 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
 
     // Export and other actions on the summary join Copy here.
     buttons_ = new QHBoxLayout;
-    btnCopy_ = new QPushButton(QStringLiteral("&Copy"), this);
+    btnCopy_ = new QPushButton(tr("&Copy"), this);
     btnCopy_->setObjectName("btnCopy");
-    btnCopy_->setAccessibleName(QStringLiteral("Copy the summary"));
+    btnCopy_->setAccessibleName(tr("Copy the summary"));
     buttons_->addWidget(btnCopy_);
     btnExport_ = new QPushButton(QStringLiteral("&Export..."), this);
     btnExport_->setObjectName("btnExport");
@@ -154,32 +155,32 @@ FrmSummary::~FrmSummary() {
 
 void FrmSummary::buildChoices(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    const auto labelFor = [&](const char* text, QWidget* buddy) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+    const auto labelFor = [&](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
         label->setBuddy(buddy);
         row->addWidget(label);
         row->addWidget(buddy);
     };
     cboPeriod_ = new QComboBox(this);
     cboPeriod_->setObjectName("cboPeriod");
-    cboPeriod_->setAccessibleName(QStringLiteral("Group by"));
-    cboPeriod_->addItems({QStringLiteral("Week"), QStringLiteral("Month"), QStringLiteral("Year")});
+    cboPeriod_->setAccessibleName(tr("Group by"));
+    cboPeriod_->addItems({tr("Week"), tr("Month"), tr("Year")});
     cboPeriod_->setCurrentIndex(1);
-    labelFor("&Group by", cboPeriod_);
+    labelFor(tr("&Group by"), cboPeriod_);
     cboDateColumn_ = new QComboBox(this);
     cboDateColumn_->setObjectName("cboDateColumn");
-    cboDateColumn_->setAccessibleName(QStringLiteral("Date to group by"));
-    cboDateColumn_->addItems({QStringLiteral("Start Date"), QStringLiteral("End Date")});
-    labelFor("&Date", cboDateColumn_);
+    cboDateColumn_->setAccessibleName(tr("Date to group by"));
+    cboDateColumn_->addItems({tr("Start Date"), tr("End Date")});
+    labelFor(tr("&Date"), cboDateColumn_);
 
     const QString format = toQString(locale_.shortDatePattern);
-    const auto rangeEnd = [&](const char* text, const char* box, const char* edit,
-                              const char* accessible, QCheckBox*& check, QDateEdit*& date) {
-        check = new QCheckBox(QString::fromUtf8(text), this);
+    const auto rangeEnd = [&](const QString& text, const char* box, const char* edit,
+                              const QString& accessible, QCheckBox*& check, QDateEdit*& date) {
+        check = new QCheckBox(text, this);
         check->setObjectName(QString::fromLatin1(box));
         date = new QDateEdit(QDate::currentDate(), this);
         date->setObjectName(QString::fromLatin1(edit));
-        date->setAccessibleName(QString::fromLatin1(accessible));
+        date->setAccessibleName(accessible);
         date->setDisplayFormat(format);
         date->setCalendarPopup(true);
         date->setEnabled(false);  // unticked: open-ended
@@ -189,8 +190,8 @@ void FrmSummary::buildChoices(QVBoxLayout* layout) {
         row->addWidget(check);
         row->addWidget(date);
     };
-    rangeEnd("&From", "chkFrom", "dtpFrom", "From date", chkFrom_, dtpFrom_);
-    rangeEnd("&To", "chkTo", "dtpTo", "To date", chkTo_, dtpTo_);
+    rangeEnd(tr("&From"), "chkFrom", "dtpFrom", tr("From date"), chkFrom_, dtpFrom_);
+    rangeEnd(tr("&To"), "chkTo", "dtpTo", tr("To date"), chkTo_, dtpTo_);
     row->addStretch();
     layout->addLayout(row);
     for (QComboBox* box : {cboPeriod_, cboDateColumn_})
@@ -198,7 +199,7 @@ void FrmSummary::buildChoices(QVBoxLayout* layout) {
 }
 
 void FrmSummary::setProjectTitle(const QString& title) {
-    setWindowTitle(QStringLiteral("Summary \u2014 ") + title);
+    setWindowTitle(tr("Summary — %1").arg(title));
 }
 
 void FrmSummary::setDefaultRange(const QDate& from, const QDate& to) {

@@ -15,7 +15,7 @@ constexpr int kMargin = 6;
 
 SummaryChartView::SummaryChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("SummaryChart1");
-    setAccessibleName(QStringLiteral("Summary chart"));
+    setAccessibleName(tr("Summary chart"));
     setMinimumSize(200, 150);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
