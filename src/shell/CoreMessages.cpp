@@ -55,6 +55,9 @@ const char* const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreMessages",
                       "Cannot export to %1: the name must end in .xlsx, .ods or .csv"),
     QT_TRANSLATE_NOOP("CoreMessages", "Exported to %1"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "No program could open the manual. It is the file\n%1\nand opens in any web "
+                      "browser."),
     // The grid
     QT_TRANSLATE_NOOP("CoreMessages", "The grid cannot hold that many cells"),
     QT_TRANSLATE_NOOP("CoreMessages",

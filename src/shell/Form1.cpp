@@ -38,6 +38,7 @@
 #include "shell/RecoveryDriver.h"
 #include "shell/StatusPanels.h"
 #include "shell/TimerServer.h"
+#include "shell/Translations.h"
 #include "shell/windows/FindDialog.h"
 #include "shell/windows/FrmAbout.h"
 #include "shell/windows/FrmCal.h"
@@ -81,12 +82,10 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     wireCommands();
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    // The manual in the interface's language: QLocale's default follows the desktop, or the
-    // language chosen for this run.
-    std::vector<std::string> helpLanguages;
-    for (const QString& language : QLocale().uiLanguages())
-        helpLanguages.push_back(language.toStdString());
-    controller_.setHelpLanguages(std::move(helpLanguages));
+    // The manual in the language the windows speak, the desktop's or the one chosen for
+    // this run; English when they speak English.
+    const QString language = Translations::current();
+    controller_.setHelpLanguages({language.isEmpty() ? std::string("en") : language.toStdString()});
     startUp();
     fontDialogFont_ = font();
 }

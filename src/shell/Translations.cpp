@@ -12,6 +12,10 @@ std::unique_ptr<QTranslator>& ownTranslator() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
 }
+QString& currentLanguage() {
+    static QString language;
+    return language;
+}
 std::unique_ptr<QTranslator>& qtTranslator() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
@@ -44,6 +48,7 @@ void Translations::install(const QString& language) {
     if (own->load(QStringLiteral(":/i18n/quillet_") + language)) {
         QCoreApplication::installTranslator(own.get());
         ownTranslator() = std::move(own);
+        currentLanguage() = language;
     }
     // Qt's own dialogs and buttons, from the system's copy of Qt's translations.
     auto qt = std::make_unique<QTranslator>();
@@ -59,6 +64,11 @@ void Translations::remove() {
         if (*slot) QCoreApplication::removeTranslator(slot->get());
         slot->reset();
     }
+    currentLanguage().clear();
+}
+
+QString Translations::current() {
+    return currentLanguage();
 }
 
 }  // namespace quillet

@@ -18,6 +18,8 @@ class Translations {
     // replacing any installed before.
     static void install(const QString& language);
     static void remove();
+    // The language installed last: "" while the windows speak English.
+    static QString current();
 };
 
 }  // namespace quillet

@@ -415,6 +415,14 @@
         <source>Cost</source>
         <translation>Kosten</translation>
     </message>
+    <message>
+        <source>No program could open the manual. It is the file
+%1
+and opens in any web browser.</source>
+        <translation>Kein Programm konnte das Handbuch öffnen. Es ist die Datei
+%1
+und lässt sich in jedem Webbrowser öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1042,6 +1050,14 @@
     <message>
         <source>Summary — %1</source>
         <translation>Zusammenfassung — %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Export the summary to a file</source>
+        <translation>Die Übersicht in eine Datei exportieren</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,14 @@
         <source>Cost</source>
         <translation>Coste</translation>
     </message>
+    <message>
+        <source>No program could open the manual. It is the file
+%1
+and opens in any web browser.</source>
+        <translation>Ningún programa pudo abrir el manual. Es el archivo
+%1
+y se abre en cualquier navegador web.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1042,6 +1050,14 @@
     <message>
         <source>Summary — %1</source>
         <translation>Resumen — %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Export the summary to a file</source>
+        <translation>Exportar el resumen a un archivo</translation>
     </message>
 </context>
 <context>

@@ -5,23 +5,23 @@
     <name>CoreMessages</name>
     <message>
         <source>Cannot open file %1: not a regular file</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot open file %1: it asks for a grid of %2 columns and %3 rows, more than the %4 columns and %5 rows a project can have</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : il demande un tableau de %2 colonnes et %3 lignes, alors qu&apos;un projet peut avoir au plus %4 colonnes et %5 lignes</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: il demande un tableau de %2 colonnes et %3 lignes, alors qu&apos;un projet peut avoir au plus %4 colonnes et %5 lignes</translation>
     </message>
     <message>
         <source>Cannot open file %1: it asks for a grid of %2 columns and %3 rows, more than the %4 cells a project can have</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : il demande un tableau de %2 colonnes et %3 lignes, alors qu&apos;un projet peut avoir au plus %4 cellules</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: il demande un tableau de %2 colonnes et %3 lignes, alors qu&apos;un projet peut avoir au plus %4 cellules</translation>
     </message>
     <message>
         <source>Cannot open file %1: it holds more than the %2 columns or %3 rows a project can have</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : il contient plus que les %2 colonnes ou les %3 lignes qu&apos;un projet peut avoir</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: il contient plus que les %2 colonnes ou les %3 lignes qu&apos;un projet peut avoir</translation>
     </message>
     <message>
         <source>Cannot open file %1: it holds more than the %2 cells a project can have</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : il contient plus que les %2 cellules qu&apos;un projet peut avoir</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: il contient plus que les %2 cellules qu&apos;un projet peut avoir</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>Cannot read file %1: it holds a line of more than %2</source>
-        <translation>Impossible de lire le fichier %1 : il contient une ligne de plus de %2</translation>
+        <translation>Impossible de lire le fichier %1&#xa0;: il contient une ligne de plus de %2</translation>
     </message>
     <message>
         <source>Cannot read file %1: %2</source>
-        <translation>Impossible de lire le fichier %1 : %2</translation>
+        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: out of memory</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : mémoire insuffisante</translation>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: mémoire insuffisante</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot Create %1</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot rename %1</source>
@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Cannot create folder %1: %2</source>
-        <translation>Impossible de créer le dossier %1 : %2</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot change to folder %1: %2</source>
-        <translation>Impossible d&apos;accéder au dossier %1 : %2</translation>
+        <translation>Impossible d&apos;accéder au dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not private</source>
@@ -89,19 +89,19 @@
     </message>
     <message>
         <source>Cannot export %1: a workbook sheet holds at most 1,048,576 rows.</source>
-        <translation>Impossible d&apos;exporter %1 : une feuille de classeur contient au plus 1 048 576 lignes.</translation>
+        <translation>Impossible d&apos;exporter %1&#xa0;: une feuille de classeur contient au plus 1&#xa0;048&#xa0;576 lignes.</translation>
     </message>
     <message>
         <source>Cannot export %1: a workbook sheet holds at most 16,384 columns.</source>
-        <translation>Impossible d&apos;exporter %1 : une feuille de classeur contient au plus 16 384 colonnes.</translation>
+        <translation>Impossible d&apos;exporter %1&#xa0;: une feuille de classeur contient au plus 16&#xa0;384 colonnes.</translation>
     </message>
     <message>
         <source>Cannot export %1: the text in cell %2 is longer than the 32,767 characters a workbook cell holds.</source>
-        <translation>Impossible d&apos;exporter %1 : le texte de la cellule %2 dépasse les 32 767 caractères que peut contenir une cellule de classeur.</translation>
+        <translation>Impossible d&apos;exporter %1&#xa0;: le texte de la cellule %2 dépasse les 32&#xa0;767 caractères que peut contenir une cellule de classeur.</translation>
     </message>
     <message>
         <source>Cannot export to %1: the name must end in .xlsx, .ods or .csv</source>
-        <translation>Impossible d&apos;exporter vers %1 : le nom doit se terminer par .xlsx, .ods ou .csv</translation>
+        <translation>Impossible d&apos;exporter vers %1&#xa0;: le nom doit se terminer par .xlsx, .ods ou .csv</translation>
     </message>
     <message>
         <source>Exported to %1</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>A cell cannot hold more than 4 GB</source>
-        <translation>Une cellule ne peut pas contenir plus de 4 Go</translation>
+        <translation>Une cellule ne peut pas contenir plus de 4&#xa0;Go</translation>
     </message>
     <message>
         <source>The clipboard holds more cells than a project can have</source>
@@ -137,15 +137,15 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation>« %1 » n&apos;est pas une date et une heure valides</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date et une heure valides</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number of hours</source>
-        <translation>« %1 » n&apos;est pas un nombre d&apos;heures valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre d&apos;heures valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>This change cannot be undone (too large)</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Sorry, next &quot;%1&quot; not found.</source>
-        <translation>Désolé, aucune autre occurrence de « %1 » n&apos;a été trouvée.</translation>
+        <translation>Désolé, aucune autre occurrence de «&#xa0;%1&#xa0;» n&apos;a été trouvée.</translation>
     </message>
     <message>
         <source>Sorry, &quot;%1&quot; not found.</source>
-        <translation>Désolé, « %1 » est introuvable.</translation>
+        <translation>Désolé, «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Select a task row first</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Added %1 h to task %2</source>
-        <translation>Ajout de %1 h à la tâche %2</translation>
+        <translation>Ajout de %1&#xa0;h à la tâche %2</translation>
     </message>
     <message>
         <source>&lt;Total for project&gt;</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>&amp;Keep the time</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>The stopwatch has been running for %1 hour.</source>
-        <translation>Le chronomètre tourne depuis %1 heure.</translation>
+        <translation>Le chronomètre tourne depuis %1&#xa0;heure.</translation>
     </message>
     <message>
         <source>The stopwatch has been running for %1 hours.</source>
-        <translation>Le chronomètre tourne depuis %1 heures.</translation>
+        <translation>Le chronomètre tourne depuis %1&#xa0;heures.</translation>
     </message>
     <message>
         <source>Quillet1 - track your time</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Do you want to save the current project?</source>
-        <translation>Voulez-vous enregistrer le projet en cours ?</translation>
+        <translation>Voulez-vous enregistrer le projet en cours&#xa0;?</translation>
     </message>
     <message>
         <source>Please use Save Project As option for the first-time save of this file.</source>
-        <translation>Veuillez utiliser « Enregistrer le projet sous » pour le premier enregistrement de ce fichier.</translation>
+        <translation>Veuillez utiliser «&#xa0;Enregistrer le projet sous&#xa0;» pour le premier enregistrement de ce fichier.</translation>
     </message>
     <message>
         <source>%1 was changed by another program since you opened it.</source>
@@ -249,23 +249,23 @@
     </message>
     <message>
         <source>%1 is no longer on disk; saving will write it anew</source>
-        <translation>%1 n&apos;est plus sur le disque ; l&apos;enregistrement le recréera</translation>
+        <translation>%1 n&apos;est plus sur le disque&#xa0;; l&apos;enregistrement le recréera</translation>
     </message>
     <message>
         <source>%1 changed on disk; saving will ask before overwriting</source>
-        <translation>%1 a été modifié sur le disque ; l&apos;enregistrement demandera confirmation avant de l&apos;écraser</translation>
+        <translation>%1 a été modifié sur le disque&#xa0;; l&apos;enregistrement demandera confirmation avant de l&apos;écraser</translation>
     </message>
     <message>
         <source>%1 changed on disk and could not be read: %2</source>
-        <translation>%1 a été modifié sur le disque et n&apos;a pas pu être lu : %2</translation>
+        <translation>%1 a été modifié sur le disque et n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>Reloaded: changed on disk</source>
-        <translation>Rechargé : modifié sur le disque</translation>
+        <translation>Rechargé&#xa0;: modifié sur le disque</translation>
     </message>
     <message>
         <source>%1 is not a Quillet1 project file. Replace it with this project?</source>
-        <translation>%1 n&apos;est pas un fichier de projet Quillet1. Le remplacer par ce projet ?</translation>
+        <translation>%1 n&apos;est pas un fichier de projet Quillet1. Le remplacer par ce projet&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Converted to the new format; the original was kept as %1</source>
-        <translation>Converti au nouveau format ; l&apos;original a été conservé sous le nom %1</translation>
+        <translation>Converti au nouveau format&#xa0;; l&apos;original a été conservé sous le nom %1</translation>
     </message>
     <message>
         <source>Error converting file to new format...</source>
@@ -289,35 +289,35 @@
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2? (An older copy of it is kept too.)</source>
-        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2 ? (Une copie plus ancienne est également conservée.)</translation>
+        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2&#xa0;? (Une copie plus ancienne est également conservée.)</translation>
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2? (%3 older copies of it are kept too.)</source>
-        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2 ? (%3 copies plus anciennes sont également conservées.)</translation>
+        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2&#xa0;? (%3 copies plus anciennes sont également conservées.)</translation>
     </message>
     <message>
         <source>Quillet1 did not close normally. Recover the unsaved changes to %1 from %2?</source>
-        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2 ?</translation>
+        <translation>Quillet1 ne s&apos;est pas fermé normalement. Récupérer les modifications non enregistrées de %1 datant du %2&#xa0;?</translation>
     </message>
     <message>
         <source>The recovery copy of %1 from %2 is damaged; it was kept in %3</source>
-        <translation>La copie de récupération de %1 datant du %2 est endommagée ; elle a été conservée dans %3</translation>
+        <translation>La copie de récupération de %1 datant du %2 est endommagée&#xa0;; elle a été conservée dans %3</translation>
     </message>
     <message>
         <source>Backup skipped: %1</source>
-        <translation>Sauvegarde non effectuée : %1</translation>
+        <translation>Sauvegarde non effectuée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Recovery copy not written: %1</source>
-        <translation>Copie de récupération non écrite : %1</translation>
+        <translation>Copie de récupération non écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Backups are off: %1</source>
-        <translation>Sauvegardes désactivées : %1</translation>
+        <translation>Sauvegardes désactivées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Recovery copies are off: %1</source>
-        <translation>Copies de récupération désactivées : %1</translation>
+        <translation>Copies de récupération désactivées&#xa0;: %1</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -333,11 +333,11 @@
     </message>
     <message>
         <source>Timer: %1</source>
-        <translation>Chronomètre : %1</translation>
+        <translation>Chronomètre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation>Type de données non valide pour « %1 »</translation>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Failed to create key %1</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation>Impossible d&apos;enregistrer les données de « %1 »</translation>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Add total to bottom of grid</source>
@@ -414,6 +414,14 @@
     <message>
         <source>Cost</source>
         <translation>Coût</translation>
+    </message>
+    <message>
+        <source>No program could open the manual. It is the file
+%1
+and opens in any web browser.</source>
+        <translation>Aucun programme n&apos;a pu ouvrir le manuel. C&apos;est le fichier
+%1
+et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
     </message>
 </context>
 <context>
@@ -713,7 +721,7 @@
     <name>StatusPanels</name>
     <message>
         <source>Timer: %1</source>
-        <translation>Chronomètre : %1</translation>
+        <translation>Chronomètre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Status</source>
@@ -736,7 +744,7 @@
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
@@ -751,7 +759,7 @@
     <name>quillet::Form1</name>
     <message>
         <source>Total Cost/Fees for current project: $</source>
-        <translation>Total des coûts/honoraires du projet en cours : $</translation>
+        <translation>Total des coûts/honoraires du projet en cours&#xa0;: $</translation>
     </message>
     <message>
         <source>Right-click for options</source>
@@ -794,15 +802,15 @@
     </message>
     <message>
         <source>Web site:</source>
-        <translation>Site web :</translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation>Courriel :</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation>Infos :</translation>
+        <translation>Infos&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -828,7 +836,7 @@
     </message>
     <message>
         <source>Column %1:</source>
-        <translation>Colonne %1 :</translation>
+        <translation>Colonne %1&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -840,7 +848,7 @@
     </message>
     <message>
         <source>NOTE:  If you use the word &quot;date&quot; or &quot;Date&quot; in the name, the data will automatically be formatted as mm/dd/yyyy for you.</source>
-        <translation>REMARQUE :  si le nom contient le mot « date » ou « Date », les données de la colonne seront automatiquement mises en forme comme des dates.</translation>
+        <translation>REMARQUE&#xa0;:  si le nom contient le mot «&#xa0;date&#xa0;» ou «&#xa0;Date&#xa0;», les données de la colonne seront automatiquement mises en forme comme des dates.</translation>
     </message>
 </context>
 <context>
@@ -898,7 +906,7 @@
     </message>
     <message>
         <source>No idle time available on this desktop: time away cannot be noticed</source>
-        <translation>Cet environnement de bureau ne fournit pas de temps d&apos;inactivité : les absences ne peuvent pas être détectées</translation>
+        <translation>Cet environnement de bureau ne fournit pas de temps d&apos;inactivité&#xa0;: les absences ne peuvent pas être détectées</translation>
     </message>
     <message>
         <source>0 (never)</source>
@@ -1042,6 +1050,14 @@
     <message>
         <source>Summary — %1</source>
         <translation>Récapitulatif — %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Export the summary to a file</source>
+        <translation>Exporter le récapitulatif dans un fichier</translation>
     </message>
 </context>
 <context>

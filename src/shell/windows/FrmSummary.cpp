@@ -115,9 +115,9 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     btnCopy_->setObjectName("btnCopy");
     btnCopy_->setAccessibleName(tr("Copy the summary"));
     buttons_->addWidget(btnCopy_);
-    btnExport_ = new QPushButton(QStringLiteral("&Export..."), this);
+    btnExport_ = new QPushButton(tr("&Export..."), this);
     btnExport_->setObjectName("btnExport");
-    btnExport_->setAccessibleName(QStringLiteral("Export the summary to a file"));
+    btnExport_->setAccessibleName(tr("Export the summary to a file"));
     buttons_->addWidget(btnExport_);
     buttons_->addStretch();
     layout->addLayout(buttons_);
