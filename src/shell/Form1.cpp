@@ -13,38 +13,33 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Settings.h"
 #include "shell/AppIcon.h"
 #include "shell/CoreMessages.h"
 #include "shell/GridModel.h"
 #include "shell/GridView.h"
-#include "shell/IdleSources.h"
 #include "shell/MainMenu.h"
 #include "shell/OnTray.h"
 #include "shell/PrintJob.h"
 #include "shell/QtPorts.h"
 #include "shell/RecoveryDriver.h"
 #include "shell/StatusPanels.h"
-#include "shell/TimerServer.h"
+#include "shell/StopwatchDriver.h"
 #include "shell/Translations.h"
 #include "shell/windows/FindDialog.h"
 #include "shell/windows/FrmAbout.h"
 #include "shell/windows/FrmCal.h"
 #include "shell/windows/FrmColumnNames.h"
 #include "shell/windows/FrmRestoreBackup.h"
-#include "shell/windows/FrmStopwatchSettings.h"
 #include "shell/windows/FrmSummary.h"
 #include "shell/windows/SecondaryWindow.h"
 
@@ -91,7 +86,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
 }
 
 Form1::~Form1() {
-    timerServer_.reset();  // no command from outside after this
+    stopwatch_.reset();  // no command from outside after this
     // The widgets read the grid owned by this object: they go before it does.
     recovery_.reset();
     trayIcon_.reset();
@@ -198,10 +193,20 @@ void Form1::buildWidgets() {
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1000);
 
-    guardTimer_ = new QTimer(this);
-    guardTimer_->setObjectName("tmrStopwatchGuard");
-    guardTimer_->setInterval(StopwatchGuard::kPollMs);
-    connect(guardTimer_, &QTimer::timeout, this, &Form1::pollGuard);
+    stopwatch_ = std::make_unique<StopwatchDriver>(
+        controller_,
+        StopwatchDriver::Window{this,
+                                [this](const std::function<void()>& command, std::string* error) {
+                                    return runGuarded(command, error);
+                                },
+                                [this] { return busy_; },
+                                [this] {
+                                    showWindow();
+                                    raise();
+                                    activateWindow();
+                                },
+                                [this] { return trayIcon_.get(); },
+                                [this](const std::string& text) { statusPanels_->show(0, text); }});
 }
 
 void Form1::buildStatusBar() {
@@ -567,7 +572,7 @@ void Form1::refresh() {
     statusPanels_->show(2, controller_.noticeText());
     updateActions();
     watchProjectFile();
-    followStopwatch();
+    stopwatch_->follow();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -616,145 +621,46 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     timer1_->stop();
-    guardTimer_->stop();
-    timerServer_.reset();
+    stopwatch_->stop();
     trayIcon_.reset();  // removes the icon from the notification area
     if (recovery_) recovery_->normalExit();
     event->accept();
 }
 
 StopwatchGuard& Form1::guard() {
-    if (!guard_) {
-        if (!idleSource_) idleSource_ = makeIdleSource();
-        guard_ = std::make_unique<StopwatchGuard>(controller_.stopWatch(), controller_.clock(),
-                                                  *idleSource_);
-        if (stopwatchSettings_) guard_->setSettings(readGuardSettings(*stopwatchSettings_));
-    }
-    return *guard_;
+    return stopwatch_->guard();
+}
+
+QTimer* Form1::guardTimer() const {
+    return stopwatch_->pollTimer();
 }
 
 void Form1::setIdleSource(std::unique_ptr<IdleSource> source) {
-    idleSource_ = std::move(source);
-    if (guard_) guard_->setIdleSource(*idleSource_);
+    stopwatch_->setIdleSource(std::move(source));
 }
 
 void Form1::setStopwatchSettings(SettingsStore& store) {
-    stopwatchSettings_ = &store;
-    if (guard_) guard_->setSettings(readGuardSettings(store));
+    stopwatch_->setSettingsStore(store);
 }
 
-void Form1::followStopwatch() {
-    const HRStopWatch& watch = controller_.stopWatch();
-    if (watch.running() && !guardTimer_->isActive()) {
-        guardTimer_->start();
-    } else if (!watch.running() && guardTimer_->isActive()) {
-        guardTimer_->stop();
-        // The click on Stop may be what ended an absence: ask about it now.
-        if (guard_ && guard_->awayNoted()) QTimer::singleShot(0, this, &Form1::pollGuard);
-    }
-    if (!trayIcon_) return;
-    if (!watch.running()) {
-        trayMinutesShown_ = -1;
-        trayIcon_->setHint(windowTitle());
-        return;
-    }
-    const double elapsed = watch.elapsedTime();
-    const auto minutes = static_cast<long>(elapsed * 1440.0);
-    if (minutes == trayMinutesShown_) return;
-    trayMinutesShown_ = minutes;
-    trayIcon_->setHint(windowTitle() + QString::fromUtf8(" \u2014 ") +
-                       QString::fromStdString(elapsedClockText(elapsed)));
-}
-
-void Form1::pollGuard() {
-    StopwatchGuard& watch = guard();
-    const GuardPoll result = watch.poll();
-    if (!result.reminder.empty()) showReminder(result.reminder);
-    if (result.extended && questionOpen_) {
-        // The open box follows: it is the one showing the question as it was asked.
-        const QString before = CoreMessages::translate(questionShown_);
-        questionShown_ = watch.questionText();
-        for (QMessageBox* box : findChildren<QMessageBox*>()) {
-            if (box->text() == before) box->setText(CoreMessages::translate(questionShown_));
-        }
-    }
-    // Another command's window may be open: the question waits for the next poll.
-    if (watch.pending() && !questionOpen_ && !busy_) askAboutTimeAway();
-}
-
-void Form1::askAboutTimeAway() {
-    questionOpen_ = true;
-    showWindow();
-    raise();
-    activateWindow();
-    questionShown_ = guard_->questionText();
-    runCommand([this] { controller_.askAboutTimeAway(*guard_); });
-    questionOpen_ = false;
-}
-
-void Form1::showReminder(const std::string& text) {
-    QSystemTrayIcon* tray = trayIcon_ ? trayIcon_->systemTrayIcon() : nullptr;
-    if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
-        tray->showMessage(windowTitle(), CoreMessages::translate(text),
-                          QSystemTrayIcon::Information);
-        return;
-    }
-    controller_.setStatusMessage(text);
-    statusPanels_->show(0, text);
-}
-
-void Form1::showStopwatchSettings() {
-    if (!frmStopwatchSettings_) {
-        frmStopwatchSettings_ = new FrmStopwatchSettings(this);
-        frmStopwatchSettings_->currentSettings = [this] { return guard().settings(); };
-        frmStopwatchSettings_->idleKind = [this] { return guard().idleKind(); };
-        frmStopwatchSettings_->onOkay = [this](const GuardSettings& settings) {
-            return runCommand([&] {
-                guard().setSettings(settings);
-                if (stopwatchSettings_) storeGuardSettings(guard().settings(), *stopwatchSettings_);
-            });
-        };
-    }
-    showOrRaise(frmStopwatchSettings_);
+FrmStopwatchSettings* Form1::stopwatchSettingsWindow() const {
+    return stopwatch_->settingsWindow();
 }
 
 bool Form1::listenForTimerCommands(const QString& path) {
-    timerServer_ = std::make_unique<TimerServer>(
-        [this](TimerCommand command) { return runTimerCommand(command); });
-    if (timerServer_->listen(path)) return true;
-    timerServer_.reset();
-    return false;
+    return stopwatch_->listen(path);
 }
 
 TimerReply Form1::runTimerCommand(TimerCommand command) {
-    if (busy_) return {false, "Quillet1 is busy: finish what is open in its window first."};
-    std::string error;
-    const auto run = [&](const std::function<void()>& step) { runGuarded(step, &error); };
-    switch (command) {
-        case TimerCommand::Start:
-            run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Stop:
-            run([this] { controller_.stopTimer(); });
-            break;
-        case TimerCommand::Toggle:
-            if (controller_.stopWatch().running())
-                run([this] { controller_.stopTimer(); });
-            else
-                run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Reset:
-            run([this] { controller_.resetTimer(); });
-            break;
-        case TimerCommand::Book:
-            run([&] { error = controller_.bookTimer(); });
-            break;
-        case TimerCommand::Status:
-            break;
-    }
-    if (!error.empty()) return {false, error};
-    const HRStopWatch& watch = controller_.stopWatch();
-    return {true, timerStateText(watch.running(), watch.elapsedTime())};
+    return stopwatch_->run(command);
+}
+
+void Form1::pollGuard() {
+    stopwatch_->poll();
+}
+
+void Form1::showStopwatchSettings() {
+    stopwatch_->showSettingsWindow();
 }
 
 }  // namespace quillet

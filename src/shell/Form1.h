@@ -35,7 +35,7 @@ class MainMenu;
 class OnTray;
 class RecoveryDriver;
 class StatusPanels;
-class TimerServer;
+class StopwatchDriver;
 
 // The main window: builds the widgets, binds each action to one command and shows
 // the controller's state.
@@ -68,12 +68,12 @@ class Form1 : public QMainWindow {
 
     // The watch over the running stopwatch: polled every StopwatchGuard::kPollMs while it runs.
     StopwatchGuard& guard();
-    QTimer* guardTimer() const { return guardTimer_; }
+    QTimer* guardTimer() const;
     // The idle time's source; without this call one is made from the desktop on first use.
     void setIdleSource(std::unique_ptr<IdleSource> source);
     // The store of the [Stopwatch] section; without it the settings last for this run only.
     void setStopwatchSettings(SettingsStore& store);
-    FrmStopwatchSettings* stopwatchSettingsWindow() const { return frmStopwatchSettings_; }
+    FrmStopwatchSettings* stopwatchSettingsWindow() const;
 
     // Answers stopwatch commands from other processes at path; false when another copy
     // already does, or the socket cannot be made.
@@ -116,10 +116,6 @@ class Form1 : public QMainWindow {
     void showAbout();
     void showStopwatchSettings();
     bool runGuarded(const std::function<void()>& command, std::string* error);
-    // Starts or stops the polling and updates the tray's hint as the stopwatch runs or stops.
-    void followStopwatch();
-    void askAboutTimeAway();
-    void showReminder(const std::string& text);
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
@@ -147,15 +143,7 @@ class Form1 : public QMainWindow {
     QProgressDialog* progress_ = nullptr;
     bool busy_ = false;  // a command is running: no other may start (long loads pump events)
 
-    std::unique_ptr<IdleSource> idleSource_;
-    std::unique_ptr<StopwatchGuard> guard_;
-    SettingsStore* stopwatchSettings_ = nullptr;
-    QTimer* guardTimer_ = nullptr;
-    FrmStopwatchSettings* frmStopwatchSettings_ = nullptr;
-    std::unique_ptr<TimerServer> timerServer_;
-    bool questionOpen_ = false;
-    std::string questionShown_;   // the open question's text, to follow an extension
-    long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
+    std::unique_ptr<StopwatchDriver> stopwatch_;
 };
 
 }  // namespace quillet
