@@ -1,7 +1,5 @@
 #include "formats/CsvWriter.h"
 
-#include <algorithm>
-
 #include "formats/AtomicFileWriter.h"
 #include "formats/CodePage.h"
 
@@ -9,14 +7,23 @@ namespace quillet {
 
 namespace {
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+// What one pass over a field finds: whether it needs quotes, and whether it is all ASCII.
+struct FieldScan {
+    bool quoted = false;
+    bool ascii = true;
+};
+
+FieldScan scanField(std::string_view text, char separator) {
+    FieldScan scan;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        scan.ascii &= byte < 0x80;
+        scan.quoted |= ch == '"' || ch == '\r' || ch == '\n' || ch == separator;
+    }
+    return scan;
 }
 
-void writeField(AtomicFileWriter& out, std::string_view text, char separator) {
-    const bool quoted =
-        text.find_first_of("\"\r\n") != text.npos || text.find(separator) != text.npos;
+void writeField(AtomicFileWriter& out, std::string_view text, bool quoted) {
     if (!quoted) return out.write(text);
     out.put('"');
     for (std::size_t start = 0;;) {
@@ -41,11 +48,12 @@ void writeCsv(const Sheet& sheet, const std::string& path, char separator) {
         for (int c = 0; c < cols; ++c) {
             if (c > 0) out.put(separator);
             const std::string_view text = sheet.text(r, c);
-            if (isAscii(text) || isValidUtf8(text)) {
-                writeField(out, text, separator);
+            const FieldScan scan = scanField(text, separator);
+            if (scan.ascii || isValidUtf8(text)) {
+                writeField(out, text, scan.quoted);
             } else {
                 converted = cp1252ToUtf8(text);
-                writeField(out, converted, separator);
+                writeField(out, converted, scanField(converted, separator).quoted);
             }
         }
         out.write("\r\n");
