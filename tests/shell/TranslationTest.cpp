@@ -130,6 +130,10 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
         german = fileMenu(form);
         // The names tests and screen readers find the window's parts by stay as they are.
         EXPECT_NE(form.action(QStringLiteral("mnuSave1")), nullptr);
+        // Help opens the manual in the language the windows speak.
+        form.action(QStringLiteral("HelpContents1"))->trigger();
+        ASSERT_EQ(urls.opened.size(), 1u);
+        EXPECT_TRUE(urls.opened.back().ends_with("/Quillet.de.html")) << urls.opened.back();
     }
     const QStringList expected = {"&Datei",
                                   "&Neues Projekt",
@@ -147,6 +151,8 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
     Form1 english(ports());
     EXPECT_EQ(fileMenu(english).first(), "&File");
     EXPECT_EQ(fileMenu(english).last(), "E&xit");
+    english.action(QStringLiteral("HelpContents1"))->trigger();
+    EXPECT_TRUE(urls.opened.back().ends_with("/Quillet.html")) << urls.opened.back();
 }
 
 TEST_F(TranslatedWindowsTest, AMessageBoxReadsGermanWithQtsOwnButtons) {
