@@ -56,17 +56,21 @@ void BM_UndoRedoSortMillionCells(benchmark::State& state) {
     }
 }
 
-// A block of 100,000 cells (14,286 rows of 7) pasted over tasks, without and with the step
-// that keeps the texts it replaced.
-void pasteBlock(benchmark::State& state, bool recorded) {
-    constexpr int kBlockRows = 100000 / kCols + 1;
+// A block of 100,000 cells (14,286 rows of 7) as the clipboard holds it.
+std::string hundredThousandCellBlock() {
     std::string block;
-    for (int r = 0; r < kBlockRows; ++r) {
+    for (int r = 0; r < 100000 / kCols + 1; ++r) {
         for (int c = 0; c < kCols; ++c) {
             block += "pasted " + std::to_string(r * kCols + c);
             block += c + 1 < kCols ? '\t' : '\n';
         }
     }
+    return block;
+}
+
+// That block pasted over tasks, without and with the step that keeps the texts it replaced.
+void pasteBlock(benchmark::State& state, bool recorded) {
+    const std::string block = hundredThousandCellBlock();
     unsigned seed = 1;
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -90,13 +94,7 @@ void pasteBlock(benchmark::State& state, bool recorded) {
 // controller on the 1,000,006-cell project, recording, notifications and the total included.
 // What recording adds to it is the difference of the two benchmarks above.
 void BM_PasteCommandHundredThousandCells(benchmark::State& state) {
-    std::string block;
-    for (int r = 0; r < 100000 / kCols + 1; ++r) {
-        for (int c = 0; c < kCols; ++c) {
-            block += "pasted " + std::to_string(r * kCols + c);
-            block += c + 1 < kCols ? '\t' : '\n';
-        }
-    }
+    const std::string block = hundredThousandCellBlock();
     unsigned seed = 1;
     for (auto _ : state) {
         state.PauseTiming();

@@ -45,11 +45,7 @@ void FrmCal::showToday() {
 
 // Esc closes it, as it closes the program's dialogs.
 void FrmCal::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closeOnEscape(this, event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillet

@@ -326,11 +326,7 @@ void FrmSummary::showTasksOf(int index) {
 
 // Esc closes it, as it closes the program's dialogs.
 void FrmSummary::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closeOnEscape(this, event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #include "shell/windows/SecondaryWindow.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -60,6 +61,12 @@ void showOrRaise(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+bool closeOnEscape(QWidget* window, const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) return false;
+    window->close();
+    return true;
 }
 
 }  // namespace quillet

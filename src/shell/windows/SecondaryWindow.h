@@ -4,6 +4,7 @@
 #include <QRect>
 #include <Qt>
 
+class QKeyEvent;
 class QWidget;
 
 namespace quillet {
@@ -29,5 +30,9 @@ void placeCentred(QWidget* window, int clientWidth, int clientHeight);
 
 // Shows a window, or brings it to the front when it is already visible.
 void showOrRaise(QWidget* window);
+
+// Closes a plain window on a plain Esc its children left unused, as dialogs close; true when
+// it did.
+bool closeOnEscape(QWidget* window, const QKeyEvent* event);
 
 }  // namespace quillet
