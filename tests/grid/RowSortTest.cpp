@@ -51,6 +51,10 @@ TEST(RowSortCompare, KindComesFromTheFirstCell) {
                          "1/2",
                          kUs),
               SortKind::Text);  // 4th character
+    EXPECT_EQ(sortKindOf("\x80\x80\x80\x80\x80\x80\x80\x80\x80"
+                         "1/2",
+                         kUs),
+              SortKind::Date);  // continuation bytes start no character
     EXPECT_EQ(sortKindOf("", kUs), SortKind::Text);
     EXPECT_EQ(sortKindOf("1.234,5", test::germanLocale()), SortKind::Numeric);
     EXPECT_EQ(sortKindOf("6.12.2026", test::germanLocale()), SortKind::Numeric);
@@ -72,6 +76,14 @@ TEST(RowSortCompare, KindComesFromTheFirstCell) {
     EXPECT_EQ(compareSortCells("0", "nan", kUs), 0);  // a word, not a number
     EXPECT_GT(compareSortCells("1,5", "1,25", test::germanLocale()), 0);
     EXPECT_GT(compareSortCells("1,5", "1.25", test::germanLocale()), 0);
+    // Short decimals are read on a shorter way than long ones or exponents: same values.
+    EXPECT_EQ(compareSortCells("0.3", "0.29999999999999999", kUs), 0);
+    EXPECT_LT(compareSortCells("0.3", "0.30000000000000004", kUs), 0);
+    EXPECT_EQ(compareSortCells("123456789012.345", "1.23456789012345e11", kUs), 0);
+    EXPECT_LT(compareSortCells("999999999999999", "1000000000000001", kUs), 0);
+    EXPECT_EQ(compareSortCells("0,1", "1e-1", test::germanLocale()), 0);
+    EXPECT_EQ(compareSortCells(".5", "0.50", kUs), 0);
+    EXPECT_EQ(compareSortCells("5.", "5", kUs), 0);
 
     // Dates by value, not by text; a text that is no date counts as 0.
     EXPECT_LT(compareSortCells("12/6/2026", "1/15/2027", kUs), 0);
