@@ -240,30 +240,72 @@ void CellGrid::staleView() {
 }
 #endif
 
-void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
-    if (col < 0 || row < 0) return;
-    if (step_) recordOldText(col, row);
-    noteWrite();
-    if (text.empty()) {
-        // An empty text is the same as no entry: nothing is stored for it.
-        if (static_cast<size_t>(row) >= rows_.size()) return;
-        Row& r = rows_[static_cast<size_t>(row)];
-        const std::uint32_t at = entryIndex(r, col);
-        if (at < r.count && entries_[r.first + at].col_ == static_cast<std::uint32_t>(col)) {
-            eraseEntry(r, at);
-        }
+// Called for every cell a step writes. The usual case, a short text right after another
+// cell, only checks the bound and copies the old entry's bytes into the record.
+inline void CellGrid::recordOldText(int col, int row, const StoredCell* old) {
+    static_assert(sizeof(GridStep::OldText::bytes) == StoredCell::kInPlace);
+    GridStep& step = *step_;
+    if (old && !old->inPlace()) {
+        recordLongText(col, row, *old);
         return;
     }
+    constexpr std::size_t bytes = sizeof(GridStep::OldText);
+    if ((!step.textsOpen_ || bytes > step.limit_ - step.bytes_) && !openTexts(bytes)) return;
+    GridStep::OldText& cell = step.cells_.emplace_back();
+    cell.col = col;
+    cell.row = row;
+    if (old) {
+        cell.size = old->size_;
+        std::memcpy(cell.bytes, old->bytes_, sizeof cell.bytes);
+    }
+    ++step.ops_.back().count;
+    step.bytes_ += bytes;
+}
+
+// A text too long for the record follows the others in texts_.
+void CellGrid::recordLongText(int col, int row, const StoredCell& old) {
+    GridStep& step = *step_;
+    const std::size_t bytes = sizeof(GridStep::OldText) + old.size_;
+    if ((!step.textsOpen_ || bytes > step.limit_ - step.bytes_) && !openTexts(bytes)) return;
+    step.texts_.append(old.text());
+    try {
+        GridStep::OldText& cell = step.cells_.emplace_back();
+        cell.col = col;
+        cell.row = row;
+        cell.size = old.size_;
+    } catch (...) {
+        step.texts_.resize(step.texts_.size() - old.size_);  // in line with cells_
+        throw;
+    }
+    ++step.ops_.back().count;
+    step.bytes_ += bytes;
+}
+
+void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
+    if (col < 0 || row < 0) return;
     if (text.size() > kMaxTextSize) throw CellGridError("A cell cannot hold more than 4 GB");
+    noteWrite();
+    if (text.empty() && static_cast<size_t>(row) >= rows_.size()) {
+        // An empty text is the same as no entry: nothing is stored for it.
+        if (step_) recordOldText(col, row, nullptr);
+        return;
+    }
     ensureRows(row + 1);
     Row& r = rows_[static_cast<size_t>(row)];
     const std::uint32_t at = entryIndex(r, col);
+    StoredCell* old = at < r.count && entries_[r.first + at].col_ == static_cast<std::uint32_t>(col)
+                          ? &entries_[r.first + at]
+                          : nullptr;
+    if (step_) recordOldText(col, row, old);
+    if (text.empty()) {
+        if (old) eraseEntry(r, at);
+        return;
+    }
     // Copied before anything moves or is given up: the text may be a cell's own.
     const StoredCell cell = makeCell(col, text);
-    if (at < r.count && entries_[r.first + at].col_ == cell.col_) {
-        StoredCell& old = entries_[r.first + at];
-        releaseText(old);
-        old = cell;
+    if (old) {
+        releaseText(*old);
+        *old = cell;
     } else {
         try {
             insertEntry(r, at, cell);
@@ -329,18 +371,17 @@ void CellGrid::deleteRows(int row, int count) {
     noteWrite();
     BulkUpdate bulk(*this);
     if (step_) {
-        GridStep::Op op;
-        op.kind = GridStep::Kind::RowsDeleted;
-        op.row = row;
-        op.count = count;
-        op.oldRows = rowCount_;
-        op.col = fixedRows_;
-        recordOp(op, 0);
+        if (GridStep::Op* op = recordOp(GridStep::Kind::RowsDeleted)) {
+            op->row = row;
+            op->count = count;
+            op->oldRows = rowCount_;
+            op->col = fixedRows_;
+        }
     }
     // Recorded as one change: the counts it sets on the way are part of it.
     struct Pause {
-        std::unique_ptr<GridStep>& step;
-        std::unique_ptr<GridStep> held = std::move(step);
+        std::optional<GridStep>& step;
+        std::optional<GridStep> held = std::exchange(step, std::nullopt);
         ~Pause() { step = std::move(held); }
     } pause{step_};
     const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
@@ -413,7 +454,7 @@ void CellGrid::exchangeRows(int a, int b) {
 }
 
 void CellGrid::beginStep(std::size_t byteLimit) {
-    step_ = std::make_unique<GridStep>();
+    step_.emplace();
     step_->limit_ = byteLimit;
     step_->colBefore_ = currentCol_;
     step_->rowBefore_ = currentRow_;
@@ -427,40 +468,69 @@ GridStep CellGrid::endStep() {
     return step;
 }
 
-bool CellGrid::recordOp(const GridStep::Op& op, std::size_t bytes) {
+// The new change, for the caller to fill in; none when the step is too large.
+GridStep::Op* CellGrid::recordOp(GridStep::Kind kind) {
     GridStep& step = *step_;
-    if (step.tooLarge_) return false;
-    bytes += sizeof(GridStep::Op);
-    if (bytes > step.limit_ - std::min(step.limit_, step.bytes_)) {
-        step.tooLarge_ = true;
-        step.ops_ = {};
-        step.texts_ = {};
-        step.perms_ = {};
-        step.bytes_ = 0;
+    if (step.tooLarge_) return nullptr;
+    if (sizeof(GridStep::Op) > step.limit_ - std::min(step.limit_, step.bytes_)) {
+        markStepTooLarge();
+        return nullptr;
+    }
+    step.ops_.push_back({});
+    step.bytes_ += sizeof(GridStep::Op);
+    step.textsOpen_ = false;
+    GridStep::Op& op = step.ops_.back();
+    op.kind = kind;
+    return &op;
+}
+
+void CellGrid::markStepTooLarge() {
+    GridStep& step = *step_;
+    step.tooLarge_ = true;
+    step.textsOpen_ = false;
+    step.ops_ = {};
+    step.cells_ = {};
+    step.texts_ = {};
+    step.perms_ = {};
+    step.bytes_ = 0;
+}
+
+void CellGrid::expectCellWrites(std::size_t cells) {
+    if (!step_ || step_->tooLarge_) return;
+    GridStep& step = *step_;
+    // No more than the bound lets the step hold.
+    const std::size_t room =
+        (step.limit_ - std::min(step.limit_, step.bytes_)) / sizeof(GridStep::OldText);
+    try {
+        step.cells_.reserve(step.cells_.size() + std::min(cells, room));
+    } catch (const std::bad_alloc&) {
+        // Only a hint: without the room the record grows as it goes.
+    }
+}
+
+// Starts a Texts change unless the last change is one; false when the step cannot hold
+// a cell of that many bytes more.
+bool CellGrid::openTexts(std::size_t bytes) {
+    GridStep& step = *step_;
+    if (!step.textsOpen_) {
+        GridStep::Op* op = recordOp(GridStep::Kind::Texts);
+        if (!op) return false;
+        op->at = step.cells_.size();
+        step.textsOpen_ = true;
+    }
+    if (bytes > step.limit_ - step.bytes_) {
+        markStepTooLarge();
         return false;
     }
-    step.ops_.push_back(op);
-    step.bytes_ += bytes;
     return true;
 }
 
-void CellGrid::recordOldText(int col, int row) {
-    const std::string_view old = cellText(col, row);
-    GridStep::Op op;
-    op.col = col;
-    op.row = row;
-    op.at = step_->texts_.size();
-    op.size = old.size();
-    if (recordOp(op, old.size())) step_->texts_.append(old);
-}
-
 void CellGrid::recordCounts() {
-    GridStep::Op op;
-    op.kind = GridStep::Kind::Counts;
-    op.col = colCount_;
-    op.row = rowCount_;
-    op.count = fixedRows_;
-    recordOp(op, 0);
+    if (GridStep::Op* op = recordOp(GridStep::Kind::Counts)) {
+        op->col = colCount_;
+        op->row = rowCount_;
+        op->count = fixedRows_;
+    }
 }
 
 // A sort makes many exchanges in a row: they gather in one permutation.
@@ -468,17 +538,16 @@ void CellGrid::recordExchange(int a, int b) {
     GridStep& step = *step_;
     const auto needed = static_cast<std::size_t>(std::max({rowCount_, a + 1, b + 1}));
     if (step.ops_.empty() || step.ops_.back().kind != GridStep::Kind::Permutation) {
-        GridStep::Op op;
-        op.kind = GridStep::Kind::Permutation;
-        op.at = step.perms_.size();
-        if (!recordOp(op, 0)) return;
         step.perms_.emplace_back();
+        GridStep::Op* op = recordOp(GridStep::Kind::Permutation);
+        if (!op) return;
+        op->at = step.perms_.size() - 1;
     }
     std::vector<std::int32_t>& perm = step.perms_.back();
     if (perm.size() < needed) {
         const std::size_t more = (needed - perm.size()) * sizeof(std::int32_t);
         if (more > step.limit_ - std::min(step.limit_, step.bytes_)) {
-            recordOp(GridStep::Op{}, more);  // marks the step too large
+            markStepTooLarge();
             return;
         }
         step.bytes_ += more;
@@ -500,11 +569,10 @@ void CellGrid::restoreDeletedRows(const GridStep::Op& op) {
     }
     for (auto c = counts.rbegin(); c != counts.rend(); ++c) moveRow(*c - 1, op.row);
     if (step_) {
-        GridStep::Op back;
-        back.kind = GridStep::Kind::RowsInserted;
-        back.row = op.row;
-        back.count = op.count;
-        recordOp(back, 0);
+        if (GridStep::Op* back = recordOp(GridStep::Kind::RowsInserted)) {
+            back->row = op.row;
+            back->count = op.count;
+        }
     }
     rowCount_ = op.oldRows;
     fixedRows_ = op.col;
@@ -525,25 +593,35 @@ GridStep CellGrid::revertStep(GridStep step) {
     noteWrite();
     BulkUpdate bulk(*this);
     beginStep(step.limit_);
-    for (auto op = step.ops_.rbegin(); op != step.ops_.rend(); ++op) {
-        switch (op->kind) {
-            case GridStep::Kind::Text:
-                rawSetCellText(op->col, op->row,
-                               std::string_view(step.texts_).substr(op->at, op->size));
+    std::size_t textEnd = step.texts_.size();
+    for (std::size_t i = step.ops_.size(); i-- > 0;) {
+        const GridStep::Op& op = step.ops_[i];
+        switch (op.kind) {
+            case GridStep::Kind::Texts:
+                for (std::size_t c = op.at + static_cast<std::size_t>(op.count); c-- > op.at;) {
+                    const GridStep::OldText& cell = step.cells_[c];
+                    if (cell.size <= StoredCell::kInPlace) {
+                        rawSetCellText(cell.col, cell.row, std::string_view(cell.bytes, cell.size));
+                    } else {
+                        textEnd -= cell.size;
+                        rawSetCellText(cell.col, cell.row,
+                                       std::string_view(step.texts_).substr(textEnd, cell.size));
+                    }
+                }
                 break;
             case GridStep::Kind::Counts:
-                setColCount(op->col);
-                setRowCount(op->row);
-                setFixedRows(op->count);
+                setColCount(op.col);
+                setRowCount(op.row);
+                setFixedRows(op.count);
                 break;
             case GridStep::Kind::RowsDeleted:
-                restoreDeletedRows(*op);
+                restoreDeletedRows(op);
                 break;
             case GridStep::Kind::RowsInserted:
-                deleteRows(op->row, op->count);
+                deleteRows(op.row, op.count);
                 break;
             case GridStep::Kind::Permutation:
-                permuteBack(step.perms_[op->at]);
+                permuteBack(step.perms_[op.at]);
                 break;
         }
     }

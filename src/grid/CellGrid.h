@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #ifndef NDEBUG
 #include <ostream>
 #endif
@@ -256,9 +257,11 @@ class CellGrid {
     // nothing). Outside a step nothing is recorded, so loads, saves and sorts run as fast.
     void beginStep(std::size_t byteLimit);
     bool stepOpen() const {
-        return step_ != nullptr;
+        return step_.has_value();
     }
     GridStep endStep();
+    // A hint before writing many cells in the open step: room for what they replace.
+    void expectCellWrites(std::size_t cells);
     // Takes a step's changes back, with one Layout notification, and puts the current cell
     // where the step began. Returns the step that does the changes again.
     GridStep revertStep(GridStep step);
@@ -311,8 +314,11 @@ class CellGrid {
     void notify(const GridChange& change);
     void tell(const GridChange& change, std::exception_ptr& failure);
     void endBulk();
-    bool recordOp(const GridStep::Op& op, std::size_t bytes);
-    void recordOldText(int col, int row);
+    GridStep::Op* recordOp(GridStep::Kind kind);
+    void markStepTooLarge();
+    void recordOldText(int col, int row, const StoredCell* old);
+    void recordLongText(int col, int row, const StoredCell& old);
+    bool openTexts(std::size_t bytes);
     void recordCounts();
     void recordExchange(int a, int b);
     void restoreDeletedRows(const GridStep::Op& op);
@@ -337,7 +343,7 @@ class CellGrid {
     bool bulkDirty_ = false;
     bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
-    std::unique_ptr<GridStep> step_;
+    std::optional<GridStep> step_;  // in place: a one-cell step allocates nothing
 #ifndef NDEBUG
     std::uint64_t writeGeneration_ = 0;
 #endif

@@ -3,11 +3,67 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace quillet {
 
 class CellGrid;
+
+// A list that holds its first item in itself: most steps change one cell, and then
+// recording them allocates nothing. T is copied as bytes; the first slot is left
+// uninitialised until used, as a step is opened for every command.
+template <typename T>
+class FirstInPlace {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
+  public:
+    FirstInPlace() = default;
+    FirstInPlace(FirstInPlace&& other) noexcept { *this = std::move(other); }
+    FirstInPlace& operator=(FirstInPlace&& other) noexcept {
+        if (other.size_ > 0) first_.item = other.first_.item;
+        rest_ = std::move(other.rest_);
+        size_ = std::exchange(other.size_, 0);
+        return *this;
+    }
+
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    void push_back(const T& item) {
+        if (size_ == 0) {
+            first_.item = item;
+        } else {
+            rest_.push_back(item);
+        }
+        ++size_;
+    }
+    void reserve(std::size_t count) {
+        if (count > 1) rest_.reserve(count - 1);
+    }
+    T& operator[](std::size_t i) { return i == 0 ? first_.item : rest_[i - 1]; }
+    const T& operator[](std::size_t i) const { return i == 0 ? first_.item : rest_[i - 1]; }
+    T& back() { return (*this)[size_ - 1]; }
+    // The new last item, value-initialised: filled in place, field by field.
+    T& emplace_back() {
+        if (size_ == 0) {
+            first_.item = T{};
+            ++size_;
+            return first_.item;
+        }
+        T& item = rest_.emplace_back();
+        ++size_;
+        return item;
+    }
+
+  private:
+    union Slot {
+        Slot() {}
+        T item;
+    } first_;
+    std::vector<T> rest_;
+    std::size_t size_ = 0;
+};
 
 // What one step changed in a grid, kept as the changes that take it back: the old text of
 // each written cell, the old counts, rows removed or put back, and the rows a sort moved as
@@ -15,6 +71,11 @@ class CellGrid;
 // is open and replays it backwards to revert the step.
 class GridStep {
   public:
+    // Provided, so that opening a step does not clear the unused first slots first.
+    GridStep() noexcept {}
+    GridStep(GridStep&&) noexcept = default;
+    GridStep& operator=(GridStep&&) noexcept = default;
+
     bool empty() const { return ops_.empty() && !tooLarge_; }
     // More was recorded than the bound the step was opened with: what it held is dropped,
     // and the step cannot be reverted.
@@ -24,18 +85,27 @@ class GridStep {
 
   private:
     friend class CellGrid;
-    enum class Kind : std::uint8_t { Text, Counts, RowsDeleted, RowsInserted, Permutation };
+    enum class Kind : std::uint8_t { Texts, Counts, RowsDeleted, RowsInserted, Permutation };
     struct Op {
-        Kind kind = Kind::Text;
-        int col = 0;         // Text: the cell's column; Counts: the column count
-        int row = 0;         // Text: the cell's row; Counts: the row count; rows: the first
-        int count = 0;       // Counts: fixed rows; rows: how many
+        Kind kind = Kind::Texts;
+        int col = 0;         // Counts: the column count; RowsDeleted: the fixed rows before
+        int row = 0;         // Counts: the row count; rows: the first
+        int count = 0;       // Counts: fixed rows; rows: how many; Texts: how many cells
         int oldRows = 0;     // RowsDeleted: the row count before
-        std::size_t at = 0;  // Text: where the old text lies in texts_; Permutation: perms_
-        std::size_t size = 0;
+        std::size_t at = 0;  // Texts: the first in cells_; Permutation: in perms_
+    };
+    // A written cell and its old text: a short one (as the grid keeps it in the cell) in
+    // the record itself, a longer one next in texts_, in the order the cells were written.
+    struct OldText {
+        std::int32_t col = 0;
+        std::int32_t row = 0;
+        std::uint32_t size = 0;
+        char bytes[8] = {};
     };
 
-    std::vector<Op> ops_;
+    FirstInPlace<Op> ops_;
+    bool textsOpen_ = false;  // the last change is a Texts one: cells join it
+    FirstInPlace<OldText> cells_;
     std::string texts_;
     // perms_[i][r]: the row, before the step, whose content is now at row r.
     std::vector<std::vector<std::int32_t>> perms_;
