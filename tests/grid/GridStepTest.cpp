@@ -42,6 +42,10 @@ TEST(GridStepTest, RevertRestoresAndRedoRepeats) {
              g.setCellText(1, 1, "newer and longer than eight");
              g.setCellText(2, 3, "");
              g.setCellText(3, 12, "far down");
+             // Old texts on either side of what a cell holds in itself (8 bytes).
+             g.setCellText(0, 2, "12345678");
+             g.setCellText(0, 2, "123456789");
+             g.setCellText(0, 2, "x");
          }},
         {"counts",
          [](CellGrid& g) {
