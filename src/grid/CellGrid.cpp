@@ -250,7 +250,7 @@ inline void CellGrid::recordOldText(int col, int row, const StoredCell* old) {
         return;
     }
     constexpr std::size_t bytes = sizeof(GridStep::OldText);
-    if ((!step.textsOpen_ || bytes > step.limit_ - step.bytes_) && !openTexts(bytes)) return;
+    if ((!step.textsOpen_ || bytes > step.room()) && !openTexts(bytes)) return;
     GridStep::OldText& cell = step.cells_.emplace_back();
     cell.col = col;
     cell.row = row;
@@ -266,7 +266,7 @@ inline void CellGrid::recordOldText(int col, int row, const StoredCell* old) {
 void CellGrid::recordLongText(int col, int row, const StoredCell& old) {
     GridStep& step = *step_;
     const std::size_t bytes = sizeof(GridStep::OldText) + old.size_;
-    if ((!step.textsOpen_ || bytes > step.limit_ - step.bytes_) && !openTexts(bytes)) return;
+    if ((!step.textsOpen_ || bytes > step.room()) && !openTexts(bytes)) return;
     step.texts_.append(old.text());
     try {
         GridStep::OldText& cell = step.cells_.emplace_back();
@@ -472,7 +472,7 @@ GridStep CellGrid::endStep() {
 GridStep::Op* CellGrid::recordOp(GridStep::Kind kind) {
     GridStep& step = *step_;
     if (step.tooLarge_) return nullptr;
-    if (sizeof(GridStep::Op) > step.limit_ - std::min(step.limit_, step.bytes_)) {
+    if (sizeof(GridStep::Op) > step.room()) {
         markStepTooLarge();
         return nullptr;
     }
@@ -499,8 +499,7 @@ void CellGrid::expectCellWrites(std::size_t cells) {
     if (!step_ || step_->tooLarge_) return;
     GridStep& step = *step_;
     // No more than the bound lets the step hold.
-    const std::size_t room =
-        (step.limit_ - std::min(step.limit_, step.bytes_)) / sizeof(GridStep::OldText);
+    const std::size_t room = step.room() / sizeof(GridStep::OldText);
     try {
         step.cells_.reserve(step.cells_.size() + std::min(cells, room));
     } catch (const std::bad_alloc&) {
@@ -518,7 +517,7 @@ bool CellGrid::openTexts(std::size_t bytes) {
         op->at = step.cells_.size();
         step.textsOpen_ = true;
     }
-    if (bytes > step.limit_ - step.bytes_) {
+    if (bytes > step.room()) {
         markStepTooLarge();
         return false;
     }
@@ -546,7 +545,7 @@ void CellGrid::recordExchange(int a, int b) {
     std::vector<std::int32_t>& perm = step.perms_.back();
     if (perm.size() < needed) {
         const std::size_t more = (needed - perm.size()) * sizeof(std::int32_t);
-        if (more > step.limit_ - std::min(step.limit_, step.bytes_)) {
+        if (more > step.room()) {
             markStepTooLarge();
             return;
         }

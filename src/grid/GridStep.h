@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -73,8 +74,6 @@ class GridStep {
   public:
     // Provided, so that opening a step does not clear the unused first slots first.
     GridStep() noexcept {}
-    GridStep(GridStep&&) noexcept = default;
-    GridStep& operator=(GridStep&&) noexcept = default;
 
     bool empty() const { return ops_.empty() && !tooLarge_; }
     // More was recorded than the bound the step was opened with: what it held is dropped,
@@ -85,6 +84,8 @@ class GridStep {
 
   private:
     friend class CellGrid;
+    // What more the step may record within its bound.
+    std::size_t room() const { return limit_ - std::min(limit_, bytes_); }
     enum class Kind : std::uint8_t { Texts, Counts, RowsDeleted, RowsInserted, Permutation };
     struct Op {
         Kind kind = Kind::Texts;
