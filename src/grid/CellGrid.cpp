@@ -240,45 +240,27 @@ void CellGrid::staleView() {
 }
 #endif
 
-// Called for every cell a step writes. The usual case, a short text right after another
-// cell, only checks the bound and copies the old entry's bytes into the record.
+// Called for every cell a step writes. The usual case, a short text, only checks the
+// bound and copies the old entry's bytes into the record.
 inline void CellGrid::recordOldText(int col, int row, const StoredCell* old) {
-    static_assert(sizeof(GridStep::OldText::bytes) == StoredCell::kInPlace);
     GridStep& step = *step_;
     if (old && !old->inPlace()) {
         recordLongText(col, row, *old);
         return;
     }
-    constexpr std::size_t bytes = sizeof(GridStep::OldText);
-    if ((!step.textsOpen_ || bytes > step.room()) && !openTexts(bytes)) return;
-    GridStep::OldText& cell = step.cells_.emplace_back();
-    cell.col = col;
-    cell.row = row;
-    if (old) {
-        cell.size = old->size_;
-        std::memcpy(cell.bytes, old->bytes_, sizeof cell.bytes);
-    }
-    ++step.ops_.back().count;
-    step.bytes_ += bytes;
+    constexpr std::size_t most = OldTexts::kShortCellBytes;
+    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
+    static constexpr char kNothing[StoredCell::kInPlace] = {};
+    step.bytes_ += old ? step.texts_.addShort(col, row, old->bytes_, old->size_)
+                       : step.texts_.addShort(col, row, kNothing, 0);
 }
 
-// A text too long for the record follows the others in texts_.
+// Out of line, so that writing a cell outside a step stays small.
 void CellGrid::recordLongText(int col, int row, const StoredCell& old) {
     GridStep& step = *step_;
-    const std::size_t bytes = sizeof(GridStep::OldText) + old.size_;
-    if ((!step.textsOpen_ || bytes > step.room()) && !openTexts(bytes)) return;
-    step.texts_.append(old.text());
-    try {
-        GridStep::OldText& cell = step.cells_.emplace_back();
-        cell.col = col;
-        cell.row = row;
-        cell.size = old.size_;
-    } catch (...) {
-        step.texts_.resize(step.texts_.size() - old.size_);  // in line with cells_
-        throw;
-    }
-    ++step.ops_.back().count;
-    step.bytes_ += bytes;
+    const std::size_t most = OldTexts::kShortCellBytes + 4 + old.size_;
+    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
+    step.bytes_ += step.texts_.addLong(col, row, old.text());
 }
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
@@ -489,22 +471,9 @@ void CellGrid::markStepTooLarge() {
     step.tooLarge_ = true;
     step.textsOpen_ = false;
     step.ops_ = {};
-    step.cells_ = {};
-    step.texts_ = {};
+    step.texts_ = OldTexts();
     step.perms_ = {};
     step.bytes_ = 0;
-}
-
-void CellGrid::expectCellWrites(std::size_t cells) {
-    if (!step_ || step_->tooLarge_) return;
-    GridStep& step = *step_;
-    // No more than the bound lets the step hold.
-    const std::size_t room = step.room() / sizeof(GridStep::OldText);
-    try {
-        step.cells_.reserve(step.cells_.size() + std::min(cells, room));
-    } catch (const std::bad_alloc&) {
-        // Only a hint: without the room the record grows as it goes.
-    }
 }
 
 // Starts a Texts change unless the last change is one; false when the step cannot hold
@@ -514,7 +483,8 @@ bool CellGrid::openTexts(std::size_t bytes) {
     if (!step.textsOpen_) {
         GridStep::Op* op = recordOp(GridStep::Kind::Texts);
         if (!op) return false;
-        op->at = step.cells_.size();
+        op->at = GridStep::packMark(step.texts_.mark());
+        step.texts_.startRun();
         step.textsOpen_ = true;
     }
     if (bytes > step.room()) {
@@ -592,22 +562,18 @@ GridStep CellGrid::revertStep(GridStep step) {
     noteWrite();
     BulkUpdate bulk(*this);
     beginStep(step.limit_);
-    std::size_t textEnd = step.texts_.size();
+    OldTexts::Mark textsEnd = step.texts_.mark();
     for (std::size_t i = step.ops_.size(); i-- > 0;) {
         const GridStep::Op& op = step.ops_[i];
         switch (op.kind) {
-            case GridStep::Kind::Texts:
-                for (std::size_t c = op.at + static_cast<std::size_t>(op.count); c-- > op.at;) {
-                    const GridStep::OldText& cell = step.cells_[c];
-                    if (cell.size <= StoredCell::kInPlace) {
-                        rawSetCellText(cell.col, cell.row, std::string_view(cell.bytes, cell.size));
-                    } else {
-                        textEnd -= cell.size;
-                        rawSetCellText(cell.col, cell.row,
-                                       std::string_view(step.texts_).substr(textEnd, cell.size));
-                    }
-                }
+            case GridStep::Kind::Texts: {
+                const OldTexts::Mark textsStart = GridStep::unpackMark(op.at);
+                step.texts_.forEachBackward(textsStart, textsEnd, [this](const OldTexts::Cell& c) {
+                    rawSetCellText(c.col, c.row, c.text);
+                });
+                textsEnd = textsStart;
                 break;
+            }
             case GridStep::Kind::Counts:
                 setColCount(op.col);
                 setRowCount(op.row);

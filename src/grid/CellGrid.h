@@ -260,8 +260,6 @@ class CellGrid {
         return step_.has_value();
     }
     GridStep endStep();
-    // A hint before writing many cells in the open step: room for what they replace.
-    void expectCellWrites(std::size_t cells);
     // Takes a step's changes back, with one Layout notification, and puts the current cell
     // where the step began. Returns the step that does the changes again.
     GridStep revertStep(GridStep step);

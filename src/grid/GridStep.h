@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "grid/OldTexts.h"
 
 namespace quillet {
 
@@ -39,23 +40,9 @@ class FirstInPlace {
         }
         ++size_;
     }
-    void reserve(std::size_t count) {
-        if (count > 1) rest_.reserve(count - 1);
-    }
     T& operator[](std::size_t i) { return i == 0 ? first_.item : rest_[i - 1]; }
     const T& operator[](std::size_t i) const { return i == 0 ? first_.item : rest_[i - 1]; }
     T& back() { return (*this)[size_ - 1]; }
-    // The new last item, value-initialised: filled in place, field by field.
-    T& emplace_back() {
-        if (size_ == 0) {
-            first_.item = T{};
-            ++size_;
-            return first_.item;
-        }
-        T& item = rest_.emplace_back();
-        ++size_;
-        return item;
-    }
 
   private:
     union Slot {
@@ -91,23 +78,19 @@ class GridStep {
         Kind kind = Kind::Texts;
         int col = 0;         // Counts: the column count; RowsDeleted: the fixed rows before
         int row = 0;         // Counts: the row count; rows: the first
-        int count = 0;       // Counts: fixed rows; rows: how many; Texts: how many cells
+        int count = 0;       // Counts: fixed rows; rows: how many
         int oldRows = 0;     // RowsDeleted: the row count before
-        std::size_t at = 0;  // Texts: the first in cells_; Permutation: in perms_
+        std::size_t at = 0;  // Texts: where its cells start in texts_; Permutation: in perms_
     };
-    // A written cell and its old text: a short one (as the grid keeps it in the cell) in
-    // the record itself, a longer one next in texts_, in the order the cells were written.
-    struct OldText {
-        std::int32_t col = 0;
-        std::int32_t row = 0;
-        std::uint32_t size = 0;
-        char bytes[8] = {};
-    };
-
+    static std::size_t packMark(OldTexts::Mark mark) {
+        return std::size_t{mark.block} << 32 | mark.offset;
+    }
+    static OldTexts::Mark unpackMark(std::size_t at) {
+        return {static_cast<std::uint32_t>(at >> 32), static_cast<std::uint32_t>(at)};
+    }
     FirstInPlace<Op> ops_;
     bool textsOpen_ = false;  // the last change is a Texts one: cells join it
-    FirstInPlace<OldText> cells_;
-    std::string texts_;
+    OldTexts texts_;
     // perms_[i][r]: the row, before the step, whose content is now at row r.
     std::vector<std::vector<std::int32_t>> perms_;
     std::size_t bytes_ = 0;

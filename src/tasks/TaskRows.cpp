@@ -77,9 +77,6 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     CellGrid::BulkUpdate bulk(grid);
     if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);
     if (lastRow >= grid.rowCount()) grid.setRowCount(static_cast<int>(lastRow) + 1);
-    std::size_t cells = 0;
-    for (const auto& cellsOfRow : rows) cells += cellsOfRow.size();
-    grid.expectCellWrites(cells);
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),

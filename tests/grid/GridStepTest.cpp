@@ -9,10 +9,10 @@ namespace quillet {
 namespace {
 
 // Everything a step may touch: counts and every stored text, those past the counts too.
-std::string dump(const CellGrid& grid) {
+std::string dump(const CellGrid& grid, int rows = 40) {
     std::string out = std::to_string(grid.colCount()) + "x" + std::to_string(grid.rowCount()) +
                       "/" + std::to_string(grid.fixedRows()) + "\n";
-    for (int row = 0; row < 40; ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (const CellGrid::StoredCell& cell : grid.storedCells(row))
             out += std::to_string(cell.col()) + "," + std::to_string(row) + "=" +
                    std::string(cell.text()) + "\n";
@@ -101,6 +101,40 @@ TEST(GridStepTest, RevertRestoresAndRedoRepeats) {
         grid.revertStep(std::move(undo));
         EXPECT_EQ(dump(grid), before);
     }
+}
+
+// A large step: its record spans many blocks, its cells come in runs and out of order, its
+// old texts have every length around the sizes the record treats apart, some are long enough
+// to be kept outside the blocks, and the step is moved before it is reverted.
+TEST(GridStepTest, LargeStepsRevertExactly) {
+    constexpr int kCols = 12;
+    constexpr int kRows = 3000;
+    CellGrid grid(kCols, kRows, 1);
+    for (int row = 0; row < kRows; ++row) {
+        for (int col = 0; col < kCols; ++col) {
+            const int n = row * kCols + col;
+            const std::size_t length = n % 997 == 0 ? 20000 + n % 7 : n % 41;
+            grid.setCellText(col, row, std::string(length, static_cast<char>('a' + n % 26)));
+        }
+    }
+    const std::string before = dump(grid, kRows + 10);
+    grid.beginStep(std::size_t{1} << 30);
+    for (int row = 0; row < kRows; ++row) {
+        for (int col = 0; col < kCols; ++col) grid.setCellText(col, row, "p" + std::to_string(col));
+    }
+    for (int row = kRows - 1; row >= 0; row -= 7) grid.setCellText(row % kCols, row, "");
+    grid.deleteRows(5, 3);
+    for (int col = kCols + 2; col-- > 0;) grid.setCellText(col, 3, std::string(col * 3, 'z'));
+    GridStep step = grid.endStep();
+    const std::string after = dump(grid, kRows + 10);
+    GridStep moved(std::move(step));
+    step = std::move(moved);
+
+    // Compared whole: a printed difference of megabytes would take a minute.
+    GridStep redo = grid.revertStep(std::move(step));
+    EXPECT_TRUE(dump(grid, kRows + 10) == before) << "undo";
+    grid.revertStep(std::move(redo));
+    EXPECT_TRUE(dump(grid, kRows + 10) == after) << "redo";
 }
 
 struct Counter : CellGridListener {

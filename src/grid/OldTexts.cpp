@@ -1,0 +1,99 @@
+#include "grid/OldTexts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quillet {
+
+// Moved as a step is handed on: cheap, and only the written part of the first block is
+// copied (the rest is undefined).
+OldTexts::OldTexts(OldTexts&& other) noexcept
+    : used_(other.used_),
+      capacity_(other.capacity_),
+      lastCol_(other.lastCol_),
+      lastRow_(other.lastRow_),
+      elsewhere_(std::move(other.elsewhere_)) {
+    std::memcpy(first_, other.first_, other.usedOf(0));
+    blocks_ = std::move(other.blocks_);
+    usedOf_ = std::move(other.usedOf_);
+    if (!blocks_.empty()) base_ = blocks_.back().get();
+    other.blocks_.clear();
+    other.usedOf_.clear();
+    other.base_ = other.first_;
+    other.used_ = 0;
+    other.capacity_ = kFirstBlock;
+    other.lastRow_ = -1;
+}
+
+// A text that would fill much of a block is kept apart, and the cell says where.
+std::size_t OldTexts::addElsewhere(int col, int row, std::string_view text) {
+    const auto size = static_cast<std::uint32_t>(text.size());
+    constexpr std::size_t most = 1 + 8 + 4 + sizeof(const char*);
+    char* out = capacity_ - used_ >= most ? base_ + used_ : grow(most);
+    // Copied before the cell is written: should that fail, the copy is only unused.
+    if (!elsewhere_) elsewhere_ = std::make_unique<TextArena>(std::size_t{256}, kLargestBlock);
+    const char* copy = elsewhere_->store(text);
+    char* p = writePosition(out, col, row);
+    *out = static_cast<char>(kElsewhere | (p == out + 1 ? 0 : kPositioned));
+    std::memcpy(p, &size, 4);
+    std::memcpy(p + 4, &copy, sizeof copy);
+    return advance(out, p + 4 + sizeof copy) + size;
+}
+
+char* OldTexts::grow(std::size_t bytes) {
+    const std::size_t next = capacity_ == kFirstBlock
+                                 ? kSecondBlock
+                                 : std::min<std::size_t>(capacity_ * 2, kLargestBlock);
+    const std::size_t capacity = std::max(bytes, next);
+    auto block = std::make_unique_for_overwrite<char[]>(capacity);
+    usedOf_.push_back(used_);
+    try {
+        blocks_.push_back(std::move(block));
+    } catch (...) {
+        usedOf_.pop_back();
+        throw;
+    }
+    base_ = blocks_.back().get();
+    used_ = 0;
+    capacity_ = static_cast<std::uint32_t>(capacity);
+    startRun();  // a block is read on its own: its first cell says where it lies
+    return base_;
+}
+
+void OldTexts::decode(std::uint32_t b, std::uint32_t begin, std::uint32_t end,
+                      std::vector<Cell>& cells) const {
+    const char* p = block(b) + begin;
+    const char* const last = block(b) + end;
+    Cell cell;
+    while (p < last) {
+        const auto header = static_cast<unsigned char>(*p++);
+        if (header & kPositioned) {
+            std::memcpy(&cell.col, p, 4);
+            std::memcpy(&cell.row, p + 4, 4);
+            p += 8;
+        } else {
+            ++cell.col;
+        }
+        const unsigned kind = header & ~kPositioned;
+        if (kind <= 8) {
+            cell.text = {p, kind};
+            p += kind;
+        } else {
+            std::uint32_t size = 0;
+            std::memcpy(&size, p, 4);
+            p += 4;
+            if (kind == kLong) {
+                cell.text = {p, size};
+                p += size;
+            } else {
+                const char* copy = nullptr;
+                std::memcpy(&copy, p, sizeof copy);
+                cell.text = {copy, size};
+                p += sizeof copy;
+            }
+        }
+        cells.push_back(cell);
+    }
+}
+
+}  // namespace quillet
