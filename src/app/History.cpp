@@ -8,7 +8,7 @@ namespace {
 const std::string kNoName;
 }
 
-void History::add(std::string name, GridStep step) {
+void History::add(std::string name, GridStep&& step) {
     if (step.empty()) return;
     dropFrom(done_);
     if (step.tooLarge()) {
@@ -16,28 +16,34 @@ void History::add(std::string name, GridStep step) {
         markNeverClean();
         return;
     }
+    if (ring_.empty()) ring_.resize(kMaxSteps + 1);  // one more: the oldest goes after
     bytes_ += step.bytes();
-    steps_.push_back({std::move(name), std::move(step)});
+    Entry& added = entry(size_);
+    added.name = std::move(name);
+    added.step = std::move(step);
+    ++size_;
     ++done_;
     std::size_t drop = 0;
-    for (std::size_t kept = bytes_; steps_.size() - drop > kMaxSteps || kept > maxBytes_; ++drop)
-        kept -= steps_[drop].step.bytes();
+    for (std::size_t kept = bytes_; size_ - drop > kMaxSteps || kept > maxBytes_; ++drop)
+        kept -= entry(drop).step.bytes();
     dropOldest(drop);
 }
 
 void History::clear() {
-    steps_.clear();
+    std::vector<Entry>().swap(ring_);
+    first_ = 0;
+    size_ = 0;
     done_ = 0;
     bytes_ = 0;
     clean_ = 0;
 }
 
 const std::string& History::undoName() const {
-    return canUndo() ? steps_[done_ - 1].name : kNoName;
+    return canUndo() ? entry(done_ - 1).name : kNoName;
 }
 
 const std::string& History::redoName() const {
-    return canRedo() ? steps_[done_].name : kNoName;
+    return canRedo() ? entry(done_).name : kNoName;
 }
 
 void History::undo(CellGrid& grid) {
@@ -57,24 +63,29 @@ void History::redo(CellGrid& grid) {
 // The reverted step's record replaces it; false when that record was too large to keep
 // (a redo may hold more text than its undo).
 bool History::revert(CellGrid& grid, std::size_t index) {
-    Entry& entry = steps_[index];
-    bytes_ -= entry.step.bytes();
-    entry.step = grid.revertStep(std::move(entry.step));
-    bytes_ += entry.step.bytes();
-    return !entry.step.tooLarge();
+    Entry& reverted = entry(index);
+    bytes_ -= reverted.step.bytes();
+    reverted.step = grid.revertStep(std::move(reverted.step));
+    bytes_ += reverted.step.bytes();
+    return !reverted.step.tooLarge();
 }
 
 void History::dropOldest(std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) bytes_ -= steps_[i].step.bytes();
-    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes_ -= entry(i).step.bytes();
+        entry(i) = Entry();
+    }
+    first_ += count;  // count is at most the ring's size
+    if (first_ >= ring_.size()) first_ -= ring_.size();
+    size_ -= count;
     done_ -= count;
     if (clean_) clean_ = *clean_ < count ? std::nullopt : std::optional(*clean_ - count);
 }
 
 void History::dropFrom(std::size_t index) {
-    while (steps_.size() > index) {
-        bytes_ -= steps_.back().step.bytes();
-        steps_.pop_back();
+    for (; size_ > index; --size_) {
+        bytes_ -= entry(size_ - 1).step.bytes();
+        entry(size_ - 1) = Entry();
     }
     if (clean_ && *clean_ > index) clean_.reset();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "grid/CellGrid.h"
 #include "grid/GridStep.h"
@@ -24,11 +24,11 @@ class History {
 
     // Adds a finished step; the steps that could be redone go. A step too large to keep
     // clears the history, as nothing before it can be reached any more.
-    void add(std::string name, GridStep step);
+    void add(std::string name, GridStep&& step);
     void clear();
 
     bool canUndo() const { return done_ > 0; }
-    bool canRedo() const { return done_ < steps_.size(); }
+    bool canRedo() const { return done_ < size_; }
     const std::string& undoName() const;
     const std::string& redoName() const;
     // Revert the latest done step or do the next undone one again, in the grid.
@@ -41,7 +41,7 @@ class History {
     void markNeverClean() { clean_.reset(); }
     bool isClean() const { return clean_ == done_; }
 
-    std::size_t size() const { return steps_.size(); }
+    std::size_t size() const { return size_; }
     std::size_t bytes() const { return bytes_; }
 
   private:
@@ -49,12 +49,21 @@ class History {
         std::string name;
         GridStep step;
     };
+    // The steps lie in a ring made with the first one: adding a step and dropping the
+    // oldest, as every edit does once the history is full, allocate nothing.
+    Entry& entry(std::size_t index) {
+        const std::size_t at = first_ + index;
+        return ring_[at < ring_.size() ? at : at - ring_.size()];
+    }
+    const Entry& entry(std::size_t index) const { return const_cast<History*>(this)->entry(index); }
     void dropFrom(std::size_t index);
     void dropOldest(std::size_t count);
     bool revert(CellGrid& grid, std::size_t index);
 
     std::size_t maxBytes_;
-    std::deque<Entry> steps_;
+    std::vector<Entry> ring_;
+    std::size_t first_ = 0;  // where the oldest step lies in the ring
+    std::size_t size_ = 0;
     std::size_t done_ = 0;
     std::size_t bytes_ = 0;
     std::optional<std::size_t> clean_ = 0;

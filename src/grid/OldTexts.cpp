@@ -5,26 +5,6 @@
 
 namespace quillet {
 
-// Moved as a step is handed on: cheap, and only the written part of the first block is
-// copied (the rest is undefined).
-OldTexts::OldTexts(OldTexts&& other) noexcept
-    : used_(other.used_),
-      capacity_(other.capacity_),
-      lastCol_(other.lastCol_),
-      lastRow_(other.lastRow_),
-      elsewhere_(std::move(other.elsewhere_)) {
-    std::memcpy(first_, other.first_, other.usedOf(0));
-    blocks_ = std::move(other.blocks_);
-    usedOf_ = std::move(other.usedOf_);
-    if (!blocks_.empty()) base_ = blocks_.back().get();
-    other.blocks_.clear();
-    other.usedOf_.clear();
-    other.base_ = other.first_;
-    other.used_ = 0;
-    other.capacity_ = kFirstBlock;
-    other.lastRow_ = -1;
-}
-
 // A text that would fill much of a block is kept apart, and the cell says where.
 std::size_t OldTexts::addElsewhere(int col, int row, std::string_view text) {
     const auto size = static_cast<std::uint32_t>(text.size());

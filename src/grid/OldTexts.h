@@ -33,8 +33,24 @@ class OldTexts {
     // The most a short text (up to 8 bytes) takes: header, position and 8 bytes.
     static constexpr std::size_t kShortCellBytes = 1 + 8 + 8;
 
-    OldTexts() noexcept {}  // the first block is left uninitialised
-    OldTexts(OldTexts&& other) noexcept;
+    OldTexts() noexcept {}
+    // Moved each time a step is handed on, so kept cheap: the first block is copied
+    // whole, as that is a few fixed moves.
+    OldTexts(OldTexts&& other) noexcept
+        : used_(other.used_),
+          capacity_(other.capacity_),
+          lastCol_(other.lastCol_),
+          lastRow_(other.lastRow_),
+          blocks_(std::move(other.blocks_)),
+          usedOf_(std::move(other.usedOf_)),
+          elsewhere_(std::move(other.elsewhere_)) {
+        std::memcpy(first_, other.first_, sizeof first_);
+        if (!blocks_.empty()) base_ = blocks_.back().get();
+        other.base_ = other.first_;
+        other.used_ = 0;
+        other.capacity_ = kFirstBlock;
+        other.lastRow_ = -1;
+    }
     OldTexts& operator=(OldTexts&& other) noexcept {
         if (this != &other) {
             this->~OldTexts();
@@ -137,7 +153,7 @@ class OldTexts {
     std::vector<std::unique_ptr<char[]>> blocks_;  // after the first
     std::vector<std::uint32_t> usedOf_;            // of every block but the one being written
     std::unique_ptr<TextArena> elsewhere_;         // texts too long for a block
-    char first_[kFirstBlock];
+    char first_[kFirstBlock] = {};                 // cleared, as it is copied whole
 };
 
 }  // namespace quillet

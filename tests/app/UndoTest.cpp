@@ -149,6 +149,17 @@ TEST(UndoTest, TheHundredAndFirstStepDropsTheOldest) {
     EXPECT_EQ(app.history().size(), History::kMaxSteps);
     while (app.history().canUndo()) app.undo();
     EXPECT_EQ(h.grid().cellText(Notes, 1), "0");  // the first edit's own step was dropped
+
+    // Many more, so the oldest is dropped again and again: the last hundred stay, in order.
+    for (int i = 0; i < 250; ++i) app.editCell(Notes, 1, std::to_string(i));
+    for (int i = 248; i >= 150; --i) {
+        app.undo();
+        ASSERT_EQ(h.grid().cellText(Notes, 1), std::to_string(i));
+    }
+    app.undo();
+    EXPECT_FALSE(app.history().canUndo());
+    while (app.history().canRedo()) app.redo();
+    EXPECT_EQ(h.grid().cellText(Notes, 1), "249");
 }
 
 // Cut is Copy, then the selection emptied as one step, the heading row left alone.
