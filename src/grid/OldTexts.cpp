@@ -11,8 +11,10 @@ std::size_t OldTexts::addElsewhere(int col, int row, std::string_view text) {
     constexpr std::size_t most = 1 + 8 + 4 + sizeof(const char*);
     char* out = capacity_ - used_ >= most ? base_ + used_ : grow(most);
     // Copied before the cell is written: should that fail, the copy is only unused.
-    if (!elsewhere_) elsewhere_ = std::make_unique<TextArena>(std::size_t{256}, kLargestBlock);
-    const char* copy = elsewhere_->store(text);
+    auto kept = std::make_unique_for_overwrite<char[]>(size);
+    std::memcpy(kept.get(), text.data(), size);
+    const char* copy = kept.get();
+    apart_.push_back(std::move(kept));
     char* p = writePosition(out, col, row);
     *out = static_cast<char>(kElsewhere | (p == out + 1 ? 0 : kPositioned));
     std::memcpy(p, &size, 4);

@@ -9,8 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "grid/TextArena.h"
-
 namespace quillet {
 
 // The old texts of the cells a step wrote, packed in the order they were written. A cell
@@ -43,7 +41,7 @@ class OldTexts {
           lastRow_(other.lastRow_),
           blocks_(std::move(other.blocks_)),
           usedOf_(std::move(other.usedOf_)),
-          elsewhere_(std::move(other.elsewhere_)) {
+          apart_(std::move(other.apart_)) {
         std::memcpy(first_, other.first_, sizeof first_);
         if (!blocks_.empty()) base_ = blocks_.back().get();
         other.base_ = other.first_;
@@ -152,7 +150,7 @@ class OldTexts {
     std::int32_t lastRow_ = -1;
     std::vector<std::unique_ptr<char[]>> blocks_;  // after the first
     std::vector<std::uint32_t> usedOf_;            // of every block but the one being written
-    std::unique_ptr<TextArena> elsewhere_;         // texts too long for a block
+    std::vector<std::unique_ptr<char[]>> apart_;   // texts too long for a block, each alone
     char first_[kFirstBlock] = {};                 // cleared, as it is copied whole
 };
 

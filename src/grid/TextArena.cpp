@@ -25,7 +25,7 @@ const char* TextArena::store(std::string_view text) {
         copy = blocks_.back().get();
         next_ = copy + size;
         left_ = nextBlockSize_ - size;
-        nextBlockSize_ = std::min(nextBlockSize_ * 2, largestBlock_);
+        nextBlockSize_ = std::min(nextBlockSize_ * 2, kLargestBlock);
     }
     if (size > 0) std::memcpy(copy, text.data(), size);
     live_ += size;
@@ -33,7 +33,7 @@ const char* TextArena::store(std::string_view text) {
 }
 
 void TextArena::clear() {
-    *this = TextArena(firstBlock_, largestBlock_);
+    *this = TextArena();
 }
 
 }  // namespace quillet

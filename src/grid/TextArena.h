@@ -13,10 +13,6 @@ namespace quillet {
 class TextArena {
   public:
     TextArena() = default;
-    // Other block sizes: a small first block for owners that often hold a text or two,
-    // a small largest block to stay within what the allocator reuses instead of mapping.
-    TextArena(std::size_t firstBlock, std::size_t largestBlock)
-        : firstBlock_(firstBlock), largestBlock_(largestBlock), nextBlockSize_(firstBlock) {}
     TextArena(TextArena&&) noexcept = default;
     TextArena& operator=(TextArena&&) noexcept = default;
     TextArena(const TextArena&) = delete;
@@ -47,8 +43,6 @@ class TextArena {
     std::vector<std::unique_ptr<char[]>> blocks_;
     char* next_ = nullptr;  // free bytes of the current block
     std::size_t left_ = 0;
-    std::size_t firstBlock_ = kFirstBlock;
-    std::size_t largestBlock_ = kLargestBlock;
     std::size_t nextBlockSize_ = kFirstBlock;
     std::size_t live_ = 0;
     std::size_t wasted_ = 0;
