@@ -55,7 +55,7 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
                               QT_TRANSLATE_NOOP("MainMenu", "Clear this Reopen file list"));
     mnuImportoldfile = add(file, "mnuImportoldfile",
                            QT_TRANSLATE_NOOP("MainMenu", "&Import old file (CSV format)"));
-    mnuExport1 = add(file, "mnuExport1", QT_TRANSLATE_NOOP("MainMenu", "&Export..."));
+    mnuExport1 = add(file, "mnuExport1", QT_TRANSLATE_NOOP("MainMenu", "Expor&t..."));
     mnuExport1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
     mnuSave1 = add(file, "mnuSave1", QT_TRANSLATE_NOOP("MainMenu", "&Save Project"));
@@ -107,12 +107,12 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuAddTimerToHours1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     timer->addSeparator();
     mnuStopwatchSettings1 = add(timer, "mnuStopwatchSettings1",
-                                QT_TRANSLATE_NOOP("MainMenu", "Stopwatch &Settings..."));
+                                QT_TRANSLATE_NOOP("MainMenu", "Stop&watch Settings..."));
 
     QMenu* view = bar->addMenu(text(QT_TRANSLATE_NOOP("MainMenu", "&View")));
     view->setObjectName("mnuView1");
     mnuCalendar1 = add(view, "mnuCalendar1", QT_TRANSLATE_NOOP("MainMenu", "&Calendar..."));
-    mnuSummary1 = add(view, "mnuSummary1", QT_TRANSLATE_NOOP("MainMenu", "&Summary..."));
+    mnuSummary1 = add(view, "mnuSummary1", QT_TRANSLATE_NOOP("MainMenu", "S&ummary..."));
     mnuSummary1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     view->addSeparator();
     mnuSortbyTask1 = add(view, "mnuSortbyTask1", QT_TRANSLATE_NOOP("MainMenu", "&Sort by Task #"));

@@ -51,7 +51,7 @@ class FrmSummaryTest : public ::testing::Test, protected test::FakePorts {
 
 TEST_F(FrmSummaryTest, OpensFromTheViewMenuWithTheMonthsOfTheTable) {
     QAction* action = form.action("mnuSummary1");
-    EXPECT_EQ(action->text(), "&Summary...");
+    EXPECT_EQ(action->text(), "S&ummary...");
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Summary \u2014 Untitled Project"));

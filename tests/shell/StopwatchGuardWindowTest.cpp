@@ -174,7 +174,7 @@ TEST_F(StopwatchGuardWindowTest, TrayHintFollowsTheMinuteAndRemindersGoToTheStat
 TEST_F(StopwatchGuardWindowTest, SettingsWindowShowsStoresAndNamesTheIdleSource) {
     QAction* item = form.action("mnuStopwatchSettings1");
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), "Stopwatch &Settings...");
+    EXPECT_EQ(item->text(), "Stop&watch Settings...");
     item->trigger();
     FrmStopwatchSettings* window = form.stopwatchSettingsWindow();
     ASSERT_NE(window, nullptr);

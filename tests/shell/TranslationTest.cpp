@@ -1,8 +1,11 @@
 #include <QApplication>
+#include <QHash>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
@@ -153,6 +156,43 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
     EXPECT_EQ(fileMenu(english).last(), "E&xit");
     english.action(QStringLiteral("HelpContents1"))->trigger();
     EXPECT_TRUE(urls.opened.back().ends_with("/Quillet.html")) << urls.opened.back();
+}
+
+// Two items of one menu on the same letter make Alt+letter only highlight the first. Only the
+// pair the program has always had, Open Project and Options under File, is allowed to share.
+TEST_F(TranslatedWindowsTest, NoTwoItemsOfAMenuShareAnAcceleratorInAnyLanguage) {
+    QStringList languages = Translations::shipped();
+    languages.prepend(QString());
+    for (const QString& language : languages) {
+        Translations::install(language);
+        {
+            Form1 form(ports());
+            QList<QWidget*> menus = {form.menuBar()};
+            for (QMenu* menu : form.findChildren<QMenu*>()) menus << menu;
+            ASSERT_GE(menus.size(), 10);  // the bar, its menus, submenus, tray and popups
+            for (const QWidget* menu : menus) {
+                QHash<QKeySequence, QString> owner;
+                for (const QAction* action : menu->actions()) {
+                    const QKeySequence key = QKeySequence::mnemonic(action->text());
+                    if (action->isSeparator() || key.isEmpty()) continue;
+                    const QString name =
+                        action->menu() ? action->menu()->objectName() : action->objectName();
+                    const auto first = owner.constFind(key);
+                    if (first == owner.constEnd()) {
+                        owner.insert(key, name);
+                        continue;
+                    }
+                    const bool openAndOptions =
+                        QSet<QString>{*first, name} == QSet<QString>{"mnuOpen1", "mnuOptions1"};
+                    EXPECT_TRUE(openAndOptions)
+                        << language.toStdString() << " " << menu->objectName().toStdString() << ": "
+                        << first->toStdString() << " and " << name.toStdString() << " share "
+                        << key.toString().toStdString();
+                }
+            }
+        }
+        Translations::remove();
+    }
 }
 
 TEST_F(TranslatedWindowsTest, AMessageBoxReadsGermanWithQtsOwnButtons) {

@@ -451,7 +451,7 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <translation>Alte Datei &amp;importieren (CSV-Format)</translation>
     </message>
     <message>
-        <source>&amp;Export...</source>
+        <source>Expor&amp;t...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
     <message>
@@ -555,7 +555,7 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <translation>Stoppuhrzeit zu den Stunden der Aufgabe &amp;hinzufügen</translation>
     </message>
     <message>
-        <source>Stopwatch &amp;Settings...</source>
+        <source>Stop&amp;watch Settings...</source>
         <translation>Stoppuhr-&amp;Einstellungen...</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <translation>&amp;Kalender...</translation>
     </message>
     <message>
-        <source>&amp;Summary...</source>
+        <source>S&amp;ummary...</source>
         <translation>&amp;Zusammenfassung...</translation>
     </message>
     <message>

@@ -451,7 +451,7 @@ y se abre en cualquier navegador web.</translation>
         <translation>&amp;Importar archivo antiguo (formato CSV)</translation>
     </message>
     <message>
-        <source>&amp;Export...</source>
+        <source>Expor&amp;t...</source>
         <translation>&amp;Exportar...</translation>
     </message>
     <message>
@@ -555,7 +555,7 @@ y se abre en cualquier navegador web.</translation>
         <translation>Añadir el tiempo del cronómetro a las &amp;horas de la tarea</translation>
     </message>
     <message>
-        <source>Stopwatch &amp;Settings...</source>
+        <source>Stop&amp;watch Settings...</source>
         <translation>&amp;Configuración del cronómetro...</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ y se abre en cualquier navegador web.</translation>
         <translation>&amp;Calendario...</translation>
     </message>
     <message>
-        <source>&amp;Summary...</source>
+        <source>S&amp;ummary...</source>
         <translation>&amp;Resumen...</translation>
     </message>
     <message>

@@ -451,7 +451,7 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <translation>Importer un &amp;ancien fichier (format CSV)</translation>
     </message>
     <message>
-        <source>&amp;Export...</source>
+        <source>Expor&amp;t...</source>
         <translation>E&amp;xporter...</translation>
     </message>
     <message>
@@ -555,7 +555,7 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <translation>Ajouter le temps chronométré aux &amp;heures de la tâche</translation>
     </message>
     <message>
-        <source>Stopwatch &amp;Settings...</source>
+        <source>Stop&amp;watch Settings...</source>
         <translation>&amp;Paramètres du chronomètre...</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <translation>&amp;Calendrier...</translation>
     </message>
     <message>
-        <source>&amp;Summary...</source>
+        <source>S&amp;ummary...</source>
         <translation>&amp;Récapitulatif...</translation>
     </message>
     <message>
