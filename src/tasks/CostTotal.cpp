@@ -52,20 +52,6 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-// Inlined into the total's loop like the helpers below, so the running sum can stay
-// in a register.
-[[gnu::always_inline]] inline std::string_view trimmed(std::string_view text) {
-    // Blanks and control characters are the bytes up to and including 0x20.
-    auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-[[gnu::always_inline]] inline bool isTotalRowText(std::string_view description) {
-    return trimmed(description) == std::string_view(kTotalRowCaption);
-}
-
 // Reads digits into the mantissa: false once it would pass 19 significant digits.
 // Leading zeros are not significant.
 [[gnu::always_inline]] inline bool readDigits(const char*& p, const char* end,
@@ -223,18 +209,6 @@ constexpr std::array<long double, kExactPowersOfTen + 1> kPowersOfTen = [] {
     return true;
 }
 
-// The text of one column of a row's stored cells.
-[[gnu::always_inline]] inline std::string_view textIn(std::span<const CellGrid::StoredCell> cells,
-                                                      int col) {
-    const auto c = static_cast<std::size_t>(col);
-    // Task rows are mostly dense from column 0: the cell then sits at its own index.
-    if (c < cells.size() && cells[c].col() == col) return cells[c].text();
-    const auto at =
-        std::partition_point(cells.begin(), cells.end(),
-                             [col](const CellGrid::StoredCell& cell) { return cell.col() < col; });
-    return at != cells.end() && at->col() == col ? at->text() : std::string_view();
-}
-
 // Passes the cost of each row in [begin, end) that is a number to `visit`, in row order,
 // leaving out total rows and empty costs; true when some cost was not a number.
 template <typename Visit>
@@ -243,11 +217,10 @@ template <typename Visit>
     bool failed = false;
     const std::string_view separator = locale.decimalSeparator;
     for (int r = begin; r < end; ++r) {
-        // An empty cost adds nothing whether or not the row is a total row, so the
-        // description is only looked at for rows with a cost.
-        const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
-        const std::string_view cost = trimmed(textIn(cells, Cost));
-        if (cost.empty() || isTotalRowText(textIn(cells, Description))) continue;
+        // An empty cost adds nothing whether or not the row is a task, so the rest of the
+        // row is only looked at for rows with a cost.
+        const std::string_view cost = trimBlanksAndControls(textIn(grid.storedCells(r), Cost));
+        if (cost.empty() || !isTaskRow(grid, r)) continue;
         long double value = 0;
         if (readShortDecimal(cost, separator, value)) {
             visit(value);
@@ -261,10 +234,6 @@ template <typename Visit>
 }
 
 }  // namespace
-
-std::string_view trimBlanksAndControls(std::string_view text) {
-    return trimmed(text);
-}
 
 bool isTotalRow(const CellGrid& grid, int row) {
     return isTotalRowText(grid.cellText(Description, row));

@@ -7,10 +7,10 @@
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
 #include "tasks/Columns.h"
+#include "tasks/TaskRow.h"
 
 namespace quillet {
 
-inline constexpr const char* kTotalRowCaption = "<Total for project>";
 inline constexpr const char* kErrorCalculatingTotal = "Error calculating total...";
 
 struct CostTotal {
@@ -25,9 +25,6 @@ CostTotal calculateTotal(const CellGrid& grid, const Locale& locale);
 // Writes today's date and the caption into the first total row, or appends one. A grid
 // that cannot grow (CellGrid::kMaxCells) throws CellGridError and is left as it was.
 void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::string& todayText);
-
-// The text without leading and trailing blanks and control characters.
-std::string_view trimBlanksAndControls(std::string_view text);
 
 bool isTotalRow(const CellGrid& grid, int row);
 

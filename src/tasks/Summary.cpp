@@ -8,6 +8,7 @@
 
 #include "ports/DateTime.h"
 #include "tasks/CostTotal.h"
+#include "tasks/TaskRow.h"
 
 namespace quillet {
 
@@ -24,20 +25,6 @@ int mondayBasedWeekday(int day) {
 
 int dayOf(int year, int month, int day) {
     return static_cast<int>(encodeDate(year, month, day));
-}
-
-std::string_view textIn(std::span<const CellGrid::StoredCell> cells, int col) {
-    for (const CellGrid::StoredCell& cell : cells) {
-        if (cell.col() == col) return cell.text();
-        if (cell.col() > col) break;
-    }
-    return {};
-}
-
-// A task is a row with some text inside the table's columns, other than a total row.
-bool isTask(std::span<const CellGrid::StoredCell> cells, int colCount) {
-    if (cells.empty() || cells.front().col() >= colCount) return false;
-    return trimBlanksAndControls(textIn(cells, Description)) != std::string_view(kTotalRowCaption);
 }
 
 // The cost total's rule: blank is nothing, else a plain number or not a number at all.
@@ -135,10 +122,9 @@ Summary summarize(const CellGrid& grid, const SummaryOptions& options, const Loc
     int noDateCount = 0;
     std::optional<int> lowKey;
     std::optional<int> highKey;
-    const int colCount = grid.colCount();
     for (int r = 1; r < grid.rowCount(); ++r) {
+        if (!isTaskRow(grid, r)) continue;
         const std::span<const CellGrid::StoredCell> cells = grid.storedCells(r);
-        if (!isTask(cells, colCount)) continue;
         const std::string_view dateText = textIn(cells, options.dateColumn);
         std::optional<int> day;
         if (!dateText.empty()) {

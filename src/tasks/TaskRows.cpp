@@ -8,6 +8,7 @@
 #include "formats/CellText.h"
 #include "formats/ProjectFile.h"
 #include "tasks/Columns.h"
+#include "tasks/TaskRow.h"
 
 namespace quillet {
 
@@ -94,14 +95,7 @@ std::optional<int> countTasksInFile(const std::string& path) {
         return std::nullopt;
     }
     int tasks = 0;
-    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row) {
-        for (int col = 0; col < grid.colCount(); ++col) {
-            if (!grid.cellText(col, row).empty()) {
-                ++tasks;
-                break;
-            }
-        }
-    }
+    for (int row = 1; row < grid.rowCount(); ++row) tasks += isTaskRow(grid, row) ? 1 : 0;
     return tasks;
 }
 

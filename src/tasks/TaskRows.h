@@ -30,7 +30,7 @@ std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow);
 // selected cell on, below the heading row, growing the table as needed.
 void paste(CellGrid& grid, int col, int row, std::string clipboardText);
 
-// The tasks a project file holds: the rows below the heading row with text in any cell.
+// The tasks a project file holds (isTaskRow).
 // nullopt when the file cannot be read.
 std::optional<int> countTasksInFile(const std::string& path);
 

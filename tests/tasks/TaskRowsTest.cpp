@@ -241,6 +241,10 @@ TEST(TaskRows, CountsTheRowsOfAFileWithTextBelowTheHeading) {
          {{0, 0, "Task #"}, {0, 1, "1"}, {6, 3, "x"}, {2, 5, " "}},
          3},
         {"a first line that is empty", 2, {{1, 1, "\r\nsecond line"}}, 1},
+        {"a total row is no task",
+         3,
+         {{0, 1, "1"}, {1, 2, " <Total for project>"}, {4, 2, "5"}},
+         1},
     };
     for (const auto& c : cases) {
         CellGrid g(7, c.rows, 1);
