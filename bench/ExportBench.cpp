@@ -28,7 +28,6 @@ struct Table {
         dir = std::filesystem::temp_directory_path() /
               ("quillet-export-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
-        grid.multilineCells = true;
         if (const char* named = std::getenv("QUILLET_BENCH_PRJ"); named && *named) {
             prj = named;
             quillet::loadCellsFromFile(grid, prj);

@@ -22,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     grid.setCellText(2, 1, "after");  // a cell after it must survive too
     quillet::saveCellsToFile(grid, path);
     quillet::CellGrid back(3, 2, 1);
-    back.multilineCells = true;  // as the main window's grid
     quillet::loadCellsFromFile(back, path);
     QUILLET_FUZZ_CHECK(back.cellText(1, 1) == text, "the text reloads unchanged");
     QUILLET_FUZZ_CHECK(back.cellText(2, 1) == "after", "the next cell reloads");

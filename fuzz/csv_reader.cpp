@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     quillet::CellGrid grid(7, 2, 1);
-    grid.multilineCells = true;
     try {
         quillet::loadCellsFromCsv(grid, input.path());
     } catch (const quillet::CellGridError&) {
@@ -25,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QUILLET_FUZZ_CHECK(grid.colCount() >= 7, "the column count only grows");
     quillet::saveCellsToFile(grid, saved.path());
     quillet::CellGrid back(1, 1, 0);
-    back.multilineCells = true;
     quillet::loadCellsFromFile(back, saved.path());
     QUILLET_FUZZ_CHECK(back.rowCount() == grid.rowCount() && back.colCount() == grid.colCount(),
                        "counts reload");

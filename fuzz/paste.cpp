@@ -12,7 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const quillet::fuzz::ScratchFile saved("-paste.prj");
     quillet::CellGrid grid(7, 3, 1);
-    grid.multilineCells = true;
     grid.setCellText(0, 0, "Task #");
     const int col = data[0] % 9;
     const int row = data[1] % 4;
@@ -26,7 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QUILLET_FUZZ_CHECK(grid.cellText(0, 0) == "Task #", "a block leaves the heading row");
     quillet::saveCellsToFile(grid, saved.path());
     quillet::CellGrid back(1, 1, 0);
-    back.multilineCells = true;
     quillet::loadCellsFromFile(back, saved.path());
     for (int r = 0; r < grid.rowCount(); ++r)
         for (int c = 0; c < grid.colCount(); ++c)

@@ -85,7 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkLineReader(input, std::string_view(reinterpret_cast<const char*>(data), size));
 
     CellGrid grid;
-    grid.multilineCells = true;  // as the main window's grid
     try {
         quillet::loadCellsFromFile(grid, input);
     } catch (const quillet::CellGridError&) {
@@ -95,7 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     quillet::saveCellsToFile(grid, saved);
     CellGrid back;
-    back.multilineCells = true;
     quillet::loadCellsFromFile(back, saved);
     checkSameGrid(grid, back);
     quillet::saveCellsToFile(back, again);

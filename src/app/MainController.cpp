@@ -30,8 +30,6 @@ MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
       project_(grid_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       history_(historyBytes),
       stopWatch_(ports_.clock) {
-    // Cells may hold several lines (a Paste makes them): a reopened project keeps them whole.
-    grid_.multilineCells = true;
     project_.onStatus = [this](const std::string& text) { statusMessage_ = text; };
 }
 

@@ -17,12 +17,8 @@ constexpr char kBel = '\a';
 // Returns false when the file is not in the old format and was left alone.
 bool convertOldFile(const std::string& path,
                     const std::function<void(const std::string&)>& keepOriginal) {
-    const std::optional<TextFileScan> scan = scanTextFile(path, false);
-    if (!scan) throw CellGridError(cannotOpenMessage(path));
-    TextLineReader in(path, TextLineReader::kDefaultChunkSize,
-                      scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
-                                                : TextLineReader::LineEnd::LineFeed);
-    if (!in.isOpen()) throw CellGridError(cannotOpenMessage(path));
+    const TextLines file = openTextLines(path);
+    TextLineReader& in = *file.reader;
     std::string_view line;
     // Only the first line tells the old format.
     if (!in.readLine(line) || line.find(kBel) == std::string_view::npos) return false;
@@ -59,7 +55,8 @@ bool convertIfOldFormat(const std::string& path, Prompts& prompts,
 }
 
 bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
-                   Prompts& prompts, const std::function<void(const std::string&)>& keepOriginal) {
+                   const ReadOptions& options, Prompts& prompts,
+                   const std::function<void(const std::string&)>& keepOriginal) {
     {
         CellGrid::BulkUpdate bulk(fresh);
         fresh.setFixedRows(0);
@@ -71,13 +68,10 @@ bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         }
         fresh.setRowCount(2);
         fresh.setFixedRows(1);
-        fresh.multilineCells = current.multilineCells;
-        fresh.oemConvert = current.oemConvert;
-        fresh.onFileProgress = current.onFileProgress;
         bulk.commit();
     }
     const bool converted = convertIfOldFormat(path, prompts, keepOriginal);
-    loadCellsFromCsv(fresh, path);
+    loadCellsFromCsv(fresh, path, options);
     return converted;
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
 
@@ -22,14 +23,13 @@ bool convertIfOldFormat(const std::string& path, Prompts& prompts,
                         const std::function<void(const std::string&)>& keepOriginal = {});
 
 // The part of File > Import between the open dialog and taking over the project:
-// makes `fresh` an empty grid shaped like `current` (its column count, widths and
-// settings, the progress handler included; 2 rows, 1 fixed), converts an old file and
-// reads the path into `fresh` with the CSV reader. `current` is not changed, so on an
-// exception (the reader's CellGridError, with the user's message) the open project
-// stays as it was; on return the caller makes `fresh` the project.
-// Returns true when an old file was converted on the way.
+// makes `fresh` an empty grid shaped like `current` (its column count and widths; 2 rows,
+// 1 fixed), converts an old file and reads the path into `fresh` with the CSV reader. `current` is
+// not changed, so on an exception (the reader's CellGridError, with the user's message) the open
+// project stays as it was; on return the caller makes `fresh` the project. Returns true when an old
+// file was converted on the way.
 bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
-                   Prompts& prompts,
+                   const ReadOptions& options, Prompts& prompts,
                    const std::function<void(const std::string&)>& keepOriginal = {});
 
 }  // namespace quillet

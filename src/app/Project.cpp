@@ -136,7 +136,7 @@ void Project::newProject() {
 // empty table over it.
 void Project::replaceGridFrom(const std::string& path) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
-    loadCellsFromFile(*fresh, path);
+    loadCellsFromFile(*fresh, path, fileOptions);
     replaceGridWith(*fresh);
 }
 
@@ -179,7 +179,7 @@ void Project::takeOverUnsaved(std::string title, std::string fileName) {
 // the chosen one as the oldest.
 void Project::openBackup(const std::string& backupPath) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
-    loadCellsFromFile(*fresh, backupPath);
+    loadCellsFromFile(*fresh, backupPath, fileOptions);
     const std::string file = fileName_;
     if (!saveQuestion()) return;
     replaceGridWith(*fresh);
@@ -242,7 +242,7 @@ void Project::importOldFile() {
     if (!path) return;
     CellGrid fresh;
     std::string kept;
-    const bool converted = quillet::importOldFile(*path, grid_, fresh, prompts_,
+    const bool converted = quillet::importOldFile(*path, grid_, fresh, fileOptions, prompts_,
                                                   [this, &kept](const std::string& old) {
                                                       if (observer_)
                                                           kept = observer_->beforeWrite(old);
@@ -261,7 +261,7 @@ void Project::importOldFile() {
 void Project::writeProject(const std::string& path) {
     const std::string kept = observer_ ? observer_->beforeWrite(path) : std::string();
     try {
-        saveCellsToFile(grid_, path);
+        saveCellsToFile(grid_, path, AtomicFileWriter::Privacy::Shared, fileOptions.progress);
     } catch (...) {
         if (observer_) observer_->afterWrite(path, kept, false);
         throw;

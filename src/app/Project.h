@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "formats/FileStamp.h"
+#include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
 
@@ -78,6 +79,9 @@ class Project : private CellGridListener {
     void setObserver(ProjectObserver* observer) { observer_ = observer; }
     // Told what a command did beyond its visible result (a file converted on import).
     std::function<void(const std::string&)> onStatus;
+    // How Open, Import, a restore and Save read and write the project's files, their
+    // progress handler included.
+    ReadOptions fileOptions;
 
     // True once after a command wrote or replaced the project: the cost total is due.
     bool takeTotalDue() { return std::exchange(totalDue_, false); }

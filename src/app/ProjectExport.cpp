@@ -28,7 +28,6 @@ void exportProjectFile(const std::string& projectPath, const std::string& outPat
                           ": the name must end in .xlsx, .ods or .csv");
     }
     CellGrid grid;
-    grid.multilineCells = true;  // as the window reads a project: line breaks kept
     loadCellsFromFile(grid, projectPath);
     exportTable(grid, projectPath, outPath, *format, locale);
 }

@@ -253,18 +253,19 @@ class LineStore {
 // The share of the file read so far, reported only when the percentage moves.
 class ByteProgress {
   public:
-    ByteProgress(const CellGrid& grid, std::uint64_t fileSize) : grid_(grid), size_(fileSize) {}
+    ByteProgress(const FileProgress& report, std::uint64_t fileSize)
+        : report_(report), size_(fileSize) {}
     void update(std::uint64_t done) {
-        if (!grid_.onFileProgress) return;
+        if (!report_) return;
         const std::uint64_t percent =
             size_ == 0 ? 100 : std::min<std::uint64_t>(100, (done * 100 + size_ / 2) / size_);
         if (static_cast<int>(percent) == last_) return;
         last_ = static_cast<int>(percent);
-        grid_.onFileProgress(static_cast<std::int16_t>(percent));
+        report_(static_cast<std::int16_t>(percent));
     }
 
   private:
-    const CellGrid& grid_;
+    const FileProgress& report_;
     std::uint64_t size_;
     int last_ = -1;
 };
@@ -287,18 +288,13 @@ std::optional<char> detectCsvSeparator(std::string_view line1, std::string_view 
                            plainCounts(line2));
 }
 
-void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<char> csvSeparator) {
-    const std::optional<TextFileScan> scan = scanTextFile(path, grid.oemConvert);
-    if (!scan) throw CellGridError(cannotOpenMessage(path));
-    // Files written on Unix end their lines with LF only; read by the CR rule alone
-    // they would come in as one line.
-    const bool lfLines = !scan->holdsCarriageReturn;
-    TextLineReader reader(
-        path, TextLineReader::kDefaultChunkSize,
-        lfLines ? TextLineReader::LineEnd::LineFeed : TextLineReader::LineEnd::CarriageReturn);
-    if (!reader.isOpen()) throw CellGridError(cannotOpenMessage(path));
+void loadCellsFromCsv(CellGrid& grid, const std::string& path, const ReadOptions& options,
+                      std::optional<char> csvSeparator) {
+    const TextLines file = openTextLines(path, options.oemConvert);
+    TextLineReader& reader = *file.reader;
+    const bool lfLines = !file.scan.holdsCarriageReturn;
     // Today's files are UTF-8 and are taken as they are; only others are old OEM text.
-    const bool fromOem = grid.oemConvert && !scan->validUtf8;
+    const bool fromOem = options.oemConvert && !file.scan.validUtf8;
     const auto dropMark = [](std::string_view line) {
         if (line.starts_with(kByteOrderMark)) {
             line.remove_prefix(kByteOrderMark.size());
@@ -322,7 +318,7 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, std::optional<cha
     LineStore cells(grid, separator, path);
     // A guess at the fields to come, so the store's table rarely grows by copying.
     grid.reserveCells(static_cast<std::size_t>(reader.fileSize() / kTypicalFieldBytes));
-    ByteProgress progress(grid, reader.fileSize());
+    ByteProgress progress(options.progress, reader.fileSize());
     std::string converted;
     std::string continued;
     std::int64_t physicalLines = 0;

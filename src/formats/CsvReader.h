@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 
 namespace quillet {
@@ -17,13 +18,13 @@ inline constexpr char kCsvSeparatorCandidates[] = {',', ';', '#', '\t', '|'};
 // grows, RowCount ends at the number of lines (with the store's clamps), widths stay.
 // csvSeparator is the grid's CsvSeparator setting: when it holds a byte, that byte
 // separates the fields and nothing is detected; a detected separator is never kept.
-// With oemConvert, a file that is not valid UTF-8 is read as CP437; a leading UTF-8
+// With options.oemConvert, a file that is not valid UTF-8 is read as CP437; a leading UTF-8
 // byte-order mark is dropped. A file without any CR has its lines ended by LF.
 // Throws CellGridError: "Cannot open file " + path, a read error, or a file with more
 // than CellGrid::kMaxRows lines, kMaxColumns fields in a line or kMaxCells cells in
 // all, counted as lines times the widest line (the lines before it stay).
 // The grid's listener hears one layoutChanged.
-void loadCellsFromCsv(CellGrid& grid, const std::string& path,
+void loadCellsFromCsv(CellGrid& grid, const std::string& path, const ReadOptions& options = {},
                       std::optional<char> csvSeparator = std::nullopt);
 
 // The separator that the first two lines of a file suggest, or none: then each line

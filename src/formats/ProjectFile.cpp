@@ -69,17 +69,18 @@ bool writePlainCellLine(AtomicFileWriter& out, int col, std::string_view rowPart
 // Reports a percentage only when it moved, as a progress dialog wants it.
 class ProgressReporter {
   public:
-    ProgressReporter(const CellGrid& grid, int rowCount) : grid_(grid), rowCount_(rowCount) {}
+    ProgressReporter(const FileProgress& report, int rowCount)
+        : report_(report), rowCount_(rowCount) {}
     void row(std::int64_t row) {
-        if (!grid_.onFileProgress) return;
+        if (!report_) return;
         const std::int16_t percent = progressPercent(row, rowCount_);
         if (last_ == percent) return;
         last_ = percent;
-        grid_.onFileProgress(percent);
+        report_(percent);
     }
 
   private:
-    const CellGrid& grid_;
+    const FileProgress& report_;
     int rowCount_;
     int last_ = INT_MIN;  // nothing reported yet
 };
@@ -192,7 +193,7 @@ std::string unescapeLineBreaks(std::string_view text, bool multilineCells) {
 }
 
 void saveCellsToFile(const CellGrid& grid, const std::string& path,
-                     AtomicFileWriter::Privacy privacy) {
+                     AtomicFileWriter::Privacy privacy, const FileProgress& report) {
     AtomicFileWriter out(path, privacy);
     const int cols = grid.colCount();
     const int rows = grid.rowCount();
@@ -207,7 +208,7 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path,
         writeNumber(out, grid.colWidth(c));
         out.write(kLineEnd);
     }
-    ProgressReporter progress(grid, rows);
+    ProgressReporter progress(report, rows);
     char rowPart[24];  // ",row," written after each column
     for (int r = 0; r < rows; ++r) {
         // Only the stored texts: an empty cell writes nothing, so a wide grid of few
@@ -255,15 +256,9 @@ bool isForeignFile(const std::string& path) {
     return !header;
 }
 
-void loadCellsFromFile(CellGrid& grid, const std::string& path) {
-    // A project file always holds CRs; one without any had them stripped on the way
-    // (a checkout, an editor) and would read as one line: its lines end at LF instead.
-    const std::optional<TextFileScan> scan = scanTextFile(path, false);
-    if (!scan) throw CellGridError(cannotOpenMessage(path));
-    TextLineReader reader(path, TextLineReader::kDefaultChunkSize,
-                          scan->holdsCarriageReturn ? TextLineReader::LineEnd::CarriageReturn
-                                                    : TextLineReader::LineEnd::LineFeed);
-    if (!reader.isOpen()) throw CellGridError(cannotOpenMessage(path));
+void loadCellsFromFile(CellGrid& grid, const std::string& path, const ReadOptions& options) {
+    const TextLines file = openTextLines(path);
+    TextLineReader& reader = *file.reader;
 
     // Lines are views into the reader's blocks; only a cell's text is copied, once,
     // into the grid.
@@ -281,7 +276,7 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
     grid.reserveRows(static_cast<int>(std::min<std::uint64_t>(rows, mostCells + 1)));
     grid.reserveCells(static_cast<std::size_t>(
         std::min(mostCells, static_cast<std::uint64_t>(rows) * static_cast<std::uint64_t>(cols))));
-    ProgressReporter progress(grid, rows);
+    ProgressReporter progress(options.progress, rows);
     std::string unescaped;
     while (reader.readLine(line)) {
         if (line.starts_with("cw")) {
@@ -301,7 +296,7 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path) {
         // Lines outside the grid are ignored, and give no progress either.
         if (col < 0 || col >= cols || row < 0 || row >= rows) continue;
         if (text.find('\b') != std::string_view::npos) {
-            unescaped = unescapeLineBreaks(text, grid.multilineCells);
+            unescaped = unescapeLineBreaks(text, options.multilineCells);
             text = unescaped;
         }
         grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row), text);

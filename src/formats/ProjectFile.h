@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "formats/AtomicFileWriter.h"
+#include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 
 namespace quillet {
@@ -14,7 +15,8 @@ namespace quillet {
 // The target is replaced only once every byte is on disk. Throws CellGridError:
 // "Cannot Create " + path, or "Cannot write file " + path + ": " + reason.
 void saveCellsToFile(const CellGrid& grid, const std::string& path,
-                     AtomicFileWriter::Privacy privacy = AtomicFileWriter::Privacy::Shared);
+                     AtomicFileWriter::Privacy privacy = AtomicFileWriter::Privacy::Shared,
+                     const FileProgress& progress = {});
 
 // Reads such a file into the grid without clearing it first; cells and widths the
 // file does not mention stay. Malformed lines are read as far as they make sense or
@@ -23,7 +25,7 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path,
 // header asking for a larger grid than a project can be (CellGrid::kMaxColumns,
 // kMaxRows, kMaxCells), refused before the grid changes.
 // The grid's listener hears one layoutChanged.
-void loadCellsFromFile(CellGrid& grid, const std::string& path);
+void loadCellsFromFile(CellGrid& grid, const std::string& path, const ReadOptions& options = {});
 
 // True for an existing, non-empty file whose first line is not a project file's header
 // ("columns,rows"): a CSV export, a document. Saving over it would replace that data.

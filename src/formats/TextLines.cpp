@@ -264,6 +264,17 @@ std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8
     return scan;
 }
 
+TextLines openTextLines(const std::string& path, bool checkUtf8) {
+    std::optional<TextFileScan> scan = scanTextFile(path, checkUtf8);
+    if (!scan) throw CellGridError(cannotOpenMessage(path));
+    auto reader = std::make_unique<TextLineReader>(path, TextLineReader::kDefaultChunkSize,
+                                                   scan->holdsCarriageReturn
+                                                       ? TextLineReader::LineEnd::CarriageReturn
+                                                       : TextLineReader::LineEnd::LineFeed);
+    if (!reader->isOpen()) throw CellGridError(cannotOpenMessage(path));
+    return {*scan, std::move(reader)};
+}
+
 bool isPlainTextFile(const std::string& path) {
     bool text = true;
     bool pendingEndMark = false;  // a 0x1A ended the previous chunk: text only if last

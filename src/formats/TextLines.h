@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,6 +91,17 @@ struct TextFileScan {
 // block or never end). Throws CellGridError on a read error.
 // Without checkUtf8 the scan stops at the first CR.
 std::optional<TextFileScan> scanTextFile(const std::string& path, bool checkUtf8);
+
+// A text file opened by the rule every reader shares, with what the whole file holds.
+struct TextLines {
+    TextFileScan scan;
+    std::unique_ptr<TextLineReader> reader;
+};
+// Lines end at CR, or at LF in a file without any CR: one written on Unix, or whose CRs
+// were stripped on the way (a checkout, an editor), would otherwise read as one line.
+// checkUtf8 as for scanTextFile. Throws CellGridError(cannotOpenMessage(path)) when the
+// file cannot be opened or is no regular file, or on a read error.
+TextLines openTextLines(const std::string& path, bool checkUtf8 = false);
 
 // True for a regular file that reads as text: no NUL byte anywhere and no 0x1A before its
 // last byte (a DOS end mark there is text). A zip-based document or another binary file

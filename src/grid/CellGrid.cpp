@@ -657,9 +657,6 @@ void CellGrid::swapContents(CellGrid& other) {
 std::unique_ptr<CellGrid> CellGrid::makeReadTarget() const {
     auto target = std::make_unique<CellGrid>(colCount_, 2, 1);
     target->widths_ = widths_;
-    target->multilineCells = multilineCells;
-    target->oemConvert = oemConvert;
-    target->onFileProgress = onFileProgress;
     return target;
 }
 

@@ -199,7 +199,7 @@ class CellGrid {
     // listeners and callbacks stay; listeners hear one Layout and one Widths change.
     void swapContents(CellGrid& other);
     // A grid to read into aside: this grid's column count and widths, 2 rows of which
-    // 1 is fixed, its multi-line setting and progress callback.
+    // 1 is fixed.
     std::unique_ptr<CellGrid> makeReadTarget() const;
 
     // Reports changed text in an inclusive rectangle (one Layout change while a bulk update runs).
@@ -215,10 +215,6 @@ class CellGrid {
     void setCurrentCell(int col, int row);
     void setSelection(int anchorCol, int anchorRow, int col, int row);
     CellRect selection() const;
-
-    bool multilineCells = false;
-    bool oemConvert = true;
-    std::function<void(std::int16_t percent)> onFileProgress;
 
     // Listeners are not owned; each must remove itself before it goes.
     void addListener(CellGridListener* listener);

@@ -173,7 +173,9 @@ void Form1::buildWidgets() {
     };
     grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
     grid_->onEmptySelection = [this] { runCommand([this] { controller_.emptySelection(); }); };
-    controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
+    controller_.project().fileOptions.progress = [this](std::int16_t percent) {
+        showProgress(percent);
+    };
 
     findDialog_ = new FindDialog(this);
     connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {

@@ -87,8 +87,6 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
 
 std::optional<int> countTasksInFile(const std::string& path) {
     CellGrid grid;
-    // As the window reads it: a cell whose first line is empty still holds text.
-    grid.multilineCells = true;
     try {
         loadCellsFromFile(grid, path);
     } catch (const std::exception&) {

@@ -180,7 +180,7 @@ TEST(OldFileImport, ReadsAConvertedFileIntoAFreshGridShapedLikeTheCurrentOne) {
     CellGrid fresh;
     fresh.setCellText(5, 3, "left over");
     FakePrompts prompts;
-    importOldFile(path, current, fresh, prompts);
+    importOldFile(path, current, fresh, {}, prompts);
 
     EXPECT_EQ(readBytes(path), "No\tTask\tHours\r\n1\tDesign\t2.5\r\n2\t\"Review, final\"\t1\r\n");
     const Strings blank(5, "");
@@ -204,7 +204,7 @@ TEST(OldFileImport, AFailedReadThrowsTheMessageForTheCallerToShow) {
     CellGrid fresh;
     FakePrompts prompts;
     // The conversion only reports its failure; the reader's error ends the import.
-    EXPECT_EQ(errorOf([&] { importOldFile(missing, current, fresh, prompts); }),
+    EXPECT_EQ(errorOf([&] { importOldFile(missing, current, fresh, {}, prompts); }),
               "Cannot open file " + missing);
     EXPECT_EQ(prompts.messages, Strings{kConversionError});
     EXPECT_EQ(current.cellText(1, 1), "current task");
@@ -218,9 +218,9 @@ TEST(OldFileImport, SaveAfterAnImportWritesTheProjectFormatOverTheImportedPath) 
     current.setColWidth(0, 42);
     CellGrid fresh;
     std::vector<int> progress;
-    current.onFileProgress = [&](std::int16_t p) { progress.push_back(p); };
     FakePrompts prompts;
-    importOldFile(path, current, fresh, prompts);
+    importOldFile(path, current, fresh,
+                  ReadOptions{.progress = [&](std::int16_t p) { progress.push_back(p); }}, prompts);
     EXPECT_FALSE(progress.empty());  // a long import can show the same progress as Open
 
     saveCellsToFile(fresh, path);

@@ -70,7 +70,6 @@ TEST(SanitizeCellText, EverySanitizedTextSavesAndReloadsUnchanged) {
         }
         saveCellsToFile(grid, path);
         CellGrid back(7, 2, 1);
-        back.multilineCells = true;  // as the main window's grid
         loadCellsFromFile(back, path);
         ASSERT_EQ(back.rowCount(), 40);
         for (int r = 0; r < 40; ++r) {
@@ -93,7 +92,6 @@ TEST(ProjectFile, WriterNeverWritesEndOfFileByte) {
     EXPECT_EQ(readBytes(path).find('\x1A'), std::string::npos);
 
     CellGrid back(2, 2, 1);
-    back.multilineCells = true;
     loadCellsFromFile(back, path);
     EXPECT_EQ(back.cellText(0, 1), "cuthere");
     EXPECT_EQ(back.cellText(1, 1), "x\r\ny");

@@ -45,10 +45,10 @@ void fillOld(CellGrid& grid) {
 }
 
 void loadBytes(CellGrid& grid, const TempDir& dir, const std::string& bytes,
-               std::optional<char> separator = std::nullopt) {
+               std::optional<char> separator = std::nullopt, const ReadOptions& options = {}) {
     const std::string path = dir.file("in.csv");
     writeBytes(path, bytes);
-    loadCellsFromCsv(grid, path, separator);
+    loadCellsFromCsv(grid, path, options, separator);
 }
 
 TEST(CsvDetection, RunCounts) {
@@ -171,12 +171,13 @@ TEST(CsvReader, RowsGrowAThousandAtATimeAndAreCutOnceAtTheEnd) {
     TempDir dir;
     CellGrid grid(2, 2, 1);
     std::vector<std::pair<int, int>> seen;  // lines done, row count
-    grid.onFileProgress = [&](std::int16_t) {
+    ReadOptions options;
+    options.progress = [&](std::int16_t) {
         int done = 0;
         while (!grid.cellText(0, done).empty()) ++done;
         seen.emplace_back(done, grid.rowCount());
     };
-    loadBytes(grid, dir, bytes);
+    loadBytes(grid, dir, bytes, std::nullopt, options);
     EXPECT_EQ(grid.rowCount(), 1500);
     for (const auto& [done, rows] : seen) {
         EXPECT_EQ(rows, done <= 2 ? 2 : done <= 1002 ? 1002 : 2002) << done << " lines";
@@ -192,19 +193,20 @@ TEST(CsvReader, ProgressIsTheShareOfBytesReportedWhenItMoves) {
     TempDir dir;
     CellGrid grid(2, 2, 1);
     std::vector<int> reported;
-    grid.onFileProgress = [&](std::int16_t p) { reported.push_back(p); };
+    ReadOptions options;
+    options.progress = [&](std::int16_t p) { reported.push_back(p); };
     std::string bytes;
     for (int k = 0; k < 1000; ++k) bytes += "a,b\r\n";  // 5 bytes a line
-    loadBytes(grid, dir, bytes);
+    loadBytes(grid, dir, bytes, std::nullopt, options);
     std::vector<int> each(101);
     std::iota(each.begin(), each.end(), 0);
     EXPECT_EQ(reported, each);
     // A line is read with its whole line end, so a one-line file is done at once.
     reported.clear();
-    loadBytes(grid, dir, "a,b\r\n");
+    loadBytes(grid, dir, "a,b\r\n", std::nullopt, options);
     EXPECT_EQ(reported, (std::vector<int>{100}));
     reported.clear();
-    loadBytes(grid, dir, "a,b\r");
+    loadBytes(grid, dir, "a,b\r", std::nullopt, options);
     EXPECT_EQ(reported, (std::vector<int>{100}));
 }
 
@@ -242,8 +244,7 @@ TEST(CsvReader, Utf8TakenAsItIsAndOthersConvertedFromTheOemCodePage) {
         EXPECT_EQ(cellsOf(grid), c.cells) << testing::PrintToString(c.bytes);
     }
     CellGrid raw(2, 2, 1);
-    raw.oemConvert = false;
-    loadBytes(raw, dir, "caf\x82,x\r\n");
+    loadBytes(raw, dir, "caf\x82,x\r\n", std::nullopt, ReadOptions{.oemConvert = false});
     EXPECT_EQ(raw.cellText(0, 0), "caf\x82");
 }
 

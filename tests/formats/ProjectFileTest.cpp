@@ -33,10 +33,11 @@ std::string crlf(const std::vector<std::string>& lines) {
 }
 
 // Loads the bytes into a fresh 7 x 5 grid with one fixed row.
-void loadBytes(CellGrid& grid, const TempDir& dir, const std::string& bytes) {
+void loadBytes(CellGrid& grid, const TempDir& dir, const std::string& bytes,
+               const ReadOptions& options = {}) {
     const std::string path = dir.file("in.prj");
     writeBytes(path, bytes);
-    loadCellsFromFile(grid, path);
+    loadCellsFromFile(grid, path, options);
 }
 
 std::vector<std::filesystem::path> filesIn(const TempDir& dir) {
@@ -127,8 +128,7 @@ TEST(ProjectFile, EscapingRoundTripsWithSingleAndMultiLineCells) {
             << testing::PrintToString(c.text);
         for (const bool multiline : {false, true}) {
             CellGrid back(7, 2, 1);
-            back.multilineCells = multiline;
-            loadCellsFromFile(back, path);
+            loadCellsFromFile(back, path, ReadOptions{.multilineCells = multiline});
             EXPECT_EQ(back.cellText(5, 1), multiline ? c.multiLine : c.singleLine)
                 << testing::PrintToString(c.text) << " multiline " << multiline;
         }
@@ -456,7 +456,7 @@ TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {
     for (int row = 0; row < 500; ++row) cells += "99999," + std::to_string(row) + ",x\r\n";
     cells += "12,3,a\tb\bc\r\n";  // escaped line breaks, the first line kept
     CellGrid grid(7, 5, 1);
-    loadBytes(grid, dir, "100000,500\r\n" + cells);
+    loadBytes(grid, dir, "100000,500\r\n" + cells, ReadOptions{.multilineCells = false});
     EXPECT_EQ(grid.storedCellCount(), 501u);
     EXPECT_LT(grid.storeBytes(), 200'000u);
     EXPECT_EQ(grid.cellText(99999, 499), "x");
@@ -503,8 +503,8 @@ TEST(ProjectFile, ProgressIsTheRoundedPercentageReportedWhenItMoves) {
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 3; ++c) grid.setCellText(c, r, "t");
     std::vector<int> saved;
-    grid.onFileProgress = [&](std::int16_t p) { saved.push_back(p); };
-    saveCellsToFile(grid, path);
+    saveCellsToFile(grid, path, AtomicFileWriter::Privacy::Shared,
+                    [&](std::int16_t p) { saved.push_back(p); });
     EXPECT_EQ(saved, (std::vector<int>{0, 12, 25, 38, 50, 62, 75, 88, 100}));
 
     // Loading reports per cell line, each value once; width lines and lines outside the
@@ -513,8 +513,8 @@ TEST(ProjectFile, ProgressIsTheRoundedPercentageReportedWhenItMoves) {
                            "0,1,back"}));
     CellGrid back(7, 5, 1);
     std::vector<int> loaded;
-    back.onFileProgress = [&](std::int16_t p) { loaded.push_back(p); };
-    loadCellsFromFile(back, path);
+    loadCellsFromFile(back, path,
+                      ReadOptions{.progress = [&](std::int16_t p) { loaded.push_back(p); }});
     EXPECT_EQ(loaded, (std::vector<int>{0, 50, 100, 50}));
 }
 

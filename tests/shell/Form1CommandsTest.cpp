@@ -135,9 +135,10 @@ TEST_F(Form1CommandsTest, NoCommandRunsWhileALoadIsInProgress) {
     std::string bytes = "7,3000\r\n";
     for (int row = 1; row < 3000; ++row) bytes += "1," + std::to_string(row) + ",task\r\n";
     test::writeBytes(path, bytes);
-    auto progress = grid().onFileProgress;
+    FileProgress& fileProgress = form.controller().project().fileOptions.progress;
+    auto progress = fileProgress;
     int attempts = 0;
-    grid().onFileProgress = [&](std::int16_t percent) {
+    fileProgress = [&](std::int16_t percent) {
         progress(percent);
         if (percent == 50) {
             ++attempts;
