@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QProgressDialog>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -24,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "shell/AppIcon.h"
+#include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
 #include "shell/GridModel.h"
 #include "shell/GridView.h"
@@ -67,6 +67,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());
     menu_ = std::make_unique<MainMenu>(this);
+    runner_ = new CommandRunner(controller_, this);
     fileWatcher_ = new QFileSystemWatcher(this);
     connect(fileWatcher_, &QFileSystemWatcher::fileChanged, this, [this] {
         // Watched again by the refresh after the command: a replaced file is a new one.
@@ -74,6 +75,7 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
         runCommand([this] { controller_.reloadIfChangedOnDisk(); });
     });
     buildWidgets();
+    runner_->refresh = [this] { refresh(); };
     wireCommands();
     controller_.setExecutablePath(
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
@@ -110,9 +112,7 @@ GridModel* Form1::gridModel() const {
 
 void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
                            const std::optional<RecoveryCopy>& recovered) {
-    recovery_ = std::make_unique<RecoveryDriver>(
-        controller_, [this](const std::function<void()>& command) { runCommand(command); }, dirs,
-        clock);
+    recovery_ = std::make_unique<RecoveryDriver>(controller_, *runner_, dirs, clock);
     if (recovered) recovery_->restore(*recovered);
 }
 
@@ -173,7 +173,9 @@ void Form1::buildWidgets() {
     };
     grid_->onWidthDragged = [this](int col, int width) { controller_.setColumnWidth(col, width); };
     grid_->onEmptySelection = [this] { runCommand([this] { controller_.emptySelection(); }); };
-    controller_.grid().onFileProgress = [this](std::int16_t percent) { showProgress(percent); };
+    controller_.grid().onFileProgress = [this](std::int16_t percent) {
+        runner_->showProgress(percent);
+    };
 
     findDialog_ = new FindDialog(this);
     connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
@@ -193,20 +195,7 @@ void Form1::buildWidgets() {
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1000);
 
-    stopwatch_ = std::make_unique<StopwatchDriver>(
-        controller_,
-        StopwatchDriver::Window{this,
-                                [this](const std::function<void()>& command, std::string* error) {
-                                    return runGuarded(command, error);
-                                },
-                                [this] { return busy_; },
-                                [this] {
-                                    showWindow();
-                                    raise();
-                                    activateWindow();
-                                },
-                                [this] { return trayIcon_.get(); },
-                                [this](const std::string& text) { statusPanels_->show(0, text); }});
+    stopwatch_ = std::make_unique<StopwatchDriver>(controller_, *runner_, this);
 }
 
 void Form1::buildStatusBar() {
@@ -361,10 +350,11 @@ void Form1::configureTray() {
     trayIcon_->setApplicationVisible(true);
     trayIcon_->setActive(true);
     trayIcon_->setRestoreOnLeftClick(true);
+    stopwatch_->setTray(trayIcon_.get());
 }
 
 void Form1::updateStopWatchDisplay() {
-    if (busy_) {
+    if (runner_->busy()) {
         // A long load is running: keep the stopwatch moving, run nothing else.
         controller_.updateStopWatchDisplay();
         statusPanels_->show(1, controller_.timerText());
@@ -497,22 +487,6 @@ void Form1::hideWindow() {
     if (trayIcon_) trayIcon_->setApplicationVisible(false);
 }
 
-// Long loads and saves report progress: show it after half a second in a modal
-// dialog, which also keeps the window painting and blocks other commands.
-void Form1::showProgress(int percent) {
-    if (!progress_) {
-        progress_ =
-            new QProgressDialog(tr("Working on the project file..."), QString(), 0, 100, this);
-        progress_->setObjectName("ProgressDialog");
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(500);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-        progress_->setValue(0);
-    }
-    progress_->setValue(percent);
-}
-
 // The design's 16 pixels, or the height of a line of the total in a larger font.
 void Form1::fitTotalPanel() {
     totalPanel_->setFixedHeight(std::max(16, lblTotal_->fontMetrics().height() + 2));
@@ -530,36 +504,7 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 bool Form1::runCommand(const std::function<void()>& command) {
-    return runGuarded(command, nullptr);
-}
-
-// With error given, the message goes there instead of into a box.
-bool Form1::runGuarded(const std::function<void()>& command, std::string* error) {
-    if (busy_) return false;
-    busy_ = true;
-    std::optional<std::string> failure;
-    try {
-        command();
-    } catch (const std::exception& e) {
-        failure = e.what();
-    } catch (...) {
-        failure = "An unexpected error occurred.";
-    }
-    const bool ok = !failure;
-    if (failure && error)
-        *error = *failure;
-    else if (failure)
-        controller_.showError(*failure);
-    busy_ = false;
-    if (progress_) {
-        // Hidden at once: a window still showing until its deferred deletion could keep
-        // the program's event loop alive after the main window closed.
-        progress_->hide();
-        progress_->deleteLater();
-        progress_ = nullptr;
-    }
-    refresh();
-    return ok;
+    return runner_->run(command);
 }
 
 void Form1::refresh() {
@@ -622,6 +567,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     timer1_->stop();
     stopwatch_->stop();
+    stopwatch_->setTray(nullptr);
     trayIcon_.reset();  // removes the icon from the notification area
     if (recovery_) recovery_->normalExit();
     event->accept();

@@ -13,7 +13,6 @@
 class QAction;
 class QFontDialog;
 class QLabel;
-class QProgressDialog;
 class QTabBar;
 class QTableView;
 class QTimer;
@@ -22,6 +21,7 @@ class QFileSystemWatcher;
 
 namespace quillet {
 
+class CommandRunner;
 class FindDialog;
 class FrmAbout;
 class FrmCal;
@@ -100,7 +100,6 @@ class Form1 : public QMainWindow {
     void configureTray();
     void refresh();
     void updateActions();
-    void showProgress(int percent);
     void closeWindow();
     void showWindow();
     void hideWindow();
@@ -115,10 +114,10 @@ class Form1 : public QMainWindow {
     void showSummary();
     void showAbout();
     void showStopwatchSettings();
-    bool runGuarded(const std::function<void()>& command, std::string* error);
 
     MainController controller_;
     std::unique_ptr<MainMenu> menu_;
+    CommandRunner* runner_ = nullptr;
     std::unique_ptr<OnTray> trayIcon_;
     std::unique_ptr<RecoveryDriver> recovery_;
     // Watches the project's file, so a change by another program is noticed at once.
@@ -140,8 +139,6 @@ class Form1 : public QMainWindow {
     FrmSummary* frmSummary_ = nullptr;
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
-    QProgressDialog* progress_ = nullptr;
-    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
 
     std::unique_ptr<StopwatchDriver> stopwatch_;
 };
