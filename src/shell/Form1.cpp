@@ -5,12 +5,10 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QResizeEvent>
@@ -32,15 +30,10 @@
 #include "shell/PrintJob.h"
 #include "shell/QtPorts.h"
 #include "shell/RecoveryDriver.h"
+#include "shell/SmallWindows.h"
 #include "shell/StatusPanels.h"
 #include "shell/StopwatchDriver.h"
 #include "shell/Translations.h"
-#include "shell/windows/FindDialog.h"
-#include "shell/windows/FrmAbout.h"
-#include "shell/windows/FrmCal.h"
-#include "shell/windows/FrmColumnNames.h"
-#include "shell/windows/FrmRestoreBackup.h"
-#include "shell/windows/FrmSummary.h"
 #include "shell/windows/SecondaryWindow.h"
 
 namespace quillet {
@@ -61,8 +54,8 @@ QFont withChoice(QFont font, const QFont& chosen) {
 }
 }  // namespace
 
-Form1::Form1(ControllerPorts ports, QWidget* parent)
-    : QMainWindow(parent), controller_(std::move(ports)) {
+Form1::Form1(MainController& controller, QWidget* parent)
+    : QMainWindow(parent), controller_(controller) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quillet1"));
     setWindowIcon(appIcon());
@@ -84,17 +77,11 @@ Form1::Form1(ControllerPorts ports, QWidget* parent)
     const QString language = Translations::current();
     controller_.setHelpLanguages({language.isEmpty() ? std::string("en") : language.toStdString()});
     startUp();
-    fontDialogFont_ = font();
 }
 
-Form1::~Form1() {
-    stopwatch_.reset();  // no command from outside after this
-    // The widgets read the grid owned by this object: they go before it does.
-    recovery_.reset();
-    trayIcon_.reset();
-    delete frmSummary_;  // it listens to the grid
-    delete centralWidget();
-}
+// The stopwatch's driver goes first (no command from outside after it), the widgets last:
+// the controller they read outlives the window.
+Form1::~Form1() = default;
 
 QAction* Form1::action(const QString& name) const {
     for (QAction* action : menu_->all())
@@ -110,9 +97,18 @@ GridModel* Form1::gridModel() const {
     return grid_->gridModel();
 }
 
+FrmSummary* Form1::summaryWindow() const {
+    return windows_->summary();
+}
+
+FindDialog* Form1::findDialog() const {
+    return windows_->findDialog();
+}
+
 void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
                            const std::optional<RecoveryCopy>& recovered) {
     recovery_ = std::make_unique<RecoveryDriver>(controller_, *runner_, dirs, clock);
+    windows_->setRecovery(recovery_.get());
     if (recovered) recovery_->restore(*recovered);
 }
 
@@ -177,19 +173,7 @@ void Form1::buildWidgets() {
         runner_->showProgress(percent);
     };
 
-    findDialog_ = new FindDialog(this);
-    connect(findDialog_, &FindDialog::findNext, this, [this](const QString& text) {
-        bool close = false;
-        runCommand([&] { close = controller_.find(fromQString(text)); });
-        if (close) {
-            findDialog_->hide();
-            return;
-        }
-        // After "not found" the next typing belongs in the find window, not in a cell.
-        findDialog_->activateWindow();
-        findDialog_->textField()->setFocus();
-        findDialog_->textField()->selectAll();
-    });
+    windows_ = std::make_unique<SmallWindows>(controller_, *runner_, this);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -239,20 +223,26 @@ void Form1::wireCommands() {
         {&MainMenu::HelpContents1, &MainController::showHelp},
         {&MainMenu::mnuVisitQuillet1homepage, &MainController::openHomePage},
     };
+    // Commands that open a small window.
+    static constexpr struct {
+        Action action;
+        void (SmallWindows::*command)();
+    } kSmallWindows[] = {
+        {&MainMenu::mnuFind1, &SmallWindows::showFind},
+        {&MainMenu::mnuFindAgain1, &SmallWindows::findAgain},
+        {&MainMenu::mnuChangeColumnNames1, &SmallWindows::showColumnNames},
+        {&MainMenu::mnuRestoreBackup1, &SmallWindows::showRestoreBackup},
+        {&MainMenu::mnuCalendar1, &SmallWindows::showCalendar},
+        {&MainMenu::mnuSummary1, &SmallWindows::showSummary},
+        {&MainMenu::mnuAbout1, &SmallWindows::showAbout},
+    };
     // Commands that need the window's own widgets.
     static constexpr struct {
         Action action;
         void (Form1::*command)();
     } kWindowCommands[] = {
-        {&MainMenu::mnuFind1, &Form1::showFindWindow},
-        {&MainMenu::mnuFindAgain1, &Form1::findAgain},
         {&MainMenu::mnuPrint1, &Form1::print},
-        {&MainMenu::mnuChangeColumnNames1, &Form1::showColumnNamesWindow},
-        {&MainMenu::mnuRestoreBackup1, &Form1::showRestoreBackupWindow},
         {&MainMenu::mnuChangeFontSettings1, &Form1::changeFont},
-        {&MainMenu::mnuCalendar1, &Form1::showCalendar},
-        {&MainMenu::mnuSummary1, &Form1::showSummary},
-        {&MainMenu::mnuAbout1, &Form1::showAbout},
         {&MainMenu::mnuStopwatchSettings1, &Form1::showStopwatchSettings},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
@@ -294,6 +284,10 @@ void Form1::wireCommands() {
     for (const auto& [action, command] : kCommands) {
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&] { (controller_.*command)(); }); });
+    }
+    for (const auto& [action, command] : kSmallWindows) {
+        connect(m.*action, &QAction::triggered, this,
+                [this, command] { runCommand([&] { (*windows_.*command)(); }); });
     }
     for (const auto& [action, command] : kWindowCommands) {
         connect(m.*action, &QAction::triggered, this,
@@ -363,116 +357,18 @@ void Form1::updateStopWatchDisplay() {
     runCommand([this] { controller_.updateStopWatchDisplay(); });
 }
 
-void Form1::showFindWindow() {
-    findDialog_->show();
-    findDialog_->raise();
-    findDialog_->activateWindow();
-}
-
-// The search text is what the find window holds, typed there since the last search or not.
-void Form1::findAgain() {
-    controller_.findAgain(fromQString(findDialog_->searchText()));
-}
-
 // The printer dialog and the job's progress are the window's; the layout is the core's.
 void Form1::print() {
     printProject(controller_.grid(), this);
 }
 
-// The small windows are made the first time one is asked for, since none is needed to
-// start; then they live for the whole run and closing one only hides it.
-void Form1::createSecondaryWindows() {
-    if (frmAbout_) return;
-    frmAbout_ = new FrmAbout(this);
-    frmAbout_->openMakerWebSite = [this] {
-        runCommand([this] { controller_.openMakerWebSite(); });
-    };
-    frmAbout_->writeEmail = [this] { runCommand([this] { controller_.writeEmail(); }); };
-    frmColumnNames_ = new FrmColumnNames(this);
-    frmColumnNames_->currentNames = [this] { return controller_.columnNames(); };
-    frmColumnNames_->onOkay = [this](const MainController::ColumnNames& names) {
-        return runCommand([&] { controller_.renameColumns(names); });
-    };
-    frmCal_ = new FrmCal(this);
-    frmCal_->today = [this] {
-        const CivilDate d = controller_.todayDate();
-        return QDate(d.year, d.month, d.day);
-    };
-}
-
-void Form1::showColumnNamesWindow() {
-    createSecondaryWindows();
-    showOrRaise(frmColumnNames_);
-}
-
-// Listed afresh at each showing: every save may have kept another version. Without
-// recovery (tests) nothing is kept, so nothing is listed.
-void Form1::showRestoreBackupWindow() {
-    if (!frmRestoreBackup_) {
-        frmRestoreBackup_ = new FrmRestoreBackup(this);
-        frmRestoreBackup_->onOpen = [this](const std::string& path) {
-            return runCommand([&] { controller_.openBackup(path); });
-        };
-        frmRestoreBackup_->onShowFolder = [this] {
-            if (!recovery_) return;
-            const std::string folder =
-                recovery_->recovery().backups().folderFor(controller_.project().fileName());
-            runCommand([&] { controller_.showFolder(folder); });
-        };
-    }
-    const Project& project = controller_.project();
-    std::vector<BackupVersion> versions;
-    if (recovery_ && !project.isUntitled())
-        versions = recovery_->recovery().backups().versionsOf(project.fileName());
-    frmRestoreBackup_->setVersions(versions, project.isUntitled());
-    showOrRaise(frmRestoreBackup_);
-}
-
-void Form1::showCalendar() {
-    createSecondaryWindows();
-    showOrRaise(frmCal_);
-}
-
-void Form1::showSummary() {
-    if (!frmSummary_) {
-        frmSummary_ = new FrmSummary(controller_.grid(), controller_.locale(), this);
-        frmSummary_->onSelectTaskRow = [this](int row) {
-            if (runCommand([&] { controller_.selectTaskRow(row); })) showOrRaise(this);
-        };
-        frmSummary_->onCopy = [this](const Summary& summary) {
-            runCommand([&] { controller_.copySummary(summary); });
-        };
-        frmSummary_->onExport = [this](const Summary& summary) {
-            runCommand([&] { controller_.exportSummary(summary); });
-        };
-        // The range starts out as this month, for the user who ticks From or To.
-        const CivilDate today = controller_.todayDate();
-        const QDate first(today.year, today.month, 1);
-        frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
-    }
-    frmSummary_->setProjectTitle(CoreMessages::translate(controller_.project().title()));
-    showOrRaise(frmSummary_);
-}
-
-void Form1::showAbout() {
-    createSecondaryWindows();
-    showOrRaise(frmAbout_);
-}
-
 // The window and the cells take the chosen font; the heading row keeps its own. Nothing is
 // saved: the next start shows the design fonts.
 void Form1::changeFont() {
-    if (!fontDialog1_) {
-        // Made on first use: it reads the whole font database, which start-up need not wait for.
-        fontDialog1_ = new QFontDialog(this);
-        fontDialog1_->setObjectName("FontDialog1");
-        fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
-    }
-    fontDialog1_->setCurrentFont(fontDialogFont_);
-    if (fontDialog1_->exec() != QDialog::Accepted) return;
-    fontDialogFont_ = fontDialog1_->selectedFont();
-    setFont(withChoice(font(), fontDialogFont_));
-    grid_->setFont(withChoice(grid_->font(), fontDialogFont_));
+    const std::optional<QFont> chosen = windows_->chooseFont();
+    if (!chosen) return;
+    setFont(withChoice(font(), *chosen));
+    grid_->setFont(withChoice(grid_->font(), *chosen));
 }
 
 void Form1::closeWindow() {
@@ -510,7 +406,7 @@ bool Form1::runCommand(const std::function<void()>& command) {
 void Form1::refresh() {
     const Project& project = controller_.project();
     if (tabs_->count() > 0) tabs_->setTabText(0, CoreMessages::translate(project.title()));
-    if (frmSummary_) frmSummary_->setProjectTitle(CoreMessages::translate(project.title()));
+    windows_->refresh();
     lblTotal_->setText(CoreMessages::translate(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());

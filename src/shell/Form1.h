@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -11,7 +10,6 @@
 #include "tools/TimerProtocol.h"
 
 class QAction;
-class QFontDialog;
 class QLabel;
 class QTabBar;
 class QTableView;
@@ -23,10 +21,6 @@ namespace quillet {
 
 class CommandRunner;
 class FindDialog;
-class FrmAbout;
-class FrmCal;
-class FrmColumnNames;
-class FrmRestoreBackup;
 class FrmStopwatchSettings;
 class FrmSummary;
 class GridModel;
@@ -34,6 +28,7 @@ class GridView;
 class MainMenu;
 class OnTray;
 class RecoveryDriver;
+class SmallWindows;
 class StatusPanels;
 class StopwatchDriver;
 
@@ -43,7 +38,8 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit Form1(ControllerPorts ports, QWidget* parent = nullptr);
+    // The controller outlives the window: the widgets read its grid until they go.
+    explicit Form1(MainController& controller, QWidget* parent = nullptr);
     ~Form1() override;
 
     MainController& controller() { return controller_; }
@@ -52,8 +48,8 @@ class Form1 : public QMainWindow {
     QAction* action(const QString& name) const;
     QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
-    FrmSummary* summaryWindow() const { return frmSummary_; }
-    FindDialog* findDialog() const { return findDialog_; }
+    FrmSummary* summaryWindow() const;
+    FindDialog* findDialog() const;
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;
     // Keeps recovery copies and backups in `dirs` from now on, after opening the copy the
@@ -103,19 +99,11 @@ class Form1 : public QMainWindow {
     void closeWindow();
     void showWindow();
     void hideWindow();
-    void showFindWindow();
-    void findAgain();
     void print();
-    void createSecondaryWindows();
-    void showColumnNamesWindow();
-    void showRestoreBackupWindow();
     void changeFont();
-    void showCalendar();
-    void showSummary();
-    void showAbout();
     void showStopwatchSettings();
 
-    MainController controller_;
+    MainController& controller_;
     std::unique_ptr<MainMenu> menu_;
     CommandRunner* runner_ = nullptr;
     std::unique_ptr<OnTray> trayIcon_;
@@ -131,14 +119,7 @@ class Form1 : public QMainWindow {
     void fitTotalPanel();
     std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
-    FindDialog* findDialog_ = nullptr;
-    FrmAbout* frmAbout_ = nullptr;
-    FrmColumnNames* frmColumnNames_ = nullptr;
-    FrmCal* frmCal_ = nullptr;
-    FrmRestoreBackup* frmRestoreBackup_ = nullptr;
-    FrmSummary* frmSummary_ = nullptr;
-    QFontDialog* fontDialog1_ = nullptr;
-    QFont fontDialogFont_;  // the last font chosen in this run
+    std::unique_ptr<SmallWindows> windows_;
 
     std::unique_ptr<StopwatchDriver> stopwatch_;
 };

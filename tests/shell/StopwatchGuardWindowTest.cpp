@@ -12,6 +12,7 @@
 
 #include "shell/Form1.h"
 #include "shell/OnTray.h"
+#include "shell/OwnedForm1.h"
 #include "shell/TimerClient.h"
 #include "shell/windows/FrmStopwatchSettings.h"
 #include "support/FakePorts.h"
@@ -22,7 +23,7 @@ namespace {
 
 class StopwatchGuardWindowTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
     test::FakeIdleSource* idle = nullptr;
     test::MemorySettings stopwatchSettings;
 
