@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/Settings.h"
+#include "app/TimerRemote.h"
 #include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
 #include "shell/IdleSources.h"
@@ -18,7 +19,7 @@
 namespace quillet {
 
 StopwatchDriver::StopwatchDriver(MainController& controller, CommandRunner& runner, QWidget* window)
-    : controller_(controller), runner_(runner), window_(window) {
+    : controller_(controller), runner_(runner), window_(window), remote_(controller) {
     pollTimer_ = new QTimer(this);
     pollTimer_->setObjectName("tmrStopwatchGuard");
     pollTimer_->setInterval(StopwatchGuard::kPollMs);
@@ -146,35 +147,9 @@ bool StopwatchDriver::listen(const QString& path) {
 }
 
 TimerReply StopwatchDriver::run(TimerCommand command) {
-    if (runner_.busy())
-        return {false, "Quillet1 is busy: finish what is open in its window first."};
-    std::string error;
-    const auto run = [&](const std::function<void()>& step) { runner_.run(step, &error); };
-    switch (command) {
-        case TimerCommand::Start:
-            run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Stop:
-            run([this] { controller_.stopTimer(); });
-            break;
-        case TimerCommand::Toggle:
-            if (controller_.stopWatch().running())
-                run([this] { controller_.stopTimer(); });
-            else
-                run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Reset:
-            run([this] { controller_.resetTimer(); });
-            break;
-        case TimerCommand::Book:
-            run([&] { error = controller_.bookTimer(); });
-            break;
-        case TimerCommand::Status:
-            break;
-    }
-    if (!error.empty()) return {false, error};
-    const HRStopWatch& watch = controller_.stopWatch();
-    return {true, timerStateText(watch.running(), watch.elapsedTime())};
+    TimerReply reply = TimerRemote::busyReply();
+    runner_.run([&] { reply = remote_.run(command); });
+    return reply;
 }
 
 }  // namespace quillet

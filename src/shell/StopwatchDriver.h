@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/MainController.h"
+#include "app/TimerRemote.h"
 #include "tools/StopwatchGuard.h"
 #include "tools/TimerProtocol.h"
 
@@ -61,6 +62,7 @@ class StopwatchDriver : public QObject {
     MainController& controller_;
     CommandRunner& runner_;
     QWidget* window_;
+    TimerRemote remote_;
     OnTray* tray_ = nullptr;
     std::unique_ptr<IdleSource> idleSource_;
     std::unique_ptr<StopwatchGuard> guard_;
