@@ -94,12 +94,8 @@ void StopwatchDriver::poll() {
     const GuardPoll result = watch.poll();
     if (!result.reminder.empty()) showReminder(result.reminder);
     if (result.extended && questionOpen_) {
-        // The open box follows: it is the one showing the question as it was asked.
-        const QString before = CoreMessages::translate(questionShown_);
-        questionShown_ = watch.questionText();
-        for (QMessageBox* box : window_->findChildren<QMessageBox*>()) {
-            if (box->text() == before) box->setText(CoreMessages::translate(questionShown_));
-        }
+        if (QMessageBox* box = questionBox())
+            box->setText(CoreMessages::translate(watch.questionText()));
     }
     // Another command's window may be open: the question waits for the next poll.
     if (watch.pending() && !questionOpen_ && !runner_.busy()) askAboutTimeAway();
@@ -108,9 +104,17 @@ void StopwatchDriver::poll() {
 void StopwatchDriver::askAboutTimeAway() {
     questionOpen_ = true;
     bringForward();
-    questionShown_ = guard_->questionText();
+    boxesBefore_.clear();
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>()) boxesBefore_.append(box);
     runCommand([this] { controller_.askAboutTimeAway(*guard_); });
     questionOpen_ = false;
+}
+
+// The open question's box is the one the window did not have before it was asked.
+QMessageBox* StopwatchDriver::questionBox() const {
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>())
+        if (!boxesBefore_.contains(box)) return box;
+    return nullptr;
 }
 
 void StopwatchDriver::showReminder(const std::string& text) {

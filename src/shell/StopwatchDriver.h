@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "tools/StopwatchGuard.h"
 #include "tools/TimerProtocol.h"
 
+class QMessageBox;
 class QTimer;
 class QWidget;
 
@@ -57,6 +60,7 @@ class StopwatchDriver : public QObject {
     bool runCommand(const std::function<void()>& command);
     void bringForward();
     void askAboutTimeAway();
+    QMessageBox* questionBox() const;
     void showReminder(const std::string& text);
 
     MainController& controller_;
@@ -71,7 +75,7 @@ class StopwatchDriver : public QObject {
     FrmStopwatchSettings* settingsWindow_ = nullptr;
     std::unique_ptr<TimerServer> server_;
     bool questionOpen_ = false;
-    std::string questionShown_;   // the open question's text, to follow an extension
+    QList<QPointer<QMessageBox>> boxesBefore_;  // the window's boxes when the question came
     long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
 };
 
