@@ -87,12 +87,23 @@ void SmallWindows::showRestoreBackup() {
             runner_.run([&] { controller_.showFolder(folder); });
         };
     }
-    const Project& project = controller_.project();
-    std::vector<BackupVersion> versions;
-    if (recovery_ && !project.isUntitled())
-        versions = recovery_->recovery().backups().versionsOf(project.fileName());
-    frmRestoreBackup_->setVersions(versions, project.isUntitled());
-    showOrRaise(frmRestoreBackup_);
+    const bool untitled = controller_.project().isUntitled();
+    if (!recovery_ || untitled) {
+        frmRestoreBackup_->setVersions({}, untitled);
+        showOrRaise(frmRestoreBackup_);
+        return;
+    }
+    // Listed off this thread; the window shows once the list is there.
+    FrmRestoreBackup* window = frmRestoreBackup_;
+    recovery_->recovery().listBackups([window](std::vector<BackupListing> listed) {
+        QMetaObject::invokeMethod(
+            window,
+            [window, listed = std::move(listed)] {
+                window->setVersions(listed, false);
+                showOrRaise(window);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void SmallWindows::showCalendar() {

@@ -38,7 +38,7 @@ class FrmRestoreBackupTest : public ::testing::Test, protected test::FakePorts {
     QDialog* restoreBackup() {
         form.action("mnuRestoreBackup1")->trigger();
         auto* window = child<QDialog>("frmRestoreBackup");
-        EXPECT_TRUE(window && window->isVisible());
+        EXPECT_TRUE(window && QTest::qWaitFor([&] { return window->isVisible(); }));
         return window;
     }
     void save(const char* description) {
