@@ -347,14 +347,12 @@ void Form1::configureTray() {
     stopwatch_->setTray(trayIcon_.get());
 }
 
+// Once a second, even while a long load runs: the stopwatch's panel and the tray's hint,
+// not the whole window.
 void Form1::updateStopWatchDisplay() {
-    if (runner_->busy()) {
-        // A long load is running: keep the stopwatch moving, run nothing else.
-        controller_.updateStopWatchDisplay();
-        statusPanels_->show(1, controller_.timerText());
-        return;
-    }
-    runCommand([this] { controller_.updateStopWatchDisplay(); });
+    controller_.updateStopWatchDisplay();
+    statusPanels_->show(1, controller_.timerText());
+    stopwatch_->follow();
 }
 
 // The printer dialog and the job's progress are the window's; the layout is the core's.
