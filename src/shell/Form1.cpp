@@ -1,15 +1,9 @@
 #include "shell/Form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
-#include <QFileSystemWatcher>
-#include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScreen>
@@ -28,11 +22,13 @@
 #include "shell/MainMenu.h"
 #include "shell/OnTray.h"
 #include "shell/PrintJob.h"
+#include "shell/ProjectFileWatcher.h"
 #include "shell/QtPorts.h"
 #include "shell/RecoveryDriver.h"
 #include "shell/SmallWindows.h"
 #include "shell/StatusPanels.h"
 #include "shell/StopwatchDriver.h"
+#include "shell/TotalPanel.h"
 #include "shell/Translations.h"
 #include "shell/windows/SecondaryWindow.h"
 
@@ -41,17 +37,6 @@ namespace quillet {
 namespace {
 constexpr int kOuterWidth = 567;
 constexpr int kOuterHeight = 401;
-
-// What a font change carries over: family, size and style. Qt's font dialog has no colour.
-QFont withChoice(QFont font, const QFont& chosen) {
-    font.setFamily(chosen.family());
-    font.setPointSizeF(chosen.pointSizeF());
-    font.setWeight(chosen.weight());
-    font.setItalic(chosen.italic());
-    font.setUnderline(chosen.underline());
-    font.setStrikeOut(chosen.strikeOut());
-    return font;
-}
 }  // namespace
 
 Form1::Form1(MainController& controller, QWidget* parent)
@@ -61,12 +46,9 @@ Form1::Form1(MainController& controller, QWidget* parent)
     setWindowIcon(appIcon());
     menu_ = std::make_unique<MainMenu>(this);
     runner_ = new CommandRunner(controller_, this);
-    fileWatcher_ = new QFileSystemWatcher(this);
-    connect(fileWatcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-        // Watched again by the refresh after the command: a replaced file is a new one.
-        fileWatcher_->removePaths(fileWatcher_->files());
-        runCommand([this] { controller_.reloadIfChangedOnDisk(); });
-    });
+    // Watched again by the refresh after the command.
+    fileWatcher_ = new ProjectFileWatcher(
+        [this] { runCommand([this] { controller_.reloadIfChangedOnDisk(); }); }, this);
     buildWidgets();
     runner_->refresh = [this] { refresh(); };
     wireCommands();
@@ -97,14 +79,6 @@ GridModel* Form1::gridModel() const {
     return grid_->gridModel();
 }
 
-FrmSummary* Form1::summaryWindow() const {
-    return windows_->summary();
-}
-
-FindDialog* Form1::findDialog() const {
-    return windows_->findDialog();
-}
-
 void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
                            const std::optional<RecoveryCopy>& recovered) {
     recovery_ = std::make_unique<RecoveryDriver>(controller_, *runner_, dirs, clock);
@@ -113,6 +87,10 @@ void Form1::enableRecovery(const RecoveryDirs& dirs, Clock& clock,
 }
 
 void Form1::buildWidgets() {
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+    statusPanels_ = std::make_unique<StatusPanels>(statusBar());
+
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -129,31 +107,9 @@ void Form1::buildWidgets() {
     grid_ = new GridView(controller_.grid(), central);
     layout->addWidget(grid_, 1);
 
-    auto* panel = new QWidget(central);
-    panel->setObjectName("Panel1");
-    totalPanel_ = panel;
-    auto* panelLayout = new QHBoxLayout(panel);
-    panelLayout->setContentsMargins(4, 0, 4, 0);
-    panelLayout->setSpacing(2);
-    auto* label1 = new QLabel(tr("Total Cost/Fees for current project: $"), panel);
-    label1->setObjectName("Label1");
-    lblTotal_ = new QLabel(panel);
-    lblTotal_->setObjectName("lblTotal");
-    for (QLabel* label : {label1, lblTotal_}) {
-        label->setToolTip(tr("Right-click for options"));
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(label, &QWidget::customContextMenuRequested, this,
-                [this, label](const QPoint& pos) {
-                    menu_->puplblTotal()->popup(label->mapToGlobal(pos));
-                });
-        panelLayout->addWidget(label);
-    }
-    panelLayout->addStretch(1);
-    layout->addWidget(panel);
+    totalPanel_ = new TotalPanel(menu_->puplblTotal(), central);
+    layout->addWidget(totalPanel_);
     setCentralWidget(central);
-    fitTotalPanel();
-
-    buildStatusBar();
 
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         menu_->pupmnuGrid()->popup(grid_->viewport()->mapToGlobal(pos));
@@ -173,20 +129,13 @@ void Form1::buildWidgets() {
         runner_->showProgress(percent);
     };
 
-    windows_ = std::make_unique<SmallWindows>(controller_, *runner_, this);
+    windows_ = std::make_unique<SmallWindows>(controller_, *runner_, this, grid_);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1000);
 
     stopwatch_ = std::make_unique<StopwatchDriver>(controller_, *runner_, this);
-}
-
-void Form1::buildStatusBar() {
-    QStatusBar* status = statusBar();
-    status->setObjectName("StatusBar1");
-    status->setSizeGripEnabled(true);
-    statusPanels_ = std::make_unique<StatusPanels>(status);
 }
 
 void Form1::wireCommands() {
@@ -235,6 +184,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuCalendar1, &SmallWindows::showCalendar},
         {&MainMenu::mnuSummary1, &SmallWindows::showSummary},
         {&MainMenu::mnuAbout1, &SmallWindows::showAbout},
+        {&MainMenu::mnuChangeFontSettings1, &SmallWindows::changeFont},
     };
     // Commands that need the window's own widgets.
     static constexpr struct {
@@ -242,7 +192,6 @@ void Form1::wireCommands() {
         void (Form1::*command)();
     } kWindowCommands[] = {
         {&MainMenu::mnuPrint1, &Form1::print},
-        {&MainMenu::mnuChangeFontSettings1, &Form1::changeFont},
         {&MainMenu::mnuStopwatchSettings1, &Form1::showStopwatchSettings},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
@@ -258,28 +207,6 @@ void Form1::wireCommands() {
         {&MainMenu::pitHide, &Form1::hideWindow},
         {&MainMenu::mnuRHideWindow1, &Form1::hideWindow},
     };
-    // Toolbar buttons and pop-up items that repeat a menu command.
-    static constexpr struct {
-        Action from;
-        Action to;
-    } kForwards[] = {
-        {&MainMenu::tbtnNew, &MainMenu::mnuNew1},
-        {&MainMenu::tbtnOpen, &MainMenu::mnuOpen1},
-        {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
-        {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
-        {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
-        {&MainMenu::tbtnUndo, &MainMenu::mnuUndo1},
-        {&MainMenu::tbtnRedo, &MainMenu::mnuRedo1},
-        {&MainMenu::tbtnFind, &MainMenu::mnuFind1},
-        {&MainMenu::tbtnAdd, &MainMenu::mnuAddTask1},
-        {&MainMenu::tbtnRemove, &MainMenu::mnuDeleteTask1},
-        {&MainMenu::pupCopy1, &MainMenu::mnuCopy1},
-        {&MainMenu::pupPaste1, &MainMenu::mnuPaste1},
-        {&MainMenu::pupAddTask1, &MainMenu::mnuAddTask1},
-        {&MainMenu::pupDeleteTask1, &MainMenu::mnuDeleteTask1},
-        {&MainMenu::pupRecalculateTotalforproject1, &MainMenu::mnuCalculateTotal},
-    };
-
     MainMenu& m = *menu_;
     for (const auto& [action, command] : kCommands) {
         connect(m.*action, &QAction::triggered, this,
@@ -300,8 +227,7 @@ void Form1::wireCommands() {
         connect(item, &QAction::triggered, this,
                 [this, k] { runCommand([&] { controller_.openRecentFile(k); }); });
     }
-    for (const auto& [from, to] : kForwards)
-        connect(m.*from, &QAction::triggered, m.*to, &QAction::trigger);
+    m.forwardRepeats();
 }
 
 void Form1::startUp() {
@@ -360,19 +286,6 @@ void Form1::print() {
     printProject(controller_.grid(), this);
 }
 
-// The window and the cells take the chosen font; the heading row keeps its own. Nothing is
-// saved: the next start shows the design fonts.
-void Form1::changeFont() {
-    const std::optional<QFont> chosen = windows_->chooseFont();
-    if (!chosen) return;
-    setFont(withChoice(font(), *chosen));
-    grid_->setFont(withChoice(grid_->font(), *chosen));
-}
-
-void Form1::closeWindow() {
-    close();
-}
-
 void Form1::showWindow() {
     if (trayIcon_) trayIcon_->setApplicationVisible(true);
 }
@@ -381,15 +294,10 @@ void Form1::hideWindow() {
     if (trayIcon_) trayIcon_->setApplicationVisible(false);
 }
 
-// The design's 16 pixels, or the height of a line of the total in a larger font.
-void Form1::fitTotalPanel() {
-    totalPanel_->setFixedHeight(std::max(16, lblTotal_->fontMetrics().height() + 2));
-}
-
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::FontChange && totalPanel_) {
-        fitTotalPanel();
+        totalPanel_->fitFont();
         statusPanels_->fitFont();
     }
     if (event->type() == QEvent::WindowStateChange && isMinimized() && trayIcon_) {
@@ -405,51 +313,18 @@ void Form1::refresh() {
     const Project& project = controller_.project();
     if (tabs_->count() > 0) tabs_->setTabText(0, CoreMessages::translate(project.title()));
     windows_->refresh();
-    lblTotal_->setText(CoreMessages::translate(controller_.totalCaption()));
+    totalPanel_->setTotal(CoreMessages::translate(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());
     statusPanels_->show(2, controller_.noticeText());
-    updateActions();
-    watchProjectFile();
+    menu_->showState(controller_.history(), project.reopenItems());
+    fileWatcher_->watch(project.fileName());
     stopwatch_->follow();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (statusPanels_) statusPanels_->fitStatus(width());
-}
-
-void Form1::watchProjectFile() {
-    const QString path = QFile::decodeName(controller_.project().fileName().c_str());
-    const QStringList watched = fileWatcher_->files();
-    if (watched.size() == 1 && watched.front() == path) return;
-    if (!watched.isEmpty()) fileWatcher_->removePaths(watched);
-    if (!path.isEmpty() && QFile::exists(path)) fileWatcher_->addPath(path);
-}
-
-// Every action has a command and stays enabled; the reopen items and undo and redo
-// follow the state.
-void Form1::updateActions() {
-    const Project& project = controller_.project();
-    const History& history = controller_.history();
-    const auto showStep = [](QAction* action, const QString& verb, bool can,
-                             const std::string& name) {
-        QString caption = verb;
-        if (can) caption += ' ' + CoreMessages::translate(name).replace('&', QStringLiteral("&&"));
-        action->setText(caption);
-        if (!caption.startsWith('&')) action->setToolTip(caption);  // a toolbar button
-        action->setEnabled(can);
-    };
-    showStep(menu_->mnuUndo1, tr("&Undo"), history.canUndo(), history.undoName());
-    showStep(menu_->mnuRedo1, tr("&Redo"), history.canRedo(), history.redoName());
-    showStep(menu_->tbtnUndo, tr("Undo"), history.canUndo(), history.undoName());
-    showStep(menu_->tbtnRedo, tr("Redo"), history.canRedo(), history.redoName());
-    for (size_t k = 0; k < menu_->mnuReopenF.size(); ++k) {
-        const ReopenItem& item = project.reopenItems()[k];
-        // A path is shown verbatim: an "&" in it must not become an accelerator.
-        menu_->mnuReopenF[k]->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
-        menu_->mnuReopenF[k]->setVisible(item.visible);
-    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -465,42 +340,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     trayIcon_.reset();  // removes the icon from the notification area
     if (recovery_) recovery_->normalExit();
     event->accept();
-}
-
-StopwatchGuard& Form1::guard() {
-    return stopwatch_->guard();
-}
-
-QTimer* Form1::guardTimer() const {
-    return stopwatch_->pollTimer();
-}
-
-void Form1::setIdleSource(std::unique_ptr<IdleSource> source) {
-    stopwatch_->setIdleSource(std::move(source));
-}
-
-void Form1::setStopwatchSettings(SettingsStore& store) {
-    stopwatch_->setSettingsStore(store);
-}
-
-FrmStopwatchSettings* Form1::stopwatchSettingsWindow() const {
-    return stopwatch_->settingsWindow();
-}
-
-bool Form1::listenForTimerCommands(const QString& path) {
-    return stopwatch_->listen(path);
-}
-
-TimerReply Form1::runTimerCommand(TimerCommand command) {
-    return stopwatch_->run(command);
-}
-
-void Form1::pollGuard() {
-    stopwatch_->poll();
-}
-
-void Form1::showStopwatchSettings() {
-    stopwatch_->showSettingsWindow();
 }
 
 }  // namespace quillet

@@ -20,8 +20,26 @@
 
 namespace quillet {
 
-SmallWindows::SmallWindows(MainController& controller, CommandRunner& runner, QWidget* window)
-    : controller_(controller), runner_(runner), window_(window), fontDialogFont_(window->font()) {
+namespace {
+// What a font change carries over: family, size and style. Qt's font dialog has no colour.
+QFont withChoice(QFont font, const QFont& chosen) {
+    font.setFamily(chosen.family());
+    font.setPointSizeF(chosen.pointSizeF());
+    font.setWeight(chosen.weight());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
+    return font;
+}
+}  // namespace
+
+SmallWindows::SmallWindows(MainController& controller, CommandRunner& runner, QWidget* window,
+                           QWidget* cells)
+    : controller_(controller),
+      runner_(runner),
+      window_(window),
+      cells_(cells),
+      fontDialogFont_(window->font()) {
     findDialog_ = new FindDialog(window_);
     QObject::connect(findDialog_, &FindDialog::findNext, window_, [this](const QString& text) {
         bool close = false;
@@ -137,7 +155,7 @@ void SmallWindows::showAbout() {
     showOrRaise(frmAbout_);
 }
 
-std::optional<QFont> SmallWindows::chooseFont() {
+void SmallWindows::changeFont() {
     if (!fontDialog1_) {
         // Made on first use: it reads the whole font database, which start-up need not wait for.
         fontDialog1_ = new QFontDialog(window_);
@@ -145,9 +163,10 @@ std::optional<QFont> SmallWindows::chooseFont() {
         fontDialog1_->setOption(QFontDialog::DontUseNativeDialog);
     }
     fontDialog1_->setCurrentFont(fontDialogFont_);
-    if (fontDialog1_->exec() != QDialog::Accepted) return std::nullopt;
+    if (fontDialog1_->exec() != QDialog::Accepted) return;
     fontDialogFont_ = fontDialog1_->selectedFont();
-    return fontDialogFont_;
+    window_->setFont(withChoice(window_->font(), fontDialogFont_));
+    cells_->setFont(withChoice(cells_->font(), fontDialogFont_));
 }
 
 void SmallWindows::refresh() {

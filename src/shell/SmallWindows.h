@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <optional>
 
 class QFontDialog;
 class QWidget;
@@ -23,8 +22,10 @@ class RecoveryDriver;
 // run, and closing one only hides it. Their buttons run commands through the runner.
 class SmallWindows {
   public:
-    // The windows are children of `window`, so they go with it.
-    SmallWindows(MainController& controller, CommandRunner& runner, QWidget* window);
+    // The windows are children of `window`, so they go with it; `cells` is the task table,
+    // whose font follows the window's.
+    SmallWindows(MainController& controller, CommandRunner& runner, QWidget* window,
+                 QWidget* cells);
 
     FindDialog* findDialog() const { return findDialog_; }
     FrmSummary* summary() const { return frmSummary_; }
@@ -39,8 +40,10 @@ class SmallWindows {
     void showCalendar();
     void showSummary();
     void showAbout();
-    // The font dialog, starting from the last font chosen in this run; none when cancelled.
-    std::optional<QFont> chooseFont();
+    // The window and the cells take the font chosen, starting from the last one chosen in
+    // this run; the heading row keeps its own. Nothing is saved: the next start shows the
+    // design fonts.
+    void changeFont();
     // After each command: the project's title may have changed.
     void refresh();
 
@@ -50,6 +53,7 @@ class SmallWindows {
     MainController& controller_;
     CommandRunner& runner_;
     QWidget* window_;
+    QWidget* cells_;
     RecoveryDriver* recovery_ = nullptr;
     FindDialog* findDialog_ = nullptr;
     FrmAbout* frmAbout_ = nullptr;
