@@ -125,7 +125,8 @@ void StopwatchDriver::showReminder(const std::string& text) {
         return;
     }
     controller_.setStatusMessage(text);
-    if (runner_.refresh) runner_.refresh();
+    // While a command runs (the time-away question, a long load) its own refresh shows it.
+    if (!runner_.busy() && runner_.refresh) runner_.refresh();
 }
 
 void StopwatchDriver::showSettingsWindow() {
