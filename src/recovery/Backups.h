@@ -17,6 +17,13 @@ struct BackupVersion {
     std::uintmax_t size = 0;  // in bytes
 };
 
+// A kept version as Restore Backup lists it, with the tasks it holds (none when it cannot
+// be read).
+struct BackupListing {
+    BackupVersion version;
+    std::optional<int> tasks;
+};
+
 // Earlier versions of project files: before a save replaces a file, the bytes it holds
 // are copied into a folder of that project's own below `dir`, as
 // "<name> <yyyy-mm-dd hh-mm-ss.mmm>.prj" with a sidecar ".info" beside it.

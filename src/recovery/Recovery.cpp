@@ -12,6 +12,7 @@
 #include "formats/ProjectFile.h"
 #include "grid/GridSnapshot.h"
 #include "ports/DateTime.h"
+#include "tasks/TaskRows.h"
 
 namespace quillet {
 
@@ -214,6 +215,25 @@ void Recovery::postRemove() {
     queue_.post([copy = copyPath_, sidecar = sidecarPath_] {
         ::unlink(copy.c_str());
         ::unlink(sidecar.c_str());
+    });
+}
+
+void Recovery::listBackups(std::function<void(std::vector<BackupListing>)> done) {
+    if (project_.isUntitled()) {
+        done({});
+        return;
+    }
+    queue_.post([this, file = project_.fileName(), done = std::move(done)] {
+        std::vector<BackupListing> listed;
+        try {
+            for (BackupVersion& version : backups_.versionsOf(file)) {
+                const std::optional<int> tasks = countTasksInFile(version.path);
+                listed.push_back({std::move(version), tasks});
+            }
+        } catch (const std::exception&) {
+            // A folder that cannot be read lists what was read of it.
+        }
+        done(std::move(listed));
     });
 }
 

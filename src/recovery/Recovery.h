@@ -80,6 +80,10 @@ class Recovery : private ProjectObserver {
     const std::string& copyPath() const { return copyPath_; }
     const std::string& sidecarPath() const { return sidecarPath_; }
     Backups& backups() { return backups_; }
+    // The kept versions of the project's file, newest first, for Restore Backup. Reading
+    // each for its tasks may take a while, so it is done on the background thread, after the
+    // file work queued before; `done` runs there, once. An untitled project has none.
+    void listBackups(std::function<void(std::vector<BackupListing>)> done);
     // Waits for the background file work (tests; the exit).
     void waitIdle() { queue_.waitIdle(); }
 

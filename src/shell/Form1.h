@@ -1,41 +1,35 @@
 #pragma once
 
-#include <QFont>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "app/MainController.h"
 #include "recovery/Recovery.h"
+#include "shell/SmallWindows.h"
+#include "shell/StopwatchDriver.h"
 #include "tools/StopwatchGuard.h"
 #include "tools/TimerProtocol.h"
 
 class QAction;
-class QFontDialog;
-class QLabel;
-class QProgressDialog;
 class QTabBar;
 class QTableView;
 class QTimer;
 
-class QFileSystemWatcher;
-
 namespace quillet {
 
+class CommandRunner;
 class FindDialog;
-class FrmAbout;
-class FrmCal;
-class FrmColumnNames;
-class FrmRestoreBackup;
 class FrmStopwatchSettings;
 class FrmSummary;
 class GridModel;
 class GridView;
 class MainMenu;
 class OnTray;
+class ProjectFileWatcher;
 class RecoveryDriver;
 class StatusPanels;
-class StopwatchDriver;
+class TotalPanel;
 
 // The main window: builds the widgets, binds each action to one command and shows
 // the controller's state.
@@ -43,7 +37,8 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit Form1(ControllerPorts ports, QWidget* parent = nullptr);
+    // The controller outlives the window: the widgets read its grid until they go.
+    explicit Form1(MainController& controller, QWidget* parent = nullptr);
     ~Form1() override;
 
     MainController& controller() { return controller_; }
@@ -52,8 +47,8 @@ class Form1 : public QMainWindow {
     QAction* action(const QString& name) const;
     QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
-    FrmSummary* summaryWindow() const { return frmSummary_; }
-    FindDialog* findDialog() const { return findDialog_; }
+    FrmSummary* summaryWindow() const { return windows_->summary(); }
+    FindDialog* findDialog() const { return windows_->findDialog(); }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;
     // Keeps recovery copies and backups in `dirs` from now on, after opening the copy the
@@ -67,24 +62,26 @@ class Form1 : public QMainWindow {
     bool runCommand(const std::function<void()>& command);
 
     // The watch over the running stopwatch: polled every StopwatchGuard::kPollMs while it runs.
-    StopwatchGuard& guard();
-    QTimer* guardTimer() const;
+    StopwatchGuard& guard() { return stopwatch_->guard(); }
+    QTimer* guardTimer() const { return stopwatch_->pollTimer(); }
     // The idle time's source; without this call one is made from the desktop on first use.
-    void setIdleSource(std::unique_ptr<IdleSource> source);
+    void setIdleSource(std::unique_ptr<IdleSource> source) {
+        stopwatch_->setIdleSource(std::move(source));
+    }
     // The store of the [Stopwatch] section; without it the settings last for this run only.
-    void setStopwatchSettings(SettingsStore& store);
-    FrmStopwatchSettings* stopwatchSettingsWindow() const;
+    void setStopwatchSettings(SettingsStore& store) { stopwatch_->setSettingsStore(store); }
+    FrmStopwatchSettings* stopwatchSettingsWindow() const { return stopwatch_->settingsWindow(); }
 
     // Answers stopwatch commands from other processes at path; false when another copy
     // already does, or the socket cannot be made.
-    bool listenForTimerCommands(const QString& path);
+    bool listenForTimerCommands(const QString& path) { return stopwatch_->listen(path); }
     // One command from another process, through the Timer menu's commands. A refusal comes
     // back in the reply instead of a message box.
-    TimerReply runTimerCommand(TimerCommand command);
+    TimerReply runTimerCommand(TimerCommand command) { return stopwatch_->run(command); }
 
   public slots:
     void updateStopWatchDisplay();
-    void pollGuard();
+    void pollGuard() { stopwatch_->poll(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,54 +91,29 @@ class Form1 : public QMainWindow {
 
   private:
     void buildWidgets();
-    void buildStatusBar();
     void wireCommands();
     void startUp();
     void configureTray();
     void refresh();
-    void updateActions();
-    void showProgress(int percent);
-    void closeWindow();
+    void closeWindow() { close(); }
     void showWindow();
     void hideWindow();
-    void showFindWindow();
-    void findAgain();
     void print();
-    void createSecondaryWindows();
-    void showColumnNamesWindow();
-    void showRestoreBackupWindow();
-    void changeFont();
-    void showCalendar();
-    void showSummary();
-    void showAbout();
-    void showStopwatchSettings();
-    bool runGuarded(const std::function<void()>& command, std::string* error);
+    void showStopwatchSettings() { stopwatch_->showSettingsWindow(); }
 
-    MainController controller_;
+    MainController& controller_;
     std::unique_ptr<MainMenu> menu_;
+    CommandRunner* runner_ = nullptr;
     std::unique_ptr<OnTray> trayIcon_;
     std::unique_ptr<RecoveryDriver> recovery_;
-    // Watches the project's file, so a change by another program is noticed at once.
-    QFileSystemWatcher* fileWatcher_ = nullptr;
-    void watchProjectFile();
+    ProjectFileWatcher* fileWatcher_ = nullptr;
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
-    QLabel* lblTotal_ = nullptr;
-    QWidget* totalPanel_ = nullptr;
+    TotalPanel* totalPanel_ = nullptr;
     bool placedAfterShow_ = false;
-    void fitTotalPanel();
     std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
-    FindDialog* findDialog_ = nullptr;
-    FrmAbout* frmAbout_ = nullptr;
-    FrmColumnNames* frmColumnNames_ = nullptr;
-    FrmCal* frmCal_ = nullptr;
-    FrmRestoreBackup* frmRestoreBackup_ = nullptr;
-    FrmSummary* frmSummary_ = nullptr;
-    QFontDialog* fontDialog1_ = nullptr;
-    QFont fontDialogFont_;  // the last font chosen in this run
-    QProgressDialog* progress_ = nullptr;
-    bool busy_ = false;  // a command is running: no other may start (long loads pump events)
+    std::unique_ptr<SmallWindows> windows_;
 
     std::unique_ptr<StopwatchDriver> stopwatch_;
 };

@@ -2,6 +2,12 @@
 
 #include "shell/ThemeIcons.h"
 
+#include "app/History.h"
+#include "app/Project.h"
+#include "shell/CoreMessages.h"
+#include "shell/QtPorts.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
@@ -25,6 +31,58 @@ MainMenu::MainMenu(QMainWindow* window) {
     buildToolbar(window);
     buildPopups(window);
     addStandardKeys();
+}
+
+void MainMenu::forwardRepeats() {
+    using Action = QAction* MainMenu::*;
+    static constexpr struct {
+        Action from;
+        Action to;
+    } kForwards[] = {
+        {&MainMenu::tbtnNew, &MainMenu::mnuNew1},
+        {&MainMenu::tbtnOpen, &MainMenu::mnuOpen1},
+        {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
+        {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
+        {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
+        {&MainMenu::tbtnUndo, &MainMenu::mnuUndo1},
+        {&MainMenu::tbtnRedo, &MainMenu::mnuRedo1},
+        {&MainMenu::tbtnFind, &MainMenu::mnuFind1},
+        {&MainMenu::tbtnAdd, &MainMenu::mnuAddTask1},
+        {&MainMenu::tbtnRemove, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupCopy1, &MainMenu::mnuCopy1},
+        {&MainMenu::pupPaste1, &MainMenu::mnuPaste1},
+        {&MainMenu::pupAddTask1, &MainMenu::mnuAddTask1},
+        {&MainMenu::pupDeleteTask1, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupRecalculateTotalforproject1, &MainMenu::mnuCalculateTotal},
+    };
+    for (const auto& [from, to] : kForwards)
+        QObject::connect(this->*from, &QAction::triggered, this->*to, &QAction::trigger);
+}
+
+void MainMenu::showState(const History& history, const std::array<ReopenItem, 5>& reopenItems) {
+    const auto showStep = [](QAction* action, const QString& verb, bool can,
+                             const std::string& name) {
+        QString caption = verb;
+        if (can) caption += ' ' + CoreMessages::translate(name).replace('&', QStringLiteral("&&"));
+        action->setText(caption);
+        if (!caption.startsWith('&')) action->setToolTip(caption);  // a toolbar button
+        action->setEnabled(can);
+    };
+    // The captions keep the main window's translations.
+    showStep(mnuUndo1, QCoreApplication::translate("quillet::Form1", "&Undo"), history.canUndo(),
+             history.undoName());
+    showStep(mnuRedo1, QCoreApplication::translate("quillet::Form1", "&Redo"), history.canRedo(),
+             history.redoName());
+    showStep(tbtnUndo, QCoreApplication::translate("quillet::Form1", "Undo"), history.canUndo(),
+             history.undoName());
+    showStep(tbtnRedo, QCoreApplication::translate("quillet::Form1", "Redo"), history.canRedo(),
+             history.redoName());
+    for (size_t k = 0; k < mnuReopenF.size(); ++k) {
+        const ReopenItem& item = reopenItems[k];
+        // A path is shown verbatim: an "&" in it must not become an accelerator.
+        mnuReopenF[k]->setText(toQString(item.caption).replace('&', QStringLiteral("&&")));
+        mnuReopenF[k]->setVisible(item.visible);
+    }
 }
 
 QAction* MainMenu::add(QMenu* menu, const char* name, const char* caption) {

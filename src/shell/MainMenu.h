@@ -10,6 +10,9 @@ class QToolBar;
 
 namespace quillet {
 
+class History;
+struct ReopenItem;
+
 // The action registry: the main window's menus, pop-up menus and toolbar as typed
 // members. Each action carries its component name as object name, for accessibility
 // and tests; the window binds commands to the members, never to the names.
@@ -19,6 +22,12 @@ class MainMenu {
 
     // Every action of the registry, in creation order.
     const QList<QAction*>& all() const { return all_; }
+
+    // Toolbar buttons and pop-up items trigger the menu command they repeat.
+    void forwardRepeats();
+    // Every action has a command and stays enabled; the reopen items and undo and redo
+    // follow the state.
+    void showState(const History& history, const std::array<ReopenItem, 5>& reopenItems);
 
     // File
     QAction* mnuNew1 = nullptr;

@@ -1,10 +1,12 @@
 #include "shell/RecoveryDriver.h"
 
+#include "shell/CommandRunner.h"
+
 namespace quillet {
 
-RecoveryDriver::RecoveryDriver(MainController& controller, RunCommand runCommand,
+RecoveryDriver::RecoveryDriver(MainController& controller, CommandRunner& runner,
                                const RecoveryDirs& dirs, Clock& clock)
-    : runCommand_(std::move(runCommand)), recovery_(dirs, controller, clock) {
+    : runner_(runner), recovery_(dirs, controller, clock) {
     recovery_.onStatus = [&controller](const std::string& text) {
         controller.setStatusMessage(text);
     };
@@ -15,11 +17,11 @@ RecoveryDriver::RecoveryDriver(MainController& controller, RunCommand runCommand
 }
 
 void RecoveryDriver::tick() {
-    runCommand_([this] { recovery_.tick(); });
+    runner_.run([this] { recovery_.tick(); });
 }
 
 void RecoveryDriver::restore(const RecoveryCopy& copy) {
-    runCommand_([this, &copy] { recovery_.restore(copy); });
+    runner_.run([this, &copy] { recovery_.restore(copy); });
 }
 
 void RecoveryDriver::normalExit() {

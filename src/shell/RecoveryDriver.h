@@ -2,12 +2,13 @@
 
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 #include "app/MainController.h"
 #include "recovery/Recovery.h"
 
 namespace quillet {
+
+class CommandRunner;
 
 // Gives the recovery copies their chances to be written: once a second, between commands
 // (through the window's error handler, which refuses while a command or a long load runs).
@@ -15,10 +16,7 @@ class RecoveryDriver : public QObject {
     Q_OBJECT
 
   public:
-    // Runs a command through the window's general error handler.
-    using RunCommand = std::function<void(const std::function<void()>&)>;
-
-    RecoveryDriver(MainController& controller, RunCommand runCommand, const RecoveryDirs& dirs,
+    RecoveryDriver(MainController& controller, CommandRunner& runner, const RecoveryDirs& dirs,
                    Clock& clock);
 
     Recovery& recovery() { return recovery_; }
@@ -29,7 +27,7 @@ class RecoveryDriver : public QObject {
     void tick();
 
   private:
-    RunCommand runCommand_;
+    CommandRunner& runner_;
     Recovery recovery_;
     QTimer timer_;
 };

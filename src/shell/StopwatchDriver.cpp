@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "app/Settings.h"
+#include "app/TimerRemote.h"
+#include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
 #include "shell/IdleSources.h"
 #include "shell/OnTray.h"
@@ -16,8 +18,8 @@
 
 namespace quillet {
 
-StopwatchDriver::StopwatchDriver(MainController& controller, Window window)
-    : controller_(controller), window_(std::move(window)) {
+StopwatchDriver::StopwatchDriver(MainController& controller, CommandRunner& runner, QWidget* window)
+    : controller_(controller), runner_(runner), window_(window), remote_(controller) {
     pollTimer_ = new QTimer(this);
     pollTimer_->setObjectName("tmrStopwatchGuard");
     pollTimer_->setInterval(StopwatchGuard::kPollMs);
@@ -25,6 +27,16 @@ StopwatchDriver::StopwatchDriver(MainController& controller, Window window)
 }
 
 StopwatchDriver::~StopwatchDriver() = default;
+
+bool StopwatchDriver::runCommand(const std::function<void()>& command) {
+    return runner_.run(command);
+}
+
+void StopwatchDriver::bringForward() {
+    if (tray_) tray_->setApplicationVisible(true);
+    window_->raise();
+    window_->activateWindow();
+}
 
 void StopwatchDriver::stop() {
     pollTimer_->stop();
@@ -60,16 +72,17 @@ void StopwatchDriver::follow() {
         // The click on Stop may be what ended an absence: ask about it now.
         if (guard_ && guard_->awayNoted()) QTimer::singleShot(0, this, &StopwatchDriver::poll);
     }
-    OnTray* tray = window_.tray();
+    OnTray* tray = tray_;
     if (!tray) return;
-    const QString title = window_.widget->windowTitle();
+    const QString title = window_->windowTitle();
     if (!watch.running()) {
         trayMinutesShown_ = -1;
         tray->setHint(title);
         return;
     }
     const double elapsed = watch.elapsedTime();
-    const auto minutes = static_cast<long>(elapsed * 1440.0);
+    // The minute as the status bar counts it, so the two change together.
+    const auto minutes = static_cast<long>(elapsedMilliseconds(elapsed) / 60000.0);
     if (minutes == trayMinutesShown_) return;
     trayMinutesShown_ = minutes;
     tray->setHint(title + QString::fromUtf8(" \u2014 ") +
@@ -81,40 +94,44 @@ void StopwatchDriver::poll() {
     const GuardPoll result = watch.poll();
     if (!result.reminder.empty()) showReminder(result.reminder);
     if (result.extended && questionOpen_) {
-        // The open box follows: it is the one showing the question as it was asked.
-        const QString before = CoreMessages::translate(questionShown_);
-        questionShown_ = watch.questionText();
-        for (QMessageBox* box : window_.widget->findChildren<QMessageBox*>()) {
-            if (box->text() == before) box->setText(CoreMessages::translate(questionShown_));
-        }
+        if (QMessageBox* box = questionBox())
+            box->setText(CoreMessages::translate(watch.questionText()));
     }
     // Another command's window may be open: the question waits for the next poll.
-    if (watch.pending() && !questionOpen_ && !window_.busy()) askAboutTimeAway();
+    if (watch.pending() && !questionOpen_ && !runner_.busy()) askAboutTimeAway();
 }
 
 void StopwatchDriver::askAboutTimeAway() {
     questionOpen_ = true;
-    window_.bringForward();
-    questionShown_ = guard_->questionText();
+    bringForward();
+    boxesBefore_.clear();
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>()) boxesBefore_.append(box);
     runCommand([this] { controller_.askAboutTimeAway(*guard_); });
     questionOpen_ = false;
 }
 
+// The open question's box is the one the window did not have before it was asked.
+QMessageBox* StopwatchDriver::questionBox() const {
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>())
+        if (!boxesBefore_.contains(box)) return box;
+    return nullptr;
+}
+
 void StopwatchDriver::showReminder(const std::string& text) {
-    OnTray* icon = window_.tray();
-    QSystemTrayIcon* tray = icon ? icon->systemTrayIcon() : nullptr;
+    QSystemTrayIcon* tray = tray_ ? tray_->systemTrayIcon() : nullptr;
     if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
-        tray->showMessage(window_.widget->windowTitle(), CoreMessages::translate(text),
+        tray->showMessage(window_->windowTitle(), CoreMessages::translate(text),
                           QSystemTrayIcon::Information);
         return;
     }
     controller_.setStatusMessage(text);
-    window_.showStatus(text);
+    // While a command runs (the time-away question, a long load) its own refresh shows it.
+    if (!runner_.busy() && runner_.refresh) runner_.refresh();
 }
 
 void StopwatchDriver::showSettingsWindow() {
     if (!settingsWindow_) {
-        settingsWindow_ = new FrmStopwatchSettings(window_.widget);
+        settingsWindow_ = new FrmStopwatchSettings(window_);
         settingsWindow_->currentSettings = [this] { return guard().settings(); };
         settingsWindow_->idleKind = [this] { return guard().idleKind(); };
         settingsWindow_->onOkay = [this](const GuardSettings& settings) {
@@ -135,35 +152,9 @@ bool StopwatchDriver::listen(const QString& path) {
 }
 
 TimerReply StopwatchDriver::run(TimerCommand command) {
-    if (window_.busy())
-        return {false, "Quillet1 is busy: finish what is open in its window first."};
-    std::string error;
-    const auto run = [&](const std::function<void()>& step) { window_.runGuarded(step, &error); };
-    switch (command) {
-        case TimerCommand::Start:
-            run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Stop:
-            run([this] { controller_.stopTimer(); });
-            break;
-        case TimerCommand::Toggle:
-            if (controller_.stopWatch().running())
-                run([this] { controller_.stopTimer(); });
-            else
-                run([this] { controller_.startTimer(); });
-            break;
-        case TimerCommand::Reset:
-            run([this] { controller_.resetTimer(); });
-            break;
-        case TimerCommand::Book:
-            run([&] { error = controller_.bookTimer(); });
-            break;
-        case TimerCommand::Status:
-            break;
-    }
-    if (!error.empty()) return {false, error};
-    const HRStopWatch& watch = controller_.stopWatch();
-    return {true, timerStateText(watch.running(), watch.elapsedTime())};
+    TimerReply reply = TimerRemote::busyReply();
+    runner_.run([&] { reply = remote_.run(command); });
+    return reply;
 }
 
 }  // namespace quillet

@@ -1,20 +1,25 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "app/MainController.h"
+#include "app/TimerRemote.h"
 #include "tools/StopwatchGuard.h"
 #include "tools/TimerProtocol.h"
 
+class QMessageBox;
 class QTimer;
 class QWidget;
 
 namespace quillet {
 
+class CommandRunner;
 class FrmStopwatchSettings;
 class OnTray;
 class TimerServer;
@@ -26,18 +31,9 @@ class StopwatchDriver : public QObject {
     Q_OBJECT
 
   public:
-    // What the driver needs of the main window.
-    struct Window {
-        QWidget* widget = nullptr;  // parent of the settings window and the question's box
-        // The general error handler; with error given, a failure's message goes there.
-        std::function<bool(const std::function<void()>&, std::string*)> runGuarded;
-        std::function<bool()> busy;  // another command runs
-        std::function<void()> bringForward;
-        std::function<OnTray*()> tray;
-        std::function<void(const std::string&)> showStatus;
-    };
-
-    StopwatchDriver(MainController& controller, Window window);
+    // `window` parents the settings window and the question's box; commands run through
+    // `runner`.
+    StopwatchDriver(MainController& controller, CommandRunner& runner, QWidget* window);
     ~StopwatchDriver() override;
 
     StopwatchGuard& guard();
@@ -46,6 +42,8 @@ class StopwatchDriver : public QObject {
     void setSettingsStore(SettingsStore& store);
     FrmStopwatchSettings* settingsWindow() const { return settingsWindow_; }
     void showSettingsWindow();
+    // The tray icon for the hint and the reminders; none while there is no icon.
+    void setTray(OnTray* tray) { tray_ = tray; }
 
     bool listen(const QString& path);
     TimerReply run(TimerCommand command);
@@ -59,14 +57,17 @@ class StopwatchDriver : public QObject {
     void poll();
 
   private:
-    bool runCommand(const std::function<void()>& command) {
-        return window_.runGuarded(command, nullptr);
-    }
+    bool runCommand(const std::function<void()>& command);
+    void bringForward();
     void askAboutTimeAway();
+    QMessageBox* questionBox() const;
     void showReminder(const std::string& text);
 
     MainController& controller_;
-    Window window_;
+    CommandRunner& runner_;
+    QWidget* window_;
+    TimerRemote remote_;
+    OnTray* tray_ = nullptr;
     std::unique_ptr<IdleSource> idleSource_;
     std::unique_ptr<StopwatchGuard> guard_;
     SettingsStore* settings_ = nullptr;
@@ -74,7 +75,7 @@ class StopwatchDriver : public QObject {
     FrmStopwatchSettings* settingsWindow_ = nullptr;
     std::unique_ptr<TimerServer> server_;
     bool questionOpen_ = false;
-    std::string questionShown_;   // the open question's text, to follow an extension
+    QList<QPointer<QMessageBox>> boxesBefore_;  // the window's boxes when the question came
     long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
 };
 

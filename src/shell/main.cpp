@@ -241,7 +241,8 @@ int main(int argc, char** argv) {
     const std::optional<quillet::RecoveryCopy> recovered =
         quillet::offerRecovery(dirs.recovery, prompts, locale);
 
-    quillet::Form1 form1({prompts, clipboard, clock, settings, urls, locale});
+    quillet::MainController controller({prompts, clipboard, clock, settings, urls, locale});
+    quillet::Form1 form1(controller);
     qtPrompts.setParent(&form1);
     form1.setStopwatchSettings(stopwatchSettings);
     // A second copy leaves the remote control to the first.

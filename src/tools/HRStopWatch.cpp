@@ -44,11 +44,16 @@ ElapsedParts HRStopWatch::decodeElapsed() const {
     return decodeElapsedDays(elapsedTime());
 }
 
+double elapsedMilliseconds(double days) {
+    // nearbyint uses the default rounding mode, which rounds ties to even.
+    const double ms = std::fabs(std::nearbyint(days * kMsPerDay));
+    return std::isfinite(ms) ? ms : 0.0;
+}
+
 ElapsedParts decodeElapsedDays(double days) {
-    // nearbyint uses the default rounding mode, which rounds ties to even. fmod is exact, so
-    // reducing to one day before converting keeps huge values from overflowing an integer.
-    double withinDay = std::fmod(std::fabs(std::nearbyint(days * kMsPerDay)), kMsPerDay);
-    if (!std::isfinite(withinDay)) withinDay = 0.0;
+    // fmod is exact, so reducing to one day before converting keeps huge values from
+    // overflowing an integer.
+    const double withinDay = std::fmod(elapsedMilliseconds(days), kMsPerDay);
     const auto t = static_cast<std::int32_t>(withinDay);
     ElapsedParts parts;
     parts.days = 0;

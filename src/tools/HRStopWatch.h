@@ -51,8 +51,14 @@ class HRStopWatch {
     double stoppedAt_ = 0.0;
 };
 
-// Splits an interval in days: milliseconds rounded half to even, then the sign and whole days
-// dropped (a clock set back past the start shows the magnitude).
+// The one rounding of the stopwatch's time for every display (the status bar, the tray's
+// hint, the remote reply), so they never disagree on a second: the magnitude in whole
+// milliseconds, rounded half to even; 0 when not finite. A display then drops what it does
+// not show (seconds are never rounded up again).
+double elapsedMilliseconds(double days);
+
+// Splits an interval in days: elapsedMilliseconds, then whole days dropped (a clock set back
+// past the start shows the magnitude).
 ElapsedParts decodeElapsedDays(double days);
 
 // "dd:hh:mm:ss:mmm" (15 characters for a decoded value).

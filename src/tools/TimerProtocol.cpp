@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "tools/HRStopWatch.h"
+
 namespace quillet {
 
 namespace {
@@ -77,8 +79,8 @@ std::optional<TimerReply> parseTimerReply(std::string_view line) {
 }
 
 std::string elapsedClockText(double elapsedDays) {
-    double seconds = std::floor(std::fabs(elapsedDays) * 86400.0 + 1e-6);
-    if (!std::isfinite(seconds) || seconds > 3.6e9) seconds = 0.0;
+    double seconds = std::floor(elapsedMilliseconds(elapsedDays) / 1000.0);
+    if (seconds > 3.6e9) seconds = 0.0;
     const auto total = static_cast<long long>(seconds);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2lld:%.2lld:%.2lld", total / 3600, total / 60 % 60,

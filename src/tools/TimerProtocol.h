@@ -35,7 +35,7 @@ std::optional<TimerCommand> parseTimerRequest(std::string_view line);
 std::string timerReplyLine(const TimerReply& reply);
 std::optional<TimerReply> parseTimerReply(std::string_view line);
 
-// "01:23:45": whole seconds, hours going past 24.
+// "01:23:45": the seconds the status bar shows, hours going past 24.
 std::string elapsedClockText(double elapsedDays);
 // "running 01:23:45" or "stopped 00:00:00".
 std::string timerStateText(bool running, double elapsedDays);

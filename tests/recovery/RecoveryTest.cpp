@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "formats/FileStamp.h"
@@ -406,6 +407,29 @@ TEST(RecoveryFileNames, StayAsEarlierVersionsWroteAndReadThem) {
     // A project's versions go to a folder named after its file and a code of its path.
     EXPECT_EQ(h.recovery->backups().folderFor("/quillet-no-such-folder/work.prj"),
               h.dirs.backups + "/work.prj-90f0c59a0d48b411");
+}
+
+// Restore Backup's list: none for an untitled project, else read off the calling thread.
+TEST(RecoveryBackups, AreListedWithTheirTasksOnTheBackgroundThread) {
+    RecoveryHarness h;
+    Recovery& recovery = h.begin();
+    std::vector<BackupListing> listed(1);
+    std::thread::id listedOn;
+    const auto list = [&](std::vector<BackupListing> found) {
+        listed = std::move(found);
+        listedOn = std::this_thread::get_id();
+    };
+    recovery.listBackups(list);
+    EXPECT_TRUE(listed.empty());
+    h.prompts.savePaths = {h.dir.file("work.prj")};
+    h.app->saveProjectAs();
+    h.edit("changed");
+    h.app->saveProject();  // keeps the first save
+    recovery.listBackups(list);
+    recovery.waitIdle();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].tasks, 1);
+    EXPECT_NE(listedOn, std::this_thread::get_id());
 }
 
 }  // namespace

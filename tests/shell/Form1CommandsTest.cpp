@@ -23,6 +23,7 @@
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "shell/MainMenu.h"
+#include "shell/OwnedForm1.h"
 #include "shell/QtPorts.h"
 #include "shell/windows/FindDialog.h"
 #include "support/FakePorts.h"
@@ -42,7 +43,7 @@ std::string readAll(const std::string& path) {
 class Form1CommandsTest : public ::testing::Test, protected test::FakePorts {
   protected:
     test::TempDir dir;
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
 
     CellGrid& grid() { return form.controller().grid(); }
     QString label(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
@@ -69,7 +70,8 @@ TEST_F(Form1CommandsTest, SaveAsWritesTheFileAndOpenBringsItBack) {
 
     // A second window opens it through the toolbar button.
     test::FakePrompts prompts2;
-    Form1 other{ControllerPorts{prompts2, clipboard, clock, settings, urls, test::usLocale()}};
+    test::OwnedForm1 other{
+        ControllerPorts{prompts2, clipboard, clock, settings, urls, test::usLocale()}};
     prompts2.yesNoAnswers = {false};
     prompts2.openPaths = {path};
     other.action("tbtnOpen")->trigger();
@@ -280,7 +282,8 @@ TEST(Form1ClipboardTest, CopyAndPasteGoThroughTheDesktopClipboard) {
     test::FakeClock clock;
     test::MemorySettings settings;
     test::FakeUrlOpener urls;
-    Form1 form{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    test::OwnedForm1 form{
+        ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
     CellGrid& grid = form.controller().grid();
     grid.setCellText(1, 1, "Design");
     grid.setCellText(2, 1, "2.5");

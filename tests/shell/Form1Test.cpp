@@ -1,4 +1,5 @@
 #include "shell/Form1.h"
+#include "shell/OwnedForm1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +31,7 @@ class Form1Test : public ::testing::Test, protected test::FakePorts {
   protected:
     QTemporaryDir dir;
 
-    std::unique_ptr<Form1> makeForm() { return std::make_unique<Form1>(ports()); }
+    std::unique_ptr<Form1> makeForm() { return std::make_unique<test::OwnedForm1>(ports()); }
     std::string touch(const char* name) {
         const std::string path = dir.filePath(name).toStdString();
         std::ofstream(path) << "1,1\r\n";

@@ -6,6 +6,7 @@
 
 #include "shell/Form1.h"
 #include "shell/OnTray.h"
+#include "shell/OwnedForm1.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 class Form1TimerTrayTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
 
     QString panel1() const { return form.findChild<QLabel*>("StatusBar1Panel1")->text(); }
 };

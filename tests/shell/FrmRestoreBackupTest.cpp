@@ -12,6 +12,7 @@
 
 #include "app/HelpFile.h"
 #include "shell/Form1.h"
+#include "shell/OwnedForm1.h"
 #include "shell/RecoveryDriver.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
@@ -24,7 +25,7 @@ class FrmRestoreBackupTest : public ::testing::Test, protected test::FakePorts {
   protected:
     test::TempDir dir;
     RecoveryDirs dirs{dir.file("recovery"), dir.file("backups")};
-    Form1 form{ports()};  // the clock says 2026-12-07 12:00
+    test::OwnedForm1 form{ports()};  // the clock says 2026-12-07 12:00
 
     CellGrid& grid() { return form.controller().grid(); }
     template <typename T>
@@ -37,7 +38,7 @@ class FrmRestoreBackupTest : public ::testing::Test, protected test::FakePorts {
     QDialog* restoreBackup() {
         form.action("mnuRestoreBackup1")->trigger();
         auto* window = child<QDialog>("frmRestoreBackup");
-        EXPECT_TRUE(window && window->isVisible());
+        EXPECT_TRUE(window && QTest::qWaitFor([&] { return window->isVisible(); }));
         return window;
     }
     void save(const char* description) {

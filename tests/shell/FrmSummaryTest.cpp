@@ -10,6 +10,7 @@
 #include "formats/ProjectFile.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
+#include "shell/OwnedForm1.h"
 #include "shell/windows/FrmSummary.h"
 #include "shell/windows/SummaryChartView.h"
 #include "support/FakePorts.h"
@@ -45,7 +46,7 @@ class FrmSummaryTest : public ::testing::Test, protected test::FakePorts {
     }
     void settle() { QCoreApplication::processEvents(); }
 
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
     FrmSummary* window = nullptr;
 };
 

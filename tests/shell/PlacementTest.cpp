@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/Form1.h"
+#include "shell/OwnedForm1.h"
 #include "shell/windows/SecondaryWindow.h"
 #include "support/FakePorts.h"
 
@@ -54,7 +55,7 @@ TEST(Placement, TheWholeFrameStaysInsideTheAvailableArea) {
 // QT_SCALE_FACTOR=2 on a 1280x800 screen, where the design size does not fit.
 TEST(Placement, MainWindowFrameIsInsideTheScreenAfterShowing) {
     test::FakePorts ports;
-    Form1 form(ports.ports());
+    test::OwnedForm1 form(ports.ports());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(20);  // the check after the first showing

@@ -6,6 +6,7 @@
 
 #include "formats/ProjectFile.h"
 #include "shell/Form1.h"
+#include "shell/OwnedForm1.h"
 #include "shell/RecoveryDriver.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
@@ -20,7 +21,7 @@ class RecoveryDriverTest : public ::testing::Test, protected test::FakePorts {
   protected:
     test::TempDir dir;
     RecoveryDirs dirs{dir.file("recovery"), dir.file("backups")};
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
 
     RecoveryDriver& driver() { return *form.recoveryDriver(); }
     bool hasCopy() { return fs::exists(driver().recovery().copyPath()); }

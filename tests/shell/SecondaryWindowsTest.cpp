@@ -22,6 +22,7 @@
 #include "ports/ProductInfo.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
+#include "shell/OwnedForm1.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "support/Palettes.h"
@@ -36,7 +37,7 @@ class SecondaryWindowsTest : public ::testing::Test, protected test::FakePorts {
   protected:
     void TearDown() override { fs::current_path(startDir_); }
 
-    Form1 form{ports()};  // the clock says 2026-12-07
+    test::OwnedForm1 form{ports()};  // the clock says 2026-12-07
 
     CellGrid& grid() { return form.controller().grid(); }
     template <typename T>
@@ -161,7 +162,8 @@ TEST_F(SecondaryWindowsTest, FontReachesWindowAndCellsButNotTheHeadingRow) {
     });
 
     // A new window (the next start) has the design fonts.
-    Form1 next{ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
+    test::OwnedForm1 next{
+        ControllerPorts{prompts, clipboard, clock, settings, urls, test::usLocale()}};
     EXPECT_EQ(next.gridView()->font().pointSizeF(), 8);
     EXPECT_FALSE(next.gridView()->font().underline());
 }

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@
 
 #include "shell/Form1.h"
 #include "shell/OnTray.h"
+#include "shell/OwnedForm1.h"
+#include "shell/QtPorts.h"
 #include "shell/TimerClient.h"
 #include "shell/windows/FrmStopwatchSettings.h"
 #include "support/FakePorts.h"
@@ -22,7 +25,7 @@ namespace {
 
 class StopwatchGuardWindowTest : public ::testing::Test, protected test::FakePorts {
   protected:
-    Form1 form{ports()};
+    test::OwnedForm1 form{ports()};
     test::FakeIdleSource* idle = nullptr;
     test::MemorySettings stopwatchSettings;
 
@@ -194,6 +197,43 @@ TEST_F(StopwatchGuardWindowTest, SettingsWindowShowsStoresAndNamesTheIdleSource)
     EXPECT_EQ(idleSourceText(IdleKind::DBus), "Idle time from the desktop (D-Bus)");
     EXPECT_EQ(idleSourceText(IdleKind::None),
               "No idle time available on this desktop: time away cannot be noticed");
+}
+
+// An absence that grows while its question is open shows in that question's box only.
+TEST_F(StopwatchGuardWindowTest, TheOpenQuestionsBoxFollowsALongerAbsence) {
+    QtPrompts boxes;
+    test::OwnedForm1 window{
+        ControllerPorts{boxes, clipboard, clock, settings, urls, test::usLocale()}};
+    boxes.setParent(&window);
+    auto source = std::make_unique<test::FakeIdleSource>();
+    test::FakeIdleSource& away = *source;
+    window.setIdleSource(std::move(source));
+    window.action("mnuStartTimer1")->trigger();
+    clock.advanceMs(15 * 60000.0);
+    away.idle = 10 * 60000;  // away since 12:05
+    window.pollGuard();
+    const QString asked(
+        "You were away from 12:05 to 12:49 (45 min) while the stopwatch was running.");
+    QMessageBox older(QMessageBox::Information, "", asked, QMessageBox::Ok, &window);
+    QString shown;
+    QTimer::singleShot(0, &window, [&] {
+        clock.advanceMs(20 * 60000.0);
+        away.idle = 20 * 60000;  // away again while the question is open
+        window.pollGuard();
+        away.idle = 0;
+        window.pollGuard();
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+            if (box == &older || !box->isVisible()) continue;
+            shown = box->text();
+            box->reject();
+        }
+    });
+    clock.advanceMs(35 * 60000.0);
+    away.idle = 5000;
+    window.pollGuard();  // asks, and returns once the box is closed
+    EXPECT_EQ(shown.toStdString(),
+              "You were away from 12:05 to 13:10 (1 h 05 min) while the stopwatch was running.");
+    EXPECT_EQ(older.text().toStdString(), asked.toStdString());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "shell/CoreMessages.h"
 #include "shell/Form1.h"
+#include "shell/OwnedForm1.h"
 #include "shell/QtPorts.h"
 #include "shell/Translations.h"
 #include "support/FakePorts.h"
@@ -110,7 +111,7 @@ class TranslatedWindowsTest : public ::testing::Test, protected test::FakePorts 
         std::vector<test::FakePrintCanvas::Op> print;
     };
     Output produce(const char* name) {
-        Form1 form(ports());
+        test::OwnedForm1 form(ports());
         MainController& controller = form.controller();
         controller.copyAll();
         const std::string path = dir.filePath(QString::fromUtf8(name)).toStdString();
@@ -129,7 +130,7 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
     QStringList german;
     {
         const German language;
-        Form1 form(ports());
+        test::OwnedForm1 form(ports());
         german = fileMenu(form);
         // The names tests and screen readers find the window's parts by stay as they are.
         EXPECT_NE(form.action(QStringLiteral("mnuSave1")), nullptr);
@@ -151,7 +152,7 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
                                   "&Drucken",
                                   "&Beenden"};
     EXPECT_EQ(german, expected);
-    Form1 english(ports());
+    test::OwnedForm1 english(ports());
     EXPECT_EQ(fileMenu(english).first(), "&File");
     EXPECT_EQ(fileMenu(english).last(), "E&xit");
     english.action(QStringLiteral("HelpContents1"))->trigger();
@@ -166,7 +167,7 @@ TEST_F(TranslatedWindowsTest, NoTwoItemsOfAMenuShareAnAcceleratorInAnyLanguage) 
     for (const QString& language : languages) {
         Translations::install(language);
         {
-            Form1 form(ports());
+            test::OwnedForm1 form(ports());
             QList<QWidget*> menus = {form.menuBar()};
             for (QMenu* menu : form.findChildren<QMenu*>()) menus << menu;
             ASSERT_GE(menus.size(), 10);  // the bar, its menus, submenus, tray and popups

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Fakes.h"
+#include "tools/HRStopWatch.h"
+
 namespace quillet {
 namespace {
 
@@ -55,9 +58,35 @@ TEST(TimerProtocol, StateTextCountsHoursPastADay) {
         {false, 0.0, "stopped 00:00:00"},
         {true, (3600.0 + 23 * 60 + 45) / 86400.0, "running 01:23:45"},
         {true, 50.0 / 24, "running 50:00:00"},
-        {false, 59.9999 / 86400.0, "stopped 00:00:59"},  // whole seconds, never rounded up
+        {false, 59.9994 / 86400.0, "stopped 00:00:59"},  // the status bar's second
     };
     for (const Case& c : cases) EXPECT_EQ(timerStateText(c.running, c.days), c.text);
+}
+
+// The remote reply and the tray's hint read the status bar's second at every instant.
+TEST(TimerProtocol, ClockTextAgreesWithTheStatusBar) {
+    struct Case {
+        double seconds;
+        const char* panel;
+        const char* clock;
+    } const cases[] = {
+        {59.9994, "Timer: 00:00:00:59", "00:00:59"},
+        {59.9996, "Timer: 00:00:01:00", "00:01:00"},
+        {0.0004, "Timer: 00:00:00:00", "00:00:00"},
+        {0.9996, "Timer: 00:00:00:01", "00:00:01"},
+        {3599.9996, "Timer: 00:01:00:00", "01:00:00"},
+        {-59.9996, "Timer: 00:00:01:00", "00:01:00"},    // a clock set back: the magnitude
+        {86399.9996, "Timer: 00:00:00:00", "24:00:00"},  // the bar drops whole days
+        {90061.4, "Timer: 00:01:01:01", "25:01:01"},
+    };
+    for (const Case& c : cases) {
+        test::FakeClock clock;
+        HRStopWatch watch(clock);
+        watch.start();
+        clock.value += c.seconds / 86400.0;
+        EXPECT_EQ(stopWatchDisplayText(watch), c.panel) << c.seconds;
+        EXPECT_EQ(elapsedClockText(watch.elapsedTime()), c.clock) << c.seconds;
+    }
 }
 
 }  // namespace

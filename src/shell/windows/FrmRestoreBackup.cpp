@@ -12,7 +12,6 @@
 #include "ports/DateTime.h"
 #include "ports/Locale.h"
 #include "shell/windows/SecondaryWindow.h"
-#include "tasks/TaskRows.h"
 
 namespace quillet {
 
@@ -104,12 +103,11 @@ FrmRestoreBackup::FrmRestoreBackup(QWidget* parent) : QDialog(parent) {
     placeCentred(this, 440, 260);
 }
 
-void FrmRestoreBackup::setVersions(const std::vector<BackupVersion>& versions, bool untitled) {
+void FrmRestoreBackup::setVersions(const std::vector<BackupListing>& versions, bool untitled) {
     lstBackups_->clear();
     paths_.clear();
     const QLocale here = locale();
-    for (const BackupVersion& version : versions) {
-        const std::optional<int> tasks = countTasksInFile(version.path);
+    for (const auto& [version, tasks] : versions) {
         auto* item = new QTreeWidgetItem(lstBackups_);
         item->setText(SavedColumn, savedText(here, version.time));
         item->setText(SizeColumn, here.formattedDataSize(static_cast<qint64>(version.size), 1,

@@ -27,7 +27,7 @@ class FrmRestoreBackup : public QDialog {
     explicit FrmRestoreBackup(QWidget* parent = nullptr);
 
     // Lists `versions` (newest first) of a saved project's file; an untitled project has none.
-    void setVersions(const std::vector<BackupVersion>& versions, bool untitled);
+    void setVersions(const std::vector<BackupListing>& versions, bool untitled);
 
     // Open with the chosen version; false when it was not opened (an error was shown), and the
     // window stays open.

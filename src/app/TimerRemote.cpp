@@ -1,0 +1,49 @@
+#include "app/TimerRemote.h"
+
+#include <exception>
+#include <string>
+
+#include "app/MainController.h"
+
+namespace quillet {
+
+TimerReply TimerRemote::busyReply() {
+    return {false, "Quillet1 is busy: finish what is open in its window first."};
+}
+
+TimerReply TimerRemote::run(TimerCommand command) {
+    std::string error;
+    try {
+        switch (command) {
+            case TimerCommand::Start:
+                controller_.startTimer();
+                break;
+            case TimerCommand::Stop:
+                controller_.stopTimer();
+                break;
+            case TimerCommand::Toggle:
+                if (controller_.stopWatch().running())
+                    controller_.stopTimer();
+                else
+                    controller_.startTimer();
+                break;
+            case TimerCommand::Reset:
+                controller_.resetTimer();
+                break;
+            case TimerCommand::Book:
+                error = controller_.bookTimer();
+                break;
+            case TimerCommand::Status:
+                break;
+        }
+    } catch (const std::exception& e) {
+        error = e.what();
+    } catch (...) {
+        error = "An unexpected error occurred.";
+    }
+    if (!error.empty()) return {false, error};
+    const HRStopWatch& watch = controller_.stopWatch();
+    return {true, timerStateText(watch.running(), watch.elapsedTime())};
+}
+
+}  // namespace quillet

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tools/TimerProtocol.h"
+
+namespace quillet {
+
+class MainController;
+
+// What the running program answers to the stopwatch commands of another process
+// (`quillet --timer ...`): each runs the Timer menu's command, and a refusal or failure comes
+// back in the reply instead of a message box, since no one may be at the window to close it.
+class TimerRemote {
+  public:
+    explicit TimerRemote(MainController& controller) : controller_(controller) {}
+
+    // The reply while another command runs in the window (a box or a long load is open).
+    static TimerReply busyReply();
+    // Runs one command; never throws. The reply names the stopwatch's state after it.
+    TimerReply run(TimerCommand command);
+
+  private:
+    MainController& controller_;
+};
+
+}  // namespace quillet
