@@ -206,7 +206,7 @@ void Form1::buildWidgets() {
                                     activateWindow();
                                 },
                                 [this] { return trayIcon_.get(); },
-                                [this](const std::string& text) { statusPanels_->show(0, text); }});
+                                [this](const Message& text) { statusPanels_->show(0, text); }});
 }
 
 void Form1::buildStatusBar() {
@@ -460,7 +460,8 @@ void Form1::showSummary() {
         const QDate first(today.year, today.month, 1);
         frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
     }
-    frmSummary_->setProjectTitle(CoreMessages::translate(controller_.project().title()));
+    frmSummary_->setProjectTitle(
+        CoreMessages::translate(shownTitle(controller_.project().title())));
     showOrRaise(frmSummary_);
 }
 
@@ -537,17 +538,17 @@ bool Form1::runCommand(const std::function<void()>& command) {
 bool Form1::runGuarded(const std::function<void()>& command, std::string* error) {
     if (busy_) return false;
     busy_ = true;
-    std::optional<std::string> failure;
+    std::optional<Message> failure;
     try {
         command();
     } catch (const std::exception& e) {
-        failure = e.what();
+        failure = messageOf(e);
     } catch (...) {
-        failure = "An unexpected error occurred.";
+        failure = Message(QUILLET_TR("CoreMessages", "An unexpected error occurred."));
     }
     const bool ok = !failure;
     if (failure && error)
-        *error = *failure;
+        *error = failure->english();  // a reply to another program, in English
     else if (failure)
         controller_.showError(*failure);
     busy_ = false;
@@ -564,9 +565,10 @@ bool Form1::runGuarded(const std::function<void()>& command, std::string* error)
 
 void Form1::refresh() {
     const Project& project = controller_.project();
-    if (tabs_->count() > 0) tabs_->setTabText(0, CoreMessages::translate(project.title()));
-    if (frmSummary_) frmSummary_->setProjectTitle(CoreMessages::translate(project.title()));
-    lblTotal_->setText(CoreMessages::translate(controller_.totalCaption()));
+    const QString title = CoreMessages::translate(shownTitle(project.title()));
+    if (tabs_->count() > 0) tabs_->setTabText(0, title);
+    if (frmSummary_) frmSummary_->setProjectTitle(title);
+    lblTotal_->setText(toQString(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());
     statusPanels_->show(2, controller_.noticeText());
@@ -593,8 +595,7 @@ void Form1::watchProjectFile() {
 void Form1::updateActions() {
     const Project& project = controller_.project();
     const History& history = controller_.history();
-    const auto showStep = [](QAction* action, const QString& verb, bool can,
-                             const std::string& name) {
+    const auto showStep = [](QAction* action, const QString& verb, bool can, const Message& name) {
         QString caption = verb;
         if (can) caption += ' ' + CoreMessages::translate(name).replace('&', QStringLiteral("&&"));
         action->setText(caption);

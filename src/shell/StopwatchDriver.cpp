@@ -100,7 +100,7 @@ void StopwatchDriver::askAboutTimeAway() {
     questionOpen_ = false;
 }
 
-void StopwatchDriver::showReminder(const std::string& text) {
+void StopwatchDriver::showReminder(const Message& text) {
     OnTray* icon = window_.tray();
     QSystemTrayIcon* tray = icon ? icon->systemTrayIcon() : nullptr;
     if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
@@ -156,7 +156,7 @@ TimerReply StopwatchDriver::run(TimerCommand command) {
             run([this] { controller_.resetTimer(); });
             break;
         case TimerCommand::Book:
-            run([&] { error = controller_.bookTimer(); });
+            run([&] { error = controller_.bookTimer().english(); });
             break;
         case TimerCommand::Status:
             break;

@@ -34,7 +34,7 @@ class StopwatchDriver : public QObject {
         std::function<bool()> busy;  // another command runs
         std::function<void()> bringForward;
         std::function<OnTray*()> tray;
-        std::function<void(const std::string&)> showStatus;
+        std::function<void(const Message&)> showStatus;
     };
 
     StopwatchDriver(MainController& controller, Window window);
@@ -63,7 +63,7 @@ class StopwatchDriver : public QObject {
         return window_.runGuarded(command, nullptr);
     }
     void askAboutTimeAway();
-    void showReminder(const std::string& text);
+    void showReminder(const Message& text);
 
     MainController& controller_;
     Window window_;
@@ -74,7 +74,7 @@ class StopwatchDriver : public QObject {
     FrmStopwatchSettings* settingsWindow_ = nullptr;
     std::unique_ptr<TimerServer> server_;
     bool questionOpen_ = false;
-    std::string questionShown_;   // the open question's text, to follow an extension
+    Message questionShown_;       // the open question's text, to follow an extension
     long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
 };
 
