@@ -182,6 +182,16 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
     EXPECT_TRUE(urls.opened.back().ends_with("/Quillet.html")) << urls.opened.back();
 }
 
+// The undo caption's column is the user's heading, though it reads like a command.
+TEST_F(TranslatedWindowsTest, TheUndoCaptionKeepsTheColumnHeadingAsWritten) {
+    const German language;
+    Form1 form(ports());
+    form.controller().editCell(Description, 0, "Add New Task");
+    form.runCommand([&] { form.controller().editCell(Description, 1, "x"); });
+    EXPECT_EQ(form.action(QStringLiteral("mnuUndo1"))->text(),
+              "&Rückgängig Eingabe in Add New Task");
+}
+
 TEST_F(TranslatedWindowsTest, AMessageBoxReadsGermanWithQtsOwnButtons) {
     const German language;
     QtPrompts qtPrompts;
