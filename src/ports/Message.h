@@ -37,8 +37,9 @@ class Message {
         args_.push_back(std::move(nested));
         return *this;
     }
-    Message&& arg(std::string text) && { return std::move(arg(std::move(text))); }
-    Message&& arg(Message nested) && { return std::move(arg(std::move(nested))); }
+    // On a temporary, a value: nothing can be left referring to the temporary.
+    Message arg(std::string text) && { return std::move(arg(std::move(text))); }
+    Message arg(Message nested) && { return std::move(arg(std::move(nested))); }
 
     // The English template, or the verbatim text.
     const std::string& text() const { return text_; }
