@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 namespace fs = std::filesystem;
@@ -17,7 +19,11 @@ void changeCurrentDirectory(const std::string& folder) {
     if (folder.empty()) return;
     std::error_code ec;
     fs::current_path(fs::path(folder), ec);
-    if (ec) throw std::runtime_error("Cannot change to folder " + folder + ": " + ec.message());
+    if (ec) {
+        throw MessageError(Message(QUILLET_TR("CoreMessages", "Cannot change to folder %1: %2"))
+                               .arg(folder)
+                               .arg(ec.message()));
+    }
 }
 
 std::string manualFileName(const std::string& language) {

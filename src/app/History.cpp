@@ -5,10 +5,10 @@
 namespace quillet {
 
 namespace {
-const std::string kNoName;
+const Message kNoName;
 }
 
-void History::add(std::string name, GridStep&& step) {
+void History::add(Message name, GridStep&& step) {
     if (step.empty()) return;
     dropFrom(done_);
     if (step.tooLarge()) {
@@ -38,11 +38,11 @@ void History::clear() {
     clean_ = 0;
 }
 
-const std::string& History::undoName() const {
+const Message& History::undoName() const {
     return canUndo() ? entry(done_ - 1).name : kNoName;
 }
 
-const std::string& History::redoName() const {
+const Message& History::redoName() const {
     return canRedo() ? entry(done_).name : kNoName;
 }
 

@@ -7,6 +7,7 @@
 
 #include "grid/CellGrid.h"
 #include "grid/GridStep.h"
+#include "ports/Message.h"
 
 namespace quillet {
 
@@ -24,13 +25,13 @@ class History {
 
     // Adds a finished step; the steps that could be redone go. A step too large to keep
     // clears the history, as nothing before it can be reached any more.
-    void add(std::string name, GridStep&& step);
+    void add(Message name, GridStep&& step);
     void clear();
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < size_; }
-    const std::string& undoName() const;
-    const std::string& redoName() const;
+    const Message& undoName() const;
+    const Message& redoName() const;
     // Revert the latest done step or do the next undone one again, in the grid.
     void undo(CellGrid& grid);
     void redo(CellGrid& grid);
@@ -46,7 +47,7 @@ class History {
 
   private:
     struct Entry {
-        std::string name;
+        Message name;
         GridStep step;
     };
     // The steps lie in a ring made with the first one: adding a step and dropping the

@@ -22,7 +22,8 @@
 namespace quillet {
 
 namespace {
-constexpr const char* kCannotUndoTooLarge = "This change cannot be undone (too large)";
+constexpr const char* kCannotUndoTooLarge =
+    QUILLET_TR("CoreMessages", "This change cannot be undone (too large)");
 }
 
 MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
@@ -30,7 +31,7 @@ MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
       project_(grid_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       history_(historyBytes),
       stopWatch_(ports_.clock) {
-    project_.onStatus = [this](const std::string& text) { statusMessage_ = text; };
+    project_.onStatus = [this](const Message& text) { statusMessage_ = text; };
 }
 
 std::string MainController::todayText() {
@@ -42,7 +43,7 @@ CivilDate MainController::todayDate() {
 }
 
 void MainController::startUp() {
-    noticeText_ = "Quillet1 - track your time";
+    noticeText_ = QUILLET_TR("CoreMessages", "Quillet1 - track your time");
     project_.setTitle(kUntitledProject);
     project_.loadReopenList();
     fillDefaultProject(grid_, kStartUpWidths, todayText());
@@ -58,7 +59,7 @@ bool MainController::confirmClose() {
 }
 
 void MainController::switchTab(const std::string& tabText) {
-    statusMessage_ = "Viewing details for " + tabText;
+    statusMessage_ = Message(QUILLET_TR("CoreMessages", "Viewing details for %1")).arg(tabText);
 }
 
 // The total follows a write or a load even when a later step of the command fails.
@@ -86,7 +87,7 @@ void MainController::runProjectCommand(Command command) {
 }
 
 template <typename Change>
-void MainController::inStep(std::string name, Change change) {
+void MainController::inStep(Message name, Change change) {
     grid_.beginStep(history_.maxBytes());
     try {
         change();
@@ -97,7 +98,7 @@ void MainController::inStep(std::string name, Change change) {
     finishStep(std::move(name));
 }
 
-void MainController::finishStep(std::string name) {
+void MainController::finishStep(Message name) {
     GridStep step = grid_.endStep();
     if (step.tooLarge()) statusMessage_ = kCannotUndoTooLarge;
     history_.add(std::move(name), std::move(step));
@@ -156,7 +157,7 @@ void MainController::exportProject() {
     if (!choice) return;
     const std::string path = withExportExtension(choice->path, choice->filter);
     exportTable(grid_, project.fileName(), path, *exportFormatOf(path), ports_.locale);
-    statusMessage_ = "Exported to " + path;
+    statusMessage_ = Message(QUILLET_TR("CoreMessages", "Exported to %1")).arg(path);
 }
 
 void MainController::exportSummary(const Summary& summary) {
@@ -167,7 +168,7 @@ void MainController::exportSummary(const Summary& summary) {
     const std::string path = withExportExtension(choice->path, choice->filter);
     exportSheet(SummarySheet(summary, ports_.locale, name), path, *exportFormatOf(path),
                 exportSettingsFor(ports_.locale));
-    statusMessage_ = "Exported to " + path;
+    statusMessage_ = Message(QUILLET_TR("CoreMessages", "Exported to %1")).arg(path);
 }
 
 void MainController::importOldFile() {
@@ -180,7 +181,7 @@ void MainController::clearRecentFiles() {
 
 void MainController::reloadIfChangedOnDisk() {
     runProjectCommand([this] {
-        std::string note = project_.fileChangedOnDisk();
+        Message note = project_.fileChangedOnDisk();
         if (!note.empty()) statusMessage_ = std::move(note);
     });
 }
@@ -191,23 +192,25 @@ void MainController::calculateTotal() {
     if (total.failed) {
         statusMessage_ = kErrorCalculatingTotal;
     } else if (statusMessage_ == kErrorCalculatingTotal) {
-        statusMessage_.clear();  // the bad cost was mended: the warning no longer holds
+        statusMessage_ = {};  // the bad cost was mended: the warning no longer holds
     }
 }
 
 // Copies what the total line shows; it does not recalculate first.
 void MainController::addTotalRow() {
-    inStep("Add total to bottom of grid",
+    inStep(QUILLET_TR("CoreMessages", "Add total to bottom of grid"),
            [this] { addTotalToGrid(grid_, totalCaption_, todayText()); });
 }
 
 void MainController::addTask() {
-    inStep("Add New Task", [this] { quillet::addTask(grid_, todayText()); });
+    inStep(QUILLET_TR("CoreMessages", "Add New Task"),
+           [this] { quillet::addTask(grid_, todayText()); });
 }
 
 void MainController::deleteTask() {
-    std::optional<std::string> message;
-    inStep("Delete Task", [&] { message = quillet::deleteTask(grid_, grid_.currentRow()); });
+    std::optional<Message> message;
+    inStep(QUILLET_TR("CoreMessages", "Delete Task"),
+           [&] { message = quillet::deleteTask(grid_, grid_.currentRow()); });
     if (message) ports_.prompts.showMessage(*message);
 }
 
@@ -221,7 +224,8 @@ void MainController::copyAll() {
 
 void MainController::paste() {
     const std::string text = ports_.clipboard.text();
-    inStep("Paste", [&] { quillet::paste(grid_, grid_.currentCol(), grid_.currentRow(), text); });
+    inStep(QUILLET_TR("CoreMessages", "Paste"),
+           [&] { quillet::paste(grid_, grid_.currentCol(), grid_.currentRow(), text); });
 }
 
 void MainController::selectCell(int col, int row) {
@@ -249,11 +253,14 @@ void MainController::editCell(int col, int row, const std::string& text) {
     std::string clean = sanitizeCellText(text);
     if (clean == grid_.cellText(col, row)) return;  // nothing the file would see changed
     const std::string heading(grid_.cellText(col, 0));
-    inStep(heading.empty() ? "Typing" : "Typing in " + heading, [&] {
-        grid_.setCellText(col, row, std::move(clean));
-        // Clearing a cell is not entering a date.
-        if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
-    });
+    // The heading is the user's text: an argument, never read as a message.
+    inStep(heading.empty() ? Message(QUILLET_TR("CoreMessages", "Typing"))
+                           : Message(QUILLET_TR("CoreMessages", "Typing in %1")).arg(heading),
+           [&] {
+               grid_.setCellText(col, row, std::move(clean));
+               // Clearing a cell is not entering a date.
+               if (!text.empty()) normaliseDate(grid_, col, row, ports_.locale);
+           });
 }
 
 bool MainController::find(const std::string& searchText) {
@@ -275,21 +282,23 @@ void MainController::resetHighlightedCells() {
 // Choosing the column also sorts by it at once.
 void MainController::sortByTask() {
     sortColumn_ = TaskNo;
-    inStep("Sort by Task #", [this] { sortRows(grid_, sortColumn_, ports_.locale); });
+    inStep(QUILLET_TR("CoreMessages", "Sort by Task #"),
+           [this] { sortRows(grid_, sortColumn_, ports_.locale); });
 }
 
 void MainController::sortByTaskDate() {
     sortColumn_ = StartDate;
-    inStep("Sort by Task Date", [this] { sortRows(grid_, sortColumn_, ports_.locale); });
+    inStep(QUILLET_TR("CoreMessages", "Sort by Task Date"),
+           [this] { sortRows(grid_, sortColumn_, ports_.locale); });
 }
 
 void MainController::cut() {
     copySelection();
-    inStep("Cut", [this] { emptySelectedCells(); });
+    inStep(QUILLET_TR("CoreMessages", "Cut"), [this] { emptySelectedCells(); });
 }
 
 void MainController::emptySelection() {
-    inStep("Delete", [this] { emptySelectedCells(); });
+    inStep(QUILLET_TR("CoreMessages", "Delete"), [this] { emptySelectedCells(); });
 }
 
 // Only cells that hold text are written, so a selection of empty cells is no step.
@@ -321,13 +330,13 @@ void MainController::resetTimer() {
 }
 
 void MainController::addTimerToHours() {
-    const std::string refusal = bookTimer();
+    const Message refusal = bookTimer();
     if (!refusal.empty()) ports_.prompts.showMessage(refusal);
 }
 
-std::string MainController::bookTimer() {
+Message MainController::bookTimer() {
     TimerHoursResult result;
-    inStep("Add Timer to Task Hours", [&] {
+    inStep(QUILLET_TR("CoreMessages", "Add Timer to Task Hours"), [&] {
         result = quillet::addTimerToHours(grid_, grid_.currentRow(),
                                           stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
                                           todayText());
@@ -362,7 +371,7 @@ MainController::ColumnNames MainController::columnNames() const {
 // Only headings that differ are written: renaming marks the project unsaved like any edit,
 // while an OK that changes nothing leaves a saved project saved.
 void MainController::renameColumns(const ColumnNames& names) {
-    inStep("Change Column Names", [&] {
+    inStep(QUILLET_TR("CoreMessages", "Change Column Names"), [&] {
         for (int col = 0; col < kNamedColumns; ++col) {
             std::string name = sanitizeCellText(names[static_cast<size_t>(col)]);
             if (grid_.cellText(col, 0) != name) grid_.setCellText(col, 0, std::move(name));
@@ -379,8 +388,10 @@ void MainController::showHelp() {
     changeCurrentDirectory(folder);
     const auto manual = findManual(folder, helpLanguages_);
     if (manual && !ports_.urls.openUrl(fileUrl(*manual))) {
-        ports_.prompts.showMessage("No program could open the manual. It is the file\n" + *manual +
-                                   "\nand opens in any web browser.");
+        ports_.prompts.showMessage(Message(QUILLET_TR("CoreMessages",
+                                                      "No program could open the manual. It is the "
+                                                      "file\n%1\nand opens in any web browser."))
+                                       .arg(*manual));
     }
 }
 

@@ -43,10 +43,10 @@ class MainController {
     const Locale& locale() const { return ports_.locale; }
     Clock& clock() { return ports_.clock; }
 
-    const std::string& statusMessage() const { return statusMessage_; }
-    void setStatusMessage(std::string text) { statusMessage_ = std::move(text); }
-    const std::string& timerText() const { return timerText_; }
-    const std::string& noticeText() const { return noticeText_; }
+    const Message& statusMessage() const { return statusMessage_; }
+    void setStatusMessage(Message text) { statusMessage_ = std::move(text); }
+    const Message& timerText() const { return timerText_; }
+    const Message& noticeText() const { return noticeText_; }
     const std::string& totalCaption() const { return totalCaption_; }
     // The selected cell is the grid's current cell.
     int selectedCol() const { return grid_.currentCol(); }
@@ -136,7 +136,7 @@ class MainController {
     void addTimerToHours();
     // The same, with a refusal's message returned instead of shown (empty when booked): for
     // a command from another process, where no one may be at the window to close a box.
-    std::string bookTimer();
+    Message bookTimer();
     // The timer's tick.
     void updateStopWatchDisplay();
     // Asks the guard's pending question about time away and applies the answer; Cancel keeps
@@ -168,7 +168,7 @@ class MainController {
     void writeEmail();
 
     // The general error handler's report of an error raised below a command.
-    void showError(const std::string& message) { ports_.prompts.showMessage(message); }
+    void showError(const Message& message) { ports_.prompts.showMessage(message); }
 
   private:
     template <typename Command>
@@ -176,8 +176,8 @@ class MainController {
     // Runs a change as one named step of the history; a change that fails half-way is
     // still a step, since what it did stays.
     template <typename Change>
-    void inStep(std::string name, Change change);
-    void finishStep(std::string name);
+    void inStep(Message name, Change change);
+    void finishStep(Message name);
     void emptySelectedCells();
 
     ControllerPorts ports_;
@@ -187,9 +187,9 @@ class MainController {
     HRStopWatch stopWatch_;
     FindHighlight find_;
     int sortColumn_ = TaskNo;
-    std::string statusMessage_;
-    std::string timerText_;
-    std::string noticeText_;
+    Message statusMessage_;
+    Message timerText_;
+    Message noticeText_;
     std::string totalCaption_ = " ";
     std::string executablePath_;
     std::vector<std::string> helpLanguages_;

@@ -9,7 +9,8 @@
 
 namespace quillet {
 
-inline constexpr const char* kConversionError = "Error converting file to new format...";
+inline constexpr const char* kConversionError =
+    QUILLET_TR("CoreMessages", "Error converting file to new format...");
 
 // Rewrites an old project file, whose first line holds a BEL, in place: every BEL
 // becomes a TAB and every line ends in CR LF; other bytes stay as they are. The new

@@ -44,35 +44,52 @@ void Project::returnToClean() {
 }
 
 namespace {
+constexpr const char* kSaveAsButton = QUILLET_TR("CoreMessages", "Save &As...");
+
 std::string quotedName(const std::string& path) {
     return "\xE2\x80\x9C" + std::filesystem::path(path).filename().string() + "\xE2\x80\x9D";
 }
 }  // namespace
 
-std::string changedElsewhereQuestion(const std::string& path) {
-    return quotedName(path) + " was changed by another program since you opened it.";
+Message changedElsewhereQuestion(const std::string& path) {
+    return Message(
+               QUILLET_TR("CoreMessages", "%1 was changed by another program since you opened it."))
+        .arg(quotedName(path));
 }
 
-std::string Project::fileChangedOnDisk() {
+Message Project::fileChangedOnDisk() {
     if (fileName_.empty() || !stamp_) return {};
     if (!std::filesystem::exists(fileName_)) {
         stamp_.reset();  // Save writes it anew
-        return quotedName(fileName_) + " is no longer on disk; saving will write it anew";
+        return Message(
+                   QUILLET_TR("CoreMessages", "%1 is no longer on disk; saving will write it anew"))
+            .arg(quotedName(fileName_));
     }
     if (!changedSince(fileName_, *stamp_)) return {};
-    if (edited_)
-        return quotedName(fileName_) + " changed on disk; saving will ask before overwriting";
+    if (edited_) {
+        return Message(QUILLET_TR("CoreMessages",
+                                  "%1 changed on disk; saving will ask before overwriting"))
+            .arg(quotedName(fileName_));
+    }
     try {
         loadProject(fileName_);
     } catch (const std::exception& e) {
         // Perhaps caught mid-write; the table on screen stays as it was.
-        return quotedName(fileName_) + " changed on disk and could not be read: " + e.what();
+        return Message(QUILLET_TR("CoreMessages", "%1 changed on disk and could not be read: %2"))
+            .arg(quotedName(fileName_))
+            .arg(messageOf(e));
     }
-    return "Reloaded: changed on disk";
+    return QUILLET_TR("CoreMessages", "Reloaded: changed on disk");
 }
 
-std::string foreignFileQuestion(const std::string& path) {
-    return quotedName(path) + " is not a Quillet1 project file. Replace it with this project?";
+Message foreignFileQuestion(const std::string& path) {
+    return Message(QUILLET_TR("CoreMessages",
+                              "%1 is not a Quillet1 project file. Replace it with this project?"))
+        .arg(quotedName(path));
+}
+
+Message shownTitle(const std::string& title) {
+    return title == kUntitledProject ? Message(kUntitledProject) : Message::verbatim(title);
 }
 
 bool Project::isUntitled() const {
@@ -254,7 +271,9 @@ void Project::importOldFile() {
     convertedFile_ = converted ? *path : std::string();
     putFirstInRecentFiles();
     if (converted && !kept.empty() && onStatus) {
-        onStatus("Converted to the new format; the original was kept as " + kept);
+        onStatus(Message(QUILLET_TR("CoreMessages",
+                                    "Converted to the new format; the original was kept as %1"))
+                     .arg(kept));
     }
 }
 
@@ -282,7 +301,8 @@ bool Project::saveProject() {
     // saved here: overwriting would silently drop its version.
     if (stamp_ && changedSince(fileName_, *stamp_)) {
         const std::optional<std::size_t> choice =
-            prompts_.askChoice(changedElsewhereQuestion(fileName_), {"&Overwrite", "Save &As..."});
+            prompts_.askChoice(changedElsewhereQuestion(fileName_),
+                               {QUILLET_TR("CoreMessages", "&Overwrite"), kSaveAsButton});
         if (!choice) return false;
         if (*choice == 1) return saveProjectAs();
     }
@@ -290,7 +310,8 @@ bool Project::saveProject() {
     // project format over it would lose the user's file.
     if (fileName_ != convertedFile_ && isForeignFile(fileName_)) {
         const std::optional<std::size_t> choice =
-            prompts_.askChoice(foreignFileQuestion(fileName_), {"&Replace", "Save &As..."});
+            prompts_.askChoice(foreignFileQuestion(fileName_),
+                               {QUILLET_TR("CoreMessages", "&Replace"), kSaveAsButton});
         if (!choice) return false;
         if (*choice == 1) return saveProjectAs();
     }

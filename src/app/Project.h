@@ -10,19 +10,24 @@
 #include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
+#include "ports/Message.h"
 #include "ports/Ports.h"
 
 namespace quillet {
 
-inline constexpr const char* kUntitledProject = "Untitled Project";
-inline constexpr const char* kSaveQuestion = "Do you want to save the current project?";
-inline constexpr const char* kUseSaveAs =
-    "Please use Save Project As option for the first-time save of this file.";
+inline constexpr const char* kUntitledProject = QUILLET_TR("CoreMessages", "Untitled Project");
+inline constexpr const char* kSaveQuestion =
+    QUILLET_TR("CoreMessages", "Do you want to save the current project?");
+inline constexpr const char* kUseSaveAs = QUILLET_TR(
+    "CoreMessages", "Please use Save Project As option for the first-time save of this file.");
 
 // Asked before Save writes over a file another program changed since it was read or saved.
-std::string changedElsewhereQuestion(const std::string& path);
+Message changedElsewhereQuestion(const std::string& path);
 // Asked before Save writes over a file that is not a project file.
-std::string foreignFileQuestion(const std::string& path);
+Message foreignFileQuestion(const std::string& path);
+// A title as the window shows it: the untitled one in the user's language, a file's name
+// as it is.
+Message shownTitle(const std::string& title);
 
 // Hears the project's life on disk: recovery copies and backups follow it.
 class ProjectObserver {
@@ -78,7 +83,7 @@ class Project : private CellGridListener {
     // Not owned; nullptr to stop.
     void setObserver(ProjectObserver* observer) { observer_ = observer; }
     // Told what a command did beyond its visible result (a file converted on import).
-    std::function<void(const std::string&)> onStatus;
+    std::function<void(const Message&)> onStatus;
     // How Open, Import, a restore and Save read and write the project's files, their
     // progress handler included.
     ReadOptions fileOptions;
@@ -114,7 +119,7 @@ class Project : private CellGridListener {
     // The project's file changed on disk (a watcher noticed): an unchanged table is
     // reloaded from it; with unsaved changes nothing happens but the note, and Save will
     // ask. Returns the status text to show, or empty text when the file is as it was.
-    std::string fileChangedOnDisk();
+    Message fileChangedOnDisk();
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
     // Empties the grid as a new project starts it: nothing of the old project remains.

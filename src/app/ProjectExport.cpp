@@ -24,8 +24,10 @@ void exportProjectFile(const std::string& projectPath, const std::string& outPat
                        const Locale& locale) {
     const std::optional<ExportFormat> format = exportFormatOf(outPath);
     if (!format) {
-        throw ExportError("Cannot export to " + outPath +
-                          ": the name must end in .xlsx, .ods or .csv");
+        throw ExportError(Message(QUILLET_TR("CoreMessages",
+                                             "Cannot export to %1: the name must "
+                                             "end in .xlsx, .ods or .csv"))
+                              .arg(outPath));
     }
     CellGrid grid;
     loadCellsFromFile(grid, projectPath);

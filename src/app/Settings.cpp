@@ -5,6 +5,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 std::string reopenKey(int slot) {
@@ -23,20 +25,21 @@ int toInteger(const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
     if (view.empty() || ec != std::errc() || end != view.data() + view.size()) {
-        throw std::invalid_argument("'" + text + "' is not a valid integer value");
+        throw MessageError(
+            Message(QUILLET_TR("CoreMessages", "'%1' is not a valid integer value")).arg(text));
     }
     return value;
 }
 
 void applyStoredWidths(CellGrid& grid, SettingsStore& settings) {
-    std::optional<std::invalid_argument> firstError;
+    std::optional<MessageError> firstError;
     for (int col = 0; col < kStoredWidths; ++col) {
         const std::string value = settings.readSetting(widthKey(col));
         if (value == kNotAvailable) continue;
         try {
             const int width = toInteger(value);
             if (col < grid.colCount()) grid.setColWidth(col, width);
-        } catch (const std::invalid_argument& e) {
+        } catch (const MessageError& e) {
             if (!firstError) firstError = e;
         }
     }
@@ -55,7 +58,7 @@ int storedOr(SettingsStore& store, const char* key, int fallback) {
     if (text == kNotAvailable) return fallback;
     try {
         return toInteger(text);
-    } catch (const std::invalid_argument&) {
+    } catch (const MessageError&) {
         return fallback;
     }
 }

@@ -31,7 +31,7 @@ TimerReply TimerRemote::run(TimerCommand command) {
                 controller_.resetTimer();
                 break;
             case TimerCommand::Book:
-                error = controller_.bookTimer();
+                error = controller_.bookTimer().english();  // replies are a protocol: English
                 break;
             case TimerCommand::Status:
                 break;

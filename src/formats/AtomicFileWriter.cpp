@@ -121,7 +121,7 @@ AtomicFileWriter::ScopedWriteHook::~ScopedWriteHook() {
 
 AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
     : path_(path), target_(path) {
-    const std::string cannotCreate = "Cannot Create " + path;
+    const Message cannotCreate = Message(QUILLET_TR("CoreMessages", "Cannot Create %1")).arg(path);
     if (path.empty()) throw CellGridError(cannotCreate);
     const bool shared = privacy == Privacy::Shared;
 
@@ -197,7 +197,9 @@ void AtomicFileWriter::discard() {
 
 void AtomicFileWriter::fail(int err) {
     discard();
-    throw CellGridError("Cannot write file " + path_ + ": " + errorText(err));
+    throw CellGridError(Message(QUILLET_TR("CoreMessages", "Cannot write file %1: %2"))
+                            .arg(path_)
+                            .arg(errorText(err)));
 }
 
 void AtomicFileWriter::writeAll(const char* data, std::size_t size) {

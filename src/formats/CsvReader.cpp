@@ -146,14 +146,20 @@ std::size_t openQuotedField(std::string_view line, std::size_t from, bool atFiel
 }
 
 [[noreturn]] void refuseTooLarge(const std::string& path) {
-    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
-                        std::to_string(CellGrid::kMaxColumns) + " columns or " +
-                        std::to_string(CellGrid::kMaxRows) + " rows a project can have");
+    throw CellGridError(Message(QUILLET_TR("CoreMessages",
+                                           "Cannot open file %1: it holds more than the %2 "
+                                           "columns or %3 rows a project can have"))
+                            .arg(path)
+                            .arg(std::to_string(CellGrid::kMaxColumns))
+                            .arg(std::to_string(CellGrid::kMaxRows)));
 }
 
 [[noreturn]] void refuseTooManyCells(const std::string& path) {
-    throw CellGridError("Cannot open file " + path + ": it holds more than the " +
-                        std::to_string(CellGrid::kMaxCells) + " cells a project can have");
+    throw CellGridError(Message(QUILLET_TR("CoreMessages",
+                                           "Cannot open file %1: it holds more "
+                                           "than the %2 cells a project can have"))
+                            .arg(path)
+                            .arg(std::to_string(CellGrid::kMaxCells)));
 }
 
 class LineStore {

@@ -344,7 +344,7 @@ struct SourceFreer {
 };
 
 [[noreturn]] void failWith(const std::string& path, zip_error_t* error) {
-    throw ExportError("Cannot write file " + path + ": " + zip_error_strerror(error));
+    throw ExportError(cannotWriteMessage(path, zip_error_strerror(error)));
 }
 
 // Adds a file held in memory; the archive copies nothing until it is written.

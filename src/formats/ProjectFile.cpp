@@ -97,16 +97,26 @@ void readHeader(CellGrid& grid, std::string_view header, const std::string& path
     const auto [before, after] = splitAtComma(header);
     const std::int64_t cols = leadingInteger(before);
     const std::int64_t rows = leadingInteger(after);
-    const std::string asked = "Cannot open file " + path + ": it asks for a grid of " +
-                              std::to_string(cols) + " columns and " + std::to_string(rows) +
-                              " rows, more than the ";
     if (cols > CellGrid::kMaxColumns || rows > CellGrid::kMaxRows) {
-        throw CellGridError(asked + std::to_string(CellGrid::kMaxColumns) + " columns and " +
-                            std::to_string(CellGrid::kMaxRows) + " rows a project can have");
+        throw CellGridError(
+            Message(QUILLET_TR("CoreMessages",
+                               "Cannot open file %1: it asks for a grid of %2 columns and %3 "
+                               "rows, more than the %4 columns and %5 rows a project can have"))
+                .arg(path)
+                .arg(std::to_string(cols))
+                .arg(std::to_string(rows))
+                .arg(std::to_string(CellGrid::kMaxColumns))
+                .arg(std::to_string(CellGrid::kMaxRows)));
     }
     if (CellGrid::exceedsCellLimit(cols, rows)) {
-        throw CellGridError(asked + std::to_string(CellGrid::kMaxCells) +
-                            " cells a project can have");
+        throw CellGridError(
+            Message(QUILLET_TR("CoreMessages",
+                               "Cannot open file %1: it asks for a grid of %2 columns and %3 "
+                               "rows, more than the %4 cells a project can have"))
+                .arg(path)
+                .arg(std::to_string(cols))
+                .arg(std::to_string(rows))
+                .arg(std::to_string(CellGrid::kMaxCells)));
     }
     // Negative counts become 1 through the grid's own clamps. The count that shrinks
     // goes first, so the grid never passes through counts larger than the file's.

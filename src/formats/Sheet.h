@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 // One cell of a sheet as the spreadsheet writers see it. The text is always the cell's text
@@ -42,10 +44,17 @@ inline double charactersForPixels(int pixels) {
 }
 
 // An export that cannot be written; what() is the user's message.
-class ExportError : public std::runtime_error {
+class ExportError : public MessageError {
   public:
-    using std::runtime_error::runtime_error;
+    using MessageError::MessageError;
 };
+
+// "Cannot write file PATH: REASON", the reason as the library or the system gave it.
+inline Message cannotWriteMessage(const std::string& path, std::string reason) {
+    return Message(QUILLET_TR("CoreMessages", "Cannot write file %1: %2"))
+        .arg(path)
+        .arg(std::move(reason));
+}
 
 // How the user's conventions shape an export.
 struct ExportSettings {

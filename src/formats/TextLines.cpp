@@ -39,12 +39,21 @@ std::uint64_t byteMask(const char* p, char byte) {
 #endif
 }  // namespace
 
-std::string cannotOpenMessage(const std::string& path) {
+namespace {
+Message cannotReadMessage(const std::string& path, int err) {
+    return Message(QUILLET_TR("CoreMessages", "Cannot read file %1: %2"))
+        .arg(path)
+        .arg(errorText(err));
+}
+}  // namespace
+
+Message cannotOpenMessage(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        return "Cannot open file " + path + ": not a regular file";
+        return Message(QUILLET_TR("CoreMessages", "Cannot open file %1: not a regular file"))
+            .arg(path);
     }
-    return "Cannot open file " + path;
+    return Message(QUILLET_TR("CoreMessages", "Cannot open file %1")).arg(path);
 }
 
 TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, LineEnd lineEnd,
@@ -86,7 +95,7 @@ bool TextLineReader::fill() {
     if (n == 0) {
         if (std::ferror(file_)) {
             const int err = errno;
-            throw CellGridError("Cannot read file " + path_ + ": " + errorText(err));
+            throw CellGridError(cannotReadMessage(path_, err));
         }
         atEnd_ = true;
         return false;
@@ -190,8 +199,11 @@ bool TextLineReader::readAcrossChunks(std::string_view& line) {
         const std::size_t avail = end_ - pos_;
         if (!readAny) longLine_.clear();
         if (longLine_.size() + avail > maxLineBytes_) {
-            throw CellGridError("Cannot read file " + path_ + ": it holds a line of more than " +
-                                std::to_string(maxLineBytes_) + " bytes");
+            throw CellGridError(
+                Message(QUILLET_TR("CoreMessages",
+                                   "Cannot read file %1: it holds a line of more than %2"))
+                    .arg(path_)
+                    .arg(std::to_string(maxLineBytes_) + " bytes"));
         }
         longLine_.append(start, avail);
         pos_ = end_;
@@ -204,7 +216,7 @@ void TextLineReader::rewind() {
     if (!file_) return;
     if (std::fseek(file_, 0, SEEK_SET) != 0) {
         const int err = errno;
-        throw CellGridError("Cannot read file " + path_ + ": " + errorText(err));
+        throw CellGridError(cannotReadMessage(path_, err));
     }
     std::clearerr(file_);
     pos_ = end_ = 0;
@@ -233,7 +245,7 @@ std::optional<bool> readChunks(const std::string& path, Visit visit) {
         if (got < 0) {
             if (errno == EINTR) continue;
             const int err = errno;
-            throw CellGridError("Cannot read file " + path + ": " + errorText(err));
+            throw CellGridError(cannotReadMessage(path, err));
         }
         if (got == 0) return true;
         if (!visit(std::string_view(buffer.data(), static_cast<std::size_t>(got)))) return false;

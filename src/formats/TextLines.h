@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 // Reads a text file line by line, the way every file format of the program does:
@@ -80,7 +82,7 @@ class TextLineReader {
 
 // "Cannot open file " + path, and the reason when it is not a regular file (a pipe would
 // block the reader, a device such as /dev/zero never ends).
-std::string cannotOpenMessage(const std::string& path);
+Message cannotOpenMessage(const std::string& path);
 
 // What a text file holds up to its end mark (0x1A), found in one pass over it.
 struct TextFileScan {

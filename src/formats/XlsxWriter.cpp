@@ -108,15 +108,25 @@ std::string workbookSheetName(std::string_view name) {
     return out.empty() ? std::string("Sheet1") : out;
 }
 
+namespace {
+Message outOfMemory(const std::string& path) {
+    return Message(QUILLET_TR("CoreMessages", "Cannot write file %1: out of memory")).arg(path);
+}
+}  // namespace
+
 void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings& settings) {
     const int rows = sheet.rowCount();
     const int cols = sheet.columnCount();
     if (rows > LXW_ROW_MAX)
-        throw ExportError("Cannot export " + path +
-                          ": a workbook sheet holds at most 1,048,576 rows.");
+        throw ExportError(Message(QUILLET_TR("CoreMessages",
+                                             "Cannot export %1: a workbook sheet "
+                                             "holds at most 1,048,576 rows."))
+                              .arg(path));
     if (cols > LXW_COL_MAX)
-        throw ExportError("Cannot export " + path +
-                          ": a workbook sheet holds at most 16,384 columns.");
+        throw ExportError(Message(QUILLET_TR("CoreMessages",
+                                             "Cannot export %1: a workbook sheet "
+                                             "holds at most 16,384 columns."))
+                              .arg(path));
 
     AtomicFileWriter out(path);
     // The library writes the temporary file by name; its own scratch files go beside it, on
@@ -128,7 +138,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
     options.tmpdir = scratch.data();
     std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(
         workbook_new_opt(out.temporaryPath().c_str(), &options));
-    if (!workbook) throw ExportError("Cannot write file " + path + ": out of memory");
+    if (!workbook) throw ExportError(outOfMemory(path));
     const std::string name = workbookSheetName(sheet.name());
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook.get(), name.c_str());
     lxw_format* bold = workbook_add_format(workbook.get());
@@ -158,8 +168,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
         }
         return format;
     };
-    if (!worksheet || !bold || !wrapped || !date)
-        throw ExportError("Cannot write file " + path + ": out of memory");
+    if (!worksheet || !bold || !wrapped || !date) throw ExportError(outOfMemory(path));
 
     for (int c = 0; c < cols; ++c) {
         worksheet_set_column(worksheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
@@ -190,8 +199,11 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
                 }
                 if (countCharacters(value) > kMaxCellCharacters) {
                     throw ExportError(
-                        "Cannot export " + path + ": the text in cell " + cellName(r, c) +
-                        " is longer than the 32,767 characters a workbook cell holds.");
+                        Message(QUILLET_TR("CoreMessages",
+                                           "Cannot export %1: the text in cell %2 is longer than "
+                                           "the 32,767 characters a workbook cell holds."))
+                            .arg(path)
+                            .arg(cellName(r, c)));
                 }
                 const bool multiline = value.find('\n') != std::string_view::npos;
                 lxw_format* format =
@@ -203,12 +215,11 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
                 error = worksheet_write_blank(worksheet, row, col, bold);
             }
             if (error != LXW_NO_ERROR)
-                throw ExportError("Cannot write file " + path + ": " + lxw_strerror(error));
+                throw ExportError(cannotWriteMessage(path, lxw_strerror(error)));
         }
     }
     const lxw_error closed = workbook_close(workbook.release());
-    if (closed != LXW_NO_ERROR)
-        throw ExportError("Cannot write file " + path + ": " + lxw_strerror(closed));
+    if (closed != LXW_NO_ERROR) throw ExportError(cannotWriteMessage(path, lxw_strerror(closed)));
     out.commit();
 }
 

@@ -19,7 +19,8 @@ constexpr int kUnsetWidth = INT_MIN;
 // Entries are counted and placed with 32 bits, and so is a text's length.
 constexpr std::size_t kMaxEntries = UINT32_MAX;
 constexpr std::size_t kMaxTextSize = UINT32_MAX;
-constexpr const char* kTooManyCells = "The grid cannot hold that many cells";
+constexpr const char* kTooManyCells =
+    QUILLET_TR("CoreMessages", "The grid cannot hold that many cells");
 }  // namespace
 
 CellGrid::CellGrid(int colCount, int rowCount, int fixedRows)
@@ -41,13 +42,24 @@ bool CellGrid::exceedsCellLimit(std::int64_t cols, std::int64_t rows) {
 
 void CellGrid::checkCounts(int cols, int rows) {
     if (cols <= kMaxColumns && rows <= kMaxRows && !exceedsCellLimit(cols, rows)) return;
-    const std::string asked = "The grid cannot have " + std::to_string(cols) + " columns and " +
-                              std::to_string(rows) + " rows, more than the ";
+    const std::string c = std::to_string(cols);
+    const std::string r = std::to_string(rows);
     if (cols > kMaxColumns || rows > kMaxRows) {
-        throw CellGridError(asked + std::to_string(kMaxColumns) + " columns and " +
-                            std::to_string(kMaxRows) + " rows a project can have");
+        throw CellGridError(
+            Message(QUILLET_TR("CoreMessages",
+                               "The grid cannot have %1 columns and %2 rows, more "
+                               "than the %3 columns and %4 rows a project can have"))
+                .arg(c)
+                .arg(r)
+                .arg(std::to_string(kMaxColumns))
+                .arg(std::to_string(kMaxRows)));
     }
-    throw CellGridError(asked + std::to_string(kMaxCells) + " cells a project can have");
+    throw CellGridError(Message(QUILLET_TR("CoreMessages",
+                                           "The grid cannot have %1 columns and %2 rows, more than "
+                                           "the %3 cells a project can have"))
+                            .arg(c)
+                            .arg(r)
+                            .arg(std::to_string(kMaxCells)));
 }
 
 void CellGrid::setColCount(int n) {
@@ -72,8 +84,10 @@ void CellGrid::setRowCount(int n) {
 }
 
 void CellGrid::setFixedRows(int n) {
-    if (n < 0) throw CellGridError("Grid index out of range");
-    if (n >= rowCount_) throw CellGridError("Fixed row count must be less than row count");
+    if (n < 0) throw CellGridError(QUILLET_TR("CoreMessages", "Grid index out of range"));
+    if (n >= rowCount_)
+        throw CellGridError(
+            QUILLET_TR("CoreMessages", "Fixed row count must be less than row count"));
     if (n == fixedRows_) return;
     if (step_) recordCounts();
     fixedRows_ = n;
@@ -87,7 +101,8 @@ int CellGrid::colWidth(int col) const {
 }
 
 void CellGrid::setColWidth(int col, int width) {
-    if (col < 0 || col >= colCount_) throw CellGridError("Grid index out of range");
+    if (col < 0 || col >= colCount_)
+        throw CellGridError(QUILLET_TR("CoreMessages", "Grid index out of range"));
     if (widths_[static_cast<size_t>(col)] == width) return;
     widths_[static_cast<size_t>(col)] = width;
     notifyWidths();
@@ -265,7 +280,8 @@ void CellGrid::recordLongText(int col, int row, const StoredCell& old) {
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
-    if (text.size() > kMaxTextSize) throw CellGridError("A cell cannot hold more than 4 GB");
+    if (text.size() > kMaxTextSize)
+        throw CellGridError(QUILLET_TR("CoreMessages", "A cell cannot hold more than 4 GB"));
     noteWrite();
     if (text.empty() && static_cast<size_t>(row) >= rows_.size()) {
         // An empty text is the same as no entry: nothing is stored for it.

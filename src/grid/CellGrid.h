@@ -17,6 +17,7 @@
 
 #include "grid/GridStep.h"
 #include "grid/TextArena.h"
+#include "ports/Message.h"
 
 namespace quillet {
 
@@ -30,9 +31,9 @@ inline constexpr Color clHighlight = 0x8000000D;
 inline constexpr Color clHighlightText = 0x8000000E;
 inline constexpr Color clYellow = 0x0000FFFF;
 
-class CellGridError : public std::runtime_error {
+class CellGridError : public MessageError {
   public:
-    using std::runtime_error::runtime_error;
+    using MessageError::MessageError;
 };
 
 struct CellRect {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 // The outside world as the core sees it. The shell implements these with Qt;
@@ -28,14 +30,14 @@ enum class Answer { Yes, No, Cancel };
 class Prompts {
   public:
     virtual ~Prompts() = default;
-    virtual bool askYesNo(const std::string& text) = 0;
-    virtual Answer askYesNoCancel(const std::string& text) = 0;
+    virtual bool askYesNo(const Message& text) = 0;
+    virtual Answer askYesNoCancel(const Message& text) = 0;
     // A question with the given buttons (captions with "&" before their access key) and a
     // Cancel button after them. The index of the button chosen, or none for Cancel, Esc and
     // the window's close button.
-    virtual std::optional<std::size_t> askChoice(const std::string& text,
-                                                 const std::vector<std::string>& buttons) = 0;
-    virtual void showMessage(const std::string& text) = 0;
+    virtual std::optional<std::size_t> askChoice(const Message& text,
+                                                 const std::vector<Message>& buttons) = 0;
+    virtual void showMessage(const Message& text) = 0;
     // An empty optional means the user cancelled. The dialog starts in startFolder, or in
     // the user's home folder when it is empty.
     virtual std::optional<std::string> chooseOpenPath(const std::string& startFolder) = 0;
@@ -96,9 +98,9 @@ class UrlOpener {
 };
 
 // A printer that cannot start, or reports a failure while printing; what() is the user's message.
-class PrintError : public std::runtime_error {
+class PrintError : public MessageError {
   public:
-    using std::runtime_error::runtime_error;
+    using MessageError::MessageError;
 };
 
 struct TextExtent {

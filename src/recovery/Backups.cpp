@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+
 #include <vector>
+#include "ports/Message.h"
 
 #include "formats/AtomicFileWriter.h"
 #include "ports/Ascii.h"
@@ -42,7 +44,8 @@ std::string realPath(const std::string& path) {
 }
 
 [[noreturn]] void throwCannotRead(const std::string& from, int err) {
-    throw std::runtime_error("Cannot read " + from + ": " + errorText(err));
+    throw MessageError(
+        Message(QUILLET_TR("CoreMessages", "Cannot read %1: %2")).arg(from).arg(errorText(err)));
 }
 
 void copyFile(const std::string& from, const std::string& to) {
@@ -177,7 +180,8 @@ bool Backups::keptRecently(const std::string& folder, double now) const {
 std::string Backups::keep(const std::string& path, double now) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
-    if (dir_.empty()) throw std::runtime_error("no folder for backups (HOME is not set)");
+    if (dir_.empty())
+        throw MessageError(QUILLET_TR("CoreMessages", "no folder for backups (HOME is not set)"));
     const std::string folder = folderFor(path);
     makePrivateDirectory(dir_);
     makePrivateDirectory(folder);

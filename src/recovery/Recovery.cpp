@@ -19,6 +19,7 @@ namespace quillet {
 namespace fs = std::filesystem;
 
 namespace {
+constexpr const char* kUnknownError = QUILLET_TR("CoreMessages", "unknown error");
 
 constexpr double kSecondsPerDay = 86400;
 // Times are days in a double: a millisecond's slack keeps "5 s later" from reading 4.999999.
@@ -64,7 +65,7 @@ std::string keepDamaged(const std::string& recoveryDir, const RecoveryCopy& copy
 }  // namespace
 
 std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
-                                          std::vector<std::string>* damaged, const Locale* locale) {
+                                          std::vector<Message>* damaged, const Locale* locale) {
     std::vector<RecoveryCopy> copies;
     if (recoveryDir.empty()) return copies;
     std::error_code ec;
@@ -95,9 +96,13 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
             try {
                 const std::string folder = keepDamaged(recoveryDir, copy);
                 if (damaged && locale) {
-                    damaged->push_back("The recovery copy of " + copy.info.title + " from " +
-                                       copyTime(copy, *locale) + " is damaged; it was kept in " +
-                                       folder);
+                    damaged->push_back(
+                        Message(QUILLET_TR("CoreMessages",
+                                           "The recovery copy of %1 from %2 is damaged; it was "
+                                           "kept in %3"))
+                            .arg(shownTitle(copy.info.title))
+                            .arg(copyTime(copy, *locale))
+                            .arg(folder));
                 }
             } catch (const std::exception&) {
                 // Not offered either way; the next start tries to move it again.
@@ -112,9 +117,12 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
     return copies;
 }
 
-std::string recoveryQuestion(const RecoveryCopy& copy, const Locale& locale) {
-    return "Quillet1 did not close normally. Recover the unsaved changes to " + copy.info.title +
-           " from " + copyTime(copy, locale) + "?";
+Message recoveryQuestion(const RecoveryCopy& copy, const Locale& locale) {
+    return Message(QUILLET_TR("CoreMessages",
+                              "Quillet1 did not close normally. Recover the "
+                              "unsaved changes to %1 from %2?"))
+        .arg(shownTitle(copy.info.title))
+        .arg(copyTime(copy, locale));
 }
 
 // The table first: a sidecar left without it is cleaned up at the next start.
@@ -125,17 +133,31 @@ void discardCopy(const RecoveryCopy& copy) {
 
 std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompts& prompts,
                                           const Locale& locale) {
-    std::vector<std::string> damaged;
+    std::vector<Message> damaged;
     const std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir, &damaged, &locale);
-    for (const std::string& message : damaged) prompts.showMessage(message);
+    for (const Message& message : damaged) prompts.showMessage(message);
     if (copies.empty()) return std::nullopt;
-    std::string question = recoveryQuestion(copies.front(), locale);
+    const RecoveryCopy& newest = copies.front();
     // Older copies of the same project stay where they are, for a later start.
     const auto older = std::count_if(copies.begin() + 1, copies.end(), [&](const RecoveryCopy& c) {
-        return c.info.path == copies.front().info.path && c.info.title == copies.front().info.title;
+        return c.info.path == newest.info.path && c.info.title == newest.info.title;
     });
-    if (older == 1) question += " (An older copy of it is kept too.)";
-    if (older > 1) question += " (" + std::to_string(older) + " older copies of it are kept too.)";
+    Message question = recoveryQuestion(newest, locale);
+    if (older == 1) {
+        question = Message(QUILLET_TR("CoreMessages",
+                                      "Quillet1 did not close normally. Recover the unsaved "
+                                      "changes to %1 from %2? (An older copy of it is kept too.)"))
+                       .arg(shownTitle(newest.info.title))
+                       .arg(copyTime(newest, locale));
+    } else if (older > 1) {
+        question = Message(QUILLET_TR("CoreMessages",
+                                      "Quillet1 did not close normally. Recover the unsaved "
+                                      "changes to %1 from %2? (%3 older copies of it are kept "
+                                      "too.)"))
+                       .arg(shownTitle(newest.info.title))
+                       .arg(copyTime(newest, locale))
+                       .arg(std::to_string(older));
+    }
     if (prompts.askYesNo(question)) return copies.front();
     discardCopy(copies.front());
     return std::nullopt;
@@ -167,7 +189,7 @@ Recovery::~Recovery() {
     project_.setObserver(nullptr);
 }
 
-void Recovery::status(const std::string& text) {
+void Recovery::status(const Message& text) {
     if (onStatus) onStatus(text);
 }
 
@@ -188,12 +210,12 @@ std::string Recovery::beforeWrite(const std::string& path) {
     try {
         return backups_.keep(path, clock_.now());
     } catch (const PrivateFolderError& e) {
-        if (!backupsOffReported_) status(std::string(kBackupsOff) + e.what());
+        if (!backupsOffReported_) status(Message(kBackupsOff).arg(messageOf(e)));
         backupsOffReported_ = true;
     } catch (const std::exception& e) {
-        status(std::string(kBackupSkipped) + e.what());
+        status(Message(kBackupSkipped).arg(messageOf(e)));
     } catch (...) {
-        status(std::string(kBackupSkipped) + "unknown error");
+        status(Message(kBackupSkipped).arg(Message(kUnknownError)));
     }
     return {};
 }
@@ -262,7 +284,7 @@ void Recovery::startWrite(double now) {
     lastWrite_ = now;
     queue_.post([this, snapshot, info, dir = recoveryDir_, copy = copyPath_, sidecar = sidecarPath_,
                  generation = generation_] {
-        std::string error;
+        std::optional<Message> error;
         try {
             makePrivateDirectory(dir);
             // The sidecar first: a copy is never without one. Once the copy is whole its
@@ -276,10 +298,9 @@ void Recovery::startWrite(double now) {
                 writeSidecar(sidecar, proven);
             }
         } catch (const PrivateFolderError& e) {
-            error = std::string(kRecoveryCopiesOff) + e.what();
+            error = Message(kRecoveryCopiesOff).arg(messageOf(e));
         } catch (const std::exception& e) {
-            error = e.what();
-            if (error.empty()) error = "unknown error";
+            error = *e.what() ? messageOf(e) : Message(kUnknownError);
         }
         std::lock_guard lock(resultMutex_);
         writeDone_ = true;
@@ -289,7 +310,7 @@ void Recovery::startWrite(double now) {
 }
 
 void Recovery::collectWrite() {
-    std::string error;
+    std::optional<Message> error;
     {
         std::lock_guard lock(resultMutex_);
         if (!writeDone_) return;
@@ -298,18 +319,18 @@ void Recovery::collectWrite() {
         if (writeGeneration_ == generation_) error = std::move(writeError_);
     }
     writing_ = false;
-    if (error.empty()) {
+    if (!error) {
         failureReported_ = false;
         return;
     }
     // A folder that is not private is said once per run; nothing is written there.
-    if (error.starts_with(kRecoveryCopiesOff)) {
-        if (!offReported_) status(error);
+    if (error->text() == kRecoveryCopiesOff) {
+        if (!offReported_) status(*error);
         offReported_ = true;
         return;
     }
     // Tried again at the next change, reported once until a copy is written again.
-    if (!failureReported_) status(kRecoveryCopyFailed + error);
+    if (!failureReported_) status(Message(kRecoveryCopyFailed).arg(std::move(*error)));
     failureReported_ = true;
 }
 
@@ -336,7 +357,8 @@ void Recovery::restore(const RecoveryCopy& copy) {
         makePrivateDirectory(recoveryDir_);
         writeSidecar(sidecarPath_, mine);
         if (::rename(copy.copyPath.c_str(), copyPath_.c_str()) != 0) {
-            throw std::runtime_error(std::string("Cannot rename ") + copy.copyPath);
+            throw MessageError(
+                Message(QUILLET_TR("CoreMessages", "Cannot rename %1")).arg(copy.copyPath));
         }
         ::unlink(copy.sidecarPath.c_str());
         mayHaveCopy_ = true;

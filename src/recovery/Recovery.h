@@ -19,10 +19,12 @@
 
 namespace quillet {
 
-inline constexpr const char* kBackupSkipped = "Backup skipped: ";
-inline constexpr const char* kRecoveryCopyFailed = "Recovery copy not written: ";
-inline constexpr const char* kBackupsOff = "Backups are off: ";
-inline constexpr const char* kRecoveryCopiesOff = "Recovery copies are off: ";
+inline constexpr const char* kBackupSkipped = QUILLET_TR("CoreMessages", "Backup skipped: %1");
+inline constexpr const char* kRecoveryCopyFailed =
+    QUILLET_TR("CoreMessages", "Recovery copy not written: %1");
+inline constexpr const char* kBackupsOff = QUILLET_TR("CoreMessages", "Backups are off: %1");
+inline constexpr const char* kRecoveryCopiesOff =
+    QUILLET_TR("CoreMessages", "Recovery copies are off: %1");
 
 // A recovery copy that a run of the program left behind.
 struct RecoveryCopy {
@@ -37,11 +39,11 @@ struct RecoveryCopy {
 // A copy whose sidecar does not prove it whole (its size and hash) is not listed: it is moved
 // to the folder "damaged" beside the copies, with a message for the user in `damaged`.
 std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
-                                          std::vector<std::string>* damaged = nullptr,
+                                          std::vector<Message>* damaged = nullptr,
                                           const Locale* locale = nullptr);
 // When the copy was made, as the questions show it.
 std::string copyTime(const RecoveryCopy& copy, const Locale& locale);
-std::string recoveryQuestion(const RecoveryCopy& copy, const Locale& locale);
+Message recoveryQuestion(const RecoveryCopy& copy, const Locale& locale);
 void discardCopy(const RecoveryCopy& copy);
 // Asks about the newest abandoned copy. Yes returns it, to be restored once the window
 // exists; No discards it.
@@ -75,7 +77,7 @@ class Recovery : private ProjectObserver {
     void restore(const RecoveryCopy& copy);
 
     // Told of a skipped backup and of the first failed copy after a good one.
-    std::function<void(const std::string&)> onStatus;
+    std::function<void(const Message&)> onStatus;
 
     const std::string& copyPath() const { return copyPath_; }
     const std::string& sidecarPath() const { return sidecarPath_; }
@@ -97,7 +99,7 @@ class Recovery : private ProjectObserver {
     bool due(double now) const;
     void startWrite(double now);
     void postRemove();
-    void status(const std::string& text);
+    void status(const Message& text);
 
     std::string recoveryDir_;
     MainController& controller_;
@@ -126,7 +128,7 @@ class Recovery : private ProjectObserver {
     std::mutex resultMutex_;
     bool writeDone_ = false;
     unsigned writeGeneration_ = 0;
-    std::string writeError_;
+    std::optional<Message> writeError_;
 
     BackgroundQueue queue_;  // last: its thread ends before the members above go
 };

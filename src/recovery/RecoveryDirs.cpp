@@ -39,15 +39,24 @@ RecoveryDirs RecoveryDirs::fromEnvironment(const std::function<const char*(const
     return dirs;
 }
 
+namespace {
+Message cannotCreateFolder(const std::string& path, int err) {
+    return Message(QUILLET_TR("CoreMessages", "Cannot create folder %1: %2"))
+        .arg(path)
+        .arg(errorText(err));
+}
+}  // namespace
+
 void makePrivateDirectory(const std::string& path) {
-    if (path.empty()) throw std::runtime_error("Cannot create a folder without a name");
+    if (path.empty())
+        throw MessageError(QUILLET_TR("CoreMessages", "Cannot create a folder without a name"));
     // Each missing component is made in turn, so none of them is ever more open than 0700.
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0700) != 0 &&
             errno != EEXIST) {
             const int err = errno;
-            throw std::runtime_error("Cannot create folder " + part + ": " + errorText(err));
+            throw MessageError(cannotCreateFolder(part, err));
         }
         if (slash == std::string::npos) break;
     }
@@ -61,7 +70,7 @@ void makePrivateDirectory(const std::string& path) {
         if (err == ELOOP || (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))) {
             throw PrivateFolderError(path);
         }
-        throw std::runtime_error("Cannot create folder " + path + ": " + errorText(err));
+        throw MessageError(cannotCreateFolder(path, err));
     }
     struct stat st {};
     bool isPrivate = ::fstat(fd, &st) == 0 && st.st_uid == ::geteuid();

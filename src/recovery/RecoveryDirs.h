@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ports/Message.h"
+
 namespace quillet {
 
 // Where recovery copies and backups live. Tests give their own folders.
@@ -19,10 +21,10 @@ struct RecoveryDirs {
 
 // A folder that holds the user's unsaved work or old versions but that others could reach:
 // a link to somewhere else, another user's, or open to others after one chmod.
-class PrivateFolderError : public std::runtime_error {
+class PrivateFolderError : public MessageError {
   public:
     explicit PrivateFolderError(const std::string& folder)
-        : std::runtime_error(folder + " is not private") {}
+        : MessageError(Message(QUILLET_TR("CoreMessages", "%1 is not private")).arg(folder)) {}
 };
 
 // Creates the folder and any missing parents with mode 0700 and makes the folder itself

@@ -18,17 +18,17 @@ bool CommandRunner::run(const std::function<void()>& command) {
 bool CommandRunner::run(const std::function<void()>& command, std::string* error) {
     if (busy_) return false;
     busy_ = true;
-    std::optional<std::string> failure;
+    std::optional<Message> failure;
     try {
         command();
     } catch (const std::exception& e) {
-        failure = e.what();
+        failure = messageOf(e);
     } catch (...) {
-        failure = "An unexpected error occurred.";
+        failure = Message(QUILLET_TR("CoreMessages", "An unexpected error occurred."));
     }
     const bool ok = !failure;
     if (failure && error)
-        *error = *failure;
+        *error = failure->english();  // a reply to another program, in English
     else if (failure)
         controller_.showError(*failure);
     busy_ = false;

@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
+
+#include "ports/Message.h"
 
 namespace quillet {
 
-// The core speaks plain English, often with a path or a number built in. The shell shows its
-// messages in the user's language by recognising them against the English templates kept
-// here; a message no template matches is shown as it came.
+// The core's messages in the interface's language. The template is translated in the
+// context "CoreMessages" (where the core marks its templates with QUILLET_TR), then the
+// arguments are put in: a verbatim one as it is, a nested message translated in turn.
 class CoreMessages {
   public:
-    static QString translate(std::string_view english);
-    static QString translate(const QString& english);
+    static QString translate(const Message& message);
 };
 
 }  // namespace quillet

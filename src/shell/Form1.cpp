@@ -311,9 +311,10 @@ bool Form1::runCommand(const std::function<void()>& command) {
 
 void Form1::refresh() {
     const Project& project = controller_.project();
-    if (tabs_->count() > 0) tabs_->setTabText(0, CoreMessages::translate(project.title()));
+    if (tabs_->count() > 0)
+        tabs_->setTabText(0, CoreMessages::translate(shownTitle(project.title())));
     windows_->refresh();
-    totalPanel_->setTotal(CoreMessages::translate(controller_.totalCaption()));
+    totalPanel_->setTotal(toQString(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
     statusPanels_->show(1, controller_.timerText());
     statusPanels_->show(2, controller_.noticeText());

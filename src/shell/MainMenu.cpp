@@ -60,8 +60,7 @@ void MainMenu::forwardRepeats() {
 }
 
 void MainMenu::showState(const History& history, const std::array<ReopenItem, 5>& reopenItems) {
-    const auto showStep = [](QAction* action, const QString& verb, bool can,
-                             const std::string& name) {
+    const auto showStep = [](QAction* action, const QString& verb, bool can, const Message& name) {
         QString caption = verb;
         if (can) caption += ' ' + CoreMessages::translate(name).replace('&', QStringLiteral("&&"));
         action->setText(caption);

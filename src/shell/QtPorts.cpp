@@ -38,7 +38,7 @@ QString importFilter() {
         QT_TRANSLATE_NOOP("QtPrompts", "Delimited text (*.csv *.txt *.tsv *.prj);;All files (*)"));
 }
 
-QString message(const std::string& text) {
+QString message(const Message& text) {
     return CoreMessages::translate(text);
 }
 
@@ -70,13 +70,13 @@ std::string fromQString(const QString& text) {
     return text.toStdString();
 }
 
-bool QtPrompts::askYesNo(const std::string& text) {
+bool QtPrompts::askYesNo(const Message& text) {
     return QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-Answer QtPrompts::askYesNoCancel(const std::string& text) {
+Answer QtPrompts::askYesNoCancel(const Message& text) {
     // With a Cancel button, Esc and the close button answer Cancel.
     switch (QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -90,12 +90,12 @@ Answer QtPrompts::askYesNoCancel(const std::string& text) {
     }
 }
 
-std::optional<std::size_t> QtPrompts::askChoice(const std::string& text,
-                                                const std::vector<std::string>& buttons) {
+std::optional<std::size_t> QtPrompts::askChoice(const Message& text,
+                                                const std::vector<Message>& buttons) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), message(text),
                     QMessageBox::NoButton, parent_);
     std::vector<QAbstractButton*> chosen;
-    for (const std::string& caption : buttons) {
+    for (const Message& caption : buttons) {
         chosen.push_back(box.addButton(message(caption), QMessageBox::AcceptRole));
     }
     // Esc and the close button press the escape button: Cancel.
@@ -107,7 +107,7 @@ std::optional<std::size_t> QtPrompts::askChoice(const std::string& text,
     return static_cast<std::size_t>(it - chosen.begin());
 }
 
-void QtPrompts::showMessage(const std::string& text) {
+void QtPrompts::showMessage(const Message& text) {
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), message(text));
 }
 
@@ -181,7 +181,8 @@ std::string QtSettingsStore::readSetting(const std::string& key) {
     const QVariant value = settings.value(QString::fromStdString(key));
     if (!value.isValid()) return kNotAvailable;
     if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
-        throw std::runtime_error("Invalid data type for '" + key + "'");
+        throw MessageError(
+            Message(QUILLET_TR("CoreMessages", "Invalid data type for '%1'")).arg(key));
     }
     return fromQString(value.toString());
 }
@@ -196,13 +197,15 @@ void QtSettingsStore::writeSetting(const std::string& key, const std::string& va
     const QVariant current = settings.value(name);
     if (current.typeId() == QMetaType::QString && current.toString() == text) return;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        throw std::runtime_error("Failed to create key " + group_.toStdString());
+        throw MessageError(Message(QUILLET_TR("CoreMessages", "Failed to create key %1"))
+                               .arg(group_.toStdString()));
     }
     settings.setValue(name, text);
     settings.endGroup();
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        throw std::runtime_error("Failed to set data for '" + key + "'");
+        throw MessageError(
+            Message(QUILLET_TR("CoreMessages", "Failed to set data for '%1'")).arg(key));
     }
 }
 

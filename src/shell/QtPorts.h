@@ -17,11 +17,11 @@ std::string fromQString(const QString& text);
 class QtPrompts : public Prompts {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
-    bool askYesNo(const std::string& text) override;
-    Answer askYesNoCancel(const std::string& text) override;
-    std::optional<std::size_t> askChoice(const std::string& text,
-                                         const std::vector<std::string>& buttons) override;
-    void showMessage(const std::string& text) override;
+    bool askYesNo(const Message& text) override;
+    Answer askYesNoCancel(const Message& text) override;
+    std::optional<std::size_t> askChoice(const Message& text,
+                                         const std::vector<Message>& buttons) override;
+    void showMessage(const Message& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
     std::optional<std::string> chooseImportPath(const std::string& startFolder) override;

@@ -11,7 +11,8 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const char* const kPrinterFailed = "The printer reported an error while printing.";
+const char* const kPrinterFailed =
+    QUILLET_TR("CoreMessages", "The printer reported an error while printing.");
 
 }  // namespace
 
@@ -21,10 +22,12 @@ QtPrintCanvas::~QtPrintCanvas() {
 
 void QtPrintCanvas::beginJob() {
     if (!painter_.begin(&printer_)) {
-        const QString target = printer_.outputFileName().isEmpty()
-                                   ? "printer " + printer_.printerName()
-                                   : "file " + printer_.outputFileName();
-        throw PrintError(("Cannot print to " + target).toStdString());
+        if (printer_.outputFileName().isEmpty()) {
+            throw PrintError(Message(QUILLET_TR("CoreMessages", "Cannot print to printer %1"))
+                                 .arg(printer_.printerName().toStdString()));
+        }
+        throw PrintError(Message(QUILLET_TR("CoreMessages", "Cannot print to file %1"))
+                             .arg(printer_.outputFileName().toStdString()));
     }
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSize(8);

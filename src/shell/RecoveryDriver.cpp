@@ -7,9 +7,7 @@ namespace quillet {
 RecoveryDriver::RecoveryDriver(MainController& controller, CommandRunner& runner,
                                const RecoveryDirs& dirs, Clock& clock)
     : runner_(runner), recovery_(dirs, controller, clock) {
-    recovery_.onStatus = [&controller](const std::string& text) {
-        controller.setStatusMessage(text);
-    };
+    recovery_.onStatus = [&controller](const Message& text) { controller.setStatusMessage(text); };
     timer_.setObjectName("RecoveryTimer");
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &RecoveryDriver::tick);

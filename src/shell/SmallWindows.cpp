@@ -146,7 +146,8 @@ void SmallWindows::showSummary() {
         const QDate first(today.year, today.month, 1);
         frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
     }
-    frmSummary_->setProjectTitle(CoreMessages::translate(controller_.project().title()));
+    frmSummary_->setProjectTitle(
+        CoreMessages::translate(shownTitle(controller_.project().title())));
     showOrRaise(frmSummary_);
 }
 
@@ -171,7 +172,8 @@ void SmallWindows::changeFont() {
 
 void SmallWindows::refresh() {
     if (frmSummary_)
-        frmSummary_->setProjectTitle(CoreMessages::translate(controller_.project().title()));
+        frmSummary_->setProjectTitle(
+            CoreMessages::translate(shownTitle(controller_.project().title())));
 }
 
 }  // namespace quillet

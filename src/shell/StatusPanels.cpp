@@ -57,7 +57,7 @@ void StatusPanels::clear() {
     for (QLabel* label : labels_) label->clear();
 }
 
-void StatusPanels::show(int panel, const std::string& text) {
+void StatusPanels::show(int panel, const Message& text) {
     QLabel* label = labels_[static_cast<std::size_t>(panel)];
     const QString shown = CoreMessages::translate(text);
     if (panel == 0) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "ports/Message.h"
+
 class QLabel;
 class QStatusBar;
 
@@ -19,7 +21,7 @@ class StatusPanels {
     explicit StatusPanels(QStatusBar* bar);
 
     void clear();
-    void show(int panel, const std::string& text);
+    void show(int panel, const Message& text);
     // The first panel grows to the width its text needs, up to what `windowWidth` leaves
     // beside the others, and elides in the middle, where a long path can lose the most
     // without losing the reason that ends the message. The whole text is its tooltip.

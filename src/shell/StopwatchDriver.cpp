@@ -117,7 +117,7 @@ QMessageBox* StopwatchDriver::questionBox() const {
     return nullptr;
 }
 
-void StopwatchDriver::showReminder(const std::string& text) {
+void StopwatchDriver::showReminder(const Message& text) {
     QSystemTrayIcon* tray = tray_ ? tray_->systemTrayIcon() : nullptr;
     if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
         tray->showMessage(window_->windowTitle(), CoreMessages::translate(text),

@@ -61,7 +61,7 @@ class StopwatchDriver : public QObject {
     void bringForward();
     void askAboutTimeAway();
     QMessageBox* questionBox() const;
-    void showReminder(const std::string& text);
+    void showReminder(const Message& text);
 
     MainController& controller_;
     CommandRunner& runner_;

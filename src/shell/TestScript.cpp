@@ -35,15 +35,15 @@ void unscripted() {
 
 }  // namespace
 
-std::optional<Answer> TestScript::nextAnswer(const std::string& text) {
-    std::fprintf(stderr, "question: %s\n", text.c_str());
+std::optional<Answer> TestScript::nextAnswer(const Message& text) {
+    std::fprintf(stderr, "question: %s\n", text.english().c_str());
     if (answers_.empty()) return std::nullopt;
     const Answer answer = answers_.front();
     answers_.pop_front();
     return answer;
 }
 
-bool TestScript::askYesNo(const std::string& text) {
+bool TestScript::askYesNo(const Message& text) {
     const std::optional<Answer> answer = nextAnswer(text);
     if (!answer) {
         unscripted();
@@ -52,15 +52,15 @@ bool TestScript::askYesNo(const std::string& text) {
     return *answer == Answer::Yes;
 }
 
-Answer TestScript::askYesNoCancel(const std::string& text) {
+Answer TestScript::askYesNoCancel(const Message& text) {
     const std::optional<Answer> answer = nextAnswer(text);
     if (!answer) unscripted();
     return answer ? *answer : real_.askYesNoCancel(text);
 }
 
-std::optional<std::size_t> TestScript::askChoice(const std::string& text,
-                                                 const std::vector<std::string>& buttons) {
-    std::fprintf(stderr, "question: %s\n", text.c_str());
+std::optional<std::size_t> TestScript::askChoice(const Message& text,
+                                                 const std::vector<Message>& buttons) {
+    std::fprintf(stderr, "question: %s\n", text.english().c_str());
     // A scripted "cancel" answers this question too.
     if (choices_.empty() && !answers_.empty() && answers_.front() == Answer::Cancel) {
         answers_.pop_front();
@@ -75,8 +75,8 @@ std::optional<std::size_t> TestScript::askChoice(const std::string& text,
     return choice;
 }
 
-void TestScript::showMessage(const std::string& text) {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
+void TestScript::showMessage(const Message& text) {
+    std::fprintf(stderr, "message: %s\n", text.english().c_str());
 }
 
 std::optional<std::string> TestScript::chooseImportPath(const std::string& startFolder) {

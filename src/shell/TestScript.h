@@ -30,11 +30,11 @@ class TestScript : public Prompts {
   public:
     TestScript(const QString& script, Prompts& real);
 
-    bool askYesNo(const std::string& text) override;
-    Answer askYesNoCancel(const std::string& text) override;
-    std::optional<std::size_t> askChoice(const std::string& text,
-                                         const std::vector<std::string>& buttons) override;
-    void showMessage(const std::string& text) override;
+    bool askYesNo(const Message& text) override;
+    Answer askYesNoCancel(const Message& text) override;
+    std::optional<std::size_t> askChoice(const Message& text,
+                                         const std::vector<Message>& buttons) override;
+    void showMessage(const Message& text) override;
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override;
     std::optional<std::string> chooseSavePath(const std::string& startFolder) override;
     std::optional<std::string> chooseImportPath(const std::string& startFolder) override;
@@ -48,7 +48,7 @@ class TestScript : public Prompts {
     std::optional<std::string> nextPath(bool save, const std::string& startFolder);
 
     Prompts& real_;
-    std::optional<Answer> nextAnswer(const std::string& text);
+    std::optional<Answer> nextAnswer(const Message& text);
 
     std::deque<Answer> answers_;
     std::deque<std::optional<std::size_t>> choices_;

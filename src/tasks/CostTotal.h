@@ -11,7 +11,8 @@
 
 namespace quillet {
 
-inline constexpr const char* kErrorCalculatingTotal = "Error calculating total...";
+inline constexpr const char* kErrorCalculatingTotal =
+    QUILLET_TR("CoreMessages", "Error calculating total...");
 
 struct CostTotal {
     std::string caption;  // the text for lblTotal

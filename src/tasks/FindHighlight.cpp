@@ -53,17 +53,22 @@ FindHighlight::FindResult FindHighlight::find(CellGrid& grid) {
     foundCol_ = 0;
     foundRow_ = 0;
     const std::optional<Hit> hit = nextHit(grid, 1, 0);
-    if (!hit) return {"Sorry, \"" + searchText_ + "\" not found.", false};
+    if (!hit)
+        return {Message(QUILLET_TR("CoreMessages", "Sorry, \"%1\" not found.")).arg(searchText_),
+                false};
     grid.setCellColor(hit->col, hit->row, clYellow);
     foundCol_ = hit->col;
     foundRow_ = hit->row;
     return {std::nullopt, true};
 }
 
-std::optional<std::string> FindHighlight::findAgain(CellGrid& grid) {
-    if (searchText_.empty()) return "Sorry, no search text has been entered";
+std::optional<Message> FindHighlight::findAgain(CellGrid& grid) {
+    if (searchText_.empty())
+        return Message(QUILLET_TR("CoreMessages", "Sorry, no search text has been entered"));
     const std::optional<Hit> hit = nextHit(grid, foundCol_, foundRow_);
-    if (!hit) return "Sorry, next \"" + searchText_ + "\" not found.";
+    if (!hit)
+        return Message(QUILLET_TR("CoreMessages", "Sorry, next \"%1\" not found."))
+            .arg(searchText_);
     unmark(grid);
     grid.setCellColor(hit->col, hit->row, clYellow);
     foundCol_ = hit->col;

@@ -17,8 +17,8 @@ class FindHighlight {
     static constexpr size_t kMaxSearchText = 255;
 
     struct FindResult {
-        std::optional<std::string> message;  // to show when nothing matched
-        bool closeDialog = false;            // a hit closes the find dialog
+        std::optional<Message> message;  // to show when nothing matched
+        bool closeDialog = false;        // a hit closes the find dialog
     };
 
     // Keeps at most kMaxSearchText bytes, never splitting a UTF-8 sequence.
@@ -31,7 +31,7 @@ class FindHighlight {
     // Searches from the top of column 1 (the "Task #" column is left out).
     FindResult find(CellGrid& grid);
     // Moves the mark to the next hit after the found cell, column by column.
-    std::optional<std::string> findAgain(CellGrid& grid);
+    std::optional<Message> findAgain(CellGrid& grid);
     // Unmarks the found cell but keeps it, so findAgain continues after it.
     void reset(CellGrid& grid);
 

@@ -54,6 +54,7 @@ int periodKey(SummaryPeriod period, int day) {
 
 SummaryRow periodRow(SummaryPeriod period, int key, const Locale& locale) {
     SummaryRow row;
+    row.period = period;
     switch (period) {
         case SummaryPeriod::Week: {
             row.firstDay = key * 7 - 5;
@@ -61,7 +62,7 @@ SummaryRow periodRow(SummaryPeriod period, int key, const Locale& locale) {
             const IsoWeek week = isoWeekOf(row.firstDay);
             row.year = week.year;
             row.number = week.week;
-            row.label = "Week " + std::to_string(week.week) + ", " + std::to_string(week.year);
+            row.label = summaryLabel(row).english();
             break;
         }
         case SummaryPeriod::Month: {
@@ -191,7 +192,10 @@ Summary summarize(const CellGrid& grid, const SummaryOptions& options, const Loc
 }
 
 std::vector<std::string> summaryHeadings() {
-    return {"Period", "First day", "Tasks", "Hours", "Cost"};
+    // The window translates them; the clipboard and the export keep them in English.
+    return {QUILLET_TR("CoreMessages", "Period"), QUILLET_TR("CoreMessages", "First day"),
+            QUILLET_TR("CoreMessages", "Tasks"), QUILLET_TR("CoreMessages", "Hours"),
+            QUILLET_TR("CoreMessages", "Cost")};
 }
 
 std::vector<std::string> summaryCells(const SummaryRow& row, const Locale& locale) {
@@ -215,10 +219,30 @@ std::string summaryClipboardText(const Summary& summary, const Locale& locale) {
     return text;
 }
 
-std::string nonNumberNotice(int count) {
+Message summaryLabel(const SummaryRow& row) {
+    switch (row.kind) {
+        case SummaryRow::Kind::NoDate:
+            return kSummaryNoDate;
+        case SummaryRow::Kind::Total:
+            return kSummaryTotal;
+        case SummaryRow::Kind::Period:
+            break;
+    }
+    // A month's or a year's label is the locale's own names and digits.
+    if (row.period == SummaryPeriod::Week) {
+        return Message(QUILLET_TR("CoreMessages", "Week %1, %2"))
+            .arg(std::to_string(row.number))
+            .arg(std::to_string(row.year));
+    }
+    return Message::verbatim(row.label);
+}
+
+Message nonNumberNotice(int count) {
     if (count <= 0) return {};
-    if (count == 1) return "1 task has Hours or Cost that is not a number";
-    return std::to_string(count) + " tasks have Hours or Cost that are not numbers";
+    if (count == 1)
+        return QUILLET_TR("CoreMessages", "1 task has Hours or Cost that is not a number");
+    return Message(QUILLET_TR("CoreMessages", "%1 tasks have Hours or Cost that are not numbers"))
+        .arg(std::to_string(count));
 }
 
 }  // namespace quillet

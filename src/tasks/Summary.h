@@ -6,6 +6,7 @@
 
 #include "grid/CellGrid.h"
 #include "ports/Locale.h"
+#include "ports/Message.h"
 #include "tasks/Columns.h"
 
 namespace quillet {
@@ -24,6 +25,7 @@ struct SummaryOptions {
 struct SummaryRow {
     enum class Kind { Period, NoDate, Total };
     Kind kind = Kind::Period;
+    SummaryPeriod period = SummaryPeriod::Month;  // what a Period row spans
     // The period's parts: ISO week-numbering year and week, or year and month, or the year.
     int year = 0;
     int number = 0;    // week 1..53 or month 1..12; 0 for a year
@@ -44,8 +46,8 @@ struct Summary {
     int firstNonNumberRow = -1;  // the grid row of the first of them
 };
 
-inline constexpr const char* kSummaryNoDate = "No date";
-inline constexpr const char* kSummaryTotal = "Total";
+inline constexpr const char* kSummaryNoDate = QUILLET_TR("CoreMessages", "No date");
+inline constexpr const char* kSummaryTotal = QUILLET_TR("CoreMessages", "Total");
 
 // Reads dates with the table's own date reader, Hours and Cost with the cost total's number
 // rule, and leaves out the heading row, empty rows and total rows.
@@ -68,10 +70,14 @@ std::optional<int> readDay(std::string_view text, const Locale& locale);
 std::vector<std::string> summaryHeadings();
 std::vector<std::string> summaryCells(const SummaryRow& row, const Locale& locale);
 
+// A row's period as the window shows it: the week, "No date" and "Total" in the user's
+// language; a month or a year as the locale writes it. Its English text is the row's label.
+Message summaryLabel(const SummaryRow& row);
+
 // The table as TAB-separated text with CR LF line ends, headings first.
 std::string summaryClipboardText(const Summary& summary, const Locale& locale);
 
 // "3 tasks have Hours or Cost that are not numbers"; empty for none.
-std::string nonNumberNotice(int count);
+Message nonNumberNotice(int count);
 
 }  // namespace quillet

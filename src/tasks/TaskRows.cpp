@@ -20,8 +20,10 @@ int addTask(CellGrid& grid, const std::string& todayText) {
     return row;
 }
 
-std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow) {
-    if (selectedRow < 0) return "Please select the first column of the row you want to delete.";
+std::optional<Message> deleteTask(CellGrid& grid, int selectedRow) {
+    if (selectedRow < 0)
+        return Message(QUILLET_TR("CoreMessages",
+                                  "Please select the first column of the row you want to delete."));
     if (selectedRow >= 2) {
         // A selection left past the last row (say after opening a smaller project)
         // names no task; removing the last row instead would lose a task nobody chose.
@@ -74,7 +76,8 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
     if (lastCol >= CellGrid::kMaxColumns || lastRow >= CellGrid::kMaxRows ||
         CellGrid::exceedsCellLimit(std::max<std::int64_t>(lastCol + 1, grid.colCount()),
                                    std::max<std::int64_t>(lastRow + 1, grid.rowCount())))
-        throw CellGridError("The clipboard holds more cells than a project can have");
+        throw CellGridError(
+            QUILLET_TR("CoreMessages", "The clipboard holds more cells than a project can have"));
     CellGrid::BulkUpdate bulk(grid);
     if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);
     if (lastRow >= grid.rowCount()) grid.setRowCount(static_cast<int>(lastRow) + 1);
@@ -108,7 +111,10 @@ void normaliseDate(CellGrid& grid, int col, int row, const Locale& locale) {
     if (col < 0 || row < 1 || !isDateColumn(grid, col)) return;
     const CellGrid::TextView text = grid.cellText(col, row);
     const std::optional<double> value = locale.parseDateTime(text);
-    if (!value) throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
+    if (!value) {
+        throw ConvertError(Message(QUILLET_TR("CoreMessages", "'%1' is not a valid date and time"))
+                               .arg(std::string(text)));
+    }
     grid.setCellText(col, row, locale.formatNormalisedDate(*value));
 }
 

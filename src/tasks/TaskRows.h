@@ -10,9 +10,9 @@
 namespace quillet {
 
 // A text that does not convert to a date; what() is the message the user reads.
-class ConvertError : public std::runtime_error {
+class ConvertError : public MessageError {
   public:
-    using std::runtime_error::runtime_error;
+    using MessageError::MessageError;
 };
 
 // Appends a task row numbered with its row index and dated with todayText (the
@@ -23,7 +23,7 @@ int addTask(CellGrid& grid, const std::string& todayText);
 
 // Removes the selected task row, or empties task row 1 when the heading or row 1
 // is selected. Returns a message to show when the selection names no row.
-std::optional<std::string> deleteTask(CellGrid& grid, int selectedRow);
+std::optional<Message> deleteTask(CellGrid& grid, int selectedRow);
 
 // Writes a clipboard text without a TAB, unsplit, into the one selected cell. A text with
 // a TAB is a block of cells (TAB between cells, CR LF or LF between rows) pasted from the

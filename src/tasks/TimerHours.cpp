@@ -54,7 +54,8 @@ TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
         const std::optional<long double> value = parseCost(trimmed, locale);
         if (!value) {
             return {Outcome::InvalidHours,
-                    "'" + std::string(hoursText) + "' is not a valid number of hours"};
+                    Message(QUILLET_TR("CoreMessages", "'%1' is not a valid number of hours"))
+                        .arg(std::string(hoursText))};
         }
         hours = *value;
     }
@@ -69,7 +70,9 @@ TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
     grid.setCellText(Hours, row, std::move(newHours));
     if (EndDate < grid.colCount() && trimBlanksAndControls(grid.cellText(EndDate, row)).empty())
         grid.setCellText(EndDate, row, todayText);
-    return {Outcome::Added, "Added " + formatHundredths(added, locale) + " h to task " + taskNo};
+    return {Outcome::Added, Message(QUILLET_TR("CoreMessages", "Added %1 h to task %2"))
+                                .arg(formatHundredths(added, locale))
+                                .arg(std::move(taskNo))};
 }
 
 }  // namespace quillet

@@ -8,7 +8,8 @@
 
 namespace quillet {
 
-inline constexpr const char* kSelectTaskRowFirst = "Select a task row first";
+inline constexpr const char* kSelectTaskRowFirst =
+    QUILLET_TR("CoreMessages", "Select a task row first");
 inline constexpr double kSecondsPerDay = 86400.0;
 
 // The stopwatch's time in hundredths of an hour, half a hundredth (18 s) rounding up. Whole
@@ -28,7 +29,7 @@ struct TimerHoursResult {
     Outcome outcome = Outcome::NotATask;
     // Added: "Added 1.43 h to task 12", for the status bar's first panel.
     // Otherwise the refusal for a message box.
-    std::string message;
+    Message message;
 
     // The grid changed: zero the stopwatch (keeping it running) and mark the project unsaved.
     bool added() const { return outcome == Outcome::Added; }

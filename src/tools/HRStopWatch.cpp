@@ -71,26 +71,27 @@ std::string elapsedToText(const ElapsedParts& parts) {
     return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
-std::string stopWatchDisplayText(const HRStopWatch& watch) {
-    return "Timer: " + elapsedToText(watch.decodeElapsed()).substr(0, 11);
+Message stopWatchDisplayText(const HRStopWatch& watch) {
+    return Message(QUILLET_TR("CoreMessages", "Timer: %1"))
+        .arg(elapsedToText(watch.decodeElapsed()).substr(0, 11));
 }
 
 void timerStartCommand(HRStopWatch& watch) {
     watch.start();
 }
 
-std::string timerStopCommand(HRStopWatch& watch) {
+Message timerStopCommand(HRStopWatch& watch) {
     watch.stop();
     return stopWatchDisplayText(watch);
 }
 
-std::string timerResetCommand(HRStopWatch& watch) {
+Message timerResetCommand(HRStopWatch& watch) {
     watch.stop();
     watch.reset();
     return stopWatchDisplayText(watch);
 }
 
-std::string timerRestartCommand(HRStopWatch& watch) {
+Message timerRestartCommand(HRStopWatch& watch) {
     const bool wasRunning = watch.running();
     watch.stop();
     watch.reset();

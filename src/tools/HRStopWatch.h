@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ports/Message.h"
 #include "ports/Ports.h"
 
 namespace quillet {
@@ -65,7 +66,7 @@ ElapsedParts decodeElapsedDays(double days);
 std::string elapsedToText(const ElapsedParts& parts);
 
 // The status-bar text of the stopwatch: "Timer: dd:hh:mm:ss".
-std::string stopWatchDisplayText(const HRStopWatch& watch);
+Message stopWatchDisplayText(const HRStopWatch& watch);
 
 // The steps of the "&Timer" menu commands. The main window's commands are:
 //   startTimer: timerStartCommand(HRStopWatch1);  // no refresh; the next tick shows it
@@ -74,11 +75,11 @@ std::string stopWatchDisplayText(const HRStopWatch& watch);
 //   updateStopWatchDisplay (every 1000 ms from window creation):
 //               panel 1 := stopWatchDisplayText(...).
 void timerStartCommand(HRStopWatch& watch);
-std::string timerStopCommand(HRStopWatch& watch);
+Message timerStopCommand(HRStopWatch& watch);
 // Stops first so that it zeroes a running stopwatch too.
-std::string timerResetCommand(HRStopWatch& watch);
+Message timerResetCommand(HRStopWatch& watch);
 // Zeroes the stopwatch and keeps its state: a running one runs on from zero, a stopped one
 // stays stopped. For when the elapsed time has been booked to a task.
-std::string timerRestartCommand(HRStopWatch& watch);
+Message timerRestartCommand(HRStopWatch& watch);
 
 }  // namespace quillet

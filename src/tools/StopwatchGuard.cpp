@@ -77,16 +77,20 @@ double StopwatchGuard::elapsedAt(double moment, double now) const {
     return std::max(0.0, elapsed - std::max(0.0, countedSince));
 }
 
-std::string StopwatchGuard::questionText() const {
+Message StopwatchGuard::questionText() const {
     if (!pending_) return {};
-    return "You were away from " + clockText(pending_->leftAt) + " to " +
-           clockText(pending_->backAt) + " (" + durationText(pending_->backAt - pending_->leftAt) +
-           ") while the stopwatch was running.";
+    return Message(QUILLET_TR("CoreMessages",
+                              "You were away from %1 to %2 (%3) while the stopwatch was running."))
+        .arg(clockText(pending_->leftAt))
+        .arg(clockText(pending_->backAt))
+        .arg(durationText(pending_->backAt - pending_->leftAt));
 }
 
-std::vector<std::string> StopwatchGuard::answerButtons() const {
+std::vector<Message> StopwatchGuard::answerButtons() const {
     const std::string left = pending_ ? clockText(pending_->leftAt) : std::string();
-    return {"&Keep the time", "&Remove the away time", "&Stop at " + left};
+    return {QUILLET_TR("CoreMessages", "&Keep the time"),
+            QUILLET_TR("CoreMessages", "&Remove the away time"),
+            Message(QUILLET_TR("CoreMessages", "&Stop at %1")).arg(left)};
 }
 
 void StopwatchGuard::answer(AwayAnswer choice) {
@@ -115,19 +119,22 @@ std::string clockText(double dateTime) {
     return buffer;
 }
 
-std::string durationText(double days) {
+Message durationText(double days) {
     const long minutes = std::lround(std::max(0.0, days) * kMinutesPerDay);
-    char buffer[48];
     if (minutes < 60)
-        std::snprintf(buffer, sizeof buffer, "%ld min", minutes);
-    else
-        std::snprintf(buffer, sizeof buffer, "%ld h %.2ld min", minutes / 60, minutes % 60);
-    return buffer;
+        return Message(QUILLET_TR("CoreMessages", "%1 min")).arg(std::to_string(minutes));
+    char twoDigits[8];
+    std::snprintf(twoDigits, sizeof twoDigits, "%.2ld", minutes % 60);
+    return Message(QUILLET_TR("CoreMessages", "%1 h %2 min"))
+        .arg(std::to_string(minutes / 60))
+        .arg(std::string(twoDigits));
 }
 
-std::string reminderText(int hours) {
-    return "The stopwatch has been running for " + std::to_string(hours) +
-           (hours == 1 ? " hour." : " hours.");
+Message reminderText(int hours) {
+    return Message(hours == 1
+                       ? QUILLET_TR("CoreMessages", "The stopwatch has been running for %1 hour.")
+                       : QUILLET_TR("CoreMessages", "The stopwatch has been running for %1 hours."))
+        .arg(std::to_string(hours));
 }
 
 }  // namespace quillet

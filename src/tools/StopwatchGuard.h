@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ports/Message.h"
 #include "ports/Ports.h"
 #include "tools/HRStopWatch.h"
 
@@ -32,7 +33,7 @@ enum class AwayAnswer { Keep, Remove, StopAtLeave };
 struct GuardPoll {
     bool ask = false;       // a new question is pending: bring the window forward and ask it
     bool extended = false;  // the open question now covers a longer absence
-    std::string reminder;   // a long-run reminder to show, or empty
+    Message reminder;       // a long-run reminder to show, or empty
 };
 
 // Watches a running stopwatch for time away and long runs. It decides; the window asks and
@@ -62,8 +63,8 @@ class StopwatchGuard {
     // The user has been away long enough and has not come back yet, as of the last poll.
     bool awayNoted() const { return leftAt_.has_value(); }
     // "You were away from 10:05 to 10:40 (35 min) while the stopwatch was running."
-    std::string questionText() const;
-    std::vector<std::string> answerButtons() const;
+    Message questionText() const;
+    std::vector<Message> answerButtons() const;
     // Applies the answer to the pending absence, as it stands now, and closes the question.
     void answer(AwayAnswer choice);
 
@@ -86,8 +87,8 @@ class StopwatchGuard {
 // "hh:mm" of a date-time value, 24-hour clock.
 std::string clockText(double dateTime);
 // "35 min", or "2 h 05 min" from an hour on.
-std::string durationText(double days);
+Message durationText(double days);
 // "The stopwatch has been running for 4 hours."
-std::string reminderText(int hours);
+Message reminderText(int hours);
 
 }  // namespace quillet

@@ -27,7 +27,7 @@ TEST(MainControllerLife, StartsWithOneDatedTaskAndClosingStoresWidthsThenAsks) {
     try {
         h.start();
         ADD_FAILURE() << "a bad stored width is reported";
-    } catch (const std::invalid_argument& e) {
+    } catch (const MessageError& e) {
         EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
     }
     MainController& app = *h.app;

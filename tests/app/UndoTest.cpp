@@ -86,7 +86,7 @@ TEST(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryState) {
             const std::string now = savedBytes(h);
             if (app.history().size() == states.size()) {
                 states.push_back(now);
-                names.push_back(app.history().undoName());
+                names.push_back(app.history().undoName().english());
             } else {
                 ASSERT_EQ(now, states.back()) << "no step recorded";
             }

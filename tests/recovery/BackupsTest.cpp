@@ -207,8 +207,8 @@ TEST(Backups, ABackupThatCannotBeMadeNeverFailsTheSave) {
     EXPECT_TRUE(h.project().isSaved());
     EXPECT_EQ(readBytes(path), h.tableBytes());
     ASSERT_EQ(h.statuses.size(), 1u);
-    EXPECT_EQ(h.statuses[0], std::string(kBackupSkipped) + "Cannot create folder " +
-                                 h.dir.file("data") + "/Quillet: Not a directory");
+    EXPECT_EQ(h.statuses[0], "Backup skipped: Cannot create folder " + h.dir.file("data") +
+                                 "/Quillet: Not a directory");
 }
 
 TEST(Backups, ALargeProjectIsKeptAtMostOnceADay) {

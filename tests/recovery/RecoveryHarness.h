@@ -21,7 +21,7 @@ struct RecoveryHarness : AppHarness {
         recovery.reset();
         start();
         recovery = std::make_unique<Recovery>(dirs, *app, clock, self);
-        recovery->onStatus = [this](const std::string& text) { statuses.push_back(text); };
+        recovery->onStatus = [this](const Message& text) { statuses.push_back(text.english()); };
         return *recovery;
     }
     // The program ends without closing: whatever is on disk stays.

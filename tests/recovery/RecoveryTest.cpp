@@ -191,7 +191,7 @@ TEST(RecoveryCopy, AFailedWriteIsReportedOnceAndTriedAgainAtTheNextChange) {
     h.advance(3);
     h.tick();
     ASSERT_EQ(h.statuses.size(), 1u);
-    EXPECT_TRUE(h.statuses[0].starts_with(kRecoveryCopyFailed)) << h.statuses[0];
+    EXPECT_TRUE(h.statuses[0].starts_with("Recovery copy not written: ")) << h.statuses[0];
     h.edit("two");
     h.advance(10);
     h.tick();

@@ -455,7 +455,7 @@ TEST_F(Form1CommandsTest, DesktopKeysIconsAndReadablePanels) {
     form.resize(700, 500);
     const QString message = "Backup skipped: Cannot write file /home/user/Documents/" +
                             QString(200, 'x') + "/work.prj: No space left on device";
-    form.controller().setStatusMessage(message.toStdString());
+    form.controller().setStatusMessage(Message::verbatim(message.toStdString()));
     form.runCommand([] {});
     EXPECT_GT(status->width(), 250);
     EXPECT_LE(status->width(), 700);

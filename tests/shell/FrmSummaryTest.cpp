@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "shell/OwnedForm1.h"
+#include "shell/Translations.h"
 #include "shell/windows/FrmSummary.h"
 #include "shell/windows/SummaryChartView.h"
 #include "support/FakePorts.h"
@@ -138,6 +140,40 @@ TEST_F(FrmSummaryTest, PeriodTasksChartAndCopy) {
               "No date,,1,1,20\r\n"
               "Total,,3,6.5,120.5\r\n");
     EXPECT_EQ(form.controller().project().savedFlag(), flag);
+}
+
+// The window speaks German; the rows' periods follow, while Copy keeps the English table.
+TEST_F(FrmSummaryTest, PeriodsNoDateAndTotalSpeakTheWindowsLanguageCopyStaysEnglish) {
+    struct German {
+        German() { Translations::install(QStringLiteral("de")); }
+        ~German() { Translations::remove(); }
+    } const german;
+    const struct {
+        int period;
+        QString first;
+        const char* copiedFirst;
+    } cases[] = {
+        {0, "Woche 45, 2026", "Week 45, 2026"},
+        {1, "November 2026", "November 2026"},
+        {2, "2026", "2026"},
+    };
+    auto* period = window->findChild<QComboBox*>("cboPeriod");
+    for (const auto& c : cases) {
+        period->setCurrentIndex(c.period);
+        window->recompute();
+        const QStringList labels = column(0);
+        ASSERT_GE(labels.size(), 3);
+        EXPECT_EQ(labels.front(), c.first);
+        EXPECT_EQ(labels.mid(labels.size() - 2), (QStringList{"Ohne Datum", "Gesamt"}));
+        EXPECT_EQ(window->findChild<QPushButton*>("btnNonNumbers")->text(),
+                  "1 Aufgabe hat Stunden oder Kosten, die keine Zahl sind");
+        window->findChild<QPushButton*>("btnCopy")->click();
+        EXPECT_TRUE(clipboard.contents.starts_with(
+            std::string("Period\tFirst day\tTasks\tHours\tCost\r\n") + c.copiedFirst + "\t"))
+            << clipboard.contents;
+        EXPECT_TRUE(
+            clipboard.contents.ends_with("No date\t\t1\t1\t20\r\nTotal\t\t3\t6.5\t120.5\r\n"));
+    }
 }
 
 }  // namespace

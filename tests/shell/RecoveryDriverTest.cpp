@@ -61,7 +61,7 @@ TEST_F(RecoveryDriverTest, ASkippedBackupShowsInTheFirstStatusPanel) {
     form.action("mnuSaveProjectAs1")->trigger();
     EXPECT_TRUE(form.controller().project().isSaved());
     const QString status = form.findChild<QLabel*>("StatusBar1Panel0")->text();
-    EXPECT_TRUE(status.startsWith(kBackupSkipped)) << status.toStdString();
+    EXPECT_TRUE(status.startsWith("Backup skipped: ")) << status.toStdString();
 }
 
 TEST_F(RecoveryDriverTest, ARecoveredCopyOpensAsTheUnsavedProjectItWas) {

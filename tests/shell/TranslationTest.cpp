@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/ProjectFile.h"
 #include "shell/CoreMessages.h"
 #include "shell/Form1.h"
 #include "shell/OwnedForm1.h"
@@ -21,9 +22,12 @@
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
 #include "tasks/Printing.h"
+#include "tools/StopwatchGuard.h"
 
 namespace quillet {
 namespace {
+
+using namespace std::string_literals;
 
 // Every test leaves the windows in English, as the other tests expect them.
 class German {
@@ -55,40 +59,63 @@ TEST(Translations, TheFirstLanguageSpokenWinsAndEnglishOrCEndsTheSearch) {
 }
 
 TEST(CoreMessagesTest, EnglishComesBackByteForByte) {
-    for (const char* message :
-         {"Cannot open file /tmp/a b.prj: not a regular file",
-          "Do you want to save the current project?", "Sorry, \"100%1\" not found.",
-          "Timer: 00:00:01:02", "A message no template knows", ""}) {
-        EXPECT_EQ(CoreMessages::translate(std::string_view(message)).toStdString(), message);
-    }
+    const Message messages[] = {
+        Message(QUILLET_TR("CoreMessages", "Cannot open file %1: not a regular file"))
+            .arg("/tmp/a b.prj"s),
+        kSaveQuestion,
+        Message(QUILLET_TR("CoreMessages", "Sorry, \"%1\" not found.")).arg("100%1"s),
+        Message(QUILLET_TR("CoreMessages", "Timer: %1")).arg("00:00:01:02"s),
+        Message::verbatim("A text no template knows"),
+        Message(),
+    };
+    for (const Message& message : messages)
+        EXPECT_EQ(CoreMessages::translate(message).toStdString(), message.english());
 }
 
+// Arguments are the user's or the system's: a path, a heading, a search text are never
+// translated, even when they read like a template; a nested message is.
 TEST(CoreMessagesTest, GermanKeepsPathsNumbersAndNamesAsTheyCame) {
     const German german;
+    const auto message = [](const char* english) { return Message(english); };
+    Message missingFile;
+    try {
+        CellGrid grid;
+        loadCellsFromFile(grid, kUntitledProject);
+    } catch (const std::exception& e) {
+        missingFile = messageOf(e);
+    }
     const struct {
-        const char* english;
+        Message message;
         const char* german;
     } cases[] = {
-        {"Cannot open file /tmp/x: y.prj: not a regular file",
+        {message("Cannot open file %1: not a regular file").arg("/tmp/x: y.prj"s),
          "Die Datei /tmp/x: y.prj kann nicht geöffnet werden: Sie ist keine gewöhnliche Datei"},
-        {"Cannot write file /a/b.prj: No space left on device",
+        // A file named like the untitled project keeps its name.
+        {missingFile, "Die Datei Untitled Project kann nicht geöffnet werden"},
+        {message("Cannot write file %1: %2").arg("/a/b.prj"s).arg("No space left on device"s),
          "Die Datei /a/b.prj kann nicht geschrieben werden: No space left on device"},
         // A placeholder inside an argument stays text.
-        {"Sorry, \"%2 and %1\" not found.", "„%2 and %1“ wurde leider nicht gefunden."},
+        {message("Sorry, \"%1\" not found.").arg("%2 and %1"s),
+         "„%2 and %1“ wurde leider nicht gefunden."},
         // A message inside a message is translated too.
-        {"\xE2\x80\x9C"
-         "a.prj\xE2\x80\x9D changed on disk and could not be read: Cannot open file /a.prj",
+        {message("%1 changed on disk and could not be read: %2")
+             .arg("\xE2\x80\x9C"
+                  "a.prj\xE2\x80\x9D"s)
+             .arg(message("Cannot open file %1").arg("/a.prj"s)),
          "\xE2\x80\x9C"
          "a.prj\xE2\x80\x9D wurde auf dem Datenträger geändert und konnte nicht gelesen "
          "werden: Die Datei /a.prj kann nicht geöffnet werden"},
         // A column's name is the user's, even when it reads like a catalogue word.
-        {"Typing in Hours", "Eingabe in Hours"},
-        {"The stopwatch has been running for 1 hour.", "Die Stoppuhr läuft seit 1 Stunde."},
-        {"The stopwatch has been running for 3 hours.", "Die Stoppuhr läuft seit 3 Stunden."},
-        {"A message no template knows", "A message no template knows"},
+        {message("Typing in %1").arg("Add New Task"s), "Eingabe in Add New Task"},
+        {reminderText(1), "Die Stoppuhr läuft seit 1 Stunde."},
+        {reminderText(3), "Die Stoppuhr läuft seit 3 Stunden."},
+        {shownTitle(kUntitledProject), "Unbenanntes Projekt"},
+        {shownTitle("Untitled Project.prj"), "Untitled Project.prj"},
+        {Message::verbatim("Total"), "Total"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CoreMessages::translate(std::string_view(c.english)).toStdString(), c.german);
+        EXPECT_EQ(CoreMessages::translate(c.message).toStdString(), c.german)
+            << c.message.english();
 }
 
 class TranslatedWindowsTest : public ::testing::Test, protected test::FakePorts {
@@ -194,6 +221,16 @@ TEST_F(TranslatedWindowsTest, NoTwoItemsOfAMenuShareAnAcceleratorInAnyLanguage) 
         }
         Translations::remove();
     }
+}
+
+// The undo caption's column is the user's heading, though it reads like a command.
+TEST_F(TranslatedWindowsTest, TheUndoCaptionKeepsTheColumnHeadingAsWritten) {
+    const German language;
+    test::OwnedForm1 form(ports());
+    form.controller().editCell(Description, 0, "Add New Task");
+    form.runCommand([&] { form.controller().editCell(Description, 1, "x"); });
+    EXPECT_EQ(form.action(QStringLiteral("mnuUndo1"))->text(),
+              "&Rückgängig Eingabe in Add New Task");
 }
 
 TEST_F(TranslatedWindowsTest, AMessageBoxReadsGermanWithQtsOwnButtons) {

@@ -12,6 +12,13 @@
 #include "ports/Locale.h"
 #include "ports/Ports.h"
 
+namespace quillet {
+// A message in a failed expectation reads as its English text.
+inline void PrintTo(const Message& message, std::ostream* out) {
+    *out << '"' << message.english() << '"';
+}
+}  // namespace quillet
+
 namespace quillet::test {
 
 // One scripted answer: true and false are Yes and No.
@@ -30,22 +37,26 @@ class FakePrompts : public Prompts {
     std::vector<std::string> messages;
     std::vector<std::string> questions;
 
-    bool askYesNo(const std::string& text) override {
+    bool askYesNo(const Message& message) override {
+        const std::string text = message.english();
         questions.push_back(text);
         const Answer answer = nextAnswer(text);
         if (answer == Answer::Cancel) throw std::logic_error("no Cancel button on: " + text);
         return answer == Answer::Yes;
     }
-    Answer askYesNoCancel(const std::string& text) override {
-        questions.push_back(text);
-        return nextAnswer(text);
+    Answer askYesNoCancel(const Message& message) override {
+        questions.push_back(message.english());
+        return nextAnswer(message.english());
     }
     // Answers to questions with named buttons: an index, or none for Cancel.
     std::deque<std::optional<std::size_t>> choices;
-    std::optional<std::size_t> askChoice(const std::string& text,
-                                         const std::vector<std::string>& buttons) override {
+    std::optional<std::size_t> askChoice(const Message& message,
+                                         const std::vector<Message>& buttons) override {
+        const std::string text = message.english();
         questions.push_back(text);
-        choiceButtons.push_back(buttons);
+        std::vector<std::string> captions;
+        for (const Message& button : buttons) captions.push_back(button.english());
+        choiceButtons.push_back(captions);
         if (choices.empty()) throw std::logic_error("unexpected question: " + text);
         const auto choice = choices.front();
         choices.pop_front();
@@ -53,7 +64,7 @@ class FakePrompts : public Prompts {
         return choice;
     }
     std::vector<std::vector<std::string>> choiceButtons;  // each question's buttons
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const Message& text) override { messages.push_back(text.english()); }
     std::optional<std::string> chooseOpenPath(const std::string& startFolder) override {
         dialogFolders.push_back(startFolder);
         return next(openPaths, "open");
@@ -193,7 +204,7 @@ class FakePrintCanvas : public PrintCanvas {
     std::vector<Op> ops;
 
     void beginJob() override {
-        if (beginFailure) throw PrintError(*beginFailure);
+        if (beginFailure) throw PrintError(Message::verbatim(*beginFailure));
         record(beginOp());
     }
     int pageWidth() override { return width; }

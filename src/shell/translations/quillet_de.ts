@@ -176,10 +176,6 @@
         <translation>%1 h zu Aufgabe %2 addiert</translation>
     </message>
     <message>
-        <source>&lt;Total for project&gt;</source>
-        <translation>&lt;Gesamtsumme des Projekts&gt;</translation>
-    </message>
-    <message>
         <source>Error calculating total...</source>
         <translation>Fehler beim Berechnen der Gesamtsumme...</translation>
     </message>
@@ -324,10 +320,6 @@
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <source>Unknown error %1</source>
-        <translation>Unbekannter Fehler %1</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
@@ -422,6 +414,18 @@ and opens in any web browser.</source>
         <translation>Kein Programm konnte das Handbuch öffnen. Es ist die Datei
 %1
 und lässt sich in jedem Webbrowser öffnen.</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Woche %1, %2</translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation>Ohne Datum</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
     </message>
 </context>
 <context>

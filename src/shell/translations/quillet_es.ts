@@ -176,10 +176,6 @@
         <translation>Se han añadido %1 h a la tarea %2</translation>
     </message>
     <message>
-        <source>&lt;Total for project&gt;</source>
-        <translation>&lt;Total del proyecto&gt;</translation>
-    </message>
-    <message>
         <source>Error calculating total...</source>
         <translation>Error al calcular el total...</translation>
     </message>
@@ -324,10 +320,6 @@
         <translation>error desconocido</translation>
     </message>
     <message>
-        <source>Unknown error %1</source>
-        <translation>Error desconocido %1</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Se ha producido un error inesperado.</translation>
     </message>
@@ -422,6 +414,18 @@ and opens in any web browser.</source>
         <translation>Ningún programa pudo abrir el manual. Es el archivo
 %1
 y se abre en cualquier navegador web.</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Semana %1, %2</translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation>Sin fecha</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

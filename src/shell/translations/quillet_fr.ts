@@ -176,10 +176,6 @@
         <translation>Ajout de %1&#xa0;h à la tâche %2</translation>
     </message>
     <message>
-        <source>&lt;Total for project&gt;</source>
-        <translation>&lt;Total du projet&gt;</translation>
-    </message>
-    <message>
         <source>Error calculating total...</source>
         <translation>Erreur lors du calcul du total...</translation>
     </message>
@@ -324,10 +320,6 @@
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <source>Unknown error %1</source>
-        <translation>Erreur inconnue %1</translation>
-    </message>
-    <message>
         <source>An unexpected error occurred.</source>
         <translation>Une erreur inattendue s&apos;est produite.</translation>
     </message>
@@ -422,6 +414,18 @@ and opens in any web browser.</source>
         <translation>Aucun programme n&apos;a pu ouvrir le manuel. C&apos;est le fichier
 %1
 et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
+    </message>
+    <message>
+        <source>Week %1, %2</source>
+        <translation>Semaine %1, %2</translation>
+    </message>
+    <message>
+        <source>No date</source>
+        <translation>Sans date</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

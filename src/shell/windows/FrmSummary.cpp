@@ -74,7 +74,7 @@ FrmSummary::FrmSummary(CellGrid& grid, const Locale& locale, QWidget* parent)
     leftLayout->setContentsMargins(0, 0, 0, 0);
     QStringList headings;
     for (const std::string& heading : summaryHeadings())
-        headings << CoreMessages::translate(heading);
+        headings << CoreMessages::translate(Message(heading.c_str()));
     grdSummary_ = makeTable("grdSummary", tr("Summary by period"), headings, left);
     leftLayout->addWidget(grdSummary_, 3);
     btnNonNumbers_ = new QPushButton(left);
@@ -256,7 +256,7 @@ void FrmSummary::recompute() {
         }
     }
     periodSelected();
-    btnNonNumbers_->setText(toQString(nonNumberNotice(summary_.nonNumberTasks)));
+    btnNonNumbers_->setText(CoreMessages::translate(nonNumberNotice(summary_.nonNumberTasks)));
     btnNonNumbers_->setAccessibleName(btnNonNumbers_->text());
     btnNonNumbers_->setVisible(summary_.nonNumberTasks > 0);
 }
@@ -271,6 +271,8 @@ void FrmSummary::fillTable() {
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             QTableWidgetItem* cell =
                 item(cells[static_cast<std::size_t>(c)], c >= kFirstNumberColumn);
+            // The period in the window's language; the Copy keeps the English label.
+            if (c == 0) cell->setText(CoreMessages::translate(summaryLabel(row)));
             if (row.kind == SummaryRow::Kind::Total) {
                 QFont bold = cell->font();
                 bold.setBold(true);
