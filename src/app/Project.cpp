@@ -94,8 +94,14 @@ void Project::loadReopenList() {
     }
 }
 
+bool Project::changedElsewhere() const {
+    return stamp_ && !fileName_.empty() && changedSince(fileName_, *stamp_);
+}
+
 bool Project::saveQuestion() {
-    if (isSaved()) return true;
+    // Saved, unless another program replaced the file since: then the table is the only
+    // place the saved version is left.
+    if (isSaved() && !changedElsewhere()) return true;
     // Esc or the window's close button must not throw the work away: they cancel.
     const Answer answer = prompts_.askYesNoCancel(kSaveQuestion);
     if (answer == Answer::Cancel) return false;
@@ -134,10 +140,11 @@ void Project::newProject() {
 // Files are read into a grid aside and put in place only when they read well: a file
 // that fails leaves the open project exactly as it was, so a later Save cannot write an
 // empty table over it.
-void Project::replaceGridFrom(const std::string& path) {
+std::optional<FileStamp> Project::replaceGridFrom(const std::string& path) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
-    loadCellsFromFile(*fresh, path, fileOptions);
+    std::optional<FileStamp> stamp = loadCellsFromFile(*fresh, path, fileOptions);
     replaceGridWith(*fresh);
+    return stamp;
 }
 
 void Project::replaceGridWith(CellGrid& fresh) {
@@ -146,17 +153,16 @@ void Project::replaceGridWith(CellGrid& fresh) {
 }
 
 // The table now holds what `path` holds: it becomes the project's title and file.
-void Project::takeOver(const std::string& path) {
+void Project::takeOver(const std::string& path, std::optional<FileStamp> stamp) {
     title_ = path;
     fileName_ = path;
-    stamp_ = stampFile(path);
+    stamp_ = stamp;
     totalDue_ = true;
     clean();
 }
 
 void Project::loadProject(const std::string& path) {
-    replaceGridFrom(path);
-    takeOver(path);
+    takeOver(path, replaceGridFrom(path));
 }
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {
@@ -249,7 +255,7 @@ void Project::importOldFile() {
                                                   });
     if (observer_ && !kept.empty()) observer_->afterWrite(*path, kept, converted);
     replaceGridWith(fresh);
-    takeOver(*path);
+    takeOver(*path, stampFile(*path));
     // The converted file is this program's own now: Save may replace it without asking.
     convertedFile_ = converted ? *path : std::string();
     putFirstInRecentFiles();
@@ -260,14 +266,16 @@ void Project::importOldFile() {
 
 void Project::writeProject(const std::string& path) {
     const std::string kept = observer_ ? observer_->beforeWrite(path) : std::string();
+    std::optional<FileStamp> written;
     try {
-        saveCellsToFile(grid_, path, AtomicFileWriter::Privacy::Shared, fileOptions.progress);
+        written =
+            saveCellsToFile(grid_, path, AtomicFileWriter::Privacy::Shared, fileOptions.progress);
     } catch (...) {
         if (observer_) observer_->afterWrite(path, kept, false);
         throw;
     }
+    stamp_ = written;
     if (observer_) observer_->afterWrite(path, kept, true);
-    stamp_ = stampFile(path);
     savedFlag_ = "y";
     totalDue_ = true;
     clean();
@@ -280,7 +288,7 @@ bool Project::saveProject() {
     }
     // Another program (a second window, a sync client) wrote the file since it was read or
     // saved here: overwriting would silently drop its version.
-    if (stamp_ && changedSince(fileName_, *stamp_)) {
+    if (changedElsewhere()) {
         const std::optional<std::size_t> choice =
             prompts_.askChoice(changedElsewhereQuestion(fileName_), {"&Overwrite", "Save &As..."});
         if (!choice) return false;

@@ -146,9 +146,11 @@ class Project : private CellGridListener {
     std::optional<std::string> chooseOpenPath();
     std::optional<std::string> chooseSavePath();
     std::optional<std::string> remember(std::optional<std::string> path);
-    void replaceGridFrom(const std::string& path);
+    std::optional<FileStamp> replaceGridFrom(const std::string& path);
     void replaceGridWith(CellGrid& fresh);
-    void takeOver(const std::string& path);
+    void takeOver(const std::string& path, std::optional<FileStamp> stamp);
+    // Another program changed the project's file since it was read or written here.
+    bool changedElsewhere() const;
     void takeOverUnsaved(std::string title, std::string fileName);
     void writeProject(const std::string& path);
     void clean();
@@ -167,9 +169,8 @@ class Project : private CellGridListener {
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
-    std::string convertedFile_;
-    std::optional<FileStamp> stamp_;  // the file as last read or written here  // an old-format
-                                      // file this run's import converted
+    std::string convertedFile_;       // an old-format file this run's import converted
+    std::optional<FileStamp> stamp_;  // the file as last read or written here
     std::string savedFlag_;
     std::string cleanSavedFlag_;
     std::uint64_t replacements_ = 0;

@@ -248,8 +248,8 @@ void Recovery::startWrite(double now) {
             // The sidecar first: a copy is never without one. Once the copy is whole its
             // size and hash join the sidecar, the proof that it was not cut short.
             writeSidecar(sidecar, info);
-            saveCellsToFile(*snapshot->toGrid(), copy, AtomicFileWriter::Privacy::Private);
-            if (const std::optional<FileStamp> written = stampFile(copy)) {
+            if (const std::optional<FileStamp> written = saveCellsToFile(
+                    *snapshot->toGrid(), copy, AtomicFileWriter::Privacy::Private)) {
                 Sidecar proven = info;
                 proven.copySize = written->size;
                 proven.copyHash = written->contentHash;
