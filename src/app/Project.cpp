@@ -62,6 +62,14 @@ std::string Project::fileChangedOnDisk() {
     if (!changedSince(fileName_, *stamp_)) return {};
     if (edited_)
         return quotedName(fileName_) + " changed on disk; saving will ask before overwriting";
+    // Random bytes or another program's document would read as an almost empty table, and
+    // the version on screen would then be on no disk: only a project is taken unasked.
+    if (isForeignFile(fileName_))
+        return quotedName(fileName_) +
+               " changed on disk but is not a project file; the table "
+               "was kept";
+    // The table is the last saved version, which no disk holds any more.
+    if (observer_) observer_->beforeReload(fileName_);
     try {
         loadProject(fileName_);
     } catch (const std::exception& e) {

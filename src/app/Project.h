@@ -39,6 +39,10 @@ class ProjectObserver {
     // The write that beforeWrite prepared (`kept` is what it returned) is over. Must not
     // throw.
     virtual void afterWrite(const std::string& path, const std::string& kept, bool succeeded) = 0;
+    // Another program replaced `path`, and the table (unchanged since it was read or saved
+    // there) is about to be replaced by what it holds now: the table is kept as a version
+    // of `path`. Must not throw.
+    virtual void beforeReload(const std::string& path) = 0;
 };
 
 struct ReopenItem {

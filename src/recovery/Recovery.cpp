@@ -209,6 +209,19 @@ void Recovery::afterWrite(const std::string& path, const std::string& kept, bool
     }
 }
 
+void Recovery::beforeReload(const std::string& path) {
+    try {
+        backups_.keepTable(grid_, path, clock_.now());
+    } catch (const PrivateFolderError& e) {
+        if (!backupsOffReported_) status(std::string(kBackupsOff) + e.what());
+        backupsOffReported_ = true;
+    } catch (const std::exception& e) {
+        status(std::string(kBackupSkipped) + e.what());
+    } catch (...) {
+        status(std::string(kBackupSkipped) + "unknown error");
+    }
+}
+
 void Recovery::postRemove() {
     mayHaveCopy_ = false;
     queue_.post([copy = copyPath_, sidecar = sidecarPath_] {

@@ -88,6 +88,7 @@ std::string formatSidecar(const Sidecar& sidecar) {
         out += "\nsize=" + std::to_string(*sidecar.copySize);
         out += "\nhash=" + std::string(hash);
     }
+    if (sidecar.sequence != 0) out += "\nseq=" + std::to_string(sidecar.sequence);
     out += '\n';
     return out;
 }
@@ -128,6 +129,8 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
                 std::errc()) {
                 sidecar.copySize = size;
             }
+        } else if (key == "seq") {
+            if (!readNumber(value, sidecar.sequence)) sidecar.sequence = 0;
         } else if (key == "hash") {
             std::from_chars(value.data(), value.data() + value.size(), sidecar.copyHash, 16);
         }

@@ -23,6 +23,9 @@ struct Sidecar {
     // project file has no end marker, so a cut copy is told by these.
     std::optional<std::uint64_t> copySize = std::nullopt;
     std::uint64_t copyHash = 0;
+    // A backup's place among the versions of its file, counting up from 1 (0: a version
+    // kept before versions were counted). Clock times can go back; this cannot.
+    std::uint64_t sequence = 0;
 };
 
 std::string formatSidecar(const Sidecar& sidecar);

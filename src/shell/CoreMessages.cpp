@@ -107,6 +107,8 @@ const char* const kTemplates[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "%1 is no longer on disk; saving will write it anew"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 changed on disk; saving will ask before overwriting"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 changed on disk and could not be read: %2"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "%1 changed on disk but is not a project file; the table was kept"),
     QT_TRANSLATE_NOOP("CoreMessages", "Reloaded: changed on disk"),
     QT_TRANSLATE_NOOP("CoreMessages",
                       "%1 is not a Quillet1 project file. Replace it with this project?"),

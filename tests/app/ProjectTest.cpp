@@ -562,6 +562,7 @@ struct ReplacedAfterWrite : ProjectObserver {
     void projectClean() override {}
     std::string beforeWrite(const std::string&) override { return {}; }
     void afterWrite(const std::string&, const std::string&, bool) override { replace(); }
+    void beforeReload(const std::string&) override {}
 };
 
 TEST(ProjectChangedElsewhere, AReplacementRightAfterOurReadOrSaveIsNotTakenForOurs) {

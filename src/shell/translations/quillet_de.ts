@@ -260,6 +260,10 @@
         <translation>%1 wurde auf dem Datenträger geändert und konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 wurde auf dem Datenträger geändert, ist aber keine Projektdatei; die Tabelle bleibt, wie sie war</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Neu geladen: auf dem Datenträger geändert</translation>
     </message>

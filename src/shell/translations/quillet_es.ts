@@ -260,6 +260,10 @@
         <translation>%1 ha cambiado en el disco y no se ha podido leer: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 ha cambiado en el disco pero no es un archivo de proyecto; se ha conservado la tabla</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Recargado: ha cambiado en el disco</translation>
     </message>

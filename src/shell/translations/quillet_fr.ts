@@ -260,6 +260,10 @@
         <translation>%1 a été modifié sur le disque et n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 a été modifié sur le disque mais n&apos;est pas un fichier de projet&#xa0;; le tableau a été conservé</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Rechargé&#xa0;: modifié sur le disque</translation>
     </message>
