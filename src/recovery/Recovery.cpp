@@ -50,13 +50,14 @@ bool isWhole(const RecoveryCopy& copy) {
 }
 
 // Moved aside, never deleted: the user may still want what it holds.
-std::string keepDamaged(const std::string& recoveryDir, const RecoveryCopy& copy) {
+std::string keepDamaged(const std::string& recoveryDir, const std::string& copyPath,
+                        const std::string& sidecarPath) {
     const std::string folder = recoveryDir + "/damaged";
     makePrivateDirectory(folder);
-    const std::string name = fs::path(copy.copyPath).filename().string();
-    ::rename(copy.copyPath.c_str(), (folder + "/" + name).c_str());
-    ::rename(copy.sidecarPath.c_str(),
-             (folder + "/" + fs::path(copy.sidecarPath).filename().string()).c_str());
+    const std::string name = fs::path(copyPath).filename().string();
+    ::rename(copyPath.c_str(), (folder + "/" + name).c_str());
+    ::rename(sidecarPath.c_str(),
+             (folder + "/" + fs::path(sidecarPath).filename().string()).c_str());
     return folder;
 }
 
@@ -78,7 +79,24 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
         // Only files this program wrote: a link planted here is neither read nor touched.
         if (entry.symlink_status(ec).type() != fs::file_type::regular) continue;
         const std::optional<Sidecar> info = readSidecar(file.string());
-        if (!info || isRunning({info->pid, info->bootId, info->startTime})) continue;
+        if (!info) {
+            // Without a note that reads, the copy would never be offered: kept aside, as
+            // a damaged copy is.
+            try {
+                const std::string folder =
+                    keepDamaged(recoveryDir, copyPathForSidecar(file.string()), file.string());
+                if (damaged) {
+                    damaged->push_back("The recovery note " + name +
+                                       " is damaged; it and its copy "
+                                       "were kept in " +
+                                       folder);
+                }
+            } catch (const std::exception&) {
+                // The next start tries to move it again.
+            }
+            continue;
+        }
+        if (isRunning({info->pid, info->bootId, info->startTime})) continue;
         RecoveryCopy copy;
         copy.sidecarPath = file.string();
         copy.copyPath = copyPathForSidecar(copy.sidecarPath);
@@ -92,7 +110,8 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
         }
         if (!isWhole(copy)) {
             try {
-                const std::string folder = keepDamaged(recoveryDir, copy);
+                const std::string folder =
+                    keepDamaged(recoveryDir, copy.copyPath, copy.sidecarPath);
                 if (damaged && locale) {
                     damaged->push_back("The recovery copy of " + copy.info.title + " from " +
                                        copyTime(copy, *locale) + " is damaged; it was kept in " +

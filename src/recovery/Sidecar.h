@@ -28,8 +28,10 @@ struct Sidecar {
     std::uint64_t sequence = 0;
 };
 
+// Throws std::range_error for a time outside the years 100 to 9999.
 std::string formatSidecar(const Sidecar& sidecar);
-// nullopt when the text is not a sidecar; unknown keys are skipped.
+// nullopt when the text is not a sidecar (a time outside those years included); unknown
+// keys are skipped.
 std::optional<Sidecar> parseSidecar(std::string_view text);
 
 // A recovery copy or a backup is a project file "<stem>.prj" with its sidecar "<stem>.info"

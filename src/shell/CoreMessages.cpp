@@ -129,6 +129,8 @@ const char* const kTemplates[] = {
                       "%2?"),
     QT_TRANSLATE_NOOP("CoreMessages",
                       "The recovery copy of %1 from %2 is damaged; it was kept in %3"),
+    QT_TRANSLATE_NOOP("CoreMessages",
+                      "The recovery note %1 is damaged; it and its copy were kept in %2"),
     QT_TRANSLATE_NOOP("CoreMessages", "Backup skipped: %1"),
     QT_TRANSLATE_NOOP("CoreMessages", "Recovery copy not written: %1"),
     QT_TRANSLATE_NOOP("CoreMessages", "Backups are off: %1"),

@@ -308,6 +308,10 @@
         <translation>Die Wiederherstellungskopie von %1 vom %2 ist beschädigt; sie wurde in %3 aufbewahrt</translation>
     </message>
     <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>Die Wiederherstellungsnotiz %1 ist beschädigt; sie und ihre Kopie wurden in %2 aufbewahrt</translation>
+    </message>
+    <message>
         <source>Backup skipped: %1</source>
         <translation>Sicherung ausgelassen: %1</translation>
     </message>

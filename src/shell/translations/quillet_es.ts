@@ -308,6 +308,10 @@
         <translation>La copia de recuperación de %1 del %2 está dañada; se ha conservado en %3</translation>
     </message>
     <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>La nota de recuperación %1 está dañada; ella y su copia se han conservado en %2</translation>
+    </message>
+    <message>
         <source>Backup skipped: %1</source>
         <translation>Copia de seguridad omitida: %1</translation>
     </message>

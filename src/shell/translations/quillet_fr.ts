@@ -308,6 +308,10 @@
         <translation>La copie de récupération de %1 datant du %2 est endommagée&#xa0;; elle a été conservée dans %3</translation>
     </message>
     <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>La note de récupération %1 est endommagée&#xa0;; elle et sa copie ont été conservées dans %2</translation>
+    </message>
+    <message>
         <source>Backup skipped: %1</source>
         <translation>Sauvegarde non effectuée&#xa0;: %1</translation>
     </message>
