@@ -256,14 +256,16 @@ void Project::importOldFile() {
     if (!path) return;
     CellGrid fresh;
     std::string kept;
-    const bool converted = quillet::importOldFile(*path, grid_, fresh, fileOptions, prompts_,
-                                                  [this, &kept](const std::string& old) {
-                                                      if (observer_)
-                                                          kept = observer_->beforeWrite(old);
-                                                  });
+    std::optional<FileStamp> stamp;
+    const bool converted = quillet::importOldFile(
+        *path, grid_, fresh, fileOptions, prompts_,
+        [this, &kept](const std::string& old) {
+            if (observer_) kept = observer_->beforeWrite(old);
+        },
+        &stamp);
     if (observer_ && !kept.empty()) observer_->afterWrite(*path, kept, converted);
     replaceGridWith(fresh);
-    takeOver(*path, stampFile(*path));
+    takeOver(*path, stamp);
     // The converted file is this program's own now: Save may replace it without asking.
     convertedFile_ = converted ? *path : std::string();
     putFirstInRecentFiles();

@@ -566,7 +566,8 @@ struct ReplacedAfterWrite : ProjectObserver {
 };
 
 TEST(ProjectChangedElsewhere, AReplacementRightAfterOurReadOrSaveIsNotTakenForOurs) {
-    for (const bool afterSave : {false, true}) {
+    for (const int step : {0, 1, 2}) {  // Open, Save, Import
+        const bool afterSave = step == 1;
         AppHarness h;
         MainController& app = h.start();
         const std::string path = h.dir.file("work.prj");
@@ -581,7 +582,7 @@ TEST(ProjectChangedElsewhere, AReplacementRightAfterOurReadOrSaveIsNotTakenForOu
         if (!afterSave) h.project().fileOptions.progress = [&](std::int16_t) { theirs(); };
         h.prompts.yesNoAnswers = {false};
         h.prompts.openPaths = {path};
-        app.openProject();
+        step == 2 ? app.importOldFile() : app.openProject();
         if (afterSave) {
             app.editCell(Description, 1, "Mine, saved");
             app.saveProject();
@@ -593,8 +594,8 @@ TEST(ProjectChangedElsewhere, AReplacementRightAfterOurReadOrSaveIsNotTakenForOu
         }
         ASSERT_TRUE(replaced);
         app.reloadIfChangedOnDisk();
-        EXPECT_EQ(h.grid().cellText(Description, 1), "Theirs") << afterSave;
-        EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk") << afterSave;
+        EXPECT_EQ(h.grid().cellText(Description, 1), "Theirs") << step;
+        EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk") << step;
     }
 }
 
