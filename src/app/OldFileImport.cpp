@@ -56,7 +56,8 @@ bool convertIfOldFormat(const std::string& path, Prompts& prompts,
 
 bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
                    const ReadOptions& options, Prompts& prompts,
-                   const std::function<void(const std::string&)>& keepOriginal) {
+                   const std::function<void(const std::string&)>& keepOriginal,
+                   std::optional<FileStamp>* stamp) {
     {
         CellGrid::BulkUpdate bulk(fresh);
         fresh.setFixedRows(0);
@@ -71,7 +72,8 @@ bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& f
         bulk.commit();
     }
     const bool converted = convertIfOldFormat(path, prompts, keepOriginal);
-    loadCellsFromCsv(fresh, path, options);
+    std::optional<FileStamp> read = loadCellsFromCsv(fresh, path, options);
+    if (stamp) *stamp = read;
     return converted;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
@@ -28,9 +30,10 @@ bool convertIfOldFormat(const std::string& path, Prompts& prompts,
 // 1 fixed), converts an old file and reads the path into `fresh` with the CSV reader. `current` is
 // not changed, so on an exception (the reader's CellGridError, with the user's message) the open
 // project stays as it was; on return the caller makes `fresh` the project. Returns true when an old
-// file was converted on the way.
+// file was converted on the way; `stamp` (when given) receives the file as read.
 bool importOldFile(const std::string& path, const CellGrid& current, CellGrid& fresh,
                    const ReadOptions& options, Prompts& prompts,
-                   const std::function<void(const std::string&)>& keepOriginal = {});
+                   const std::function<void(const std::string&)>& keepOriginal = {},
+                   std::optional<FileStamp>* stamp = nullptr);
 
 }  // namespace quillet

@@ -71,6 +71,16 @@ Message Project::fileChangedOnDisk() {
                                   "%1 changed on disk; saving will ask before overwriting"))
             .arg(quotedName(fileName_));
     }
+    // Random bytes or another program's document would read as an almost empty table, and
+    // the version on screen would then be on no disk: only a project is taken unasked.
+    if (isForeignFile(fileName_)) {
+        return Message(QUILLET_TR("CoreMessages",
+                                  "%1 changed on disk but is not a project file; the table was "
+                                  "kept"))
+            .arg(quotedName(fileName_));
+    }
+    // The table is the last saved version, which no disk holds any more.
+    if (observer_) observer_->beforeReload(fileName_);
     try {
         loadProject(fileName_);
     } catch (const std::exception& e) {
@@ -111,8 +121,14 @@ void Project::loadReopenList() {
     }
 }
 
+bool Project::changedElsewhere() const {
+    return stamp_ && !fileName_.empty() && changedSince(fileName_, *stamp_);
+}
+
 bool Project::saveQuestion() {
-    if (isSaved()) return true;
+    // Saved, unless another program replaced the file since: then the table is the only
+    // place the saved version is left.
+    if (isSaved() && !changedElsewhere()) return true;
     // Esc or the window's close button must not throw the work away: they cancel.
     const Answer answer = prompts_.askYesNoCancel(kSaveQuestion);
     if (answer == Answer::Cancel) return false;
@@ -151,10 +167,11 @@ void Project::newProject() {
 // Files are read into a grid aside and put in place only when they read well: a file
 // that fails leaves the open project exactly as it was, so a later Save cannot write an
 // empty table over it.
-void Project::replaceGridFrom(const std::string& path) {
+std::optional<FileStamp> Project::replaceGridFrom(const std::string& path) {
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
-    loadCellsFromFile(*fresh, path, fileOptions);
+    std::optional<FileStamp> stamp = loadCellsFromFile(*fresh, path, fileOptions);
     replaceGridWith(*fresh);
+    return stamp;
 }
 
 void Project::replaceGridWith(CellGrid& fresh) {
@@ -163,17 +180,16 @@ void Project::replaceGridWith(CellGrid& fresh) {
 }
 
 // The table now holds what `path` holds: it becomes the project's title and file.
-void Project::takeOver(const std::string& path) {
+void Project::takeOver(const std::string& path, std::optional<FileStamp> stamp) {
     title_ = path;
     fileName_ = path;
-    stamp_ = stampFile(path);
+    stamp_ = stamp;
     totalDue_ = true;
     clean();
 }
 
 void Project::loadProject(const std::string& path) {
-    replaceGridFrom(path);
-    takeOver(path);
+    takeOver(path, replaceGridFrom(path));
 }
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {
@@ -259,14 +275,16 @@ void Project::importOldFile() {
     if (!path) return;
     CellGrid fresh;
     std::string kept;
-    const bool converted = quillet::importOldFile(*path, grid_, fresh, fileOptions, prompts_,
-                                                  [this, &kept](const std::string& old) {
-                                                      if (observer_)
-                                                          kept = observer_->beforeWrite(old);
-                                                  });
+    std::optional<FileStamp> stamp;
+    const bool converted = quillet::importOldFile(
+        *path, grid_, fresh, fileOptions, prompts_,
+        [this, &kept](const std::string& old) {
+            if (observer_) kept = observer_->beforeWrite(old);
+        },
+        &stamp);
     if (observer_ && !kept.empty()) observer_->afterWrite(*path, kept, converted);
     replaceGridWith(fresh);
-    takeOver(*path);
+    takeOver(*path, stamp);
     // The converted file is this program's own now: Save may replace it without asking.
     convertedFile_ = converted ? *path : std::string();
     putFirstInRecentFiles();
@@ -279,14 +297,16 @@ void Project::importOldFile() {
 
 void Project::writeProject(const std::string& path) {
     const std::string kept = observer_ ? observer_->beforeWrite(path) : std::string();
+    std::optional<FileStamp> written;
     try {
-        saveCellsToFile(grid_, path, AtomicFileWriter::Privacy::Shared, fileOptions.progress);
+        written =
+            saveCellsToFile(grid_, path, AtomicFileWriter::Privacy::Shared, fileOptions.progress);
     } catch (...) {
         if (observer_) observer_->afterWrite(path, kept, false);
         throw;
     }
+    stamp_ = written;
     if (observer_) observer_->afterWrite(path, kept, true);
-    stamp_ = stampFile(path);
     savedFlag_ = "y";
     totalDue_ = true;
     clean();
@@ -299,7 +319,7 @@ bool Project::saveProject() {
     }
     // Another program (a second window, a sync client) wrote the file since it was read or
     // saved here: overwriting would silently drop its version.
-    if (stamp_ && changedSince(fileName_, *stamp_)) {
+    if (changedElsewhere()) {
         const std::optional<std::size_t> choice =
             prompts_.askChoice(changedElsewhereQuestion(fileName_),
                                {QUILLET_TR("CoreMessages", "&Overwrite"), kSaveAsButton});

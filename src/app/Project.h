@@ -44,6 +44,10 @@ class ProjectObserver {
     // The write that beforeWrite prepared (`kept` is what it returned) is over. Must not
     // throw.
     virtual void afterWrite(const std::string& path, const std::string& kept, bool succeeded) = 0;
+    // Another program replaced `path`, and the table (unchanged since it was read or saved
+    // there) is about to be replaced by what it holds now: the table is kept as a version
+    // of `path`. Must not throw.
+    virtual void beforeReload(const std::string& path) = 0;
 };
 
 struct ReopenItem {
@@ -151,9 +155,11 @@ class Project : private CellGridListener {
     std::optional<std::string> chooseOpenPath();
     std::optional<std::string> chooseSavePath();
     std::optional<std::string> remember(std::optional<std::string> path);
-    void replaceGridFrom(const std::string& path);
+    std::optional<FileStamp> replaceGridFrom(const std::string& path);
     void replaceGridWith(CellGrid& fresh);
-    void takeOver(const std::string& path);
+    void takeOver(const std::string& path, std::optional<FileStamp> stamp);
+    // Another program changed the project's file since it was read or written here.
+    bool changedElsewhere() const;
     void takeOverUnsaved(std::string title, std::string fileName);
     void writeProject(const std::string& path);
     void clean();
@@ -172,9 +178,8 @@ class Project : private CellGridListener {
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
-    std::string convertedFile_;
-    std::optional<FileStamp> stamp_;  // the file as last read or written here  // an old-format
-                                      // file this run's import converted
+    std::string convertedFile_;       // an old-format file this run's import converted
+    std::optional<FileStamp> stamp_;  // the file as last read or written here
     std::string savedFlag_;
     std::string cleanSavedFlag_;
     std::uint64_t replacements_ = 0;

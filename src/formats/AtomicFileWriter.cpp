@@ -212,6 +212,7 @@ void AtomicFileWriter::writeAll(const char* data, std::size_t size) {
             fail(errno);
         }
         if (n == 0) fail(EIO);
+        hash_.feed(data, static_cast<std::size_t>(n));
         data += n;
         size -= static_cast<std::size_t>(n);
         written_ += static_cast<std::size_t>(n);
@@ -252,6 +253,7 @@ void AtomicFileWriter::commit() {
     flushBuffer();
     applyFinalPermissions();
     if (::fsync(fd_) != 0) fail(errno);
+    stamp_ = stampOf(fd_, hash_.value());
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) fail(errno);
     if (::rename(tempPath_.c_str(), target_.c_str()) != 0) fail(errno);

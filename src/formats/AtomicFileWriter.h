@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/FileStamp.h"
+
 namespace quillet {
 
 // Writes a file so that it is replaced whole or not at all: the bytes go to a
@@ -61,6 +63,9 @@ class AtomicFileWriter {
     // Flushes, syncs and renames over the target. A failure throws CellGridError
     // naming the path and leaves the target untouched.
     void commit();
+    // After commit(): the file as written, from its own descriptor and the bytes that went
+    // through it, so a file another program put there after the rename is not taken for it.
+    const std::optional<FileStamp>& stamp() const { return stamp_; }
 
     const std::string& temporaryPath() const { return tempPath_; }
 
@@ -92,7 +97,9 @@ class AtomicFileWriter {
     int fd_ = -1;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
-    std::size_t written_ = 0;         // bytes handed to the file so far
+    std::size_t written_ = 0;  // bytes handed to the file so far
+    ContentHash hash_;         // of those bytes
+    std::optional<FileStamp> stamp_;
     std::size_t writeBackStart_ = 0;  // where the next write-back hint starts
     bool committed_ = false;
     bool keepOwner_ = false;  // the target existed: keep its owner and group

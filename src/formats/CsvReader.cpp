@@ -294,8 +294,9 @@ std::optional<char> detectCsvSeparator(std::string_view line1, std::string_view 
                            plainCounts(line2));
 }
 
-void loadCellsFromCsv(CellGrid& grid, const std::string& path, const ReadOptions& options,
-                      std::optional<char> csvSeparator) {
+std::optional<FileStamp> loadCellsFromCsv(CellGrid& grid, const std::string& path,
+                                          const ReadOptions& options,
+                                          std::optional<char> csvSeparator) {
     const TextLines file = openTextLines(path, options.oemConvert);
     TextLineReader& reader = *file.reader;
     const bool lfLines = !file.scan.holdsCarriageReturn;
@@ -381,8 +382,10 @@ void loadCellsFromCsv(CellGrid& grid, const std::string& path, const ReadOptions
     }
     grid.setRowCount(r);
     progress.update(reader.fileSize());
+    std::optional<FileStamp> stamp = reader.stamp();
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
     bulk.commit();
+    return stamp;
 }
 
 }  // namespace quillet

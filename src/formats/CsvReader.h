@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
 
@@ -23,9 +24,11 @@ inline constexpr char kCsvSeparatorCandidates[] = {',', ';', '#', '\t', '|'};
 // Throws CellGridError: "Cannot open file " + path, a read error, or a file with more
 // than CellGrid::kMaxRows lines, kMaxColumns fields in a line or kMaxCells cells in
 // all, counted as lines times the widest line (the lines before it stay).
-// The grid's listener hears one layoutChanged.
-void loadCellsFromCsv(CellGrid& grid, const std::string& path, const ReadOptions& options = {},
-                      std::optional<char> csvSeparator = std::nullopt);
+// The grid's listener hears one layoutChanged. Returns the file as read (see
+// TextLineReader::stamp).
+std::optional<FileStamp> loadCellsFromCsv(CellGrid& grid, const std::string& path,
+                                          const ReadOptions& options = {},
+                                          std::optional<char> csvSeparator = std::nullopt);
 
 // The separator that the first two lines of a file suggest, or none: then each line
 // is one field.

@@ -25,37 +25,6 @@ std::optional<Meta> metaOf(int fd) {
                 static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
-// A fast 64-bit hash of the bytes, eight at a time: it tells changed content from the
-// same content, nothing more (no one gains by forging it).
-class ContentHash {
-  public:
-    void feed(const char* data, std::size_t n) {
-        std::size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, data + i, 8);
-            mix(word);
-        }
-        for (; i < n; ++i) mix(static_cast<unsigned char>(data[i]) | 0x100);
-        total_ += n;
-    }
-    std::uint64_t value() const {
-        std::uint64_t h = state_ ^ total_;
-        h ^= h >> 33;
-        h *= 0xff51afd7ed558ccdULL;
-        h ^= h >> 33;
-        return h;
-    }
-
-  private:
-    void mix(std::uint64_t word) {
-        state_ = (state_ ^ (word * 0x9E3779B97F4A7C15ULL)) * 0xC2B2AE3D27D4EB4FULL;
-        state_ ^= state_ >> 29;
-    }
-    std::uint64_t state_ = 0x2545F4914F6CDD1DULL;
-    std::uint64_t total_ = 0;
-};
-
 std::optional<std::uint64_t> hashOf(int fd) {
     ContentHash hash;
     std::vector<char> buffer(std::size_t{1} << 20);
@@ -76,6 +45,49 @@ int openForReading(const std::string& path, Links links = Links::Follow) {
 }
 
 }  // namespace
+
+// Words are mixed eight bytes at a time wherever the pieces break, so a file hashes the
+// same whether it was written in buffers or read in chunks.
+void ContentHash::feed(const char* data, std::size_t n) {
+    total_ += n;
+    std::size_t i = 0;
+    if (tailSize_ > 0) {
+        while (tailSize_ < 8 && i < n) tail_[tailSize_++] = data[i++];
+        if (tailSize_ < 8) return;
+        std::uint64_t word;
+        std::memcpy(&word, tail_, 8);
+        mix(word);
+        tailSize_ = 0;
+    }
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        mix(word);
+    }
+    while (i < n) tail_[tailSize_++] = data[i++];
+}
+
+std::uint64_t ContentHash::value() const {
+    ContentHash last = *this;
+    for (std::size_t i = 0; i < tailSize_; ++i)
+        last.mix(static_cast<unsigned char>(tail_[i]) | 0x100);
+    std::uint64_t h = last.state_ ^ total_;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    return h;
+}
+
+void ContentHash::mix(std::uint64_t word) {
+    state_ = (state_ ^ (word * 0x9E3779B97F4A7C15ULL)) * 0xC2B2AE3D27D4EB4FULL;
+    state_ ^= state_ >> 29;
+}
+
+std::optional<FileStamp> stampOf(int fd, std::uint64_t contentHash) {
+    const std::optional<Meta> meta = metaOf(fd);
+    if (!meta) return std::nullopt;
+    return FileStamp{meta->device, meta->inode, meta->size, meta->modifiedNs, contentHash};
+}
 
 std::optional<FileStamp> stampFile(const std::string& path, Links links) {
     const int fd = openForReading(path, links);

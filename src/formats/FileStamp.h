@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +16,26 @@ struct FileStamp {
     std::int64_t modifiedNs = 0;
     std::uint64_t contentHash = 0;
 };
+
+// A fast 64-bit hash of a file's bytes: it tells changed content from the same content,
+// nothing more (no one gains by forging it). The bytes may come in pieces of any size.
+class ContentHash {
+  public:
+    void feed(const char* data, std::size_t n);
+    std::uint64_t value() const;
+
+  private:
+    void mix(std::uint64_t word);
+    std::uint64_t state_ = 0x2545F4914F6CDD1DULL;
+    std::uint64_t total_ = 0;
+    char tail_[8] = {};  // bytes of a word not yet complete
+    std::size_t tailSize_ = 0;
+};
+
+// The stamp of the open file `fd` whose bytes hashed to `contentHash`, from its descriptor:
+// what was read or written through it, whatever the path names meanwhile. None when it is
+// not a regular file.
+std::optional<FileStamp> stampOf(int fd, std::uint64_t contentHash);
 
 // Whether a symbolic link at the path itself is followed. Files in the program's private
 // folders are never reached through a link.

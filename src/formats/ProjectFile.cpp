@@ -202,8 +202,9 @@ std::string unescapeLineBreaks(std::string_view text, bool multilineCells) {
     return result;
 }
 
-void saveCellsToFile(const CellGrid& grid, const std::string& path,
-                     AtomicFileWriter::Privacy privacy, const FileProgress& report) {
+std::optional<FileStamp> saveCellsToFile(const CellGrid& grid, const std::string& path,
+                                         AtomicFileWriter::Privacy privacy,
+                                         const FileProgress& report) {
     AtomicFileWriter out(path, privacy);
     const int cols = grid.colCount();
     const int rows = grid.rowCount();
@@ -241,6 +242,7 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path,
         progress.row(r);
     }
     out.commit();
+    return out.stamp();
 }
 
 bool isForeignFile(const std::string& path) {
@@ -266,14 +268,15 @@ bool isForeignFile(const std::string& path) {
     return !header;
 }
 
-void loadCellsFromFile(CellGrid& grid, const std::string& path, const ReadOptions& options) {
+std::optional<FileStamp> loadCellsFromFile(CellGrid& grid, const std::string& path,
+                                           const ReadOptions& options) {
     const TextLines file = openTextLines(path);
     TextLineReader& reader = *file.reader;
 
     // Lines are views into the reader's blocks; only a cell's text is copied, once,
     // into the grid.
     std::string_view line;
-    if (!reader.readLine(line)) return;  // an empty file changes nothing
+    if (!reader.readLine(line)) return reader.stamp();  // an empty file changes nothing
     // The header is checked before the grid changes at all.
     CellGrid::BulkUpdate bulk(grid);
     if (!line.empty()) readHeader(grid, line, path);
@@ -312,8 +315,10 @@ void loadCellsFromFile(CellGrid& grid, const std::string& path, const ReadOption
         grid.rawSetCellText(static_cast<int>(col), static_cast<int>(row), text);
         progress.row(row);
     }
+    std::optional<FileStamp> stamp = reader.stamp();
     grid.cellsChanged({0, 0, grid.colCount(), grid.rowCount()});
     bulk.commit();
+    return stamp;
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,11 @@ namespace quillet {
 // A 0x1A in a cell is left out (it would end the file for the reader).
 // The target is replaced only once every byte is on disk. Throws CellGridError:
 // "Cannot Create " + path, or "Cannot write file " + path + ": " + reason.
-void saveCellsToFile(const CellGrid& grid, const std::string& path,
-                     AtomicFileWriter::Privacy privacy = AtomicFileWriter::Privacy::Shared,
-                     const FileProgress& progress = {});
+// Returns the file as written (see AtomicFileWriter::stamp).
+std::optional<FileStamp> saveCellsToFile(
+    const CellGrid& grid, const std::string& path,
+    AtomicFileWriter::Privacy privacy = AtomicFileWriter::Privacy::Shared,
+    const FileProgress& progress = {});
 
 // Reads such a file into the grid without clearing it first; cells and widths the
 // file does not mention stay. Malformed lines are read as far as they make sense or
@@ -24,8 +27,10 @@ void saveCellsToFile(const CellGrid& grid, const std::string& path,
 // read. Throws CellGridError: "Cannot open file " + path, a read error, or a
 // header asking for a larger grid than a project can be (CellGrid::kMaxColumns,
 // kMaxRows, kMaxCells), refused before the grid changes.
-// The grid's listener hears one layoutChanged.
-void loadCellsFromFile(CellGrid& grid, const std::string& path, const ReadOptions& options = {});
+// The grid's listener hears one layoutChanged. Returns the file as read (see
+// TextLineReader::stamp).
+std::optional<FileStamp> loadCellsFromFile(CellGrid& grid, const std::string& path,
+                                           const ReadOptions& options = {});
 
 // True for an existing, non-empty file whose first line is not a project file's header
 // ("columns,rows"): a CSV export, a document. Saving over it would replace that data.

@@ -79,10 +79,10 @@ TextLineReader::TextLineReader(const std::string& path, std::size_t chunkSize, L
     }
     // We read in chunks of our own; a second stdio buffer would only copy twice.
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    struct stat st {};
-    if (::fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode)) {
-        fileSize_ = static_cast<std::uint64_t>(st.st_size);
-    }
+    // Taken before any byte is read: a file written to while it is read then differs from
+    // its stamp, and its bytes are compared again.
+    opened_ = stampOf(fileno(file_), 0);
+    if (opened_) fileSize_ = opened_->size;
 }
 
 TextLineReader::~TextLineReader() {
@@ -100,6 +100,7 @@ bool TextLineReader::fill() {
         atEnd_ = true;
         return false;
     }
+    hash_.feed(buffer_.data(), n);
     // Scanned once per chunk so the per-line search only looks for CR.
     if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, n)) {
         n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
@@ -219,9 +220,29 @@ void TextLineReader::rewind() {
         throw CellGridError(cannotReadMessage(path_, err));
     }
     std::clearerr(file_);
+    hash_ = ContentHash();
     pos_ = end_ = 0;
     sawEndMark_ = atEnd_ = skipLf_ = false;
     consumed_ = 0;
+}
+
+std::optional<FileStamp> TextLineReader::stamp() {
+    if (!file_ || !opened_) return std::nullopt;
+    std::vector<char> rest(atEnd_ ? 0 : std::size_t{64} * 1024);
+    while (!atEnd_) {
+        const std::size_t n = std::fread(rest.data(), 1, rest.size(), file_);
+        if (n == 0) {
+            if (std::ferror(file_)) {
+                const int err = errno;
+                throw CellGridError(cannotReadMessage(path_, err));
+            }
+            atEnd_ = true;
+        }
+        hash_.feed(rest.data(), n);
+    }
+    FileStamp stamp = *opened_;
+    stamp.contentHash = hash_.value();
+    return stamp;
 }
 
 namespace {

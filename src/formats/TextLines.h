@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/FileStamp.h"
 #include "ports/Message.h"
 
 namespace quillet {
@@ -51,6 +52,11 @@ class TextLineReader {
     std::uint64_t bytesConsumed() const { return consumed_; }
     // Size of the file when opened, or 0 when unknown.
     std::uint64_t fileSize() const { return fileSize_; }
+    // The file as this reader took it: its details when opened and the hash of its bytes,
+    // so the stamp is what was read even if another program replaced the path meanwhile.
+    // Reads what is left after the last line or the end mark (no line is read after it).
+    // None when the file is not open. Throws CellGridError on a read error.
+    std::optional<FileStamp> stamp();
 
   private:
     bool fill();
@@ -78,6 +84,8 @@ class TextLineReader {
     bool skipLf_ = false;  // the previous line ended at a CR
     std::uint64_t consumed_ = 0;
     std::uint64_t fileSize_ = 0;
+    ContentHash hash_;  // of every byte read from the file so far
+    std::optional<FileStamp> opened_;
 };
 
 // "Cannot open file " + path, and the reason when it is not a regular file (a pipe would

@@ -15,6 +15,7 @@
 #include "ports/Message.h"
 
 #include "formats/AtomicFileWriter.h"
+#include "formats/ProjectFile.h"
 #include "ports/Ascii.h"
 #include "ports/DateTime.h"
 #include "ports/ErrorText.h"
@@ -69,19 +70,35 @@ void copyFile(const std::string& from, const std::string& to) {
     ::close(fd);
 }
 
-// The versions in a folder, oldest first: their names sort as their times.
-std::vector<std::string> versionsIn(const std::string& folder) {
-    std::vector<std::string> versions;
+struct Version {
+    std::string path;
+    std::uint64_t sequence = 0;
+};
+
+// The versions in a folder, oldest first, in the order they were made: by their sequence,
+// never by the time in their names, which a clock set back (a time zone, the end of summer
+// time, a correction) makes sort before older ones. Versions from before the sequence come
+// first, in the order of their names.
+std::vector<Version> versionsIn(const std::string& folder) {
+    std::vector<Version> versions;
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
         if (!isCopyFileName(name)) continue;
         // Never a link: pruning removes these.
         if (entry.symlink_status(ec).type() != fs::file_type::regular) continue;
-        versions.push_back(entry.path().string());
+        std::string path = entry.path().string();
+        const std::optional<Sidecar> info = readSidecar(sidecarPathFor(path));
+        versions.push_back({std::move(path), info ? info->sequence : 0});
     }
-    std::sort(versions.begin(), versions.end());
+    std::sort(versions.begin(), versions.end(), [](const Version& a, const Version& b) {
+        return a.sequence != b.sequence ? a.sequence < b.sequence : a.path < b.path;
+    });
     return versions;
+}
+
+std::uint64_t nextSequence(const std::vector<Version>& versions) {
+    return versions.empty() ? 1 : versions.back().sequence + 1;
 }
 
 // True when both files hold the same bytes: the sizes first, then the bytes.
@@ -156,13 +173,15 @@ std::string Backups::folderFor(const std::string& path) const {
 std::vector<BackupVersion> Backups::versionsOf(const std::string& path) const {
     std::vector<BackupVersion> versions;
     if (dir_.empty()) return versions;
-    for (std::string& copy : versionsIn(folderFor(path))) {
+    for (Version& version : versionsIn(folderFor(path))) {
+        std::string& copy = version.path;
         const std::optional<double> time = timeInFileName(fs::path(copy).filename().string());
         std::error_code ec;
         const std::uintmax_t size = fs::file_size(copy, ec);
         if (!time || ec) continue;
         versions.push_back({std::move(copy), *time, size});
     }
+    // Shown by the times the user knows them by.
     std::sort(versions.begin(), versions.end(), [](const BackupVersion& a, const BackupVersion& b) {
         return a.time != b.time ? a.time > b.time : a.path > b.path;
     });
@@ -170,9 +189,9 @@ std::vector<BackupVersion> Backups::versionsOf(const std::string& path) const {
 }
 
 bool Backups::keptRecently(const std::string& folder, double now) const {
-    const std::vector<std::string> versions = versionsIn(folder);
+    const std::vector<Version> versions = versionsIn(folder);
     if (versions.empty()) return false;
-    const std::optional<Sidecar> newest = readSidecar(sidecarPathFor(versions.back()));
+    const std::optional<Sidecar> newest = readSidecar(sidecarPathFor(versions.back().path));
     // A clock set back makes the age negative: keep a version then.
     return newest && now >= newest->time && now - newest->time < 1.0;
 }
@@ -190,26 +209,59 @@ std::string Backups::keep(const std::string& path, double now) {
         return {};
     // A copy of what the newest version already holds (a save without a change) would only
     // push a real older version out.
-    const std::vector<std::string> versions = versionsIn(folder);
-    if (!versions.empty() && sameContent(path, versions.back())) return {};
+    const std::vector<Version> versions = versionsIn(folder);
+    if (!versions.empty() && sameContent(path, versions.back().path)) return {};
 
+    const std::string copy = newVersionPath(folder, path, now);
+    copyFile(path, copy);
+    writeVersionSidecar(copy, path, now, nextSequence(versions));
+    return copy;
+}
+
+std::string Backups::keepTable(const CellGrid& table, const std::string& path, double now) {
+    if (dir_.empty()) throw std::runtime_error("no folder for backups (HOME is not set)");
+    const std::string folder = folderFor(path);
+    makePrivateDirectory(dir_);
+    makePrivateDirectory(folder);
+    removeDeadTemporaries(folder);
+    const std::vector<Version> versions = versionsIn(folder);
+    const std::string copy = newVersionPath(folder, path, now);
+    saveCellsToFile(table, copy, AtomicFileWriter::Privacy::Private);
+    // The table is most often the version a save just kept: one copy of it is enough.
+    if (!versions.empty() && sameContent(copy, versions.back().path)) {
+        saveFailed(copy);
+        return {};
+    }
+    writeVersionSidecar(copy, path, now, nextSequence(versions));
+    dropOldVersions(folder, copy);
+    return copy;
+}
+
+std::string Backups::newVersionPath(const std::string& folder, const std::string& path,
+                                    double now) const {
     fs::path name = fs::path(realPath(path)).filename();
     if (name.extension() == ".prj") name = name.stem();
     std::string copy;
-    // Two saves within a millisecond would share a name: the later one moves on.
+    // Two saves within a millisecond would share a name, and so would two an hour apart
+    // around a clock set back: the later one moves on.
     for (double time = now;; time += 1.0 / 86400000.0) {
         copy = copyPathFor(folder + "/" + name.string() + " " + fileNameTime(time));
         if (!copyNameTaken(copy)) break;
     }
-    copyFile(path, copy);
-    // The version's project is the file it came from: its title is that path.
-    writeSidecar(sidecarPathFor(copy), {path, path, self_.pid, now, self_.bootId, self_.startTime});
     return copy;
+}
+
+void Backups::writeVersionSidecar(const std::string& copy, const std::string& path, double now,
+                                  std::uint64_t sequence) const {
+    // The version's project is the file it came from: its title is that path.
+    Sidecar info{path, path, self_.pid, now, self_.bootId, self_.startTime};
+    info.sequence = sequence;
+    writeSidecar(sidecarPathFor(copy), info);
 }
 
 void Backups::saved(const std::string& path, const std::string& kept) {
     if (kept.empty()) return;
-    dropOldVersions(folderFor(path));
+    dropOldVersions(folderFor(path), kept);
 }
 
 void Backups::saveFailed(const std::string& kept) {
@@ -218,12 +270,16 @@ void Backups::saveFailed(const std::string& kept) {
     ::unlink(sidecarPathFor(kept).c_str());
 }
 
-void Backups::dropOldVersions(const std::string& folder) const {
-    const std::vector<std::string> versions = versionsIn(folder);
-    const std::size_t kept = static_cast<std::size_t>(kVersionsKept);
-    for (std::size_t i = 0; i + kept < versions.size(); ++i) {
-        ::unlink(versions[i].c_str());
-        ::unlink(sidecarPathFor(versions[i]).c_str());
+void Backups::dropOldVersions(const std::string& folder, const std::string& justMade) const {
+    const std::vector<Version> versions = versionsIn(folder);
+    std::size_t surplus = versions.size() - std::min(versions.size(), std::size_t{kVersionsKept});
+    for (const Version& version : versions) {
+        if (surplus == 0) break;
+        // Whatever the order says, the version just made is the one the user may need next.
+        if (version.path == justMade) continue;
+        ::unlink(version.path.c_str());
+        ::unlink(sidecarPathFor(version.path).c_str());
+        --surplus;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/CellGrid.h"
 #include "recovery/ProcessIdentity.h"
 
 namespace quillet {
@@ -41,7 +42,12 @@ class Backups {
     // bytes as the newest version; a large project backed up less than a day ago).
     // Throws std::exception with the reason when the copy failed.
     std::string keep(const std::string& path, double now);
-    // The save that `kept` was made for succeeded: versions beyond kVersionsKept go.
+    // Keeps the table as a version of `path`, before it is replaced by what another program
+    // wrote there (the same naming and pruning as keep). Empty text when the newest version
+    // already holds the same bytes. Throws std::exception with the reason when it failed.
+    std::string keepTable(const CellGrid& table, const std::string& path, double now);
+    // The save that `kept` was made for succeeded: the oldest versions beyond kVersionsKept
+    // go, never `kept` itself.
     void saved(const std::string& path, const std::string& kept);
     // It failed: the copy goes, so failed saves never push older versions out.
     void saveFailed(const std::string& kept);
@@ -54,7 +60,11 @@ class Backups {
     std::vector<BackupVersion> versionsOf(const std::string& path) const;
 
   private:
-    void dropOldVersions(const std::string& folder) const;
+    void dropOldVersions(const std::string& folder, const std::string& justMade) const;
+    std::string newVersionPath(const std::string& folder, const std::string& path,
+                               double now) const;
+    void writeVersionSidecar(const std::string& copy, const std::string& path, double now,
+                             std::uint64_t sequence) const;
     bool keptRecently(const std::string& folder, double now) const;
 
     std::string dir_;

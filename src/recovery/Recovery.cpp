@@ -52,13 +52,14 @@ bool isWhole(const RecoveryCopy& copy) {
 }
 
 // Moved aside, never deleted: the user may still want what it holds.
-std::string keepDamaged(const std::string& recoveryDir, const RecoveryCopy& copy) {
+std::string keepDamaged(const std::string& recoveryDir, const std::string& copyPath,
+                        const std::string& sidecarPath) {
     const std::string folder = recoveryDir + "/damaged";
     makePrivateDirectory(folder);
-    const std::string name = fs::path(copy.copyPath).filename().string();
-    ::rename(copy.copyPath.c_str(), (folder + "/" + name).c_str());
-    ::rename(copy.sidecarPath.c_str(),
-             (folder + "/" + fs::path(copy.sidecarPath).filename().string()).c_str());
+    const std::string name = fs::path(copyPath).filename().string();
+    ::rename(copyPath.c_str(), (folder + "/" + name).c_str());
+    ::rename(sidecarPath.c_str(),
+             (folder + "/" + fs::path(sidecarPath).filename().string()).c_str());
     return folder;
 }
 
@@ -80,7 +81,25 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
         // Only files this program wrote: a link planted here is neither read nor touched.
         if (entry.symlink_status(ec).type() != fs::file_type::regular) continue;
         const std::optional<Sidecar> info = readSidecar(file.string());
-        if (!info || isRunning({info->pid, info->bootId, info->startTime})) continue;
+        if (!info) {
+            // Without a note that reads, the copy would never be offered: kept aside, as
+            // a damaged copy is.
+            try {
+                const std::string folder =
+                    keepDamaged(recoveryDir, copyPathForSidecar(file.string()), file.string());
+                if (damaged) {
+                    damaged->push_back(Message(QUILLET_TR("CoreMessages",
+                                                          "The recovery note %1 is damaged; it "
+                                                          "and its copy were kept in %2"))
+                                           .arg(name)
+                                           .arg(folder));
+                }
+            } catch (const std::exception&) {
+                // The next start tries to move it again.
+            }
+            continue;
+        }
+        if (isRunning({info->pid, info->bootId, info->startTime})) continue;
         RecoveryCopy copy;
         copy.sidecarPath = file.string();
         copy.copyPath = copyPathForSidecar(copy.sidecarPath);
@@ -94,7 +113,8 @@ std::vector<RecoveryCopy> abandonedCopies(const std::string& recoveryDir,
         }
         if (!isWhole(copy)) {
             try {
-                const std::string folder = keepDamaged(recoveryDir, copy);
+                const std::string folder =
+                    keepDamaged(recoveryDir, copy.copyPath, copy.sidecarPath);
                 if (damaged && locale) {
                     damaged->push_back(
                         Message(QUILLET_TR("CoreMessages",
@@ -232,6 +252,19 @@ void Recovery::afterWrite(const std::string& path, const std::string& kept, bool
     }
 }
 
+void Recovery::beforeReload(const std::string& path) {
+    try {
+        backups_.keepTable(grid_, path, clock_.now());
+    } catch (const PrivateFolderError& e) {
+        if (!backupsOffReported_) status(Message(kBackupsOff).arg(messageOf(e)));
+        backupsOffReported_ = true;
+    } catch (const std::exception& e) {
+        status(Message(kBackupSkipped).arg(messageOf(e)));
+    } catch (...) {
+        status(Message(kBackupSkipped).arg(Message(kUnknownError)));
+    }
+}
+
 void Recovery::postRemove() {
     mayHaveCopy_ = false;
     queue_.post([copy = copyPath_, sidecar = sidecarPath_] {
@@ -290,8 +323,8 @@ void Recovery::startWrite(double now) {
             // The sidecar first: a copy is never without one. Once the copy is whole its
             // size and hash join the sidecar, the proof that it was not cut short.
             writeSidecar(sidecar, info);
-            saveCellsToFile(*snapshot->toGrid(), copy, AtomicFileWriter::Privacy::Private);
-            if (const std::optional<FileStamp> written = stampFile(copy)) {
+            if (const std::optional<FileStamp> written = saveCellsToFile(
+                    *snapshot->toGrid(), copy, AtomicFileWriter::Privacy::Private)) {
                 Sidecar proven = info;
                 proven.copySize = written->size;
                 proven.copyHash = written->contentHash;

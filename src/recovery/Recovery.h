@@ -94,6 +94,7 @@ class Recovery : private ProjectObserver {
     void projectClean() override;
     std::string beforeWrite(const std::string& path) override;
     void afterWrite(const std::string& path, const std::string& kept, bool succeeded) override;
+    void beforeReload(const std::string& path) override;
 
     void collectWrite();
     bool due(double now) const;

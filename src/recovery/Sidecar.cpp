@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <system_error>
 
 #include "formats/AtomicFileWriter.h"
@@ -67,13 +68,26 @@ bool readNumber(std::string_view text, Number& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
+// Years 100 to 9999, the dates the program can show; anything else (a huge number, nan,
+// an infinity) is no time a copy was made at.
+// Both ends included: a time near one rounds onto it when written.
+bool isShowableTime(double time) {
+    constexpr double kFirst = -657434;  // 100-01-01
+    constexpr double kLast = 2958465;   // 9999-12-31
+    return time >= kFirst && time <= kLast;
+}
+
 }  // namespace
 
 std::string formatSidecar(const Sidecar& sidecar) {
+    if (!isShowableTime(sidecar.time)) {
+        throw std::range_error("the time " + std::to_string(sidecar.time) + " is out of range");
+    }
     char time[64];
     // Enough digits that the time reads back to the millisecond.
     const auto result =
         std::to_chars(time, time + sizeof time, sidecar.time, std::chars_format::fixed, 9);
+    if (result.ec != std::errc()) throw std::range_error("the time cannot be written");
     std::string out(kFirstLine);
     out += "\npath=" + escaped(sidecar.path);
     out += "\ntitle=" + escaped(sidecar.title);
@@ -88,6 +102,7 @@ std::string formatSidecar(const Sidecar& sidecar) {
         out += "\nsize=" + std::to_string(*sidecar.copySize);
         out += "\nhash=" + std::string(hash);
     }
+    if (sidecar.sequence != 0) out += "\nseq=" + std::to_string(sidecar.sequence);
     out += '\n';
     return out;
 }
@@ -117,7 +132,7 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
         } else if (key == "pid") {
             hasPid = readNumber(value, sidecar.pid);
         } else if (key == "time") {
-            hasTime = readNumber(value, sidecar.time);
+            hasTime = readNumber(value, sidecar.time) && isShowableTime(sidecar.time);
         } else if (key == "boot") {
             sidecar.bootId = unescaped(value);
         } else if (key == "start") {
@@ -128,6 +143,8 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
                 std::errc()) {
                 sidecar.copySize = size;
             }
+        } else if (key == "seq") {
+            if (!readNumber(value, sidecar.sequence)) sidecar.sequence = 0;
         } else if (key == "hash") {
             std::from_chars(value.data(), value.data() + value.size(), sidecar.copyHash, 16);
         }

@@ -23,10 +23,15 @@ struct Sidecar {
     // project file has no end marker, so a cut copy is told by these.
     std::optional<std::uint64_t> copySize = std::nullopt;
     std::uint64_t copyHash = 0;
+    // A backup's place among the versions of its file, counting up from 1 (0: a version
+    // kept before versions were counted). Clock times can go back; this cannot.
+    std::uint64_t sequence = 0;
 };
 
+// Throws std::range_error for a time outside the years 100 to 9999.
 std::string formatSidecar(const Sidecar& sidecar);
-// nullopt when the text is not a sidecar; unknown keys are skipped.
+// nullopt when the text is not a sidecar (a time outside those years included); unknown
+// keys are skipped.
 std::optional<Sidecar> parseSidecar(std::string_view text);
 
 // A recovery copy or a backup is a project file "<stem>.prj" with its sidecar "<stem>.info"

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/AppHarness.h"
@@ -550,6 +552,51 @@ TEST(ProjectChangedElsewhere, SaveAsksAndTheWatcherReloadsOrWarns) {
     app.saveProject();
     EXPECT_TRUE(h.prompts.choices.empty());
     EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+// Another program's save that lands right after ours or right after our read is its
+// version, not ours: the watcher takes it and closing asks about the table.
+struct ReplacedAfterWrite : ProjectObserver {
+    std::function<void()> replace;
+    void projectEdited() override {}
+    void projectClean() override {}
+    std::string beforeWrite(const std::string&) override { return {}; }
+    void afterWrite(const std::string&, const std::string&, bool) override { replace(); }
+    void beforeReload(const std::string&) override {}
+};
+
+TEST(ProjectChangedElsewhere, AReplacementRightAfterOurReadOrSaveIsNotTakenForOurs) {
+    for (const int step : {0, 1, 2}) {  // Open, Save, Import
+        const bool afterSave = step == 1;
+        AppHarness h;
+        MainController& app = h.start();
+        const std::string path = h.dir.file("work.prj");
+        writeProjectFile(path, "Mine");
+        bool replaced = false;
+        const auto theirs = [&] {
+            if (!std::exchange(replaced, true)) writeProjectFile(path, "Theirs");
+        };
+        ReplacedAfterWrite observer;
+        observer.replace = theirs;
+        if (afterSave) h.project().setObserver(&observer);
+        if (!afterSave) h.project().fileOptions.progress = [&](std::int16_t) { theirs(); };
+        h.prompts.yesNoAnswers = {false};
+        h.prompts.openPaths = {path};
+        step == 2 ? app.importOldFile() : app.openProject();
+        if (afterSave) {
+            app.editCell(Description, 1, "Mine, saved");
+            app.saveProject();
+            h.prompts.yesNoAnswers = {Answer::Cancel};
+            const Strings asked = h.prompts.questions;
+            app.newProject();
+            EXPECT_EQ(h.prompts.questions.size(), asked.size() + 1);
+            h.project().setObserver(nullptr);
+        }
+        ASSERT_TRUE(replaced);
+        app.reloadIfChangedOnDisk();
+        EXPECT_EQ(h.grid().cellText(Description, 1), "Theirs") << step;
+        EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk") << step;
+    }
 }
 
 TEST(ProjectDialogs, StartInTheProjectsFolderElseTheLastOneElseHome) {

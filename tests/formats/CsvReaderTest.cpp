@@ -244,7 +244,8 @@ TEST(CsvReader, Utf8TakenAsItIsAndOthersConvertedFromTheOemCodePage) {
         EXPECT_EQ(cellsOf(grid), c.cells) << testing::PrintToString(c.bytes);
     }
     CellGrid raw(2, 2, 1);
-    loadBytes(raw, dir, "caf\x82,x\r\n", std::nullopt, ReadOptions{.oemConvert = false});
+    loadBytes(raw, dir, "caf\x82,x\r\n", std::nullopt,
+              ReadOptions{.oemConvert = false, .progress = {}});
     EXPECT_EQ(raw.cellText(0, 0), "caf\x82");
 }
 

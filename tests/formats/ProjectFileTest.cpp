@@ -128,7 +128,9 @@ TEST(ProjectFile, EscapingRoundTripsWithSingleAndMultiLineCells) {
             << testing::PrintToString(c.text);
         for (const bool multiline : {false, true}) {
             CellGrid back(7, 2, 1);
-            loadCellsFromFile(back, path, ReadOptions{.multilineCells = multiline});
+            loadCellsFromFile(
+                back, path,
+                ReadOptions{.multilineCells = multiline, .oemConvert = true, .progress = {}});
             EXPECT_EQ(back.cellText(5, 1), multiline ? c.multiLine : c.singleLine)
                 << testing::PrintToString(c.text) << " multiline " << multiline;
         }
@@ -456,7 +458,8 @@ TEST(ProjectFile, AWideSparseFileTakesLittleMemoryAndSavesTheSameBytes) {
     for (int row = 0; row < 500; ++row) cells += "99999," + std::to_string(row) + ",x\r\n";
     cells += "12,3,a\tb\bc\r\n";  // escaped line breaks, the first line kept
     CellGrid grid(7, 5, 1);
-    loadBytes(grid, dir, "100000,500\r\n" + cells, ReadOptions{.multilineCells = false});
+    loadBytes(grid, dir, "100000,500\r\n" + cells,
+              ReadOptions{.multilineCells = false, .oemConvert = true, .progress = {}});
     EXPECT_EQ(grid.storedCellCount(), 501u);
     EXPECT_LT(grid.storeBytes(), 200'000u);
     EXPECT_EQ(grid.cellText(99999, 499), "x");

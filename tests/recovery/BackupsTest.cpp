@@ -277,6 +277,51 @@ TEST(Backups, VersionsAreListedNewestFirstWithTheirTimesAndSizesAndNothingElse) 
     }
 }
 
+// Each new version is kept, whatever time its name carries; the oldest made go first.
+TEST(Backups, AClockSetBackNeverDropsTheVersionsJustMade) {
+    test::TempDir dir;
+    const std::string path = dir.file("work.prj");
+    Backups backups(dir.file("backups"), currentProcess());
+    const double day = 46363.5;
+    std::vector<std::string> made;
+    for (int i = 0; i < Backups::kVersionsKept + 3; ++i) {
+        writeBytes(path, "version " + std::to_string(i));
+        // Saves an hour apart, then the clock goes back a day.
+        const double at = i < Backups::kVersionsKept ? day + i / 24.0 : day - 1 + i / 24.0;
+        made.push_back(backups.keep(path, at));
+        backups.saved(path, made.back());
+    }
+    std::vector<std::string> newest(made.end() - Backups::kVersionsKept, made.end());
+    std::sort(newest.begin(), newest.end());
+    EXPECT_EQ(versionsOf(backups, path), newest);
+}
+
+// The watcher's reload keeps the table first, and never takes a file that is no project.
+TEST(Backups, AReloadKeepsTheTableAndAForeignReplacementIsNotReloaded) {
+    RecoveryHarness h;
+    h.begin();
+    const std::string path = h.dir.file("work.prj");
+    writeProjectFile(path, "Mine");
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {path};
+    h.app->openProject();
+    const std::string mine = h.tableBytes();
+
+    writeBytes(path, std::string("\x8f\x03random\0bytes", 14));
+    h.app->reloadIfChangedOnDisk();
+    EXPECT_EQ(h.app->statusMessage(),
+              "\xE2\x80\x9Cwork.prj\xE2\x80\x9D changed on disk but is not a project file; "
+              "the table was kept");
+    EXPECT_EQ(h.tableBytes(), mine);
+
+    writeProjectFile(path, "Theirs");
+    h.app->reloadIfChangedOnDisk();
+    EXPECT_EQ(h.grid().cellText(Description, 1), "Theirs");
+    const std::vector<BackupVersion> versions = h.recovery->backups().versionsOf(path);
+    ASSERT_EQ(versions.size(), 1u);
+    EXPECT_EQ(readBytes(versions[0].path), mine);
+}
+
 // Yes to the save question keeps one more version, which drops the oldest: the one chosen.
 TEST(Backups, TheOldestVersionOpensAfterTheSaveThatDropsItAndACrashKeepsIt) {
     RecoveryHarness h;

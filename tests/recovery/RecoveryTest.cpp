@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -329,6 +333,43 @@ TEST(RecoveryOffer, ACutCopyIsKeptAsideAndOlderCopiesAreCounted) {
     EXPECT_EQ(h.prompts.questions.back(),
               "Quillet1 did not close normally. Recover the unsaved changes to Untitled Project "
               "from 12/7/2026 12:01? (An older copy of it is kept too.)");
+}
+
+// A note that does not read (here a time no clock gives) would leave its copy never offered.
+TEST(RecoveryOffer, ANoteThatDoesNotReadIsKeptAsideWithItsCopy) {
+    for (const char* time : {"1e300", "nan", "-inf", "1e20", "-1e7", "46363.5x"}) {
+        RecoveryHarness h;
+        h.begin(endedRun());
+        h.edit("work");
+        h.advance(3);
+        h.tick();
+        h.crash();
+        const std::vector<RecoveryCopy> copies = abandonedCopies(h.dirs.recovery);
+        ASSERT_EQ(copies.size(), 1u);
+        const RecoveryCopy copy = copies.front();
+        std::string note = readBytes(copy.sidecarPath);
+        const std::size_t at = note.find("\ntime=") + 6;
+        note.replace(at, note.find('\n', at) - at, time);
+        writeBytes(copy.sidecarPath, note);
+        // Nor is such a time ever written.
+        Sidecar info = copy.info;
+        info.time = std::strtod(time, nullptr);
+        if (!std::string_view(time).ends_with('x')) {
+            EXPECT_THROW(formatSidecar(info), std::range_error) << time;
+        }
+
+        h.begin();
+        EXPECT_FALSE(offerRecovery(h.dirs.recovery, h.prompts, test::usLocale())) << time;
+        const std::string damaged = h.dirs.recovery + "/damaged";
+        const std::string name = std::filesystem::path(copy.sidecarPath).filename().string();
+        EXPECT_EQ(h.prompts.messages, std::vector<std::string>{"The recovery note " + name +
+                                                               " is damaged; it and its copy "
+                                                               "were kept in " +
+                                                               damaged});
+        EXPECT_EQ(readBytes(damaged + "/" + name), note);
+        EXPECT_TRUE(std::filesystem::exists(
+            damaged + "/" + std::filesystem::path(copy.copyPath).filename().string()));
+    }
 }
 
 TEST(RecoveryOffer, ARunningProgramsCopyIsLeftAloneAndTheNewestEndedOneIsOffered) {

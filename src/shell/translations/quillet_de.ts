@@ -256,6 +256,10 @@
         <translation>%1 wurde auf dem Datenträger geändert und konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 wurde auf dem Datenträger geändert, ist aber keine Projektdatei; die Tabelle bleibt, wie sie war</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Neu geladen: auf dem Datenträger geändert</translation>
     </message>
@@ -298,6 +302,10 @@
     <message>
         <source>The recovery copy of %1 from %2 is damaged; it was kept in %3</source>
         <translation>Die Wiederherstellungskopie von %1 vom %2 ist beschädigt; sie wurde in %3 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>Die Wiederherstellungsnotiz %1 ist beschädigt; sie und ihre Kopie wurden in %2 aufbewahrt</translation>
     </message>
     <message>
         <source>Backup skipped: %1</source>

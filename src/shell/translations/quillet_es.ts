@@ -256,6 +256,10 @@
         <translation>%1 ha cambiado en el disco y no se ha podido leer: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 ha cambiado en el disco pero no es un archivo de proyecto; se ha conservado la tabla</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Recargado: ha cambiado en el disco</translation>
     </message>
@@ -298,6 +302,10 @@
     <message>
         <source>The recovery copy of %1 from %2 is damaged; it was kept in %3</source>
         <translation>La copia de recuperación de %1 del %2 está dañada; se ha conservado en %3</translation>
+    </message>
+    <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>La nota de recuperación %1 está dañada; ella y su copia se han conservado en %2</translation>
     </message>
     <message>
         <source>Backup skipped: %1</source>

@@ -256,6 +256,10 @@
         <translation>%1 a été modifié sur le disque et n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
+        <source>%1 changed on disk but is not a project file; the table was kept</source>
+        <translation>%1 a été modifié sur le disque mais n&apos;est pas un fichier de projet&#xa0;; le tableau a été conservé</translation>
+    </message>
+    <message>
         <source>Reloaded: changed on disk</source>
         <translation>Rechargé&#xa0;: modifié sur le disque</translation>
     </message>
@@ -298,6 +302,10 @@
     <message>
         <source>The recovery copy of %1 from %2 is damaged; it was kept in %3</source>
         <translation>La copie de récupération de %1 datant du %2 est endommagée&#xa0;; elle a été conservée dans %3</translation>
+    </message>
+    <message>
+        <source>The recovery note %1 is damaged; it and its copy were kept in %2</source>
+        <translation>La note de récupération %1 est endommagée&#xa0;; elle et sa copie ont été conservées dans %2</translation>
     </message>
     <message>
         <source>Backup skipped: %1</source>
