@@ -37,13 +37,16 @@ struct SummaryRow {
 };
 
 // The summary of a task table: periods in date order (gaps included, with zeros), then a
-// "No date" row when some task has no readable date, then "Total".
+// "No date" row when some task has no readable date, then "Total". More than
+// kLongestEmptyRun empty periods in a row show as one period row, "No tasks from May 2026
+// to October 2062", spanning them all.
 struct Summary {
     std::vector<SummaryRow> rows;
     int nonNumberTasks = 0;      // tasks whose Hours or Cost is text but not a number
     int firstNonNumberRow = -1;  // the grid row of the first of them
 };
 
+inline constexpr int kLongestEmptyRun = 12;
 inline constexpr const char* kSummaryNoDate = "No date";
 inline constexpr const char* kSummaryTotal = "Total";
 
