@@ -229,7 +229,7 @@ class ContentXml {
 
     void appendCell(const SheetCell& cell, bool heading) {
         std::string& out = pending_;
-        switch (cell.type) {
+        switch (cell.storedType()) {
             case SheetCell::Type::Number: {
                 out += R"(<table:table-cell office:value-type="float" office:value=")";
                 appendDouble(out, cell.value);

@@ -16,7 +16,7 @@ struct ReadOptions {
     bool multilineCells = true;
     // A delimited file that is not valid UTF-8 is read as CP437, as older programs wrote it.
     bool oemConvert = true;
-    FileProgress progress;
+    FileProgress progress = {};  // designated initializers may leave it out without a warning
 };
 
 }  // namespace quillet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@ struct SheetCell {
     std::string_view text;
     double value = 0;   // Number, or Date as days since 1899-12-30
     int decimals = -1;  // Number: digits shown after the decimal point; -1 shows it as it is
+
+    // How a workbook stores the cell: a number too large for a double (1e400) or not a
+    // number at all has no form in a workbook, so it is kept as the text it was typed as.
+    Type storedType() const {
+        return type != Type::Text && !std::isfinite(value) ? Type::Text : type;
+    }
 };
 
 // A table to export: any source of typed rows (the task table, a summary) without copying it

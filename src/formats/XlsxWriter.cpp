@@ -185,10 +185,11 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
             const SheetCell cell = sheet.cell(r, c);
             const auto col = static_cast<lxw_col_t>(c);
             lxw_error error = LXW_NO_ERROR;
-            if (cell.type == SheetCell::Type::Number) {
+            const SheetCell::Type type = cell.storedType();
+            if (type == SheetCell::Type::Number) {
                 error = worksheet_write_number(worksheet, row, col, cell.value,
                                                numberFormat(cell.decimals, heading));
-            } else if (cell.type == SheetCell::Type::Date) {
+            } else if (type == SheetCell::Type::Date) {
                 error = worksheet_write_number(worksheet, row, col, cell.value,
                                                heading ? boldDate : date);
             } else if (!cell.text.empty()) {

@@ -246,4 +246,19 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
     return result;
 }
 
+std::string formatLocaleName(LocaleCategory category,
+                             const std::function<std::string(const char*)>& environment) {
+    const char* own = category == LocaleCategory::Time ? "LC_TIME" : "LC_NUMERIC";
+    for (const char* variable : {"LC_ALL", own, "LANG"}) {
+        std::string name = environment(variable);
+        if (!name.empty()) return name;
+    }
+    return {};
+}
+
+bool isUnconfiguredLocale(std::string_view name) {
+    const std::string_view base = name.substr(0, name.find_first_of(".@"));
+    return base.empty() || base == "C" || base == "POSIX";
+}
+
 }  // namespace quillet

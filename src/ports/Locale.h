@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,5 +40,19 @@ struct Locale {
 
 // A pattern whose year is written with four digits, whatever the locale gave.
 std::string withFourDigitYear(std::string_view pattern);
+
+// What a locale's formats decide: dates and month names, or numbers.
+enum class LocaleCategory { Time, Numeric };
+
+// The name of the locale a category's formats follow, chosen as the C library chooses it:
+// LC_ALL, then the category's own variable (LC_TIME, LC_NUMERIC), then LANG, the first one
+// set. LANGUAGE is not read: it lists the languages of the windows, not their formats.
+// `environment` gives a variable's value, empty when unset. Empty when none is set.
+std::string formatLocaleName(LocaleCategory category,
+                             const std::function<std::string(const char*)>& environment);
+
+// A name that configures no locale ("", "C", "POSIX", "C.UTF-8"): the dates then follow the
+// common month/day/year.
+bool isUnconfiguredLocale(std::string_view name);
 
 }  // namespace quillet

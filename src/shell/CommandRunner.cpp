@@ -33,10 +33,11 @@ bool CommandRunner::run(const std::function<void()>& command, std::string* error
         controller_.showError(*failure);
     busy_ = false;
     if (progress_) {
-        // Hidden at once: a window still showing until its deferred deletion could keep
-        // the program's event loop alive after the main window closed.
-        progress_->hide();
-        progress_->deleteLater();
+        // Gone at once, with its timer: a dialog left for a deferred deletion is shown by
+        // that timer when several commands run before the event loop turns (a test
+        // script), and a window showing after the main window closed keeps the program
+        // running. Nothing below this frame refers to it.
+        delete progress_;
         progress_ = nullptr;
     }
     if (refresh) refresh();

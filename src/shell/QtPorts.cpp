@@ -240,8 +240,27 @@ Locale localeFrom(QString shortDatePattern, const QLocale& numbers, int currentY
     return locale;
 }
 
+namespace {
+
+// Not QLocale::system(): given LANGUAGE, it takes the windows' language for the formats too
+// and mixes it with LC_TIME's patterns.
+QLocale formatsLocale(LocaleCategory category) {
+    const std::string name = formatLocaleName(category, [](const char* variable) {
+        return qEnvironmentVariable(variable).toStdString();
+    });
+    if (isUnconfiguredLocale(name)) return QLocale::c();
+    return QLocale(QString::fromStdString(name.substr(0, name.find_first_of(".@"))));
+}
+
+}  // namespace
+
 Locale systemLocale() {
-    return localeFrom(QLocale::system(), QDate::currentDate().year());
+    const int year = QDate::currentDate().year();
+    Locale locale = localeFrom(formatsLocale(LocaleCategory::Time), year);
+    const Locale numbers = localeFrom(formatsLocale(LocaleCategory::Numeric), year);
+    locale.decimalSeparator = numbers.decimalSeparator;
+    locale.thousandsSeparator = numbers.thousandsSeparator;
+    return locale;
 }
 
 }  // namespace quillet

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ports/Ascii.h"
+#include "tasks/TaskRows.h"
 
 namespace quillet {
 
@@ -375,7 +376,7 @@ void addTotalToGrid(CellGrid& grid, const std::string& totalCaption, const std::
     int row = 1;
     while (row < grid.rowCount() && !isTotalRow(grid, row)) ++row;
     if (row == grid.rowCount()) {
-        grid.setRowCount(row + 1);
+        growRows(grid, row + 1);
         grid.setCellText(0, row, std::to_string(row));
         grid.setCellText(Description, row, kTotalRowCaption);
     }

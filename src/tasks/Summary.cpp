@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <span>
 #include <string_view>
 #include <unordered_map>
@@ -158,10 +159,42 @@ Summary summarize(const CellGrid& grid, const SummaryOptions& options, const Loc
     if (options.to) highKey = periodKey(options.period, *options.to);
     if (lowKey && !highKey) highKey = lowKey;
     if (highKey && !lowKey) lowKey = highKey;
+    // Every period with a task shows, and the range's ends; the empty ones between them
+    // too, but a long run of those as one row (a mistyped year would otherwise bring
+    // hundreds of zeros).
+    constexpr std::uint32_t kEmpty = UINT32_MAX;
     const int periods = lowKey && highKey && *highKey >= *lowKey ? *highKey - *lowKey + 1 : 0;
-    summary.rows.reserve(static_cast<std::size_t>(periods) + 2);
-    for (int k = 0; k < periods; ++k)
-        summary.rows.push_back(periodRow(options.period, *lowKey + k, locale));
+    std::vector<std::uint32_t> rowOfPeriod(static_cast<std::size_t>(periods), kEmpty);
+    const auto mark = [&](int key) { rowOfPeriod[static_cast<std::size_t>(key - *lowKey)] = 0; };
+    if (periods > 0) {
+        mark(*lowKey);
+        mark(*highKey);
+        for (const TaskEntry& task : tasks)
+            if (task.key) mark(*task.key);
+    }
+    for (int k = 0; k < periods;) {
+        if (rowOfPeriod[static_cast<std::size_t>(k)] != kEmpty) {
+            rowOfPeriod[static_cast<std::size_t>(k)] =
+                static_cast<std::uint32_t>(summary.rows.size());
+            summary.rows.push_back(periodRow(options.period, *lowKey + k, locale));
+            ++k;
+            continue;
+        }
+        int next = k;  // the last period is marked: the run ends before it
+        while (rowOfPeriod[static_cast<std::size_t>(next)] == kEmpty) ++next;
+        if (next - k > kLongestEmptyRun) {
+            SummaryRow run = periodRow(options.period, *lowKey + k, locale);
+            const SummaryRow end = periodRow(options.period, *lowKey + next - 1, locale);
+            run.lastDay = end.lastDay;
+            run.emptyRun = SummaryRow::EmptyRun{run.label, end.label, end.year, end.number};
+            run.label = summaryLabel(run).english();
+            summary.rows.push_back(std::move(run));
+        } else {
+            for (; k < next; ++k)
+                summary.rows.push_back(periodRow(options.period, *lowKey + k, locale));
+        }
+        k = next;
+    }
 
     SummaryRow noDate;
     noDate.kind = SummaryRow::Kind::NoDate;
@@ -171,8 +204,7 @@ Summary summarize(const CellGrid& grid, const SummaryOptions& options, const Loc
         SummaryRow* target = &noDate;
         if (task.key) {
             // Every dated task lies between the ends: the range keeps only those inside.
-            const int index = *task.key - *lowKey;
-            target = &summary.rows[static_cast<std::size_t>(index)];
+            target = &summary.rows[rowOfPeriod[static_cast<std::size_t>(*task.key - *lowKey)]];
         }
         ++target->taskCount;
         target->hours += task.hours;
@@ -219,6 +251,16 @@ std::string summaryClipboardText(const Summary& summary, const Locale& locale) {
     return text;
 }
 
+namespace {
+// A month's or a year's label is the locale's own names and digits.
+Message periodLabel(SummaryPeriod period, int year, int number, const std::string& label) {
+    if (period != SummaryPeriod::Week) return Message::verbatim(label);
+    return Message(QUILLET_TR("CoreMessages", "Week %1, %2"))
+        .arg(std::to_string(number))
+        .arg(std::to_string(year));
+}
+}  // namespace
+
 Message summaryLabel(const SummaryRow& row) {
     switch (row.kind) {
         case SummaryRow::Kind::NoDate:
@@ -228,13 +270,13 @@ Message summaryLabel(const SummaryRow& row) {
         case SummaryRow::Kind::Period:
             break;
     }
-    // A month's or a year's label is the locale's own names and digits.
-    if (row.period == SummaryPeriod::Week) {
-        return Message(QUILLET_TR("CoreMessages", "Week %1, %2"))
-            .arg(std::to_string(row.number))
-            .arg(std::to_string(row.year));
+    if (row.emptyRun) {
+        return Message(QUILLET_TR("CoreMessages", "No tasks from %1 to %2"))
+            .arg(periodLabel(row.period, row.year, row.number, row.emptyRun->from))
+            .arg(periodLabel(row.period, row.emptyRun->toYear, row.emptyRun->toNumber,
+                             row.emptyRun->to));
     }
-    return Message::verbatim(row.label);
+    return periodLabel(row.period, row.year, row.number, row.label);
 }
 
 Message nonNumberNotice(int count) {

@@ -36,16 +36,28 @@ struct SummaryRow {
     long double hours = 0;
     long double cost = 0;
     std::vector<int> taskRows;  // grid rows, in row order; empty for the Total row
+    // A row standing for a long run of empty periods: the labels of its first and last
+    // period, and the last one's parts (the row's own are the first's).
+    struct EmptyRun {
+        std::string from;
+        std::string to;
+        int toYear = 0;
+        int toNumber = 0;
+    };
+    std::optional<EmptyRun> emptyRun;
 };
 
 // The summary of a task table: periods in date order (gaps included, with zeros), then a
-// "No date" row when some task has no readable date, then "Total".
+// "No date" row when some task has no readable date, then "Total". More than
+// kLongestEmptyRun empty periods in a row show as one period row, "No tasks from May 2026
+// to October 2062", spanning them all.
 struct Summary {
     std::vector<SummaryRow> rows;
     int nonNumberTasks = 0;      // tasks whose Hours or Cost is text but not a number
     int firstNonNumberRow = -1;  // the grid row of the first of them
 };
 
+inline constexpr int kLongestEmptyRun = 12;
 inline constexpr const char* kSummaryNoDate = QUILLET_TR("CoreMessages", "No date");
 inline constexpr const char* kSummaryTotal = QUILLET_TR("CoreMessages", "Total");
 

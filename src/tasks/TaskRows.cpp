@@ -12,8 +12,20 @@
 
 namespace quillet {
 
+void growRows(CellGrid& grid, int rowCount) {
+    const int first = grid.rowCount();
+    if (rowCount <= first) return;
+    grid.setRowCount(rowCount);
+    std::vector<int> cols;
+    for (int row = first; row < rowCount; ++row) {
+        cols.clear();
+        for (const CellGrid::StoredCell& cell : grid.storedCells(row)) cols.push_back(cell.col());
+        for (const int col : cols) grid.setCellText(col, row, std::string_view());
+    }
+}
+
 int addTask(CellGrid& grid, const std::string& todayText) {
-    grid.setRowCount(grid.rowCount() + 1);
+    growRows(grid, grid.rowCount() + 1);
     const int row = grid.rowCount() - 1;
     grid.setCellText(TaskNo, row, std::to_string(row));
     grid.setCellText(StartDate, row, todayText);
@@ -80,7 +92,7 @@ void paste(CellGrid& grid, int col, int row, std::string clipboardText) {
             QUILLET_TR("CoreMessages", "The clipboard holds more cells than a project can have"));
     CellGrid::BulkUpdate bulk(grid);
     if (lastCol >= grid.colCount()) grid.setColCount(static_cast<int>(lastCol) + 1);
-    if (lastRow >= grid.rowCount()) grid.setRowCount(static_cast<int>(lastRow) + 1);
+    if (lastRow >= grid.rowCount()) growRows(grid, static_cast<int>(lastRow) + 1);
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.setCellText(col + static_cast<int>(c), row + static_cast<int>(r),

@@ -15,9 +15,14 @@ class ConvertError : public MessageError {
     using MessageError::MessageError;
 };
 
+// Grows the table to rowCount rows. The store keeps the texts of removed rows past the
+// last row; the rows brought into view are emptied of them (as recorded writes, so undo
+// puts them back), and start empty.
+void growRows(CellGrid& grid, int rowCount);
+
 // Appends a task row numbered with its row index and dated with todayText (the
-// user's short date). Returns the new row's index. Other cells of the row show
-// whatever the store kept at that index. A grid that cannot grow (CellGrid::kMaxCells)
+// user's short date). Returns the new row's index. Other cells of the row are
+// empty. A grid that cannot grow (CellGrid::kMaxCells)
 // throws CellGridError and is left as it was.
 int addTask(CellGrid& grid, const std::string& todayText);
 

@@ -22,7 +22,7 @@ bool isPlainWholeNumber(std::string_view text) {
 SheetCell TaskSheet::cell(int row, int col) const {
     const std::string_view text = grid_.cellText(col, row);
     SheetCell cell{SheetCell::Type::Text, text};
-    if (row < grid_.fixedRows() || text.empty()) return cell;
+    if (row == 0 || text.empty()) return cell;
     switch (col) {
         case TaskNo:
             if (isPlainWholeNumber(text)) {

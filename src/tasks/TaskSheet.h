@@ -22,7 +22,9 @@ class TaskSheet : public Sheet {
     int rowCount() const override { return grid_.rowCount(); }
     int columnCount() const override { return grid_.colCount(); }
     double columnWidth(int col) const override { return charactersForPixels(grid_.colWidth(col)); }
-    bool hasHeaderRow() const override { return grid_.fixedRows() > 0; }
+    // Row 0 holds the headings even when it is the only row, where the grid shows it as
+    // an ordinary row.
+    bool hasHeaderRow() const override { return true; }
     SheetCell cell(int row, int col) const override;
     std::string_view text(int row, int col) const override { return grid_.cellText(col, row); }
 

@@ -65,7 +65,11 @@ TEST(MainControllerTasks, AddNumbersByRowAndDeleteFollowsTheClickedRow) {
     EXPECT_EQ(g.rowCount(), 4);
     EXPECT_EQ(g.cellText(TaskNo, 3), "3");  // numbered by row, a second "3"
     EXPECT_EQ(g.cellText(StartDate, 3), "12/7/2026");
-    EXPECT_EQ(g.cellText(Description, 3), "task 2");  // the removed row, kept past the end
+    EXPECT_EQ(g.cellText(Description, 3), "");  // not the removed row, kept past the end
+    app.undo();
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cellText(Description, 3), "task 2");  // the table exactly as it was
+    app.redo();
 
     // The heading or row 1 selected: row 1 is emptied, no row removed.
     for (int row : {0, 1}) {

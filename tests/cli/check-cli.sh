@@ -71,6 +71,12 @@ done
 QT_QPA_PLATFORM=offscreen "$exe" --help | grep -q -- '--export <out>' ||
   { echo "FAIL: --help does not list --export"; fail=1; }
 
+# Many steps run before the event loop turns; Exit at the end still ends the program.
+steps="cell=1,1,x"; for i in $(seq 40); do steps="$steps;file=$home/s$i.prj;mnuSaveProjectAs1"; done
+HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home XDG_DATA_HOME=$home QT_QPA_PLATFORM=offscreen \
+    QUILLET_TEST_SCRIPT="$steps;mnuExit1" timeout 20 "$exe" >/dev/null 2>&1
+check "Exit after 40 Save As in one script" 0 $?
+
 # bench/startup reads the moment the window showed from the test hook's "shown" step.
 err=$(HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home QT_QPA_PLATFORM=offscreen \
       QUILLET_TEST_SCRIPT="shown;mnuExit1;no" "$exe" 2>&1 >/dev/null); code=$?

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "formats/AtomicFileWriter.h"
@@ -86,6 +87,8 @@ TableSheet sampleSheet() {
                   TableSheet::numberCell("12.5", 12.5, 2)});
     sheet.addRow({TableSheet::textCell(""), TableSheet::textCell("  two  blanks\tand tab"),
                   TableSheet::textCell("")});
+    sheet.addRow(
+        {TableSheet::numberCell("1e400", HUGE_VAL, 2), {}, TableSheet::dateCell("?", NAN)});
     return sheet;
 }
 
@@ -97,10 +100,10 @@ TEST(CsvExport, WritesRfc4180WithByteOrderMark) {
               "\xEF\xBB\xBFTask #,Notes,When\r\n"
               "7,\"two\r\nlines, \"\"quoted\"\"\",12/7/2026\r\n"
               "007,na\xC3\xAFve,12.5\r\n"
-              ",  two  blanks\tand tab,\r\n");
+              ",  two  blanks\tand tab,\r\n1e400,,?\r\n");
     EXPECT_EQ(runPythonReader(dir, csvReader(','), path),
               "Task #\tNotes\tWhen\n7\ttwo|lines, \"quoted\"\t12/7/2026\n"
-              "007\tna\xC3\xAFve\t12.5\n\t  two  blanks\tand tab\t\n");
+              "007\tna\xC3\xAFve\t12.5\n\t  two  blanks\tand tab\t\n1e400\t\t?\n");
 }
 
 TEST(CsvExport, SemicolonQuotesSemicolonsNotCommas) {
@@ -124,7 +127,8 @@ TEST(XlsxExport, TypedCellsReadBackWithOpenpyxl) {
               "text:Task #\ttext:Notes\ttext:When\n"
               "num:7:General\ttext:two|lines, \"quoted\"\tdate:2026-12-07:d\\.m\\.yyyy\n"
               "text:007\ttext:na\xC3\xAFve\tnum:12.5:0.00\n"
-              "-\ttext:  two  blanks\tand tab\t-\n");
+              "-\ttext:  two  blanks\tand tab\t-\n"
+              "text:1e400\t-\ttext:?\n");
 }
 
 TEST(OdsExport, TypedCellsReadBackWithOdfpy) {
@@ -137,7 +141,8 @@ TEST(OdsExport, TypedCellsReadBackWithOdfpy) {
               "text:Task #\ttext:Notes\ttext:When\n"
               "num:7:7\ttext:two|lines, \"quoted\"\tdate:2026-12-07\n"
               "text:007\ttext:na\xC3\xAFve\tnum:12.5:12.5\n"
-              "-\ttext:  two  blanks\tand tab\t-\n");
+              "-\ttext:  two  blanks\tand tab\t-\n"
+              "text:1e400\t-\ttext:?\n");
 }
 
 TEST(ExportFailures, UnwritableFolderLeavesTheOldFile) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "ports/DateTime.h"
@@ -18,6 +20,18 @@ TEST(DateTimeTest, EpochAndRoundTrip) {
     EXPECT_EQ(d.month, 12);
     EXPECT_EQ(d.day, 7);
     EXPECT_EQ(decodeDate(encodeDate(2000, 2, 29)).day, 29);
+}
+
+// LANGUAGE names the windows' languages; the formats follow LC_ALL, the category, then LANG.
+TEST(LocaleFormat, FormatsFollowLcAllThenTheCategoryThenLang) {
+    std::map<std::string, std::string> env = {{"LANG", "C.UTF-8"}, {"LANGUAGE", "en_US:en"}};
+    const auto get = [&env](const char* name) { return env[name]; };
+    EXPECT_TRUE(isUnconfiguredLocale(formatLocaleName(LocaleCategory::Time, get)));
+    env = {{"LANG", "de_DE.UTF-8"}, {"LC_TIME", "fr_FR"}, {"LANGUAGE", "es"}};
+    EXPECT_EQ(formatLocaleName(LocaleCategory::Time, get), "fr_FR");
+    EXPECT_EQ(formatLocaleName(LocaleCategory::Numeric, get), "de_DE.UTF-8");
+    env["LC_ALL"] = "es_ES";
+    EXPECT_EQ(formatLocaleName(LocaleCategory::Numeric, get), "es_ES");
 }
 
 TEST(LocaleFormat, ShortPatternAlwaysHasFourDigitYear) {

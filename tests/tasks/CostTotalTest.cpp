@@ -310,7 +310,7 @@ TEST(CostTotalAdd, AppendsOnceThenUpdatesTheSameRow) {
     ASSERT_EQ(g.rowCount(), 4);
     EXPECT_EQ(g.cellText(0, 3), "3");
     EXPECT_EQ(g.cellText(1, 3), kTotalRowCaption);
-    EXPECT_EQ(g.cellText(2, 3), "left over");
+    EXPECT_EQ(g.cellText(2, 3), "");
     EXPECT_EQ(g.cellText(3, 3), "12/07/2026");
     EXPECT_EQ(g.cellText(4, 3), "12.5");
     EXPECT_EQ(calculateTotal(g, us).caption, "12.5");  // its own cost is not added

@@ -111,6 +111,17 @@ TEST(SummaryPeriods, LabelsBoundsAndGapsPerGrouping) {
     }
 }
 
+// A mistyped year: up to 12 empty periods in a row show one by one, more as one row.
+TEST(SummaryPeriods, LongRunsOfEmptyPeriodsAreOneRow) {
+    SummaryOptions years;
+    years.period = SummaryPeriod::Year;
+    const auto g = gridWith({{"1/1/2026", "", ""}, {"1/1/2039", "", ""}, {"12/2/2053", "", ""}});
+    const Summary s = summarize(*g, years, usLocale());
+    ASSERT_EQ(s.rows.size(), 17u);  // 2026 to 2039, the run, 2053, Total
+    EXPECT_EQ(s.rows[14].label, "No tasks from 2040 to 2052");
+    EXPECT_EQ(s.rows[15].taskCount, 1);
+}
+
 TEST(SummaryRange, EndsAreInclusiveAndShowTheirPeriods) {
     const auto g = gridWith({{"3/31/2026", "1", "1"},
                              {"4/1/2026", "2", "2"},

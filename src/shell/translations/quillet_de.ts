@@ -435,6 +435,10 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
+    <message>
+        <source>No tasks from %1 to %2</source>
+        <translation>Keine Aufgaben von %1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

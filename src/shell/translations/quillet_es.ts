@@ -435,6 +435,10 @@ y se abre en cualquier navegador web.</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>No tasks from %1 to %2</source>
+        <translation>Sin tareas desde %1 hasta %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -435,6 +435,10 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>No tasks from %1 to %2</source>
+        <translation>Aucune tâche de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
