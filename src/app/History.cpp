@@ -36,6 +36,7 @@ void History::clear() {
     done_ = 0;
     bytes_ = 0;
     clean_ = 0;
+    cleanSaved_ = false;
 }
 
 const std::string& History::undoName() const {

@@ -25,6 +25,7 @@ class History {
     // Adds a finished step; the steps that could be redone go. A step too large to keep
     // clears the history, as nothing before it can be reached any more.
     void add(std::string name, GridStep&& step);
+    // Drops every step; the table as it is becomes the clean state, not a saved one.
     void clear();
 
     bool canUndo() const { return done_ > 0; }
@@ -35,11 +36,18 @@ class History {
     void undo(CellGrid& grid);
     void redo(CellGrid& grid);
 
-    // The state the project file holds: the index it was saved at, or none when no
-    // sequence of undo and redo returns to it.
-    void markClean() { clean_ = done_; }
+    // The one record of whether the table matches its file (like QUndoStack's clean index):
+    // the index it last matched at, or none when no sequence of undo and redo returns to it.
+    // `saved` tells whether that state is what a Save wrote, or a table loaded or made
+    // afresh that only keeps the saved flag it had.
+    void markClean(bool saved) {
+        clean_ = done_;
+        cleanSaved_ = saved;
+    }
     void markNeverClean() { clean_.reset(); }
     bool isClean() const { return clean_ == done_; }
+    // The saved flag: back at a state a Save wrote.
+    bool isSaved() const { return isClean() && cleanSaved_; }
 
     std::size_t size() const { return size_; }
     std::size_t bytes() const { return bytes_; }
@@ -67,6 +75,7 @@ class History {
     std::size_t done_ = 0;
     std::size_t bytes_ = 0;
     std::optional<std::size_t> clean_ = 0;
+    bool cleanSaved_ = false;
 };
 
 }  // namespace quillet

@@ -233,6 +233,22 @@ TEST(UndoTest, TheSavedFlagFollowsTheHistoryAndLoadsStartItAfresh) {
     EXPECT_FALSE(h.project().hasUnsavedChanges());
 }
 
+// Save, undo, edit: the saved state is gone, and no undo or redo leads back to it.
+TEST(UndoTest, AnEditAfterUndoingTheSavedStepLeavesNoWayBackToTheSave) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.editCell(Notes, 1, "saved");
+    h.prompts.savePaths = {h.dir.file("p.prj")};
+    app.saveProjectAs();
+    app.undo();
+    app.editCell(Notes, 1, "other");
+    app.undo();
+    app.redo();
+    EXPECT_EQ(h.grid().cellText(Notes, 1), "other");
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+    EXPECT_FALSE(h.project().isSaved());
+}
+
 // Bounded by bytes too, with the oldest dropped first; a step past the bound is made but
 // clears the way back, and a redo too large to keep ends the way back past it.
 // A step larger than the whole bound is done, cannot be undone, and says so.
