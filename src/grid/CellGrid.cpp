@@ -267,17 +267,16 @@ void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (col < 0 || row < 0) return;
     if (text.size() > kMaxTextSize) throw CellGridError("A cell cannot hold more than 4 GB");
     noteWrite();
-    if (text.empty() && static_cast<size_t>(row) >= rows_.size()) {
-        // An empty text is the same as no entry: nothing is stored for it.
-        if (step_) recordOldText(col, row, nullptr);
-        return;
-    }
+    // An empty text is the same as no entry: nothing is stored for it.
+    if (text.empty() && static_cast<size_t>(row) >= rows_.size()) return;
     ensureRows(row + 1);
     Row& r = rows_[static_cast<size_t>(row)];
     const std::uint32_t at = entryIndex(r, col);
     StoredCell* old = at < r.count && entries_[r.first + at].col_ == static_cast<std::uint32_t>(col)
                           ? &entries_[r.first + at]
                           : nullptr;
+    // The same text again changes nothing, and a step that records nothing is no step.
+    if (old ? old->text() == text : text.empty()) return;
     if (step_) recordOldText(col, row, old);
     if (text.empty()) {
         if (old) eraseEntry(r, at);

@@ -249,6 +249,32 @@ TEST(UndoTest, AnEditAfterUndoingTheSavedStepLeavesNoWayBackToTheSave) {
     EXPECT_FALSE(h.project().isSaved());
 }
 
+// Delete Task on the emptied first row, a block pasted onto itself, one cell pasted onto
+// itself: nothing changes, so no step is added and a saved project stays saved.
+TEST(UndoTest, ACommandThatChangesNothingAddsNoStep) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.selectCell(TaskNo, 1);
+    app.deleteTask();
+    h.clipboard.contents = "x\ty\r\n";
+    app.selectCell(Hours, 2);
+    app.paste();
+    h.prompts.savePaths = {h.dir.file("p.prj")};
+    app.saveProjectAs();
+    const std::size_t steps = app.history().size();
+    app.selectCell(TaskNo, 1);
+    app.deleteTask();
+    app.selectRange(Hours, 2, StartDate, 2);
+    app.copySelection();
+    app.selectCell(Hours, 2);
+    app.paste();
+    app.copySelection();
+    app.paste();
+    EXPECT_EQ(h.clipboard.contents, "x");
+    EXPECT_EQ(app.history().size(), steps);
+    EXPECT_TRUE(h.project().isSaved());
+}
+
 // Bounded by bytes too, with the oldest dropped first; a step past the bound is made but
 // clears the way back, and a redo too large to keep ends the way back past it.
 // A step larger than the whole bound is done, cannot be undone, and says so.
