@@ -47,27 +47,34 @@ const std::string& History::redoName() const {
     return canRedo() ? entry(done_).name : kNoName;
 }
 
+// Listeners hear the revert once the history holds it: should one throw, the history
+// still matches the grid. A revert that throws leaves both as they were.
 void History::undo(CellGrid& grid) {
     if (!canUndo()) return;
+    CellGrid::BulkUpdate bulk(grid);
+    const bool kept = revert(grid, done_ - 1);
     --done_;
-    if (!revert(grid, done_)) dropFrom(done_);
+    if (!kept) dropFrom(done_);
+    bulk.commit();
 }
 
 // A step done again that cannot be undone ends the way back past it.
 void History::redo(CellGrid& grid) {
     if (!canRedo()) return;
+    CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_);
     ++done_;
     if (!kept) dropOldest(done_);
+    bulk.commit();
 }
 
 // The reverted step's record replaces it; false when that record was too large to keep
 // (a redo may hold more text than its undo).
 bool History::revert(CellGrid& grid, std::size_t index) {
     Entry& reverted = entry(index);
-    bytes_ -= reverted.step.bytes();
-    reverted.step = grid.revertStep(std::move(reverted.step));
-    bytes_ += reverted.step.bytes();
+    GridStep back = grid.revertStep(reverted.step);
+    bytes_ = bytes_ - reverted.step.bytes() + back.bytes();
+    reverted.step = std::move(back);
     return !reverted.step.tooLarge();
 }
 

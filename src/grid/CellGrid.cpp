@@ -466,13 +466,7 @@ GridStep::Op* CellGrid::recordOp(GridStep::Kind kind) {
 }
 
 void CellGrid::markStepTooLarge() {
-    GridStep& step = *step_;
-    step.tooLarge_ = true;
-    step.textsOpen_ = false;
-    step.ops_ = {};
-    step.texts_ = OldTexts();
-    step.perms_ = {};
-    step.bytes_ = 0;
+    step_->dropRecord();
 }
 
 // Starts a Texts change unless the last change is one; false when the step cannot hold
@@ -501,24 +495,27 @@ void CellGrid::recordCounts() {
     }
 }
 
-// A sort makes many exchanges in a row: they gather in one permutation.
+// A sort makes many exchanges in a row: they gather in one permutation. The bound is
+// checked before anything is added.
 void CellGrid::recordExchange(int a, int b) {
     GridStep& step = *step_;
+    if (step.tooLarge_) return;
     const auto needed = static_cast<std::size_t>(std::max({rowCount_, a + 1, b + 1}));
-    if (step.ops_.empty() || step.ops_.back().kind != GridStep::Kind::Permutation) {
+    const bool joins = !step.ops_.empty() && step.ops_.back().kind == GridStep::Kind::Permutation;
+    const std::size_t had = joins ? step.perms_.back().size() : 0;
+    const std::size_t more = (joins ? 0 : sizeof(GridStep::Op)) +
+                             (needed > had ? (needed - had) * sizeof(std::int32_t) : 0);
+    if (more > step.room()) {
+        markStepTooLarge();
+        return;
+    }
+    if (!joins) {
         step.perms_.emplace_back();
-        GridStep::Op* op = recordOp(GridStep::Kind::Permutation);
-        if (!op) return;
-        op->at = step.perms_.size() - 1;
+        recordOp(GridStep::Kind::Permutation)->at = step.perms_.size() - 1;
     }
     std::vector<std::int32_t>& perm = step.perms_.back();
     if (perm.size() < needed) {
-        const std::size_t more = (needed - perm.size()) * sizeof(std::int32_t);
-        if (more > step.room()) {
-            markStepTooLarge();
-            return;
-        }
-        step.bytes_ += more;
+        step.bytes_ += (needed - perm.size()) * sizeof(std::int32_t);
         const std::size_t from = perm.size();
         perm.resize(needed);
         std::iota(perm.begin() + static_cast<std::ptrdiff_t>(from), perm.end(),
@@ -546,8 +543,9 @@ void CellGrid::restoreDeletedRows(const GridStep::Op& op) {
     fixedRows_ = op.col;
 }
 
-// perm[r] is the row whose content now lies at r; each exchange puts one row home.
-void CellGrid::permuteBack(std::vector<std::int32_t>& perm) {
+// perm[r] is the row whose content now lies at r; each exchange puts one row home. Works
+// on its own copy: the step stays whole should the revert fail.
+void CellGrid::permuteBack(std::vector<std::int32_t> perm) {
     for (std::size_t r = 0; r < perm.size(); ++r) {
         while (perm[r] != static_cast<std::int32_t>(r)) {
             const auto home = static_cast<std::size_t>(perm[r]);
@@ -557,10 +555,35 @@ void CellGrid::permuteBack(std::vector<std::int32_t>& perm) {
     }
 }
 
-GridStep CellGrid::revertStep(GridStep step) {
+// The changes that do the step again are recorded without bound as it is taken back: a
+// revert that fails half-way takes back what it did, and leaves the grid as it was.
+GridStep CellGrid::revertStep(const GridStep& step) {
     noteWrite();
     BulkUpdate bulk(*this);
-    beginStep(step.limit_);
+    beginStep(SIZE_MAX);
+    try {
+        replay(step);
+    } catch (...) {
+        const GridStep partial = endStep();
+        replay(partial);
+        throw;
+    }
+    GridStep back = endStep();
+    back.limit_ = step.limit_;
+    if (back.bytes_ > back.limit_) back.dropRecord();
+    back.colBefore_ = step.colAfter_;
+    back.rowBefore_ = step.rowAfter_;
+    back.colAfter_ = step.colBefore_;
+    back.rowAfter_ = step.rowBefore_;
+    setCurrentCell(step.colBefore_, step.rowBefore_);
+    bulkDirty_ = true;
+    bulkContent_ = true;
+    bulk.commit();
+    return back;
+}
+
+// Takes a step's changes back, the last first.
+void CellGrid::replay(const GridStep& step) {
     OldTexts::Mark textsEnd = step.texts_.mark();
     for (std::size_t i = step.ops_.size(); i-- > 0;) {
         const GridStep::Op& op = step.ops_[i];
@@ -589,16 +612,6 @@ GridStep CellGrid::revertStep(GridStep step) {
                 break;
         }
     }
-    GridStep back = endStep();
-    back.colBefore_ = step.colAfter_;
-    back.rowBefore_ = step.rowAfter_;
-    back.colAfter_ = step.colBefore_;
-    back.rowAfter_ = step.rowBefore_;
-    setCurrentCell(step.colBefore_, step.rowBefore_);
-    bulkDirty_ = true;
-    bulkContent_ = true;
-    bulk.commit();
-    return back;
 }
 
 void CellGrid::setCellColor(int col, int row, Color color) {

@@ -261,8 +261,9 @@ class CellGrid {
     }
     GridStep endStep();
     // Takes a step's changes back, with one Layout notification, and puts the current cell
-    // where the step began. Returns the step that does the changes again.
-    GridStep revertStep(GridStep step);
+    // where the step began. Returns the step that does the changes again. Should it throw,
+    // the grid is left as it was.
+    GridStep revertStep(const GridStep& step);
 
   private:
     // A row's texts are entries_[first, first + count), sorted by column; the slots up
@@ -320,7 +321,8 @@ class CellGrid {
     void recordCounts();
     void recordExchange(int a, int b);
     void restoreDeletedRows(const GridStep::Op& op);
-    void permuteBack(std::vector<std::int32_t>& perm);
+    void permuteBack(std::vector<std::int32_t> perm);
+    void replay(const GridStep& step);
 
     int colCount_;
     int rowCount_;

@@ -73,6 +73,15 @@ class GridStep {
     friend class CellGrid;
     // What more the step may record within its bound.
     std::size_t room() const { return limit_ - std::min(limit_, bytes_); }
+    // Past the bound: what was recorded goes, and the step cannot be reverted.
+    void dropRecord() {
+        tooLarge_ = true;
+        textsOpen_ = false;
+        ops_ = {};
+        texts_ = OldTexts();
+        perms_ = {};
+        bytes_ = 0;
+    }
     enum class Kind : std::uint8_t { Texts, Counts, RowsDeleted, RowsInserted, Permutation };
     struct Op {
         Kind kind = Kind::Texts;

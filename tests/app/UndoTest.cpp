@@ -325,5 +325,28 @@ TEST(UndoTest, HistoryBytesAreBounded) {
     EXPECT_EQ(history.bytes(), 0u);
 }
 
+// A redo that fails half-way (here past the cell limit, the rows having grown outside the
+// history) takes back what it did: the grid and the history stay as they were.
+TEST(UndoTest, ARevertThatFailsLeavesGridAndHistoryAsTheyWere) {
+    CellGrid grid(4, 2, 1);
+    History history;
+    grid.beginStep(history.maxBytes());
+    grid.setCellText(0, 1, "changed");
+    grid.setColCount(100000);
+    history.add("Widen", grid.endStep());
+    history.undo(grid);
+    grid.setRowCount(1000);
+    const std::size_t bytes = history.bytes();
+    EXPECT_THROW(history.redo(grid), CellGridError);
+    EXPECT_EQ(grid.cellText(0, 1), "");
+    EXPECT_EQ(grid.colCount(), 4);
+    EXPECT_EQ(history.redoName(), "Widen");
+    EXPECT_EQ(history.bytes(), bytes);
+    grid.setRowCount(2);
+    history.redo(grid);
+    EXPECT_EQ(grid.cellText(0, 1), "changed");
+    EXPECT_EQ(grid.colCount(), 100000);
+}
+
 }  // namespace
 }  // namespace quillet::test
