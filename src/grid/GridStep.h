@@ -55,8 +55,8 @@ class FirstInPlace {
 
 // What one step changed in a grid, kept as the changes that take it back: the old text of
 // each written cell, the old counts, rows removed or put back, and the rows a sort moved as
-// a permutation (4 bytes a row, never a copy of the table). CellGrid records it while a step
-// is open and replays it backwards to revert the step.
+// a permutation (4 bytes a row, never a copy of the table). StepRecorder records it while a
+// grid has a step open and replays it backwards for the grid to revert the step.
 class GridStep {
   public:
     // Provided, so that opening a step does not clear the unused first slots first.
@@ -68,9 +68,12 @@ class GridStep {
     bool tooLarge() const { return tooLarge_; }
     // The memory the recorded changes take.
     std::size_t bytes() const { return bytes_; }
+    // The current cell once the step is done.
+    int colAfter() const { return colAfter_; }
+    int rowAfter() const { return rowAfter_; }
 
   private:
-    friend class CellGrid;
+    friend class StepRecorder;
     // What more the step may record within its bound.
     std::size_t room() const { return limit_ - std::min(limit_, bytes_); }
     // Past the bound: what was recorded goes, and the step cannot be reverted.
