@@ -23,10 +23,19 @@ void History::add(std::string name, GridStep&& step) {
     added.step = std::move(step);
     ++size_;
     ++done_;
+    keepWithinBounds(size_ - 1);
+}
+
+// Drops the oldest steps, then those to redo last, until the history is within its bounds;
+// the step at `keep` (the one just added or reverted, never past the bound alone) stays.
+void History::keepWithinBounds(std::size_t keep) {
     std::size_t drop = 0;
-    for (std::size_t kept = bytes_; size_ - drop > kMaxSteps || kept > maxBytes_; ++drop)
+    for (std::size_t kept = bytes_; drop < keep && (size_ - drop > kMaxSteps || kept > maxBytes_);
+         ++drop)
         kept -= entry(drop).step.bytes();
     dropOldest(drop);
+    keep -= drop;
+    while (bytes_ > maxBytes_ && size_ > keep + 1) dropFrom(size_ - 1);
 }
 
 void History::clear() {
@@ -54,7 +63,11 @@ void History::undo(CellGrid& grid) {
     CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_ - 1);
     --done_;
-    if (!kept) dropFrom(done_);
+    if (kept) {
+        keepWithinBounds(done_);
+    } else {
+        dropFrom(done_);
+    }
     bulk.commit();
 }
 
@@ -64,7 +77,11 @@ void History::redo(CellGrid& grid) {
     CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_);
     ++done_;
-    if (!kept) dropOldest(done_);
+    if (kept) {
+        keepWithinBounds(done_ - 1);
+    } else {
+        dropOldest(done_);
+    }
     bulk.commit();
 }
 

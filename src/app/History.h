@@ -12,7 +12,8 @@ namespace quillet {
 
 // The steps a user can take back and do again, oldest first. Each keeps what reverts it in
 // its present direction: before the current index what undoes it, from there what redoes
-// it. Bounded in count and in recorded bytes, dropping the oldest first.
+// it. Bounded in count and in the memory the records take, after every change, undo and
+// redo: the oldest go first, then those furthest to redo.
 class History {
   public:
     static constexpr std::size_t kMaxSteps = 100;
@@ -64,6 +65,7 @@ class History {
         return ring_[at < ring_.size() ? at : at - ring_.size()];
     }
     const Entry& entry(std::size_t index) const { return const_cast<History*>(this)->entry(index); }
+    void keepWithinBounds(std::size_t keep);
     void dropFrom(std::size_t index);
     void dropOldest(std::size_t count);
     bool revert(CellGrid& grid, std::size_t index);

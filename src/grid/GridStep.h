@@ -66,8 +66,8 @@ class GridStep {
     // More was recorded than the bound the step was opened with: what it held is dropped,
     // and the step cannot be reverted.
     bool tooLarge() const { return tooLarge_; }
-    // The memory the recorded changes take.
-    std::size_t bytes() const { return bytes_; }
+    // The memory the recorded changes take, the room their blocks hold for more included.
+    std::size_t bytes() const { return bytes_ + texts_.heldBytes(); }
     // The current cell once the step is done.
     int colAfter() const { return colAfter_; }
     int rowAfter() const { return rowAfter_; }
@@ -75,7 +75,7 @@ class GridStep {
   private:
     friend class StepRecorder;
     // What more the step may record within its bound.
-    std::size_t room() const { return limit_ - std::min(limit_, bytes_); }
+    std::size_t room() const { return limit_ - std::min(limit_, bytes()); }
     // Past the bound: what was recorded goes, and the step cannot be reverted.
     void dropRecord() {
         tooLarge_ = true;
@@ -105,7 +105,7 @@ class GridStep {
     OldTexts texts_;
     // perms_[i][r]: the row, before the step, whose content is now at row r.
     std::vector<std::vector<std::int32_t>> perms_;
-    std::size_t bytes_ = 0;
+    std::size_t bytes_ = 0;  // the changes and permutations; the texts count their own
     std::size_t limit_ = 0;
     bool tooLarge_ = false;
     int colBefore_ = 0;

@@ -26,7 +26,7 @@ GridStep StepRecorder::endRevert(const GridStep& reverted) {
     back.colBefore_ = reverted.colAfter_;
     back.rowBefore_ = reverted.rowAfter_;
     back.limit_ = reverted.limit_;
-    if (back.bytes_ > back.limit_) back.dropRecord();
+    if (back.bytes() > back.limit_) back.dropRecord();
     return back;
 }
 
@@ -46,9 +46,9 @@ GridStep::Op* StepRecorder::add(GridStep::Kind kind) {
     return &op;
 }
 
-// Starts a Texts change unless the last change is one; false when the step cannot hold
-// a cell of that many bytes more.
-bool StepRecorder::openTexts(std::size_t bytes) {
+// Starts a Texts change unless the last change is one, and makes room for a cell of that
+// many bytes in a block and as many beside; false when the step cannot hold them.
+bool StepRecorder::openTexts(std::size_t cellBytes, std::size_t apartBytes) {
     GridStep& step = *step_;
     if (!step.textsOpen_) {
         GridStep::Op* op = add(GridStep::Kind::Texts);
@@ -57,19 +57,22 @@ bool StepRecorder::openTexts(std::size_t bytes) {
         step.texts_.startRun();
         step.textsOpen_ = true;
     }
-    if (bytes > step.room()) {
+    if (step.texts_.growthFor(cellBytes) + apartBytes > step.room()) {
         step.dropRecord();
         return false;
     }
+    step.texts_.makeRoom(cellBytes);
     return true;
 }
 
 // Out of line, so that writing a cell outside a step stays small.
 void StepRecorder::oldLongText(int col, int row, std::string_view text) {
     GridStep& step = *step_;
-    const std::size_t most = OldTexts::kShortCellBytes + 4 + text.size();
-    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
-    step.bytes_ += step.texts_.addLong(col, row, text);
+    const std::size_t cell = OldTexts::longCellBytes(text.size());
+    const std::size_t apart = OldTexts::apartBytes(text.size());
+    if ((!step.textsOpen_ || !step.texts_.fits(cell) || apart > 0) && !openTexts(cell, apart))
+        return;
+    step.texts_.addLong(col, row, text);
 }
 
 void StepRecorder::counts(int cols, int rows, int fixedRows) {
@@ -103,8 +106,9 @@ void StepRecorder::exchange(int a, int b, int rowCount) {
     if (step.tooLarge_) return;
     const auto needed = static_cast<std::size_t>(std::max({rowCount, a + 1, b + 1}));
     const bool joins = !step.ops_.empty() && step.ops_.back().kind == GridStep::Kind::Permutation;
-    const std::size_t had = joins ? step.perms_.back().size() : 0;
-    const std::size_t more = (joins ? 0 : sizeof(GridStep::Op)) +
+    using Permutation = std::vector<std::int32_t>;
+    const std::size_t had = joins ? step.perms_.back().capacity() : 0;
+    const std::size_t more = (joins ? 0 : sizeof(GridStep::Op) + sizeof(Permutation)) +
                              (needed > had ? (needed - had) * sizeof(std::int32_t) : 0);
     if (more > step.room()) {
         step.dropRecord();
@@ -112,11 +116,16 @@ void StepRecorder::exchange(int a, int b, int rowCount) {
     }
     if (!joins) {
         step.perms_.emplace_back();
+        step.bytes_ += sizeof(Permutation);
         add(GridStep::Kind::Permutation)->at = step.perms_.size() - 1;
     }
-    std::vector<std::int32_t>& perm = step.perms_.back();
+    Permutation& perm = step.perms_.back();
     if (perm.size() < needed) {
-        step.bytes_ += (needed - perm.size()) * sizeof(std::int32_t);
+        // Reserved to the row, so the bound counts what the permutation holds.
+        if (perm.capacity() < needed) {
+            step.bytes_ += (needed - perm.capacity()) * sizeof(std::int32_t);
+            perm.reserve(needed);
+        }
         const std::size_t from = perm.size();
         perm.resize(needed);
         std::iota(perm.begin() + static_cast<std::ptrdiff_t>(from), perm.end(),

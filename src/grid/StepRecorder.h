@@ -60,18 +60,19 @@ class StepRecorder {
 
   private:
     GridStep::Op* add(GridStep::Kind kind);
-    bool openTexts(std::size_t bytes);
+    bool openTexts(std::size_t cellBytes, std::size_t apartBytes);
 
     std::optional<GridStep> step_;  // in place: a one-cell step allocates nothing
 };
 
-// Called for every cell a step writes. The usual case, a short text, only checks the bound
-// and copies the old entry's bytes into the record.
+// Called for every cell a step writes. The usual case, a short text that fits the block
+// being written, copies the old entry's bytes into the record: the bound was checked when
+// the block was made.
 inline void StepRecorder::oldShortText(int col, int row, const char* bytes8, std::uint32_t size) {
     GridStep& step = *step_;
     constexpr std::size_t most = OldTexts::kShortCellBytes;
-    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
-    step.bytes_ += step.texts_.addShort(col, row, bytes8, size);
+    if ((!step.textsOpen_ || !step.texts_.fits(most)) && !openTexts(most, 0)) return;
+    step.texts_.addShort(col, row, bytes8, size);
 }
 
 template <typename Undoer>

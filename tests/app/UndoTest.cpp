@@ -296,33 +296,55 @@ TEST(UndoTest, AStepTooLargeToKeepIsDoneAndClearsTheHistory) {
 
 TEST(UndoTest, HistoryBytesAreBounded) {
     CellGrid grid(2, 4, 1);
-    History history(1000);
+    History history(4000);
     const auto edit = [&](const std::string& text) {
         grid.beginStep(history.maxBytes());
         grid.setCellText(0, 1, text);
         history.add("Typing", grid.endStep());
     };
     for (const char c : std::string("abcde")) edit(std::string(250, c));
-    // Each later step holds its old 250 bytes: the first two steps went to make room.
+    // Each later step holds its old 250 bytes in a block of 1 KB: the first two went.
     EXPECT_EQ(history.size(), 3u);
-    EXPECT_LE(history.bytes(), 1000u);
+    EXPECT_LE(history.bytes(), history.maxBytes());
     while (history.canUndo()) history.undo(grid);
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'b'));
     while (history.canRedo()) history.redo(grid);
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'e'));
 
-    edit(std::string(2000, 'f'));  // records e only
+    edit(std::string(5000, 'f'));  // records e only
     history.undo(grid);            // the redo would hold f: too large
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'e'));
     EXPECT_FALSE(history.canRedo());
     EXPECT_TRUE(history.canUndo());
 
-    edit(std::string(2000, 'g'));
+    edit(std::string(5000, 'g'));
     edit("h");  // holds g: too large
     EXPECT_EQ(grid.cellText(0, 1), "h");
     EXPECT_FALSE(history.canUndo());
     EXPECT_EQ(history.size(), 0u);
     EXPECT_EQ(history.bytes(), 0u);
+}
+
+// Redoing a step may take more than undoing it did: the bound holds after undo and redo
+// too, the steps furthest to redo going to make room.
+TEST(UndoTest, HistoryBytesStayBoundedThroughUndoAndRedo) {
+    CellGrid grid(3, 2, 1);
+    History history(20000);
+    for (int col = 0; col < 3; ++col) {
+        grid.beginStep(history.maxBytes());
+        grid.setCellText(col, 1, std::string(9000, static_cast<char>('a' + col)));
+        history.add("Typing", grid.endStep());
+    }
+    while (history.canUndo()) {
+        history.undo(grid);
+        EXPECT_LE(history.bytes(), history.maxBytes());
+    }
+    while (history.canRedo()) {
+        history.redo(grid);
+        EXPECT_LE(history.bytes(), history.maxBytes());
+    }
+    EXPECT_EQ(grid.cellText(1, 1), std::string(9000, 'b'));
+    EXPECT_EQ(grid.cellText(2, 1), "");  // its redo went
 }
 
 // A redo that fails half-way (here past the cell limit, the rows having grown outside the
