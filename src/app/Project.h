@@ -163,9 +163,8 @@ class Project : private CellGridListener {
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
-    std::string convertedFile_;
-    std::optional<FileStamp> stamp_;  // the file as last read or written here  // an old-format
-                                      // file this run's import converted
+    std::string convertedFile_;       // an old-format file this run's import converted
+    std::optional<FileStamp> stamp_;  // the file as last read or written here
     std::array<ReopenItem, 5> reopen_{};
 };
 

@@ -256,9 +256,6 @@ class CellGrid {
     // what it replaced, up to byteLimit bytes (past them the step is too large and keeps
     // nothing). Outside a step nothing is recorded, so loads, saves and sorts run as fast.
     void beginStep(std::size_t byteLimit);
-    bool stepOpen() const {
-        return recorder_.open();
-    }
     GridStep endStep();
     // Takes a step's changes back, with one Layout notification, and puts the current cell
     // where the step began. Returns the step that does the changes again. Should it throw,
