@@ -23,10 +23,19 @@ void History::add(Message name, GridStep&& step) {
     added.step = std::move(step);
     ++size_;
     ++done_;
+    keepWithinBounds(size_ - 1);
+}
+
+// Drops the oldest steps, then those to redo last, until the history is within its bounds;
+// the step at `keep` (the one just added or reverted, never past the bound alone) stays.
+void History::keepWithinBounds(std::size_t keep) {
     std::size_t drop = 0;
-    for (std::size_t kept = bytes_; size_ - drop > kMaxSteps || kept > maxBytes_; ++drop)
+    for (std::size_t kept = bytes_; drop < keep && (size_ - drop > kMaxSteps || kept > maxBytes_);
+         ++drop)
         kept -= entry(drop).step.bytes();
     dropOldest(drop);
+    keep -= drop;
+    while (bytes_ > maxBytes_ && size_ > keep + 1) dropFrom(size_ - 1);
 }
 
 void History::clear() {
@@ -36,6 +45,7 @@ void History::clear() {
     done_ = 0;
     bytes_ = 0;
     clean_ = 0;
+    cleanSaved_ = false;
 }
 
 const Message& History::undoName() const {
@@ -46,27 +56,42 @@ const Message& History::redoName() const {
     return canRedo() ? entry(done_).name : kNoName;
 }
 
+// Listeners hear the revert once the history holds it: should one throw, the history
+// still matches the grid. A revert that throws leaves both as they were.
 void History::undo(CellGrid& grid) {
     if (!canUndo()) return;
+    CellGrid::BulkUpdate bulk(grid);
+    const bool kept = revert(grid, done_ - 1);
     --done_;
-    if (!revert(grid, done_)) dropFrom(done_);
+    if (kept) {
+        keepWithinBounds(done_);
+    } else {
+        dropFrom(done_);
+    }
+    bulk.commit();
 }
 
 // A step done again that cannot be undone ends the way back past it.
 void History::redo(CellGrid& grid) {
     if (!canRedo()) return;
+    CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_);
     ++done_;
-    if (!kept) dropOldest(done_);
+    if (kept) {
+        keepWithinBounds(done_ - 1);
+    } else {
+        dropOldest(done_);
+    }
+    bulk.commit();
 }
 
 // The reverted step's record replaces it; false when that record was too large to keep
 // (a redo may hold more text than its undo).
 bool History::revert(CellGrid& grid, std::size_t index) {
     Entry& reverted = entry(index);
-    bytes_ -= reverted.step.bytes();
-    reverted.step = grid.revertStep(std::move(reverted.step));
-    bytes_ += reverted.step.bytes();
+    GridStep back = grid.revertStep(reverted.step);
+    bytes_ = bytes_ - reverted.step.bytes() + back.bytes();
+    reverted.step = std::move(back);
     return !reverted.step.tooLarge();
 }
 

@@ -13,7 +13,8 @@ namespace quillet {
 
 // The steps a user can take back and do again, oldest first. Each keeps what reverts it in
 // its present direction: before the current index what undoes it, from there what redoes
-// it. Bounded in count and in recorded bytes, dropping the oldest first.
+// it. Bounded in count and in the memory the records take, after every change, undo and
+// redo: the oldest go first, then those furthest to redo.
 class History {
   public:
     static constexpr std::size_t kMaxSteps = 100;
@@ -26,6 +27,7 @@ class History {
     // Adds a finished step; the steps that could be redone go. A step too large to keep
     // clears the history, as nothing before it can be reached any more.
     void add(Message name, GridStep&& step);
+    // Drops every step; the table as it is becomes the clean state, not a saved one.
     void clear();
 
     bool canUndo() const { return done_ > 0; }
@@ -36,11 +38,18 @@ class History {
     void undo(CellGrid& grid);
     void redo(CellGrid& grid);
 
-    // The state the project file holds: the index it was saved at, or none when no
-    // sequence of undo and redo returns to it.
-    void markClean() { clean_ = done_; }
+    // The one record of whether the table matches its file (like QUndoStack's clean index):
+    // the index it last matched at, or none when no sequence of undo and redo returns to it.
+    // `saved` tells whether that state is what a Save wrote, or a table loaded or made
+    // afresh that only keeps the saved flag it had.
+    void markClean(bool saved) {
+        clean_ = done_;
+        cleanSaved_ = saved;
+    }
     void markNeverClean() { clean_.reset(); }
     bool isClean() const { return clean_ == done_; }
+    // The saved flag: back at a state a Save wrote.
+    bool isSaved() const { return isClean() && cleanSaved_; }
 
     std::size_t size() const { return size_; }
     std::size_t bytes() const { return bytes_; }
@@ -57,6 +66,7 @@ class History {
         return ring_[at < ring_.size() ? at : at - ring_.size()];
     }
     const Entry& entry(std::size_t index) const { return const_cast<History*>(this)->entry(index); }
+    void keepWithinBounds(std::size_t keep);
     void dropFrom(std::size_t index);
     void dropOldest(std::size_t count);
     bool revert(CellGrid& grid, std::size_t index);
@@ -68,6 +78,7 @@ class History {
     std::size_t done_ = 0;
     std::size_t bytes_ = 0;
     std::optional<std::size_t> clean_ = 0;
+    bool cleanSaved_ = false;
 };
 
 }  // namespace quillet

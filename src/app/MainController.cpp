@@ -28,8 +28,8 @@ constexpr const char* kCannotUndoTooLarge =
 
 MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
     : ports_(std::move(ports)),
-      project_(grid_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       history_(historyBytes),
+      project_(grid_, history_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       stopWatch_(ports_.clock) {
     project_.onStatus = [this](const Message& text) { statusMessage_ = text; };
 }
@@ -48,7 +48,6 @@ void MainController::startUp() {
     project_.loadReopenList();
     fillDefaultProject(grid_, kStartUpWidths, todayText());
     applyStoredWidths(grid_, ports_.settings);
-    project_.markFresh();
 }
 
 bool MainController::confirmClose() {
@@ -63,27 +62,15 @@ void MainController::switchTab(const std::string& tabText) {
 }
 
 // The total follows a write or a load even when a later step of the command fails.
-// A replaced table starts a fresh history; a save moves its clean point.
 template <typename Command>
 void MainController::runProjectCommand(Command command) {
-    const auto replacements = project_.replacements();
-    const auto cleanings = project_.cleanings();
-    const auto follow = [&] {
-        if (project_.replacements() != replacements) {
-            history_.clear();
-            if (project_.hasUnsavedChanges()) history_.markNeverClean();
-        } else if (project_.cleanings() != cleanings) {
-            history_.markClean();
-        }
-        if (project_.takeTotalDue()) calculateTotal();
-    };
     try {
         command();
     } catch (...) {
-        follow();
+        if (project_.takeTotalDue()) calculateTotal();
         throw;
     }
-    follow();
+    if (project_.takeTotalDue()) calculateTotal();
 }
 
 template <typename Change>
@@ -104,7 +91,7 @@ void MainController::finishStep(Message name) {
     history_.add(std::move(name), std::move(step));
 }
 
-// The revert tells the project it changed; back at the saved state it is saved again.
+// The revert tells the project it changed; back at the clean point it is clean again.
 void MainController::undo() {
     history_.undo(grid_);
     if (history_.isClean()) project_.returnToClean();

@@ -182,8 +182,8 @@ class MainController {
 
     ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
-    Project project_;
     History history_;
+    Project project_;
     HRStopWatch stopWatch_;
     FindHighlight find_;
     int sortColumn_ = TaskNo;

@@ -14,9 +14,13 @@
 
 namespace quillet {
 
-Project::Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings,
+Project::Project(CellGrid& grid, History& history, Prompts& prompts, SettingsStore& settings,
                  std::function<std::string()> todayText)
-    : grid_(grid), prompts_(prompts), settings_(settings), todayText_(std::move(todayText)) {
+    : grid_(grid),
+      history_(history),
+      prompts_(prompts),
+      settings_(settings),
+      todayText_(std::move(todayText)) {
     grid_.addListener(this);
 }
 
@@ -26,21 +30,39 @@ Project::~Project() {
 
 void Project::gridChanged(const GridChange& change) {
     if (!change.content || replacing_ != 0) return;
-    savedFlag_.clear();
-    edited_ = true;
     if (observer_) observer_->projectEdited();
 }
 
-void Project::clean() {
-    edited_ = false;
-    cleanSavedFlag_ = savedFlag_;
-    ++cleanings_;
+const std::string& Project::savedFlag() const {
+    static const std::string kSaved = "y";
+    static const std::string kNotSaved;
+    return isSaved() ? kSaved : kNotSaved;
+}
+
+// The table now matches a file: one a Save wrote (saved), or one loaded or made afresh,
+// which keeps the saved flag it had.
+void Project::clean(bool saved) {
+    if (saved) {
+        history_.markClean(true);
+    } else {
+        restartHistory(true);
+    }
     if (observer_) observer_->projectClean();
 }
 
+// A replaced table: no step before it can be undone.
+void Project::restartHistory(bool clean) noexcept {
+    const bool saved = history_.isSaved();
+    history_.clear();
+    if (clean) {
+        history_.markClean(saved);
+    } else {
+        history_.markNeverClean();
+    }
+}
+
 void Project::returnToClean() {
-    savedFlag_ = cleanSavedFlag_;
-    clean();
+    if (observer_) observer_->projectClean();
 }
 
 namespace {
@@ -66,7 +88,7 @@ Message Project::fileChangedOnDisk() {
             .arg(quotedName(fileName_));
     }
     if (!changedSince(fileName_, *stamp_)) return {};
-    if (edited_) {
+    if (hasUnsavedChanges()) {
         return Message(QUILLET_TR("CoreMessages",
                                   "%1 changed on disk; saving will ask before overwriting"))
             .arg(quotedName(fileName_));
@@ -160,7 +182,7 @@ void Project::newProject() {
     grid_.setFixedRows(1);
     fillDefaultProject(grid_, kNewProjectWidths, todayText_());
     applyStoredWidths(grid_, settings_);
-    clean();
+    clean(false);
     bulk.commit();
 }
 
@@ -185,7 +207,7 @@ void Project::takeOver(const std::string& path, std::optional<FileStamp> stamp) 
     fileName_ = path;
     stamp_ = stamp;
     totalDue_ = true;
-    clean();
+    clean(false);
 }
 
 void Project::loadProject(const std::string& path) {
@@ -203,8 +225,7 @@ void Project::takeOverUnsaved(std::string title, std::string fileName) {
     fileName_ = std::move(fileName);
     // What the file held when this work began is unknown: no question about it.
     stamp_.reset();
-    savedFlag_.clear();
-    edited_ = true;
+    restartHistory(false);
     totalDue_ = true;
 }
 
@@ -224,7 +245,7 @@ void Project::openBackup(const std::string& backupPath) {
 void Project::openFile(const std::string& path) {
     // Changes on screen (a recovered project's) are asked about; the untouched start-up
     // project is not.
-    if (edited_ && !saveQuestion()) return;
+    if (hasUnsavedChanges() && !saveQuestion()) return;
     loadProject(path);
     putFirstInRecentFiles();
 }
@@ -307,9 +328,8 @@ void Project::writeProject(const std::string& path) {
     }
     stamp_ = written;
     if (observer_) observer_->afterWrite(path, kept, true);
-    savedFlag_ = "y";
     totalDue_ = true;
-    clean();
+    clean(true);
 }
 
 bool Project::saveProject() {

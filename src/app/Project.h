@@ -1,12 +1,13 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "app/History.h"
 #include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
@@ -55,12 +56,12 @@ struct ReopenItem {
     bool visible = false;
 };
 
-// The open project: its title, file name, saved flag and the reopen list, with
-// the File commands that replace or store it. Any change of the table's stored
-// content makes the project unsaved, except the loads that replace it.
+// The open project: its title, file name and the reopen list, with the File commands that
+// replace or store it. Whether it is saved is read from the history's clean point, which
+// these commands move: a save marks it, a replaced table starts a fresh history.
 class Project : private CellGridListener {
   public:
-    Project(CellGrid& grid, Prompts& prompts, SettingsStore& settings,
+    Project(CellGrid& grid, History& history, Prompts& prompts, SettingsStore& settings,
             std::function<std::string()> todayText);
     ~Project() override;
     Project(const Project&) = delete;
@@ -68,17 +69,13 @@ class Project : private CellGridListener {
 
     const std::string& title() const { return title_; }
     const std::string& fileName() const { return fileName_; }
-    const std::string& savedFlag() const { return savedFlag_; }
-    bool isSaved() const { return savedFlag_ == "y"; }
+    // "y" from a successful Save or Save As to the next change, else empty: what decides
+    // whether closing asks to save.
+    const std::string& savedFlag() const;
+    bool isSaved() const { return history_.isSaved(); }
     bool isUntitled() const;
     // The table differs from its file or from a fresh project (recovered work does).
-    bool hasUnsavedChanges() const { return edited_; }
-    // The table as just built matches a fresh project: nothing to ask about yet.
-    void markFresh() { edited_ = false; }
-    // How many times the table was replaced (New, Open, Import, a restore), and how many
-    // times it came to match a file or a fresh project: the history follows both.
-    std::uint64_t replacements() const { return replacements_; }
-    std::uint64_t cleanings() const { return cleanings_; }
+    bool hasUnsavedChanges() const { return !history_.isClean(); }
     // Undo or redo brought the table back to the state it was last clean in.
     void returnToClean();
     const std::array<ReopenItem, 5>& reopenItems() const { return reopen_; }
@@ -136,19 +133,21 @@ class Project : private CellGridListener {
     void openBackup(const std::string& backupPath);
 
   private:
-    // Changes made while it lives replace the project rather than edit it.
+    // Changes made while it lives replace the project rather than edit it. One cut short
+    // by an exception leaves a table no step before it fits, and no file holds.
     class Replacing {
       public:
-        explicit Replacing(Project& project) : project_(project) {
-            ++project_.replacing_;
-            ++project_.replacements_;
+        explicit Replacing(Project& project) : project_(project) { ++project_.replacing_; }
+        ~Replacing() {
+            --project_.replacing_;
+            if (std::uncaught_exceptions() > exceptions_) project_.restartHistory(false);
         }
-        ~Replacing() { --project_.replacing_; }
         Replacing(const Replacing&) = delete;
         Replacing& operator=(const Replacing&) = delete;
 
       private:
         Project& project_;
+        int exceptions_ = std::uncaught_exceptions();
     };
 
     void gridChanged(const GridChange& change) override;
@@ -162,28 +161,25 @@ class Project : private CellGridListener {
     bool changedElsewhere() const;
     void takeOverUnsaved(std::string title, std::string fileName);
     void writeProject(const std::string& path);
-    void clean();
+    void clean(bool saved);
+    void restartHistory(bool clean) noexcept;
     bool isEntry(const std::string& stored) const;
     // The open project's file goes to the top of the reopen list, menu and store alike.
     void putFirstInRecentFiles();
 
     CellGrid& grid_;
+    History& history_;
     Prompts& prompts_;
     SettingsStore& settings_;
     std::function<std::string()> todayText_;
     ProjectObserver* observer_ = nullptr;
     int replacing_ = 0;
-    bool edited_ = false;
     bool totalDue_ = false;
     std::string title_ = kUntitledProject;
     std::string fileName_;
     std::string lastFolder_;
     std::string convertedFile_;       // an old-format file this run's import converted
     std::optional<FileStamp> stamp_;  // the file as last read or written here
-    std::string savedFlag_;
-    std::string cleanSavedFlag_;
-    std::uint64_t replacements_ = 0;
-    std::uint64_t cleanings_ = 0;
     std::array<ReopenItem, 5> reopen_{};
 };
 

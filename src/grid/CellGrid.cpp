@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <iterator>
 #include <new>
-#include <numeric>
 #include <string>
 #include <utility>
 
@@ -66,7 +65,7 @@ void CellGrid::setColCount(int n) {
     n = std::max(1, n);
     if (n == colCount_) return;
     if (n > colCount_) checkCounts(n, rowCount_);
-    if (step_) recordCounts();
+    if (recorder_.open()) recordCounts();
     colCount_ = n;
     // Widths are not part of the store: dropped columns lose theirs.
     widths_.resize(static_cast<size_t>(n), kUnsetWidth);
@@ -76,7 +75,7 @@ void CellGrid::setColCount(int n) {
 void CellGrid::setRowCount(int n) {
     n = std::max(1, n);
     if (n > rowCount_) checkCounts(colCount_, n);
-    if (step_ && (n != rowCount_ || n <= fixedRows_)) recordCounts();
+    if (recorder_.open() && (n != rowCount_ || n <= fixedRows_)) recordCounts();
     if (n <= fixedRows_) fixedRows_ = n - 1;
     if (n == rowCount_) return;
     rowCount_ = n;
@@ -89,7 +88,7 @@ void CellGrid::setFixedRows(int n) {
         throw CellGridError(
             QUILLET_TR("CoreMessages", "Fixed row count must be less than row count"));
     if (n == fixedRows_) return;
-    if (step_) recordCounts();
+    if (recorder_.open()) recordCounts();
     fixedRows_ = n;
     notifyLayout();
 }
@@ -255,27 +254,16 @@ void CellGrid::staleView() {
 }
 #endif
 
-// Called for every cell a step writes. The usual case, a short text, only checks the
-// bound and copies the old entry's bytes into the record.
+// Called for every cell a step writes.
 inline void CellGrid::recordOldText(int col, int row, const StoredCell* old) {
-    GridStep& step = *step_;
-    if (old && !old->inPlace()) {
-        recordLongText(col, row, *old);
-        return;
-    }
-    constexpr std::size_t most = OldTexts::kShortCellBytes;
-    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
     static constexpr char kNothing[StoredCell::kInPlace] = {};
-    step.bytes_ += old ? step.texts_.addShort(col, row, old->bytes_, old->size_)
-                       : step.texts_.addShort(col, row, kNothing, 0);
-}
-
-// Out of line, so that writing a cell outside a step stays small.
-void CellGrid::recordLongText(int col, int row, const StoredCell& old) {
-    GridStep& step = *step_;
-    const std::size_t most = OldTexts::kShortCellBytes + 4 + old.size_;
-    if ((!step.textsOpen_ || most > step.room()) && !openTexts(most)) return;
-    step.bytes_ += step.texts_.addLong(col, row, old.text());
+    if (!old) {
+        recorder_.oldShortText(col, row, kNothing, 0);
+    } else if (old->inPlace()) {
+        recorder_.oldShortText(col, row, old->bytes_, old->size_);
+    } else {
+        recorder_.oldLongText(col, row, old->text());
+    }
 }
 
 void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
@@ -283,18 +271,17 @@ void CellGrid::rawSetCellText(int col, int row, std::string_view text) {
     if (text.size() > kMaxTextSize)
         throw CellGridError(QUILLET_TR("CoreMessages", "A cell cannot hold more than 4 GB"));
     noteWrite();
-    if (text.empty() && static_cast<size_t>(row) >= rows_.size()) {
-        // An empty text is the same as no entry: nothing is stored for it.
-        if (step_) recordOldText(col, row, nullptr);
-        return;
-    }
+    // An empty text is the same as no entry: nothing is stored for it.
+    if (text.empty() && static_cast<size_t>(row) >= rows_.size()) return;
     ensureRows(row + 1);
     Row& r = rows_[static_cast<size_t>(row)];
     const std::uint32_t at = entryIndex(r, col);
     StoredCell* old = at < r.count && entries_[r.first + at].col_ == static_cast<std::uint32_t>(col)
                           ? &entries_[r.first + at]
                           : nullptr;
-    if (step_) recordOldText(col, row, old);
+    // The same text again changes nothing, and a step that records nothing is no step.
+    if (old ? old->text() == text : text.empty()) return;
+    if (recorder_.open()) recordOldText(col, row, old);
     if (text.empty()) {
         if (old) eraseEntry(r, at);
         return;
@@ -368,20 +355,9 @@ void CellGrid::deleteRows(int row, int count) {
     if (row < 0 || count < 1 || row > rowCount_) return;
     noteWrite();
     BulkUpdate bulk(*this);
-    if (step_) {
-        if (GridStep::Op* op = recordOp(GridStep::Kind::RowsDeleted)) {
-            op->row = row;
-            op->count = count;
-            op->oldRows = rowCount_;
-            op->col = fixedRows_;
-        }
-    }
+    if (recorder_.open()) recorder_.rowsDeleted(row, count, rowCount_, fixedRows_);
     // Recorded as one change: the counts it sets on the way are part of it.
-    struct Pause {
-        std::optional<GridStep>& step;
-        std::optional<GridStep> held = std::exchange(step, std::nullopt);
-        ~Pause() { step = std::move(held); }
-    } pause{step_};
+    const StepRecorder::Pause pause(recorder_);
     const int lastStored = static_cast<int>(std::min<std::size_t>(rows_.size(), INT_MAX));
     for (int r = row; r < std::min(row + count, lastStored); ++r) {
         Row& stored = rows_[static_cast<size_t>(r)];
@@ -412,7 +388,7 @@ void CellGrid::exchangeRows(int a, int b) {
     if (a == b || a < 0 || b < 0) return;
     noteWrite();
     ensureRows(std::max(a, b) + 1);
-    if (step_) recordExchange(a, b);
+    if (recorder_.open()) recorder_.exchange(a, b, rowCount_);
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
     if (!holdsPast(ra, colCount_) && !holdsPast(rb, colCount_)) {
@@ -452,119 +428,35 @@ void CellGrid::exchangeRows(int a, int b) {
 }
 
 void CellGrid::beginStep(std::size_t byteLimit) {
-    step_.emplace();
-    step_->limit_ = byteLimit;
-    step_->colBefore_ = currentCol_;
-    step_->rowBefore_ = currentRow_;
+    recorder_.begin(byteLimit, currentCol_, currentRow_);
 }
 
 GridStep CellGrid::endStep() {
-    GridStep step = std::move(*step_);
-    step_.reset();
-    step.colAfter_ = currentCol_;
-    step.rowAfter_ = currentRow_;
-    return step;
-}
-
-// The new change, for the caller to fill in; none when the step is too large.
-GridStep::Op* CellGrid::recordOp(GridStep::Kind kind) {
-    GridStep& step = *step_;
-    if (step.tooLarge_) return nullptr;
-    if (sizeof(GridStep::Op) > step.room()) {
-        markStepTooLarge();
-        return nullptr;
-    }
-    step.ops_.push_back({});
-    step.bytes_ += sizeof(GridStep::Op);
-    step.textsOpen_ = false;
-    GridStep::Op& op = step.ops_.back();
-    op.kind = kind;
-    return &op;
-}
-
-void CellGrid::markStepTooLarge() {
-    GridStep& step = *step_;
-    step.tooLarge_ = true;
-    step.textsOpen_ = false;
-    step.ops_ = {};
-    step.texts_ = OldTexts();
-    step.perms_ = {};
-    step.bytes_ = 0;
-}
-
-// Starts a Texts change unless the last change is one; false when the step cannot hold
-// a cell of that many bytes more.
-bool CellGrid::openTexts(std::size_t bytes) {
-    GridStep& step = *step_;
-    if (!step.textsOpen_) {
-        GridStep::Op* op = recordOp(GridStep::Kind::Texts);
-        if (!op) return false;
-        op->at = GridStep::packMark(step.texts_.mark());
-        step.texts_.startRun();
-        step.textsOpen_ = true;
-    }
-    if (bytes > step.room()) {
-        markStepTooLarge();
-        return false;
-    }
-    return true;
+    return recorder_.end(currentCol_, currentRow_);
 }
 
 void CellGrid::recordCounts() {
-    if (GridStep::Op* op = recordOp(GridStep::Kind::Counts)) {
-        op->col = colCount_;
-        op->row = rowCount_;
-        op->count = fixedRows_;
-    }
-}
-
-// A sort makes many exchanges in a row: they gather in one permutation.
-void CellGrid::recordExchange(int a, int b) {
-    GridStep& step = *step_;
-    const auto needed = static_cast<std::size_t>(std::max({rowCount_, a + 1, b + 1}));
-    if (step.ops_.empty() || step.ops_.back().kind != GridStep::Kind::Permutation) {
-        step.perms_.emplace_back();
-        GridStep::Op* op = recordOp(GridStep::Kind::Permutation);
-        if (!op) return;
-        op->at = step.perms_.size() - 1;
-    }
-    std::vector<std::int32_t>& perm = step.perms_.back();
-    if (perm.size() < needed) {
-        const std::size_t more = (needed - perm.size()) * sizeof(std::int32_t);
-        if (more > step.room()) {
-            markStepTooLarge();
-            return;
-        }
-        step.bytes_ += more;
-        const std::size_t from = perm.size();
-        perm.resize(needed);
-        std::iota(perm.begin() + static_cast<std::ptrdiff_t>(from), perm.end(),
-                  static_cast<std::int32_t>(from));
-    }
-    std::swap(perm[static_cast<std::size_t>(a)], perm[static_cast<std::size_t>(b)]);
+    recorder_.counts(colCount_, rowCount_, fixedRows_);
 }
 
 // Undoes deleteRows: its rows still lie past the count, each moved there in turn.
-void CellGrid::restoreDeletedRows(const GridStep::Op& op) {
-    std::vector<int> counts(static_cast<std::size_t>(op.count));
-    int rows = op.oldRows;
+void CellGrid::restoreDeletedRows(int row, int count, int oldRows, int fixedRows) {
+    std::vector<int> counts(static_cast<std::size_t>(count));
+    int rows = oldRows;
     for (int& c : counts) {
         c = rows;
         rows = std::max(1, rows - 1);
     }
-    for (auto c = counts.rbegin(); c != counts.rend(); ++c) moveRow(*c - 1, op.row);
-    if (step_) {
-        if (GridStep::Op* back = recordOp(GridStep::Kind::RowsInserted)) {
-            back->row = op.row;
-            back->count = op.count;
-        }
-    }
-    rowCount_ = op.oldRows;
-    fixedRows_ = op.col;
+    for (auto c = counts.rbegin(); c != counts.rend(); ++c) moveRow(*c - 1, row);
+    if (recorder_.open()) recorder_.rowsInserted(row, count);
+    rowCount_ = oldRows;
+    fixedRows_ = fixedRows;
 }
 
-// perm[r] is the row whose content now lies at r; each exchange puts one row home.
-void CellGrid::permuteBack(std::vector<std::int32_t>& perm) {
+// perm[r] is the row whose content now lies at r; each exchange puts one row home. Works
+// on a copy: the step stays whole should the revert fail.
+void CellGrid::permuteBack(std::span<const std::int32_t> rows) {
+    std::vector<std::int32_t> perm(rows.begin(), rows.end());
     for (std::size_t r = 0; r < perm.size(); ++r) {
         while (perm[r] != static_cast<std::int32_t>(r)) {
             const auto home = static_cast<std::size_t>(perm[r]);
@@ -574,44 +466,38 @@ void CellGrid::permuteBack(std::vector<std::int32_t>& perm) {
     }
 }
 
-GridStep CellGrid::revertStep(GridStep step) {
+// How the grid takes back each change a step recorded.
+struct CellGrid::Undoer {
+    CellGrid& grid;
+    void text(int col, int row, std::string_view text) { grid.rawSetCellText(col, row, text); }
+    void counts(int cols, int rows, int fixedRows) {
+        grid.setColCount(cols);
+        grid.setRowCount(rows);
+        grid.setFixedRows(fixedRows);
+    }
+    void restoreRows(int row, int count, int oldRows, int fixedRows) {
+        grid.restoreDeletedRows(row, count, oldRows, fixedRows);
+    }
+    void removeRows(int row, int count) { grid.deleteRows(row, count); }
+    void permuteBack(std::span<const std::int32_t> rows) { grid.permuteBack(rows); }
+};
+
+// The changes that do the step again are recorded without bound as it is taken back: a
+// revert that fails half-way takes back what it did, and leaves the grid as it was.
+GridStep CellGrid::revertStep(const GridStep& step) {
     noteWrite();
     BulkUpdate bulk(*this);
-    beginStep(step.limit_);
-    OldTexts::Mark textsEnd = step.texts_.mark();
-    for (std::size_t i = step.ops_.size(); i-- > 0;) {
-        const GridStep::Op& op = step.ops_[i];
-        switch (op.kind) {
-            case GridStep::Kind::Texts: {
-                const OldTexts::Mark textsStart = GridStep::unpackMark(op.at);
-                step.texts_.forEachBackward(textsStart, textsEnd, [this](const OldTexts::Cell& c) {
-                    rawSetCellText(c.col, c.row, c.text);
-                });
-                textsEnd = textsStart;
-                break;
-            }
-            case GridStep::Kind::Counts:
-                setColCount(op.col);
-                setRowCount(op.row);
-                setFixedRows(op.count);
-                break;
-            case GridStep::Kind::RowsDeleted:
-                restoreDeletedRows(op);
-                break;
-            case GridStep::Kind::RowsInserted:
-                deleteRows(op.row, op.count);
-                break;
-            case GridStep::Kind::Permutation:
-                permuteBack(step.perms_[op.at]);
-                break;
-        }
+    Undoer undoer{*this};
+    recorder_.begin(SIZE_MAX, currentCol_, currentRow_);
+    try {
+        StepRecorder::replay(step, undoer);
+    } catch (...) {
+        const GridStep partial = recorder_.end(currentCol_, currentRow_);
+        StepRecorder::replay(partial, undoer);
+        throw;
     }
-    GridStep back = endStep();
-    back.colBefore_ = step.colAfter_;
-    back.rowBefore_ = step.rowAfter_;
-    back.colAfter_ = step.colBefore_;
-    back.rowAfter_ = step.rowBefore_;
-    setCurrentCell(step.colBefore_, step.rowBefore_);
+    GridStep back = recorder_.endRevert(step);
+    setCurrentCell(back.colAfter(), back.rowAfter());
     bulkDirty_ = true;
     bulkContent_ = true;
     bulk.commit();

@@ -5,7 +5,6 @@
 #include <exception>
 #include <functional>
 #include <memory>
-#include <optional>
 #ifndef NDEBUG
 #include <ostream>
 #endif
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "grid/GridStep.h"
+#include "grid/StepRecorder.h"
 #include "grid/TextArena.h"
 #include "ports/Message.h"
 
@@ -253,13 +253,11 @@ class CellGrid {
     // what it replaced, up to byteLimit bytes (past them the step is too large and keeps
     // nothing). Outside a step nothing is recorded, so loads, saves and sorts run as fast.
     void beginStep(std::size_t byteLimit);
-    bool stepOpen() const {
-        return step_.has_value();
-    }
     GridStep endStep();
     // Takes a step's changes back, with one Layout notification, and puts the current cell
-    // where the step began. Returns the step that does the changes again.
-    GridStep revertStep(GridStep step);
+    // where the step began. Returns the step that does the changes again. Should it throw,
+    // the grid is left as it was.
+    GridStep revertStep(const GridStep& step);
 
   private:
     // A row's texts are entries_[first, first + count), sorted by column; the slots up
@@ -309,15 +307,11 @@ class CellGrid {
     void notify(const GridChange& change);
     void tell(const GridChange& change, std::exception_ptr& failure);
     void endBulk();
-    GridStep::Op* recordOp(GridStep::Kind kind);
-    void markStepTooLarge();
+    struct Undoer;
     void recordOldText(int col, int row, const StoredCell* old);
-    void recordLongText(int col, int row, const StoredCell& old);
-    bool openTexts(std::size_t bytes);
     void recordCounts();
-    void recordExchange(int a, int b);
-    void restoreDeletedRows(const GridStep::Op& op);
-    void permuteBack(std::vector<std::int32_t>& perm);
+    void restoreDeletedRows(int row, int count, int oldRows, int fixedRows);
+    void permuteBack(std::span<const std::int32_t> rows);
 
     int colCount_;
     int rowCount_;
@@ -338,7 +332,7 @@ class CellGrid {
     bool bulkDirty_ = false;
     bool bulkContent_ = false;
     bool bulkWidthsDirty_ = false;
-    std::optional<GridStep> step_;  // in place: a one-cell step allocates nothing
+    StepRecorder recorder_;
 #ifndef NDEBUG
     std::uint64_t writeGeneration_ = 0;
 #endif

@@ -55,8 +55,8 @@ class FirstInPlace {
 
 // What one step changed in a grid, kept as the changes that take it back: the old text of
 // each written cell, the old counts, rows removed or put back, and the rows a sort moved as
-// a permutation (4 bytes a row, never a copy of the table). CellGrid records it while a step
-// is open and replays it backwards to revert the step.
+// a permutation (4 bytes a row, never a copy of the table). StepRecorder records it while a
+// grid has a step open and replays it backwards for the grid to revert the step.
 class GridStep {
   public:
     // Provided, so that opening a step does not clear the unused first slots first.
@@ -66,13 +66,25 @@ class GridStep {
     // More was recorded than the bound the step was opened with: what it held is dropped,
     // and the step cannot be reverted.
     bool tooLarge() const { return tooLarge_; }
-    // The memory the recorded changes take.
-    std::size_t bytes() const { return bytes_; }
+    // The memory the recorded changes take, the room their blocks hold for more included.
+    std::size_t bytes() const { return bytes_ + texts_.heldBytes(); }
+    // The current cell once the step is done.
+    int colAfter() const { return colAfter_; }
+    int rowAfter() const { return rowAfter_; }
 
   private:
-    friend class CellGrid;
+    friend class StepRecorder;
     // What more the step may record within its bound.
-    std::size_t room() const { return limit_ - std::min(limit_, bytes_); }
+    std::size_t room() const { return limit_ - std::min(limit_, bytes()); }
+    // Past the bound: what was recorded goes, and the step cannot be reverted.
+    void dropRecord() {
+        tooLarge_ = true;
+        textsOpen_ = false;
+        ops_ = {};
+        texts_ = OldTexts();
+        perms_ = {};
+        bytes_ = 0;
+    }
     enum class Kind : std::uint8_t { Texts, Counts, RowsDeleted, RowsInserted, Permutation };
     struct Op {
         Kind kind = Kind::Texts;
@@ -93,7 +105,7 @@ class GridStep {
     OldTexts texts_;
     // perms_[i][r]: the row, before the step, whose content is now at row r.
     std::vector<std::vector<std::int32_t>> perms_;
-    std::size_t bytes_ = 0;
+    std::size_t bytes_ = 0;  // the changes and permutations; the texts count their own
     std::size_t limit_ = 0;
     bool tooLarge_ = false;
     int colBefore_ = 0;

@@ -6,7 +6,7 @@
 namespace quillet {
 
 // A text that would fill much of a block is kept apart, and the cell says where.
-std::size_t OldTexts::addElsewhere(int col, int row, std::string_view text) {
+void OldTexts::addElsewhere(int col, int row, std::string_view text) {
     const auto size = static_cast<std::uint32_t>(text.size());
     constexpr std::size_t most = 1 + 8 + 4 + sizeof(const char*);
     char* out = capacity_ - used_ >= most ? base_ + used_ : grow(most);
@@ -15,18 +15,16 @@ std::size_t OldTexts::addElsewhere(int col, int row, std::string_view text) {
     std::memcpy(kept.get(), text.data(), size);
     const char* copy = kept.get();
     apart_.push_back(std::move(kept));
+    held_ += apartBytes(size);
     char* p = writePosition(out, col, row);
     *out = static_cast<char>(kElsewhere | (p == out + 1 ? 0 : kPositioned));
     std::memcpy(p, &size, 4);
     std::memcpy(p + 4, &copy, sizeof copy);
-    return advance(out, p + 4 + sizeof copy) + size;
+    advance(out, p + 4 + sizeof copy);
 }
 
 char* OldTexts::grow(std::size_t bytes) {
-    const std::size_t next = capacity_ == kFirstBlock
-                                 ? kSecondBlock
-                                 : std::min<std::size_t>(capacity_ * 2, kLargestBlock);
-    const std::size_t capacity = std::max(bytes, next);
+    const std::size_t capacity = std::max(bytes, nextCapacity());
     auto block = std::make_unique_for_overwrite<char[]>(capacity);
     usedOf_.push_back(used_);
     try {
@@ -36,6 +34,7 @@ char* OldTexts::grow(std::size_t bytes) {
         throw;
     }
     base_ = blocks_.back().get();
+    held_ += capacity + kBlockBookkeeping;
     used_ = 0;
     capacity_ = static_cast<std::uint32_t>(capacity);
     startRun();  // a block is read on its own: its first cell says where it lies

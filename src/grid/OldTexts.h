@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -15,7 +16,9 @@ namespace quillet {
 // takes a header byte, its position unless it lies right of the cell before, and its text.
 // A block paste of short texts so costs a few bytes a cell: less fresh memory to fill,
 // which is most of what keeping them costs. Blocks never move as the record grows; the
-// first lies in the record itself, so a one-cell step allocates nothing.
+// first lies in the record itself, so a one-cell step allocates nothing. heldBytes() is
+// what the blocks and the texts kept apart take, unused room included: a bound on it
+// bounds the memory.
 class OldTexts {
   public:
     // A place in the record, between two cells.
@@ -37,6 +40,7 @@ class OldTexts {
     OldTexts(OldTexts&& other) noexcept
         : used_(other.used_),
           capacity_(other.capacity_),
+          held_(other.held_),
           lastCol_(other.lastCol_),
           lastRow_(other.lastRow_),
           blocks_(std::move(other.blocks_)),
@@ -47,6 +51,7 @@ class OldTexts {
         other.base_ = other.first_;
         other.used_ = 0;
         other.capacity_ = kFirstBlock;
+        other.held_ = 0;
         other.lastRow_ = -1;
     }
     OldTexts& operator=(OldTexts&& other) noexcept {
@@ -60,20 +65,38 @@ class OldTexts {
     OldTexts& operator=(const OldTexts&) = delete;
 
     Mark mark() const { return {static_cast<std::uint32_t>(blocks_.size()), used_}; }
+    std::size_t heldBytes() const { return held_; }
+
+    // The most a longer text takes in a block, and what it takes beside the blocks.
+    static std::size_t longCellBytes(std::size_t size) {
+        return keptApart(size) ? 1 + 8 + 4 + sizeof(const char*) : 1 + 8 + 4 + size;
+    }
+    static std::size_t apartBytes(std::size_t size) {
+        return keptApart(size) ? size + sizeof(std::unique_ptr<char[]>) : 0;
+    }
+    // Room for a cell of that many bytes in the block being written.
+    bool fits(std::size_t bytes) const { return capacity_ - used_ >= bytes; }
+    // What making room for that many bytes adds to heldBytes().
+    std::size_t growthFor(std::size_t bytes) const {
+        return fits(bytes) ? 0 : std::max(bytes, nextCapacity()) + kBlockBookkeeping;
+    }
+    void makeRoom(std::size_t bytes) {
+        if (!fits(bytes)) grow(bytes);
+    }
     // The next cell's position is written out, wherever it lies.
     void startRun() { lastRow_ = -1; }
 
-    // A text of up to 8 bytes, given as 8 bytes; returns the bytes it took.
-    std::size_t addShort(int col, int row, const char* bytes8, std::uint32_t size) {
+    // A text of up to 8 bytes, given as 8 bytes.
+    void addShort(int col, int row, const char* bytes8, std::uint32_t size) {
         char* out = capacity_ - used_ >= kShortCellBytes ? base_ + used_ : grow(kShortCellBytes);
         char* p = writePosition(out, col, row);
         *out = static_cast<char>(size | (p == out + 1 ? 0 : kPositioned));
         std::memcpy(p, bytes8, 8);
-        return advance(out, p + size);
+        advance(out, p + size);
     }
-    // A longer text; returns the bytes it took, its copy included.
-    std::size_t addLong(int col, int row, std::string_view text) {
-        if (text.size() > kLargestBlock / 4) return addElsewhere(col, row, text);
+    // A longer text.
+    void addLong(int col, int row, std::string_view text) {
+        if (keptApart(text.size())) return addElsewhere(col, row, text);
         const auto size = static_cast<std::uint32_t>(text.size());
         const std::size_t most = 1 + 8 + 4 + size;
         char* out = capacity_ - used_ >= most ? base_ + used_ : grow(most);
@@ -81,7 +104,7 @@ class OldTexts {
         *out = static_cast<char>(kLong | (p == out + 1 ? 0 : kPositioned));
         std::memcpy(p, &size, 4);
         copyLong(p + 4, text.data(), size);
-        return advance(out, p + 4 + size);
+        advance(out, p + 4 + size);
     }
 
     // Calls f(const Cell&) for each cell recorded between two marks, the last first.
@@ -105,6 +128,15 @@ class OldTexts {
     static constexpr unsigned kLong = 9;        // 4-byte size, then the text
     static constexpr unsigned kElsewhere = 10;  // 4-byte size, then where its copy lies
     static constexpr unsigned kPositioned = 0x80;
+    // A block's pointer and its used size, kept beside it.
+    static constexpr std::size_t kBlockBookkeeping =
+        sizeof(std::unique_ptr<char[]>) + sizeof(std::uint32_t);
+
+    static bool keptApart(std::size_t size) { return size > kLargestBlock / 4; }
+    std::size_t nextCapacity() const {
+        return capacity_ == kFirstBlock ? kSecondBlock
+                                        : std::min<std::size_t>(capacity_ * 2, kLargestBlock);
+    }
 
     // Writes the position after the header unless the cell follows the last one.
     char* writePosition(char* out, int col, int row) {
@@ -118,10 +150,8 @@ class OldTexts {
         lastRow_ = row;
         return p;
     }
-    std::size_t advance(const char* out, const char* end) {
-        const auto bytes = static_cast<std::uint32_t>(end - out);
-        used_ += bytes;
-        return bytes;
+    void advance(const char* out, const char* end) {
+        used_ += static_cast<std::uint32_t>(end - out);
     }
     // Most old texts are a little longer than 8 bytes: up to 32 they are copied as two
     // overlapping pieces, without a call.
@@ -136,7 +166,7 @@ class OldTexts {
             std::memcpy(to, from, size);
         }
     }
-    std::size_t addElsewhere(int col, int row, std::string_view text);
+    void addElsewhere(int col, int row, std::string_view text);
     char* grow(std::size_t bytes);  // a new block with room for that many
     std::uint32_t usedOf(std::uint32_t b) const { return b < usedOf_.size() ? usedOf_[b] : used_; }
     const char* block(std::uint32_t b) const { return b == 0 ? first_ : blocks_[b - 1].get(); }
@@ -146,6 +176,7 @@ class OldTexts {
     char* base_ = first_;  // the block being written
     std::uint32_t used_ = 0;
     std::uint32_t capacity_ = kFirstBlock;
+    std::size_t held_ = 0;
     std::int32_t lastCol_ = 0;
     std::int32_t lastRow_ = -1;
     std::vector<std::unique_ptr<char[]>> blocks_;  // after the first

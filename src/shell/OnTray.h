@@ -64,9 +64,7 @@ class OnTray : public QObject, private TrayPlatform {
 
     bool restoreOnLeftClick() const { return state_.restoreOnClick(TrayButton::Left); }
     void setRestoreOnLeftClick(bool flag) { state_.setRestoreOnLeftClick(flag); }
-    bool restoreOnRightClick() const { return state_.restoreOnClick(TrayButton::Right); }
     void setRestoreOnRightClick(bool flag) { state_.setRestoreOnRightClick(flag); }
-    bool restoreOnMiddleClick() const { return state_.restoreOnClick(TrayButton::Middle); }
     void setRestoreOnMiddleClick(bool flag) { state_.setRestoreOnMiddleClick(flag); }
 
     QMenu* menuFor(TrayButton which) const;

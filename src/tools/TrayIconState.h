@@ -33,7 +33,6 @@ class TrayIconState {
     // Setting the current value again sends nothing.
     void setHint(const std::string& text);
 
-    bool hasIcon() const { return hasIcon_; }
     // Whether an icon image is set. Takes effect at the next icon update, as Active does.
     void setHasIcon(bool present) { hasIcon_ = present; }
 
@@ -50,7 +49,6 @@ class TrayIconState {
     void setRestoreOnRightClick(bool flag) { restore_[index(TrayButton::Right)] = flag; }
     void setRestoreOnMiddleClick(bool flag) { restore_[index(TrayButton::Middle)] = flag; }
 
-    bool hasMenu(TrayButton button) const { return menus_[index(button)]; }
     void setHasMenu(TrayButton button, bool present) { menus_[index(button)] = present; }
 
     // A press of a button on the icon: restore, pop that button's menu, or nothing.
@@ -66,7 +64,6 @@ class TrayIconState {
     // Adds, updates or removes the icon to match the state.
     void updateIcon();
 
-    bool trayAvailable() const { return trayAvailable_; }
     bool iconShown() const { return registered_; }
     bool hiddenToTray() const { return hiddenToTray_; }
     bool canHideToTray() const { return trayAvailable_ && registered_; }

@@ -233,6 +233,48 @@ TEST(UndoTest, TheSavedFlagFollowsTheHistoryAndLoadsStartItAfresh) {
     EXPECT_FALSE(h.project().hasUnsavedChanges());
 }
 
+// Save, undo, edit: the saved state is gone, and no undo or redo leads back to it.
+TEST(UndoTest, AnEditAfterUndoingTheSavedStepLeavesNoWayBackToTheSave) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.editCell(Notes, 1, "saved");
+    h.prompts.savePaths = {h.dir.file("p.prj")};
+    app.saveProjectAs();
+    app.undo();
+    app.editCell(Notes, 1, "other");
+    app.undo();
+    app.redo();
+    EXPECT_EQ(h.grid().cellText(Notes, 1), "other");
+    EXPECT_TRUE(h.project().hasUnsavedChanges());
+    EXPECT_FALSE(h.project().isSaved());
+}
+
+// Delete Task on the emptied first row, a block pasted onto itself, one cell pasted onto
+// itself: nothing changes, so no step is added and a saved project stays saved.
+TEST(UndoTest, ACommandThatChangesNothingAddsNoStep) {
+    AppHarness h;
+    MainController& app = h.start();
+    app.selectCell(TaskNo, 1);
+    app.deleteTask();
+    h.clipboard.contents = "x\ty\r\n";
+    app.selectCell(Hours, 2);
+    app.paste();
+    h.prompts.savePaths = {h.dir.file("p.prj")};
+    app.saveProjectAs();
+    const std::size_t steps = app.history().size();
+    app.selectCell(TaskNo, 1);
+    app.deleteTask();
+    app.selectRange(Hours, 2, StartDate, 2);
+    app.copySelection();
+    app.selectCell(Hours, 2);
+    app.paste();
+    app.copySelection();
+    app.paste();
+    EXPECT_EQ(h.clipboard.contents, "x");
+    EXPECT_EQ(app.history().size(), steps);
+    EXPECT_TRUE(h.project().isSaved());
+}
+
 // Bounded by bytes too, with the oldest dropped first; a step past the bound is made but
 // clears the way back, and a redo too large to keep ends the way back past it.
 // A step larger than the whole bound is done, cannot be undone, and says so.
@@ -254,33 +296,78 @@ TEST(UndoTest, AStepTooLargeToKeepIsDoneAndClearsTheHistory) {
 
 TEST(UndoTest, HistoryBytesAreBounded) {
     CellGrid grid(2, 4, 1);
-    History history(1000);
+    History history(4000);
     const auto edit = [&](const std::string& text) {
         grid.beginStep(history.maxBytes());
         grid.setCellText(0, 1, text);
         history.add("Typing", grid.endStep());
     };
     for (const char c : std::string("abcde")) edit(std::string(250, c));
-    // Each later step holds its old 250 bytes: the first two steps went to make room.
+    // Each later step holds its old 250 bytes in a block of 1 KB: the first two went.
     EXPECT_EQ(history.size(), 3u);
-    EXPECT_LE(history.bytes(), 1000u);
+    EXPECT_LE(history.bytes(), history.maxBytes());
     while (history.canUndo()) history.undo(grid);
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'b'));
     while (history.canRedo()) history.redo(grid);
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'e'));
 
-    edit(std::string(2000, 'f'));  // records e only
+    edit(std::string(5000, 'f'));  // records e only
     history.undo(grid);            // the redo would hold f: too large
     EXPECT_EQ(grid.cellText(0, 1), std::string(250, 'e'));
     EXPECT_FALSE(history.canRedo());
     EXPECT_TRUE(history.canUndo());
 
-    edit(std::string(2000, 'g'));
+    edit(std::string(5000, 'g'));
     edit("h");  // holds g: too large
     EXPECT_EQ(grid.cellText(0, 1), "h");
     EXPECT_FALSE(history.canUndo());
     EXPECT_EQ(history.size(), 0u);
     EXPECT_EQ(history.bytes(), 0u);
+}
+
+// Redoing a step may take more than undoing it did: the bound holds after undo and redo
+// too, the steps furthest to redo going to make room.
+TEST(UndoTest, HistoryBytesStayBoundedThroughUndoAndRedo) {
+    CellGrid grid(3, 2, 1);
+    History history(20000);
+    for (int col = 0; col < 3; ++col) {
+        grid.beginStep(history.maxBytes());
+        grid.setCellText(col, 1, std::string(9000, static_cast<char>('a' + col)));
+        history.add("Typing", grid.endStep());
+    }
+    while (history.canUndo()) {
+        history.undo(grid);
+        EXPECT_LE(history.bytes(), history.maxBytes());
+    }
+    while (history.canRedo()) {
+        history.redo(grid);
+        EXPECT_LE(history.bytes(), history.maxBytes());
+    }
+    EXPECT_EQ(grid.cellText(1, 1), std::string(9000, 'b'));
+    EXPECT_EQ(grid.cellText(2, 1), "");  // its redo went
+}
+
+// A redo that fails half-way (here past the cell limit, the rows having grown outside the
+// history) takes back what it did: the grid and the history stay as they were.
+TEST(UndoTest, ARevertThatFailsLeavesGridAndHistoryAsTheyWere) {
+    CellGrid grid(4, 2, 1);
+    History history;
+    grid.beginStep(history.maxBytes());
+    grid.setCellText(0, 1, "changed");
+    grid.setColCount(100000);
+    history.add("Widen", grid.endStep());
+    history.undo(grid);
+    grid.setRowCount(1000);
+    const std::size_t bytes = history.bytes();
+    EXPECT_THROW(history.redo(grid), CellGridError);
+    EXPECT_EQ(grid.cellText(0, 1), "");
+    EXPECT_EQ(grid.colCount(), 4);
+    EXPECT_EQ(history.redoName(), "Widen");
+    EXPECT_EQ(history.bytes(), bytes);
+    grid.setRowCount(2);
+    history.redo(grid);
+    EXPECT_EQ(grid.cellText(0, 1), "changed");
+    EXPECT_EQ(grid.colCount(), 100000);
 }
 
 }  // namespace

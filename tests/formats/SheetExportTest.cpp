@@ -5,12 +5,12 @@
 
 #include "formats/AtomicFileWriter.h"
 #include "formats/SheetExport.h"
-#include "formats/TableSheet.h"
 #include "formats/XlsxWriter.h"
 #include "grid/CellGrid.h"
 #include "ports/DateTime.h"
 #include "support/ErrorOf.h"
 #include "support/PythonReader.h"
+#include "support/TableSheet.h"
 #include "support/TempDir.h"
 
 namespace quillet::test {

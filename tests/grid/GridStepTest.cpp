@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <functional>
 #include <string>
@@ -135,6 +136,27 @@ TEST(GridStepTest, LargeStepsRevertExactly) {
     EXPECT_TRUE(dump(grid, kRows + 10) == before) << "undo";
     grid.revertStep(std::move(redo));
     EXPECT_TRUE(dump(grid, kRows + 10) == after) << "redo";
+}
+
+// A step's bytes are the memory it holds, its blocks' unused room included: old texts of
+// 16 KB fill three quarters of a block.
+TEST(GridStepTest, BytesCountTheMemoryTheRecordHolds) {
+    CellGrid grid(1, 201, 1);
+    for (int row = 1; row <= 200; ++row) grid.setCellText(0, row, std::string(16 * 1024, 'o'));
+    grid.beginStep(std::size_t{1} << 30);
+    for (int row = 1; row <= 200; ++row) grid.setCellText(0, row, "x");
+    GridStep step = grid.endStep();
+    const auto inUse = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    const std::size_t withStep = inUse();
+    const std::size_t counted = step.bytes();
+    step = GridStep();
+    const std::size_t held = withStep - inUse();
+    if (held == 0) GTEST_SKIP() << "the allocator reports no use";
+    EXPECT_GE(counted, held * 19 / 20);
+    EXPECT_LE(counted, held * 21 / 20);
 }
 
 struct Counter : CellGridListener {

@@ -19,8 +19,6 @@ class FrmCal : public QWidget {
     // Today's date from the program's clock.
     std::function<QDate()> today;
 
-    QCalendarWidget* monthCalendar() const { return MonthCalendar1_; }
-
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -43,8 +43,6 @@ class FrmSummary : public QWidget, private CellGridListener {
     std::function<void(const Summary& summary)> onExport;
 
     const Summary& summary() const { return summary_; }
-    // Where the buttons under the table go (Copy, and those added later).
-    QHBoxLayout* buttonRow() const { return buttons_; }
     QTableWidget* summaryTable() const { return grdSummary_; }
     QTableWidget* tasksTable() const { return grdSummaryTasks_; }
     SummaryChartView* chart() const { return chart_; }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "formats/Sheet.h"
 
-namespace quillet {
+namespace quillet::test {
 
-// A sheet held in memory, for small tables built by hand.
+// A sheet held in memory, built by hand: what the exporters are tested with.
 class TableSheet : public Sheet {
   public:
     struct Cell {
@@ -36,10 +37,23 @@ class TableSheet : public Sheet {
 
     std::string_view name() const override { return name_; }
     int rowCount() const override { return static_cast<int>(rows_.size()); }
-    int columnCount() const override;
-    double columnWidth(int col) const override;
+    int columnCount() const override {
+        std::size_t count = widths_.size();
+        for (const auto& row : rows_) count = std::max(count, row.size());
+        return static_cast<int>(count);
+    }
+    double columnWidth(int col) const override {
+        const auto index = static_cast<std::size_t>(col);
+        return index < widths_.size() ? widths_[index] : 10.0;
+    }
     bool hasHeaderRow() const override { return headerRow_; }
-    SheetCell cell(int row, int col) const override;
+    SheetCell cell(int row, int col) const override {
+        const auto& cells = rows_[static_cast<std::size_t>(row)];
+        const auto index = static_cast<std::size_t>(col);
+        if (index >= cells.size()) return {};
+        const Cell& c = cells[index];
+        return {c.type, c.text, c.value, c.decimals};
+    }
 
   private:
     std::string name_;
@@ -48,4 +62,4 @@ class TableSheet : public Sheet {
     std::vector<double> widths_;
 };
 
-}  // namespace quillet
+}  // namespace quillet::test
