@@ -210,15 +210,15 @@ void Form1::wireCommands() {
     MainMenu& m = *menu_;
     for (const auto& [action, command] : kCommands) {
         connect(m.*action, &QAction::triggered, this,
-                [this, command] { runCommand([this, command] { (controller_.*command)(); }); });
+                [this, command] { runCommand([&] { (controller_.*command)(); }); });
     }
     for (const auto& [action, command] : kSmallWindows) {
         connect(m.*action, &QAction::triggered, this,
-                [this, command] { runCommand([this, command] { (*windows_.*command)(); }); });
+                [this, command] { runCommand([&] { (*windows_.*command)(); }); });
     }
     for (const auto& [action, command] : kWindowCommands) {
         connect(m.*action, &QAction::triggered, this,
-                [this, command] { runCommand([this, command] { (this->*command)(); }); });
+                [this, command] { runCommand([&] { (this->*command)(); }); });
     }
     for (const auto& [action, slot] : kWindowSlots)
         connect(m.*action, &QAction::triggered, this, slot);
