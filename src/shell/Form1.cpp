@@ -208,13 +208,14 @@ void Form1::wireCommands() {
         {&MainMenu::mnuRHideWindow1, &Form1::hideWindow},
     };
     MainMenu& m = *menu_;
+    // The inner closures hold their object, not `this`: GCC 12's sanitizer build misread it.
     for (const auto& [action, command] : kCommands) {
         connect(m.*action, &QAction::triggered, this,
-                [this, command] { runCommand([&] { (controller_.*command)(); }); });
+                [this, command] { runCommand([&c = controller_, command] { (c.*command)(); }); });
     }
     for (const auto& [action, command] : kSmallWindows) {
         connect(m.*action, &QAction::triggered, this,
-                [this, command] { runCommand([&] { (*windows_.*command)(); }); });
+                [this, command] { runCommand([&w = *windows_, command] { (w.*command)(); }); });
     }
     for (const auto& [action, command] : kWindowCommands) {
         connect(m.*action, &QAction::triggered, this,
