@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -227,8 +228,14 @@ void Recovery::projectClean() {
 }
 
 std::string Recovery::beforeWrite(const std::string& path) {
+    return keepBackup([&] { return backups_.keep(path, clock_.now()); });
+}
+
+// A backup that cannot be made is said once as off, or each time as skipped; the command
+// that wanted it goes on.
+std::string Recovery::keepBackup(const std::function<std::string()>& keep) {
     try {
-        return backups_.keep(path, clock_.now());
+        return keep();
     } catch (const PrivateFolderError& e) {
         if (!backupsOffReported_) status(Message(kBackupsOff).arg(messageOf(e)));
         backupsOffReported_ = true;
@@ -253,16 +260,7 @@ void Recovery::afterWrite(const std::string& path, const std::string& kept, bool
 }
 
 void Recovery::beforeReload(const std::string& path) {
-    try {
-        backups_.keepTable(grid_, path, clock_.now());
-    } catch (const PrivateFolderError& e) {
-        if (!backupsOffReported_) status(Message(kBackupsOff).arg(messageOf(e)));
-        backupsOffReported_ = true;
-    } catch (const std::exception& e) {
-        status(Message(kBackupSkipped).arg(messageOf(e)));
-    } catch (...) {
-        status(Message(kBackupSkipped).arg(Message(kUnknownError)));
-    }
+    keepBackup([&] { return backups_.keepTable(grid_, path, clock_.now()); });
 }
 
 void Recovery::postRemove() {

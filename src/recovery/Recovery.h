@@ -95,6 +95,7 @@ class Recovery : private ProjectObserver {
     std::string beforeWrite(const std::string& path) override;
     void afterWrite(const std::string& path, const std::string& kept, bool succeeded) override;
     void beforeReload(const std::string& path) override;
+    std::string keepBackup(const std::function<std::string()>& keep);
 
     void collectWrite();
     bool due(double now) const;
