@@ -29,6 +29,17 @@ void exportProjectFile(const std::string& projectPath, const std::string& outPat
                                              "end in .xlsx, .ods or .csv"))
                               .arg(outPath));
     }
+    // The window reads any text file as a table, but here nobody would see the junk it
+    // makes of notes or a CSV file: exporting it would be a failure reported as success.
+    std::error_code error;
+    const bool empty = std::filesystem::is_regular_file(projectPath, error) &&
+                       std::filesystem::file_size(projectPath, error) == 0;
+    if (empty || isForeignFile(projectPath)) {
+        throw ExportError(Message(QUILLET_TR("CoreMessages",
+                                             "Cannot export %1: it does not look like a "
+                                             "project file"))
+                              .arg(projectPath));
+    }
     CellGrid grid;
     loadCellsFromFile(grid, projectPath);
     exportTable(grid, projectPath, outPath, *format, locale);

@@ -62,7 +62,11 @@ printf '2,2\r\n1,1,x\r\n' >"$home/e.prj"
 (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$exe" --export "$home/e.xlsx" "$home/e.prj" 2>&1); code=$?
 check "--export to a workbook" 0 $code
 [ -s "$home/e.xlsx" ] || { echo "FAIL: --export wrote no workbook"; fail=1; }
-for bad in "$home/e.txt $home/e.prj" "$home/e.csv $home/none.prj" "$home/no/e.ods $home/e.prj"; do
+printf 'Notes for Monday\nCall the client\n' >"$home/notes.txt"
+printf 'Task,Hours\r\n1,2\r\n' >"$home/tasks.csv"
+: >"$home/empty.prj"
+for bad in "$home/e.txt $home/e.prj" "$home/e.csv $home/none.prj" "$home/no/e.ods $home/e.prj" \
+  "$home/n.csv $home/notes.txt" "$home/t.xlsx $home/tasks.csv" "$home/m.ods $home/empty.prj"; do
   # shellcheck disable=SC2086
   err=$(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$exe" --export $bad 2>&1 >/dev/null); code=$?
   check "--export $bad" 1 $code
@@ -87,6 +91,11 @@ mkdir -m 700 "$home/run"
 err=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$home/run "$exe" --timer status 2>&1); code=$?
 check "--timer with nothing running" 3 $code
 [ "$err" = "Quillet1 is not running" ] || { echo "FAIL: --timer status printed: $err"; fail=1; }
+# A runtime folder others may enter is refused, and the answer says so.
+mkdir -m 755 "$home/shared-run"
+err=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$home/shared-run "$exe" --timer status 2>&1); code=$?
+check "--timer in a shared runtime folder" 1 $code
+[[ "$err" == *"is open to other users"* ]] || { echo "FAIL: shared runtime folder: $err"; fail=1; }
 env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$home/run "$exe" --timer lap >/dev/null 2>&1; code=$?
 check "--timer with an unknown command" 2 $code
 

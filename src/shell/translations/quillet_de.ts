@@ -439,6 +439,10 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <source>No tasks from %1 to %2</source>
         <translation>Keine Aufgaben von %1 bis %2</translation>
     </message>
+    <message>
+        <source>Cannot export %1: it does not look like a project file</source>
+        <translation>%1 kann nicht exportiert werden: Es sieht nicht wie eine Projektdatei aus</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -439,6 +439,10 @@ y se abre en cualquier navegador web.</translation>
         <source>No tasks from %1 to %2</source>
         <translation>Sin tareas desde %1 hasta %2</translation>
     </message>
+    <message>
+        <source>Cannot export %1: it does not look like a project file</source>
+        <translation>No se puede exportar %1: no parece un archivo de proyecto</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -439,6 +439,10 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <source>No tasks from %1 to %2</source>
         <translation>Aucune tâche de %1 à %2</translation>
     </message>
+    <message>
+        <source>Cannot export %1: it does not look like a project file</source>
+        <translation>Impossible d&apos;exporter %1 : ce fichier ne ressemble pas à un fichier de projet</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
