@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QLocalSocket>
 
+#include "tools/TimerSocketPlace.h"
+
 namespace quillet {
 
 TimerClientResult sendTimerCommand(TimerCommand command, const QString& path, int timeoutMs) {
@@ -25,7 +27,7 @@ TimerClientResult sendTimerCommand(TimerCommand command, const QString& path, in
         reply = parseTimerReply(
             std::string_view(line.constData(), static_cast<std::size_t>(line.size() - 1)));
     if (!reply) return {1, "Quillet1 did not answer"};
-    return {reply->ok ? 0 : 1, reply->text};
+    return {reply->ok ? 0 : 1, printableReplyText(reply->text)};
 }
 
 }  // namespace quillet

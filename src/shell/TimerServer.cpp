@@ -1,8 +1,5 @@
 #include "shell/TimerServer.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -22,19 +19,10 @@ TimerServer::~TimerServer() {
     server_->close();  // removes the socket file
 }
 
-QString TimerServer::defaultPath() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return runtime + QStringLiteral("/quillet1-timer");
-    // Without a runtime folder: a folder of our own that nobody else can enter.
-    const QString folder = QDir::tempPath() + QStringLiteral("/quillet1-%1").arg(::getuid());
-    const QByteArray native = QFile::encodeName(folder);
-    ::mkdir(native.constData(), 0700);
-    struct stat st {};
-    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
-        (st.st_mode & 077) != 0) {
-        return {};
-    }
-    return folder + QStringLiteral("/timer");
+TimerSocketPlace TimerServer::defaultPlace() {
+    return timerSocketPlace(
+        QFile::encodeName(qEnvironmentVariable("XDG_RUNTIME_DIR")).toStdString(),
+        QFile::encodeName(QDir::tempPath()).toStdString());
 }
 
 bool TimerServer::listen(const QString& path) {

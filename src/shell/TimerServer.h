@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "tools/TimerProtocol.h"
+#include "tools/TimerSocketPlace.h"
 
 class QLocalServer;
 class QLocalSocket;
@@ -25,8 +26,8 @@ class TimerServer : public QObject {
     ~TimerServer() override;
 
     // $XDG_RUNTIME_DIR/quillet1-timer, or one in a private folder of the temporary folder
-    // when that is unset; empty when no private place can be had.
-    static QString defaultPath();
+    // when that is unset; no path, with the reason, when the folder is not ours alone.
+    static TimerSocketPlace defaultPlace();
     // False when another running copy already answers there, or the socket cannot be made.
     bool listen(const QString& path);
     QString path() const;

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLocale>
 #include <algorithm>
@@ -97,8 +98,11 @@ int runTimerClient(int argc, char** argv, const QCommandLineParser& parser) {
         refuse(parser, QStringLiteral("Unknown stopwatch command: %1").arg(name));
         return 2;
     }
+    const quillet::TimerSocketPlace place = quillet::TimerServer::defaultPlace();
     const quillet::TimerClientResult result =
-        quillet::sendTimerCommand(*command, quillet::TimerServer::defaultPath());
+        place.path.empty()
+            ? quillet::TimerClientResult{1, place.refusal}
+            : quillet::sendTimerCommand(*command, QFile::decodeName(place.path.c_str()));
     std::fprintf(result.exitCode == 0 ? stdout : stderr, "%s\n", result.output.c_str());
     return result.exitCode;
 }
@@ -246,7 +250,9 @@ int main(int argc, char** argv) {
     qtPrompts.setParent(&form1);
     form1.setStopwatchSettings(stopwatchSettings);
     // A second copy leaves the remote control to the first.
-    form1.listenForTimerCommands(quillet::TimerServer::defaultPath());
+    const quillet::TimerSocketPlace timerPlace = quillet::TimerServer::defaultPlace();
+    if (timerPlace.path.empty()) std::fprintf(stderr, "%s\n", timerPlace.refusal.c_str());
+    form1.listenForTimerCommands(QFile::decodeName(timerPlace.path.c_str()));
     form1.enableRecovery(dirs, clock, recovered);
     form1.show();
     // A file named on the command line comes after a recovered project, whose save

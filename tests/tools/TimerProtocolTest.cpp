@@ -4,9 +4,15 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "support/Fakes.h"
+#include "support/TempDir.h"
 #include "tools/HRStopWatch.h"
+#include "tools/TimerSocketPlace.h"
 
 namespace quillet {
 namespace {
@@ -87,6 +93,36 @@ TEST(TimerProtocol, ClockTextAgreesWithTheStatusBar) {
         EXPECT_EQ(stopWatchDisplayText(watch), c.panel) << c.seconds;
         EXPECT_EQ(elapsedClockText(watch.elapsedTime()), c.clock) << c.seconds;
     }
+}
+
+TEST(TimerSocketPlace, OnlyAFolderOfOursClosedToOthersHoldsTheSocket) {
+    const test::TempDir temp;
+    const std::string open = temp.file("open"), mine = temp.file("mine"), file = temp.file("f");
+    std::filesystem::create_directory(open);
+    std::filesystem::create_directory(mine);
+    ::chmod(open.c_str(), 0755);
+    ::chmod(mine.c_str(), 0700);
+    test::writeBytes(file, "x");
+    std::filesystem::create_directory_symlink(mine, temp.file("link"));
+    EXPECT_EQ(timerSocketPlace(mine, "/nonexistent").path, mine + "/quillet1-timer");
+    for (const std::string& refused : {open, file, temp.file("link"), temp.file("none")}) {
+        const TimerSocketPlace place = timerSocketPlace(refused, mine);
+        EXPECT_EQ(place.path, "") << refused;
+        EXPECT_NE(place.refusal.find(refused), std::string::npos) << place.refusal;
+    }
+    // Without a runtime folder, one of our own is made in the temporary folder.
+    const std::string own = mine + "/quillet1-" + std::to_string(::geteuid());
+    EXPECT_EQ(timerSocketPlace("", mine).path, own + "/timer");
+    ::chmod(own.c_str(), 0777);
+    EXPECT_EQ(timerSocketPlace("", mine).path, "");
+}
+
+TEST(TimerSocketPlace, ARepliesControlCharactersNeverReachTheTerminal) {
+    EXPECT_EQ(printableReplyText("running 00:00:01"), "running 00:00:01");
+    EXPECT_EQ(printableReplyText("a\x1b]0;owned\x07" "b\x1b[2Jc\rd\x7f"), "a]0;ownedb[2Jcd");
+    EXPECT_EQ(printableReplyText("\xc2\x9b"
+                                 "31mx \xc3\xa9 \xc2\xa0"),
+              "31mx \xc3\xa9 \xc2\xa0");
 }
 
 }  // namespace
