@@ -63,7 +63,10 @@ Form1::Form1(MainController& controller, QWidget* parent)
 
 // The stopwatch's driver goes first (no command from outside after it), the widgets last:
 // the controller they read outlives the window.
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // Hiding a window commits an open cell editor; this window can no longer take it.
+    grid_->dropHandlers();
+}
 
 QAction* Form1::action(const QString& name) const {
     for (QAction* action : menu_->all())
@@ -136,6 +139,7 @@ void Form1::buildWidgets() {
     timer1_->setInterval(1000);
 
     stopwatch_ = std::make_unique<StopwatchDriver>(controller_, *runner_, this);
+    stopwatch_->cellEditorOpen = [this] { return grid_->editorOpen(); };
 }
 
 void Form1::wireCommands() {
@@ -330,6 +334,8 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // Text typed into a cell is part of the table the save question is about.
+    grid_->commitOpenEditor();
     bool proceed = false;
     const bool ok = runCommand([&] { proceed = controller_.confirmClose(); });
     if (!ok || !proceed) {

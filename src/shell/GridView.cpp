@@ -89,6 +89,22 @@ GridView::GridView(CellGrid& grid, QWidget* parent)
     applyWidths();
 }
 
+void GridView::commitOpenEditor() {
+    if (state() != EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void GridView::dropHandlers() {
+    onEdit = nullptr;
+    onCurrentMoved = nullptr;
+    onSelectionMoved = nullptr;
+    onWidthDragged = nullptr;
+    onEmptySelection = nullptr;
+}
+
 GridView::~GridView() {
     // The model listens to the store, which may outlive the view.
     setModel(nullptr);

@@ -24,6 +24,11 @@ class GridView : public QTableView {
     // The row height that shows a line of text in `metrics`' font unclipped; never below
     // the design's height.
     static int rowHeightFor(const QFontMetrics& metrics);
+    bool editorOpen() const { return state() == EditingState; }
+    // Hands on what the open in-place editor holds, as leaving the cell would, and closes it.
+    void commitOpenEditor();
+    // No more handing on: the window that listens is going away.
+    void dropHandlers();
 
     std::function<void(int col, int row, const std::string& text)> onEdit;
     std::function<void(int col, int row)> onCurrentMoved;

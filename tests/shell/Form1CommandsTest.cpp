@@ -111,11 +111,18 @@ TEST_F(Form1CommandsTest, ClosingAnUntitledProjectOffersSaveAsAndCanBeCancelled)
     EXPECT_FALSE(form.close());  // the user cancelled the save dialog: nothing is lost
     EXPECT_TRUE(form.isVisible());
 
+    // What is typed in a cell but not yet entered is saved too (model row 0 is task row 1).
+    QTableView* view = form.gridView();
+    view->setCurrentIndex(view->model()->index(0, Hours));
+    view->edit(view->currentIndex());
+    ASSERT_NE(view->findChild<QLineEdit*>(), nullptr);
+    view->findChild<QLineEdit*>()->setText("15");
     const std::string path = dir.file("kept.prj");
     prompts.yesNoAnswers = {true};
     prompts.savePaths = {path};
     EXPECT_TRUE(form.close());
     EXPECT_NE(readAll(path).find("0,1,1\r\n"), std::string::npos);
+    EXPECT_NE(readAll(path).find("2,1,15\r\n"), std::string::npos) << readAll(path);
 }
 
 TEST_F(Form1CommandsTest, AFailedOpenIsReportedAndTheWindowGoesOn) {
