@@ -11,6 +11,17 @@ TimerReply TimerRemote::busyReply() {
     return {false, "Quillet1 is busy: finish what is open in its window first."};
 }
 
+std::optional<TimerReply> TimerRemote::refusal(TimerCommand command, bool commandRunning,
+                                               bool cellEditorOpen) {
+    if (command == TimerCommand::Status) return std::nullopt;
+    if (commandRunning) return busyReply();
+    if (command == TimerCommand::Book && cellEditorOpen)
+        return TimerReply{false,
+                          "Quillet1 is busy: a cell is being edited in its window; "
+                          "finish the edit first."};
+    return std::nullopt;
+}
+
 TimerReply TimerRemote::run(TimerCommand command) {
     std::string error;
     try {

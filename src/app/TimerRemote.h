@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "tools/TimerProtocol.h"
 
 namespace quillet {
@@ -15,6 +17,11 @@ class TimerRemote {
 
     // The reply while another command runs in the window (a box or a long load is open).
     static TimerReply busyReply();
+    // What keeps a command from running now, if anything: status only reads and is always
+    // answered; while a command runs in the window the others wait, and while a cell's
+    // editor is open a booking waits too, since it would write Hours under the user's typing.
+    static std::optional<TimerReply> refusal(TimerCommand command, bool commandRunning,
+                                             bool cellEditorOpen);
     // Runs one command; never throws. The reply names the stopwatch's state after it.
     TimerReply run(TimerCommand command);
 

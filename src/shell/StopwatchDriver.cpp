@@ -152,6 +152,12 @@ bool StopwatchDriver::listen(const QString& path) {
 }
 
 TimerReply StopwatchDriver::run(TimerCommand command) {
+    if (auto refused =
+            TimerRemote::refusal(command, runner_.busy(), cellEditorOpen && cellEditorOpen())) {
+        return *refused;
+    }
+    // Status only reads: it needs no turn of its own, and answers while a box is open.
+    if (command == TimerCommand::Status) return remote_.run(command);
     TimerReply reply = TimerRemote::busyReply();
     runner_.run([&] { reply = remote_.run(command); });
     return reply;

@@ -47,6 +47,8 @@ class StopwatchDriver : public QObject {
 
     bool listen(const QString& path);
     TimerReply run(TimerCommand command);
+    // True while the grid's in-place editor is open.
+    std::function<bool()> cellEditorOpen;
 
     // Starts or stops the polling and updates the tray's hint as the stopwatch runs or stops.
     void follow();

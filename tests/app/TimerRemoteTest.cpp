@@ -29,5 +29,15 @@ TEST(TimerRemote, TogglesBooksAndRefusesWithoutABox) {
     EXPECT_FALSE(TimerRemote::busyReply().ok);
 }
 
+TEST(TimerRemote, StatusIsAlwaysAnsweredAndAnOpenEditorHoldsOnlyABooking) {
+    using C = TimerCommand;
+    for (const C command : {C::Start, C::Stop, C::Toggle, C::Reset, C::Status, C::Book}) {
+        const bool reads = command == C::Status;
+        EXPECT_EQ(TimerRemote::refusal(command, true, false).has_value(), !reads);
+        EXPECT_EQ(TimerRemote::refusal(command, false, true).has_value(), command == C::Book);
+        EXPECT_FALSE(TimerRemote::refusal(command, false, false));
+    }
+}
+
 }  // namespace
 }  // namespace quillet

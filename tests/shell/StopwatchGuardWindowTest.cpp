@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <future>
@@ -93,6 +95,18 @@ TEST_F(StopwatchGuardWindowTest, CommandsFromOutsideRunTheTimerMenusCommands) {
     form.controller().selectCell(0, 1);
     EXPECT_EQ(send(TimerCommand::Book, path).output, "running 00:00:00");
     EXPECT_EQ(form.controller().statusMessage(), "Added 0.5 h to task 1");
+
+    // While the user types in Hours, a booking waits; status is still answered.
+    clock.advanceMs(600000);
+    QTableView* view = form.gridView();
+    view->edit(view->model()->index(0, Hours));
+    auto* editor = view->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("15");
+    EXPECT_EQ(send(TimerCommand::Book, path).exitCode, 1);
+    EXPECT_EQ(send(TimerCommand::Status, path).output, "running 00:10:00");
+    EXPECT_EQ(editor->text(), "15");
+    EXPECT_EQ(form.controller().grid().cellText(Hours, 1), "0.5");
 }
 
 TEST_F(StopwatchGuardWindowTest, WhatIsNotTheProtocolIsDroppedAndTheServerGoesOn) {
