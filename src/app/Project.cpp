@@ -1,5 +1,6 @@
 #include "app/Project.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -79,6 +80,10 @@ Message changedElsewhereQuestion(const std::string& path) {
         .arg(quotedName(path));
 }
 
+namespace {
+constexpr std::uintmax_t kMaxUnaskedReload = std::uintmax_t{64} << 20;
+}  // namespace
+
 Message Project::fileChangedOnDisk() {
     if (fileName_.empty() || !stamp_) return {};
     if (!std::filesystem::exists(fileName_)) {
@@ -100,6 +105,18 @@ Message Project::fileChangedOnDisk() {
                                   "%1 changed on disk but is not a project file; the table was "
                                   "kept"))
             .arg(quotedName(fileName_));
+    }
+    // Nobody asked for this read: a replacement far larger than the project is left to Open,
+    // which the user chooses and can follow, instead of minutes of reading unasked.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(fileName_, error);
+    const std::uintmax_t limit = std::max<std::uintmax_t>(kMaxUnaskedReload, 4 * stamp_->size);
+    if (!error && size > limit) {
+        return Message(QUILLET_TR("CoreMessages",
+                                  "%1 changed on disk and is now %2 bytes, too large to reload "
+                                  "unasked; the table was kept"))
+            .arg(quotedName(fileName_))
+            .arg(std::to_string(size));
     }
     // The table is the last saved version, which no disk holds any more.
     if (observer_) observer_->beforeReload(fileName_);

@@ -109,10 +109,13 @@ bool changedSince(const std::string& path, const FileStamp& stamp) {
     if (const std::optional<Meta> meta = metaOf(fd)) {
         const bool sameMeta = meta->device == stamp.device && meta->inode == stamp.inode &&
                               meta->size == stamp.size && meta->modifiedNs == stamp.modifiedNs;
-        // Only a file whose details moved is read again, to compare its bytes.
-        if (!sameMeta) {
+        // Only a file whose details moved but whose size did not is read again, to compare
+        // its bytes: a replacement of another size (perhaps gigabytes) is never read here.
+        if (meta->size != stamp.size) {
+            changed = true;
+        } else if (!sameMeta) {
             const std::optional<std::uint64_t> hash = hashOf(fd);
-            changed = meta->size != stamp.size || !hash || *hash != stamp.contentHash;
+            changed = !hash || *hash != stamp.contentHash;
         }
     }
     ::close(fd);

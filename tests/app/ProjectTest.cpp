@@ -554,6 +554,27 @@ TEST(ProjectChangedElsewhere, SaveAsksAndTheWatcherReloadsOrWarns) {
     EXPECT_TRUE(std::filesystem::exists(path));
 }
 
+TEST(ProjectFileWatch, AReplacementFarLargerThanTheProjectIsNotReadUnasked) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string path = h.dir.file("work.prj");
+    writeProjectFile(path, "Mine");
+    h.prompts.yesNoAnswers = {false};
+    h.prompts.openPaths = {path};
+    app.openProject();
+    int reads = 0;
+    h.project().fileOptions.progress = [&](std::int16_t) { ++reads; };
+    // A project's header, then 3 GB (sparse: it costs no disk) that would take a minute.
+    test::writeBytes(path, "7,5\r\n1,1,Theirs\r\n");
+    std::filesystem::resize_file(path, std::uintmax_t{3} << 30);
+    app.reloadIfChangedOnDisk();
+    EXPECT_EQ(reads, 0);
+    EXPECT_EQ(h.grid().cellText(Description, 1), "Mine");
+    EXPECT_EQ(app.statusMessage(),
+              "\xE2\x80\x9Cwork.prj\xE2\x80\x9D changed on disk and is now 3221225472 bytes, "
+              "too large to reload unasked; the table was kept");
+}
+
 // Another program's save that lands right after ours or right after our read is its
 // version, not ours: the watcher takes it and closing asks about the table.
 struct ReplacedAfterWrite : ProjectObserver {

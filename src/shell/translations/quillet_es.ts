@@ -443,6 +443,10 @@ y se abre en cualquier navegador web.</translation>
         <source>Cannot export %1: it does not look like a project file</source>
         <translation>No se puede exportar %1: no parece un archivo de proyecto</translation>
     </message>
+    <message>
+        <source>%1 changed on disk and is now %2 bytes, too large to reload unasked; the table was kept</source>
+        <translation>%1 cambió en el disco y ahora ocupa %2 bytes, demasiado para volver a cargarlo sin preguntar; se conservó la tabla</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -443,6 +443,10 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <source>Cannot export %1: it does not look like a project file</source>
         <translation>Impossible d&apos;exporter %1 : ce fichier ne ressemble pas à un fichier de projet</translation>
     </message>
+    <message>
+        <source>%1 changed on disk and is now %2 bytes, too large to reload unasked; the table was kept</source>
+        <translation>%1 a été modifié sur le disque et fait maintenant %2 octets, trop pour être rechargé sans demander ; le tableau a été conservé</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
