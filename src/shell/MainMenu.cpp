@@ -42,6 +42,7 @@ void MainMenu::forwardRepeats() {
         {&MainMenu::tbtnNew, &MainMenu::mnuNew1},
         {&MainMenu::tbtnOpen, &MainMenu::mnuOpen1},
         {&MainMenu::tbtnSave, &MainMenu::mnuSave1},
+        {&MainMenu::tbtnCut, &MainMenu::mnuCut1},
         {&MainMenu::tbtnCopy, &MainMenu::mnuCopy1},
         {&MainMenu::tbtnPaste, &MainMenu::mnuPaste1},
         {&MainMenu::tbtnUndo, &MainMenu::mnuUndo1},
@@ -136,9 +137,12 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuUndo1 = add(edit, "mnuUndo1", QT_TRANSLATE_NOOP("MainMenu", "&Undo"));
     mnuRedo1 = add(edit, "mnuRedo1", QT_TRANSLATE_NOOP("MainMenu", "&Redo"));
     edit->addSeparator();
+    // "Cu&t" would take Calculate Total's letter, and C and u are taken too.
+    mnuCut1 = add(edit, "mnuCut1", QT_TRANSLATE_NOOP("MainMenu", "Cut &Selection"));
     mnuCopy1 = add(edit, "mnuCopy1", QT_TRANSLATE_NOOP("MainMenu", "&Copy"));
     mnuPaste1 = add(edit, "mnuPaste1", QT_TRANSLATE_NOOP("MainMenu", "&Paste"));
     mnuCopyAll1 = add(edit, "mnuCopyAll1", QT_TRANSLATE_NOOP("MainMenu", "Copy All"));
+    mnuDelete1 = add(edit, "mnuDelete1", QT_TRANSLATE_NOOP("MainMenu", "De&lete"));
     edit->addSeparator();
     mnuAddTask1 = add(edit, "mnuAddTask1", QT_TRANSLATE_NOOP("MainMenu", "&Add New Task"));
     mnuDeleteTask1 = add(edit, "mnuDeleteTask1", QT_TRANSLATE_NOOP("MainMenu", "&Delete Task"));
@@ -223,19 +227,13 @@ void MainMenu::buildToolbar(QMainWindow* window) {
 void MainMenu::addStandardKeys() {
     // The desktop's usual keys, on top of the menus' & letters; the captions stay as they are.
     const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
-        {mnuNew1, QKeySequence::New},
-        {mnuOpen1, QKeySequence::Open},
-        {mnuSave1, QKeySequence::Save},
-        {mnuSaveProjectAs1, QKeySequence::SaveAs},
-        {mnuPrint1, QKeySequence::Print},
-        {mnuExit1, QKeySequence::Quit},
-        {mnuCopy1, QKeySequence::Copy},
-        {mnuPaste1, QKeySequence::Paste},
-        {mnuUndo1, QKeySequence::Undo},
-        {mnuRedo1, QKeySequence::Redo},
-        {tbtnCut, QKeySequence::Cut},
-        {mnuFind1, QKeySequence::Find},
-        {mnuFindAgain1, QKeySequence::FindNext},
+        {mnuNew1, QKeySequence::New},     {mnuOpen1, QKeySequence::Open},
+        {mnuSave1, QKeySequence::Save},   {mnuSaveProjectAs1, QKeySequence::SaveAs},
+        {mnuPrint1, QKeySequence::Print}, {mnuExit1, QKeySequence::Quit},
+        {mnuCopy1, QKeySequence::Copy},   {mnuPaste1, QKeySequence::Paste},
+        {mnuUndo1, QKeySequence::Undo},   {mnuRedo1, QKeySequence::Redo},
+        {tbtnCut, QKeySequence::Cut},     {mnuDelete1, QKeySequence::Delete},
+        {mnuFind1, QKeySequence::Find},   {mnuFindAgain1, QKeySequence::FindNext},
     };
     for (const auto& [action, key] : keys) {
         QList<QKeySequence> sequences = QKeySequence::keyBindings(key);
@@ -246,7 +244,15 @@ void MainMenu::addStandardKeys() {
             sequences = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
         if (key == QKeySequence::FindNext && !sequences.contains(QKeySequence(Qt::Key_F3)))
             sequences.prepend(QKeySequence(Qt::Key_F3));
+        // Ctrl+Y as well: what users of other desktops' programs press for Redo.
+        if (key == QKeySequence::Redo && !sequences.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+            sequences.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
         action->setShortcuts(sequences);
+    }
+    // The toolbar's Cut owns the key (two owners would cancel each other); the menu shows it.
+    if (!tbtnCut->shortcuts().isEmpty()) {
+        mnuCut1->setText(mnuCut1->text() + '\t' +
+                         tbtnCut->shortcut().toString(QKeySequence::NativeText));
     }
     // Menus show the toolbar's pictures and a few of their own.
     const std::pair<QAction*, const char*> icons[] = {
@@ -261,7 +267,9 @@ void MainMenu::addStandardKeys() {
         {mnuUndo1, "edit-undo"},
         {mnuRedo1, "edit-redo"},
         {mnuCopy1, "edit-copy"},
+        {mnuCut1, "edit-cut"},
         {mnuPaste1, "edit-paste"},
+        {mnuDelete1, "edit-delete"},
         {mnuAddTask1, "list-add"},
         {mnuDeleteTask1, "list-remove"},
         {mnuFind1, "edit-find"},

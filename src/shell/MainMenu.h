@@ -46,6 +46,8 @@ class MainMenu {
     // Edit
     QAction* mnuUndo1 = nullptr;
     QAction* mnuRedo1 = nullptr;
+    QAction* mnuCut1 = nullptr;
+    QAction* mnuDelete1 = nullptr;
     QAction* mnuCopy1 = nullptr;
     QAction* mnuPaste1 = nullptr;
     QAction* mnuCopyAll1 = nullptr;

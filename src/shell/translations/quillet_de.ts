@@ -694,6 +694,14 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <source>&amp;Add total to bottom of grid </source>
         <translation>Gesamtsumme &amp;unten an die Tabelle anfügen </translation>
     </message>
+    <message>
+        <source>Cut &amp;Selection</source>
+        <translation>A&amp;usschneiden</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Lös&amp;chen</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>

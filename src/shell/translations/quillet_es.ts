@@ -694,6 +694,14 @@ y se abre en cualquier navegador web.</translation>
         <source>&amp;Add total to bottom of grid </source>
         <translation>&amp;Añadir el total al final de la tabla </translation>
     </message>
+    <message>
+        <source>Cut &amp;Selection</source>
+        <translation>C&amp;ortar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>S&amp;uprimir</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>

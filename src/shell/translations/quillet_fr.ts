@@ -694,6 +694,14 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <source>&amp;Add total to bottom of grid </source>
         <translation>&amp;Ajouter le total au bas du tableau </translation>
     </message>
+    <message>
+        <source>Cut &amp;Selection</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Effacer</translation>
+    </message>
 </context>
 <context>
     <name>PrintJob</name>
