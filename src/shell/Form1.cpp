@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ports/ProductInfo.h"
 #include "shell/AppIcon.h"
 #include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
@@ -42,7 +43,8 @@ constexpr int kOuterHeight = 401;
 Form1::Form1(MainController& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Quillet1"));
+    // "[*]" shows as "*" while the table differs from the last save, the desktop's way.
+    setWindowTitle(QString::fromUtf8(kProductName) + QStringLiteral("[*]"));
     setWindowIcon(appIcon());
     menu_ = std::make_unique<MainMenu>(this);
     runner_ = new CommandRunner(controller_, this);
@@ -270,7 +272,7 @@ void Form1::showEvent(QShowEvent* event) {
 // so the icon that brings it back must exist.
 void Form1::configureTray() {
     trayIcon_ = std::make_unique<OnTray>(this, menu_->pmnRight(), menu_->pmnLeft());
-    trayIcon_->setHint(windowTitle());  // the application title
+    trayIcon_->setHint(QString::fromUtf8(kProductName));  // the application title
     trayIcon_->setIcon(windowIcon());
     trayIcon_->setHideActions({menu_->pitHide, menu_->mnuRHideWindow1});
     trayIcon_->setApplicationVisible(true);
@@ -325,6 +327,7 @@ void Form1::refresh() {
     statusPanels_->show(1, controller_.timerText());
     statusPanels_->show(2, controller_.noticeText());
     menu_->showState(controller_.history(), project.reopenItems());
+    setWindowModified(project.hasUnsavedChanges());
     fileWatcher_->watch(project.fileName());
     stopwatch_->follow();
 }

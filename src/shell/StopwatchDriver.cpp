@@ -7,6 +7,7 @@
 
 #include "app/Settings.h"
 #include "app/TimerRemote.h"
+#include "ports/ProductInfo.h"
 #include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
 #include "shell/IdleSources.h"
@@ -74,7 +75,7 @@ void StopwatchDriver::follow() {
     }
     OnTray* tray = tray_;
     if (!tray) return;
-    const QString title = window_->windowTitle();
+    const QString title = QString::fromUtf8(kProductName);
     if (!watch.running()) {
         trayMinutesShown_ = -1;
         tray->setHint(title);
@@ -120,7 +121,7 @@ QMessageBox* StopwatchDriver::questionBox() const {
 void StopwatchDriver::showReminder(const Message& text) {
     QSystemTrayIcon* tray = tray_ ? tray_->systemTrayIcon() : nullptr;
     if (tray && tray->isVisible() && QSystemTrayIcon::supportsMessages()) {
-        tray->showMessage(window_->windowTitle(), CoreMessages::translate(text),
+        tray->showMessage(QString::fromUtf8(kProductName), CoreMessages::translate(text),
                           QSystemTrayIcon::Information);
         return;
     }

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -165,6 +166,9 @@ TEST_F(Form1CommandsTest, NoCommandRunsWhileALoadIsInProgress) {
 }
 
 TEST_F(Form1CommandsTest, EditsMarkUnsavedAndDatesAreNormalisedWhenAnEditEnds) {
+    form.show();
+    const auto shownTitle = [&] { return form.windowHandle()->title(); };
+    EXPECT_EQ(shownTitle(), "Quillet1");
     GridModel* model = form.gridModel();
     model->setData(model->index(0, 3), QStringLiteral("3/4/2026 14:30"), Qt::EditRole);
     EXPECT_EQ(grid().cellText(3, 1), "03/04/2026");
@@ -175,6 +179,9 @@ TEST_F(Form1CommandsTest, EditsMarkUnsavedAndDatesAreNormalisedWhenAnEditEnds) {
     model->setData(model->index(0, 1), QStringLiteral("3/4/2026"), Qt::EditRole);
     EXPECT_EQ(grid().cellText(1, 1), "3/4/2026");  // not a date column
     EXPECT_EQ(form.controller().project().savedFlag(), "");
+    EXPECT_EQ(shownTitle(), "Quillet1*");
+    for (int step = 0; step < 3; ++step) form.action("mnuUndo1")->trigger();  // as opened
+    EXPECT_EQ(shownTitle(), "Quillet1");
 }
 
 // The captions name the step and grey out with nothing to take back or do again.

@@ -62,7 +62,8 @@ TEST_F(Form1Test, FirstStartShowsTheDefaultProject) {
     EXPECT_EQ(form->gridModel()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
               "Task Description");
 
-    EXPECT_EQ(form->windowTitle(), "Quillet1");
+    EXPECT_EQ(form->windowTitle(), "Quillet1[*]");
+    EXPECT_FALSE(form->isWindowModified());
     auto* tabs = form->findChild<QTabBar*>("TabControl1");
     ASSERT_EQ(tabs->count(), 1);
     EXPECT_EQ(tabs->tabText(0), "Untitled Project");
