@@ -263,16 +263,27 @@ void Project::openFile(const std::string& path) {
     // Changes on screen (a recovered project's) are asked about; the untouched start-up
     // project is not.
     if (hasUnsavedChanges() && !saveQuestion()) return;
-    loadProject(path);
-    putFirstInRecentFiles();
+    loadAndList(path);
 }
 
 void Project::openProject() {
     if (!saveQuestion()) return;
     const std::optional<std::string> path = chooseOpenPath();
     if (!path) return;
-    loadProject(*path);
-    putFirstInRecentFiles();
+    loadAndList(*path);
+}
+
+// A document or a CSV file reads as any file does, but the user is told why the table looks
+// as it does, and it is not offered again as a project.
+void Project::loadAndList(const std::string& path) {
+    const bool foreign = isForeignFile(path);
+    loadProject(path);
+    if (!foreign) {
+        putFirstInRecentFiles();
+    } else if (onStatus) {
+        onStatus(Message(QUILLET_TR("CoreMessages", "%1 does not look like a project file"))
+                     .arg(quotedName(path)));
+    }
 }
 
 void Project::openRecentFile(int slot) {

@@ -166,6 +166,7 @@ class Project : private CellGridListener {
     bool isEntry(const std::string& stored) const;
     // The open project's file goes to the top of the reopen list, menu and store alike.
     void putFirstInRecentFiles();
+    void loadAndList(const std::string& path);
 
     CellGrid& grid_;
     History& history_;

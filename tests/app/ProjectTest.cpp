@@ -26,6 +26,23 @@ using Strings = std::vector<std::string>;
 
 using test::errorOf;
 
+TEST(ProjectReopenList, AFileThatIsNotAProjectOpensWithANoteAndIsNotListed) {
+    AppHarness h;
+    MainController& app = h.start();
+    const std::string notes = h.dir.file("notes.txt"), work = h.dir.file("work.prj");
+    test::writeBytes(notes, "Call the client\nSend the invoice\n");
+    writeProjectFile(work, "Mine");
+    for (const std::string& path : {notes, work}) {
+        h.prompts.yesNoAnswers = {false};
+        h.prompts.openPaths = {path};
+        app.openProject();
+    }
+    app.openAtStartUp(notes);
+    EXPECT_EQ(app.statusMessage(),
+              "\xE2\x80\x9Cnotes.txt\xE2\x80\x9D does not look like a project file");
+    EXPECT_EQ(h.shownReopenItems(), (Strings{work, "-", "-", "-", "-"}));
+}
+
 TEST(ProjectReopenList, FirstSaveAsWithAnEmptyStoreWritesOnlySlotOne) {
     AppHarness h;
     h.start();

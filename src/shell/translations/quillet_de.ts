@@ -447,6 +447,10 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <source>%1 changed on disk and is now %2 bytes, too large to reload unasked; the table was kept</source>
         <translation>%1 wurde auf der Festplatte geändert und ist jetzt %2 Bytes groß, zu groß, um ungefragt neu geladen zu werden; die Tabelle wurde beibehalten</translation>
     </message>
+    <message>
+        <source>%1 does not look like a project file</source>
+        <translation>%1 sieht nicht wie eine Projektdatei aus</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

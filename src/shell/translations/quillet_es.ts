@@ -447,6 +447,10 @@ y se abre en cualquier navegador web.</translation>
         <source>%1 changed on disk and is now %2 bytes, too large to reload unasked; the table was kept</source>
         <translation>%1 cambió en el disco y ahora ocupa %2 bytes, demasiado para volver a cargarlo sin preguntar; se conservó la tabla</translation>
     </message>
+    <message>
+        <source>%1 does not look like a project file</source>
+        <translation>%1 no parece un archivo de proyecto</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

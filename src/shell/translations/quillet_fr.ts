@@ -447,6 +447,10 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <source>%1 changed on disk and is now %2 bytes, too large to reload unasked; the table was kept</source>
         <translation>%1 a été modifié sur le disque et fait maintenant %2 octets, trop pour être rechargé sans demander ; le tableau a été conservé</translation>
     </message>
+    <message>
+        <source>%1 does not look like a project file</source>
+        <translation>%1 ne ressemble pas à un fichier de projet</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
