@@ -28,29 +28,20 @@ std::size_t countCharacters(std::string_view utf8) {
     return count;
 }
 
-// UTF-8 with LF line breaks, as a workbook cell holds text; the control characters XML
-// cannot carry are left out.
-void workbookText(std::string_view bytes, std::string& out) {
+// The export's text with LF line breaks, as a workbook cell holds text.
+std::string_view workbookText(std::string_view bytes, std::string& converted, std::string& out) {
+    const std::string_view text = exportText(bytes, converted);
+    if (text.find('\r') == std::string_view::npos) return text;
     out.clear();
-    const std::string utf8 = isValidUtf8(bytes) ? std::string() : cp1252ToUtf8(bytes);
-    const std::string_view text = utf8.empty() ? bytes : std::string_view(utf8);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\r') {
+        if (text[i] != '\r') {
+            out += text[i];
+        } else {
             out += '\n';
             if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\n' || ch == '\t') {
-            out += ch;
         }
     }
-}
-
-bool needsCleaning(std::string_view text) {
-    for (const char ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) >= 0x80)
-            return true;
-    }
-    return false;
+    return out;
 }
 
 std::string cellName(int row, int col) {
@@ -176,6 +167,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
     }
     if (sheet.hasHeaderRow() && rows > 0) worksheet_freeze_panes(worksheet, 1, 0);
 
+    std::string converted;
     std::string text;
     std::string terminated;
     for (int r = 0; r < rows; ++r) {
@@ -193,11 +185,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
                 error = worksheet_write_number(worksheet, row, col, cell.value,
                                                heading ? boldDate : date);
             } else if (!cell.text.empty()) {
-                std::string_view value = cell.text;
-                if (needsCleaning(value)) {
-                    workbookText(value, text);
-                    value = text;
-                }
+                const std::string_view value = workbookText(cell.text, converted, text);
                 if (countCharacters(value) > kMaxCellCharacters) {
                     throw ExportError(
                         Message(QUILLET_TR("CoreMessages",

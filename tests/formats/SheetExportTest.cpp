@@ -195,5 +195,27 @@ TEST(ExportFailures, WorkbookLimitsAreNamed) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// The same cells come out as the same kind in both workbook formats, and as the same text in
+// all three.
+TEST(ExportFidelity, AllFormatsFollowOneRule) {
+    TableSheet sheet("s", false);
+    sheet.addRow({TableSheet::numberCell("12345678901234567", 12345678901234567.0),
+                  TableSheet::numberCell("007", 7),
+                  TableSheet::dateCell("1/1/1", encodeDate(1, 1, 1)),
+                  TableSheet::textCell("a\x01z")});
+    TempDir dir;
+    exportSheet(sheet, dir.file("s.csv"), ExportFormat::Csv, {});
+    EXPECT_EQ(readBytes(dir.file("s.csv")),
+              "\xEF\xBB\xBF"
+              "12345678901234567,007,1/1/1,a\xEF\xBF\xBDz\r\n");
+    const char* row = "text:12345678901234567\ttext:007\ttext:1/1/1\ttext:a\xEF\xBF\xBDz\n";
+    exportSheet(sheet, dir.file("s.xlsx"), ExportFormat::Xlsx, {});
+    EXPECT_EQ(runPythonReader(dir, kXlsxReader, dir.file("s.xlsx")),
+              std::string("sheet s frozen None bold False widthB 11\n") + row);
+    exportSheet(sheet, dir.file("s.ods"), ExportFormat::Ods, {});
+    EXPECT_EQ(runPythonReader(dir, kOdsReader, dir.file("s.ods")),
+              std::string("first mimetype stored True\nsheet s\n") + row);
+}
+
 }  // namespace
 }  // namespace quillet::test
