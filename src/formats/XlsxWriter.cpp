@@ -1,7 +1,12 @@
 #include "formats/XlsxWriter.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -100,6 +105,56 @@ std::string workbookSheetName(std::string_view name) {
 }
 
 namespace {
+
+// The library reports a failure on standard error by itself as well as in what it returns;
+// the user gets the export's own message instead. Standard error goes to a memory file while
+// the library runs, and what else went there meanwhile (another thread's) is passed on.
+class LibraryReportsHeld {
+  public:
+    LibraryReportsHeld() {
+        std::fflush(stderr);
+        held_ = ::memfd_create("quillet-xlsx", MFD_CLOEXEC);
+        saved_ = held_ < 0 ? -1 : ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (saved_ < 0 || ::dup2(held_, STDERR_FILENO) < 0) release();
+    }
+    ~LibraryReportsHeld() {
+        if (saved_ < 0) {
+            release();
+            return;
+        }
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        std::string text;
+        char buffer[4096];
+        ::lseek(held_, 0, SEEK_SET);
+        for (ssize_t got; (got = ::read(held_, buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(got));
+        std::string others;
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+            const std::string_view line = std::string_view(text).substr(start, end - start);
+            if (!line.starts_with("[ERROR]") && !line.starts_with("[WARNING]")) others += line;
+            start = end;
+        }
+        if (!others.empty()) {
+            [[maybe_unused]] const ssize_t passed =
+                ::write(STDERR_FILENO, others.data(), others.size());
+        }
+        release();
+    }
+    LibraryReportsHeld(const LibraryReportsHeld&) = delete;
+    LibraryReportsHeld& operator=(const LibraryReportsHeld&) = delete;
+
+  private:
+    void release() {
+        if (saved_ >= 0) ::close(saved_);
+        if (held_ >= 0) ::close(held_);
+        saved_ = held_ = -1;
+    }
+    int held_ = -1;
+    int saved_ = -1;
+};
+
 Message outOfMemory(const std::string& path) {
     return Message(QUILLET_TR("CoreMessages", "Cannot write file %1: out of memory")).arg(path);
 }
@@ -108,18 +163,11 @@ Message outOfMemory(const std::string& path) {
 void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings& settings) {
     const int rows = sheet.rowCount();
     const int cols = sheet.columnCount();
-    if (rows > LXW_ROW_MAX)
-        throw ExportError(Message(QUILLET_TR("CoreMessages",
-                                             "Cannot export %1: a workbook sheet "
-                                             "holds at most 1,048,576 rows."))
-                              .arg(path));
-    if (cols > LXW_COL_MAX)
-        throw ExportError(Message(QUILLET_TR("CoreMessages",
-                                             "Cannot export %1: a workbook sheet "
-                                             "holds at most 16,384 columns."))
-                              .arg(path));
+    // exportSheet refused a sheet past these before.
+    static_assert(LXW_ROW_MAX == 1048576 && LXW_COL_MAX == 16384);
 
     AtomicFileWriter out(path);
+    const LibraryReportsHeld reports;
     // The library writes the temporary file by name; its own scratch files go beside it, on
     // the same disk, rather than into a /tmp that may live in memory.
     std::string scratch = std::filesystem::path(out.temporaryPath()).parent_path().string();

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -156,7 +159,7 @@ TEST(ExportFailures, UnwritableFolderLeavesTheOldFile) {
             folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         if (::access(folder.c_str(), W_OK) == 0) GTEST_SKIP() << "running as root";
         EXPECT_EQ(errorOf([&] { exportSheet(sampleSheet(), path, format, {}); }),
-                  "Cannot Create " + path);
+                  "Cannot create " + path + ": Permission denied");
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
         EXPECT_EQ(readBytes(path), "old bytes");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
@@ -195,6 +198,38 @@ TEST(ExportFailures, WorkbookLimitsAreNamed) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST(ExportFailures, RefusalsSayWhy) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.xlsx").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder.ods"));
+    for (const auto& [name, reason] : {std::pair{"fifo.xlsx", "not a regular file"},
+                                       {"folder.ods", "not a regular file"},
+                                       {"none/out.csv", "No such file or directory"}}) {
+        const std::string path = dir.file(name);
+        EXPECT_EQ(errorOf([&] { exportSheet(sampleSheet(), path, *exportFormatOf(path), {}); }),
+                  "Cannot create " + path + ": " + reason);
+    }
+}
+
+// Refused before anything is written: a reader of either format drops the rows past it.
+TEST(ExportFailures, WorkbookRowLimitInBothFormats) {
+    struct TallSheet : Sheet {
+        std::string_view name() const override { return "tall"; }
+        int rowCount() const override { return 1048577; }
+        int columnCount() const override { return 1; }
+        double columnWidth(int) const override { return 10; }
+        bool hasHeaderRow() const override { return false; }
+        SheetCell cell(int, int) const override { return {}; }
+    };
+    TempDir dir;
+    for (const char* name : {"tall.xlsx", "tall.ods"}) {
+        const std::string path = dir.file(name);
+        EXPECT_EQ(errorOf([&] { exportSheet(TallSheet(), path, *exportFormatOf(path), {}); }),
+                  "Cannot export " + path + ": a workbook sheet holds at most 1,048,576 rows.");
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+}
+
 // The same cells come out as the same kind in both workbook formats, and as the same text in
 // all three.
 TEST(ExportFidelity, AllFormatsFollowOneRule) {
@@ -215,6 +250,32 @@ TEST(ExportFidelity, AllFormatsFollowOneRule) {
     exportSheet(sheet, dir.file("s.ods"), ExportFormat::Ods, {});
     EXPECT_EQ(runPythonReader(dir, kOdsReader, dir.file("s.ods")),
               std::string("first mimetype stored True\nsheet s\n") + row);
+}
+
+// A killed export's temporary file goes with the next export into its folder; nothing else does.
+TEST(ExportLeftovers, RemovedWhenClearlyAKilledExports) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+    const std::string live = std::to_string(::getppid());
+    const std::tuple<std::string, bool, bool> cases[] = {
+        // name, old, removed
+        {".a.xlsx.saving-" + dead + "-0", true, true},
+        {".b.ODS.saving-" + dead + "-3", true, true},
+        {".c.csv.saving-" + dead + "-0", false, false},  // may be another machine's, writing
+        {".d.prj.saving-" + dead + "-0", true, false},   // a project's save
+        {".e.csv.saving-" + live + "-0", true, false},   // its writer runs
+        {"f.csv.saving-" + dead + "-0", true, false}};
+    TempDir dir;
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& [name, old, removed] : cases) {
+        writeBytes(dir.file(name), "partial");
+        if (old) std::filesystem::last_write_time(dir.file(name), hourAgo);
+    }
+    exportSheet(sampleSheet(), dir.file("out.csv"), ExportFormat::Csv, {});
+    for (const auto& [name, old, removed] : cases)
+        EXPECT_NE(std::filesystem::exists(dir.file(name)), removed) << name;
 }
 
 }  // namespace
