@@ -52,13 +52,10 @@ TEST(TaskSheet, WorkbookStoresTypedOnlyWhatReadsBackAsTyped) {
     CellGrid grid(DefaultColumnCount, 2, 1);
     using T = SheetCell::Type;
     const std::tuple<int, const char*, T> cases[] = {{Hours, "007", T::Text},
-                                                     {Cost, "-007.5", T::Text},
-                                                     {Hours, "0", T::Number},
                                                      {Hours, "0.5", T::Number},
                                                      {Cost, "12345678901234567", T::Text},
                                                      {Cost, "1234567890123.456", T::Text},
                                                      {Hours, "123456789012345", T::Number},
-                                                     {Hours, "0.000123456789012345", T::Number},
                                                      {StartDate, "3/1/1900", T::Date},
                                                      {StartDate, "2/28/1900", T::Text},
                                                      {EndDate, "1/1/0001", T::Text},
