@@ -6,7 +6,7 @@ namespace quillet {
 
 namespace {
 
-// What one pass over a field finds: whether it needs quotes, and whether it is plain ASCII.
+// What one pass over a field finds: whether it needs quotes, and whether it is printable ASCII.
 struct FieldScan {
     bool quoted = false;
     bool plain = true;
@@ -16,7 +16,8 @@ FieldScan scanField(std::string_view text, char separator) {
     FieldScan scan;
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        scan.plain &= byte < 0x80 && (byte >= 0x20 || ch == '\t' || ch == '\r' || ch == '\n');
+        // One comparison for the common case; a TAB or a line break takes exportText's look.
+        scan.plain &= static_cast<unsigned char>(byte - 0x20) < 0x60;
         scan.quoted |= ch == '"' || ch == '\r' || ch == '\n' || ch == separator;
     }
     return scan;
