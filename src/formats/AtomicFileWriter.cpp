@@ -13,7 +13,6 @@
 #include <fstream>
 #include <utility>
 
-#include "grid/CellGrid.h"
 #include "ports/ErrorText.h"
 
 namespace quillet {
@@ -66,6 +65,10 @@ pid_t pidOfLeftover(std::string_view suffix) {
     return static_cast<pid_t>(std::stol(std::string(pidText)));
 }
 
+bool isAlive(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
 // Temporary files of saves that were killed midway are as large as the project;
 // nothing else would ever remove them. A live writer's file is never touched.
 void removeLeftoversOf(const std::string& target) {
@@ -78,7 +81,7 @@ void removeLeftoversOf(const std::string& target) {
         if (!name.starts_with(prefix)) continue;
         const pid_t pid = pidOfLeftover(name.substr(prefix.size()));
         if (pid <= 0 || pid == ::getpid()) continue;
-        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        if (isAlive(pid)) continue;
         const std::string path = dir + "/" + std::string(name);
         struct stat st {};
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
@@ -112,6 +115,26 @@ std::optional<long> temporaryFileWriter(std::string_view fileName) {
     return static_cast<long>(pid);
 }
 
+void removeDeadWritersFiles(const std::string& folder,
+                            const std::function<bool(std::string_view target)>& whose,
+                            std::chrono::seconds age) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    const auto now = std::chrono::system_clock::now();
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        const std::optional<long> pid = temporaryFileWriter(name);
+        if (!pid || *pid == ::getpid() || isAlive(static_cast<pid_t>(*pid))) continue;
+        if (!whose(name.substr(1, name.rfind(kSavingMark) - 1))) continue;
+        const std::string path = folder + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        const auto written = std::chrono::system_clock::from_time_t(st.st_mtime);
+        if (now - written >= age) ::unlink(path.c_str());
+    }
+    ::closedir(listing);
+}
+
 AtomicFileWriter::ScopedWriteHook::ScopedWriteHook(WriteFunction hook)
     : previous_(std::exchange(writeHook(), std::move(hook))) {}
 
@@ -122,7 +145,7 @@ AtomicFileWriter::ScopedWriteHook::~ScopedWriteHook() {
 AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
     : path_(path), target_(path) {
     const Message cannotCreate = Message(QUILLET_TR("CoreMessages", "Cannot Create %1")).arg(path);
-    if (path.empty()) throw CellGridError(cannotCreate);
+    if (path.empty()) throw CannotCreateError(cannotCreate, ENOENT);
     const bool shared = privacy == Privacy::Shared;
 
     struct stat st {};
@@ -136,9 +159,9 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
         shared ? ::stat(target_.c_str(), &st) == 0 : ::lstat(target_.c_str(), &st) == 0;
     // A rename would happily replace a read-only file or a device; the user asked
     // to write into it, so refuse where writing into it would have failed.
-    if (exists && shared && (!S_ISREG(st.st_mode) || ::access(target_.c_str(), W_OK) != 0)) {
-        throw CellGridError(cannotCreate);
-    }
+    if (exists && shared && !S_ISREG(st.st_mode)) throw CannotCreateError(cannotCreate, {});
+    if (exists && shared && ::access(target_.c_str(), W_OK) != 0)
+        throw CannotCreateError(cannotCreate, errno);
 
     removeLeftoversOf(target_);
     // Private while it is written: the project's own permissions come at commit().
@@ -148,8 +171,9 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path, Privacy privacy)
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) {
+        const int err = errno;
         tempPath_.clear();
-        throw CellGridError(cannotCreate);
+        throw CannotCreateError(cannotCreate, err);
     }
     if (!shared) {
         mode_ = 0600;

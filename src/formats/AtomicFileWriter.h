@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstring>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "formats/FileStamp.h"
+#include "grid/CellGrid.h"
 
 namespace quillet {
 
@@ -26,6 +28,25 @@ namespace quillet {
 // nullopt for any other name. Other folders' clean-ups find killed writers' files by it.
 std::optional<long> temporaryFileWriter(std::string_view fileName);
 
+// Why a writer could not start: the target is not a regular file (no error number), or the
+// system's error number. Its message stays "Cannot Create " + path.
+class CannotCreateError : public CellGridError {
+  public:
+    CannotCreateError(Message message, std::optional<int> systemError)
+        : CellGridError(std::move(message)), systemError_(systemError) {}
+    const std::optional<int>& systemError() const { return systemError_; }
+
+  private:
+    std::optional<int> systemError_;
+};
+
+// Removes from `folder` the temporary files of this writer that a killed process left: those
+// whose target `whose` accepts, whose writer is no longer running, and that nothing wrote for
+// `age` (a writer on another machine sharing the folder has a process this one cannot see).
+void removeDeadWritersFiles(const std::string& folder,
+                            const std::function<bool(std::string_view target)>& whose,
+                            std::chrono::seconds age);
+
 class AtomicFileWriter {
   public:
     // Shared: the user's own files. Private: the program's copies of the user's data
@@ -33,7 +54,7 @@ class AtomicFileWriter {
     // replaced, never followed.
     enum class Privacy { Shared, Private };
 
-    // Throws CellGridError("Cannot Create " + path) when the target cannot be written.
+    // Throws CannotCreateError("Cannot Create " + path) when the target cannot be written.
     explicit AtomicFileWriter(const std::string& path, Privacy privacy = Privacy::Shared);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;

@@ -1,23 +1,23 @@
 #include "formats/CsvWriter.h"
 
 #include "formats/AtomicFileWriter.h"
-#include "formats/CodePage.h"
 
 namespace quillet {
 
 namespace {
 
-// What one pass over a field finds: whether it needs quotes, and whether it is all ASCII.
+// What one pass over a field finds: whether it needs quotes, and whether it is printable ASCII.
 struct FieldScan {
     bool quoted = false;
-    bool ascii = true;
+    bool plain = true;
 };
 
 FieldScan scanField(std::string_view text, char separator) {
     FieldScan scan;
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        scan.ascii &= byte < 0x80;
+        // One comparison for the common case; a TAB or a line break takes exportText's look.
+        scan.plain &= static_cast<unsigned char>(byte - 0x20) < 0x60;
         scan.quoted |= ch == '"' || ch == '\r' || ch == '\n' || ch == separator;
     }
     return scan;
@@ -49,11 +49,11 @@ void writeCsv(const Sheet& sheet, const std::string& path, char separator) {
             if (c > 0) out.put(separator);
             const std::string_view text = sheet.text(r, c);
             const FieldScan scan = scanField(text, separator);
-            if (scan.ascii || isValidUtf8(text)) {
+            if (scan.plain) {
                 writeField(out, text, scan.quoted);
             } else {
-                converted = cp1252ToUtf8(text);
-                writeField(out, converted, scanField(converted, separator).quoted);
+                const std::string_view cleaned = exportText(text, converted);
+                writeField(out, cleaned, scanField(cleaned, separator).quoted);
             }
         }
         out.write("\r\n");

@@ -258,11 +258,7 @@ class ContentXml {
                 break;
         }
         out += '>';
-        if (isValidUtf8(cell.text)) {
-            appendLines(out, cell.text);
-        } else {
-            appendLines(out, cp1252ToUtf8(cell.text));
-        }
+        appendLines(out, exportText(cell.text, converted_));
         out += "</table:table-cell>";
     }
 
@@ -272,6 +268,7 @@ class ContentXml {
     bool headerOpen_ = false;
     std::string pending_;
     std::size_t taken_ = 0;
+    std::string converted_;
     zip_error_t error_;
 };
 

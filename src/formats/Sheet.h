@@ -11,20 +11,31 @@
 namespace quillet {
 
 // One cell of a sheet as the spreadsheet writers see it. The text is always the cell's text
-// as it stands (CSV writes it); the type says how a workbook stores it.
+// as it stands (CSV writes it); the type is what the cell's column reads it as, and
+// storedType() decides how a workbook stores it.
 struct SheetCell {
     enum class Type { Text, Number, Date };
     Type type = Type::Text;
     std::string_view text;
-    double value = 0;   // Number, or Date as days since 1899-12-30
-    int decimals = -1;  // Number: digits shown after the decimal point; -1 shows it as it is
+    double value = 0;    // Number, or Date as days since 1899-12-30
+    int decimals = -1;   // Number: digits shown after the decimal point; -1 shows it as it is
+    int yearDigits = 4;  // Date: the digits its year was typed with, 0 when it was left out
 
-    // How a workbook stores the cell: a number too large for a double (1e400) or not a
-    // number at all has no form in a workbook, so it is kept as the text it was typed as.
-    Type storedType() const {
-        return type != Type::Text && !std::isfinite(value) ? Type::Text : type;
-    }
+    // The one rule of every workbook format: a cell is stored as a number or a date only
+    // where the spreadsheet shows what the text says, otherwise as the text it was typed as.
+    // A number stays text when it has more than 15 significant digits (a double keeps no
+    // more), when it starts with a zero followed by a digit ("007"), or when it has no form
+    // in a workbook (1e400). A date stays text before 1 March 1900 (spreadsheets count a
+    // 29 February 1900 that never was, and have no earlier dates) and when its year was left
+    // out or typed with fewer than four digits, as its century would be a guess.
+    Type storedType() const;
 };
+
+// A cell's text as every export format writes it: UTF-8 (a cell from an older version, in
+// Windows-1252, is converted), and each character an XML file cannot hold (the control
+// characters other than TAB, LF and CR; U+FFFE and U+FFFF) replaced by U+FFFD, so the user
+// sees where one was. Returns `text` itself when it needs no change, else a view of `buffer`.
+std::string_view exportText(std::string_view text, std::string& buffer);
 
 // A table to export: any source of typed rows (the task table, a summary) without copying it
 // first, so a large project is written row by row.

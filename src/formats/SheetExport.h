@@ -20,8 +20,10 @@ std::string withExportExtension(const std::string& path, ExportFormat filter);
 const char* exportExtension(ExportFormat format);
 
 // Writes the sheet as a file of the given format through a temporary file beside `path`,
-// renamed over it once complete: an existing file stays as it was when anything fails.
-// Throws CellGridError when the file cannot be created, ExportError when it cannot be written.
+// renamed over it once complete: an existing file stays as it was when anything fails, and
+// no temporary file is left. Temporary files that killed exports left in the folder are
+// removed first. Throws ExportError with the reason when the file cannot be written, or
+// for a sheet larger than a workbook (XLSX or ODS) holds.
 void exportSheet(const Sheet& sheet, const std::string& path, ExportFormat format,
                  const ExportSettings& settings);
 

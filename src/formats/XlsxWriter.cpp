@@ -1,7 +1,12 @@
 #include "formats/XlsxWriter.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -28,29 +33,20 @@ std::size_t countCharacters(std::string_view utf8) {
     return count;
 }
 
-// UTF-8 with LF line breaks, as a workbook cell holds text; the control characters XML
-// cannot carry are left out.
-void workbookText(std::string_view bytes, std::string& out) {
+// The export's text with LF line breaks, as a workbook cell holds text.
+std::string_view workbookText(std::string_view bytes, std::string& converted, std::string& out) {
+    const std::string_view text = exportText(bytes, converted);
+    if (text.find('\r') == std::string_view::npos) return text;
     out.clear();
-    const std::string utf8 = isValidUtf8(bytes) ? std::string() : cp1252ToUtf8(bytes);
-    const std::string_view text = utf8.empty() ? bytes : std::string_view(utf8);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\r') {
+        if (text[i] != '\r') {
+            out += text[i];
+        } else {
             out += '\n';
             if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\n' || ch == '\t') {
-            out += ch;
         }
     }
-}
-
-bool needsCleaning(std::string_view text) {
-    for (const char ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) >= 0x80)
-            return true;
-    }
-    return false;
+    return out;
 }
 
 std::string cellName(int row, int col) {
@@ -109,6 +105,56 @@ std::string workbookSheetName(std::string_view name) {
 }
 
 namespace {
+
+// The library reports a failure on standard error by itself as well as in what it returns;
+// the user gets the export's own message instead. Standard error goes to a memory file while
+// the library runs, and what else went there meanwhile (another thread's) is passed on.
+class LibraryReportsHeld {
+  public:
+    LibraryReportsHeld() {
+        std::fflush(stderr);
+        held_ = ::memfd_create("quillet-xlsx", MFD_CLOEXEC);
+        saved_ = held_ < 0 ? -1 : ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (saved_ < 0 || ::dup2(held_, STDERR_FILENO) < 0) release();
+    }
+    ~LibraryReportsHeld() {
+        if (saved_ < 0) {
+            release();
+            return;
+        }
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        std::string text;
+        char buffer[4096];
+        ::lseek(held_, 0, SEEK_SET);
+        for (ssize_t got; (got = ::read(held_, buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(got));
+        std::string others;
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+            const std::string_view line = std::string_view(text).substr(start, end - start);
+            if (!line.starts_with("[ERROR]") && !line.starts_with("[WARNING]")) others += line;
+            start = end;
+        }
+        if (!others.empty()) {
+            [[maybe_unused]] const ssize_t passed =
+                ::write(STDERR_FILENO, others.data(), others.size());
+        }
+        release();
+    }
+    LibraryReportsHeld(const LibraryReportsHeld&) = delete;
+    LibraryReportsHeld& operator=(const LibraryReportsHeld&) = delete;
+
+  private:
+    void release() {
+        if (saved_ >= 0) ::close(saved_);
+        if (held_ >= 0) ::close(held_);
+        saved_ = held_ = -1;
+    }
+    int held_ = -1;
+    int saved_ = -1;
+};
+
 Message outOfMemory(const std::string& path) {
     return Message(QUILLET_TR("CoreMessages", "Cannot write file %1: out of memory")).arg(path);
 }
@@ -117,18 +163,11 @@ Message outOfMemory(const std::string& path) {
 void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings& settings) {
     const int rows = sheet.rowCount();
     const int cols = sheet.columnCount();
-    if (rows > LXW_ROW_MAX)
-        throw ExportError(Message(QUILLET_TR("CoreMessages",
-                                             "Cannot export %1: a workbook sheet "
-                                             "holds at most 1,048,576 rows."))
-                              .arg(path));
-    if (cols > LXW_COL_MAX)
-        throw ExportError(Message(QUILLET_TR("CoreMessages",
-                                             "Cannot export %1: a workbook sheet "
-                                             "holds at most 16,384 columns."))
-                              .arg(path));
+    // exportSheet refused a sheet past these before.
+    static_assert(LXW_ROW_MAX == 1048576 && LXW_COL_MAX == 16384);
 
     AtomicFileWriter out(path);
+    const LibraryReportsHeld reports;
     // The library writes the temporary file by name; its own scratch files go beside it, on
     // the same disk, rather than into a /tmp that may live in memory.
     std::string scratch = std::filesystem::path(out.temporaryPath()).parent_path().string();
@@ -176,6 +215,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
     }
     if (sheet.hasHeaderRow() && rows > 0) worksheet_freeze_panes(worksheet, 1, 0);
 
+    std::string converted;
     std::string text;
     std::string terminated;
     for (int r = 0; r < rows; ++r) {
@@ -193,11 +233,7 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
                 error = worksheet_write_number(worksheet, row, col, cell.value,
                                                heading ? boldDate : date);
             } else if (!cell.text.empty()) {
-                std::string_view value = cell.text;
-                if (needsCleaning(value)) {
-                    workbookText(value, text);
-                    value = text;
-                }
+                const std::string_view value = workbookText(cell.text, converted, text);
                 if (countCharacters(value) > kMaxCellCharacters) {
                     throw ExportError(
                         Message(QUILLET_TR("CoreMessages",

@@ -199,7 +199,7 @@ std::string Locale::formatNormalisedDate(double dateTime) const {
     return out;
 }
 
-std::optional<double> Locale::parseDateTime(std::string_view text) const {
+std::optional<double> Locale::parseDateTime(std::string_view text, int* yearDigits) const {
     Cursor cur{text};
     cur.skipBlanks();
     std::array<int, 3> values{};
@@ -214,7 +214,7 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
     }
     if (count < 2) return std::nullopt;
     const std::string order = fieldOrder(shortDatePattern);
-    int year = currentYear, month = 0, day = 0, yearDigits = 4;
+    int year = currentYear, month = 0, day = 0, typedYearDigits = 0;
     int next = 0;
     for (char field : order) {
         if (field == 'Y' && count == 2) continue;  // day and month only: this year
@@ -223,14 +223,14 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
         ++next;
         if (field == 'Y') {
             year = v;
-            yearDigits = d;
+            typedYearDigits = d;
         } else if (field == 'M') {
             month = v;
         } else {
             day = v;
         }
     }
-    year = expandYear(year, yearDigits, currentYear);
+    year = expandYear(year, typedYearDigits == 0 ? 4 : typedYearDigits, currentYear);
     if (year < 1 || year > 9999 || month < 1 || month > 12) return std::nullopt;
     if (day < 1 || day > daysInMonth(year, month)) return std::nullopt;
     double result = encodeDate(year, month, day);
@@ -243,6 +243,7 @@ std::optional<double> Locale::parseDateTime(std::string_view text) const {
         if (!cur.atEnd()) return std::nullopt;
         result += *time;
     }
+    if (yearDigits) *yearDigits = typedYearDigits;
     return result;
 }
 

@@ -27,7 +27,8 @@ struct Locale {
     // Date in the short date order, optionally followed by a time; nullopt when invalid.
     // Blanks after a separator and the pattern's text after its last field (the
     // "." of "yyyy. MM. dd.") are accepted, so every formatDate text reads back.
-    std::optional<double> parseDateTime(std::string_view text) const;
+    // `yearDigits`, when given, gets the digits the year was typed with: 0 when it was left out.
+    std::optional<double> parseDateTime(std::string_view text, int* yearDigits = nullptr) const;
     // "mm/dd/yyyy" with each "/" replaced by the date separator.
     std::string formatMonthDayYear(double dateTime) const;
     // True when the short date pattern puts the month first, then the day.

@@ -40,7 +40,8 @@ SheetCell TaskSheet::cell(int row, int col) const {
             break;
         case StartDate:
         case EndDate:
-            if (const auto date = locale_.parseDateTime(trimBlanksAndControls(text))) {
+            if (const auto date =
+                    locale_.parseDateTime(trimBlanksAndControls(text), &cell.yearDigits)) {
                 cell.type = SheetCell::Type::Date;
                 cell.value = *date;
             }

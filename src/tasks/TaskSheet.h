@@ -12,7 +12,8 @@ namespace quillet {
 // The task table as a sheet to export, typed by its columns: a Task # that is a plain whole
 // number, the Hours and Cost that read as numbers (Cost shown with two decimals), and the
 // Start and End Dates that read as dates; everything else, the headings and any cell that
-// does not read, is text as it stands. Column widths follow the grid's.
+// does not read, is text as it stands; SheetCell::storedType() then decides which of those
+// a workbook stores typed. Column widths follow the grid's.
 class TaskSheet : public Sheet {
   public:
     TaskSheet(const CellGrid& grid, std::string name, const Locale& locale)

@@ -58,7 +58,8 @@ TEST(ExportCommand, CancelAndFailureWriteNothing) {
     EXPECT_EQ(h.prompts.exportNames, Strings{"Untitled Project.xlsx"});
     const std::string nowhere = h.dir.file("missing/out.csv");
     h.prompts.savePaths = {nowhere};
-    EXPECT_EQ(errorOf([&] { app.exportProject(); }), "Cannot Create " + nowhere);
+    EXPECT_EQ(errorOf([&] { app.exportProject(); }),
+              "Cannot create " + nowhere + ": No such file or directory");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(h.dir.path()),
                             std::filesystem::directory_iterator()),
               0);

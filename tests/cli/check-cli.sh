@@ -72,6 +72,17 @@ for bad in "$home/e.txt $home/e.prj" "$home/e.csv $home/none.prj" "$home/no/e.od
   check "--export $bad" 1 $code
   [ -n "$err" ] || { echo "FAIL: --export $bad said nothing"; fail=1; }
 done
+# A file-size limit ends the export with its reason and leaves nothing behind: no signal,
+# no temporary file, none of the workbook library's own reports on standard error.
+mkdir "$home/limit"
+printf '2,2\r\n1,1,%s\r\n' "$(head -c 3000 /dev/zero | tr '\0' x)" >"$home/limit/big.prj"
+for ext in xlsx ods csv; do
+  out="$home/limit/big.$ext"
+  err=$(ulimit -f 1; unset DISPLAY WAYLAND_DISPLAY; "$exe" --export "$out" "$home/limit/big.prj" 2>&1); code=$?
+  check "--export .$ext past ulimit -f" 1 $code
+  [ "$err" = "Cannot write file $out: File too large" ] || { echo "FAIL: .$ext past ulimit -f: $err"; fail=1; }
+  [ "$(ls -A "$home/limit")" = big.prj ] || { echo "FAIL: .$ext left: $(ls -A "$home/limit")"; fail=1; }
+done
 QT_QPA_PLATFORM=offscreen "$exe" --help | grep -q -- '--export <out>' ||
   { echo "FAIL: --help does not list --export"; fail=1; }
 

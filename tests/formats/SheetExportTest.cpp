@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cmath>
 #include <filesystem>
@@ -149,6 +151,7 @@ TEST(ExportFailures, UnwritableFolderLeavesTheOldFile) {
     TempDir dir;
     const std::filesystem::path folder = dir.path() / "locked";
     std::filesystem::create_directory(folder);
+    int oldFiles = 0;  // one more each round, and nothing else
     for (const ExportFormat format : {ExportFormat::Xlsx, ExportFormat::Ods, ExportFormat::Csv}) {
         const std::string path = (folder / ("old" + std::string(exportExtension(format)))).string();
         writeBytes(path, "old bytes");
@@ -156,12 +159,12 @@ TEST(ExportFailures, UnwritableFolderLeavesTheOldFile) {
             folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         if (::access(folder.c_str(), W_OK) == 0) GTEST_SKIP() << "running as root";
         EXPECT_EQ(errorOf([&] { exportSheet(sampleSheet(), path, format, {}); }),
-                  "Cannot Create " + path);
+                  "Cannot create " + path + ": Permission denied");
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
         EXPECT_EQ(readBytes(path), "old bytes");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                                 std::filesystem::directory_iterator()),
-                  1);
+                  ++oldFiles);
     }
 }
 
@@ -193,6 +196,78 @@ TEST(ExportFailures, WorkbookLimitsAreNamed) {
                   ": the text in cell B1 is longer than the 32,767 characters a workbook cell "
                   "holds.");
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(ExportFailures, RefusalsSayWhy) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.xlsx").c_str(), 0600), 0);
+    for (const auto& [name, reason] : {std::pair{"fifo.xlsx", "not a regular file"},
+                                       {"none/out.csv", "No such file or directory"}}) {
+        const std::string path = dir.file(name);
+        EXPECT_EQ(errorOf([&] { exportSheet(sampleSheet(), path, *exportFormatOf(path), {}); }),
+                  "Cannot create " + path + ": " + reason);
+    }
+}
+
+// Refused before anything is written: a reader of either format drops the rows past it.
+TEST(ExportFailures, WorkbookRowLimitInBothFormats) {
+    struct TallSheet : TableSheet {
+        TallSheet() : TableSheet("tall", false) {}
+        int rowCount() const override { return 1048577; }
+        SheetCell cell(int, int) const override { return {}; }
+    };
+    TempDir dir;
+    for (const char* name : {"tall.xlsx", "tall.ods"}) {
+        const std::string path = dir.file(name);
+        EXPECT_EQ(errorOf([&] { exportSheet(TallSheet(), path, *exportFormatOf(path), {}); }),
+                  "Cannot export " + path + ": a workbook sheet holds at most 1,048,576 rows.");
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+}
+
+// The same cells come out as the same kind in both workbook formats, the same text in all three.
+TEST(ExportFidelity, AllFormatsFollowOneRule) {
+    TableSheet sheet("s", false);
+    sheet.addRow({TableSheet::numberCell("12345678901234567", 12345678901234567.0),
+                  TableSheet::numberCell("007", 7),
+                  TableSheet::dateCell("1/1/1", encodeDate(1, 1, 1)),
+                  TableSheet::textCell("a\x01z")});
+    TempDir dir;
+    exportSheet(sheet, dir.file("s.csv"), ExportFormat::Csv, {});
+    EXPECT_EQ(readBytes(dir.file("s.csv")),
+              "\xEF\xBB\xBF"
+              "12345678901234567,007,1/1/1,a\xEF\xBF\xBDz\r\n");
+    const char* row = "text:12345678901234567\ttext:007\ttext:1/1/1\ttext:a\xEF\xBF\xBDz\n";
+    exportSheet(sheet, dir.file("s.xlsx"), ExportFormat::Xlsx, {});
+    EXPECT_EQ(runPythonReader(dir, kXlsxReader, dir.file("s.xlsx")),
+              std::string("sheet s frozen None bold False widthB 11\n") + row);
+    exportSheet(sheet, dir.file("s.ods"), ExportFormat::Ods, {});
+    EXPECT_EQ(runPythonReader(dir, kOdsReader, dir.file("s.ods")),
+              std::string("first mimetype stored True\nsheet s\n") + row);
+}
+
+// A killed export's temporary file goes with the next export into its folder; nothing else does.
+TEST(ExportLeftovers, RemovedWhenClearlyAKilledExports) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+    const std::tuple<std::string, bool, bool> cases[] = {
+        // name, old, removed
+        {".a.xlsx.saving-" + dead + "-0", true, true},
+        {".b.ODS.saving-" + dead + "-3", true, true},
+        {".c.csv.saving-" + dead + "-0", false, false},  // may be another machine's, writing
+        {".d.prj.saving-" + dead + "-0", true, false},   // a project's save
+        {".e.csv.saving-" + std::to_string(::getppid()) + "-0", true, false}};  // its writer runs
+    TempDir dir;
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& [name, old, removed] : cases) {
+        writeBytes(dir.file(name), "partial");
+        if (old) std::filesystem::last_write_time(dir.file(name), hourAgo);
+    }
+    exportSheet(sampleSheet(), dir.file("out.csv"), ExportFormat::Csv, {});
+    for (const auto& [name, old, removed] : cases)
+        EXPECT_NE(std::filesystem::exists(dir.file(name)), removed) << name;
 }
 
 }  // namespace

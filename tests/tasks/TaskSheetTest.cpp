@@ -47,6 +47,27 @@ TEST(TaskSheet, TypesCellsByColumn) {
     }
 }
 
+// The one rule of every workbook format: typed only where the spreadsheet shows what was typed.
+TEST(TaskSheet, WorkbookStoresTypedOnlyWhatReadsBackAsTyped) {
+    CellGrid grid(DefaultColumnCount, 2, 1);
+    using T = SheetCell::Type;
+    const std::tuple<int, const char*, T> cases[] = {{Hours, "007", T::Text},
+                                                     {Hours, "0.5", T::Number},
+                                                     {Cost, "12345678901234567", T::Text},
+                                                     {Cost, "1234567890123.456", T::Text},
+                                                     {Hours, "123456789012345", T::Number},
+                                                     {StartDate, "3/1/1900", T::Date},
+                                                     {StartDate, "2/28/1900", T::Text},
+                                                     {EndDate, "1/1/0001", T::Text},
+                                                     {StartDate, "3/5/26", T::Text},
+                                                     {EndDate, "3/5", T::Text},
+                                                     {EndDate, "12/7/2026 10:30", T::Date}};
+    for (const auto& [col, text, stored] : cases) {
+        grid.setCellText(col, 1, text);
+        EXPECT_EQ(TaskSheet(grid, "p", usLocale()).cell(1, col).storedType(), stored) << text;
+    }
+}
+
 TEST(TaskSheet, HeadingsStayTextAndWidthsFollowTheGrid) {
     CellGrid grid(DefaultColumnCount, 2, 1);
     grid.setCellText(TaskNo, 0, "1");

@@ -48,6 +48,14 @@
         <translation>%1 kann nicht erstellt werden</translation>
     </message>
     <message>
+        <source>Cannot create %1: not a regular file</source>
+        <translation>%1 kann nicht erstellt werden: Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>

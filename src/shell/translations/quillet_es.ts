@@ -48,6 +48,14 @@
         <translation>No se puede crear %1</translation>
     </message>
     <message>
+        <source>Cannot create %1: not a regular file</source>
+        <translation>No se puede crear %1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
         <source>Cannot read %1: %2</source>
         <translation>No se puede leer %1: %2</translation>
     </message>

@@ -48,6 +48,14 @@
         <translation>Impossible de créer %1</translation>
     </message>
     <message>
+        <source>Cannot create %1: not a regular file</source>
+        <translation>Impossible de créer %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>Cannot read %1: %2</source>
         <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
