@@ -493,6 +493,11 @@ Message MainController::dayWeekText() {
     return quillet::dayWeekText(sums.today + held, sums.week + held, ports_.locale);
 }
 
+Message MainController::dayWeekStatus() {
+    const bool inUse = stopWatch_.running() || stopWatch_.elapsedTime() != 0.0 || bound_;
+    return inUse ? dayWeekText() : Message();
+}
+
 std::vector<int> MainController::recentTaskRows() const {
     std::vector<int> rows;
     for (const int mark : recentMarks_)

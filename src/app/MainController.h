@@ -166,6 +166,9 @@ class MainController {
     // "Today 2.75 h · Week 14.5 h": the task rows dated today and this week, and what the
     // stopwatch holds, in whole minutes so that it changes once a minute.
     Message dayWeekText();
+    // The same while the stopwatch is in use (running, holding time or timing a task); empty
+    // otherwise, so an unused stopwatch leaves the status bar as it was.
+    Message dayWeekStatus();
     // "task 2: Write report" for the remote status; empty while no task is timed.
     std::string timedTaskReply() const;
     // Time This Task: books what the stopwatch holds to its task (unbound, asks where it

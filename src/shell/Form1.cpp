@@ -136,6 +136,7 @@ void Form1::buildWidgets() {
     timer1_->setInterval(1000);
 
     stopwatch_ = std::make_unique<StopwatchDriver>(controller_, *runner_, this);
+    stopwatch_->setMenu(*menu_);
 }
 
 void Form1::wireCommands() {
@@ -167,6 +168,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuStopTimer1, &MainController::stopTimer},
         {&MainMenu::mnuResetTimer1, &MainController::resetTimer},
         {&MainMenu::mnuAddTimerToHours1, &MainController::addTimerToHours},
+        {&MainMenu::mnuTimeThisTask1, &MainController::timeThisTask},
         {&MainMenu::mnuImportoldfile, &MainController::importOldFile},
         {&MainMenu::mnuExport1, &MainController::exportProject},
         {&MainMenu::HelpContents1, &MainController::showHelp},
@@ -279,6 +281,14 @@ void Form1::configureTray() {
 void Form1::updateStopWatchDisplay() {
     controller_.updateStopWatchDisplay();
     statusPanels_->show(1, controller_.timerText());
+    showTiming();
+}
+
+// The timed task and today's hours, and the tray that names them.
+void Form1::showTiming() {
+    statusPanels_->show(3, controller_.timingText());
+    statusPanels_->show(4, controller_.dayWeekStatus());
+    grid_->gridModel()->setTimedRow(controller_.boundRow());
     stopwatch_->follow();
 }
 
@@ -321,7 +331,7 @@ void Form1::refresh() {
     statusPanels_->show(2, controller_.noticeText());
     menu_->showState(controller_.history(), project.reopenItems());
     fileWatcher_->watch(project.fileName());
-    stopwatch_->follow();
+    showTiming();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
