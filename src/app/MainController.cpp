@@ -346,6 +346,7 @@ Message MainController::bookTimer() {
 Message MainController::bookRow(int row) {
     BookingResult result;
     const double today = std::floor(ports_.clock.now());
+    const DayWeekHours::Appending appending(dayWeek_);
     inStep(QUILLET_TR("CoreMessages", "Add Timer to Task Hours"), [&] {
         result = bookTime(grid_, row, stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
                           ports_.locale.formatDate(today), static_cast<int>(today), bookTo_);

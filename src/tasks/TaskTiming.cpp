@@ -177,6 +177,11 @@ DayWeekHours::~DayWeekHours() {
 
 void DayWeekHours::gridChanged(const GridChange& change) {
     if (!change.content || stale_) return;
+    if (change.kind == GridChange::Kind::Layout && appending_ && grid_.rowCount() >= rowsRead_) {
+        for (int row = rowsRead_; row < grid_.rowCount(); ++row) updateRow(row);
+        rowsRead_ = grid_.rowCount();
+        return;
+    }
     if (change.kind != GridChange::Kind::Cells ||
         change.rect.bottom - change.rect.top >= kRowsFollowed) {
         stale_ = true;
@@ -202,6 +207,7 @@ void DayWeekHours::updateRow(int row) {
 void DayWeekHours::rescan() {
     rows_.clear();
     stale_ = false;
+    rowsRead_ = grid_.rowCount();
     if (grid_.colCount() <= StartDate) return;
     // A table holds few distinct dates, each on many rows: each is read once.
     std::unordered_map<std::string_view, std::optional<int>> days;

@@ -74,6 +74,19 @@ class DayWeekHours : public CellGridListener {
     Sums sums(int today);
     void gridChanged(const GridChange& change) override;
 
+    // While one lives, a change of layout only appends rows (a booking's row for the day):
+    // the new rows are read instead of the whole table.
+    class Appending {
+      public:
+        explicit Appending(DayWeekHours& hours) : hours_(hours) { hours_.appending_ = true; }
+        ~Appending() { hours_.appending_ = false; }
+        Appending(const Appending&) = delete;
+        Appending& operator=(const Appending&) = delete;
+
+      private:
+        DayWeekHours& hours_;
+    };
+
   private:
     struct Entry {
         long double hours = 0;
@@ -86,6 +99,8 @@ class DayWeekHours : public CellGridListener {
     CellGrid& grid_;
     const Locale& locale_;
     bool stale_ = true;
+    bool appending_ = false;
+    int rowsRead_ = 0;  // the table's rows when last read
     int today_ = 0;
     int monday_ = 0;
     std::map<int, Entry> rows_;  // only rows dated in the week

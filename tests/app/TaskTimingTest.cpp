@@ -153,6 +153,7 @@ TEST(TaskTiming, ARowPerDayKeepsDaysApartInOneStep) {
     MainController& app = h.start();
     fill(app, {"12/6/2026", "12/7/2026"}, {"1", "1"});
     app.setBookTo(BookTo::RowPerDay);
+    app.dayWeekText();  // the sums then follow the bookings' rows without a rescan
     for (const int row : {1, 2}) {
         app.selectCell(Hours, row);
         app.startTimer();
@@ -160,6 +161,7 @@ TEST(TaskTiming, ARowPerDayKeepsDaysApartInOneStep) {
         app.addTimerToHours();
         app.resetTimer();
     }
+    EXPECT_EQ(app.dayWeekText(), "Today 2 h · Week 2 h");
     const CellGrid& grid = app.grid();
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cellText(Hours, 1), "1");    // dated yesterday: a row of its own for today
