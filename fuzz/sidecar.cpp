@@ -24,5 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            again->startTime == note->startTime &&
                            again->copySize == note->copySize && again->sequence == note->sequence,
                        "a written note reads the same");
+    QUILLET_FUZZ_CHECK(again->stopwatch.has_value() == note->stopwatch.has_value() &&
+                           (!note->stopwatch || (again->stopwatch->row == note->stopwatch->row &&
+                                                 again->stopwatch->startedAt.has_value() ==
+                                                     note->stopwatch->startedAt.has_value())),
+                       "a written note keeps its stopwatch");
     return 0;
 }

@@ -14,6 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string again = quillet::timerRequestLine(*command);
         QUILLET_FUZZ_CHECK(again.substr(0, again.size() - 1) == line, "request round trip");
     }
+    if (const auto request = quillet::parseTimerRequestLine(line)) {
+        const std::string again = quillet::timerRequestLine(*request);
+        QUILLET_FUZZ_CHECK(again.size() <= quillet::kMaxTimerLine, "request fits one line");
+        QUILLET_FUZZ_CHECK(again.substr(0, again.size() - 1) == line,
+                           "request of either version round trip");
+    }
     if (const auto reply = quillet::parseTimerReply(line)) {
         const std::string again = quillet::timerReplyLine(*reply);
         QUILLET_FUZZ_CHECK(again.size() <= quillet::kMaxTimerLine, "reply fits one line");

@@ -14,6 +14,7 @@
 #include "tasks/Columns.h"
 #include "tasks/FindHighlight.h"
 #include "tasks/Summary.h"
+#include "tasks/TaskTiming.h"
 #include "tools/HRStopWatch.h"
 #include "tools/StopwatchGuard.h"
 
@@ -29,12 +30,25 @@ struct ControllerPorts {
     Locale locale;
 };
 
+// The stopwatch as a recovery copy keeps it: its banked days, when it last started (while
+// running), and the row of its task (0: none).
+struct TimedState {
+    bool running = false;
+    double banked = 0;
+    double startedAt = 0;
+    int row = 0;
+    bool operator==(const TimedState&) const = default;
+};
+
 // Everything the main window decides, without widgets: it owns the task grid and
 // the window's shared state and runs every command. The Qt window shows this state.
 class MainController {
   public:
     // historyBytes bounds what undo keeps; tests pass a small bound to reach it.
     explicit MainController(ControllerPorts ports, std::size_t historyBytes = History::kMaxBytes);
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
 
     CellGrid& grid() { return grid_; }
     const CellGrid& grid() const { return grid_; }
@@ -129,7 +143,12 @@ class MainController {
     void redo();
 
     HRStopWatch& stopWatch() { return stopWatch_; }
+    // Started from zero on a task row, the stopwatch times that task: bookings go to it
+    // wherever the selection is, and it follows its row through sorts, deletions of other rows,
+    // undo and redo. A reset or the loss of its row ends the binding; a booking keeps it.
     void startTimer();
+    // For clients of the first remote protocol: a start from zero times no task, as it did.
+    void startTimerForNoTask();
     void stopTimer();
     void resetTimer();
     // Books the stopwatch's time to the selected task's Hours and restarts it from zero.
@@ -139,6 +158,36 @@ class MainController {
     Message bookTimer();
     // The timer's tick.
     void updateStopWatchDisplay();
+
+    // The row of the timed task, or -1.
+    int boundRow() const;
+    // "Timing task 2: Write report"; empty while no task is timed.
+    Message timingText() const;
+    // "Today 2.75 h · Week 14.5 h": the task rows dated today and this week, and what the
+    // stopwatch holds, in whole minutes so that it changes once a minute.
+    Message dayWeekText();
+    // The same while the stopwatch is in use (running, holding time or timing a task); empty
+    // otherwise, so an unused stopwatch leaves the status bar as it was.
+    Message dayWeekStatus();
+    // "task 2: Write report" for the remote status; empty while no task is timed.
+    std::string timedTaskReply() const;
+    // Time This Task: books what the stopwatch holds to its task (unbound, asks where it
+    // goes), then times the selected task from zero.
+    void timeThisTask();
+    // The same for a given row (the tray's recent tasks).
+    void timeTask(int row);
+    // The same for the task whose Task # is `number`, for another process: nothing is asked,
+    // a refusal is returned (empty when started).
+    Message timeTaskNumbered(const std::string& number);
+    // The last five timed tasks still in the table, the latest first.
+    std::vector<int> recentTaskRows() const;
+    BookTo bookTo() const { return bookTo_; }
+    void setBookTo(BookTo to) { bookTo_ = to; }
+    // What the last booking said ("Added 0.2 h to task 2").
+    const Message& lastBooking() const { return lastBooking_; }
+    TimedState timedState() const;
+    // Puts back the stopwatch a recovery copy kept; a row the table lacks times no task.
+    void restoreTimedState(const TimedState& state);
     // Asks the guard's pending question about time away and applies the answer; Cancel keeps
     // the time. The guard must watch this controller's stopwatch.
     void askAboutTimeAway(StopwatchGuard& guard);
@@ -179,12 +228,33 @@ class MainController {
     void inStep(Message name, Change change);
     void finishStep(Message name);
     void emptySelectedCells();
+    Message bookRow(int row);
+    Message switchTo(int row, bool mayAsk);
+    void bind(int row);
+    void unbind();
+    // The closing question about time not booked; false when the user cancelled.
+    bool askAboutUnbookedTime();
+    // The timed row went with a deletion or a load: the time stays, for no task.
+    void bindingLost();
+
+    struct BindingWatch : CellGridListener {
+        MainController* owner = nullptr;
+        void gridChanged(const GridChange& change) override;
+    };
 
     ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
     History history_;
     Project project_;
     HRStopWatch stopWatch_;
+    DayWeekHours dayWeek_{grid_, ports_.locale};
+    BindingWatch bindingWatch_;
+    int boundMark_ = -1;
+    bool bound_ = false;
+    std::string boundName_;  // for the note when its row goes
+    std::vector<int> recentMarks_;
+    BookTo bookTo_ = BookTo::TaskRow;
+    Message lastBooking_;
     FindHighlight find_;
     int sortColumn_ = TaskNo;
     Message statusMessage_;

@@ -73,12 +73,16 @@ GuardSettings readGuardSettings(SettingsStore& stopwatchSection) {
     settings.reminderHours =
         std::clamp(storedOr(stopwatchSection, "reminderHours", defaults.reminderHours), 0,
                    StopwatchGuard::kMaxReminderHours);
+    settings.rowPerDay = stopwatchSection.readSetting("bookTo") == "day";
     return settings;
 }
 
 void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection) {
     stopwatchSection.writeSetting("awayMinutes", std::to_string(settings.awayMinutes));
     stopwatchSection.writeSetting("reminderHours", std::to_string(settings.reminderHours));
+    // Written once chosen: a store that never had it reads as the task's row.
+    if (settings.rowPerDay || stopwatchSection.readSetting("bookTo") != "n/a")
+        stopwatchSection.writeSetting("bookTo", settings.rowPerDay ? "day" : "task");
 }
 
 }  // namespace quillet

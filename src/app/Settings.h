@@ -27,8 +27,8 @@ void applyStoredWidths(CellGrid& grid, SettingsStore& settings);
 void storeWidths(const CellGrid& grid, SettingsStore& settings);
 
 // The guard's settings from the store of their own section ("Stopwatch"): keys "awayMinutes"
-// and "reminderHours". A missing or unreadable value gives its default; out-of-range ones are
-// clamped, so a hand-edited file never stops the program.
+// and "reminderHours", and "bookTo" ("task" or "day"). A missing or unreadable value gives its
+// default; out-of-range ones are clamped, so a hand-edited file never stops the program.
 GuardSettings readGuardSettings(SettingsStore& stopwatchSection);
 void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection);
 

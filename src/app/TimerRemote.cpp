@@ -22,12 +22,17 @@ std::optional<TimerReply> TimerRemote::refusal(TimerCommand command, bool comman
     return std::nullopt;
 }
 
-TimerReply TimerRemote::run(TimerCommand command) {
+TimerReply TimerRemote::run(const TimerRequest& request) {
+    if (request.version < 2) return run(request.command);
     std::string error;
+    std::string booked;
     try {
-        switch (command) {
+        switch (request.command) {
             case TimerCommand::Start:
-                controller_.startTimer();
+                if (request.task.empty())
+                    controller_.startTimer();
+                else
+                    error = controller_.timeTaskNumbered(request.task).english();
                 break;
             case TimerCommand::Stop:
                 controller_.stopTimer();
@@ -37,6 +42,45 @@ TimerReply TimerRemote::run(TimerCommand command) {
                     controller_.stopTimer();
                 else
                     controller_.startTimer();
+                break;
+            case TimerCommand::Reset:
+                controller_.resetTimer();
+                break;
+            case TimerCommand::Book:
+                error = controller_.bookTimer().english();
+                if (error.empty()) booked = controller_.lastBooking().english();
+                break;
+            case TimerCommand::Status:
+                break;
+        }
+    } catch (const std::exception& e) {
+        error = e.what();
+    } catch (...) {
+        error = "An unexpected error occurred.";
+    }
+    if (!error.empty()) return {false, error};
+    if (!booked.empty()) return {true, booked};
+    const HRStopWatch& watch = controller_.stopWatch();
+    std::string state = timerStateText(watch.running(), watch.elapsedTime());
+    if (const std::string task = controller_.timedTaskReply(); !task.empty()) state += " " + task;
+    return {true, state};
+}
+
+TimerReply TimerRemote::run(TimerCommand command) {
+    std::string error;
+    try {
+        switch (command) {
+            case TimerCommand::Start:
+                controller_.startTimerForNoTask();
+                break;
+            case TimerCommand::Stop:
+                controller_.stopTimer();
+                break;
+            case TimerCommand::Toggle:
+                if (controller_.stopWatch().running())
+                    controller_.stopTimer();
+                else
+                    controller_.startTimerForNoTask();
                 break;
             case TimerCommand::Reset:
                 controller_.resetTimer();

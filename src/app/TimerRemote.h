@@ -24,6 +24,10 @@ class TimerRemote {
                                              bool cellEditorOpen);
     // Runs one command; never throws. The reply names the stopwatch's state after it.
     TimerReply run(TimerCommand command);
+    // A request of either version. The second times tasks: a start from zero times the
+    // selected task (or the one named), the state names the timed task, and a booking replies
+    // with what it added.
+    TimerReply run(const TimerRequest& request);
 
   private:
     MainController& controller_;

@@ -79,7 +79,44 @@ void CellGrid::setRowCount(int n) {
     if (n <= fixedRows_) fixedRows_ = n - 1;
     if (n == rowCount_) return;
     rowCount_ = n;
+    dropMarksFrom(n);
     notifyLayout();
+}
+
+namespace {
+constexpr int kFreeMark = INT_MIN;
+}
+
+void CellGrid::dropMarksFrom(int row) {
+    for (int& at : markRows_)
+        if (at >= row) at = -1;
+}
+
+int CellGrid::addRowMark(int row) {
+    const int at = row >= 0 && row < rowCount_ ? row : -1;
+    const auto free = std::find(markRows_.begin(), markRows_.end(), kFreeMark);
+    if (free != markRows_.end()) {
+        *free = at;
+        return static_cast<int>(free - markRows_.begin());
+    }
+    markRows_.push_back(at);
+    return static_cast<int>(markRows_.size()) - 1;
+}
+
+int CellGrid::markedRow(int mark) const {
+    if (mark < 0 || static_cast<std::size_t>(mark) >= markRows_.size()) return -1;
+    const int at = markRows_[static_cast<std::size_t>(mark)];
+    return at == kFreeMark ? -1 : at;
+}
+
+void CellGrid::setRowMark(int mark, int row) {
+    if (mark < 0 || static_cast<std::size_t>(mark) >= markRows_.size()) return;
+    markRows_[static_cast<std::size_t>(mark)] = row >= 0 && row < rowCount_ ? row : -1;
+}
+
+void CellGrid::removeRowMark(int mark) {
+    if (mark >= 0 && static_cast<std::size_t>(mark) < markRows_.size())
+        markRows_[static_cast<std::size_t>(mark)] = kFreeMark;
 }
 
 void CellGrid::setFixedRows(int n) {
@@ -308,6 +345,14 @@ void CellGrid::setCellText(int col, int row, std::string_view text) {
 }
 
 void CellGrid::moveRow(int from, int to) {
+    for (int& at : markRows_) {
+        if (at == from)
+            at = to;
+        else if (from < to && at > from && at <= to)
+            --at;
+        else if (from > to && at >= to && at < from)
+            ++at;
+    }
     ensureRows(std::max(from, to) + 1);
     auto first = rows_.begin();
     if (from < to) {
@@ -389,6 +434,7 @@ void CellGrid::exchangeRows(int a, int b) {
     noteWrite();
     ensureRows(std::max(a, b) + 1);
     if (recorder_.open()) recorder_.exchange(a, b, rowCount_);
+    for (int& at : markRows_) at = at == a ? b : at == b ? a : at;
     Row& ra = rows_[static_cast<size_t>(a)];
     Row& rb = rows_[static_cast<size_t>(b)];
     if (!holdsPast(ra, colCount_) && !holdsPast(rb, colCount_)) {
@@ -533,6 +579,7 @@ void CellGrid::clearStore() {
     texts_.clear();
     std::vector<PropRow>().swap(propRows_);
     std::vector<std::uint32_t>().swap(freePropRows_);
+    dropMarksFrom(0);
     notifyLayout();
 }
 
@@ -550,6 +597,7 @@ void CellGrid::swapContents(CellGrid& other) {
     std::swap(texts_, other.texts_);
     propRows_.swap(other.propRows_);
     freePropRows_.swap(other.freePropRows_);
+    dropMarksFrom(0);
     bulkDirty_ = true;
     bulkContent_ = true;
     bulkWidthsDirty_ = true;

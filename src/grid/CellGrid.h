@@ -244,6 +244,15 @@ class CellGrid {
 #endif
     };
 
+    // Marks that follow a row through sorts, the deletion of other rows and their undo, so a
+    // command can point at "that task" wherever it now lies. A mark is dropped (its row
+    // reads -1) when its row leaves the table or the table is replaced; it is not content and
+    // no step records it. Few are expected: each move updates every mark.
+    int addRowMark(int row);
+    int markedRow(int mark) const;
+    void setRowMark(int mark, int row);
+    void removeRowMark(int mark);
+
     // Reserves storage for a number of rows, and for a number of texts more than the
     // store holds (a loader that knows the size).
     void reserveRows(int rows);
@@ -301,6 +310,7 @@ class CellGrid {
     bool holdsPast(const Row& r, int col) const;
     void ensureRows(int count);
     void moveRow(int from, int to);
+    void dropMarksFrom(int row);
     void notifyCells(int left, int top, int right, int bottom, bool content);
     void notifyLayout();
     void notifyWidths();
@@ -328,6 +338,7 @@ class CellGrid {
     int anchorCol_ = 0;
     int anchorRow_ = 1;
     std::vector<CellGridListener*> listeners_;
+    std::vector<int> markRows_;  // by mark: its row, -1 dropped, kFreeMark unused
     int bulkDepth_ = 0;
     bool bulkDirty_ = false;
     bool bulkContent_ = false;

@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kUnknownError = QUILLET_TR("CoreMessages", "unknown error");
 
-constexpr double kSecondsPerDay = 86400;
 // Times are days in a double: a millisecond's slack keeps "5 s later" from reading 4.999999.
 constexpr double kSlack = 0.001;
 
@@ -290,8 +289,19 @@ void Recovery::listBackups(std::function<void(std::vector<BackupListing>)> done)
     });
 }
 
+namespace {
+std::optional<Sidecar::Stopwatch> stopwatchNote(const TimedState& state) {
+    if (!state.running && state.banked == 0) return std::nullopt;
+    Sidecar::Stopwatch note{state.banked, std::nullopt, state.row};
+    if (state.running) note.startedAt = state.startedAt;
+    return note;
+}
+}  // namespace
+
 void Recovery::tick() {
     collectWrite();
+    // A copy on disk follows the stopwatch too: a start, a stop or a booking.
+    if (!pending_ && mayHaveCopy_ && controller_.timedState() != lastTimed_) projectEdited();
     if (exited_ || !pending_ || writing_ || copyPath_.empty()) return;
     const double now = clock_.now();
     if (due(now)) startWrite(now);
@@ -307,8 +317,10 @@ void Recovery::startWrite(double now) {
     auto snapshot = std::make_shared<const GridSnapshot>(grid_, lastCells_, lastBytes_);
     lastCells_ = snapshot->cellCount();
     lastBytes_ = snapshot->textBytes();
-    const Sidecar info{project_.fileName(), project_.title(), self_.pid, now,
-                       self_.bootId,        self_.startTime};
+    Sidecar info{project_.fileName(), project_.title(), self_.pid, now,
+                 self_.bootId,        self_.startTime};
+    lastTimed_ = controller_.timedState();
+    info.stopwatch = stopwatchNote(lastTimed_);
     pending_ = false;
     writing_ = true;
     mayHaveCopy_ = true;
@@ -375,6 +387,10 @@ void Recovery::normalExit() {
 void Recovery::restore(const RecoveryCopy& copy) {
     queue_.waitIdle();
     controller_.openRecoveredProject(copy.copyPath, copy.info.title, copy.info.path);
+    if (const auto& watch = copy.info.stopwatch) {
+        controller_.restoreTimedState({watch->startedAt.has_value(), watch->banked,
+                                       watch->startedAt.value_or(0), watch->row});
+    }
     ++generation_;
     pending_ = false;
     if (copyPath_.empty()) return;

@@ -126,6 +126,7 @@ class Recovery : private ProjectObserver {
     unsigned generation_ = 0;  // moves on when the project is saved or replaced
     std::size_t lastCells_ = 0;
     std::size_t lastBytes_ = 0;
+    TimedState lastTimed_;  // the stopwatch in the last copy written
 
     std::mutex resultMutex_;
     bool writeDone_ = false;

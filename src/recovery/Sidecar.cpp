@@ -77,6 +77,20 @@ bool isShowableTime(double time) {
     return time >= kFirst && time <= kLast;
 }
 
+// Up to a hundred years on a stopwatch: anything more is no stopwatch's.
+bool isBankedTime(double days) {
+    return days >= 0 && days <= 36525;
+}
+
+constexpr int kMaxWatchRow = 10'000'000;
+
+std::string fixedText(double value) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 9);
+    if (result.ec != std::errc()) throw std::range_error("a time cannot be written");
+    return std::string(text, result.ptr);
+}
+
 }  // namespace
 
 std::string formatSidecar(const Sidecar& sidecar) {
@@ -103,6 +117,14 @@ std::string formatSidecar(const Sidecar& sidecar) {
         out += "\nhash=" + std::string(hash);
     }
     if (sidecar.sequence != 0) out += "\nseq=" + std::to_string(sidecar.sequence);
+    if (const auto& watch = sidecar.stopwatch;
+        watch && isBankedTime(watch->banked) &&
+        (!watch->startedAt || isShowableTime(*watch->startedAt))) {
+        out += "\nwatch=" + fixedText(watch->banked);
+        if (watch->startedAt) out += "\nwatchStarted=" + fixedText(*watch->startedAt);
+        if (watch->row >= 1 && watch->row <= kMaxWatchRow)
+            out += "\nwatchRow=" + std::to_string(watch->row);
+    }
     out += '\n';
     return out;
 }
@@ -112,6 +134,9 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
     bool first = true;
     bool hasPid = false;
     bool hasTime = false;
+    std::optional<double> banked;
+    std::optional<double> started;
+    int watchRow = 0;
     while (!text.empty()) {
         const auto end = text.find('\n');
         const std::string_view line = text.substr(0, end);
@@ -147,8 +172,18 @@ std::optional<Sidecar> parseSidecar(std::string_view text) {
             if (!readNumber(value, sidecar.sequence)) sidecar.sequence = 0;
         } else if (key == "hash") {
             std::from_chars(value.data(), value.data() + value.size(), sidecar.copyHash, 16);
+        } else if (key == "watch") {
+            double days = 0;
+            if (readNumber(value, days) && isBankedTime(days)) banked = days;
+        } else if (key == "watchStarted") {
+            double at = 0;
+            if (readNumber(value, at) && isShowableTime(at)) started = at;
+        } else if (key == "watchRow") {
+            if (!readNumber(value, watchRow) || watchRow < 1 || watchRow > kMaxWatchRow)
+                watchRow = 0;
         }
     }
+    if (banked) sidecar.stopwatch = Sidecar::Stopwatch{*banked, started, watchRow};
     if (first || !hasPid || !hasTime) return std::nullopt;
     return sidecar;
 }

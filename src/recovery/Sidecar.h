@@ -26,6 +26,14 @@ struct Sidecar {
     // A backup's place among the versions of its file, counting up from 1 (0: a version
     // kept before versions were counted). Clock times can go back; this cannot.
     std::uint64_t sequence = 0;
+    // The stopwatch as it was when the copy was made: its banked days, when it last started
+    // if it was running, and the row of its task in the copy (0: none). Older notes have none.
+    struct Stopwatch {
+        double banked = 0;
+        std::optional<double> startedAt;
+        int row = 0;
+    };
+    std::optional<Stopwatch> stopwatch = std::nullopt;
 };
 
 // Throws std::range_error for a time outside the years 100 to 9999.

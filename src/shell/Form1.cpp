@@ -142,6 +142,7 @@ void Form1::buildWidgets() {
 
     stopwatch_ = std::make_unique<StopwatchDriver>(controller_, *runner_, this);
     stopwatch_->cellEditorOpen = [this] { return grid_->editorOpen(); };
+    stopwatch_->setMenu(*menu_);
 }
 
 void Form1::wireCommands() {
@@ -174,6 +175,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuStopTimer1, &MainController::stopTimer},
         {&MainMenu::mnuResetTimer1, &MainController::resetTimer},
         {&MainMenu::mnuAddTimerToHours1, &MainController::addTimerToHours},
+        {&MainMenu::mnuTimeThisTask1, &MainController::timeThisTask},
         {&MainMenu::mnuImportoldfile, &MainController::importOldFile},
         {&MainMenu::mnuExport1, &MainController::exportProject},
         {&MainMenu::HelpContents1, &MainController::showHelp},
@@ -286,6 +288,14 @@ void Form1::configureTray() {
 void Form1::updateStopWatchDisplay() {
     controller_.updateStopWatchDisplay();
     statusPanels_->show(1, controller_.timerText());
+    showTiming();
+}
+
+// The timed task and today's hours, and the tray that names them.
+void Form1::showTiming() {
+    statusPanels_->show(3, controller_.timingText());
+    statusPanels_->show(4, controller_.dayWeekStatus());
+    grid_->gridModel()->setTimedRow(controller_.boundRow());
     stopwatch_->follow();
 }
 
@@ -329,7 +339,7 @@ void Form1::refresh() {
     menu_->showState(controller_.history(), project.reopenItems());
     setWindowModified(project.hasUnsavedChanges());
     fileWatcher_->watch(project.fileName());
-    stopwatch_->follow();
+    showTiming();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

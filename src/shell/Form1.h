@@ -95,6 +95,7 @@ class Form1 : public QMainWindow {
     void startUp();
     void configureTray();
     void refresh();
+    void showTiming();
     void closeWindow() { close(); }
     void showWindow();
     void hideWindow();

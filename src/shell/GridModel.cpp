@@ -6,6 +6,7 @@
 
 #include "grid/ColorContrast.h"
 #include "shell/QtPorts.h"
+#include "shell/ThemeIcons.h"
 
 namespace quillet {
 
@@ -66,6 +67,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             const QPalette palette = QApplication::palette();
             return QBrush(textColorOn(toQColor(color, palette), palette.color(QPalette::Text)));
         }
+        case Qt::DecorationRole:
+            if (col == 0 && row == timedRow_) return themeIcon("media-playback-start");
+            return {};
+        case Qt::AccessibleDescriptionRole:
+            if (col == 0 && row == timedRow_) return tr("Timed task");
+            return {};
         default:
             return {};
     }
@@ -162,6 +169,18 @@ QColor fromColor(Color rgb) {
 
 QColor textColorOn(const QColor& background, const QColor& preferred) {
     return fromColor(readableTextOn(toColor(background), toColor(preferred)));
+}
+
+void GridModel::setTimedRow(int gridRow) {
+    if (gridRow == timedRow_) return;
+    const int before = timedRow_;
+    timedRow_ = gridRow;
+    for (const int changed : {before, gridRow}) {
+        const int shown = modelRow(changed);
+        if (changed >= 0 && shown >= 0 && shown < shownRows_)
+            emit dataChanged(index(shown, 0), index(shown, 0),
+                             {Qt::DecorationRole, Qt::AccessibleDescriptionRole});
+    }
 }
 
 }  // namespace quillet

@@ -34,6 +34,11 @@ class GridModel : public QAbstractTableModel, public CellGridListener {
 
     void gridChanged(const GridChange& change) override;
 
+    // The timed task's row (a grid row, -1 for none): its first cell shows a mark, which a
+    // screen reader hears as "Timed task".
+    void setTimedRow(int gridRow);
+    int timedRow() const { return timedRow_; }
+
   signals:
     void widthsChanged();
     void currentChanged();
@@ -46,6 +51,7 @@ class GridModel : public QAbstractTableModel, public CellGridListener {
     CellGrid& grid_;
     int shownRows_ = 0;
     int shownCols_ = 0;
+    int timedRow_ = -1;
 };
 
 // Maps a stored colour to what the desktop shows (system colours follow the palette).

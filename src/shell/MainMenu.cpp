@@ -54,6 +54,7 @@ void MainMenu::forwardRepeats() {
         {&MainMenu::pupPaste1, &MainMenu::mnuPaste1},
         {&MainMenu::pupAddTask1, &MainMenu::mnuAddTask1},
         {&MainMenu::pupDeleteTask1, &MainMenu::mnuDeleteTask1},
+        {&MainMenu::pupTimeThisTask1, &MainMenu::mnuTimeThisTask1},
         {&MainMenu::pupRecalculateTotalforproject1, &MainMenu::mnuCalculateTotal},
     };
     for (const auto& [from, to] : kForwards)
@@ -160,6 +161,9 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuStartTimer1 =
         add(timer, "mnuStartTimer1", QT_TRANSLATE_NOOP("MainMenu", "&S - Start/Resume Timer"));
     mnuStopTimer1 = add(timer, "mnuStopTimer1", QT_TRANSLATE_NOOP("MainMenu", "&X - Stop Timer"));
+    mnuTimeThisTask1 =
+        add(timer, "mnuTimeThisTask1", QT_TRANSLATE_NOOP("MainMenu", "Time This &Task"));
+    mnuTimeThisTask1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     timer->addSeparator();
     mnuResetTimer1 = add(timer, "mnuResetTimer1", QT_TRANSLATE_NOOP("MainMenu", "&Reset Timer"));
     timer->addSeparator();
@@ -294,6 +298,14 @@ void MainMenu::buildPopups(QMainWindow* window) {
     mnuRHideWindow1 =
         add(pmnRight_, "mnuRHideWindow1", QT_TRANSLATE_NOOP("MainMenu", "Hide Window"));
     pmnRight_->addSeparator();
+    // The stopwatch from the tray: start, stop and the last timed tasks, each timed in one step.
+    pmnRight_->addAction(mnuStartTimer1);
+    pmnRight_->addAction(mnuStopTimer1);
+    for (std::size_t k = 0; k < mnuRTimeTask.size(); ++k) {
+        const QByteArray name = "mnuRTimeTask" + QByteArray::number(static_cast<int>(k + 1));
+        mnuRTimeTask[k] = add(pmnRight_, name.constData(), "");
+        mnuRTimeTask[k]->setVisible(false);
+    }
     // The tray offers the booking of the stopwatch's time too: the same action as the menu's.
     pmnRight_->addAction(mnuAddTimerToHours1);
     prExit = add(pmnRight_, "prExit", QT_TRANSLATE_NOOP("MainMenu", "Exit"));
@@ -305,6 +317,8 @@ void MainMenu::buildPopups(QMainWindow* window) {
     pupAddTask1 = add(pupmnuGrid_, "pupAddTask1", QT_TRANSLATE_NOOP("MainMenu", "&Add new Task"));
     pupDeleteTask1 =
         add(pupmnuGrid_, "pupDeleteTask1", QT_TRANSLATE_NOOP("MainMenu", "&Delete current Task"));
+    pupTimeThisTask1 =
+        add(pupmnuGrid_, "pupTimeThisTask1", QT_TRANSLATE_NOOP("MainMenu", "Time This &Task"));
 
     puplblTotal_ = new QMenu(window);
     puplblTotal_->setObjectName("puplblTotal");

@@ -62,6 +62,7 @@ class MainMenu {
     QAction* mnuStopTimer1 = nullptr;
     QAction* mnuResetTimer1 = nullptr;
     QAction* mnuAddTimerToHours1 = nullptr;  // also in the tray's right menu
+    QAction* mnuTimeThisTask1 = nullptr;
     QAction* mnuStopwatchSettings1 = nullptr;
     // View
     QAction* mnuCalendar1 = nullptr;
@@ -90,11 +91,14 @@ class MainMenu {
     QAction* mnuRShowWindow1 = nullptr;
     QAction* mnuRHideWindow1 = nullptr;
     QAction* prExit = nullptr;
+    // The last timed tasks in the tray's right menu, hidden while there are none.
+    std::array<QAction*, 5> mnuRTimeTask{};  // mnuRTimeTask1 .. mnuRTimeTask5
     // Grid and total pop-up menus
     QAction* pupCopy1 = nullptr;
     QAction* pupPaste1 = nullptr;
     QAction* pupAddTask1 = nullptr;
     QAction* pupDeleteTask1 = nullptr;
+    QAction* pupTimeThisTask1 = nullptr;
     QAction* pupRecalculateTotalforproject1 = nullptr;
     QAction* pupAddtotaltogrid = nullptr;
 

@@ -25,10 +25,12 @@ int textFrame(const QLabel* label) {
 }  // namespace
 
 StatusPanels::StatusPanels(QStatusBar* bar) {
-    const int widths[3] = {kStatusPanelWidth, kTimerPanelWidth, 0};
-    const QString roles[3] = {QCoreApplication::translate("StatusPanels", "Status"),
+    const int widths[5] = {kStatusPanelWidth, kTimerPanelWidth, 0, -1, -1};
+    const QString roles[5] = {QCoreApplication::translate("StatusPanels", "Status"),
                               QCoreApplication::translate("StatusPanels", "Timer"),
-                              QCoreApplication::translate("StatusPanels", "Notice")};
+                              QCoreApplication::translate("StatusPanels", "Notice"),
+                              QCoreApplication::translate("StatusPanels", "Timed task"),
+                              QCoreApplication::translate("StatusPanels", "Today and this week")};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         QLabel* label = new QLabel(bar);
         labels_[i] = label;
@@ -36,7 +38,13 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
         label->setAccessibleDescription(roles[i]);
         label->setAccessibleName(roles[i]);
         label->setContentsMargins(2, 0, 2, 0);
-        if (widths[i] > 0) {
+        if (widths[i] < 0) {
+            // They take the room the others leave, never the status message's: the whole text
+            // is in the tooltip and, for screen readers, the accessible name.
+            bar->addPermanentWidget(label);
+            label->setMinimumWidth(1);
+            label->setVisible(false);  // until it has something to say
+        } else if (widths[i] > 0) {
             bar->addWidget(label);
         } else {
             bar->addWidget(label, 1);
@@ -65,6 +73,10 @@ void StatusPanels::show(int panel, const Message& text) {
         fitStatus(windowWidth_);
     } else if (label->text() != shown || shown.isEmpty()) {
         label->setText(shown);
+        if (panel > 2) label->setToolTip(shown);
+        if (panel > 2 && label->isHidden() != shown.isEmpty()) {
+            label->setVisible(!shown.isEmpty());
+        }
     }
     label->setAccessibleName(shown.isEmpty() ? label->accessibleDescription() : shown);
 }

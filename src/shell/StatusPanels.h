@@ -11,8 +11,9 @@ class QStatusBar;
 
 namespace quillet {
 
-// The three panels of the main window's status bar: the status message, the stopwatch and
-// the notice. A screen reader hears what a panel says (its accessible name follows the
+// The panels of the main window's status bar: the status message, the stopwatch and the
+// notice, then on the right the timed task (hidden while none is) and today's and this week's
+// hours. A screen reader hears what a panel says (its accessible name follows the
 // text); the role ("Status", "Timer", "Notice") is the accessible description.
 class StatusPanels {
   public:
@@ -30,7 +31,7 @@ class StatusPanels {
     void fitFont();
 
   private:
-    std::array<QLabel*, 3> labels_{};
+    std::array<QLabel*, 5> labels_{};
     QString statusText_;  // the first panel's whole text, shown elided
     int windowWidth_ = 0;
 };

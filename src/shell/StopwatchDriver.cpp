@@ -1,5 +1,6 @@
 #include "shell/StopwatchDriver.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "shell/CommandRunner.h"
 #include "shell/CoreMessages.h"
 #include "shell/IdleSources.h"
+#include "shell/MainMenu.h"
 #include "shell/OnTray.h"
 #include "shell/QtPorts.h"
 #include "shell/TimerServer.h"
@@ -61,7 +63,34 @@ void StopwatchDriver::setIdleSource(std::unique_ptr<IdleSource> source) {
 
 void StopwatchDriver::setSettingsStore(SettingsStore& store) {
     settings_ = &store;
-    if (guard_) guard_->setSettings(readGuardSettings(store));
+    const GuardSettings read = readGuardSettings(store);
+    if (guard_) guard_->setSettings(read);
+    controller_.setBookTo(read.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
+}
+
+void StopwatchDriver::setMenu(MainMenu& menu) {
+    menu_ = &menu;
+    for (std::size_t k = 0; k < menu.mnuRTimeTask.size(); ++k) {
+        connect(menu.mnuRTimeTask[k], &QAction::triggered, this, [this, k] {
+            if (k < recentRows_.size())
+                runCommand([&c = controller_, row = recentRows_[k]] { c.timeTask(row); });
+        });
+    }
+}
+
+void StopwatchDriver::showRecentTasks() {
+    if (!menu_) return;
+    recentRows_ = controller_.recentTaskRows();
+    for (std::size_t k = 0; k < menu_->mnuRTimeTask.size(); ++k) {
+        QAction* item = menu_->mnuRTimeTask[k];
+        const bool shown = k < recentRows_.size();
+        const QString caption =
+            shown ? CoreMessages::translate(recentTaskCaption(controller_.grid(), recentRows_[k]))
+                        .replace('&', QStringLiteral("&&"))
+                  : QString();
+        if (item->text() != caption) item->setText(caption);
+        if (item->isVisible() != shown) item->setVisible(shown);
+    }
 }
 
 void StopwatchDriver::follow() {
@@ -73,6 +102,7 @@ void StopwatchDriver::follow() {
         // The click on Stop may be what ended an absence: ask about it now.
         if (guard_ && guard_->awayNoted()) QTimer::singleShot(0, this, &StopwatchDriver::poll);
     }
+    showRecentTasks();
     OnTray* tray = tray_;
     if (!tray) return;
     const QString title = QString::fromUtf8(kProductName);
@@ -84,10 +114,17 @@ void StopwatchDriver::follow() {
     const double elapsed = watch.elapsedTime();
     // The minute as the status bar counts it, so the two change together.
     const auto minutes = static_cast<long>(elapsedMilliseconds(elapsed) / 60000.0);
-    if (minutes == trayMinutesShown_) return;
+    // The timed task by its description, which says more than its number.
+    const int row = controller_.boundRow();
+    const QString task =
+        row < 0 ? QString() : toQString(taskDescriptionText(controller_.grid(), row));
+    if (minutes == trayMinutesShown_ && task == trayTaskShown_) return;
     trayMinutesShown_ = minutes;
-    tray->setHint(title + QString::fromUtf8(" \u2014 ") +
-                  QString::fromStdString(elapsedClockText(elapsed)));
+    trayTaskShown_ = task;
+    QString hint =
+        title + QString::fromUtf8(" \u2014 ") + QString::fromStdString(elapsedClockText(elapsed));
+    if (!task.isEmpty()) hint += QString::fromUtf8(" \u2014 ") + task;
+    tray->setHint(hint);
 }
 
 void StopwatchDriver::poll() {
@@ -138,6 +175,7 @@ void StopwatchDriver::showSettingsWindow() {
         settingsWindow_->onOkay = [this](const GuardSettings& settings) {
             return runCommand([&] {
                 guard().setSettings(settings);
+                controller_.setBookTo(settings.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
                 if (settings_) storeGuardSettings(guard().settings(), *settings_);
             });
         };
@@ -146,21 +184,26 @@ void StopwatchDriver::showSettingsWindow() {
 }
 
 bool StopwatchDriver::listen(const QString& path) {
-    server_ = std::make_unique<TimerServer>([this](TimerCommand command) { return run(command); });
+    server_ =
+        std::make_unique<TimerServer>([this](const TimerRequest& request) { return run(request); });
     if (server_->listen(path)) return true;
     server_.reset();
     return false;
 }
 
 TimerReply StopwatchDriver::run(TimerCommand command) {
-    if (auto refused =
-            TimerRemote::refusal(command, runner_.busy(), cellEditorOpen && cellEditorOpen())) {
+    return run(TimerRequest{command, 1, {}});
+}
+
+TimerReply StopwatchDriver::run(const TimerRequest& request) {
+    if (auto refused = TimerRemote::refusal(request.command, runner_.busy(),
+                                            cellEditorOpen && cellEditorOpen())) {
         return *refused;
     }
     // Status only reads: it needs no turn of its own, and answers while a box is open.
-    if (command == TimerCommand::Status) return remote_.run(command);
+    if (request.command == TimerCommand::Status) return remote_.run(request);
     TimerReply reply = TimerRemote::busyReply();
-    runner_.run([&] { reply = remote_.run(command); });
+    runner_.run([&] { reply = remote_.run(request); });
     return reply;
 }
 

@@ -20,6 +20,7 @@ class QWidget;
 namespace quillet {
 
 class CommandRunner;
+class MainMenu;
 class FrmStopwatchSettings;
 class OnTray;
 class TimerServer;
@@ -45,8 +46,12 @@ class StopwatchDriver : public QObject {
     // The tray icon for the hint and the reminders; none while there is no icon.
     void setTray(OnTray* tray) { tray_ = tray; }
 
+    // The tray's recent tasks run Time This Task on their rows.
+    void setMenu(MainMenu& menu);
+
     bool listen(const QString& path);
     TimerReply run(TimerCommand command);
+    TimerReply run(const TimerRequest& request);
     // True while the grid's in-place editor is open.
     std::function<bool()> cellEditorOpen;
 
@@ -64,6 +69,7 @@ class StopwatchDriver : public QObject {
     void askAboutTimeAway();
     QMessageBox* questionBox() const;
     void showReminder(const Message& text);
+    void showRecentTasks();
 
     MainController& controller_;
     CommandRunner& runner_;
@@ -79,6 +85,9 @@ class StopwatchDriver : public QObject {
     bool questionOpen_ = false;
     QList<QPointer<QMessageBox>> boxesBefore_;  // the window's boxes when the question came
     long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
+    QString trayTaskShown_;
+    MainMenu* menu_ = nullptr;
+    std::vector<int> recentRows_;  // the rows the tray's recent tasks stand for
 };
 
 }  // namespace quillet

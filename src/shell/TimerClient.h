@@ -19,5 +19,8 @@ inline constexpr int kTimerNotRunningExit = 3;
 // display and no event loop of its own.
 TimerClientResult sendTimerCommand(TimerCommand command, const QString& path,
                                    int timeoutMs = 10000);
+// The same for a request of either version.
+TimerClientResult sendTimerRequest(const TimerRequest& request, const QString& path,
+                                   int timeoutMs = 10000);
 
 }  // namespace quillet

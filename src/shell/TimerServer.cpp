@@ -62,16 +62,16 @@ void TimerServer::readFrom(QLocalSocket* socket) {
         socket->abort();
         return;
     }
-    const std::optional<TimerCommand> command = parseTimerRequest(
+    const std::optional<TimerRequest> request = parseTimerRequestLine(
         std::string_view(line.constData(), static_cast<std::size_t>(line.size() - 1)));
-    if (!command) {
+    if (!request) {
         socket->abort();
         return;
     }
     // The handler may run an event loop, in which the client may go away.
     socket->disconnect(this);
     const QPointer<QLocalSocket> guard(socket);
-    const std::string reply = timerReplyLine(handler_(*command));
+    const std::string reply = timerReplyLine(handler_(*request), request->version);
     if (!guard || socket->state() != QLocalSocket::ConnectedState) return;
     socket->write(reply.data(), static_cast<qint64>(reply.size()));
     socket->disconnectFromServer();

@@ -19,7 +19,7 @@ class TimerServer : public QObject {
     Q_OBJECT
 
   public:
-    using Handler = std::function<TimerReply(TimerCommand)>;
+    using Handler = std::function<TimerReply(const TimerRequest&)>;
     static constexpr int kRequestTimeoutMs = 3000;
 
     explicit TimerServer(Handler handler, QObject* parent = nullptr);

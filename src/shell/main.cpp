@@ -33,6 +33,9 @@ void describe(QCommandLineParser& parser) {
                       QStringLiteral("Runs a stopwatch command in the running Quillet1: start, "
                                      "stop, toggle, reset, status or book."),
                       QStringLiteral("command")});
+    parser.addOption({QStringLiteral("task"),
+                      QStringLiteral("With --timer start: times the task of this Task #."),
+                      QStringLiteral("number")});
     parser.addOption({QStringLiteral("export"),
                       QStringLiteral("Write the project named by [file] to <out> as a workbook "
                                      "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv), "
@@ -98,11 +101,22 @@ int runTimerClient(int argc, char** argv, const QCommandLineParser& parser) {
         refuse(parser, QStringLiteral("Unknown stopwatch command: %1").arg(name));
         return 2;
     }
+    const QString task = parser.value(QStringLiteral("task"));
+    if (parser.isSet(QStringLiteral("task")) && *command != quillet::TimerCommand::Start) {
+        refuse(parser, QStringLiteral("--task goes with --timer start."));
+        return 2;
+    }
+    // The second version of the protocol, which names the timed task.
+    const quillet::TimerRequest request{*command, quillet::kTimerVersion, task.toStdString()};
+    if (!task.isEmpty() && !quillet::isTimerTaskField(request.task)) {
+        refuse(parser, QStringLiteral("Not a Task #: %1").arg(task));
+        return 2;
+    }
     const quillet::TimerSocketPlace place = quillet::TimerServer::defaultPlace();
     const quillet::TimerClientResult result =
         place.path.empty()
             ? quillet::TimerClientResult{1, place.refusal}
-            : quillet::sendTimerCommand(*command, QFile::decodeName(place.path.c_str()));
+            : quillet::sendTimerRequest(request, QFile::decodeName(place.path.c_str()));
     std::fprintf(result.exitCode == 0 ? stdout : stderr, "%s\n", result.output.c_str());
     return result.exitCode;
 }

@@ -35,6 +35,14 @@ void HRStopWatch::deduct(double days) {
     accumulated_ -= days < elapsed ? days : elapsed;
 }
 
+void HRStopWatch::restore(bool running, double accumulated, double startedAt) {
+    const auto finite = [](double value) { return std::isfinite(value) ? value : 0.0; };
+    running_ = running;
+    accumulated_ = finite(accumulated);
+    startedAt_ = finite(startedAt);
+    stoppedAt_ = 0.0;
+}
+
 double HRStopWatch::elapsedTime() const {
     if (!running_) return accumulated_;
     return accumulated_ + (clock_->now() - startedAt_);

@@ -40,6 +40,10 @@ class HRStopWatch {
     // away, taken back.
     void deduct(double days);
 
+    // Puts back a state kept elsewhere (a recovery copy): running since startedAt or stopped,
+    // with `accumulated` banked. Values that are not finite count as zero.
+    void restore(bool running, double accumulated, double startedAt);
+
     // Days: the banked total plus the open interval while running.
     double elapsedTime() const;
     ElapsedParts decodeElapsed() const;

@@ -14,6 +14,7 @@ constexpr double kMinutesPerDay = 1440.0;
 void StopwatchGuard::setSettings(const GuardSettings& settings) {
     settings_.awayMinutes = std::clamp(settings.awayMinutes, 0, kMaxAwayMinutes);
     settings_.reminderHours = std::clamp(settings.reminderHours, 0, kMaxReminderHours);
+    settings_.rowPerDay = settings.rowPerDay;
     // Turned off: a break already noted is not asked about.
     if (settings_.awayMinutes == 0) leftAt_.reset();
 }

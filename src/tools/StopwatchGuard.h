@@ -12,8 +12,9 @@ namespace quillet {
 
 // How the guard watches the stopwatch; 0 turns a watch off.
 struct GuardSettings {
-    int awayMinutes = 10;   // ask about time away after this long without input
-    int reminderHours = 4;  // remind after the stopwatch has run this long, and each such time on
+    int awayMinutes = 10;    // ask about time away after this long without input
+    int reminderHours = 4;   // remind after the stopwatch has run this long, and each such time on
+    bool rowPerDay = false;  // bookings on a task dated another day go to a new row for today
     bool operator==(const GuardSettings&) const = default;
 };
 

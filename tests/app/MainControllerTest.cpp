@@ -303,6 +303,7 @@ TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     app.saveProjectAs();
     app.grid().setCellText(Hours, 1, "1.5");
     app.saveProject();
+    app.selectCell(Description, 0);  // started on the heading: times no task
     app.startTimer();
     h.clock.advanceMs((60.0 * 60 + 25 * 60 + 40) * 1000);  // 1 h 25 min 40 s: 1.43 h
     app.selectCell(Description, 1);

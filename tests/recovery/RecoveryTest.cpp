@@ -281,6 +281,29 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 
+TEST(RecoveryOffer, TheStopwatchComesBackRunningWithItsTask) {
+    RecoveryHarness h;
+    h.begin(endedRun());
+    h.edit("Write report");
+    h.app->selectCell(Hours, 1);
+    h.app->startTimer();
+    h.advance(600);
+    h.tick();
+    h.crash();
+
+    h.begin();
+    h.prompts.yesNoAnswers = {true};
+    const auto copy = offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
+    ASSERT_TRUE(copy && copy->info.stopwatch);
+    h.advance(60);
+    h.recovery->restore(*copy);
+    EXPECT_TRUE(h.app->stopWatch().running());
+    EXPECT_EQ(h.app->timingText(), "Timing task 1: Write report");
+    EXPECT_NEAR(h.app->stopWatch().elapsedTime() * 86400, 660, 0.01);
+    // A note written before the stopwatch was kept still reads, without one.
+    EXPECT_FALSE(parseSidecar("Quillet1 sidecar 1\npid=12\ntime=1.5")->stopwatch);
+}
+
 TEST(RecoveryOffer, APlantedLinkIsNeverOfferedNorTouched) {
     RecoveryHarness h;
     makePrivateDirectory(h.dirs.recovery);

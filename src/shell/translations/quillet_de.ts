@@ -4,6 +4,70 @@
 <context>
     <name>CoreMessages</name>
     <message>
+        <source>The stopwatch holds %1 for task %2 that is not in its Hours. Add it before closing?</source>
+        <translation>Die Stoppuhr enthält %1 für Aufgabe %2, die nicht in ihren Stunden stehen. Vor dem Schließen hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Timing task %1</source>
+        <translation>Zeitmessung für Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>Timing task %1: %2</source>
+        <translation>Zeitmessung für Aufgabe %1: %2</translation>
+    </message>
+    <message>
+        <source>Time task %1</source>
+        <translation>Aufgabe %1 messen</translation>
+    </message>
+    <message>
+        <source>Time task %1: %2</source>
+        <translation>Aufgabe %1 messen: %2</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 that is not in any task&apos;s Hours. Add it to the selected task before closing?</source>
+        <translation>Die Stoppuhr enthält %1, die in den Stunden keiner Aufgabe stehen. Vor dem Schließen zur ausgewählten Aufgabe hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for task %2 (%3) that is not in its Hours. Add it before closing?</source>
+        <translation>Die Stoppuhr enthält %1 für Aufgabe %2 (%3), die nicht in ihren Stunden stehen. Vor dem Schließen hinzufügen?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Add</source>
+        <translation>&amp;Nicht hinzufügen</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for no task. Add it to task %2 before timing it, or discard it?</source>
+        <translation>Die Stoppuhr enthält %1 für keine Aufgabe. Vor dem Messen zu Aufgabe %2 hinzufügen oder verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Add to this task</source>
+        <translation>Zu dieser Aufgabe &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>D&amp;iscard it</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Today %1 h · Week %2 h</source>
+        <translation>Heute %1 h · Woche %2 h</translation>
+    </message>
+    <message>
+        <source>There is no task %1</source>
+        <translation>Es gibt keine Aufgabe %1</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds time for no task: book it or reset it first</source>
+        <translation>Die Stoppuhr enthält Zeit für keine Aufgabe: Erst buchen oder zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Task %1 is gone from the table: the stopwatch keeps its time, for no task</source>
+        <translation>Aufgabe %1 ist nicht mehr in der Tabelle: Die Stoppuhr behält ihre Zeit, für keine Aufgabe</translation>
+    </message>
+    <message>
         <source>Cannot open file %1: not a regular file</source>
         <translation>Die Datei %1 kann nicht geöffnet werden: Sie ist keine gewöhnliche Datei</translation>
     </message>
@@ -463,6 +527,10 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
 <context>
     <name>MainMenu</name>
     <message>
+        <source>Time This &amp;Task</source>
+        <translation>Zeit für diese Aufgabe &amp;messen</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -764,6 +832,14 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
 <context>
     <name>StatusPanels</name>
     <message>
+        <source>Timed task</source>
+        <translation>Gemessene Aufgabe</translation>
+    </message>
+    <message>
+        <source>Today and this week</source>
+        <translation>Heute und diese Woche</translation>
+    </message>
+    <message>
         <source>Timer: %1</source>
         <translation>Stoppuhr: %1</translation>
     </message>
@@ -941,6 +1017,22 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
 <context>
     <name>quillet::FrmStopwatchSettings</name>
     <message>
+        <source>&amp;Book time to</source>
+        <translation>Zeit &amp;buchen auf</translation>
+    </message>
+    <message>
+        <source>the task&apos;s row</source>
+        <translation>die Zeile der Aufgabe</translation>
+    </message>
+    <message>
+        <source>a row per day</source>
+        <translation>eine Zeile pro Tag</translation>
+    </message>
+    <message>
+        <source>Book time to</source>
+        <translation>Zeit buchen auf</translation>
+    </message>
+    <message>
         <source>Idle time from the X server</source>
         <translation>Leerlaufzeit vom X-Server</translation>
     </message>
@@ -1116,6 +1208,13 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
     <message>
         <source>Summary chart</source>
         <translation>Diagramm der Zusammenfassung</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::GridModel</name>
+    <message>
+        <source>Timed task</source>
+        <translation>Gemessene Aufgabe</translation>
     </message>
 </context>
 </TS>

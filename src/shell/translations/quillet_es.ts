@@ -4,6 +4,70 @@
 <context>
     <name>CoreMessages</name>
     <message>
+        <source>The stopwatch holds %1 for task %2 that is not in its Hours. Add it before closing?</source>
+        <translation>El cronómetro tiene %1 para la tarea %2 que no están en sus horas. ¿Añadirlo antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Timing task %1</source>
+        <translation>Cronometrando la tarea %1</translation>
+    </message>
+    <message>
+        <source>Timing task %1: %2</source>
+        <translation>Cronometrando la tarea %1: %2</translation>
+    </message>
+    <message>
+        <source>Time task %1</source>
+        <translation>Cronometrar la tarea %1</translation>
+    </message>
+    <message>
+        <source>Time task %1: %2</source>
+        <translation>Cronometrar la tarea %1: %2</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 that is not in any task&apos;s Hours. Add it to the selected task before closing?</source>
+        <translation>El cronómetro tiene %1 que no están en las horas de ninguna tarea. ¿Añadirlo a la tarea seleccionada antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for task %2 (%3) that is not in its Hours. Add it before closing?</source>
+        <translation>El cronómetro tiene %1 para la tarea %2 (%3) que no están en sus horas. ¿Añadirlo antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Add</source>
+        <translation>&amp;No añadir</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for no task. Add it to task %2 before timing it, or discard it?</source>
+        <translation>El cronómetro tiene %1 sin tarea. ¿Añadirlo a la tarea %2 antes de cronometrarla, o descartarlo?</translation>
+    </message>
+    <message>
+        <source>&amp;Add to this task</source>
+        <translation>&amp;Añadir a esta tarea</translation>
+    </message>
+    <message>
+        <source>D&amp;iscard it</source>
+        <translation>&amp;Descartarlo</translation>
+    </message>
+    <message>
+        <source>Today %1 h · Week %2 h</source>
+        <translation>Hoy %1 h · Semana %2 h</translation>
+    </message>
+    <message>
+        <source>There is no task %1</source>
+        <translation>No hay ninguna tarea %1</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds time for no task: book it or reset it first</source>
+        <translation>El cronómetro tiene tiempo sin tarea: añádalo o póngalo a cero primero</translation>
+    </message>
+    <message>
+        <source>Task %1 is gone from the table: the stopwatch keeps its time, for no task</source>
+        <translation>La tarea %1 ya no está en la tabla: el cronómetro conserva su tiempo, sin tarea</translation>
+    </message>
+    <message>
         <source>Cannot open file %1: not a regular file</source>
         <translation>No se puede abrir el archivo %1: no es un archivo normal</translation>
     </message>
@@ -463,6 +527,10 @@ y se abre en cualquier navegador web.</translation>
 <context>
     <name>MainMenu</name>
     <message>
+        <source>Time This &amp;Task</source>
+        <translation>Cronometrar es&amp;ta tarea</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -764,6 +832,14 @@ y se abre en cualquier navegador web.</translation>
 <context>
     <name>StatusPanels</name>
     <message>
+        <source>Timed task</source>
+        <translation>Tarea cronometrada</translation>
+    </message>
+    <message>
+        <source>Today and this week</source>
+        <translation>Hoy y esta semana</translation>
+    </message>
+    <message>
         <source>Timer: %1</source>
         <translation>Cronómetro: %1</translation>
     </message>
@@ -941,6 +1017,22 @@ y se abre en cualquier navegador web.</translation>
 <context>
     <name>quillet::FrmStopwatchSettings</name>
     <message>
+        <source>&amp;Book time to</source>
+        <translation>&amp;Anotar el tiempo en</translation>
+    </message>
+    <message>
+        <source>the task&apos;s row</source>
+        <translation>la fila de la tarea</translation>
+    </message>
+    <message>
+        <source>a row per day</source>
+        <translation>una fila por día</translation>
+    </message>
+    <message>
+        <source>Book time to</source>
+        <translation>Anotar el tiempo en</translation>
+    </message>
+    <message>
         <source>Idle time from the X server</source>
         <translation>Tiempo de inactividad del servidor X</translation>
     </message>
@@ -1116,6 +1208,13 @@ y se abre en cualquier navegador web.</translation>
     <message>
         <source>Summary chart</source>
         <translation>Gráfico del resumen</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::GridModel</name>
+    <message>
+        <source>Timed task</source>
+        <translation>Tarea cronometrada</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,70 @@
 <context>
     <name>CoreMessages</name>
     <message>
+        <source>The stopwatch holds %1 for task %2 that is not in its Hours. Add it before closing?</source>
+        <translation>Le chronomètre contient %1 pour la tâche %2 qui ne figure pas dans ses heures. L&apos;ajouter avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Timing task %1</source>
+        <translation>Chronométrage de la tâche %1</translation>
+    </message>
+    <message>
+        <source>Timing task %1: %2</source>
+        <translation>Chronométrage de la tâche %1 : %2</translation>
+    </message>
+    <message>
+        <source>Time task %1</source>
+        <translation>Chronométrer la tâche %1</translation>
+    </message>
+    <message>
+        <source>Time task %1: %2</source>
+        <translation>Chronométrer la tâche %1 : %2</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 that is not in any task&apos;s Hours. Add it to the selected task before closing?</source>
+        <translation>Le chronomètre contient %1 qui ne figure dans les heures d&apos;aucune tâche. L&apos;ajouter à la tâche sélectionnée avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for task %2 (%3) that is not in its Hours. Add it before closing?</source>
+        <translation>Le chronomètre contient %1 pour la tâche %2 (%3) qui ne figure pas dans ses heures. L&apos;ajouter avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Add</source>
+        <translation>&amp;Ne pas ajouter</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds %1 for no task. Add it to task %2 before timing it, or discard it?</source>
+        <translation>Le chronomètre contient %1 pour aucune tâche. L&apos;ajouter à la tâche %2 avant de la chronométrer, ou l&apos;abandonner ?</translation>
+    </message>
+    <message>
+        <source>&amp;Add to this task</source>
+        <translation>&amp;Ajouter à cette tâche</translation>
+    </message>
+    <message>
+        <source>D&amp;iscard it</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
+        <source>Today %1 h · Week %2 h</source>
+        <translation>Aujourd&apos;hui %1 h · Semaine %2 h</translation>
+    </message>
+    <message>
+        <source>There is no task %1</source>
+        <translation>Il n&apos;y a pas de tâche %1</translation>
+    </message>
+    <message>
+        <source>The stopwatch holds time for no task: book it or reset it first</source>
+        <translation>Le chronomètre contient du temps pour aucune tâche : ajoutez-le ou remettez-le à zéro d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Task %1 is gone from the table: the stopwatch keeps its time, for no task</source>
+        <translation>La tâche %1 n&apos;est plus dans le tableau : le chronomètre garde son temps, pour aucune tâche</translation>
+    </message>
+    <message>
         <source>Cannot open file %1: not a regular file</source>
         <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
     </message>
@@ -463,6 +527,10 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
 <context>
     <name>MainMenu</name>
     <message>
+        <source>Time This &amp;Task</source>
+        <translation>Chrono&amp;métrer cette tâche</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -764,6 +832,14 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
 <context>
     <name>StatusPanels</name>
     <message>
+        <source>Timed task</source>
+        <translation>Tâche chronométrée</translation>
+    </message>
+    <message>
+        <source>Today and this week</source>
+        <translation>Aujourd&apos;hui et cette semaine</translation>
+    </message>
+    <message>
         <source>Timer: %1</source>
         <translation>Chronomètre&#xa0;: %1</translation>
     </message>
@@ -941,6 +1017,22 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
 <context>
     <name>quillet::FrmStopwatchSettings</name>
     <message>
+        <source>&amp;Book time to</source>
+        <translation>&amp;Comptabiliser le temps dans</translation>
+    </message>
+    <message>
+        <source>the task&apos;s row</source>
+        <translation>la ligne de la tâche</translation>
+    </message>
+    <message>
+        <source>a row per day</source>
+        <translation>une ligne par jour</translation>
+    </message>
+    <message>
+        <source>Book time to</source>
+        <translation>Comptabiliser le temps dans</translation>
+    </message>
+    <message>
         <source>Idle time from the X server</source>
         <translation>Temps d&apos;inactivité fourni par le serveur X</translation>
     </message>
@@ -1116,6 +1208,13 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
     <message>
         <source>Summary chart</source>
         <translation>Graphique du récapitulatif</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::GridModel</name>
+    <message>
+        <source>Timed task</source>
+        <translation>Tâche chronométrée</translation>
     </message>
 </context>
 </TS>

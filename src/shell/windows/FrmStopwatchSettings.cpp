@@ -1,5 +1,6 @@
 #include "shell/windows/FrmStopwatchSettings.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -66,21 +67,29 @@ FrmStopwatchSettings::FrmStopwatchSettings(QWidget* parent)
     lblIdleSource_->setObjectName("lblIdleSource");
     lblIdleSource_->setWordWrap(true);
     layout->addWidget(lblIdleSource_, 3, 0, 1, 3);
+    auto* lblBookTo = new QLabel(tr("&Book time to"), this);
+    cboBookTo_ = new QComboBox(this);
+    cboBookTo_->setObjectName("cboBookTo");
+    cboBookTo_->addItems({tr("the task's row"), tr("a row per day")});
+    cboBookTo_->setAccessibleName(tr("Book time to"));
+    lblBookTo->setBuddy(cboBookTo_);
+    layout->addWidget(lblBookTo, 4, 0);
+    layout->addWidget(cboBookTo_, 4, 1, 1, 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOkay");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
-    layout->addWidget(buttons, 4, 0, 1, 3);
-    layout->setRowStretch(5, 1);
+    layout->addWidget(buttons, 5, 0, 1, 3);
+    layout->setRowStretch(6, 1);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (!onOkay || onOkay(settings())) accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    placeCentred(this, 420, 150);
+    placeCentred(this, 420, 180);
 }
 
 GuardSettings FrmStopwatchSettings::settings() const {
-    return {spnAwayMinutes_->value(), spnReminderHours_->value()};
+    return {spnAwayMinutes_->value(), spnReminderHours_->value(), cboBookTo_->currentIndex() == 1};
 }
 
 // Only a showing from hidden refills: restoring from minimised keeps what was typed.
@@ -93,6 +102,7 @@ void FrmStopwatchSettings::fill() {
     const GuardSettings current = currentSettings ? currentSettings() : GuardSettings{};
     spnAwayMinutes_->setValue(current.awayMinutes);
     spnReminderHours_->setValue(current.reminderHours);
+    cboBookTo_->setCurrentIndex(current.rowPerDay ? 1 : 0);
     lblIdleSource_->setText(idleSourceText(idleKind ? idleKind() : IdleKind::None));
     spnAwayMinutes_->setFocus();
     spnAwayMinutes_->selectAll();

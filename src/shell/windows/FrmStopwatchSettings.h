@@ -6,6 +6,7 @@
 #include "ports/Ports.h"
 #include "tools/StopwatchGuard.h"
 
+class QComboBox;
 class QLabel;
 class QSpinBox;
 
@@ -29,6 +30,7 @@ class FrmStopwatchSettings : public QDialog {
     QSpinBox* awayMinutesBox() const { return spnAwayMinutes_; }
     QSpinBox* reminderHoursBox() const { return spnReminderHours_; }
     QLabel* idleSourceLabel() const { return lblIdleSource_; }
+    QComboBox* bookToBox() const { return cboBookTo_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +41,7 @@ class FrmStopwatchSettings : public QDialog {
     QSpinBox* spnAwayMinutes_ = nullptr;
     QSpinBox* spnReminderHours_ = nullptr;
     QLabel* lblIdleSource_ = nullptr;
+    QComboBox* cboBookTo_ = nullptr;
 };
 
 // What the window says about the idle source.

@@ -1,0 +1,249 @@
+#include "tasks/TaskTiming.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+#include <unordered_map>
+
+#include "tasks/CostTotal.h"
+#include "tasks/Summary.h"
+#include "tasks/TaskRow.h"
+#include "tasks/TaskRows.h"
+
+namespace quillet {
+
+namespace {
+
+// A change of more rows than this is cheaper to rescan than to follow row by row.
+constexpr int kRowsFollowed = 256;
+
+std::string cellOf(const CellGrid& grid, int col, int row) {
+    if (row < 0 || row >= grid.rowCount() || col >= grid.colCount()) return {};
+    return std::string(trimBlanksAndControls(grid.cellText(col, row)));
+}
+
+long double hoursIn(std::string_view text, const Locale& locale) {
+    const std::string_view trimmed = trimBlanksAndControls(text);
+    if (trimmed.empty()) return 0;
+    if (auto quick = parseCostQuickly(trimmed, locale.decimalSeparator)) return *quick;
+    return parseCost(trimmed, locale).value_or(0);
+}
+
+// The stopwatch's rounding: whole milliseconds, half to even, the magnitude.
+double wholeMilliseconds(double days) {
+    const double ms = std::fabs(std::nearbyint(days * 86400000.0));
+    return std::isfinite(ms) ? ms : 0.0;
+}
+
+std::string roundedHours(long double hours, const Locale& locale) {
+    const long double hundredths = std::nearbyint(hours * 100);
+    if (!std::isfinite(hundredths) || std::fabs(hundredths) > 9e15L) return "?";
+    return formatHundredths(static_cast<std::int64_t>(hundredths), locale);
+}
+
+}  // namespace
+
+std::string taskNumberText(const CellGrid& grid, int row) {
+    std::string number = cellOf(grid, TaskNo, row);
+    return number.empty() ? std::to_string(row) : number;
+}
+
+std::string taskDescriptionText(const CellGrid& grid, int row) {
+    return cellOf(grid, Description, row);
+}
+
+Message timingText(const CellGrid& grid, int row) {
+    const std::string description = taskDescriptionText(grid, row);
+    if (description.empty())
+        return Message(QUILLET_TR("CoreMessages", "Timing task %1")).arg(taskNumberText(grid, row));
+    return Message(QUILLET_TR("CoreMessages", "Timing task %1: %2"))
+        .arg(taskNumberText(grid, row))
+        .arg(description);
+}
+
+Message recentTaskCaption(const CellGrid& grid, int row) {
+    const std::string description = taskDescriptionText(grid, row);
+    if (description.empty())
+        return Message(QUILLET_TR("CoreMessages", "Time task %1")).arg(taskNumberText(grid, row));
+    return Message(QUILLET_TR("CoreMessages", "Time task %1: %2"))
+        .arg(taskNumberText(grid, row))
+        .arg(description);
+}
+
+std::string timedTaskReplyText(const CellGrid& grid, int row) {
+    std::string text = "task " + taskNumberText(grid, row);
+    const std::string description = taskDescriptionText(grid, row);
+    if (!description.empty()) text += ": " + description;
+    return text;
+}
+
+std::string heldTimeText(double elapsedDays) {
+    const auto seconds = static_cast<long long>(
+        std::min(std::floor(wholeMilliseconds(elapsedDays) / 1000.0), 3.6e9));
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%lld:%.2lld:%.2lld", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return buffer;
+}
+
+bool holdsAMinute(double elapsedDays) {
+    return elapsedDays > 0 && wholeMilliseconds(elapsedDays) >= 60000.0;
+}
+
+Message closingQuestion(double elapsedDays, const CellGrid& grid, int boundRow) {
+    if (boundRow < 1) {
+        return Message(QUILLET_TR("CoreMessages",
+                                  "The stopwatch holds %1 that is not in any task's Hours. Add it "
+                                  "to the selected task before closing?"))
+            .arg(heldTimeText(elapsedDays));
+    }
+    const std::string description = taskDescriptionText(grid, boundRow);
+    if (description.empty()) {
+        return Message(QUILLET_TR("CoreMessages",
+                                  "The stopwatch holds %1 for task %2 that is not in its Hours. "
+                                  "Add it before closing?"))
+            .arg(heldTimeText(elapsedDays))
+            .arg(taskNumberText(grid, boundRow));
+    }
+    return Message(QUILLET_TR("CoreMessages",
+                              "The stopwatch holds %1 for task %2 (%3) that is not in its Hours. "
+                              "Add it before closing?"))
+        .arg(heldTimeText(elapsedDays))
+        .arg(taskNumberText(grid, boundRow))
+        .arg(description);
+}
+
+std::vector<Message> closingButtons() {
+    return {QUILLET_TR("CoreMessages", "&Add"), QUILLET_TR("CoreMessages", "&Don't Add")};
+}
+
+ClosingAnswer closingAnswer(const std::optional<std::size_t>& button) {
+    if (!button || *button > 1) return ClosingAnswer::Cancel;
+    return *button == 0 ? ClosingAnswer::Add : ClosingAnswer::DontAdd;
+}
+
+Message unboundQuestion(double elapsedDays, const CellGrid& grid, int newRow) {
+    return Message(QUILLET_TR("CoreMessages",
+                              "The stopwatch holds %1 for no task. Add it to task %2 before "
+                              "timing it, or discard it?"))
+        .arg(heldTimeText(elapsedDays))
+        .arg(taskNumberText(grid, newRow));
+}
+
+std::vector<Message> unboundButtons() {
+    return {QUILLET_TR("CoreMessages", "&Add to this task"),
+            QUILLET_TR("CoreMessages", "D&iscard it")};
+}
+
+UnboundAnswer unboundAnswer(const std::optional<std::size_t>& button) {
+    if (!button || *button > 1) return UnboundAnswer::Cancel;
+    return *button == 0 ? UnboundAnswer::AddToNew : UnboundAnswer::Discard;
+}
+
+BookingResult bookTime(CellGrid& grid, int row, double elapsedSeconds, const Locale& locale,
+                       const std::string& todayText, int today, BookTo to) {
+    const bool taskRow = row >= 1 && row < grid.rowCount() && grid.colCount() > Hours &&
+                         grid.colCount() > StartDate && !isTotalRow(grid, row);
+    if (to == BookTo::TaskRow || !taskRow ||
+        readDay(grid.cellText(StartDate, row), locale) == today) {
+        TimerHoursResult result = addTimerToHours(grid, row, elapsedSeconds, locale, todayText);
+        return {std::move(result), row};
+    }
+    std::string description(grid.cellText(Description, row));
+    const std::int64_t added = hundredthsOfHour(elapsedSeconds);
+    CellGrid::BulkUpdate bulk(grid);
+    growRows(grid, grid.rowCount() + 1);
+    const int newRow = grid.rowCount() - 1;
+    grid.setCellText(TaskNo, newRow, std::to_string(newRow));
+    grid.setCellText(Description, newRow, description);
+    grid.setCellText(Hours, newRow, formatHundredths(added, locale));
+    grid.setCellText(StartDate, newRow, todayText);
+    if (EndDate < grid.colCount()) grid.setCellText(EndDate, newRow, todayText);
+    bulk.commit();
+    TimerHoursResult result{TimerHoursResult::Outcome::Added,
+                            Message(QUILLET_TR("CoreMessages", "Added %1 h to task %2"))
+                                .arg(formatHundredths(added, locale))
+                                .arg(std::to_string(newRow))};
+    return {std::move(result), newRow};
+}
+
+DayWeekHours::DayWeekHours(CellGrid& grid, const Locale& locale) : grid_(grid), locale_(locale) {
+    grid_.addListener(this);
+}
+
+DayWeekHours::~DayWeekHours() {
+    grid_.removeListener(this);
+}
+
+void DayWeekHours::gridChanged(const GridChange& change) {
+    if (!change.content || stale_) return;
+    if (change.kind == GridChange::Kind::Layout && appending_ && grid_.rowCount() >= rowsRead_) {
+        for (int row = rowsRead_; row < grid_.rowCount(); ++row) updateRow(row);
+        rowsRead_ = grid_.rowCount();
+        return;
+    }
+    if (change.kind != GridChange::Kind::Cells ||
+        change.rect.bottom - change.rect.top >= kRowsFollowed) {
+        stale_ = true;
+        return;
+    }
+    const int last = std::min(change.rect.bottom, grid_.rowCount() - 1);
+    for (int row = std::max(change.rect.top, 1); row <= last; ++row) updateRow(row);
+}
+
+std::optional<DayWeekHours::Entry> DayWeekHours::entryOf(int row, int dayOfRow) const {
+    if (dayOfRow < monday_ || dayOfRow > monday_ + 6) return std::nullopt;
+    return Entry{hoursIn(textIn(grid_.storedCells(row), Hours), locale_), dayOfRow == today_};
+}
+
+void DayWeekHours::updateRow(int row) {
+    rows_.erase(row);
+    if (!isTaskRow(grid_, row) || grid_.colCount() <= StartDate) return;
+    const std::optional<int> day = readDay(textIn(grid_.storedCells(row), StartDate), locale_);
+    if (!day) return;
+    if (const auto entry = entryOf(row, *day)) rows_.emplace(row, *entry);
+}
+
+void DayWeekHours::rescan() {
+    rows_.clear();
+    stale_ = false;
+    rowsRead_ = grid_.rowCount();
+    if (grid_.colCount() <= StartDate) return;
+    // A table holds few distinct dates, each on many rows: each is read once.
+    std::unordered_map<std::string_view, std::optional<int>> days;
+    for (int row = 1; row < grid_.rowCount(); ++row) {
+        if (!isTaskRow(grid_, row)) continue;
+        const std::string_view dateText = textIn(grid_.storedCells(row), StartDate);
+        if (dateText.empty()) continue;
+        auto [at, added] = days.try_emplace(dateText);
+        if (added) at->second = readDay(dateText, locale_);
+        if (!at->second) continue;
+        if (const auto entry = entryOf(row, *at->second))
+            rows_.emplace_hint(rows_.end(), row, *entry);
+    }
+}
+
+DayWeekHours::Sums DayWeekHours::sums(int today) {
+    if (today != today_) {
+        today_ = today;
+        const IsoWeek week = isoWeekOf(today);
+        monday_ = mondayOfIsoWeek(week.year, week.week);
+        stale_ = true;
+    }
+    if (stale_) rescan();
+    Sums sums;
+    // In row order, as the summary adds them.
+    for (const auto& [row, entry] : rows_) {
+        sums.week += entry.hours;
+        if (entry.today) sums.today += entry.hours;
+    }
+    return sums;
+}
+
+Message dayWeekText(long double todayHours, long double weekHours, const Locale& locale) {
+    return Message(QUILLET_TR("CoreMessages", "Today %1 h · Week %2 h"))
+        .arg(roundedHours(todayHours, locale))
+        .arg(roundedHours(weekHours, locale));
+}
+
+}  // namespace quillet
