@@ -127,21 +127,23 @@ TEST(SummaryRange, EndsAreInclusiveAndShowTheirPeriods) {
                              {"4/1/2026", "2", "2"},
                              {"4/30/2026", "4", "4"},
                              {"5/1/2026", "8", "8"},
-                             {"", "16", "16"}});
+                             {"", "16", "16"},
+                             {"someday", "32", "32"}});
     struct Case {
         std::optional<int> from, to;
         std::vector<std::string> labels;
         const char* hours;  // of the Total row
     } cases[] = {
-        {day(2026, 4, 1), day(2026, 4, 30), {"April 2026", "No date", "Total"}, "22"},
-        {day(2026, 4, 2), day(2026, 4, 29), {"April 2026", "No date", "Total"}, "16"},
-        {day(2026, 4, 30), std::nullopt, {"April 2026", "May 2026", "No date", "Total"}, "28"},
-        {std::nullopt, day(2026, 3, 31), {"March 2026", "No date", "Total"}, "17"},
-        {day(2026, 1, 1),
-         day(2026, 2, 1),
-         {"January 2026", "February 2026", "No date", "Total"},
-         "16"},
-        {day(2026, 5, 1), day(2026, 4, 1), {"No date", "Total"}, "16"},  // reversed: none
+        {std::nullopt,
+         std::nullopt,
+         {"March 2026", "April 2026", "May 2026", "No date", "Total"},
+         "63"},
+        {day(2026, 4, 1), day(2026, 4, 30), {"April 2026", "Total"}, "6"},
+        {day(2026, 4, 2), day(2026, 4, 29), {"April 2026", "Total"}, "0"},
+        {day(2026, 4, 30), std::nullopt, {"April 2026", "May 2026", "Total"}, "12"},
+        {std::nullopt, day(2026, 3, 31), {"March 2026", "Total"}, "1"},
+        {day(2026, 1, 1), day(2026, 2, 1), {"January 2026", "February 2026", "Total"}, "0"},
+        {day(2026, 5, 1), day(2026, 4, 1), {"Total"}, "0"},  // reversed: none
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hours);
