@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
@@ -94,10 +95,13 @@ TEST_F(FrmSummaryTest, FollowsEditsPastesAndOpensOncePerBurst) {
     other.setCellText(StartDate, 1, "3/3/2025");
     other.setCellText(Hours, 1, "7");
     saveCellsToFile(other, path);
+    auto* from = window->findChild<QCheckBox*>("chkFrom");
+    from->setChecked(true);          // the range is this project's: the next one starts without it
     prompts.yesNoAnswers = {false};  // do not save the changes
     prompts.openPaths = {path};
     form.action("mnuOpen1")->trigger();
     settle();
+    EXPECT_FALSE(from->isChecked());
     EXPECT_EQ(column(0), (QStringList{"March 2025", "Total"}));
     EXPECT_EQ(window->windowTitle(), QString::fromStdString("Summary \u2014 " + path));
 }

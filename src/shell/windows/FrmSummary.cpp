@@ -207,6 +207,11 @@ void FrmSummary::setDefaultRange(const QDate& from, const QDate& to) {
     if (!chkTo_->isChecked()) dtpTo_->setDate(to);
 }
 
+void FrmSummary::clearRange() {
+    chkFrom_->setChecked(false);
+    chkTo_->setChecked(false);
+}
+
 // A change while hidden waits for the next showing.
 void FrmSummary::gridChanged(const GridChange& change) {
     if (!change.content) return;
