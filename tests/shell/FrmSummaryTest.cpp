@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -177,6 +178,18 @@ TEST_F(FrmSummaryTest, PeriodsNoDateAndTotalSpeakTheWindowsLanguageCopyStaysEngl
             << clipboard.contents;
         EXPECT_TRUE(
             clipboard.contents.ends_with("No date\t\t1\t1\t20\r\nTotal\t\t3\t6.5\t120.5\r\n"));
+    }
+    // In a window made in German each column is as wide as its heading ("Aufgabenbeschreibung").
+    FrmSummary inGerman(form.controller().grid(), form.controller().locale());
+    inGerman.show();
+    for (QTableWidget* table : {inGerman.summaryTable(), inGerman.tasksTable()}) {
+        QHeaderView* header = table->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QString text = table->horizontalHeaderItem(c)->text();
+            EXPECT_GE(header->sectionSize(c),
+                      header->fontMetrics().horizontalAdvance(text) + margins);
+        }
     }
 }
 

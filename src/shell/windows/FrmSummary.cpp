@@ -40,6 +40,9 @@ QTableWidget* makeTable(const char* name, const QString& accessible, const QStri
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Translated headings are longer than the English ones ("Aufgabenbeschreibung"): each
+    // column starts as wide as its heading, and stays so while the table is empty.
+    table->resizeColumnsToContents();
     return table;
 }
 
@@ -310,7 +313,10 @@ void FrmSummary::periodSelected() {
 void FrmSummary::showTasksOf(int index) {
     grdSummaryTasks_->clearContents();
     grdSummaryTasks_->setRowCount(0);
-    if (index < 0 || index >= static_cast<int>(summary_.rows.size())) return;
+    if (index < 0 || index >= static_cast<int>(summary_.rows.size())) {
+        grdSummaryTasks_->resizeColumnsToContents();
+        return;
+    }
     const SummaryRow& period = summary_.rows[static_cast<std::size_t>(index)];
     grdSummaryTasks_->setRowCount(static_cast<int>(period.taskRows.size()));
     int r = 0;
