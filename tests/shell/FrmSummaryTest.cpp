@@ -3,14 +3,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include "formats/ProjectFile.h"
+#include "grid/ColorContrast.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "shell/OwnedForm1.h"
@@ -191,6 +194,23 @@ TEST_F(FrmSummaryTest, PeriodsNoDateAndTotalSpeakTheWindowsLanguageCopyStaysEngl
                       header->fontMetrics().horizontalAdvance(text) + margins);
         }
     }
+}
+
+TEST_F(FrmSummaryTest, ChartDescribesTheLargestPeriodShowsFiguresAndReadsInADarkTheme) {
+    SummaryChartView* chart = window->chart();
+    EXPECT_EQ(chart->accessibleDescription(), "Largest: December 2026, 3.5 h");
+    QHelpEvent help(QEvent::ToolTip, QPoint(chart->width() - 20, chart->height() / 2),
+                    chart->mapToGlobal(QPoint(chart->width() - 20, chart->height() / 2)));
+    QCoreApplication::sendEvent(chart, &help);
+    EXPECT_EQ(QToolTip::text(), "December 2026\nHours: 3.5\nCost: 0\nTasks: 1");
+    QPalette dark;  // Dark barely darker than Base, Text still black
+    const std::pair<QPalette::ColorRole, QRgb> theme[] = {
+        {QPalette::Base, 0x2a2a2a}, {QPalette::Dark, 0x232323}, {QPalette::Highlight, 0x2a82da}};
+    for (const auto& [role, rgb] : theme) dark.setColor(role, QColor::fromRgb(rgb));
+    chart->setPalette(dark);
+    const SummaryChartView::Colours colours = chart->colours();
+    for (const QColor& shown : {colours.text, colours.bar, colours.selectedBar})
+        EXPECT_GE(contrastRatio(toColor(shown), toColor(colours.background)), kMinTextContrast);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "shell/windows/SummaryChartView.h"
 #include "tasks/Columns.h"
 #include "tasks/CostTotal.h"
+#include "tasks/SummaryChart.h"
 
 namespace quillet {
 
@@ -292,15 +293,11 @@ void FrmSummary::fillTable() {
     grdSummary_->resizeColumnsToContents();
 }
 
-// Bars for the periods only: "No date" and "Total" would dwarf them.
 void FrmSummary::fillChart() {
-    std::vector<double> values;
     const bool hours = optChartHours_->isChecked();
-    for (const SummaryRow& row : summary_.rows) {
-        if (row.kind != SummaryRow::Kind::Period) break;
-        values.push_back(static_cast<double>(hours ? row.hours : row.cost));
-    }
-    chart_->setValues(std::move(values), locale_);
+    chart_->setBars(summaryBars(summary_, hours, locale_),
+                    CoreMessages::translate(summaryChartDescription(summary_, hours, locale_)),
+                    locale_);
 }
 
 void FrmSummary::periodSelected() {
