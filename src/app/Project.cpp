@@ -120,8 +120,10 @@ Message Project::fileChangedOnDisk() {
     }
     // The table is the last saved version, which no disk holds any more.
     if (observer_) observer_->beforeReload(fileName_);
+    const int generation = generation_;
     try {
         loadProject(fileName_);
+        generation_ = generation;
     } catch (const std::exception& e) {
         // Perhaps caught mid-write; the table on screen stays as it was.
         return Message(QUILLET_TR("CoreMessages", "%1 changed on disk and could not be read: %2"))
@@ -180,6 +182,7 @@ bool Project::saveQuestion() {
 
 void Project::emptyGrid() {
     Replacing replacing(*this);
+    ++generation_;
     CellGrid::BulkUpdate bulk(grid_);
     grid_.setFixedRows(0);
     grid_.clearStore();
@@ -215,6 +218,7 @@ std::optional<FileStamp> Project::replaceGridFrom(const std::string& path) {
 
 void Project::replaceGridWith(CellGrid& fresh) {
     Replacing replacing(*this);
+    ++generation_;
     grid_.swapContents(fresh);
 }
 

@@ -89,6 +89,11 @@ class Project : private CellGridListener {
     // progress handler included.
     ReadOptions fileOptions;
 
+    // Counts the times another project took the table's place (New, Open, Import, a kept
+    // version, recovered work), so what belongs to one project, like the summary's range,
+    // can end with it. A reload of the same file from disk is still the same project.
+    int generation() const { return generation_; }
+
     // True once after a command wrote or replaced the project: the cost total is due.
     bool takeTotalDue() { return std::exchange(totalDue_, false); }
 
@@ -175,6 +180,7 @@ class Project : private CellGridListener {
     std::function<std::string()> todayText_;
     ProjectObserver* observer_ = nullptr;
     int replacing_ = 0;
+    int generation_ = 0;
     bool totalDue_ = false;
     std::string title_ = kUntitledProject;
     std::string fileName_;

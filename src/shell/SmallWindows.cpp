@@ -141,14 +141,18 @@ void SmallWindows::showSummary() {
         frmSummary_->onExport = [this](const Summary& summary) {
             runner_.run([&] { controller_.exportSummary(summary); });
         };
-        // The range starts out as this month, for the user who ticks From or To.
-        const CivilDate today = controller_.todayDate();
-        const QDate first(today.year, today.month, 1);
-        frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
+        summaryGeneration_ = controller_.project().generation();
+        offerDefaultRange();
     }
     frmSummary_->setProjectTitle(
         CoreMessages::translate(shownTitle(controller_.project().title())));
     showOrRaise(frmSummary_);
+}
+
+void SmallWindows::offerDefaultRange() {
+    const CivilDate today = controller_.todayDate();
+    const QDate first(today.year, today.month, 1);
+    frmSummary_->setDefaultRange(first, first.addMonths(1).addDays(-1));
 }
 
 void SmallWindows::showAbout() {
@@ -171,9 +175,16 @@ void SmallWindows::changeFont() {
 }
 
 void SmallWindows::refresh() {
-    if (frmSummary_)
-        frmSummary_->setProjectTitle(
-            CoreMessages::translate(shownTitle(controller_.project().title())));
+    if (!frmSummary_) return;
+    frmSummary_->setProjectTitle(
+        CoreMessages::translate(shownTitle(controller_.project().title())));
+    // The range was chosen for the project before: the next one starts without it.
+    const int generation = controller_.project().generation();
+    if (generation != summaryGeneration_) {
+        summaryGeneration_ = generation;
+        frmSummary_->clearRange();
+        offerDefaultRange();
+    }
 }
 
 }  // namespace quillet

@@ -49,6 +49,8 @@ class SmallWindows {
 
   private:
     void createSimpleWindows();
+    // The range the summary offers when From or To is ticked: this month.
+    void offerDefaultRange();
 
     MainController& controller_;
     CommandRunner& runner_;
@@ -61,6 +63,7 @@ class SmallWindows {
     FrmCal* frmCal_ = nullptr;
     FrmRestoreBackup* frmRestoreBackup_ = nullptr;
     FrmSummary* frmSummary_ = nullptr;
+    int summaryGeneration_ = 0;  // the project the summary's range was set for
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run
 };

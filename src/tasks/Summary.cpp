@@ -134,7 +134,9 @@ Summary summarize(const CellGrid& grid, const SummaryOptions& options, const Loc
             if (added) at->second = readDay(dateText, locale);
             day = at->second;
         }
-        if (day && ((options.from && *day < *options.from) || (options.to && *day > *options.to)))
+        // A range keeps only the days inside it, so a task without one is outside.
+        if ((options.from || options.to) &&
+            (!day || (options.from && *day < *options.from) || (options.to && *day > *options.to)))
             continue;
         bool bad = false;
         const long double hours = readNumber(textIn(cells, Hours), locale, bad).value_or(0);

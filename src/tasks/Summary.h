@@ -48,7 +48,7 @@ struct SummaryRow {
 };
 
 // The summary of a task table: periods in date order (gaps included, with zeros), then a
-// "No date" row when some task has no readable date, then "Total". More than
+// "No date" row when some task has no readable date and no range is set, then "Total". More than
 // kLongestEmptyRun empty periods in a row show as one period row, "No tasks from May 2026
 // to October 2062", spanning them all.
 struct Summary {

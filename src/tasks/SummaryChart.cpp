@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "tasks/CostTotal.h"
 
 namespace quillet {
 
@@ -56,6 +59,91 @@ BarChartLayout layoutBarChart(std::span<const double> values, const ChartRect& a
                                slot * (1 - kGapShare), bottom - top});
     }
     return layout;
+}
+
+namespace {
+
+// The first three letters of a month's name, counted in characters, not UTF-8 bytes.
+std::string shortMonth(const std::string& name) {
+    std::size_t end = 0;
+    for (int letters = 0; end < name.size() && letters < 3; ++letters) {
+        ++end;
+        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) ++end;
+    }
+    return name.substr(0, end);
+}
+
+std::string isoWeekName(int year, int week) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d-W%02d", year, week);
+    return text;
+}
+
+// The year shows on the first bar and where a new one starts; the tooltip has the rest.
+std::string barLabel(const SummaryRow& row, bool first, const Locale& locale) {
+    if (row.emptyRun) return "\u2026";
+    const bool newYear = first || row.number == 1;
+    switch (row.period) {
+        case SummaryPeriod::Week: {
+            const std::string iso = isoWeekName(row.year, row.number);
+            return newYear ? iso : iso.substr(iso.rfind('-') + 1);
+        }
+        case SummaryPeriod::Month: {
+            const std::string name =
+                shortMonth(locale.monthNames[static_cast<std::size_t>(row.number - 1)]);
+            return newYear ? name + " " + std::to_string(row.year) : name;
+        }
+        case SummaryPeriod::Year:
+            break;
+    }
+    return std::to_string(row.year);
+}
+
+double chartValue(const SummaryRow& row, bool hours) {
+    return static_cast<double>(hours ? row.hours : row.cost);
+}
+
+}  // namespace
+
+std::vector<SummaryBar> summaryBars(const Summary& summary, bool hours, const Locale& locale) {
+    std::vector<SummaryBar> bars;
+    for (const SummaryRow& row : summary.rows) {
+        if (row.kind != SummaryRow::Kind::Period) break;
+        Message tooltip(QUILLET_TR("CoreMessages", "%1\nHours: %2\nCost: %3\nTasks: %4"));
+        tooltip.arg(summaryLabel(row))
+            .arg(formatTotal(row.hours, locale))
+            .arg(formatTotal(row.cost, locale))
+            .arg(std::to_string(row.taskCount));
+        bars.push_back({chartValue(row, hours), barLabel(row, bars.empty(), locale), tooltip});
+    }
+    return bars;
+}
+
+Message summaryChartDescription(const Summary& summary, bool hours, const Locale& locale) {
+    const SummaryRow* largest = nullptr;
+    for (const SummaryRow& row : summary.rows) {
+        if (row.kind != SummaryRow::Kind::Period) break;
+        if (chartValue(row, hours) > (largest ? chartValue(*largest, hours) : 0)) largest = &row;
+    }
+    if (!largest) {
+        return hours ? QUILLET_TR("CoreMessages", "No period has hours")
+                     : QUILLET_TR("CoreMessages", "No period has a cost");
+    }
+    const Message period = largest->period == SummaryPeriod::Week
+                               ? Message(QUILLET_TR("CoreMessages", "week %1"))
+                                     .arg(isoWeekName(largest->year, largest->number))
+                               : Message::verbatim(largest->label);
+    const std::string value = formatTotal(hours ? largest->hours : largest->cost, locale);
+    return Message(hours ? QUILLET_TR("CoreMessages", "Largest: %1, %2 h")
+                         : QUILLET_TR("CoreMessages", "Largest: %1, cost %2"))
+        .arg(period)
+        .arg(value);
+}
+
+int barLabelStep(double widestLabel, double slotWidth, double minimumGap) {
+    if (slotWidth <= 0) return 1;
+    const double step = std::ceil((widestLabel + minimumGap) / slotWidth);
+    return std::max(1, static_cast<int>(std::min(step, 1e9)));
 }
 
 }  // namespace quillet

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <vector>
+
+#include "ports/Locale.h"
+#include "ports/Message.h"
+#include "tasks/Summary.h"
 
 namespace quillet {
 
@@ -24,5 +29,24 @@ struct BarChartLayout {
 };
 
 BarChartLayout layoutBarChart(std::span<const double> values, const ChartRect& area);
+
+// What the summary's chart shows of one period row: its bar's height, the short text under
+// it ("Nov 2026", "Dec", "W49", "2026") and its tooltip with the row's figures.
+struct SummaryBar {
+    double value = 0;
+    std::string label;
+    Message tooltip;
+};
+
+// The bars of the summary's periods, of the hours or of the cost. "No date" and "Total"
+// have none: they would dwarf the periods.
+std::vector<SummaryBar> summaryBars(const Summary& summary, bool hours, const Locale& locale);
+
+// What a screen reader says of the chart: "Largest: week 2026-W49, 14.5 h".
+Message summaryChartDescription(const Summary& summary, bool hours, const Locale& locale);
+
+// Every how many bars one carries its label: labels as wide as `widestLabel` stay
+// `minimumGap` apart on bars `slotWidth` apart.
+int barLabelStep(double widestLabel, double slotWidth, double minimumGap);
 
 }  // namespace quillet

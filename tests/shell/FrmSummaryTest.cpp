@@ -1,14 +1,19 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include "formats/ProjectFile.h"
+#include "grid/ColorContrast.h"
 #include "shell/Form1.h"
 #include "shell/GridModel.h"
 #include "shell/OwnedForm1.h"
@@ -94,10 +99,13 @@ TEST_F(FrmSummaryTest, FollowsEditsPastesAndOpensOncePerBurst) {
     other.setCellText(StartDate, 1, "3/3/2025");
     other.setCellText(Hours, 1, "7");
     saveCellsToFile(other, path);
+    auto* from = window->findChild<QCheckBox*>("chkFrom");
+    from->setChecked(true);          // the range is this project's: the next one starts without it
     prompts.yesNoAnswers = {false};  // do not save the changes
     prompts.openPaths = {path};
     form.action("mnuOpen1")->trigger();
     settle();
+    EXPECT_FALSE(from->isChecked());
     EXPECT_EQ(column(0), (QStringList{"March 2025", "Total"}));
     EXPECT_EQ(window->windowTitle(), QString::fromStdString("Summary \u2014 " + path));
 }
@@ -174,6 +182,35 @@ TEST_F(FrmSummaryTest, PeriodsNoDateAndTotalSpeakTheWindowsLanguageCopyStaysEngl
         EXPECT_TRUE(
             clipboard.contents.ends_with("No date\t\t1\t1\t20\r\nTotal\t\t3\t6.5\t120.5\r\n"));
     }
+    // In a window made in German each column is as wide as its heading ("Aufgabenbeschreibung").
+    FrmSummary inGerman(form.controller().grid(), form.controller().locale());
+    inGerman.show();
+    for (QTableWidget* table : {inGerman.summaryTable(), inGerman.tasksTable()}) {
+        QHeaderView* header = table->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QString text = table->horizontalHeaderItem(c)->text();
+            EXPECT_GE(header->sectionSize(c),
+                      header->fontMetrics().horizontalAdvance(text) + margins);
+        }
+    }
+}
+
+TEST_F(FrmSummaryTest, ChartDescribesTheLargestPeriodShowsFiguresAndReadsInADarkTheme) {
+    SummaryChartView* chart = window->chart();
+    EXPECT_EQ(chart->accessibleDescription(), "Largest: December 2026, 3.5 h");
+    QHelpEvent help(QEvent::ToolTip, QPoint(chart->width() - 20, chart->height() / 2),
+                    chart->mapToGlobal(QPoint(chart->width() - 20, chart->height() / 2)));
+    QCoreApplication::sendEvent(chart, &help);
+    EXPECT_EQ(QToolTip::text(), "December 2026\nHours: 3.5\nCost: 0\nTasks: 1");
+    QPalette dark;  // Dark barely darker than Base, Text still black
+    const std::pair<QPalette::ColorRole, QRgb> theme[] = {
+        {QPalette::Base, 0x2a2a2a}, {QPalette::Dark, 0x232323}, {QPalette::Highlight, 0x2a82da}};
+    for (const auto& [role, rgb] : theme) dark.setColor(role, QColor::fromRgb(rgb));
+    chart->setPalette(dark);
+    const SummaryChartView::Colours colours = chart->colours();
+    for (const QColor& shown : {colours.text, colours.bar, colours.selectedBar})
+        EXPECT_GE(contrastRatio(toColor(shown), toColor(colours.background)), kMinTextContrast);
 }
 
 }  // namespace

@@ -127,21 +127,23 @@ TEST(SummaryRange, EndsAreInclusiveAndShowTheirPeriods) {
                              {"4/1/2026", "2", "2"},
                              {"4/30/2026", "4", "4"},
                              {"5/1/2026", "8", "8"},
-                             {"", "16", "16"}});
+                             {"", "16", "16"},
+                             {"someday", "32", "32"}});
     struct Case {
         std::optional<int> from, to;
         std::vector<std::string> labels;
         const char* hours;  // of the Total row
     } cases[] = {
-        {day(2026, 4, 1), day(2026, 4, 30), {"April 2026", "No date", "Total"}, "22"},
-        {day(2026, 4, 2), day(2026, 4, 29), {"April 2026", "No date", "Total"}, "16"},
-        {day(2026, 4, 30), std::nullopt, {"April 2026", "May 2026", "No date", "Total"}, "28"},
-        {std::nullopt, day(2026, 3, 31), {"March 2026", "No date", "Total"}, "17"},
-        {day(2026, 1, 1),
-         day(2026, 2, 1),
-         {"January 2026", "February 2026", "No date", "Total"},
-         "16"},
-        {day(2026, 5, 1), day(2026, 4, 1), {"No date", "Total"}, "16"},  // reversed: none
+        {std::nullopt,
+         std::nullopt,
+         {"March 2026", "April 2026", "May 2026", "No date", "Total"},
+         "63"},
+        {day(2026, 4, 1), day(2026, 4, 30), {"April 2026", "Total"}, "6"},
+        {day(2026, 4, 2), day(2026, 4, 29), {"April 2026", "Total"}, "0"},
+        {day(2026, 4, 30), std::nullopt, {"April 2026", "May 2026", "Total"}, "12"},
+        {std::nullopt, day(2026, 3, 31), {"March 2026", "Total"}, "1"},
+        {day(2026, 1, 1), day(2026, 2, 1), {"January 2026", "February 2026", "Total"}, "0"},
+        {day(2026, 5, 1), day(2026, 4, 1), {"Total"}, "0"},  // reversed: none
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hours);
@@ -151,6 +153,9 @@ TEST(SummaryRange, EndsAreInclusiveAndShowTheirPeriods) {
         const Summary s = summarize(*g, options, usLocale());
         EXPECT_EQ(labels(s), c.labels);
         EXPECT_EQ(formatTotal(s.rows.back().hours, usLocale()), c.hours);
+        long double shown = 0;  // the Total is the sum of the rows above it
+        for (std::size_t r = 0; r + 1 < s.rows.size(); ++r) shown += s.rows[r].cost;
+        EXPECT_EQ(formatTotal(shown, usLocale()), formatTotal(s.rows.back().cost, usLocale()));
     }
 }
 
@@ -268,6 +273,41 @@ TEST(SummaryChart, BarsAreProportionalAndShareTheZeroLine) {
     }
     const BarChartLayout layout = layoutBarChart(std::vector<double>{10, 40, 0, 25}, area);
     EXPECT_EQ(layout.ticks, (std::vector<double>{0, 10, 20, 30, 40}));
+}
+
+TEST(SummaryChart, BarLabelsTooltipsAndTheLargestPeriod) {
+    const auto g = gridWith(
+        {{"11/20/2025", "1", ""}, {"12/29/2025", "8", "800.1"}, {"1/9/2026", "14.5", "25"}});
+    struct Case {
+        SummaryPeriod period;
+        const char* labels;
+        const char* largest;
+    } cases[] = {
+        {SummaryPeriod::Week, "2025-W47|W48|W49|W50|W51|W52|2026-W01|W02|",
+         "Largest: week 2026-W02, 14.5 h"},
+        {SummaryPeriod::Month, "Nov 2025|Dec|Jan 2026|", "Largest: January 2026, 14.5 h"},
+    };
+    for (const Case& c : cases) {
+        SummaryOptions options;
+        options.period = c.period;
+        const Summary s = summarize(*g, options, usLocale());
+        std::string shown;
+        for (const SummaryBar& bar : summaryBars(s, true, usLocale())) shown += bar.label + "|";
+        EXPECT_EQ(shown, c.labels);
+        EXPECT_EQ(summaryChartDescription(s, true, usLocale()), c.largest);
+    }
+    const Summary months = summarize(*g, {}, usLocale());
+    EXPECT_EQ(summaryChartDescription(months, false, usLocale()),
+              "Largest: December 2025, cost 800.1");
+    EXPECT_EQ(summaryBars(months, false, usLocale())[1].tooltip,
+              "December 2025\nHours: 8\nCost: 800.1\nTasks: 1");
+    Locale de = germanLocale();
+    de.monthNames[2] = "M\u00e4rz";  // cut by letters, not bytes
+    const Summary march = summarize(*gridWith({{"01.03.2026", "1", ""}}), {}, de);
+    EXPECT_EQ(summaryBars(march, true, de)[0].label, "M\u00e4r 2026");
+    // Labels 30 wide and 5 apart fit on bars 40 apart; on bars 10 apart every 4th has one.
+    EXPECT_EQ(barLabelStep(30, 40, 5), 1);
+    EXPECT_EQ(barLabelStep(30, 10, 5), 4);
 }
 
 }  // namespace

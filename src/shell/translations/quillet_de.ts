@@ -500,6 +500,36 @@ und lässt sich in jedem Webbrowser öffnen.</translation>
         <translation>Woche %1, %2</translation>
     </message>
     <message>
+        <source>%1
+Hours: %2
+Cost: %3
+Tasks: %4</source>
+        <translation>%1
+Stunden: %2
+Kosten: %3
+Aufgaben: %4</translation>
+    </message>
+    <message>
+        <source>No period has hours</source>
+        <translation>Kein Zeitraum hat Stunden</translation>
+    </message>
+    <message>
+        <source>No period has a cost</source>
+        <translation>Kein Zeitraum hat Kosten</translation>
+    </message>
+    <message>
+        <source>week %1</source>
+        <translation>Woche %1</translation>
+    </message>
+    <message>
+        <source>Largest: %1, %2 h</source>
+        <translation>Am größten: %1, %2 Std.</translation>
+    </message>
+    <message>
+        <source>Largest: %1, cost %2</source>
+        <translation>Am größten: %1, Kosten %2</translation>
+    </message>
+    <message>
         <source>No date</source>
         <translation>Ohne Datum</translation>
     </message>

@@ -500,6 +500,36 @@ y se abre en cualquier navegador web.</translation>
         <translation>Semana %1, %2</translation>
     </message>
     <message>
+        <source>%1
+Hours: %2
+Cost: %3
+Tasks: %4</source>
+        <translation>%1
+Horas: %2
+Coste: %3
+Tareas: %4</translation>
+    </message>
+    <message>
+        <source>No period has hours</source>
+        <translation>Ningún periodo tiene horas</translation>
+    </message>
+    <message>
+        <source>No period has a cost</source>
+        <translation>Ningún periodo tiene coste</translation>
+    </message>
+    <message>
+        <source>week %1</source>
+        <translation>semana %1</translation>
+    </message>
+    <message>
+        <source>Largest: %1, %2 h</source>
+        <translation>El mayor: %1, %2 h</translation>
+    </message>
+    <message>
+        <source>Largest: %1, cost %2</source>
+        <translation>El mayor: %1, coste %2</translation>
+    </message>
+    <message>
         <source>No date</source>
         <translation>Sin fecha</translation>
     </message>

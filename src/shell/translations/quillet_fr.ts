@@ -500,6 +500,36 @@ et il s&apos;ouvre dans n&apos;importe quel navigateur web.</translation>
         <translation>Semaine %1, %2</translation>
     </message>
     <message>
+        <source>%1
+Hours: %2
+Cost: %3
+Tasks: %4</source>
+        <translation>%1
+Heures&#xa0;: %2
+Coût&#xa0;: %3
+Tâches&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>No period has hours</source>
+        <translation>Aucune période n&apos;a d&apos;heures</translation>
+    </message>
+    <message>
+        <source>No period has a cost</source>
+        <translation>Aucune période n&apos;a de coût</translation>
+    </message>
+    <message>
+        <source>week %1</source>
+        <translation>semaine %1</translation>
+    </message>
+    <message>
+        <source>Largest: %1, %2 h</source>
+        <translation>Le plus grand&#xa0;: %1, %2 h</translation>
+    </message>
+    <message>
+        <source>Largest: %1, cost %2</source>
+        <translation>Le plus grand&#xa0;: %1, coût %2</translation>
+    </message>
+    <message>
         <source>No date</source>
         <translation>Sans date</translation>
     </message>

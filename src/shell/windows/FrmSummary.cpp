@@ -21,6 +21,7 @@
 #include "shell/windows/SummaryChartView.h"
 #include "tasks/Columns.h"
 #include "tasks/CostTotal.h"
+#include "tasks/SummaryChart.h"
 
 namespace quillet {
 
@@ -40,6 +41,9 @@ QTableWidget* makeTable(const char* name, const QString& accessible, const QStri
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
+    // Translated headings are longer than the English ones ("Aufgabenbeschreibung"): each
+    // column starts as wide as its heading, and stays so while the table is empty.
+    table->resizeColumnsToContents();
     return table;
 }
 
@@ -207,6 +211,11 @@ void FrmSummary::setDefaultRange(const QDate& from, const QDate& to) {
     if (!chkTo_->isChecked()) dtpTo_->setDate(to);
 }
 
+void FrmSummary::clearRange() {
+    chkFrom_->setChecked(false);
+    chkTo_->setChecked(false);
+}
+
 // A change while hidden waits for the next showing.
 void FrmSummary::gridChanged(const GridChange& change) {
     if (!change.content) return;
@@ -284,15 +293,11 @@ void FrmSummary::fillTable() {
     grdSummary_->resizeColumnsToContents();
 }
 
-// Bars for the periods only: "No date" and "Total" would dwarf them.
 void FrmSummary::fillChart() {
-    std::vector<double> values;
     const bool hours = optChartHours_->isChecked();
-    for (const SummaryRow& row : summary_.rows) {
-        if (row.kind != SummaryRow::Kind::Period) break;
-        values.push_back(static_cast<double>(hours ? row.hours : row.cost));
-    }
-    chart_->setValues(std::move(values), locale_);
+    chart_->setBars(summaryBars(summary_, hours, locale_),
+                    CoreMessages::translate(summaryChartDescription(summary_, hours, locale_)),
+                    locale_);
 }
 
 void FrmSummary::periodSelected() {
@@ -305,7 +310,10 @@ void FrmSummary::periodSelected() {
 void FrmSummary::showTasksOf(int index) {
     grdSummaryTasks_->clearContents();
     grdSummaryTasks_->setRowCount(0);
-    if (index < 0 || index >= static_cast<int>(summary_.rows.size())) return;
+    if (index < 0 || index >= static_cast<int>(summary_.rows.size())) {
+        grdSummaryTasks_->resizeColumnsToContents();
+        return;
+    }
     const SummaryRow& period = summary_.rows[static_cast<std::size_t>(index)];
     grdSummaryTasks_->setRowCount(static_cast<int>(period.taskRows.size()));
     int r = 0;

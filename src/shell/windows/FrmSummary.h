@@ -36,6 +36,8 @@ class FrmSummary : public QWidget, private CellGridListener {
     void setProjectTitle(const QString& title);
     // The range's dates when the user first ticks From or To.
     void setDefaultRange(const QDate& from, const QDate& to);
+    // Unticks From and To: the summary covers every task again.
+    void clearRange();
 
     // Selects a task's row in the main table.
     std::function<void(int row)> onSelectTaskRow;
