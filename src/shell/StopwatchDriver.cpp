@@ -121,8 +121,8 @@ void StopwatchDriver::follow() {
     if (minutes == trayMinutesShown_ && task == trayTaskShown_) return;
     trayMinutesShown_ = minutes;
     trayTaskShown_ = task;
-    QString hint =
-        title + QString::fromUtf8(" \u2014 ") + QString::fromStdString(elapsedClockText(elapsed));
+    QString hint = title + QString::fromUtf8(" \u2014 ") +
+                   CoreMessages::translate(elapsedHoursMinutesText(elapsed));
     if (!task.isEmpty()) hint += QString::fromUtf8(" \u2014 ") + task;
     tray->setHint(hint);
 }

@@ -88,6 +88,15 @@ void timerStartCommand(HRStopWatch& watch) {
     watch.start();
 }
 
+Message elapsedHoursMinutesText(double elapsedDays) {
+    const auto minutes = static_cast<long long>(elapsedMilliseconds(elapsedDays) / 60000.0);
+    char twoDigits[8];
+    std::snprintf(twoDigits, sizeof twoDigits, "%02lld", minutes % 60);
+    return Message(QUILLET_TR("CoreMessages", "%1 h %2 min"))
+        .arg(std::to_string(minutes / 60))
+        .arg(std::string(twoDigits));
+}
+
 Message timerStopCommand(HRStopWatch& watch) {
     watch.stop();
     return stopWatchDisplayText(watch);

@@ -71,6 +71,9 @@ std::string elapsedToText(const ElapsedParts& parts);
 
 // The status-bar text of the stopwatch: "Timer: dd:hh:mm:ss".
 Message stopWatchDisplayText(const HRStopWatch& watch);
+// "1 h 05 min": for a display that changes once a minute (the tray's hint), so it never
+// shows seconds standing still.
+Message elapsedHoursMinutesText(double elapsedDays);
 
 // The steps of the "&Timer" menu commands. The main window's commands are:
 //   startTimer: timerStartCommand(HRStopWatch1);  // no refresh; the next tick shows it
