@@ -32,7 +32,7 @@ MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
       history_(historyBytes),
       project_(grid_, history_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
       stopWatch_(ports_.clock) {
-    project_.onStatus = [this](const Message& text) { statusMessage_ = text; };
+    project_.onStatus = [this](const Message& text) { showFileNote(text); };
     boundMark_ = grid_.addRowMark(-1);
     bindingWatch_.owner = this;
     grid_.addListener(&bindingWatch_);
@@ -73,13 +73,25 @@ void MainController::switchTab(const std::string& tabText) {
 // The total follows a write or a load even when a later step of the command fails.
 template <typename Command>
 void MainController::runProjectCommand(Command command) {
+    const Message noteBefore = fileNote_;
+    const unsigned notesBefore = fileNotes_;
+    // A note about the file ("changed on disk; saving will ask...") no longer holds once the
+    // project was written or replaced: it would mislead about the next one.
+    const auto afterWrite = [&] {
+        if (!project_.takeTotalDue()) return;
+        if (fileNotes_ == notesBefore && !noteBefore.empty() &&
+            statusMessage_ == noteBefore.english()) {
+            statusMessage_ = {};
+        }
+        calculateTotal();
+    };
     try {
         command();
     } catch (...) {
-        if (project_.takeTotalDue()) calculateTotal();
+        afterWrite();
         throw;
     }
-    if (project_.takeTotalDue()) calculateTotal();
+    afterWrite();
 }
 
 template <typename Change>
@@ -178,8 +190,13 @@ void MainController::clearRecentFiles() {
 void MainController::reloadIfChangedOnDisk() {
     runProjectCommand([this] {
         Message note = project_.fileChangedOnDisk();
-        if (!note.empty()) statusMessage_ = std::move(note);
+        if (!note.empty()) showFileNote(std::move(note));
     });
+}
+
+void MainController::showFileNote(Message note) {
+    statusMessage_ = fileNote_ = std::move(note);
+    ++fileNotes_;
 }
 
 void MainController::calculateTotal() {

@@ -228,6 +228,7 @@ class MainController {
     void inStep(Message name, Change change);
     void finishStep(Message name);
     void emptySelectedCells();
+    void showFileNote(Message note);
     Message bookRow(int row);
     Message switchTo(int row, bool mayAsk);
     void bind(int row);
@@ -258,6 +259,8 @@ class MainController {
     FindHighlight find_;
     int sortColumn_ = TaskNo;
     Message statusMessage_;
+    Message fileNote_;  // the last note about the project's file shown in the status
+    unsigned fileNotes_ = 0;
     Message timerText_;
     Message noticeText_;
     std::string totalCaption_ = " ";

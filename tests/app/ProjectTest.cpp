@@ -554,8 +554,11 @@ TEST(ProjectChangedElsewhere, SaveAsksAndTheWatcherReloadsOrWarns) {
     app.openProject();
     h.app->editCell(Description, 1, "overwrite");
     otherWrites("Theirs, again");
+    app.reloadIfChangedOnDisk();
+    ASSERT_NE(app.statusMessage().english().find("saving will ask"), std::string::npos);
     h.prompts.choices = {0};
     app.saveProject();
+    EXPECT_EQ(app.statusMessage(), "");  // the note no longer holds
     CellGrid back;
     loadCellsFromFile(back, path);
     EXPECT_EQ(back.cellText(Description, 1), "overwrite");
