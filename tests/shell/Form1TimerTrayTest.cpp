@@ -68,7 +68,8 @@ TEST_F(Form1TimerTrayTest, TheTimedTaskIsShownSwitchedAndAskedAboutOnClosing) {
     form.action("mnuStartTimer1")->trigger();
     auto* task = form.findChild<QLabel*>("StatusBar1Panel3");
     EXPECT_EQ(task->accessibleName(), "Timing task 1: Write report");
-    EXPECT_EQ(form.findChild<QLabel*>("StatusBar1Panel4")->text(), "Today 0 h · Week 0 h");
+    EXPECT_EQ(form.findChild<QLabel*>("StatusBar1Panel4")->accessibleName(),
+              "Today 0 h · Week 0 h");
     const QModelIndex mark = form.gridModel()->index(0, 0);
     EXPECT_FALSE(mark.data(Qt::DecorationRole).isNull());
     EXPECT_EQ(mark.data(Qt::AccessibleDescriptionRole).toString(), "Timed task");

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -216,6 +217,44 @@ TEST_F(TranslatedWindowsTest, NoTwoItemsOfAMenuShareAnAcceleratorInAnyLanguage) 
                         << language.toStdString() << " " << menu->objectName().toStdString() << ": "
                         << first->toStdString() << " and " << name.toStdString() << " share "
                         << key.toString().toStdString();
+                }
+            }
+        }
+        Translations::remove();
+    }
+}
+
+// Each status panel keeps to its own room and shows whole words or an ellipsis, in every
+// language and at any width, with a long status message and the timed task's panels shown.
+TEST_F(TranslatedWindowsTest, StatusPanelsNeverOverlapOrStopMidWord) {
+    QStringList languages = Translations::shipped();
+    languages.prepend(QString());
+    for (const QString& language : languages) {
+        Translations::install(language);
+        {
+            test::OwnedForm1 form(ports());
+            form.show();
+            form.runCommand([&] {
+                form.controller().startTimer();
+                form.controller().setStatusMessage(Message::verbatim(std::string(120, 'x')));
+            });
+            for (const int width : {400, 567, 900}) {
+                form.resize(width, 300);
+                QCoreApplication::processEvents();
+                QList<QLabel*> shown;
+                for (int k = 0; k < 5; ++k) {
+                    auto* label =
+                        form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(k));
+                    if (!label->isVisible() || label->text().isEmpty()) continue;
+                    const QString where =
+                        language + QStringLiteral(" %1 px, panel %2").arg(width).arg(k);
+                    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                              label->contentsRect().width())
+                        << where.toStdString() << ": " << label->text().toStdString();
+                    for (const QLabel* other : shown)
+                        EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+                            << where.toStdString();
+                    shown << label;
                 }
             }
         }
