@@ -269,7 +269,6 @@ void MainMenu::addStandardKeys() {
         {mnuRestoreBackup1, "document-revert"},
         {mnuExport1, "document-export"},
         {mnuPrint1, "document-print"},
-        {mnuPrintPreview1, "document-print-preview"},
         {mnuExit1, "application-exit"},
         {mnuUndo1, "edit-undo"},
         {mnuRedo1, "edit-redo"},
