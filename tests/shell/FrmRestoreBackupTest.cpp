@@ -176,7 +176,7 @@ TEST_F(FrmRestoreBackupTest, NoProgressDialogStaysOverTheSaveQuestion) {
         }
     });
     window.findChild<QPushButton*>("btnOpen")->click();
-    EXPECT_EQ(shown, QStringList{"Do you want to save the current project?"});
+    EXPECT_EQ(shown.join(" | ").toStdString(), "Do you want to save the current project?");
     EXPECT_EQ(window.controller().grid().cellText(Description, 1), "");
 }
 
