@@ -164,19 +164,12 @@ TEST_F(FrmRestoreBackupTest, NoProgressDialogStaysOverTheSaveQuestion) {
     window.runCommand([&] { window.controller().editCell(Description, 1, "unsaved"); });
     window.action("mnuRestoreBackup1")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.findChild<QTreeWidget*>()->isVisible(); }));
-    QStringList shown;
     QTimer::singleShot(0, &window, [&] {
         QTest::qWait(800);  // past the progress dialog's delay
-        for (auto* progress : window.findChildren<QProgressDialog*>())
-            if (progress->isVisible()) shown << progress->labelText();
-        for (auto* box : window.findChildren<QMessageBox*>()) {
-            if (!box->isVisible()) continue;
-            shown << box->text();
-            box->button(QMessageBox::No)->click();
-        }
+        EXPECT_FALSE(window.findChild<QProgressDialog*>()->isVisible());
+        window.findChild<QMessageBox*>()->button(QMessageBox::No)->click();
     });
     window.findChild<QPushButton*>("btnOpen")->click();
-    EXPECT_EQ(shown.join(" | ").toStdString(), "Do you want to save the current project?");
     EXPECT_EQ(window.controller().grid().cellText(Description, 1), "");
 }
 
