@@ -201,6 +201,7 @@ void Form1::wireCommands() {
         void (Form1::*command)();
     } kWindowCommands[] = {
         {&MainMenu::mnuPrint1, &Form1::print},
+        {&MainMenu::mnuPrintPreview1, &Form1::printPreview},
         {&MainMenu::mnuStopwatchSettings1, &Form1::showStopwatchSettings},
     };
     // Showing, hiding and closing the window run at once: closing runs the closing
@@ -302,6 +303,10 @@ void Form1::showTiming() {
 // The printer dialog and the job's progress are the window's; the layout is the core's.
 void Form1::print() {
     printProject(controller_.grid(), this);
+}
+
+void Form1::printPreview() {
+    previewProject(controller_.grid(), this);
 }
 
 void Form1::showWindow() {

@@ -100,6 +100,7 @@ class Form1 : public QMainWindow {
     void showWindow();
     void hideWindow();
     void print();
+    void printPreview();
     void showStopwatchSettings() { stopwatch_->showSettingsWindow(); }
 
     MainController& controller_;

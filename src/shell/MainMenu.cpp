@@ -130,6 +130,8 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuChangeFontSettings1 = add(options, "mnuChangeFontSettings1",
                                  QT_TRANSLATE_NOOP("MainMenu", "Change Font Settings"));
     mnuPrint1 = add(file, "mnuPrint1", QT_TRANSLATE_NOOP("MainMenu", "&Print"));
+    mnuPrintPreview1 =
+        add(file, "mnuPrintPreview1", QT_TRANSLATE_NOOP("MainMenu", "Print Pre&view..."));
     file->addSeparator();
     mnuExit1 = add(file, "mnuExit1", QT_TRANSLATE_NOOP("MainMenu", "E&xit"));
 

@@ -42,6 +42,7 @@ class MainMenu {
     QAction* mnuChangeColumnNames1 = nullptr;
     QAction* mnuChangeFontSettings1 = nullptr;
     QAction* mnuPrint1 = nullptr;
+    QAction* mnuPrintPreview1 = nullptr;
     QAction* mnuExit1 = nullptr;
     // Edit
     QAction* mnuUndo1 = nullptr;

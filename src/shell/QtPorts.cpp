@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -42,8 +43,21 @@ QString message(const Message& text) {
     return CoreMessages::translate(text);
 }
 
+// A long command's progress dialog is window-modal: left over a question that opens after
+// it, it takes the clicks and keys meant for the question, and its pending show would put
+// it there half a second later. Hidden with that show stopped; the command's next report
+// shows it again.
+void clearProgress(QWidget* parent) {
+    if (!parent) return;
+    for (QProgressDialog* progress : parent->window()->findChildren<QProgressDialog*>()) {
+        progress->reset();
+        progress->hide();
+    }
+}
+
 std::optional<std::string> runFileDialog(QWidget* parent, bool save, const std::string& folder,
                                          const QString& filter = projectFilter()) {
+    clearProgress(parent);
     QFileDialog dialog(parent,
                        save ? translated(QT_TRANSLATE_NOOP("QtPrompts", "Save Project File"))
                             : translated(QT_TRANSLATE_NOOP("QtPrompts", "Open Project File")));
@@ -71,12 +85,14 @@ std::string fromQString(const QString& text) {
 }
 
 bool QtPrompts::askYesNo(const Message& text) {
+    clearProgress(parent_);
     return QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Answer QtPrompts::askYesNoCancel(const Message& text) {
+    clearProgress(parent_);
     // With a Cancel button, Esc and the close button answer Cancel.
     switch (QMessageBox::question(parent_, QApplication::applicationDisplayName(), message(text),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -92,6 +108,7 @@ Answer QtPrompts::askYesNoCancel(const Message& text) {
 
 std::optional<std::size_t> QtPrompts::askChoice(const Message& text,
                                                 const std::vector<Message>& buttons) {
+    clearProgress(parent_);
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), message(text),
                     QMessageBox::NoButton, parent_);
     std::vector<QAbstractButton*> chosen;
@@ -108,6 +125,7 @@ std::optional<std::size_t> QtPrompts::askChoice(const Message& text,
 }
 
 void QtPrompts::showMessage(const Message& text) {
+    clearProgress(parent_);
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), message(text));
 }
 
@@ -125,6 +143,7 @@ std::optional<std::string> QtPrompts::chooseImportPath(const std::string& startF
 
 std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& startFolder,
                                                         const std::string& fileName) {
+    clearProgress(parent_);
     // In the order of ExportFormat.
     const QStringList filters = {
         translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),

@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 #include "app/HelpFile.h"
 #include "shell/Form1.h"
 #include "shell/OwnedForm1.h"
+#include "shell/QtPorts.h"
 #include "shell/RecoveryDriver.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
@@ -144,6 +148,29 @@ TEST_F(FrmRestoreBackupTest, WithoutVersionsANoteSaysWhyAndOpenStaysOff) {
         prompts.savePaths = {path};
         form.action("mnuSaveProjectAs1")->trigger();  // a new file: nothing replaced yet
     }
+}
+
+// The backup is read before the save question: no progress dialog may sit over the question.
+TEST_F(FrmRestoreBackupTest, NoProgressDialogStaysOverTheSaveQuestion) {
+    form.enableRecovery(dirs, clock, std::nullopt);
+    prompts.savePaths = {dir.file("work.prj")};
+    form.action("mnuSaveProjectAs1")->trigger();
+    save("saved");    // keeps the first save as a backup
+    QtPrompts boxes;  // the real question box
+    test::OwnedForm1 window{{boxes, clipboard, clock, settings, urls, test::usLocale()}};
+    boxes.setParent(&window);
+    window.enableRecovery({dir.file("recovery2"), dirs.backups}, clock, std::nullopt);
+    window.runCommand([&] { window.controller().openAtStartUp(dir.file("work.prj")); });
+    window.runCommand([&] { window.controller().editCell(Description, 1, "unsaved"); });
+    window.action("mnuRestoreBackup1")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.findChild<QTreeWidget*>()->isVisible(); }));
+    QTimer::singleShot(0, &window, [&] {
+        QTest::qWait(800);  // past the progress dialog's delay
+        EXPECT_FALSE(window.findChild<QProgressDialog*>()->isVisible());
+        window.findChild<QMessageBox*>()->button(QMessageBox::No)->click();
+    });
+    window.findChild<QPushButton*>("btnOpen")->click();
+    EXPECT_EQ(window.controller().grid().cellText(Description, 1), "");
 }
 
 }  // namespace

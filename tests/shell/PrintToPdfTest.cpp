@@ -1,4 +1,8 @@
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
@@ -10,7 +14,9 @@
 
 #include "grid/CellGrid.h"
 #include "ports/Ports.h"
+#include "shell/OwnedForm1.h"
 #include "shell/PrintJob.h"
+#include "support/FakePorts.h"
 #include "support/TempDir.h"
 #include "tasks/Columns.h"
 
@@ -104,6 +110,25 @@ TEST_F(PrintToPdfTest, CancelInTheProgressDialogDropsTheJob) {
     EXPECT_FALSE(printGridOn(grid, printer, nullptr, 0));
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(std::filesystem::exists(path));  // no half-printed file left behind
+}
+
+// The File menu's item after Print previews the pages Print prints on the same page set-up.
+TEST_F(PrintToPdfTest, PreviewShowsThePagesPrintPrints) {
+    test::FakePorts fakes;
+    test::OwnedForm1 form{fakes.ports()};
+    fillProject(form.controller().grid(), 150);
+    int pages = 0;
+    QTimer::singleShot(0, &form, [&] {
+        auto* preview = form.findChild<QPrintPreviewDialog*>("PrintPreviewDialog1");
+        ASSERT_NE(preview, nullptr);
+        pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        printer.setPageLayout(preview->printer()->pageLayout());
+        preview->reject();
+    });
+    const QList<QAction*> file = form.findChild<QMenu*>("mnuFile1")->actions();
+    file.at(file.indexOf(form.action("mnuPrint1")) + 1)->trigger();
+    ASSERT_TRUE(printGridOn(form.controller().grid(), printer, nullptr));
+    EXPECT_EQ(pages, pdfText(path).count('\f'));
 }
 
 }  // namespace

@@ -178,6 +178,7 @@ TEST_F(TranslatedWindowsTest, TheFileMenuReadsGermanThenEnglishAgain) {
                                   "Sicherung &wiederherstellen...",
                                   "&Optionen",
                                   "&Drucken",
+                                  "Druck&vorschau...",
                                   "&Beenden"};
     EXPECT_EQ(german, expected);
     test::OwnedForm1 english(ports());

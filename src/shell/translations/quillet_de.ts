@@ -617,6 +617,10 @@ Aufgaben: %4</translation>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>

@@ -617,6 +617,10 @@ Tareas: %4</translation>
         <translation>Im&amp;primir</translation>
     </message>
     <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista preliminar...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>

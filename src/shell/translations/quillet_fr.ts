@@ -617,6 +617,10 @@ Tâches&#xa0;: %4</translation>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Aperçu a&amp;vant impression...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
