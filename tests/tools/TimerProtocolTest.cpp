@@ -119,7 +119,9 @@ TEST(TimerSocketPlace, OnlyAFolderOfOursClosedToOthersHoldsTheSocket) {
 
 TEST(TimerSocketPlace, ARepliesControlCharactersNeverReachTheTerminal) {
     EXPECT_EQ(printableReplyText("running 00:00:01"), "running 00:00:01");
-    EXPECT_EQ(printableReplyText("a\x1b]0;owned\x07" "b\x1b[2Jc\rd\x7f"), "a]0;ownedb[2Jcd");
+    EXPECT_EQ(printableReplyText("a\x1b]0;owned\x07"
+                                 "b\x1b[2Jc\rd\x7f"),
+              "a]0;ownedb[2Jcd");
     EXPECT_EQ(printableReplyText("\xc2\x9b"
                                  "31mx \xc3\xa9 \xc2\xa0"),
               "31mx \xc3\xa9 \xc2\xa0");
