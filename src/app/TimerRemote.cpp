@@ -22,15 +22,20 @@ std::optional<TimerReply> TimerRemote::refusal(TimerCommand command, bool comman
     return std::nullopt;
 }
 
+// The first version knows no tasks: its start times no task, its replies name none and a
+// booking answers with the state, as they always did.
 TimerReply TimerRemote::run(const TimerRequest& request) {
-    if (request.version < 2) return run(request.command);
+    const bool tasks = request.version >= 2;
+    const auto start = [&] {
+        tasks ? controller_.startTimer() : controller_.startTimerForNoTask();
+    };
     std::string error;
     std::string booked;
     try {
         switch (request.command) {
             case TimerCommand::Start:
-                if (request.task.empty())
-                    controller_.startTimer();
+                if (!tasks || request.task.empty())
+                    start();
                 else
                     error = controller_.timeTaskNumbered(request.task).english();
                 break;
@@ -41,14 +46,14 @@ TimerReply TimerRemote::run(const TimerRequest& request) {
                 if (controller_.stopWatch().running())
                     controller_.stopTimer();
                 else
-                    controller_.startTimer();
+                    start();
                 break;
             case TimerCommand::Reset:
                 controller_.resetTimer();
                 break;
             case TimerCommand::Book:
-                error = controller_.bookTimer().english();
-                if (error.empty()) booked = controller_.lastBooking().english();
+                error = controller_.bookTimer().english();  // replies are a protocol: English
+                if (error.empty() && tasks) booked = controller_.lastBooking().english();
                 break;
             case TimerCommand::Status:
                 break;
@@ -62,43 +67,13 @@ TimerReply TimerRemote::run(const TimerRequest& request) {
     if (!booked.empty()) return {true, booked};
     const HRStopWatch& watch = controller_.stopWatch();
     std::string state = timerStateText(watch.running(), watch.elapsedTime());
-    if (const std::string task = controller_.timedTaskReply(); !task.empty()) state += " " + task;
+    if (const std::string task = controller_.timedTaskReply(); tasks && !task.empty())
+        state += " " + task;
     return {true, state};
 }
 
 TimerReply TimerRemote::run(TimerCommand command) {
-    std::string error;
-    try {
-        switch (command) {
-            case TimerCommand::Start:
-                controller_.startTimerForNoTask();
-                break;
-            case TimerCommand::Stop:
-                controller_.stopTimer();
-                break;
-            case TimerCommand::Toggle:
-                if (controller_.stopWatch().running())
-                    controller_.stopTimer();
-                else
-                    controller_.startTimerForNoTask();
-                break;
-            case TimerCommand::Reset:
-                controller_.resetTimer();
-                break;
-            case TimerCommand::Book:
-                error = controller_.bookTimer().english();  // replies are a protocol: English
-                break;
-            case TimerCommand::Status:
-                break;
-        }
-    } catch (const std::exception& e) {
-        error = e.what();
-    } catch (...) {
-        error = "An unexpected error occurred.";
-    }
-    if (!error.empty()) return {false, error};
-    const HRStopWatch& watch = controller_.stopWatch();
-    return {true, timerStateText(watch.running(), watch.elapsedTime())};
+    return run(TimerRequest{command, 1, {}});
 }
 
 }  // namespace quillet
