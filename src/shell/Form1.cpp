@@ -258,19 +258,6 @@ void Form1::startUp() {
     placeOnScreen(this, QSize(kOuterWidth, kOuterHeight));
 }
 
-// The frame is known only once the window is on screen: if the guess was short, the window
-// is fitted again so that no part of the frame is off the screen's available area.
-void Form1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (event->spontaneous() || placedAfterShow_) return;
-    placedAfterShow_ = true;
-    QTimer::singleShot(0, this, [this] {
-        const QScreen* shown = screen();
-        if (shown && !shown->availableGeometry().contains(frameGeometry()))
-            placeOnScreen(this, size());
-    });
-}
-
 // Runs even when an earlier start-up step failed: minimising may hide the window,
 // so the icon that brings it back must exist.
 void Form1::configureTray() {

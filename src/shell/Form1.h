@@ -87,7 +87,6 @@ class Form1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void buildWidgets();
@@ -112,7 +111,6 @@ class Form1 : public QMainWindow {
     GridView* grid_ = nullptr;
     QTabBar* tabs_ = nullptr;
     TotalPanel* totalPanel_ = nullptr;
-    bool placedAfterShow_ = false;
     std::unique_ptr<StatusPanels> statusPanels_;
     QTimer* timer1_ = nullptr;
     std::unique_ptr<SmallWindows> windows_;

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Opens the program's windows at twice the scale on a private 1280x800 X server (Xvfb) under a
+# real window manager (openbox), and checks that every window's frame, title bar included,
+# lies on the screen once the manager has framed it. Ends only the processes it started.
+set -euo pipefail
+program=$1
+for tool in Xvfb openbox xwininfo xprop; do
+  command -v "$tool" >/dev/null || { echo "$tool missing (scripts/install-deps --dev)"; exit 1; }
+done
+
+fdfile=$(mktemp)
+home=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill ${app:+"$app"} ${wm:+"$wm"} "$xvfb" 2>/dev/null || true; rm -rf "$fdfile" "$home"' EXIT
+for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
+display=":$(head -n1 "$fdfile")"
+[ "$display" != ":" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=$display
+
+HOME=$home XDG_CONFIG_HOME=$home openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+
+HOME=$home XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
+  QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1" "$program" >/dev/null 2>&1 &
+app=$!
+
+# One line per framed window of ours: id, width, height, absolute x and y of the client area.
+windows() {
+  xwininfo -root -tree |
+    sed -n 's/^ *\(0x[0-9a-f]*\) "[^"]*": ("quillet".*) *\([0-9]*\)x\([0-9]*\)+-\{0,1\}[0-9]*+-\{0,1\}[0-9]* *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2 \3 \4 \5/p' |
+    while read -r id w h x y; do
+      extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = \(.*\)/\1/p' | tr -d ,)
+      [ -n "$extents" ] && echo "$id $w $h $x $y $extents" || true
+    done
+}
+
+for _ in $(seq 100); do [ "$(windows | wc -l)" -eq 4 ] && break; sleep 0.1; done
+sleep 3 # the manager may still move a window while it settles; the program fits it then
+listed=$(windows)
+[ "$(echo "$listed" | grep -c .)" -eq 4 ] || { printf 'expected 4 framed windows, saw:\n%s\n0 passed, 1 failed\n' "$listed"; exit 1; }
+failed=0
+while read -r id w h x y left right top bottom; do
+  if [ $((x - left)) -lt 0 ] || [ $((y - top)) -lt 0 ] ||
+    [ $((x + w + right)) -gt 1280 ] || [ $((y + h + bottom)) -gt 800 ]; then
+    echo "$(xprop -id "$id" WM_NAME | cut -d= -f2): frame $((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top)) is not on the 1280x800 screen"
+    failed=1
+  fi
+done <<<"$listed"
+[ "$failed" -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, 1 failed"; exit 1; }
