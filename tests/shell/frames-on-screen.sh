@@ -8,23 +8,19 @@ for tool in Xvfb openbox xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "$tool missing (scripts/install-deps --dev)"; exit 1; }
 done
 
-fdfile=$(mktemp)
-home=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill ${app:+"$app"} ${wm:+"$wm"} "$xvfb" 2>/dev/null || true; rm -rf "$fdfile" "$home"' EXIT
-for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
-display=":$(head -n1 "$fdfile")"
-[ "$display" != ":" ] || { echo "Xvfb did not start"; exit 1; }
+. "$(dirname "$0")/private-x.sh"
+start_private_x 1280x800
 export DISPLAY=$display
+home=$(mktemp -d)
+temporary+=("$home")
 
 HOME=$home XDG_CONFIG_HOME=$home openbox >/dev/null 2>&1 &
-wm=$!
+started+=($!)
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 HOME=$home XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
   QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1" "$program" >/dev/null 2>&1 &
-app=$!
+started+=($!)
 
 # One line per framed window of ours: id, width, height, absolute x and y of the client area.
 windows() {

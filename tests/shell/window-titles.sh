@@ -6,18 +6,14 @@ set -euo pipefail
 program=$1
 command -v Xvfb >/dev/null && command -v xwininfo >/dev/null || { echo "Xvfb or xwininfo missing"; exit 1; }
 
-fdfile=$(mktemp)
+. "$(dirname "$0")/private-x.sh"
+start_private_x 1280x800
 home=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" ${app:+"$app"} 2>/dev/null || true; rm -rf "$fdfile" "$home"' EXIT
-for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
-display=":$(head -n1 "$fdfile")"
-[ "$display" != ":" ] || { echo "Xvfb did not start"; exit 1; }
+temporary+=("$home")
 
 HOME=$home XDG_CONFIG_HOME=$home DISPLAY=$display QT_QPA_PLATFORM=xcb \
   QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1" "$program" >/dev/null 2>&1 &
-app=$!
+started+=($!)
 expected=$'About Quillet1\nQuillet1\nQuillet1 - Calendar\nQuillet1 - Change Column Names'
 titles=
 for _ in $(seq 100); do
