@@ -415,6 +415,7 @@ void Project::putFirstInRecentFiles() {
         std::string caption;  // empty when the file was missing at start-up
     };
     std::vector<Entry> list{{current, current}};
+    std::vector<std::pair<std::string, std::string>> changes;
     for (int k = 0; k < kReopenSlots && list.size() < kReopenSlots; ++k) {
         const std::string& path = stored[static_cast<size_t>(k)];
         if (!isEntry(path) || path == current) continue;
@@ -426,22 +427,24 @@ void Project::putFirstInRecentFiles() {
         if (slot < list.size()) {
             item.caption = list[slot].caption;
             item.visible = !item.caption.empty();
-            if (k == 0 || stored[slot] != list[slot].path) {
-                settings_.writeSetting(reopenKey(k + 1), list[slot].path);
-            }
+            if (k == 0 || stored[slot] != list[slot].path)
+                changes.emplace_back(reopenKey(k + 1), list[slot].path);
         } else {
             item = {};
             // An entry left below the end would show again at the next start.
-            if (isEntry(stored[slot])) settings_.writeSetting(reopenKey(k + 1), "");
+            if (isEntry(stored[slot])) changes.emplace_back(reopenKey(k + 1), "");
         }
     }
+    settings_.writeSettings(changes);
 }
 
 void Project::clearRecentFiles() {
+    std::vector<std::pair<std::string, std::string>> cleared;
     for (int k = 1; k <= kReopenSlots; ++k) {
         reopen_[static_cast<size_t>(k - 1)] = {};
-        settings_.writeSetting(reopenKey(k), "");
+        cleared.emplace_back(reopenKey(k), "");
     }
+    settings_.writeSettings(cleared);
 }
 
 }  // namespace quillet

@@ -47,9 +47,10 @@ void applyStoredWidths(CellGrid& grid, SettingsStore& settings) {
 }
 
 void storeWidths(const CellGrid& grid, SettingsStore& settings) {
-    for (int col = 0; col < kStoredWidths; ++col) {
-        settings.writeSetting(widthKey(col), std::to_string(grid.colWidth(col)));
-    }
+    std::vector<std::pair<std::string, std::string>> widths;
+    for (int col = 0; col < kStoredWidths; ++col)
+        widths.emplace_back(widthKey(col), std::to_string(grid.colWidth(col)));
+    settings.writeSettings(widths);
 }
 
 namespace {
@@ -78,11 +79,13 @@ GuardSettings readGuardSettings(SettingsStore& stopwatchSection) {
 }
 
 void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection) {
-    stopwatchSection.writeSetting("awayMinutes", std::to_string(settings.awayMinutes));
-    stopwatchSection.writeSetting("reminderHours", std::to_string(settings.reminderHours));
+    std::vector<std::pair<std::string, std::string>> values{
+        {"awayMinutes", std::to_string(settings.awayMinutes)},
+        {"reminderHours", std::to_string(settings.reminderHours)}};
     // Written once chosen: a store that never had it reads as the task's row.
     if (settings.rowPerDay || stopwatchSection.readSetting("bookTo") != "n/a")
-        stopwatchSection.writeSetting("bookTo", settings.rowPerDay ? "day" : "task");
+        values.emplace_back("bookTo", settings.rowPerDay ? "day" : "task");
+    stopwatchSection.writeSettings(values);
 }
 
 }  // namespace quillet

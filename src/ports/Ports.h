@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ports/Message.h"
@@ -71,6 +72,11 @@ class SettingsStore {
     // A missing value reads as "n/a".
     virtual std::string readSetting(const std::string& key) = 0;
     virtual void writeSetting(const std::string& key, const std::string& value) = 0;
+    // Several values at once, in order: a store kept in a file writes it once. Fails as
+    // writeSetting would, naming the first value it could not store.
+    virtual void writeSettings(const std::vector<std::pair<std::string, std::string>>& values) {
+        for (const auto& [key, value] : values) writeSetting(key, value);
+    }
 };
 
 inline constexpr const char* kNotAvailable = "n/a";

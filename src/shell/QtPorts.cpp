@@ -207,24 +207,35 @@ std::string QtSettingsStore::readSetting(const std::string& key) {
 }
 
 void QtSettingsStore::writeSetting(const std::string& key, const std::string& value) {
-    const QString name = QString::fromStdString(key);
-    const QString text = toQString(value);
+    writeSettings({{key, value}});
+}
+
+void QtSettingsStore::writeSettings(
+    const std::vector<std::pair<std::string, std::string>>& values) {
+    if (values.empty()) return;
     QSettings settings(path_, QSettings::IniFormat);
     settings.beginGroup(group_);
-    // Each write is a locked, synced rewrite of the file, and every exit writes all the
-    // widths: a value the file already holds is left as it is.
-    const QVariant current = settings.value(name);
-    if (current.typeId() == QMetaType::QString && current.toString() == text) return;
+    // Each sync is a locked rewrite of the whole file, and every exit writes all the widths:
+    // values the file already holds are left as they are, the others written together.
+    const std::string* firstChanged = nullptr;
+    for (const auto& [key, value] : values) {
+        const QString name = QString::fromStdString(key);
+        const QString text = toQString(value);
+        const QVariant current = settings.value(name);
+        if (current.typeId() == QMetaType::QString && current.toString() == text) continue;
+        if (!firstChanged) firstChanged = &key;
+        settings.setValue(name, text);
+    }
+    if (!firstChanged) return;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
         throw MessageError(Message(QUILLET_TR("CoreMessages", "Failed to create key %1"))
                                .arg(group_.toStdString()));
     }
-    settings.setValue(name, text);
     settings.endGroup();
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         throw MessageError(
-            Message(QUILLET_TR("CoreMessages", "Failed to set data for '%1'")).arg(key));
+            Message(QUILLET_TR("CoreMessages", "Failed to set data for '%1'")).arg(*firstChanged));
     }
 }
 

@@ -66,6 +66,11 @@ TEST(QtSettingsStoreTest, AnUnchangedValueLeavesTheFileAlone) {
     EXPECT_EQ(store.readSetting("col_1w"), "43");
     store.writeSetting("col_2w", "");  // a new key, even an empty one, is written
     EXPECT_EQ(store.readSetting("col_2w"), "");
+    // Several at once: the unchanged one stays, the others all land.
+    store.writeSettings({{"col_1w", "43"}, {"col_3w", "7"}, {"col_2w", "8"}});
+    EXPECT_EQ(
+        store.readSetting("col_1w") + store.readSetting("col_2w") + store.readSetting("col_3w"),
+        "4387");
 }
 
 TEST(QtSettingsStoreTest, AWriteThatCannotBeStoredIsReported) {
