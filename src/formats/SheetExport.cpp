@@ -9,8 +9,7 @@
 
 #include "formats/AtomicFileWriter.h"
 #include "formats/CsvWriter.h"
-#include "formats/OdsWriter.h"
-#include "formats/XlsxWriter.h"
+#include "formats/WorkbookModule.h"
 #include "ports/Ascii.h"
 #include "ports/ErrorText.h"
 
@@ -72,9 +71,8 @@ void writeSheet(const Sheet& sheet, const std::string& path, ExportFormat format
                 const ExportSettings& settings) {
     switch (format) {
         case ExportFormat::Xlsx:
-            return writeXlsx(sheet, path, settings);
         case ExportFormat::Ods:
-            return writeOds(sheet, path, settings);
+            return workbookWriter(path)(sheet, path, format, settings);
         case ExportFormat::Csv:
             return writeCsv(sheet, path, settings.csvSeparator);
     }

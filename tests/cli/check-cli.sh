@@ -83,6 +83,17 @@ for ext in xlsx ods csv; do
   [ "$err" = "Cannot write file $out: File too large" ] || { echo "FAIL: .$ext past ulimit -f: $err"; fail=1; }
   [ "$(ls -A "$home/limit")" = big.prj ] || { echo "FAIL: .$ext left: $(ls -A "$home/limit")"; fail=1; }
 done
+# A copy of the program without its workbook module still writes CSV and says why it
+# cannot write a workbook; nothing is left behind.
+mkdir "$home/alone"
+cp "$exe" "$home/alone/quillet"
+err=$(unset DISPLAY WAYLAND_DISPLAY; "$home/alone/quillet" --export "$home/alone/e.ods" "$home/e.prj" 2>&1); code=$?
+check "--export .ods without the workbook module" 1 $code
+[[ "$err" == "Cannot export $home/alone/e.ods: the spreadsheet writer could not be loaded ("*"quillet-workbooks.so"* ]] ||
+  { echo "FAIL: without the workbook module: $err"; fail=1; }
+(unset DISPLAY WAYLAND_DISPLAY; "$home/alone/quillet" --export "$home/alone/e.csv" "$home/e.prj"); code=$?
+check "--export .csv without the workbook module" 0 $code
+[ "$(ls -A "$home/alone")" = "$(printf 'e.csv\nquillet')" ] || { echo "FAIL: left: $(ls -A "$home/alone")"; fail=1; }
 QT_QPA_PLATFORM=offscreen "$exe" --help | grep -q -- '--export <out>' ||
   { echo "FAIL: --help does not list --export"; fail=1; }
 

@@ -7,6 +7,7 @@
 
 #include "formats/AtomicFileWriter.h"
 #include "formats/SheetExport.h"
+#include "formats/WorkbookModule.h"
 #include "formats/XlsxWriter.h"
 #include "grid/CellGrid.h"
 #include "ports/DateTime.h"
@@ -75,6 +76,17 @@ TEST(ExportNames, SheetNamesAWorkbookTakes) {
     std::string accents;
     for (int i = 0; i < 40; ++i) accents += "\xC3\xA9";
     EXPECT_EQ(workbookSheetName(accents), accents.substr(0, 62));
+}
+
+// Beside the program (the build), then in the library folder of an installed program.
+TEST(ExportNames, WorkbookModulePlaces) {
+    const std::vector<std::string> places = workbookModuleCandidates("/opt/q/bin/quillet");
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0], "/opt/q/bin/quillet-workbooks.so");
+    EXPECT_TRUE(places[1].starts_with("/opt/q/lib")) << places[1];
+    EXPECT_TRUE(places[1].ends_with("/quillet/quillet-workbooks.so")) << places[1];
+    EXPECT_EQ(places[1].find(".."), std::string::npos) << places[1];
+    EXPECT_TRUE(workbookModuleCandidates("").empty());
 }
 
 // A small sheet of every kind of cell the writers meet.

@@ -18,6 +18,10 @@ export XDG_DATA_HOME=$share XDG_DATA_DIRS=$share:/usr/local/share:/usr/share
 env -u DESTDIR cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/quillet" ] || fail "bin/quillet missing or not executable"
+# The installed program finds its workbook module in the library folder.
+printf '2,2\r\n1,1,x\r\n' >"$prefix/e.prj"
+(unset DISPLAY WAYLAND_DISPLAY; "$prefix/bin/quillet" --export "$prefix/e.xlsx" "$prefix/e.prj") &&
+  [ -s "$prefix/e.xlsx" ] || fail "the installed program cannot write a workbook"
 grep -q '<title>' "$share/quillet/Quillet.html" 2>/dev/null || fail "share/quillet/Quillet.html missing"
 # Each translation is a whole manual: the same sections and anchors as the English one, and
 # its own language declared.

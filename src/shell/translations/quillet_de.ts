@@ -553,6 +553,10 @@ Aufgaben: %4</translation>
         <source>%1 does not look like a project file</source>
         <translation>%1 sieht nicht wie eine Projektdatei aus</translation>
     </message>
+    <message>
+        <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
+        <translation>%1 kann nicht exportiert werden: Das Modul für Arbeitsmappen ließ sich nicht laden (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -553,6 +553,10 @@ Tareas: %4</translation>
         <source>%1 does not look like a project file</source>
         <translation>%1 no parece un archivo de proyecto</translation>
     </message>
+    <message>
+        <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
+        <translation>No se puede exportar %1: no se pudo cargar el módulo de hojas de cálculo (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

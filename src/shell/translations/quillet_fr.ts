@@ -553,6 +553,10 @@ Tâches&#xa0;: %4</translation>
         <source>%1 does not look like a project file</source>
         <translation>%1 ne ressemble pas à un fichier de projet</translation>
     </message>
+    <message>
+        <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
+        <translation>Impossible d&apos;exporter %1&#xa0;: le module d&apos;écriture des classeurs n&apos;a pas pu être chargé (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
