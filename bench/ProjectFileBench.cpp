@@ -1,5 +1,6 @@
 // Save and load of a large project: 142,858 rows x 7 columns = 1,000,006 cells, or the
-// project named by QUILLET_BENCH_PRJ. Compare with `wc -l` and `cp` on the same file.
+// project named by QUILLET_BENCH_PRJ. Compare with `wc -l`, `cp` and a synced `dd` copy of the
+// same file.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <malloc.h>
@@ -181,6 +182,14 @@ void BM_CopyFileReference(benchmark::State& state) {
     referenceCommand(state, {"cp", project().path(), project().dir() + "/copy.prj"});
 }
 
+// A copy that waits for its data to reach the disk, as a save does: compare its wall_ms with
+// BM_SaveProject's Time.
+void BM_SyncedCopyReference(benchmark::State& state) {
+    referenceCommand(
+        state, {"dd", "if=" + project().path(), "of=" + project().dir() + "/synced.prj", "bs=1M",
+                "conv=fdatasync", "status=none"});
+}
+
 // Peak memory of one load above the process's resident memory before it, measured
 // in a child process with the peak-RSS mark reset, as a multiple of the file size.
 void BM_LoadPeakMemory(benchmark::State& state) {
@@ -204,6 +213,7 @@ void BM_LoadPeakMemory(benchmark::State& state) {
 
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyFileReference)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+BENCHMARK(BM_SyncedCopyReference)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WcLinesReference)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_LoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
