@@ -143,6 +143,18 @@ void MainController::openRecentFile(int slot) {
     runProjectCommand([this, slot] { project_.openRecentFile(slot); });
 }
 
+void MainController::readAheadAtStartUp(const std::string& path) {
+    // The table startUp() shows, which an open reads the file over.
+    CellGrid table;
+    fillDefaultProject(table, kStartUpWidths, todayText());
+    try {
+        applyStoredWidths(table, ports_.settings);
+    } catch (const MessageError&) {
+        return;  // startUp() tells the user
+    }
+    project_.readAhead(path, table);
+}
+
 void MainController::openAtStartUp(const std::string& path) {
     runProjectCommand([this, &path] { project_.openFile(path); });
 }

@@ -89,6 +89,8 @@ class MainController {
     void exportProject();
     // The file the program was started with; a failure keeps the start-up project.
     void openAtStartUp(const std::string& path);
+    // Begins reading the file openAtStartUp will open while the window is being built.
+    void readAheadAtStartUp(const std::string& path);
     // A copy of unsaved work becomes the project it was kept for: its title and file name,
     // unsaved. A copy that fails to load leaves the open project as it was.
     void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);

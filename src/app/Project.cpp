@@ -210,6 +210,12 @@ void Project::newProject() {
 // that fails leaves the open project exactly as it was, so a later Save cannot write an
 // empty table over it.
 std::optional<FileStamp> Project::replaceGridFrom(const std::string& path) {
+    if (const std::unique_ptr<ReadAhead> ahead = std::exchange(readAhead_, nullptr)) {
+        if (std::optional<ReadAhead::Result> read = ahead->take(path, grid_)) {
+            replaceGridWith(*read->grid);
+            return read->stamp;
+        }
+    }
     const std::unique_ptr<CellGrid> fresh = grid_.makeReadTarget();
     std::optional<FileStamp> stamp = loadCellsFromFile(*fresh, path, fileOptions);
     replaceGridWith(*fresh);
@@ -233,6 +239,10 @@ void Project::takeOver(const std::string& path, std::optional<FileStamp> stamp) 
 
 void Project::loadProject(const std::string& path) {
     takeOver(path, replaceGridFrom(path));
+}
+
+void Project::readAhead(const std::string& path, const CellGrid& table) {
+    readAhead_ = ReadAhead::start(path, table, fileOptions);
 }
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {

@@ -3,11 +3,14 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "app/History.h"
+#include "app/ReadAhead.h"
+#include "app/ReadAhead.h"
 #include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
@@ -128,6 +131,10 @@ class Project : private CellGridListener {
     Message fileChangedOnDisk();
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
+    // Starts reading `path` on a worker thread, over a table like `table`, for the open that
+    // follows (see ReadAhead): the first read of the project's grid from a file takes it or
+    // drops it.
+    void readAhead(const std::string& path, const CellGrid& table);
     // Empties the grid as a new project starts it: nothing of the old project remains.
     void emptyGrid();
     // Replaces the grid by a recovery copy and takes over the title and file name it was
@@ -188,6 +195,7 @@ class Project : private CellGridListener {
     std::string convertedFile_;       // an old-format file this run's import converted
     std::optional<FileStamp> stamp_;  // the file as last read or written here
     std::array<ReopenItem, 5> reopen_{};
+    std::unique_ptr<ReadAhead> readAhead_;
 };
 
 }  // namespace quillet

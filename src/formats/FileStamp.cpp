@@ -17,12 +17,17 @@ struct Meta {
     std::int64_t modifiedNs;
 };
 
-std::optional<Meta> metaOf(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+std::optional<Meta> metaOf(const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return std::nullopt;
     return Meta{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
                 static_cast<std::uint64_t>(st.st_size),
                 static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+std::optional<Meta> metaOf(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return std::nullopt;
+    return metaOf(st);
 }
 
 std::optional<std::uint64_t> hashOf(int fd) {
@@ -120,6 +125,14 @@ bool changedSince(const std::string& path, const FileStamp& stamp) {
     }
     ::close(fd);
     return changed;
+}
+
+bool stillAsStamped(const std::string& path, const FileStamp& stamp) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    const std::optional<Meta> meta = metaOf(st);
+    return meta && meta->device == stamp.device && meta->inode == stamp.inode &&
+           meta->size == stamp.size && meta->modifiedNs == stamp.modifiedNs;
 }
 
 }  // namespace quillet

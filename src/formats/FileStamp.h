@@ -48,5 +48,8 @@ std::optional<FileStamp> stampFile(const std::string& path, Links links = Links:
 // times or inode changed but whose bytes are the same (a sync client writing it back)
 // has not changed. A missing file has not changed either: a save writes it anew.
 bool changedSince(const std::string& path, const FileStamp& stamp);
+// True when `path` still names the stamped regular file with its size and time, without
+// reading it.
+bool stillAsStamped(const std::string& path, const FileStamp& stamp);
 
 }  // namespace quillet

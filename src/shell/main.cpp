@@ -260,6 +260,9 @@ int main(int argc, char** argv) {
         quillet::offerRecovery(dirs.recovery, prompts, locale);
 
     quillet::MainController controller({prompts, clipboard, clock, settings, urls, locale});
+    // The file named on the command line is read while the window is built.
+    if (!commandLine.file.isEmpty() && !recovered)
+        controller.readAheadAtStartUp(rawArgument(argc, argv, commandLine.file));
     quillet::Form1 form1(controller);
     qtPrompts.setParent(&form1);
     form1.setStopwatchSettings(stopwatchSettings);
