@@ -1,8 +1,10 @@
 #include "shell/TimerClient.h"
 
-#include <QElapsedTimer>
-#include <QLocalSocket>
+#include <QFile>
+#include <algorithm>
+#include <chrono>
 
+#include "tools/LocalSocket.h"
 #include "tools/TimerSocketPlace.h"
 
 namespace quillet {
@@ -13,24 +15,22 @@ TimerClientResult sendTimerCommand(TimerCommand command, const QString& path, in
 
 TimerClientResult sendTimerRequest(const TimerRequest& request, const QString& path,
                                    int timeoutMs) {
-    const TimerClientResult notRunning{kTimerNotRunningExit, "Quillet1 is not running"};
-    if (path.isEmpty()) return notRunning;
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(timeoutMs)) return notRunning;
-    const std::string line = timerRequestLine(request);
-    socket.write(line.data(), static_cast<qint64>(line.size()));
-    QElapsedTimer clock;
-    clock.start();
-    while (!socket.canReadLine() && socket.bytesAvailable() < static_cast<qint64>(kMaxTimerLine)) {
-        const int left = timeoutMs - static_cast<int>(clock.elapsed());
-        if (left <= 0 || !socket.waitForReadyRead(left)) break;
-    }
-    const QByteArray answer = socket.readLine(static_cast<qint64>(kMaxTimerLine) + 1);
+    // Nothing listening, no path, or one too long for a socket's name: no copy can be there.
+    const UniqueFd socket = connectLocalSocket(QFile::encodeName(path).toStdString(), timeoutMs);
+    if (!socket) return {kTimerNotRunningExit, "Quillet1 is not running"};
+    const auto start = std::chrono::steady_clock::now();
+    const auto msLeft = [&] {
+        const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - start)
+                               .count();
+        return std::max(0, timeoutMs - static_cast<int>(spent));
+    };
+    std::string answer;
+    if (writeLocalSocket(socket.get(), timerRequestLine(request), msLeft()))
+        answer = readLocalSocketLine(socket.get(), kMaxTimerLine + 1, msLeft());
     std::optional<TimerReply> reply;
-    if (answer.endsWith('\n'))
-        reply = parseTimerReply(
-            std::string_view(answer.constData(), static_cast<std::size_t>(answer.size() - 1)));
+    if (answer.ends_with('\n'))
+        reply = parseTimerReply(std::string_view(answer).substr(0, answer.size() - 1));
     if (!reply) return {1, "Quillet1 did not answer"};
     return {reply->ok ? 0 : 1, printableReplyText(reply->text)};
 }

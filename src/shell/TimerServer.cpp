@@ -1,22 +1,39 @@
 #include "shell/TimerServer.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
 
 namespace quillet {
 
-TimerServer::TimerServer(Handler handler, QObject* parent)
-    : QObject(parent), handler_(std::move(handler)), server_(new QLocalServer(this)) {
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &TimerServer::accept);
+namespace {
+
+// The reply is one short line; a client that does not take it in this time gets none.
+constexpr int kReplyWriteMs = 1000;
+
+// A notifier stops watching before its descriptor is closed; it may be the one whose signal
+// is being delivered, so it goes later.
+void retire(QSocketNotifier* notifier) {
+    notifier->setEnabled(false);
+    notifier->deleteLater();
 }
 
+}  // namespace
+
+TimerServer::TimerServer(Handler handler, QObject* parent)
+    : QObject(parent), handler_(std::move(handler)) {}
+
 TimerServer::~TimerServer() {
-    server_->close();  // removes the socket file
+    for (auto& [id, client] : clients_) client.notifier->setEnabled(false);
+    clients_.clear();
+    if (!listener_) return;
+    listenerNotifier_->setEnabled(false);
+    listener_.reset();
+    ::unlink(path_.c_str());
 }
 
 TimerSocketPlace TimerServer::defaultPlace() {
@@ -26,55 +43,75 @@ TimerSocketPlace TimerServer::defaultPlace() {
 }
 
 bool TimerServer::listen(const QString& path) {
-    if (path.isEmpty()) return false;
-    if (server_->listen(path)) return true;
-    if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
-    // A socket left by a copy that crashed answers nobody: take its place.
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(500)) return false;
-    QLocalServer::removeServer(path);
-    return server_->listen(path);
+    if (path.isEmpty() || listener_) return false;
+    const std::string name = QFile::encodeName(path).toStdString();
+    LocalListener listener = listenLocalSocket(name);
+    if (listener.state == LocalListen::InUse) {
+        // A socket left by a copy that crashed answers nobody: take its place.
+        if (connectLocalSocket(name, 500)) return false;
+        ::unlink(name.c_str());
+        listener = listenLocalSocket(name);
+    }
+    if (listener.state != LocalListen::Listening) return false;
+    listener_ = std::move(listener.fd);
+    path_ = name;
+    listenerNotifier_ = new QSocketNotifier(listener_.get(), QSocketNotifier::Read, this);
+    connect(listenerNotifier_, &QSocketNotifier::activated, this, &TimerServer::accept);
+    return true;
 }
 
 QString TimerServer::path() const {
-    return server_->fullServerName();
+    return QFile::decodeName(path_.c_str());
 }
 
 void TimerServer::accept() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+    while (UniqueFd fd = acceptLocalSocket(listener_.get())) {
+        const std::uint64_t id = nextClient_++;
+        auto* notifier = new QSocketNotifier(fd.get(), QSocketNotifier::Read, this);
+        clients_.emplace(id, Client{std::move(fd), notifier, {}});
+        connect(notifier, &QSocketNotifier::activated, this, [this, id] { readFrom(id); });
         // A client that says nothing is not kept waiting for.
-        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] { socket->abort(); });
-        readFrom(socket);
+        QTimer::singleShot(kRequestTimeoutMs, this, [this, id] { drop(id); });
     }
 }
 
-void TimerServer::readFrom(QLocalSocket* socket) {
-    if (socket->state() != QLocalSocket::ConnectedState) return;
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() >= static_cast<qint64>(kMaxTimerLine)) socket->abort();
+void TimerServer::drop(std::uint64_t id) {
+    const auto client = clients_.find(id);
+    if (client == clients_.end()) return;
+    retire(client->second.notifier);
+    clients_.erase(client);
+}
+
+void TimerServer::readFrom(std::uint64_t id) {
+    const auto found = clients_.find(id);
+    if (found == clients_.end()) return;
+    Client& client = found->second;
+    const bool open = readLocalSocketAvailable(client.fd.get(), client.received, kMaxTimerLine + 1);
+    const std::size_t newline = client.received.find('\n');
+    if (newline == std::string::npos) {
+        if (!open || client.received.size() >= kMaxTimerLine) drop(id);
         return;
     }
-    const QByteArray line = socket->readLine(static_cast<qint64>(kMaxTimerLine) + 1);
-    if (!line.endsWith('\n') || socket->bytesAvailable() > 0) {
-        socket->abort();
-        return;
-    }
-    const std::optional<TimerRequest> request = parseTimerRequestLine(
-        std::string_view(line.constData(), static_cast<std::size_t>(line.size() - 1)));
+    // One line and nothing after it.
+    const std::optional<TimerRequest> request =
+        newline + 1 == client.received.size()
+            ? parseTimerRequestLine(std::string_view(client.received).substr(0, newline))
+            : std::nullopt;
     if (!request) {
-        socket->abort();
+        drop(id);
         return;
     }
-    // The handler may run an event loop, in which the client may go away.
-    socket->disconnect(this);
-    const QPointer<QLocalSocket> guard(socket);
-    const std::string reply = timerReplyLine(handler_(*request), request->version);
-    if (!guard || socket->state() != QLocalSocket::ConnectedState) return;
-    socket->write(reply.data(), static_cast<qint64>(reply.size()));
-    socket->disconnectFromServer();
+    // The handler may run an event loop, in which the client may go away or time out, and
+    // this server may end.
+    client.notifier->setEnabled(false);
+    const QPointer<TimerServer> guard(this);
+    const Handler handler = handler_;
+    const std::string reply = timerReplyLine(handler(*request), request->version);
+    if (!guard) return;
+    const auto still = clients_.find(id);
+    if (still == clients_.end()) return;
+    writeLocalSocket(still->second.fd.get(), reply, kReplyWriteMs);
+    drop(id);
 }
 
 }  // namespace quillet

@@ -2,13 +2,16 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
 
+#include "tools/LocalSocket.h"
 #include "tools/TimerProtocol.h"
 #include "tools/TimerSocketPlace.h"
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace quillet {
 
@@ -33,11 +36,22 @@ class TimerServer : public QObject {
     QString path() const;
 
   private:
+    struct Client {
+        UniqueFd fd;
+        QSocketNotifier* notifier = nullptr;
+        std::string received;
+    };
     void accept();
-    void readFrom(QLocalSocket* socket);
+    void readFrom(std::uint64_t id);
+    void drop(std::uint64_t id);
 
     Handler handler_;
-    QLocalServer* server_;
+    UniqueFd listener_;
+    QSocketNotifier* listenerNotifier_ = nullptr;
+    std::string path_;
+    // By a number of their own: a descriptor's number comes back for the next client.
+    std::map<std::uint64_t, Client> clients_;
+    std::uint64_t nextClient_ = 0;
 };
 
 }  // namespace quillet

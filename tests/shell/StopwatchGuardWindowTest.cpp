@@ -1,15 +1,20 @@
+#include <sys/socket.h>
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocalSocket>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <filesystem>
 #include <future>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -18,9 +23,11 @@
 #include "shell/OwnedForm1.h"
 #include "shell/QtPorts.h"
 #include "shell/TimerClient.h"
+#include "shell/TimerServer.h"
 #include "shell/windows/FrmStopwatchSettings.h"
 #include "support/FakePorts.h"
 #include "support/Fakes.h"
+#include "tools/LocalSocket.h"
 
 namespace quillet {
 namespace {
@@ -118,21 +125,95 @@ TEST_F(StopwatchGuardWindowTest, WhatIsNotTheProtocolIsDroppedAndTheServerGoesOn
           QByteArray("QUILLET1-TIMER/1 status\nQUILLET1-TIMER/1 stop\n"), QByteArray(100000, 'x'),
           QByteArray("\0\n", 2)}) {
         const QByteArray answer = fromOutside([&] {
-            QLocalSocket socket;
-            socket.connectToServer(path);
-            if (!socket.waitForConnected(5000)) return QByteArray("no connection");
-            socket.write(garbage);
-            socket.waitForBytesWritten(5000);
+            const UniqueFd socket = connectLocalSocket(path.toStdString(), 5000);
+            if (!socket) return QByteArray("no connection");
+            // The server may hang up before it has all of a long one.
+            writeLocalSocket(socket.get(), garbage.toStdString(), 5000);
             // The server hangs up without a word.
-            while (socket.state() == QLocalSocket::ConnectedState &&
-                   socket.waitForReadyRead(5000)) {
-            }
-            return socket.readAll();
+            return QByteArray::fromStdString(readLocalSocketLine(socket.get(), 1000, 5000));
         });
         EXPECT_EQ(answer, QByteArray()) << garbage.left(40).toStdString();
     }
     EXPECT_FALSE(form.controller().stopWatch().running());
     EXPECT_EQ(send(TimerCommand::Status, path).output, "stopped 00:00:00");
+}
+
+TimerServer::Handler answering(const char* text) {
+    return [text](const TimerRequest&) { return TimerReply{true, text}; };
+}
+
+// What the server said before it hung up; marked when it has not hung up by the deadline.
+std::string lastWords(int fd, int timeoutMs) {
+    const std::string said = readLocalSocketLine(fd, 1000, timeoutMs);
+    char byte;
+    return ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0 || errno != EAGAIN ? said : said + "(open)";
+}
+
+TEST_F(StopwatchGuardWindowTest, TheServerTakesOverOnlyASocketNobodyAnswers) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("timer");
+    enum class Before { Nothing, LeftByACrash, ServedByAnother };
+    for (const Before before : {Before::Nothing, Before::LeftByACrash, Before::ServedByAnother}) {
+        std::optional<TimerServer> other;
+        if (before == Before::LeftByACrash) listenLocalSocket(path.toStdString());  // file stays
+        if (before == Before::ServedByAnother) other.emplace(answering("running 00:00:01"));
+        ASSERT_TRUE(!other || other->listen(path));
+        {
+            TimerServer server(answering("stopped 00:00:00"));
+            EXPECT_EQ(server.listen(path), !other);
+            struct stat st {};
+            EXPECT_EQ(::stat(path.toStdString().c_str(), &st) == 0 ? st.st_mode & 0777 : 0, 0600u);
+            EXPECT_EQ(
+                std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}),
+                1);
+            EXPECT_EQ(send(TimerCommand::Status, path).output,
+                      other ? "running 00:00:01" : "stopped 00:00:00");
+        }
+        other.reset();
+        // Removed by the one that listened.
+        EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
+    }
+    const QString tooLong = dir.filePath(QString(120, 'x'));
+    EXPECT_FALSE(TimerServer(answering("")).listen(tooLong));
+    EXPECT_EQ(send(TimerCommand::Status, tooLong).exitCode, kTimerNotRunningExit);
+}
+
+TEST_F(StopwatchGuardWindowTest, TheServerHangsUpOnSilentAndOverlongClientsAndServesOthers) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("timer").toStdString();
+    const auto openSockets = [] {
+        return std::ranges::count_if(
+            std::filesystem::directory_iterator("/proc/self/fd"), [](auto& fd) {
+                std::error_code gone;  // closed meanwhile
+                return std::filesystem::read_symlink(fd, gone).string().starts_with("socket:");
+            });
+    };
+    const auto socketsBefore = openSockets();
+    UniqueFd waiting;
+    {
+        TimerServer server(answering("stopped 00:00:00"));
+        ASSERT_TRUE(server.listen(QString::fromStdString(path)));
+        const std::vector<std::string> heard = fromOutside([&] {
+            std::vector<UniqueFd> clients;
+            for (const std::string& opening :
+                 {std::string(600, 'x'), std::string(), std::string("QUIL")}) {
+                clients.push_back(connectLocalSocket(path, 1000));
+                writeLocalSocket(clients.back().get(), opening, 1000);
+            }
+            // Answered while the others wait; the overlong one is gone at once, the silent
+            // ones at the request's deadline.
+            return std::vector<std::string>{
+                sendTimerCommand(TimerCommand::Status, QString::fromStdString(path), 5000).output,
+                lastWords(clients[0].get(), 1000), lastWords(clients[1].get(), 10000),
+                lastWords(clients[2].get(), 10000)};
+        });
+        EXPECT_EQ(heard, (std::vector<std::string>{"stopped 00:00:00", "", "", ""}));
+        waiting = connectLocalSocket(path, 1000);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(lastWords(waiting.get(), 1000), "");  // the server's end hangs up on it too
+    waiting.reset();
+    EXPECT_EQ(openSockets(), socketsBefore);
 }
 
 TEST_F(StopwatchGuardWindowTest, PollsOnlyWhileRunningAndAsksAboutTimeAway) {

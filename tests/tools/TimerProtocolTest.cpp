@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "tools/HRStopWatch.h"
+#include "tools/LocalSocket.h"
 #include "tools/TimerSocketPlace.h"
 
 namespace quillet {
@@ -125,6 +127,31 @@ TEST(TimerSocketPlace, ARepliesControlCharactersNeverReachTheTerminal) {
     EXPECT_EQ(printableReplyText("\xc2\x9b"
                                  "31mx \xc3\xa9 \xc2\xa0"),
               "31mx \xc3\xa9 \xc2\xa0");
+}
+
+TEST(TimerProtocol, TheClientReadsALineUntilItsNewlineTheLimitTheHangUpOrTheDeadline) {
+    struct Case {
+        const char* sent;
+        bool hangUp;
+        std::size_t maxBytes;
+        const char* line;
+    } const cases[] = {
+        {"ok\nmore", false, 100, "ok\n"},
+        {"abcdef", false, 4, "abcd"},
+        {"abc", true, 100, "abc"},
+        {"abc", false, 100, "abc"},  // the deadline
+    };
+    for (const Case& c : cases) {
+        int pair[2];
+        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pair), 0);
+        UniqueFd mine(pair[0]), peer(pair[1]);
+        ASSERT_TRUE(writeLocalSocket(peer.get(), c.sent, 1000));
+        if (c.hangUp) peer.reset();
+        EXPECT_EQ(readLocalSocketLine(mine.get(), c.maxBytes, 50), c.line) << c.sent;
+        // Writing to a peer that hung up fails, and does not end the program with SIGPIPE.
+        peer.reset();
+        EXPECT_FALSE(writeLocalSocket(mine.get(), "x", 50));
+    }
 }
 
 }  // namespace
