@@ -1,5 +1,6 @@
 #include "tools/LocalSocket.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
 #include <sys/socket.h>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
 namespace quillet {
@@ -116,13 +118,21 @@ LocalListener listenLocalSocket(const std::string& path) {
     const std::string temporary = folder + "/s";
     UniqueFd fd = newSocket();
     sockaddr_un temporaryAddress;
-    const bool listening =
+    const bool ready =
         fd && addressOf(temporary, temporaryAddress) &&
         ::bind(fd.get(), asAddress(temporaryAddress), sizeof temporaryAddress) == 0 &&
-        ::chmod(temporary.c_str(), 0600) == 0 && ::listen(fd.get(), SOMAXCONN) == 0 &&
-        ::rename(temporary.c_str(), path.c_str()) == 0;
+        ::chmod(temporary.c_str(), 0600) == 0 && ::listen(fd.get(), SOMAXCONN) == 0;
+    // A copy starting at the same moment may have taken the name since: it keeps it.
+    int renamed =
+        ready ? ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE)
+              : -1;
+    const bool inUse = renamed != 0 && ready && errno == EEXIST;
+    if (renamed != 0 && ready && errno == EINVAL)  // a file system without the flag
+        renamed = ::rename(temporary.c_str(), path.c_str());
+    const bool listening = renamed == 0;
     if (!listening) ::unlink(temporary.c_str());
     ::rmdir(folder.c_str());
+    if (inUse) return {LocalListen::InUse, {}};
     if (!listening) return {};
     return {LocalListen::Listening, std::move(fd)};
 }
