@@ -10,7 +10,6 @@
 
 #include "app/History.h"
 #include "app/ReadAhead.h"
-#include "app/ReadAhead.h"
 #include "formats/FileStamp.h"
 #include "formats/ReadOptions.h"
 #include "grid/CellGrid.h"
