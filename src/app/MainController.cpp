@@ -54,8 +54,12 @@ void MainController::startUp() {
     noticeText_ = QUILLET_TR("CoreMessages", "Quillet1 - track your time");
     project_.setTitle(kUntitledProject);
     project_.loadReopenList();
-    fillDefaultProject(grid_, kStartUpWidths, todayText());
-    applyStoredWidths(grid_, ports_.settings);
+    fillStartUpTable(grid_);
+}
+
+void MainController::fillStartUpTable(CellGrid& table) {
+    fillDefaultProject(table, kStartUpWidths, todayText());
+    applyStoredWidths(table, ports_.settings);
 }
 
 bool MainController::confirmClose() {
@@ -146,9 +150,8 @@ void MainController::openRecentFile(int slot) {
 void MainController::readAheadAtStartUp(const std::string& path) {
     // The table startUp() shows, which an open reads the file over.
     CellGrid table;
-    fillDefaultProject(table, kStartUpWidths, todayText());
     try {
-        applyStoredWidths(table, ports_.settings);
+        fillStartUpTable(table);
     } catch (const MessageError&) {
         return;  // startUp() tells the user
     }

@@ -222,6 +222,8 @@ class MainController {
     void showError(const Message& message) { ports_.prompts.showMessage(message); }
 
   private:
+    // The untitled project a start shows: the default tasks and the stored widths.
+    void fillStartUpTable(CellGrid& table);
     template <typename Command>
     void runProjectCommand(Command command);
     // Runs a change as one named step of the history; a change that fails half-way is

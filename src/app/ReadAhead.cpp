@@ -28,7 +28,6 @@ std::unique_ptr<ReadAhead> ReadAhead::start(const std::string& path, const CellG
     ahead->thread_ = std::thread([self = ahead.get(), quiet] {
         try {
             self->stamp_ = loadCellsFromFile(*self->grid_, self->path_, quiet);
-            self->read_ = true;
         } catch (...) {
             // The open reads the file again and says what is wrong with it.
         }
@@ -46,10 +45,10 @@ void ReadAhead::wait() {
 
 std::optional<ReadAhead::Result> ReadAhead::take(const std::string& path, const CellGrid& table) {
     wait();
-    if (!read_ || !stamp_ || path != path_ || layoutOf(table) != layout_ ||
+    // A stamp only once the read succeeded; no grid once taken.
+    if (!grid_ || !stamp_ || path != path_ || layoutOf(table) != layout_ ||
         !stillAsStamped(path, *stamp_))
         return std::nullopt;
-    read_ = false;
     return Result{std::move(grid_), stamp_};
 }
 

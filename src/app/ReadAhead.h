@@ -49,8 +49,7 @@ class ReadAhead {
     std::string path_;
     std::vector<int> layout_;  // the columns' widths the read started from
     std::unique_ptr<CellGrid> grid_;
-    std::optional<FileStamp> stamp_;
-    bool read_ = false;
+    std::optional<FileStamp> stamp_;  // set by a read that succeeded
     std::thread thread_;
 };
 

@@ -24,6 +24,12 @@ std::optional<Meta> metaOf(const struct stat& st) {
                 static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
+// The same file with the same size and time as stamped.
+bool sameDetails(const Meta& meta, const FileStamp& stamp) {
+    return meta.device == stamp.device && meta.inode == stamp.inode && meta.size == stamp.size &&
+           meta.modifiedNs == stamp.modifiedNs;
+}
+
 std::optional<Meta> metaOf(int fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return std::nullopt;
@@ -112,13 +118,11 @@ bool changedSince(const std::string& path, const FileStamp& stamp) {
     if (fd < 0) return false;
     bool changed = false;
     if (const std::optional<Meta> meta = metaOf(fd)) {
-        const bool sameMeta = meta->device == stamp.device && meta->inode == stamp.inode &&
-                              meta->size == stamp.size && meta->modifiedNs == stamp.modifiedNs;
         // Only a file whose details moved but whose size did not is read again, to compare
         // its bytes: a replacement of another size (perhaps gigabytes) is never read here.
         if (meta->size != stamp.size) {
             changed = true;
-        } else if (!sameMeta) {
+        } else if (!sameDetails(*meta, stamp)) {
             const std::optional<std::uint64_t> hash = hashOf(fd);
             changed = !hash || *hash != stamp.contentHash;
         }
@@ -131,8 +135,7 @@ bool stillAsStamped(const std::string& path, const FileStamp& stamp) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return false;
     const std::optional<Meta> meta = metaOf(st);
-    return meta && meta->device == stamp.device && meta->inode == stamp.inode &&
-           meta->size == stamp.size && meta->modifiedNs == stamp.modifiedNs;
+    return meta && sameDetails(*meta, stamp);
 }
 
 }  // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "formats/Sheet.h"
 #include "ports/Ports.h"

@@ -52,22 +52,25 @@ std::string taskDescriptionText(const CellGrid& grid, int row) {
     return cellOf(grid, Description, row);
 }
 
-Message timingText(const CellGrid& grid, int row) {
+namespace {
+
+// The row's task in one of two texts: its number, or its number and description.
+Message taskText(const CellGrid& grid, int row, Message numberOnly, Message withDescription) {
     const std::string description = taskDescriptionText(grid, row);
-    if (description.empty())
-        return Message(QUILLET_TR("CoreMessages", "Timing task %1")).arg(taskNumberText(grid, row));
-    return Message(QUILLET_TR("CoreMessages", "Timing task %1: %2"))
-        .arg(taskNumberText(grid, row))
-        .arg(description);
+    if (description.empty()) return std::move(numberOnly).arg(taskNumberText(grid, row));
+    return std::move(withDescription).arg(taskNumberText(grid, row)).arg(description);
+}
+
+}  // namespace
+
+Message timingText(const CellGrid& grid, int row) {
+    return taskText(grid, row, QUILLET_TR("CoreMessages", "Timing task %1"),
+                    QUILLET_TR("CoreMessages", "Timing task %1: %2"));
 }
 
 Message recentTaskCaption(const CellGrid& grid, int row) {
-    const std::string description = taskDescriptionText(grid, row);
-    if (description.empty())
-        return Message(QUILLET_TR("CoreMessages", "Time task %1")).arg(taskNumberText(grid, row));
-    return Message(QUILLET_TR("CoreMessages", "Time task %1: %2"))
-        .arg(taskNumberText(grid, row))
-        .arg(description);
+    return taskText(grid, row, QUILLET_TR("CoreMessages", "Time task %1"),
+                    QUILLET_TR("CoreMessages", "Time task %1: %2"));
 }
 
 std::string timedTaskReplyText(const CellGrid& grid, int row) {
