@@ -57,27 +57,6 @@ int openForReading(const std::string& path, Links links = Links::Follow) {
 
 }  // namespace
 
-// Words are mixed eight bytes at a time wherever the pieces break, so a file hashes the
-// same whether it was written in buffers or read in chunks.
-void ContentHash::feed(const char* data, std::size_t n) {
-    total_ += n;
-    std::size_t i = 0;
-    if (tailSize_ > 0) {
-        while (tailSize_ < 8 && i < n) tail_[tailSize_++] = data[i++];
-        if (tailSize_ < 8) return;
-        std::uint64_t word;
-        std::memcpy(&word, tail_, 8);
-        mix(word);
-        tailSize_ = 0;
-    }
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, data + i, 8);
-        mix(word);
-    }
-    while (i < n) tail_[tailSize_++] = data[i++];
-}
-
 std::uint64_t ContentHash::value() const {
     ContentHash last = *this;
     for (std::size_t i = 0; i < tailSize_; ++i)
@@ -87,11 +66,6 @@ std::uint64_t ContentHash::value() const {
     h *= 0xff51afd7ed558ccdULL;
     h ^= h >> 33;
     return h;
-}
-
-void ContentHash::mix(std::uint64_t word) {
-    state_ = (state_ ^ (word * 0x9E3779B97F4A7C15ULL)) * 0xC2B2AE3D27D4EB4FULL;
-    state_ ^= state_ >> 29;
 }
 
 std::optional<FileStamp> stampOf(int fd, std::uint64_t contentHash) {

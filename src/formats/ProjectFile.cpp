@@ -308,7 +308,7 @@ std::optional<FileStamp> loadCellsFromFile(CellGrid& grid, const std::string& pa
         }
         // Lines outside the grid are ignored, and give no progress either.
         if (col < 0 || col >= cols || row < 0 || row >= rows) continue;
-        if (text.find('\b') != std::string_view::npos) {
+        if (reader.lineMayHold('\b') && text.find('\b') != std::string_view::npos) {
             unescaped = unescapeLineBreaks(text, options.multilineCells);
             text = unescaped;
         }

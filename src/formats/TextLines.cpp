@@ -89,9 +89,18 @@ TextLineReader::~TextLineReader() {
     if (file_) std::fclose(file_);
 }
 
+void TextLineReader::hashChunkUpTo(std::size_t to) {
+    if (to <= hashed_) return;
+    hash_.feed(buffer_.data() + hashed_, to - hashed_);
+    hashed_ = to;
+}
+
 bool TextLineReader::fill() {
     if (!file_ || atEnd_ || sawEndMark_) return false;
+    hashChunkUpTo(read_);
     std::size_t n = std::fread(buffer_.data(), 1, chunkSize_, file_);
+    read_ = n;
+    hashed_ = 0;
     if (n == 0) {
         if (std::ferror(file_)) {
             const int err = errno;
@@ -100,7 +109,6 @@ bool TextLineReader::fill() {
         atEnd_ = true;
         return false;
     }
-    hash_.feed(buffer_.data(), n);
     // Scanned once per chunk so the per-line search only looks for CR.
     if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, n)) {
         n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
@@ -110,16 +118,18 @@ bool TextLineReader::fill() {
     pos_ = 0;
     end_ = n;
     maskBlock_ = SIZE_MAX;
+    ++chunkNumber_;
     return true;
 }
 
-std::size_t TextLineReader::findLineEnd(std::size_t from) {
+inline std::size_t TextLineReader::findLineEnd(std::size_t from) {
 #if defined(__SSE2__)
     while (from < end_) {
         const std::size_t block = from & ~(kBlock - 1);
         if (block != maskBlock_) {
             mask_ = byteMask(buffer_.data() + block, lineEnd_);
             maskBlock_ = block;
+            hashChunkUpTo(std::min(block + kBlock, read_));
         }
         // Bits past end_ may stem from an earlier chunk: they count as no line end.
         const std::uint64_t ahead = mask_ & (~std::uint64_t{0} << (from - block));
@@ -149,10 +159,21 @@ bool TextLineReader::readLine(std::string_view& line) {
         if (eol < end_) {
             line = std::string_view(buffer_.data() + pos_, eol - pos_);
             passLineEnd(eol);
+            lineIsLong_ = false;
             return true;
         }
     }
     return readAcrossChunks(line);
+}
+
+bool TextLineReader::searchChunkFor(char byte) {
+    if (lineIsLong_) return true;
+    if (askedChunk_ != chunkNumber_ || askedByte_ != byte) {
+        askedChunk_ = chunkNumber_;
+        askedByte_ = byte;
+        chunkHoldsAsked_ = std::memchr(buffer_.data(), byte, end_) != nullptr;
+    }
+    return chunkHoldsAsked_;
 }
 
 void TextLineReader::passLineEnd(std::size_t eol) {
@@ -174,6 +195,7 @@ bool TextLineReader::readAcrossChunks(std::string_view& line) {
     for (;;) {
         if (pos_ == end_ && !fill()) {
             if (readAny) line = longLine_;
+            lineIsLong_ = readAny;
             return readAny;
         }
         if (skipLf_) {
@@ -195,6 +217,7 @@ bool TextLineReader::readAcrossChunks(std::string_view& line) {
             } else {
                 line = std::string_view(start, n);
             }
+            lineIsLong_ = readAny;
             return true;
         }
         const std::size_t avail = end_ - pos_;
@@ -221,13 +244,15 @@ void TextLineReader::rewind() {
     }
     std::clearerr(file_);
     hash_ = ContentHash();
-    pos_ = end_ = 0;
+    pos_ = end_ = read_ = hashed_ = 0;
+    ++chunkNumber_;
     sawEndMark_ = atEnd_ = skipLf_ = false;
     consumed_ = 0;
 }
 
 std::optional<FileStamp> TextLineReader::stamp() {
     if (!file_ || !opened_) return std::nullopt;
+    hashChunkUpTo(read_);
     std::vector<char> rest(atEnd_ ? 0 : std::size_t{64} * 1024);
     while (!atEnd_) {
         const std::size_t n = std::fread(rest.data(), 1, rest.size(), file_);

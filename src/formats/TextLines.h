@@ -45,6 +45,14 @@ class TextLineReader {
     // reader's own memory and stays valid until the next read or rewind.
     bool readLine(std::string_view& line);
 
+    // Whether the line last read may hold `byte`: false when the chunk it lies in holds
+    // none, so a rare byte costs one search per chunk instead of one per line.
+    bool lineMayHold(char byte) {
+        if (lineIsLong_ || askedChunk_ != chunkNumber_ || askedByte_ != byte)
+            return searchChunkFor(byte);
+        return chunkHoldsAsked_;
+    }
+
     // Goes back to the start of the file.
     void rewind();
 
@@ -65,6 +73,10 @@ class TextLineReader {
     // Moves past the line end at eol, and past an LF right after a CR.
     void passLineEnd(std::size_t eol);
     bool readAcrossChunks(std::string_view& line);
+    bool searchChunkFor(char byte);
+    // Hashes the chunk's bytes up to `to`. The lines' scan does this block by block, so the
+    // hash's chain of multiplies overlaps the parsing instead of running alone.
+    void hashChunkUpTo(std::size_t to);
 
     std::string path_;
     std::FILE* file_ = nullptr;
@@ -75,10 +87,17 @@ class TextLineReader {
     char lineEnd_ = '\r';
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    std::size_t read_ = 0;    // bytes in the chunk, the end mark and what follows it included
+    std::size_t hashed_ = 0;  // of them
     // Where the line ends lie in one 64-byte block of the chunk: lines are found by
     // their bits, so the many short lines of a block cost one scan together.
     std::size_t maskBlock_ = SIZE_MAX;
     std::uint64_t mask_ = 0;
+    std::size_t chunkNumber_ = 0;  // counts fills, to tell whether askedByte_ is current
+    std::size_t askedChunk_ = SIZE_MAX;
+    char askedByte_ = 0;
+    bool chunkHoldsAsked_ = false;
+    bool lineIsLong_ = false;  // the last line was put together in longLine_
     bool sawEndMark_ = false;  // 0x1A found: nothing after it counts
     bool atEnd_ = false;
     bool skipLf_ = false;  // the previous line ended at a CR

@@ -161,15 +161,27 @@ TEST(TextLineReader, LinesOfEveryLengthAroundBlocksAndChunksFollowTheLineRule) {
         std::string bytes;
         while (bytes.size() < 3000) {
             bytes += std::string(rng() % 150, static_cast<char>('a' + rng() % 26));
+            if (rng() % 16 == 0) bytes += '\b';
             const char* ends[] = {"\r\n", "\r", "\n", "\r\r\n", "\n\r"};
             bytes += ends[rng() % 5];
         }
         if (round % 5 == 4) bytes[rng() % bytes.size()] = '\x1A';
         writeBytes(path, bytes);
         for (const std::size_t chunk : {16, 63, 64, 65, 200, 1 << 16}) {
+            const std::string where =
+                "round " + std::to_string(round) + " chunk " + std::to_string(chunk);
             EXPECT_EQ(readViews(path, chunk, TextLineReader::LineEnd::CarriageReturn),
                       plainLines(bytes))
-                << "round " << round << " chunk " << chunk;
+                << where;
+            // What the reader says about a line's bytes and the whole file's, as it goes.
+            TextLineReader reader(path, chunk);
+            std::string_view line;
+            while (reader.readLine(line)) {
+                if (line.find('\b') != std::string_view::npos) {
+                    EXPECT_TRUE(reader.lineMayHold('\b')) << where;
+                }
+            }
+            EXPECT_EQ(reader.stamp()->contentHash, stampFile(path)->contentHash) << where;
         }
     }
 }
