@@ -144,7 +144,7 @@ void CellGrid::setColWidth(int col, int width) {
     notifyWidths();
 }
 
-std::uint32_t CellGrid::entryIndex(const Row& r, int col) const {
+inline std::uint32_t CellGrid::entryIndex(const Row& r, int col) const {
     const StoredCell* begin = entries_.data() + r.first;
     const auto c = static_cast<std::uint32_t>(col);
     // Loaders append in column order, and most rows are dense from column 0.
@@ -188,19 +188,23 @@ void CellGrid::reserveCells(std::size_t cells) {
     }
 }
 
-void CellGrid::insertEntry(Row& r, std::uint32_t at, const StoredCell& cell) {
+inline void CellGrid::insertEntry(Row& r, std::uint32_t at, const StoredCell& cell) {
     if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
-    if (at == r.count && r.first + r.capacity == entries_.size() && r.count == r.capacity) {
-        // Appended to the row that ends the table, as a loader does with every cell.
-        if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
-        entries_.push_back(cell);
-        ++r.capacity;
-        ++r.count;
-        ++storedCount_;
+    if (at != r.count || r.first + r.capacity != entries_.size() || r.count != r.capacity) {
+        insertEntryElsewhere(r, at, cell);
         return;
     }
+    // Appended to the row that ends the table, as a loader does with every cell: small
+    // enough to inline, since a load does little else per cell.
+    if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
+    entries_.push_back(cell);
+    ++r.capacity;
+    ++r.count;
+    ++storedCount_;
+}
+
+void CellGrid::insertEntryElsewhere(Row& r, std::uint32_t at, const StoredCell& cell) {
     if (r.count == r.capacity) {
-        if (r.capacity == 0) r.first = static_cast<std::uint32_t>(entries_.size());
         if (r.first + r.capacity == entries_.size()) {
             // The row ends the table (as each row does while a file loads): grow in place.
             if (entries_.size() >= kMaxEntries) throw CellGridError(kTooManyCells);
@@ -257,12 +261,19 @@ void CellGrid::compactTexts() {
     texts_ = std::move(packed);
 }
 
-CellGrid::StoredCell CellGrid::makeCell(int col, std::string_view text) {
+inline CellGrid::StoredCell CellGrid::makeCell(int col, std::string_view text) {
     StoredCell cell;
     cell.col_ = static_cast<std::uint32_t>(col);
     cell.size_ = static_cast<std::uint32_t>(text.size());
     if (cell.inPlace()) {
-        std::memcpy(cell.bytes_, text.data(), text.size());
+        // Two overlapping fixed-size copies instead of a call for a few bytes.
+        const std::size_t n = text.size();
+        if (n >= 4) {
+            std::memcpy(cell.bytes_, text.data(), 4);
+            std::memcpy(cell.bytes_ + n - 4, text.data() + n - 4, 4);
+        } else {
+            for (std::size_t i = 0; i < n; ++i) cell.bytes_[i] = text[i];
+        }
     } else {
         const char* data = texts_.store(text);
         std::memcpy(cell.bytes_, &data, sizeof data);

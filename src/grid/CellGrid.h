@@ -297,6 +297,7 @@ class CellGrid {
     const StoredCell* findEntry(int col, int row) const;
     std::uint32_t entryIndex(const Row& r, int col) const;  // first entry with column >= col
     void insertEntry(Row& r, std::uint32_t at, const StoredCell& cell);
+    void insertEntryElsewhere(Row& r, std::uint32_t at, const StoredCell& cell);
     void eraseEntry(Row& r, std::uint32_t at);
     void moveToEnd(Row& r, std::uint32_t capacity);
     void setRowEntries(Row& r, std::span<const StoredCell> cells);

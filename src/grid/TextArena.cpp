@@ -5,7 +5,7 @@
 
 namespace quillet {
 
-const char* TextArena::store(std::string_view text) {
+const char* TextArena::storeInNewBlock(std::string_view text) {
     const std::size_t size = text.size();
     char* copy = nullptr;
     if (size <= left_) {

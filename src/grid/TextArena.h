@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,16 @@ class TextArena {
     TextArena& operator=(const TextArena&) = delete;
 
     // A copy of the bytes, valid until the arena is cleared or destroyed.
-    const char* store(std::string_view text);
+    const char* store(std::string_view text) {
+        const std::size_t size = text.size();
+        if (size > left_ || size == 0) return storeInNewBlock(text);
+        char* copy = next_;
+        std::memcpy(copy, text.data(), size);
+        next_ += size;
+        left_ -= size;
+        live_ += size;
+        return copy;
+    }
     // The bytes of a stored text that nothing uses any more.
     void release(std::size_t size) {
         live_ -= size;
@@ -36,6 +46,8 @@ class TextArena {
     std::size_t reservedBytes() const { return reserved_; }
 
   private:
+    const char* storeInNewBlock(std::string_view text);
+
     static constexpr std::size_t kFirstBlock = std::size_t{16} * 1024;
     static constexpr std::size_t kLargestBlock = std::size_t{4} * 1024 * 1024;
     static constexpr std::size_t kWasteWorthCompacting = std::size_t{4} * 1024 * 1024;
