@@ -54,12 +54,8 @@ void MainController::startUp() {
     noticeText_ = QUILLET_TR("CoreMessages", "Quillet1 - track your time");
     project_.setTitle(kUntitledProject);
     project_.loadReopenList();
-    fillStartUpTable(grid_);
-}
-
-void MainController::fillStartUpTable(CellGrid& table) {
-    fillDefaultProject(table, kStartUpWidths, todayText());
-    applyStoredWidths(table, ports_.settings);
+    fillDefaultProject(grid_, kStartUpWidths, todayText());
+    applyStoredWidths(grid_, ports_.settings);
 }
 
 bool MainController::confirmClose() {
@@ -147,15 +143,8 @@ void MainController::openRecentFile(int slot) {
     runProjectCommand([this, slot] { project_.openRecentFile(slot); });
 }
 
-void MainController::readAheadAtStartUp(const std::string& path) {
-    // The table startUp() shows, which an open reads the file over.
-    CellGrid table;
-    try {
-        fillStartUpTable(table);
-    } catch (const MessageError&) {
-        return;  // startUp() tells the user
-    }
-    project_.readAhead(path, table);
+void MainController::useReadAhead(std::unique_ptr<ReadAhead> ahead) {
+    project_.adoptReadAhead(std::move(ahead));
 }
 
 void MainController::openAtStartUp(const std::string& path) {

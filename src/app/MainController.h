@@ -89,8 +89,8 @@ class MainController {
     void exportProject();
     // The file the program was started with; a failure keeps the start-up project.
     void openAtStartUp(const std::string& path);
-    // Begins reading the file openAtStartUp will open while the window is being built.
-    void readAheadAtStartUp(const std::string& path);
+    // The read of the file openAtStartUp will open, begun while Qt started.
+    void useReadAhead(std::unique_ptr<ReadAhead> ahead);
     // A copy of unsaved work becomes the project it was kept for: its title and file name,
     // unsaved. A copy that fails to load leaves the open project as it was.
     void openRecoveredProject(const std::string& copyPath, std::string title, std::string fileName);
@@ -222,8 +222,6 @@ class MainController {
     void showError(const Message& message) { ports_.prompts.showMessage(message); }
 
   private:
-    // The untitled project a start shows: the default tasks and the stored widths.
-    void fillStartUpTable(CellGrid& table);
     template <typename Command>
     void runProjectCommand(Command command);
     // Runs a change as one named step of the history; a change that fails half-way is

@@ -211,7 +211,7 @@ void Project::newProject() {
 // empty table over it.
 std::optional<FileStamp> Project::replaceGridFrom(const std::string& path) {
     if (const std::unique_ptr<ReadAhead> ahead = std::exchange(readAhead_, nullptr)) {
-        if (std::optional<ReadAhead::Result> read = ahead->take(path, grid_)) {
+        if (std::optional<ReadAhead::Result> read = ahead->take(path, grid_, fileOptions)) {
             replaceGridWith(*read->grid);
             return read->stamp;
         }
@@ -241,8 +241,8 @@ void Project::loadProject(const std::string& path) {
     takeOver(path, replaceGridFrom(path));
 }
 
-void Project::readAhead(const std::string& path, const CellGrid& table) {
-    readAhead_ = ReadAhead::start(path, table, fileOptions);
+void Project::adoptReadAhead(std::unique_ptr<ReadAhead> ahead) {
+    readAhead_ = std::move(ahead);
 }
 
 void Project::loadRecovered(const std::string& copyPath, std::string title, std::string fileName) {

@@ -130,10 +130,9 @@ class Project : private CellGridListener {
     Message fileChangedOnDisk();
     // Replaces the grid by the file's project (no question, no dialog).
     void loadProject(const std::string& path);
-    // Starts reading `path` on a worker thread, over a table like `table`, for the open that
-    // follows (see ReadAhead): the first read of the project's grid from a file takes it or
-    // drops it.
-    void readAhead(const std::string& path, const CellGrid& table);
+    // A read of a file begun before the project existed (see ReadAhead): the first read of
+    // the project's grid from a file takes it or drops it.
+    void adoptReadAhead(std::unique_ptr<ReadAhead> ahead);
     // Empties the grid as a new project starts it: nothing of the old project remains.
     void emptyGrid();
     // Replaces the grid by a recovery copy and takes over the title and file name it was

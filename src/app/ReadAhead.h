@@ -13,10 +13,10 @@
 
 namespace quillet {
 
-// A project file read on a worker thread while the window is being built, so that opening
-// it at start-up waits only for what is left of the read. It is taken only when nothing it
-// depended on changed; otherwise the open reads the file as it always does, with its
-// progress and its messages.
+// A project file read on a worker thread while Qt starts and the window is built, so that
+// opening it at start-up waits only for what is left of the read. It is taken only when
+// nothing it depended on changed; otherwise the open reads the file as it always does, with
+// its progress and its messages.
 class ReadAhead {
   public:
     // Larger files are left to the open, whose progress the user can follow.
@@ -27,9 +27,10 @@ class ReadAhead {
         std::optional<FileStamp> stamp;
     };
 
-    // Starts reading `path` over a grid with `table`'s columns and widths, as an open would
-    // read it over that table. None for a file that is not there or is too large.
-    static std::unique_ptr<ReadAhead> start(const std::string& path, const CellGrid& table,
+    // Starts reading `path` over a table of `columns` columns whose widths are not known yet
+    // (the settings that hold them are read later). None for a file that is not there or is
+    // too large.
+    static std::unique_ptr<ReadAhead> start(const std::string& path, int columns,
                                             const ReadOptions& options);
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
@@ -37,19 +38,23 @@ class ReadAhead {
 
     // Waits for the read to end.
     void wait();
-    // Waits for the read. What it read, when `path` is the file it read, `table` still has
-    // the columns and widths it started from, the read succeeded and the file is still the
-    // one read (same file, size and time).
-    std::optional<Result> take(const std::string& path, const CellGrid& table);
+    // Waits for the read. What an open of `path` over `table` with `options` reads: the
+    // file's widths, and `table`'s for the columns the file leaves alone. None unless `path`
+    // is the file read, `table` has the columns it started from, the options read lines
+    // alike, the read succeeded and the file is still the one read (same file, size and
+    // time).
+    std::optional<Result> take(const std::string& path, const CellGrid& table,
+                               const ReadOptions& options);
 
   private:
-    ReadAhead(std::string path, const CellGrid& table);
-    static std::vector<int> layoutOf(const CellGrid& table);
+    ReadAhead(std::string path, int columns, const ReadOptions& options);
 
     std::string path_;
-    std::vector<int> layout_;  // the columns' widths the read started from
+    int columns_;
+    bool multilineCells_;
     std::unique_ptr<CellGrid> grid_;
     std::optional<FileStamp> stamp_;  // set by a read that succeeded
+    std::vector<bool> widthsRead_;    // the columns whose width the file set
     std::thread thread_;
 };
 

@@ -131,7 +131,8 @@ void readHeader(CellGrid& grid, std::string_view header, const std::string& path
     }
 }
 
-void readWidthLine(CellGrid& grid, std::string_view line) {
+// The column whose width the line set, or -1.
+int readWidthLine(CellGrid& grid, std::string_view line) {
     // Counted as the format always has: the index runs from the fourth byte up to
     // the first comma, the width is read from at most 255 bytes after it.
     const auto comma = line.find(',');
@@ -139,8 +140,9 @@ void readWidthLine(CellGrid& grid, std::string_view line) {
     const std::string_view indexText = p > 4 ? line.substr(3, p - 4) : std::string_view();
     const std::string_view widthText = line.substr(p, kMaxWidthDigits);
     const std::int64_t col = leadingInteger(indexText);
-    if (col < 0 || col >= grid.colCount()) return;
+    if (col < 0 || col >= grid.colCount()) return -1;
     grid.setColWidth(static_cast<int>(col), leadingInt(widthText));
+    return static_cast<int>(col);
 }
 
 // A cell line's column or row in its usual form, decimal digits and a comma: the
@@ -293,7 +295,8 @@ std::optional<FileStamp> loadCellsFromFile(CellGrid& grid, const std::string& pa
     std::string unescaped;
     while (reader.readLine(line)) {
         if (line.starts_with("cw")) {
-            readWidthLine(grid, line);
+            const int col = readWidthLine(grid, line);
+            if (col >= 0 && options.widthRead) options.widthRead(col);
             continue;
         }
         std::int64_t col = 0;

@@ -17,6 +17,8 @@ struct ReadOptions {
     // A delimited file that is not valid UTF-8 is read as CP437, as older programs wrote it.
     bool oemConvert = true;
     FileProgress progress = {};  // designated initializers may leave it out without a warning
+    // A project file's reader tells each column whose width one of its lines set.
+    std::function<void(int col)> widthRead = {};
 };
 
 }  // namespace quillet

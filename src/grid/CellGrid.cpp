@@ -130,6 +130,11 @@ void CellGrid::setFixedRows(int n) {
     notifyLayout();
 }
 
+bool CellGrid::colWidthSet(int col) const {
+    return col >= 0 && col < static_cast<int>(widths_.size()) &&
+           widths_[static_cast<size_t>(col)] != kUnsetWidth;
+}
+
 int CellGrid::colWidth(int col) const {
     if (col < 0 || col >= static_cast<int>(widths_.size())) return kDefaultColWidth;
     const int w = widths_[static_cast<size_t>(col)];

@@ -121,6 +121,8 @@ class CellGrid {
     void setFixedRows(int n);
 
     int colWidth(int col) const;
+    // Whether the column's width was ever set; colWidth() gives a default for one never set.
+    bool colWidthSet(int col) const;
     void setColWidth(int col, int width);
 
 #ifdef NDEBUG

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/ProjectExport.h"
+#include "app/ReadAhead.h"
 #include "ports/ProductInfo.h"
 #include "recovery/Recovery.h"
 #include "shell/AppIcon.h"
@@ -19,6 +20,7 @@
 #include "shell/TimerClient.h"
 #include "shell/TimerServer.h"
 #include "shell/Translations.h"
+#include "tasks/Columns.h"
 
 namespace {
 
@@ -218,12 +220,22 @@ int main(int argc, char** argv) {
     CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode >= 0) return commandLine.exitCode;
     if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
+    // The file named on the command line is read while Qt starts and the window is built.
+    // Declared first, so that an unused read ends only when everything else has gone.
+    std::unique_ptr<quillet::ReadAhead> readAhead;
+    const auto startReading = [&] {
+        if (commandLine.file.isEmpty()) return;
+        readAhead = quillet::ReadAhead::start(rawArgument(argc, argv, commandLine.file),
+                                              quillet::DefaultColumnCount, {});
+    };
+    startReading();
 
     QApplication app(argc, argv);
     if (commandLine.leftToQt) {
         commandLine = readWhatQtLeft();
         if (commandLine.exitCode >= 0) return commandLine.exitCode;
         if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
+        startReading();
     }
     // No display name: the platform would append it to every title, and the captions that
     // name the program ("Quillet1 - Calendar") would read it twice. Message boxes still take
@@ -260,9 +272,8 @@ int main(int argc, char** argv) {
         quillet::offerRecovery(dirs.recovery, prompts, locale);
 
     quillet::MainController controller({prompts, clipboard, clock, settings, urls, locale});
-    // The file named on the command line is read while the window is built.
-    if (!commandLine.file.isEmpty() && !recovered)
-        controller.readAheadAtStartUp(rawArgument(argc, argv, commandLine.file));
+    // After a recovered project, the file opens over it with the save question first.
+    if (!recovered) controller.useReadAhead(std::move(readAhead));
     quillet::Form1 form1(controller);
     qtPrompts.setParent(&form1);
     form1.setStopwatchSettings(stopwatchSettings);
