@@ -221,7 +221,6 @@ int main(int argc, char** argv) {
     if (commandLine.exitCode >= 0) return commandLine.exitCode;
     if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);
     // The file named on the command line is read while Qt starts and the window is built.
-    // Declared first, so that an unused read ends only when everything else has gone.
     std::unique_ptr<quillet::ReadAhead> readAhead;
     const auto startReading = [&] {
         if (commandLine.file.isEmpty()) return;
@@ -272,8 +271,12 @@ int main(int argc, char** argv) {
         quillet::offerRecovery(dirs.recovery, prompts, locale);
 
     quillet::MainController controller({prompts, clipboard, clock, settings, urls, locale});
-    // After a recovered project, the file opens over it with the save question first.
-    if (!recovered) controller.useReadAhead(std::move(readAhead));
+    // After a recovered project the file opens over it, with the save question first: that
+    // open reads the file itself, so the read's table is given up (once it ends).
+    if (recovered)
+        readAhead.reset();
+    else
+        controller.useReadAhead(std::move(readAhead));
     quillet::Form1 form1(controller);
     qtPrompts.setParent(&form1);
     form1.setStopwatchSettings(stopwatchSettings);
