@@ -46,6 +46,7 @@ class TextArena {
     std::size_t reservedBytes() const { return reserved_; }
 
   private:
+    // store() for an empty text or one the current block has no room for.
     const char* storeInNewBlock(std::string_view text);
 
     static constexpr std::size_t kFirstBlock = std::size_t{16} * 1024;
