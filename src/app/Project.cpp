@@ -425,7 +425,7 @@ void Project::putFirstInRecentFiles() {
         std::string caption;  // empty when the file was missing at start-up
     };
     std::vector<Entry> list{{current, current}};
-    std::vector<std::pair<std::string, std::string>> changes;
+    SettingValues changes;
     for (int k = 0; k < kReopenSlots && list.size() < kReopenSlots; ++k) {
         const std::string& path = stored[static_cast<size_t>(k)];
         if (!isEntry(path) || path == current) continue;
@@ -449,7 +449,7 @@ void Project::putFirstInRecentFiles() {
 }
 
 void Project::clearRecentFiles() {
-    std::vector<std::pair<std::string, std::string>> cleared;
+    SettingValues cleared;
     for (int k = 1; k <= kReopenSlots; ++k) {
         reopen_[static_cast<size_t>(k - 1)] = {};
         cleared.emplace_back(reopenKey(k), "");

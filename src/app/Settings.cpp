@@ -47,7 +47,7 @@ void applyStoredWidths(CellGrid& grid, SettingsStore& settings) {
 }
 
 void storeWidths(const CellGrid& grid, SettingsStore& settings) {
-    std::vector<std::pair<std::string, std::string>> widths;
+    SettingValues widths;
     for (int col = 0; col < kStoredWidths; ++col)
         widths.emplace_back(widthKey(col), std::to_string(grid.colWidth(col)));
     settings.writeSettings(widths);
@@ -79,9 +79,8 @@ GuardSettings readGuardSettings(SettingsStore& stopwatchSection) {
 }
 
 void storeGuardSettings(const GuardSettings& settings, SettingsStore& stopwatchSection) {
-    std::vector<std::pair<std::string, std::string>> values{
-        {"awayMinutes", std::to_string(settings.awayMinutes)},
-        {"reminderHours", std::to_string(settings.reminderHours)}};
+    SettingValues values{{"awayMinutes", std::to_string(settings.awayMinutes)},
+                         {"reminderHours", std::to_string(settings.reminderHours)}};
     // Written once chosen: a store that never had it reads as the task's row.
     if (settings.rowPerDay || stopwatchSection.readSetting("bookTo") != "n/a")
         values.emplace_back("bookTo", settings.rowPerDay ? "day" : "task");

@@ -66,6 +66,9 @@ class Clock {
     virtual double now() = 0;
 };
 
+// Keys and their values, in the order they are written.
+using SettingValues = std::vector<std::pair<std::string, std::string>>;
+
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
@@ -74,7 +77,7 @@ class SettingsStore {
     virtual void writeSetting(const std::string& key, const std::string& value) = 0;
     // Several values at once, in order: a store kept in a file writes it once. Fails as
     // writeSetting would, naming the first value it could not store.
-    virtual void writeSettings(const std::vector<std::pair<std::string, std::string>>& values) {
+    virtual void writeSettings(const SettingValues& values) {
         for (const auto& [key, value] : values) writeSetting(key, value);
     }
 };

@@ -210,8 +210,7 @@ void QtSettingsStore::writeSetting(const std::string& key, const std::string& va
     writeSettings({{key, value}});
 }
 
-void QtSettingsStore::writeSettings(
-    const std::vector<std::pair<std::string, std::string>>& values) {
+void QtSettingsStore::writeSettings(const SettingValues& values) {
     if (values.empty()) return;
     QSettings settings(path_, QSettings::IniFormat);
     settings.beginGroup(group_);

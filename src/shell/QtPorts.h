@@ -58,7 +58,7 @@ class QtSettingsStore : public SettingsStore {
     static QString defaultPath();
     std::string readSetting(const std::string& key) override;
     void writeSetting(const std::string& key, const std::string& value) override;
-    void writeSettings(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void writeSettings(const SettingValues& values) override;
     const QString& path() const { return path_; }
 
   private:
