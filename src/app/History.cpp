@@ -8,7 +8,7 @@ namespace {
 const Message kNoName;
 }
 
-void History::add(Message name, GridStep&& step) {
+void History::add(Message name, GridStep&& step, std::uint64_t tag) {
     if (step.empty()) return;
     dropFrom(done_);
     if (step.tooLarge()) {
@@ -21,6 +21,7 @@ void History::add(Message name, GridStep&& step) {
     Entry& added = entry(size_);
     added.name = std::move(name);
     added.step = std::move(step);
+    added.tag = tag;
     ++size_;
     ++done_;
     keepWithinBounds(size_ - 1);
@@ -58,8 +59,9 @@ const Message& History::redoName() const {
 
 // Listeners hear the revert once the history holds it: should one throw, the history
 // still matches the grid. A revert that throws leaves both as they were.
-void History::undo(CellGrid& grid) {
-    if (!canUndo()) return;
+std::uint64_t History::undo(CellGrid& grid) {
+    if (!canUndo()) return 0;
+    const std::uint64_t tag = entry(done_ - 1).tag;
     CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_ - 1);
     --done_;
@@ -69,11 +71,13 @@ void History::undo(CellGrid& grid) {
         dropFrom(done_);
     }
     bulk.commit();
+    return tag;
 }
 
 // A step done again that cannot be undone ends the way back past it.
-void History::redo(CellGrid& grid) {
-    if (!canRedo()) return;
+std::uint64_t History::redo(CellGrid& grid) {
+    if (!canRedo()) return 0;
+    const std::uint64_t tag = entry(done_).tag;
     CellGrid::BulkUpdate bulk(grid);
     const bool kept = revert(grid, done_);
     ++done_;
@@ -83,6 +87,7 @@ void History::redo(CellGrid& grid) {
         dropOldest(done_);
     }
     bulk.commit();
+    return tag;
 }
 
 // The reverted step's record replaces it; false when that record was too large to keep

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,8 +26,9 @@ class History {
     std::size_t maxBytes() const { return maxBytes_; }
 
     // Adds a finished step; the steps that could be redone go. A step too large to keep
-    // clears the history, as nothing before it can be reached any more.
-    void add(Message name, GridStep&& step);
+    // clears the history, as nothing before it can be reached any more. A tag lets the
+    // command that made the step hear when it is undone or redone (0: nobody listens).
+    void add(Message name, GridStep&& step, std::uint64_t tag = 0);
     // Drops every step; the table as it is becomes the clean state, not a saved one.
     void clear();
 
@@ -34,9 +36,10 @@ class History {
     bool canRedo() const { return done_ < size_; }
     const Message& undoName() const;
     const Message& redoName() const;
-    // Revert the latest done step or do the next undone one again, in the grid.
-    void undo(CellGrid& grid);
-    void redo(CellGrid& grid);
+    // Revert the latest done step or do the next undone one again, in the grid. Each returns
+    // the step's tag (0 when there was none or no step).
+    std::uint64_t undo(CellGrid& grid);
+    std::uint64_t redo(CellGrid& grid);
 
     // The one record of whether the table matches its file (like QUndoStack's clean index):
     // the index it last matched at, or none when no sequence of undo and redo returns to it.
@@ -58,6 +61,7 @@ class History {
     struct Entry {
         Message name;
         GridStep step;
+        std::uint64_t tag = 0;
     };
     // The steps lie in a ring made with the first one: adding a step and dropping the
     // oldest, as every edit does once the history is full, allocate nothing.

@@ -31,16 +31,12 @@ MainController::MainController(ControllerPorts ports, std::size_t historyBytes)
     : ports_(std::move(ports)),
       history_(historyBytes),
       project_(grid_, history_, ports_.prompts, ports_.settings, [this] { return todayText(); }),
-      stopWatch_(ports_.clock) {
+      timer_(grid_, *this, ports_.prompts, ports_.clock, ports_.locale) {
     project_.onStatus = [this](const Message& text) { showFileNote(text); };
-    boundMark_ = grid_.addRowMark(-1);
-    bindingWatch_.owner = this;
-    grid_.addListener(&bindingWatch_);
+    timer_.onStatus = [this](const Message& text) { statusMessage_ = text; };
 }
 
-MainController::~MainController() {
-    grid_.removeListener(&bindingWatch_);
-}
+MainController::~MainController() = default;
 
 std::string MainController::todayText() {
     return ports_.locale.formatDate(std::floor(ports_.clock.now()));
@@ -56,13 +52,15 @@ void MainController::startUp() {
     project_.loadReopenList();
     fillDefaultProject(grid_, kStartUpWidths, todayText());
     applyStoredWidths(grid_, ports_.settings);
+    timer_.followProject(project_.fileName(), project_.generation());
 }
 
 bool MainController::confirmClose() {
     storeWidths(grid_, ports_.settings);
-    if (!askAboutUnbookedTime()) return false;
+    if (!timer_.askAboutUnbookedTime()) return false;
     bool proceed = false;
     runProjectCommand([this, &proceed] { proceed = project_.saveQuestion(); });
+    if (proceed) timer_.closing();
     return proceed;
 }
 
@@ -89,38 +87,46 @@ void MainController::runProjectCommand(Command command) {
         command();
     } catch (...) {
         afterWrite();
+        timer_.followProject(project_.fileName(), project_.generation());
         throw;
     }
     afterWrite();
+    timer_.followProject(project_.fileName(), project_.generation());
 }
 
 template <typename Change>
-void MainController::inStep(Message name, Change change) {
+void MainController::inStep(Message name, Change change, std::uint64_t tag) {
     grid_.beginStep(history_.maxBytes());
     try {
         change();
     } catch (...) {
-        finishStep(std::move(name));
+        finishStep(std::move(name), tag);
         throw;
     }
-    finishStep(std::move(name));
+    finishStep(std::move(name), tag);
 }
 
-void MainController::finishStep(Message name) {
+void MainController::finishStep(Message name, std::uint64_t tag) {
     GridStep step = grid_.endStep();
     if (step.tooLarge()) statusMessage_ = kCannotUndoTooLarge;
-    history_.add(std::move(name), std::move(step));
+    history_.add(std::move(name), std::move(step), tag);
+}
+
+void MainController::runStep(Message name, const std::function<void()>& change, std::uint64_t tag) {
+    inStep(std::move(name), change, tag);
 }
 
 // The revert tells the project it changed; back at the clean point it is clean again.
 void MainController::undo() {
-    history_.undo(grid_);
+    const std::uint64_t tag = history_.undo(grid_);
     if (history_.isClean()) project_.returnToClean();
+    if (tag) timer_.stepUndone(tag);
 }
 
 void MainController::redo() {
-    history_.redo(grid_);
+    const std::uint64_t tag = history_.redo(grid_);
     if (history_.isClean()) project_.returnToClean();
+    if (tag) timer_.stepRedone(tag);
 }
 
 void MainController::newProject() {
@@ -193,6 +199,7 @@ void MainController::clearRecentFiles() {
 
 void MainController::reloadIfChangedOnDisk() {
     runProjectCommand([this] {
+        const TaskTimer::Reloading reloading(timer_);
         Message note = project_.fileChangedOnDisk();
         if (!note.empty()) showFileNote(std::move(note));
     });
@@ -331,225 +338,6 @@ void MainController::emptySelectedCells() {
         }
     }
     bulk.commit();
-}
-
-// The display is not refreshed here: the next tick shows the running time.
-void MainController::startTimer() {
-    const bool fromZero = !stopWatch_.running() && stopWatch_.elapsedTime() == 0.0;
-    startTimerForNoTask();
-    if (fromZero && isTaskRow(grid_, grid_.currentRow())) bind(grid_.currentRow());
-}
-
-void MainController::startTimerForNoTask() {
-    timerStartCommand(stopWatch_);
-}
-
-void MainController::stopTimer() {
-    timerText_ = timerStopCommand(stopWatch_);
-}
-
-void MainController::resetTimer() {
-    timerText_ = timerResetCommand(stopWatch_);
-    unbind();
-}
-
-void MainController::addTimerToHours() {
-    const Message refusal = bookTimer();
-    if (!refusal.empty()) ports_.prompts.showMessage(refusal);
-}
-
-Message MainController::bookTimer() {
-    return bookRow(bound_ ? boundRow() : grid_.currentRow());
-}
-
-// The stopwatch's time goes to the row (or a row of its day) as one step; it then runs on
-// from zero for the same task, so a second booking cannot go to whatever row is selected.
-Message MainController::bookRow(int row) {
-    BookingResult result;
-    const double today = std::floor(ports_.clock.now());
-    const DayWeekHours::Appending appending(dayWeek_);
-    inStep(QUILLET_TR("CoreMessages", "Add Timer to Task Hours"), [&] {
-        result = bookTime(grid_, row, stopWatch_.elapsedTime() * kSecondsPerDay, ports_.locale,
-                          ports_.locale.formatDate(today), static_cast<int>(today), bookTo_);
-    });
-    if (!result.hours.added()) return result.hours.message;
-    statusMessage_ = result.hours.message;
-    lastBooking_ = result.hours.message;
-    timerText_ = timerRestartCommand(stopWatch_);
-    return {};
-}
-
-void MainController::timeThisTask() {
-    timeTask(grid_.currentRow());
-}
-
-void MainController::timeTask(int row) {
-    const Message refusal = isTaskRow(grid_, row) ? switchTo(row, true) : kSelectTaskRowFirst;
-    if (!refusal.empty()) ports_.prompts.showMessage(refusal);
-}
-
-Message MainController::timeTaskNumbered(const std::string& number) {
-    for (int row = 1; row < grid_.rowCount(); ++row) {
-        if (isTaskRow(grid_, row) && taskNumberText(grid_, row) == number)
-            return switchTo(row, false);
-    }
-    return Message(QUILLET_TR("CoreMessages", "There is no task %1")).arg(number);
-}
-
-Message MainController::switchTo(int row, bool mayAsk) {
-    const int from = boundRow();
-    if (from == row) {
-        startTimerForNoTask();  // its own task: it runs on
-        return {};
-    }
-    const double elapsed = stopWatch_.elapsedTime();
-    // Less than a hundredth of an hour books nothing.
-    if (hundredthsOfHour(elapsed * kSecondsPerDay) > 0) {
-        if (from >= 1) {
-            if (Message refusal = bookRow(from); !refusal.empty()) return refusal;
-        } else if (!mayAsk) {
-            return QUILLET_TR("CoreMessages",
-                              "The stopwatch holds time for no task: book it or reset it first");
-        } else {
-            switch (unboundAnswer(
-                ports_.prompts.askChoice(unboundQuestion(elapsed, grid_, row), unboundButtons()))) {
-                case UnboundAnswer::Cancel:
-                    return {};
-                case UnboundAnswer::AddToNew:
-                    if (Message refusal = bookRow(row); !refusal.empty()) return refusal;
-                    break;
-                case UnboundAnswer::Discard:
-                    break;
-            }
-        }
-    }
-    stopWatch_.stop();
-    stopWatch_.reset();
-    stopWatch_.start();
-    bind(row);
-    timerText_ = stopWatchDisplayText(stopWatch_);
-    return {};
-}
-
-bool MainController::askAboutUnbookedTime() {
-    const double elapsed = stopWatch_.elapsedTime();
-    if (!holdsAMinute(elapsed)) return true;
-    const std::optional<std::size_t> button =
-        ports_.prompts.askChoice(closingQuestion(elapsed, grid_, boundRow()), closingButtons());
-    switch (closingAnswer(button)) {
-        case ClosingAnswer::Cancel:
-            return false;
-        case ClosingAnswer::DontAdd:
-            return true;
-        case ClosingAnswer::Add:
-            break;
-    }
-    const Message refusal = bookTimer();
-    if (refusal.empty()) return true;
-    ports_.prompts.showMessage(refusal);
-    return false;
-}
-
-void MainController::bind(int row) {
-    grid_.setRowMark(boundMark_, row);
-    bound_ = grid_.markedRow(boundMark_) >= 0;
-    if (!bound_) return;
-    boundName_ = taskNumberText(grid_, row);
-    // The latest first, each task once.
-    for (auto it = recentMarks_.begin(); it != recentMarks_.end();) {
-        if (grid_.markedRow(*it) == row || grid_.markedRow(*it) < 0) {
-            grid_.removeRowMark(*it);
-            it = recentMarks_.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    recentMarks_.insert(recentMarks_.begin(), grid_.addRowMark(row));
-    constexpr std::size_t kRecentTasks = 5;
-    while (recentMarks_.size() > kRecentTasks) {
-        grid_.removeRowMark(recentMarks_.back());
-        recentMarks_.pop_back();
-    }
-}
-
-void MainController::unbind() {
-    bound_ = false;
-    grid_.setRowMark(boundMark_, -1);
-}
-
-int MainController::boundRow() const {
-    return bound_ ? grid_.markedRow(boundMark_) : -1;
-}
-
-void MainController::BindingWatch::gridChanged(const GridChange& change) {
-    if (change.kind == GridChange::Kind::Layout && owner->bound_ &&
-        owner->grid_.markedRow(owner->boundMark_) < 0)
-        owner->bindingLost();
-}
-
-void MainController::bindingLost() {
-    bound_ = false;
-    statusMessage_ = Message(QUILLET_TR("CoreMessages",
-                                        "Task %1 is gone from the table: the stopwatch keeps "
-                                        "its time, for no task"))
-                         .arg(boundName_);
-}
-
-Message MainController::timingText() const {
-    const int row = boundRow();
-    return row < 0 ? Message() : quillet::timingText(grid_, row);
-}
-
-std::string MainController::timedTaskReply() const {
-    const int row = boundRow();
-    return row < 0 ? std::string() : timedTaskReplyText(grid_, row);
-}
-
-Message MainController::dayWeekText() {
-    const double now = ports_.clock.now();
-    const DayWeekHours::Sums sums = dayWeek_.sums(static_cast<int>(std::floor(now)));
-    // Whole minutes, so the text moves once a minute.
-    const long double held =
-        std::floor(elapsedMilliseconds(stopWatch_.elapsedTime()) / 60000.0) / 60.0L;
-    return quillet::dayWeekText(sums.today + held, sums.week + held, ports_.locale);
-}
-
-Message MainController::dayWeekStatus() {
-    const bool inUse = stopWatch_.running() || stopWatch_.elapsedTime() != 0.0 || bound_;
-    return inUse ? dayWeekText() : Message();
-}
-
-std::vector<int> MainController::recentTaskRows() const {
-    std::vector<int> rows;
-    for (const int mark : recentMarks_)
-        if (const int row = grid_.markedRow(mark); row >= 1) rows.push_back(row);
-    return rows;
-}
-
-TimedState MainController::timedState() const {
-    return {stopWatch_.running(), stopWatch_.accumulated(), stopWatch_.startedAt(),
-            std::max(0, boundRow())};
-}
-
-void MainController::restoreTimedState(const TimedState& state) {
-    stopWatch_.restore(state.running, state.banked, state.startedAt);
-    unbind();
-    if (state.row >= 1 && isTaskRow(grid_, state.row)) bind(state.row);
-    timerText_ = stopWatchDisplayText(stopWatch_);
-}
-
-void MainController::askAboutTimeAway(StopwatchGuard& guard) {
-    if (!guard.pending()) return;
-    const std::optional<std::size_t> choice =
-        ports_.prompts.askChoice(guard.questionText(), guard.answerButtons());
-    constexpr AwayAnswer kByButton[] = {AwayAnswer::Keep, AwayAnswer::Remove,
-                                        AwayAnswer::StopAtLeave};
-    guard.answer(choice && *choice < std::size(kByButton) ? kByButton[*choice] : AwayAnswer::Keep);
-    timerText_ = stopWatchDisplayText(stopWatch_);
-}
-
-void MainController::updateStopWatchDisplay() {
-    timerText_ = stopWatchDisplayText(stopWatch_);
 }
 
 MainController::ColumnNames MainController::columnNames() const {

@@ -7,6 +7,7 @@
 
 #include "app/History.h"
 #include "app/Project.h"
+#include "app/TaskTimer.h"
 #include "grid/CellGrid.h"
 #include "ports/DateTime.h"
 #include "ports/Locale.h"
@@ -14,9 +15,6 @@
 #include "tasks/Columns.h"
 #include "tasks/FindHighlight.h"
 #include "tasks/Summary.h"
-#include "tasks/TaskTiming.h"
-#include "tools/HRStopWatch.h"
-#include "tools/StopwatchGuard.h"
 
 namespace quillet {
 
@@ -30,23 +28,13 @@ struct ControllerPorts {
     Locale locale;
 };
 
-// The stopwatch as a recovery copy keeps it: its banked days, when it last started (while
-// running), and the row of its task (0: none).
-struct TimedState {
-    bool running = false;
-    double banked = 0;
-    double startedAt = 0;
-    int row = 0;
-    bool operator==(const TimedState&) const = default;
-};
-
 // Everything the main window decides, without widgets: it owns the task grid and
 // the window's shared state and runs every command. The Qt window shows this state.
-class MainController {
+class MainController : private StepRunner {
   public:
     // historyBytes bounds what undo keeps; tests pass a small bound to reach it.
     explicit MainController(ControllerPorts ports, std::size_t historyBytes = History::kMaxBytes);
-    ~MainController();
+    ~MainController() override;
     MainController(const MainController&) = delete;
     MainController& operator=(const MainController&) = delete;
 
@@ -59,7 +47,6 @@ class MainController {
 
     const Message& statusMessage() const { return statusMessage_; }
     void setStatusMessage(Message text) { statusMessage_ = std::move(text); }
-    const Message& timerText() const { return timerText_; }
     const Message& noticeText() const { return noticeText_; }
     const std::string& totalCaption() const { return totalCaption_; }
     // The selected cell is the grid's current cell.
@@ -144,55 +131,9 @@ class MainController {
     void undo();
     void redo();
 
-    HRStopWatch& stopWatch() { return stopWatch_; }
-    // Started from zero on a task row, the stopwatch times that task: bookings go to it
-    // wherever the selection is, and it follows its row through sorts, deletions of other rows,
-    // undo and redo. A reset or the loss of its row ends the binding; a booking keeps it.
-    void startTimer();
-    // For clients of the first remote protocol: a start from zero times no task, as it did.
-    void startTimerForNoTask();
-    void stopTimer();
-    void resetTimer();
-    // Books the stopwatch's time to the selected task's Hours and restarts it from zero.
-    void addTimerToHours();
-    // The same, with a refusal's message returned instead of shown (empty when booked): for
-    // a command from another process, where no one may be at the window to close a box.
-    Message bookTimer();
-    // The timer's tick.
-    void updateStopWatchDisplay();
-
-    // The row of the timed task, or -1.
-    int boundRow() const;
-    // "Timing task 2: Write report"; empty while no task is timed.
-    Message timingText() const;
-    // "Today 2.75 h · Week 14.5 h": the task rows dated today and this week, and what the
-    // stopwatch holds, in whole minutes so that it changes once a minute.
-    Message dayWeekText();
-    // The same while the stopwatch is in use (running, holding time or timing a task); empty
-    // otherwise, so an unused stopwatch leaves the status bar as it was.
-    Message dayWeekStatus();
-    // "task 2: Write report" for the remote status; empty while no task is timed.
-    std::string timedTaskReply() const;
-    // Time This Task: books what the stopwatch holds to its task (unbound, asks where it
-    // goes), then times the selected task from zero.
-    void timeThisTask();
-    // The same for a given row (the tray's recent tasks).
-    void timeTask(int row);
-    // The same for the task whose Task # is `number`, for another process: nothing is asked,
-    // a refusal is returned (empty when started).
-    Message timeTaskNumbered(const std::string& number);
-    // The last five timed tasks still in the table, the latest first.
-    std::vector<int> recentTaskRows() const;
-    BookTo bookTo() const { return bookTo_; }
-    void setBookTo(BookTo to) { bookTo_ = to; }
-    // What the last booking said ("Added 0.2 h to task 2").
-    const Message& lastBooking() const { return lastBooking_; }
-    TimedState timedState() const;
-    // Puts back the stopwatch a recovery copy kept; a row the table lacks times no task.
-    void restoreTimedState(const TimedState& state);
-    // Asks the guard's pending question about time away and applies the answer; Cancel keeps
-    // the time. The guard must watch this controller's stopwatch.
-    void askAboutTimeAway(StopwatchGuard& guard);
+    // The stopwatch, its task and the work log.
+    TaskTimer& timer() { return timer_; }
+    const TaskTimer& timer() const { return timer_; }
 
     // The window "Change Column Names" edits the headings of the first six columns;
     // "End Date" is not among them.
@@ -227,43 +168,22 @@ class MainController {
     // Runs a change as one named step of the history; a change that fails half-way is
     // still a step, since what it did stays.
     template <typename Change>
-    void inStep(Message name, Change change);
-    void finishStep(Message name);
+    void inStep(Message name, Change change, std::uint64_t tag = 0);
+    void finishStep(Message name, std::uint64_t tag);
+    void runStep(Message name, const std::function<void()>& change, std::uint64_t tag) override;
     void emptySelectedCells();
     void showFileNote(Message note);
-    Message bookRow(int row);
-    Message switchTo(int row, bool mayAsk);
-    void bind(int row);
-    void unbind();
-    // The closing question about time not booked; false when the user cancelled.
-    bool askAboutUnbookedTime();
-    // The timed row went with a deletion or a load: the time stays, for no task.
-    void bindingLost();
-
-    struct BindingWatch : CellGridListener {
-        MainController* owner = nullptr;
-        void gridChanged(const GridChange& change) override;
-    };
 
     ControllerPorts ports_;
     CellGrid grid_{DefaultColumnCount, 5, 1};
     History history_;
     Project project_;
-    HRStopWatch stopWatch_;
-    DayWeekHours dayWeek_{grid_, ports_.locale};
-    BindingWatch bindingWatch_;
-    int boundMark_ = -1;
-    bool bound_ = false;
-    std::string boundName_;  // for the note when its row goes
-    std::vector<int> recentMarks_;
-    BookTo bookTo_ = BookTo::TaskRow;
-    Message lastBooking_;
+    TaskTimer timer_;
     FindHighlight find_;
     int sortColumn_ = TaskNo;
     Message statusMessage_;
     Message fileNote_;  // the last note about the project's file shown in the status
     unsigned fileNotes_ = 0;
-    Message timerText_;
     Message noticeText_;
     std::string totalCaption_ = " ";
     std::string executablePath_;

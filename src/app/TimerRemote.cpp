@@ -27,7 +27,7 @@ std::optional<TimerReply> TimerRemote::refusal(TimerCommand command, bool comman
 TimerReply TimerRemote::run(const TimerRequest& request) {
     const bool tasks = request.version >= 2;
     const auto start = [&] {
-        tasks ? controller_.startTimer() : controller_.startTimerForNoTask();
+        tasks ? controller_.timer().startTimer() : controller_.timer().startTimerForNoTask();
     };
     std::string error;
     std::string booked;
@@ -37,23 +37,24 @@ TimerReply TimerRemote::run(const TimerRequest& request) {
                 if (!tasks || request.task.empty())
                     start();
                 else
-                    error = controller_.timeTaskNumbered(request.task).english();
+                    error = controller_.timer().timeTaskNumbered(request.task).english();
                 break;
             case TimerCommand::Stop:
-                controller_.stopTimer();
+                controller_.timer().stopTimer();
                 break;
             case TimerCommand::Toggle:
-                if (controller_.stopWatch().running())
-                    controller_.stopTimer();
+                if (controller_.timer().stopWatch().running())
+                    controller_.timer().stopTimer();
                 else
                     start();
                 break;
             case TimerCommand::Reset:
-                controller_.resetTimer();
+                controller_.timer().resetTimer();
                 break;
             case TimerCommand::Book:
-                error = controller_.bookTimer().english();  // replies are a protocol: English
-                if (error.empty() && tasks) booked = controller_.lastBooking().english();
+                error =
+                    controller_.timer().bookTimer().english();  // replies are a protocol: English
+                if (error.empty() && tasks) booked = controller_.timer().lastBooking().english();
                 break;
             case TimerCommand::Status:
                 break;
@@ -65,9 +66,13 @@ TimerReply TimerRemote::run(const TimerRequest& request) {
     }
     if (!error.empty()) return {false, error};
     if (!booked.empty()) return {true, booked};
-    const HRStopWatch& watch = controller_.stopWatch();
+    const HRStopWatch& watch = controller_.timer().stopWatch();
+    // A session a crash cut off is not "stopped": it waits for the user's answer.
+    if (std::string interrupted = controller_.timer().interruptedReply();
+        !interrupted.empty() && !watch.running() && watch.elapsedTime() == 0.0)
+        return {true, interrupted};
     std::string state = timerStateText(watch.running(), watch.elapsedTime());
-    if (const std::string task = controller_.timedTaskReply(); tasks && !task.empty())
+    if (const std::string task = controller_.timer().timedTaskReply(); tasks && !task.empty())
         state += " " + task;
     return {true, state};
 }

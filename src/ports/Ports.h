@@ -64,6 +64,14 @@ class Clock {
     virtual ~Clock() = default;
     // Local wall-clock time as days since 1899-12-30, fraction = time of day.
     virtual double now() = 0;
+    // Milliseconds since 1970-01-01 UTC: when something happened, for records that travel.
+    virtual std::int64_t utcMs() = 0;
+    // Milliseconds of a clock that never jumps (not the wall clock): for measuring intervals.
+    virtual std::int64_t monotonicMs() = 0;
+    // The local date-time of a UTC instant, by the rules of the zone at that instant.
+    virtual double localFromUtc(std::int64_t utcMs) = 0;
+    // The UTC instant of a local date-time (an hour that occurs twice: its first).
+    virtual std::int64_t utcFromLocal(double local) = 0;
 };
 
 // Keys and their values, in the order they are written.

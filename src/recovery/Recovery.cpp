@@ -1,5 +1,7 @@
 #include "recovery/Recovery.h"
 
+#include "formats/LogFile.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -201,6 +203,8 @@ Recovery::Recovery(const RecoveryDirs& dirs, MainController& controller, Clock& 
         for (int n = 2; copyNameTaken(copyPath_); ++n)
             copyPath_ = copyPathFor(base + "-" + std::to_string(n));
         sidecarPath_ = sidecarPathFor(copyPath_);
+        controller_.timer().setUntitledLogPath(logPathFor(copyPath_),
+                                               [dir = recoveryDir_] { makePrivateDirectory(dir); });
     }
     project_.setObserver(this);
 }
@@ -301,7 +305,8 @@ std::optional<Sidecar::Stopwatch> stopwatchNote(const TimedState& state) {
 void Recovery::tick() {
     collectWrite();
     // A copy on disk follows the stopwatch too: a start, a stop or a booking.
-    if (!pending_ && mayHaveCopy_ && controller_.timedState() != lastTimed_) projectEdited();
+    if (!pending_ && mayHaveCopy_ && controller_.timer().timedState() != lastTimed_)
+        projectEdited();
     if (exited_ || !pending_ || writing_ || copyPath_.empty()) return;
     const double now = clock_.now();
     if (due(now)) startWrite(now);
@@ -319,7 +324,7 @@ void Recovery::startWrite(double now) {
     lastBytes_ = snapshot->textBytes();
     Sidecar info{project_.fileName(), project_.title(), self_.pid, now,
                  self_.bootId,        self_.startTime};
-    lastTimed_ = controller_.timedState();
+    lastTimed_ = controller_.timer().timedState();
     info.stopwatch = stopwatchNote(lastTimed_);
     pending_ = false;
     writing_ = true;
@@ -381,15 +386,19 @@ void Recovery::normalExit() {
     exited_ = true;
     pending_ = false;
     postRemove();
+    // The untitled project's log goes with it: saved, it went along; else it was given up.
+    if (!copyPath_.empty()) ::unlink(logPathFor(copyPath_).c_str());
     queue_.waitIdle();
 }
 
 void Recovery::restore(const RecoveryCopy& copy) {
     queue_.waitIdle();
+    // An untitled project's work log comes along with its table.
+    controller_.timer().adoptUntitledLog(logPathFor(copy.copyPath));
     controller_.openRecoveredProject(copy.copyPath, copy.info.title, copy.info.path);
     if (const auto& watch = copy.info.stopwatch) {
-        controller_.restoreTimedState({watch->startedAt.has_value(), watch->banked,
-                                       watch->startedAt.value_or(0), watch->row});
+        controller_.timer().restoreTimedState({watch->startedAt.has_value(), watch->banked,
+                                               watch->startedAt.value_or(0), watch->row});
     }
     ++generation_;
     pending_ = false;

@@ -171,15 +171,21 @@ void Form1::wireCommands() {
         {&MainMenu::mnuSortbyTaskDate1, &MainController::sortByTaskDate},
         {&MainMenu::mnuCut1, &MainController::cut},
         {&MainMenu::mnuDelete1, &MainController::emptySelection},
-        {&MainMenu::mnuStartTimer1, &MainController::startTimer},
-        {&MainMenu::mnuStopTimer1, &MainController::stopTimer},
-        {&MainMenu::mnuResetTimer1, &MainController::resetTimer},
-        {&MainMenu::mnuAddTimerToHours1, &MainController::addTimerToHours},
-        {&MainMenu::mnuTimeThisTask1, &MainController::timeThisTask},
         {&MainMenu::mnuImportoldfile, &MainController::importOldFile},
         {&MainMenu::mnuExport1, &MainController::exportProject},
         {&MainMenu::HelpContents1, &MainController::showHelp},
         {&MainMenu::mnuVisitQuillet1homepage, &MainController::openHomePage},
+    };
+    // The Timer menu's commands.
+    static constexpr struct {
+        Action action;
+        void (TaskTimer::*command)();
+    } kTimerCommands[] = {
+        {&MainMenu::mnuStartTimer1, &TaskTimer::startTimer},
+        {&MainMenu::mnuStopTimer1, &TaskTimer::stopTimer},
+        {&MainMenu::mnuResetTimer1, &TaskTimer::resetTimer},
+        {&MainMenu::mnuAddTimerToHours1, &TaskTimer::addTimerToHours},
+        {&MainMenu::mnuTimeThisTask1, &TaskTimer::timeThisTask},
     };
     // Commands that open a small window.
     static constexpr struct {
@@ -222,6 +228,11 @@ void Form1::wireCommands() {
     for (const auto& [action, command] : kCommands) {
         connect(m.*action, &QAction::triggered, this,
                 [this, command] { runCommand([&c = controller_, command] { (c.*command)(); }); });
+    }
+    for (const auto& [action, command] : kTimerCommands) {
+        connect(m.*action, &QAction::triggered, this, [this, command] {
+            runCommand([&t = controller_.timer(), command] { (t.*command)(); });
+        });
     }
     for (const auto& [action, command] : kSmallWindows) {
         connect(m.*action, &QAction::triggered, this,
@@ -274,16 +285,16 @@ void Form1::configureTray() {
 // Once a second, even while a long load runs: the stopwatch's panel and the tray's hint,
 // not the whole window.
 void Form1::updateStopWatchDisplay() {
-    controller_.updateStopWatchDisplay();
-    statusPanels_->show(1, controller_.timerText());
+    controller_.timer().updateStopWatchDisplay();
+    statusPanels_->show(1, controller_.timer().timerText());
     showTiming();
 }
 
 // The timed task and today's hours, and the tray that names them.
 void Form1::showTiming() {
-    statusPanels_->show(3, controller_.timingText());
-    statusPanels_->show(4, controller_.dayWeekStatus());
-    grid_->gridModel()->setTimedRow(controller_.boundRow());
+    statusPanels_->show(3, controller_.timer().timingText());
+    statusPanels_->show(4, controller_.timer().dayWeekStatus());
+    grid_->gridModel()->setTimedRow(controller_.timer().boundRow());
     stopwatch_->follow();
 }
 
@@ -326,7 +337,7 @@ void Form1::refresh() {
     windows_->refresh();
     totalPanel_->setTotal(toQString(controller_.totalCaption()));
     statusPanels_->show(0, controller_.statusMessage());
-    statusPanels_->show(1, controller_.timerText());
+    statusPanels_->show(1, controller_.timer().timerText());
     statusPanels_->show(2, controller_.noticeText());
     menu_->showState(controller_.history(), project.reopenItems());
     setWindowModified(project.hasUnsavedChanges());

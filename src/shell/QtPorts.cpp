@@ -1,5 +1,7 @@
 #include "shell/QtPorts.h"
 
+#include <chrono>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -174,11 +176,38 @@ void QtClipboard::setText(const std::string& bytes) {
     QGuiApplication::clipboard()->setText(toQString(bytes));
 }
 
-double QtClock::now() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
+namespace {
+double localDays(const QDateTime& local) {
+    const QDate d = local.date();
     return encodeDate(d.year(), d.month(), d.day()) +
-           now.time().msecsSinceStartOfDay() / 86400000.0;
+           local.time().msecsSinceStartOfDay() / 86400000.0;
+}
+}  // namespace
+
+double QtClock::now() {
+    return localDays(QDateTime::currentDateTime());
+}
+
+std::int64_t QtClock::utcMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+std::int64_t QtClock::monotonicMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double QtClock::localFromUtc(std::int64_t utcMs) {
+    return localDays(QDateTime::fromMSecsSinceEpoch(utcMs).toLocalTime());
+}
+
+std::int64_t QtClock::utcFromLocal(double local) {
+    const CivilDate date = decodeDate(local);
+    const ClockTime time = decodeTime(local);
+    const QDateTime at(QDate(date.year, date.month, date.day),
+                       QTime(time.hour, time.minute, time.second, time.millisecond));
+    return at.toMSecsSinceEpoch();
 }
 
 // The core hands over encoded addresses (a file: address escapes its path).

@@ -41,6 +41,10 @@ class QtClipboard : public Clipboard {
 class QtClock : public Clock {
   public:
     double now() override;
+    std::int64_t utcMs() override;
+    std::int64_t monotonicMs() override;
+    double localFromUtc(std::int64_t utcMs) override;
+    std::int64_t utcFromLocal(double local) override;
 };
 
 // The desktop's handler for each kind of address (xdg-open on Linux desktops).

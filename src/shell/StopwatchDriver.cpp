@@ -49,8 +49,8 @@ void StopwatchDriver::stop() {
 StopwatchGuard& StopwatchDriver::guard() {
     if (!guard_) {
         if (!idleSource_) idleSource_ = makeIdleSource();
-        guard_ = std::make_unique<StopwatchGuard>(controller_.stopWatch(), controller_.clock(),
-                                                  *idleSource_);
+        guard_ = std::make_unique<StopwatchGuard>(controller_.timer().stopWatch(),
+                                                  controller_.clock(), *idleSource_);
         if (settings_) guard_->setSettings(readGuardSettings(*settings_));
     }
     return *guard_;
@@ -65,7 +65,7 @@ void StopwatchDriver::setSettingsStore(SettingsStore& store) {
     settings_ = &store;
     const GuardSettings read = readGuardSettings(store);
     if (guard_) guard_->setSettings(read);
-    controller_.setBookTo(read.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
+    controller_.timer().setBookTo(read.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
 }
 
 void StopwatchDriver::setMenu(MainMenu& menu) {
@@ -73,14 +73,14 @@ void StopwatchDriver::setMenu(MainMenu& menu) {
     for (std::size_t k = 0; k < menu.mnuRTimeTask.size(); ++k) {
         connect(menu.mnuRTimeTask[k], &QAction::triggered, this, [this, k] {
             if (k < recentRows_.size())
-                runCommand([&c = controller_, row = recentRows_[k]] { c.timeTask(row); });
+                runCommand([&c = controller_, row = recentRows_[k]] { c.timer().timeTask(row); });
         });
     }
 }
 
 void StopwatchDriver::showRecentTasks() {
     if (!menu_) return;
-    recentRows_ = controller_.recentTaskRows();
+    recentRows_ = controller_.timer().recentTaskRows();
     for (std::size_t k = 0; k < menu_->mnuRTimeTask.size(); ++k) {
         QAction* item = menu_->mnuRTimeTask[k];
         const bool shown = k < recentRows_.size();
@@ -94,7 +94,7 @@ void StopwatchDriver::showRecentTasks() {
 }
 
 void StopwatchDriver::follow() {
-    const HRStopWatch& watch = controller_.stopWatch();
+    const HRStopWatch& watch = controller_.timer().stopWatch();
     if (watch.running() && !pollTimer_->isActive()) {
         pollTimer_->start();
     } else if (!watch.running() && pollTimer_->isActive()) {
@@ -115,7 +115,7 @@ void StopwatchDriver::follow() {
     // The minute as the status bar counts it, so the two change together.
     const auto minutes = static_cast<long>(elapsedMilliseconds(elapsed) / 60000.0);
     // The timed task by its description, which says more than its number.
-    const int row = controller_.boundRow();
+    const int row = controller_.timer().boundRow();
     const QString task =
         row < 0 ? QString() : toQString(taskDescriptionText(controller_.grid(), row));
     if (minutes == trayMinutesShown_ && task == trayTaskShown_) return;
@@ -144,7 +144,7 @@ void StopwatchDriver::askAboutTimeAway() {
     bringForward();
     boxesBefore_.clear();
     for (QMessageBox* box : window_->findChildren<QMessageBox*>()) boxesBefore_.append(box);
-    runCommand([this] { controller_.askAboutTimeAway(*guard_); });
+    runCommand([this] { controller_.timer().askAboutTimeAway(*guard_); });
     questionOpen_ = false;
 }
 
@@ -175,7 +175,8 @@ void StopwatchDriver::showSettingsWindow() {
         settingsWindow_->onOkay = [this](const GuardSettings& settings) {
             return runCommand([&] {
                 guard().setSettings(settings);
-                controller_.setBookTo(settings.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
+                controller_.timer().setBookTo(settings.rowPerDay ? BookTo::RowPerDay
+                                                                 : BookTo::TaskRow);
                 if (settings_) storeGuardSettings(guard().settings(), *settings_);
             });
         };

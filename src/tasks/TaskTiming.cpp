@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
-#include <unordered_map>
 
 #include "tasks/CostTotal.h"
 #include "tasks/Summary.h"
@@ -14,19 +13,9 @@ namespace quillet {
 
 namespace {
 
-// A change of more rows than this is cheaper to rescan than to follow row by row.
-constexpr int kRowsFollowed = 256;
-
 std::string cellOf(const CellGrid& grid, int col, int row) {
     if (row < 0 || row >= grid.rowCount() || col >= grid.colCount()) return {};
     return std::string(trimBlanksAndControls(grid.cellText(col, row)));
-}
-
-long double hoursIn(std::string_view text, const Locale& locale) {
-    const std::string_view trimmed = trimBlanksAndControls(text);
-    if (trimmed.empty()) return 0;
-    if (auto quick = parseCostQuickly(trimmed, locale.decimalSeparator)) return *quick;
-    return parseCost(trimmed, locale).value_or(0);
 }
 
 // The stopwatch's rounding: whole milliseconds, half to even, the magnitude.
@@ -170,81 +159,8 @@ BookingResult bookTime(CellGrid& grid, int row, double elapsedSeconds, const Loc
     return {std::move(result), newRow};
 }
 
-DayWeekHours::DayWeekHours(CellGrid& grid, const Locale& locale) : grid_(grid), locale_(locale) {
-    grid_.addListener(this);
-}
-
-DayWeekHours::~DayWeekHours() {
-    grid_.removeListener(this);
-}
-
-void DayWeekHours::gridChanged(const GridChange& change) {
-    if (!change.content || stale_) return;
-    if (change.kind == GridChange::Kind::Layout && appending_ && grid_.rowCount() >= rowsRead_) {
-        for (int row = rowsRead_; row < grid_.rowCount(); ++row) updateRow(row);
-        rowsRead_ = grid_.rowCount();
-        return;
-    }
-    if (change.kind != GridChange::Kind::Cells ||
-        change.rect.bottom - change.rect.top >= kRowsFollowed) {
-        stale_ = true;
-        return;
-    }
-    const int last = std::min(change.rect.bottom, grid_.rowCount() - 1);
-    for (int row = std::max(change.rect.top, 1); row <= last; ++row) updateRow(row);
-}
-
-std::optional<DayWeekHours::Entry> DayWeekHours::entryOf(int row, int dayOfRow) const {
-    if (dayOfRow < monday_ || dayOfRow > monday_ + 6) return std::nullopt;
-    return Entry{hoursIn(textIn(grid_.storedCells(row), Hours), locale_), dayOfRow == today_};
-}
-
-void DayWeekHours::updateRow(int row) {
-    rows_.erase(row);
-    if (!isTaskRow(grid_, row) || grid_.colCount() <= StartDate) return;
-    const std::optional<int> day = readDay(textIn(grid_.storedCells(row), StartDate), locale_);
-    if (!day) return;
-    if (const auto entry = entryOf(row, *day)) rows_.emplace(row, *entry);
-}
-
-void DayWeekHours::rescan() {
-    rows_.clear();
-    stale_ = false;
-    rowsRead_ = grid_.rowCount();
-    if (grid_.colCount() <= StartDate) return;
-    // A table holds few distinct dates, each on many rows: each is read once.
-    std::unordered_map<std::string_view, std::optional<int>> days;
-    for (int row = 1; row < grid_.rowCount(); ++row) {
-        if (!isTaskRow(grid_, row)) continue;
-        const std::string_view dateText = textIn(grid_.storedCells(row), StartDate);
-        if (dateText.empty()) continue;
-        auto [at, added] = days.try_emplace(dateText);
-        if (added) at->second = readDay(dateText, locale_);
-        if (!at->second) continue;
-        if (const auto entry = entryOf(row, *at->second))
-            rows_.emplace_hint(rows_.end(), row, *entry);
-    }
-}
-
-DayWeekHours::Sums DayWeekHours::sums(int today) {
-    if (today != today_) {
-        today_ = today;
-        const IsoWeek week = isoWeekOf(today);
-        monday_ = mondayOfIsoWeek(week.year, week.week);
-        stale_ = true;
-    }
-    if (stale_) rescan();
-    Sums sums;
-    // In row order, as the summary adds them.
-    for (const auto& [row, entry] : rows_) {
-        sums.week += entry.hours;
-        if (entry.today) sums.today += entry.hours;
-    }
-    return sums;
-}
-
 Message dayWeekText(long double todayHours, long double weekHours, const Locale& locale) {
-    return Message(QUILLET_TR("CoreMessages", "Today %1 h · Week %2 h"))
+    return Message(QUILLET_TR("CoreMessages", "Timed today %1 h · Week %2 h"))
         .arg(roundedHours(todayHours, locale))
         .arg(roundedHours(weekHours, locale));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,57 +55,7 @@ struct BookingResult {
 BookingResult bookTime(CellGrid& grid, int row, double elapsedSeconds, const Locale& locale,
                        const std::string& todayText, int today, BookTo to);
 
-// The task rows dated today and in this ISO week, by the summary's rule (the Start Date
-// read as a day), with their hours. The table's part is kept between calls: a change of
-// cells updates only its rows; a change of layout (sort, load, deleted rows) or a new day
-// rescans, once, when next asked.
-class DayWeekHours : public CellGridListener {
-  public:
-    DayWeekHours(CellGrid& grid, const Locale& locale);
-    ~DayWeekHours() override;
-    DayWeekHours(const DayWeekHours&) = delete;
-    DayWeekHours& operator=(const DayWeekHours&) = delete;
-
-    struct Sums {
-        long double today = 0;
-        long double week = 0;
-    };
-    Sums sums(int today);
-    void gridChanged(const GridChange& change) override;
-
-    // While one lives, a change of layout only appends rows (a booking's row for the day):
-    // the new rows are read instead of the whole table.
-    class Appending {
-      public:
-        explicit Appending(DayWeekHours& hours) : hours_(hours) { hours_.appending_ = true; }
-        ~Appending() { hours_.appending_ = false; }
-        Appending(const Appending&) = delete;
-        Appending& operator=(const Appending&) = delete;
-
-      private:
-        DayWeekHours& hours_;
-    };
-
-  private:
-    struct Entry {
-        long double hours = 0;
-        bool today = false;
-    };
-    void rescan();
-    void updateRow(int row);
-    std::optional<Entry> entryOf(int row, int dayOfRow) const;
-
-    CellGrid& grid_;
-    const Locale& locale_;
-    bool stale_ = true;
-    bool appending_ = false;
-    int rowsRead_ = 0;  // the table's rows when last read
-    int today_ = 0;
-    int monday_ = 0;
-    std::map<int, Entry> rows_;  // only rows dated in the week
-};
-
-// "Today 2.75 h · Week 14.5 h".
+// "Timed today 2.75 h · Week 14.5 h".
 Message dayWeekText(long double todayHours, long double weekHours, const Locale& locale);
 
 }  // namespace quillet

@@ -12,13 +12,14 @@ constexpr double kMsPerDay = 86400000.0;
 void HRStopWatch::start() {
     if (running_) return;
     startedAt_ = clock_->now();
+    startedMono_ = monotonicDays();
     running_ = true;
 }
 
 void HRStopWatch::stop() {
     if (!running_) return;
     stoppedAt_ = clock_->now();
-    accumulated_ += stoppedAt_ - startedAt_;
+    accumulated_ += monotonicDays() - startedMono_;
     running_ = false;
 }
 
@@ -35,17 +36,22 @@ void HRStopWatch::deduct(double days) {
     accumulated_ -= days < elapsed ? days : elapsed;
 }
 
+void HRStopWatch::addTime(double days) {
+    if (std::isfinite(days) && days > 0.0) accumulated_ += days;
+}
+
 void HRStopWatch::restore(bool running, double accumulated, double startedAt) {
     const auto finite = [](double value) { return std::isfinite(value) ? value : 0.0; };
     running_ = running;
     accumulated_ = finite(accumulated);
     startedAt_ = finite(startedAt);
+    startedMono_ = monotonicDays() - (clock_->now() - startedAt_);
     stoppedAt_ = 0.0;
 }
 
 double HRStopWatch::elapsedTime() const {
     if (!running_) return accumulated_;
-    return accumulated_ + (clock_->now() - startedAt_);
+    return accumulated_ + (monotonicDays() - startedMono_);
 }
 
 ElapsedParts HRStopWatch::decodeElapsed() const {

@@ -17,9 +17,10 @@ struct ElapsedParts {
     std::int32_t milliseconds = 0;  // 0..999
 };
 
-// A stopwatch over wall-clock time that adds up any number of start/stop intervals.
-// Times are date-time doubles (days since 1899-12-30), so it follows the local clock:
-// moving the clock while running moves the elapsed time by the same amount.
+// A stopwatch that adds up any number of start/stop intervals. Intervals are measured on
+// the clock that never jumps, so setting the computer's clock or a change of summer time
+// does not change them; startedAt and stoppedAt are the local wall-clock times, in days
+// since 1899-12-30, for what is shown and asked.
 class HRStopWatch {
   public:
     explicit HRStopWatch(Clock& clock) : clock_(&clock) {}
@@ -39,6 +40,8 @@ class HRStopWatch {
     // Takes days off the elapsed time, running or not, never below zero: time the user was
     // away, taken back.
     void deduct(double days);
+    // Adds days to the banked total: a booking undone gives its time back.
+    void addTime(double days);
 
     // Puts back a state kept elsewhere (a recovery copy): running since startedAt or stopped,
     // with `accumulated` banked. Values that are not finite count as zero.
@@ -54,6 +57,9 @@ class HRStopWatch {
     double accumulated_ = 0.0;
     double startedAt_ = 0.0;
     double stoppedAt_ = 0.0;
+    double startedMono_ = 0.0;  // the monotonic clock at the last start, in days
+
+    double monotonicDays() const { return static_cast<double>(clock_->monotonicMs()) / 86400000.0; }
 };
 
 // The one rounding of the stopwatch's time for every display (the status bar, the tray's

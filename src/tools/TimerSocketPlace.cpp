@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace quillet {
 
 namespace {
@@ -32,20 +34,51 @@ TimerSocketPlace timerSocketPlace(const std::string& runtimeDir, const std::stri
     return {folder + name, {}};
 }
 
+namespace {
+
+// Unicode's format characters (category Cf): invisible, yet they reorder or hide text on a
+// terminal (a right-to-left override makes "Write report" read backwards).
+bool isFormatCharacter(char32_t c) {
+    static constexpr std::pair<char32_t, char32_t> kRanges[] = {
+        {0xAD, 0xAD},       {0x600, 0x605},     {0x61C, 0x61C},     {0x6DD, 0x6DD},
+        {0x70F, 0x70F},     {0x890, 0x891},     {0x8E2, 0x8E2},     {0x180E, 0x180E},
+        {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+        {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+        {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F}};
+    for (const auto& [first, last] : kRanges)
+        if (c >= first && c <= last) return true;
+    return false;
+}
+
+// The code point of the UTF-8 sequence at text[i] and its length; length 1 for a byte that
+// starts none.
+std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length == 1 || i + length > text.size()) return {lead, 1};
+    char32_t c = lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) return {lead, 1};
+        c = (c << 6) | (next & 0x3F);
+    }
+    return {c, length};
+}
+
+}  // namespace
+
 std::string printableReplyText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x20 || byte == 0x7F) continue;
-        // U+0080..U+009F in UTF-8: some terminals act on these as on ESC sequences.
-        if (byte == 0xC2 && i + 1 < text.size() &&
-            static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-            static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-            ++i;
-            continue;
-        }
-        out += text[i];
+    for (std::size_t i = 0; i < text.size();) {
+        const auto [c, length] = codePointAt(text, i);
+        // C0, DEL and C1 (U+0080..U+009F: some terminals act on these as on ESC sequences),
+        // and the format characters.
+        const bool hidden = c < 0x20 || c == 0x7F || (length == 2 && c >= 0x80 && c <= 0x9F) ||
+                            (length > 1 && isFormatCharacter(c));
+        if (!hidden) out.append(text.substr(i, length));
+        i += length;
     }
     return out;
 }

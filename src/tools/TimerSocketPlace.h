@@ -17,8 +17,9 @@ struct TimerSocketPlace {
 // folder "quillet1-UID" of our own is made in tempDir.
 TimerSocketPlace timerSocketPlace(const std::string& runtimeDir, const std::string& tempDir);
 
-// A reply as a terminal may show it: control characters (C0, DEL and C1) left out, so a
-// reply cannot move the cursor, retitle the window or hide the text before it.
+// A reply as a terminal may show it: control characters (C0, DEL and C1) and Unicode's
+// format characters (bidirectional overrides, zero-width ones) left out, so a reply cannot
+// move the cursor, retitle the window, reorder or hide text.
 std::string printableReplyText(std::string_view text);
 
 }  // namespace quillet

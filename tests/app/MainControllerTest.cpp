@@ -240,22 +240,22 @@ TEST(MainControllerFind, FindClosesOnAHitAndReportsAMiss) {
 TEST(MainControllerTimer, PanelShowsTicksStopAndReset) {
     AppHarness h;
     MainController& app = h.start();
-    app.startTimer();
-    EXPECT_EQ(app.timerText(), "");  // the next tick shows it
+    app.timer().startTimer();
+    EXPECT_EQ(app.timer().timerText(), "");  // the next tick shows it
     h.clock.advanceMs(65'000);
-    app.updateStopWatchDisplay();
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:05");
+    app.timer().updateStopWatchDisplay();
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:01:05");
     h.clock.advanceMs(2'000);
-    app.stopTimer();
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
+    app.timer().stopTimer();
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:01:07");
     h.clock.advanceMs(10'000);
-    app.updateStopWatchDisplay();
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:07");
-    app.startTimer();
+    app.timer().updateStopWatchDisplay();
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:01:07");
+    app.timer().startTimer();
     h.clock.advanceMs(3'000);
-    app.resetTimer();
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:00:00");
-    EXPECT_FALSE(app.stopWatch().running());
+    app.timer().resetTimer();
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:00:00");
+    EXPECT_FALSE(app.timer().stopWatch().running());
 }
 
 // The guard's question goes through the prompts; Cancel (Esc) keeps the time.
@@ -272,12 +272,12 @@ TEST(MainControllerTimer, TimeAwayIsAskedAndAnswered) {
         AppHarness h;
         MainController& app = h.start();
         test::FakeIdleSource idle;
-        StopwatchGuard guard(app.stopWatch(), h.clock, idle);
-        app.askAboutTimeAway(guard);  // nothing pending: nothing asked
+        StopwatchGuard guard(app.timer().stopWatch(), h.clock, idle);
+        app.timer().askAboutTimeAway(guard);  // nothing pending: nothing asked
         EXPECT_TRUE(h.prompts.questions.empty());
 
         h.clock.value = 46363.5;  // 12:00
-        app.startTimer();
+        app.timer().startTimer();
         h.clock.advanceMs(15 * 60000.0);
         idle.idle = 10 * 60000;  // left at 12:05
         guard.poll();
@@ -285,12 +285,12 @@ TEST(MainControllerTimer, TimeAwayIsAskedAndAnswered) {
         idle.idle = 0;  // back at 12:40
         ASSERT_TRUE(guard.poll().ask);
         h.prompts.choices = {c.button};
-        app.askAboutTimeAway(guard);
+        app.timer().askAboutTimeAway(guard);
         EXPECT_EQ(h.prompts.questions.back(),
                   "You were away from 12:05 to 12:40 (35 min) while the stopwatch was running.");
         EXPECT_EQ(h.prompts.choiceButtons.back().back(), "&Stop at 12:05");
-        EXPECT_EQ(app.timerText(), c.timer);
-        EXPECT_EQ(app.stopWatch().running(), c.running);
+        EXPECT_EQ(app.timer().timerText(), c.timer);
+        EXPECT_EQ(app.timer().stopWatch().running(), c.running);
         EXPECT_FALSE(guard.pending());
     }
 }
@@ -304,28 +304,28 @@ TEST(MainControllerTimer, AddTimerToHoursBooksRestartsAndMarksUnsaved) {
     app.grid().setCellText(Hours, 1, "1.5");
     app.saveProject();
     app.selectCell(Description, 0);  // started on the heading: times no task
-    app.startTimer();
+    app.timer().startTimer();
     h.clock.advanceMs((60.0 * 60 + 25 * 60 + 40) * 1000);  // 1 h 25 min 40 s: 1.43 h
     app.selectCell(Description, 1);
-    app.addTimerToHours();
+    app.timer().addTimerToHours();
     EXPECT_EQ(app.grid().cellText(Hours, 1), "2.93");
     EXPECT_EQ(app.grid().cellText(EndDate, 1), "12/7/2026");
     EXPECT_EQ(app.statusMessage(), "Added 1.43 h to task 1");
     EXPECT_EQ(app.project().savedFlag(), "");
-    EXPECT_TRUE(app.stopWatch().running());  // running on, from zero
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:00:00");
+    EXPECT_TRUE(app.timer().stopWatch().running());  // running on, from zero
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:00:00");
 
     // The heading row and a bad Hours cell change nothing, the stopwatch included.
     h.clock.advanceMs(60'000);
     app.grid().setCellText(Hours, 1, "abc");
-    app.addTimerToHours();
+    app.timer().addTimerToHours();
     app.selectCell(Hours, 0);
-    app.addTimerToHours();
+    app.timer().addTimerToHours();
     EXPECT_EQ(h.prompts.messages,
               (Strings{"'abc' is not a valid number of hours", "Select a task row first"}));
     EXPECT_EQ(app.grid().cellText(Hours, 1), "abc");
-    app.updateStopWatchDisplay();
-    EXPECT_EQ(app.timerText(), "Timer: 00:00:01:00");
+    app.timer().updateStopWatchDisplay();
+    EXPECT_EQ(app.timer().timerText(), "Timer: 00:00:01:00");
 }
 
 TEST(MainControllerBackups, ABackupOpensAsUnsavedWorkOfTheFileAndCancelOrAFailureChangeNothing) {

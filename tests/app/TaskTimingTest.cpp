@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppHarness.h"
+#include "app/TaskTimer.h"
 #include "app/TimerRemote.h"
 #include "tasks/TaskTiming.h"
 
@@ -24,7 +25,7 @@ void fill(MainController& app, const Strings& dates, const Strings& hours = {}) 
 }
 
 std::string boundTask(MainController& app) {
-    const int row = app.boundRow();
+    const int row = app.timer().boundRow();
     return row < 0 ? "-" : std::string(app.grid().cellText(Description, row));
 }
 
@@ -33,7 +34,7 @@ TEST(TaskTiming, TheBindingFollowsItsRowAndEndsWithIt) {
     MainController& app = h.start();
     fill(app, {"12/3/2026", "12/1/2026", "12/2/2026"});
     app.selectCell(Description, 1);
-    app.startTimer();
+    app.timer().startTimer();
     h.clock.advanceMs(3600000);
     const std::vector<std::pair<void (MainController::*)(), const char*>> steps = {
         {&MainController::sortByTaskDate, "A"}, {&MainController::undo, "A"},
@@ -47,12 +48,12 @@ TEST(TaskTiming, TheBindingFollowsItsRowAndEndsWithIt) {
     app.selectCell(Description, 2);
     app.deleteTask();  // another row goes: the binding follows "A" up
     EXPECT_EQ(boundTask(app), "A");
-    app.selectCell(Description, app.boundRow());
+    app.selectCell(Description, app.timer().boundRow());
     app.deleteTask();  // its own row goes: the time stays, for no task
-    EXPECT_EQ(app.boundRow(), -1);
+    EXPECT_EQ(app.timer().boundRow(), -1);
     EXPECT_EQ(app.statusMessage(),
               "Task 1 is gone from the table: the stopwatch keeps its time, for no task");
-    EXPECT_NEAR(app.stopWatch().elapsedTime(), 1.0 / 24, 1e-9);
+    EXPECT_NEAR(app.timer().stopWatch().elapsedTime(), 1.0 / 24, 1e-9);
 }
 
 TEST(TaskTiming, BookingGoesToTheTimedTaskAndSwitchingBooksFirst) {
@@ -60,34 +61,34 @@ TEST(TaskTiming, BookingGoesToTheTimedTaskAndSwitchingBooksFirst) {
     MainController& app = h.start();
     fill(app, {"12/7/2026", "12/7/2026", "12/7/2026"}, {"1"});
     app.selectCell(Hours, 1);
-    app.startTimer();
+    app.timer().startTimer();
     h.clock.advanceMs(1800000);
     app.selectCell(Hours, 2);
-    app.timeThisTask();  // books half an hour to task 1, then times task 2
+    app.timer().timeThisTask();  // books half an hour to task 1, then times task 2
     EXPECT_EQ(app.grid().cellText(Hours, 1), "1.5");
-    EXPECT_EQ(app.timingText(), "Timing task 2: B");
+    EXPECT_EQ(app.timer().timingText(), "Timing task 2: B");
     h.clock.advanceMs(900000);
     app.selectCell(Hours, 0);
-    app.addTimerToHours();  // the heading is selected: still task 2
+    app.timer().addTimerToHours();  // the heading is selected: still task 2
     EXPECT_EQ(app.grid().cellText(Hours, 2), "0.25");
-    EXPECT_EQ(app.boundRow(), 2);  // timing on, so the next booking cannot stray either
+    EXPECT_EQ(app.timer().boundRow(), 2);  // timing on, so the next booking cannot stray either
 
     // Unbound time asks where it goes: Cancel changes nothing, Add books it to the new task.
-    app.resetTimer();
-    EXPECT_EQ(app.boundRow(), -1);
-    app.startTimer();  // on the heading: for no task
+    app.timer().resetTimer();
+    EXPECT_EQ(app.timer().boundRow(), -1);
+    app.timer().startTimer();  // on the heading: for no task
     h.clock.advanceMs(600000);
     app.selectCell(Hours, 3);
     h.prompts.choices = {std::nullopt, 0};
-    app.timeThisTask();
-    EXPECT_EQ(app.boundRow(), -1);
-    app.timeThisTask();
+    app.timer().timeThisTask();
+    EXPECT_EQ(app.timer().boundRow(), -1);
+    app.timer().timeThisTask();
     EXPECT_EQ(h.prompts.questions.back(),
               "The stopwatch holds 0:10:00 for no task. Add it to task 3 before timing it, or "
               "discard it?");
     EXPECT_EQ(app.grid().cellText(Hours, 3), "0.17");
-    EXPECT_EQ(app.timingText(), "Timing task 3: C");
-    EXPECT_EQ(app.recentTaskRows(), (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(app.timer().timingText(), "Timing task 3: C");
+    EXPECT_EQ(app.timer().recentTaskRows(), (std::vector<int>{3, 2, 1}));
 }
 
 TEST(TaskTiming, ClosingAsksAboutAMinuteOrMoreThenTheSaveQuestion) {
@@ -105,7 +106,7 @@ TEST(TaskTiming, ClosingAsksAboutAMinuteOrMoreThenTheSaveQuestion) {
         MainController& app = h.start();
         fill(app, {"12/7/2026"});
         app.editCell(Description, 1, "Write report");
-        app.startTimer();
+        app.timer().startTimer();
         h.clock.advanceMs(c.ms);
         if (c.ms >= 60000) h.prompts.choices = {c.button};
         h.prompts.yesNoAnswers = {false};  // the save question: No
@@ -119,52 +120,134 @@ TEST(TaskTiming, ClosingAsksAboutAMinuteOrMoreThenTheSaveQuestion) {
     }
 }
 
-TEST(TaskTiming, TodayAndThisWeekByStartDateAndIsoWeek) {
+// Work counts on the days it was done, across midnight, booked or not; typed hours never do.
+// Undo of a booking gives the time back to the stopwatch, redo takes it again.
+TEST(TaskTiming, TodayComesFromTheLogAndUndoGivesTheTimeBack) {
+    AppHarness h;
+    h.clock.value = 46363.0 + (23 * 60 + 59) / 1440.0;  // Monday 12/7/2026 23:59
+    MainController& app = h.start();
+    fill(app, {"12/6/2026"}, {"1.5"});
+    TaskTimer& timer = app.timer();
+    EXPECT_EQ(timer.dayWeekStatus(), "");
+    app.selectCell(Hours, 1);
+    timer.startTimer();
+    h.clock.advanceMs(40000);
+    EXPECT_EQ(timer.dayWeekStatus(), "Timed today 0.01 h · Week 0.01 h");
+    h.clock.advanceMs(120000);  // Tuesday 00:01:40
+    EXPECT_EQ(timer.dayWeekText(), "Timed today 0.03 h · Week 0.04 h");
+    timer.addTimerToHours();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "1.54");
+    EXPECT_EQ(timer.dayWeekText(), "Timed today 0.03 h · Week 0.04 h");
+    h.clock.advanceMs(5000);
+    app.undo();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "1.5");
+    EXPECT_TRUE(timer.stopWatch().running());
+    EXPECT_EQ(timer.boundRow(), 1);
+    EXPECT_NEAR(timer.stopWatch().elapsedTime() * 86400.0, 165.0, 1e-6);
+    app.redo();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "1.54");
+    EXPECT_NEAR(timer.stopWatch().elapsedTime() * 86400.0, 5.0, 1e-6);
+    timer.resetTimer();
+    EXPECT_EQ(timer.dayWeekStatus(), "Timed today 0.03 h · Week 0.05 h");
+    h.clock.advanceMs(7 * 86400000.0);
+    EXPECT_EQ(timer.dayWeekStatus(), "");
+}
+
+// Killed while timing a saved project: its next opening asks, and each answer keeps the log
+// right. Cancel leaves the question for later, and the remote status says so.
+TEST(TaskTiming, ASessionACrashCutOffIsOfferedBack) {
     struct Case {
-        double today;
-        Strings dates;
-        const char* text;
+        std::optional<std::size_t> answer;
+        bool running;
+        double held;  // seconds
+        const char* hours;
+        const char* status;
     } const cases[] = {
-        // Monday 12/7/2026: Sunday before is another week.
-        {46363.5, {"12/7/2026", "12/6/2026", "12/13/2026"}, "Today 1 h · Week 4 h"},
-        // Friday 1/1/2027 lies in week 53 of 2026, Monday 12/28 to Sunday 1/3.
-        {46388.5, {"1/1/2027", "12/27/2026", "12/28/2026", "1/4/2027"}, "Today 1 h · Week 4 h"},
-        {46388.5, {"", "x", "12/28/2026"}, "Today 0 h · Week 3 h"},
+        {0, true, 450, "", "running 00:07:30 task 1: Write report"},
+        {1, false, 0, "0.03", "stopped 00:00:00"},
+        {2, false, 0, "", "stopped 00:00:00"},
+        {std::nullopt, false, 0, "",
+         "interrupted task 1: Write report since 2026-12-07T12:00:00.000Z, last seen "
+         "2026-12-07T12:02:00.000Z (Quillet1 stopped; answer its question in the window)"},
     };
     for (const Case& c : cases) {
         AppHarness h;
-        h.clock.value = c.today;
-        MainController& app = h.start();
-        fill(app, c.dates, {"1", "2", "3", "4"});
-        EXPECT_EQ(app.dayWeekText(), c.text);
+        const std::string path = (h.dir.path() / "work.prj").string();
+        test::writeProjectFile(path, "Write report");
+        h.start().openAtStartUp(path);
+        h.app->selectCell(Hours, 1);
+        h.app->timer().startTimer();
+        for (int minute = 0; minute < 5; ++minute) {
+            h.clock.advanceMs(30000);
+            h.app->timer().updateStopWatchDisplay();
+        }
+        h.app.reset();  // killed: nothing more is written
+        h.clock.advanceMs(300000);
+        h.prompts.choices = {c.answer};
+        h.start().openAtStartUp(path);
+        ASSERT_EQ(h.prompts.questions.size(), 1u);
+        EXPECT_EQ(h.prompts.questions.back(),
+                  "Task 1 \u201cWrite report\u201d was being timed from 12:00 until Quillet1 "
+                  "stopped (last seen 12:02).");
+        TaskTimer& timer = h.app->timer();
+        EXPECT_EQ(timer.stopWatch().running(), c.running);
+        EXPECT_NEAR(timer.stopWatch().elapsedTime() * 86400.0, c.held, 1e-6);
+        EXPECT_EQ(h.app->grid().cellText(Hours, 1), c.hours);
+        EXPECT_EQ(TimerRemote(*h.app).run(TimerRequest{TimerCommand::Status, 2, {}}).text,
+                  c.status);
+        // What the answer did is in the file: a third start asks nothing more, but after Cancel.
+        h.app.reset();
+        h.prompts.choices = {std::nullopt};
+        h.start().openAtStartUp(path);
+        EXPECT_EQ(h.prompts.questions.size(), c.answer ? 1u : 2u);
     }
+}
+
+// The watcher's reload keeps the timed task wherever its row went; an emptied row 1 is no
+// longer the task.
+TEST(TaskTiming, AReloadKeepsTheTaskAndAnEmptiedRowEndsIt) {
     AppHarness h;
+    const std::string path = (h.dir.path() / "work.prj").string();
+    test::writeProjectFile(path, "Write report");
     MainController& app = h.start();
-    fill(app, {"12/7/2026"}, {"1"});
-    app.dayWeekText();
-    app.editCell(Hours, 1, "2.5");  // an edit follows without a rescan
+    app.openAtStartUp(path);
+    app.addTask();
+    app.editCell(Description, 2, "Review");
+    app.saveProject();
+    app.selectCell(Hours, 2);
+    app.timer().startTimer();
+    CellGrid reordered(DefaultColumnCount, 3, 1);
+    for (int col = 0; col < DefaultColumnCount; ++col)
+        reordered.setCellText(col, 0, app.grid().cellText(col, 0));
+    for (const auto& [row, from] : {std::pair{1, 2}, std::pair{2, 1}})
+        for (int col = 0; col < DefaultColumnCount; ++col)
+            reordered.setCellText(col, row, app.grid().cellText(col, from));
+    saveCellsToFile(reordered, path);
+    app.reloadIfChangedOnDisk();
+    EXPECT_EQ(app.grid().cellText(Description, 1), "Review");
+    EXPECT_EQ(app.timer().boundRow(), 1);
+    EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk");
+
+    h.clock.advanceMs(60000);
     app.selectCell(Hours, 1);
-    app.startTimer();
-    h.clock.advanceMs(45 * 60000 + 59000);  // whole minutes of the stopwatch count
-    EXPECT_EQ(app.dayWeekText(), "Today 3.25 h · Week 3.25 h");
-    h.clock.advanceMs(86400000);  // the next day: yesterday's rows leave today
-    EXPECT_EQ(app.dayWeekText(), "Today 24.75 h · Week 27.25 h");
+    app.deleteTask();  // row 1 is emptied, not removed
+    EXPECT_EQ(app.timer().boundRow(), -1);
+    EXPECT_NEAR(app.timer().stopWatch().elapsedTime() * 86400.0, 60.0, 1e-6);
 }
 
 TEST(TaskTiming, ARowPerDayKeepsDaysApartInOneStep) {
     AppHarness h;
     MainController& app = h.start();
     fill(app, {"12/6/2026", "12/7/2026"}, {"1", "1"});
-    app.setBookTo(BookTo::RowPerDay);
-    app.dayWeekText();  // the sums then follow the bookings' rows without a rescan
+    app.timer().setBookTo(BookTo::RowPerDay);
     for (const int row : {1, 2}) {
         app.selectCell(Hours, row);
-        app.startTimer();
+        app.timer().startTimer();
         h.clock.advanceMs(1800000);
-        app.addTimerToHours();
-        app.resetTimer();
+        app.timer().addTimerToHours();
+        app.timer().resetTimer();
     }
-    EXPECT_EQ(app.dayWeekText(), "Today 2 h · Week 2 h");
+    EXPECT_EQ(app.timer().dayWeekText(), "Timed today 1 h · Week 1 h");
     const CellGrid& grid = app.grid();
     ASSERT_EQ(grid.rowCount(), 4);
     EXPECT_EQ(grid.cellText(Hours, 1), "1");    // dated yesterday: a row of its own for today

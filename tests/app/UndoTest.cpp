@@ -117,9 +117,9 @@ TEST(UndoTest, StepsAreNamedAndPutTheCurrentCellBack) {
     app.addTask();
     app.selectCell(Hours, 1);
     h.clock.advanceMs(3600000);
-    app.startTimer();
+    app.timer().startTimer();
     h.clock.advanceMs(3600000);
-    app.addTimerToHours();
+    app.timer().addTimerToHours();
     app.sortByTaskDate();
     EXPECT_EQ(app.history().undoName(), "Sort by Task Date");
     app.undo();

@@ -281,12 +281,13 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 
-TEST(RecoveryOffer, TheStopwatchComesBackRunningWithItsTask) {
+// The time the program was down counts only once the user says so: the log's question.
+TEST(RecoveryOffer, TheStopwatchComesBackWithItsTaskAsTheLogsQuestionSays) {
     RecoveryHarness h;
     h.begin(endedRun());
     h.edit("Write report");
     h.app->selectCell(Hours, 1);
-    h.app->startTimer();
+    h.app->timer().startTimer();
     h.advance(600);
     h.tick();
     h.crash();
@@ -296,10 +297,14 @@ TEST(RecoveryOffer, TheStopwatchComesBackRunningWithItsTask) {
     const auto copy = offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
     ASSERT_TRUE(copy && copy->info.stopwatch);
     h.advance(60);
+    h.prompts.choices = {0};  // Resume
     h.recovery->restore(*copy);
-    EXPECT_TRUE(h.app->stopWatch().running());
-    EXPECT_EQ(h.app->timingText(), "Timing task 1: Write report");
-    EXPECT_NEAR(h.app->stopWatch().elapsedTime() * 86400, 660, 0.01);
+    EXPECT_EQ(h.prompts.questions.back(),
+              "Task 1 \u201cWrite report\u201d was being timed from 12:00 until Quillet1 stopped "
+              "(last seen 12:00).");
+    EXPECT_TRUE(h.app->timer().stopWatch().running());
+    EXPECT_EQ(h.app->timer().timingText(), "Timing task 1: Write report");
+    EXPECT_NEAR(h.app->timer().stopWatch().elapsedTime() * 86400, 660, 0.01);
     // A note written before the stopwatch was kept still reads, without one.
     EXPECT_FALSE(parseSidecar("Quillet1 sidecar 1\npid=12\ntime=1.5")->stopwatch);
 }

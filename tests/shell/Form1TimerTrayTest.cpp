@@ -43,7 +43,7 @@ TEST_F(Form1TimerTrayTest, TimerMenuDrivesTheSecondPanel) {
 
     form.action("mnuResetTimer1")->trigger();  // while running: stops, zeroes, shows at once
     EXPECT_EQ(panel1(), "Timer: 00:00:00:00");
-    EXPECT_FALSE(form.controller().stopWatch().running());
+    EXPECT_FALSE(form.controller().timer().stopWatch().running());
 }
 
 TEST_F(Form1TimerTrayTest, TrayIsConfiguredAndExitClosesLikeFileExit) {
@@ -69,7 +69,7 @@ TEST_F(Form1TimerTrayTest, TheTimedTaskIsShownSwitchedAndAskedAboutOnClosing) {
     auto* task = form.findChild<QLabel*>("StatusBar1Panel3");
     EXPECT_EQ(task->accessibleName(), "Timing task 1: Write report");
     EXPECT_EQ(form.findChild<QLabel*>("StatusBar1Panel4")->accessibleName(),
-              "Today 0 h · Week 0 h");
+              "Timed today 0 h · Week 0 h");
     const QModelIndex mark = form.gridModel()->index(0, 0);
     EXPECT_FALSE(mark.data(Qt::DecorationRole).isNull());
     EXPECT_EQ(mark.data(Qt::AccessibleDescriptionRole).toString(), "Timed task");
@@ -81,7 +81,7 @@ TEST_F(Form1TimerTrayTest, TheTimedTaskIsShownSwitchedAndAskedAboutOnClosing) {
     clock.advanceMs(3600000);
     form.action("pupTimeThisTask1")->trigger();  // an hour to task 1, then task 2 from zero
     EXPECT_EQ(app.grid().cellText(Hours, 1), "1");
-    EXPECT_EQ(task->text(), "Timing task 5");
+    EXPECT_EQ(task->accessibleName(), "Timing task 5");
     clock.advanceMs(120000);
     prompts.choices = {std::nullopt};  // Cancel: no save question, the window stays
     EXPECT_FALSE(form.close());

@@ -134,7 +134,7 @@ TEST_F(StopwatchGuardWindowTest, WhatIsNotTheProtocolIsDroppedAndTheServerGoesOn
         });
         EXPECT_EQ(answer, QByteArray()) << garbage.left(40).toStdString();
     }
-    EXPECT_FALSE(form.controller().stopWatch().running());
+    EXPECT_FALSE(form.controller().timer().stopWatch().running());
     EXPECT_EQ(send(TimerCommand::Status, path).output, "stopped 00:00:00");
 }
 

@@ -236,7 +236,7 @@ TEST_F(TranslatedWindowsTest, StatusPanelsNeverOverlapOrStopMidWord) {
             test::OwnedForm1 form(ports());
             form.show();
             form.runCommand([&] {
-                form.controller().startTimer();
+                form.controller().timer().startTimer();
                 form.controller().setStatusMessage(Message::verbatim(std::string(120, 'x')));
             });
             for (const int width : {400, 567, 900}) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include <deque>
 #include <map>
 #include <optional>
@@ -114,12 +116,31 @@ class FakeClipboard : public Clipboard {
     void setText(const std::string& bytes) override { contents = bytes; }
 };
 
-// A clock that only moves when a test moves it.
+// A clock that only moves when a test moves it. The local time is UTC plus offsetMinutes;
+// setting `value` moves the wall clock and, as real time, the monotonic one too, while
+// setWallClock moves the wall clock alone (the user, or a change of summer time).
 class FakeClock : public Clock {
   public:
     double value = 46363.5;  // 2026-12-07 12:00
+    int offsetMinutes = 0;
+    std::int64_t wallJumps = 0;  // ms the wall clock was moved by hand
     double now() override { return value; }
+    std::int64_t utcMs() override { return utcFromLocal(value); }
+    std::int64_t monotonicMs() override { return std::llround(value * 86400000.0) - wallJumps; }
+    double localFromUtc(std::int64_t ms) override {
+        return static_cast<double>(ms + offsetMinutes * 60000LL) / 86400000.0 + 25569.0;
+    }
+    std::int64_t utcFromLocal(double local) override {
+        return std::llround((local - 25569.0) * 86400000.0) - offsetMinutes * 60000LL;
+    }
     void advanceMs(double ms) { value += ms / 86400000.0; }
+    // The local time moves by `ms`; with keepUtc the zone's offset moves with it (summer
+    // time begins or ends), else the clock itself was set.
+    void setWallClock(double ms, bool keepUtc) {
+        value += ms / 86400000.0;
+        wallJumps += std::llround(ms);
+        if (keepUtc) offsetMinutes += static_cast<int>(std::llround(ms / 60000.0));
+    }
 };
 
 // Idle time a test sets: the time since the last input, or none when it cannot be read.

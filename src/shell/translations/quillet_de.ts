@@ -52,8 +52,8 @@
         <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <source>Today %1 h · Week %2 h</source>
-        <translation>Heute %1 h · Woche %2 h</translation>
+        <source>Timed today %1 h · Week %2 h</source>
+        <translation>Heute gemessen %1 h · Woche %2 h</translation>
     </message>
     <message>
         <source>There is no task %1</source>
@@ -556,6 +556,46 @@ Aufgaben: %4</translation>
     <message>
         <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
         <translation>%1 kann nicht exportiert werden: Das Modul für Arbeitsmappen ließ sich nicht laden (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Book until %1</source>
+        <translation>Bis %1 &amp;buchen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cannot read the work log %1: %2</source>
+        <translation>Das Arbeitsprotokoll %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the work log %1: %2</source>
+        <translation>Das Arbeitsprotokoll %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Some lines of the work log %1 could not be read and were skipped; the rest is kept:%2</source>
+        <translation>Einige Zeilen des Arbeitsprotokolls %1 konnten nicht gelesen werden und wurden übersprungen; der Rest bleibt erhalten:%2</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: the time stays in the work log, unbooked</source>
+        <translation>Aufgabe %1 ist nicht in der Tabelle: Die Zeit bleibt ungebucht im Arbeitsprotokoll</translation>
+    </message>
+    <message>
+        <source>Task %1 “%2” was being timed from %3 until Quillet1 stopped (last seen %4).</source>
+        <translation>Aufgabe %1 „%2“ wurde von %3 an gemessen, bis Quillet1 beendet wurde (zuletzt gesehen %4).</translation>
+    </message>
+    <message>
+        <source>The stopwatch times another task: the %1 taken back stays in the work log, unbooked</source>
+        <translation>Die Stoppuhr misst eine andere Aufgabe: Die zurückgenommenen %1 bleiben ungebucht im Arbeitsprotokoll</translation>
+    </message>
+    <message>
+        <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
+        <translation>Die Stoppuhr lief von %1 an, bis Quillet1 beendet wurde (zuletzt gesehen %2).</translation>
     </message>
 </context>
 <context>

@@ -52,8 +52,8 @@
         <translation>&amp;Descartarlo</translation>
     </message>
     <message>
-        <source>Today %1 h · Week %2 h</source>
-        <translation>Hoy %1 h · Semana %2 h</translation>
+        <source>Timed today %1 h · Week %2 h</source>
+        <translation>Cronometrado hoy %1 h · Semana %2 h</translation>
     </message>
     <message>
         <source>There is no task %1</source>
@@ -556,6 +556,46 @@ Tareas: %4</translation>
     <message>
         <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
         <translation>No se puede exportar %1: no se pudo cargar el módulo de hojas de cálculo (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Book until %1</source>
+        <translation>&amp;Anotar hasta las %1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>Cannot read the work log %1: %2</source>
+        <translation>No se puede leer el registro de trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the work log %1: %2</source>
+        <translation>No se puede escribir el registro de trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>Some lines of the work log %1 could not be read and were skipped; the rest is kept:%2</source>
+        <translation>Algunas líneas del registro de trabajo %1 no se pudieron leer y se omitieron; el resto se conserva:%2</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: the time stays in the work log, unbooked</source>
+        <translation>La tarea %1 no está en la tabla: el tiempo queda en el registro de trabajo, sin anotar</translation>
+    </message>
+    <message>
+        <source>Task %1 “%2” was being timed from %3 until Quillet1 stopped (last seen %4).</source>
+        <translation>La tarea %1 «%2» se estaba cronometrando desde las %3 hasta que Quillet1 se detuvo (visto por última vez a las %4).</translation>
+    </message>
+    <message>
+        <source>The stopwatch times another task: the %1 taken back stays in the work log, unbooked</source>
+        <translation>El cronómetro mide otra tarea: los %1 recuperados quedan en el registro de trabajo, sin anotar</translation>
+    </message>
+    <message>
+        <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
+        <translation>El cronómetro estaba en marcha desde las %1 hasta que Quillet1 se detuvo (visto por última vez a las %2).</translation>
     </message>
 </context>
 <context>

@@ -52,8 +52,8 @@
         <translation>A&amp;bandonner</translation>
     </message>
     <message>
-        <source>Today %1 h · Week %2 h</source>
-        <translation>Aujourd&apos;hui %1 h · Semaine %2 h</translation>
+        <source>Timed today %1 h · Week %2 h</source>
+        <translation>Chronométré aujourd'hui %1 h · Semaine %2 h</translation>
     </message>
     <message>
         <source>There is no task %1</source>
@@ -556,6 +556,46 @@ Tâches&#xa0;: %4</translation>
     <message>
         <source>Cannot export %1: the spreadsheet writer could not be loaded (%2)</source>
         <translation>Impossible d&apos;exporter %1&#xa0;: le module d&apos;écriture des classeurs n&apos;a pas pu être chargé (%2)</translation>
+    </message>
+    <message>
+        <source>&amp;Book until %1</source>
+        <translation>&amp;Comptabiliser jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>Cannot read the work log %1: %2</source>
+        <translation>Impossible de lire le journal de travail %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the work log %1: %2</source>
+        <translation>Impossible d&apos;écrire le journal de travail %1 : %2</translation>
+    </message>
+    <message>
+        <source>Some lines of the work log %1 could not be read and were skipped; the rest is kept:%2</source>
+        <translation>Certaines lignes du journal de travail %1 n&apos;ont pas pu être lues et ont été ignorées ; le reste est conservé :%2</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: the time stays in the work log, unbooked</source>
+        <translation>La tâche %1 n&apos;est pas dans le tableau : le temps reste dans le journal de travail, non comptabilisé</translation>
+    </message>
+    <message>
+        <source>Task %1 “%2” was being timed from %3 until Quillet1 stopped (last seen %4).</source>
+        <translation>La tâche %1 « %2 » était chronométrée depuis %3 jusqu&apos;à l&apos;arrêt de Quillet1 (vu pour la dernière fois à %4).</translation>
+    </message>
+    <message>
+        <source>The stopwatch times another task: the %1 taken back stays in the work log, unbooked</source>
+        <translation>Le chronomètre mesure une autre tâche : les %1 repris restent dans le journal de travail, non comptabilisés</translation>
+    </message>
+    <message>
+        <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
+        <translation>Le chronomètre tournait depuis %1 jusqu&apos;à l&apos;arrêt de Quillet1 (vu pour la dernière fois à %2).</translation>
     </message>
 </context>
 <context>

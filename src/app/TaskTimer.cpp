@@ -1,0 +1,706 @@
+#include "app/TaskTimer.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <utility>
+
+#include "formats/LogFile.h"
+#include "tasks/Summary.h"
+#include "tasks/TaskRow.h"
+#include "tasks/TaskRows.h"
+#include "tasks/TimerHours.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr std::int64_t kMsPerDay = 86400000;
+constexpr std::int64_t kSeenEveryMs = 60000;
+// A session whose process still runs and showed life this recently is another copy's.
+constexpr std::int64_t kAliveWithinMs = 3 * kSeenEveryMs;
+constexpr std::size_t kProblemsShown = 5;
+
+bool processRuns(long pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// "09:12", with the date in front when it is not the day given.
+std::string whenText(double local, double today, const Locale& locale) {
+    std::string text = clockText(local);
+    if (std::floor(local) != today) text = locale.formatDate(std::floor(local)) + " " + text;
+    return text;
+}
+
+}  // namespace
+
+TaskTimer::TaskTimer(CellGrid& grid, StepRunner& steps, Prompts& prompts, Clock& clock,
+                     const Locale& locale)
+    : grid_(grid),
+      steps_(steps),
+      prompts_(prompts),
+      clock_(clock),
+      locale_(locale),
+      stopWatch_(clock),
+      random_(std::random_device{}()) {
+    boundMark_ = grid_.addRowMark(-1);
+    grid_.addListener(this);
+}
+
+TaskTimer::~TaskTimer() {
+    grid_.removeListener(this);
+}
+
+void TaskTimer::note(const Message& text) {
+    if (onStatus) onStatus(text);
+}
+
+LogId TaskTimer::newId() {
+    return LogId{utcNow(), static_cast<std::uint32_t>(random_())};
+}
+
+TaskName TaskTimer::boundTask() const {
+    const int row = boundRow();
+    if (row < 0) return {};
+    return {taskNumberText(grid_, row), taskDescriptionText(grid_, row)};
+}
+
+int TaskTimer::rowOfTask(const TaskName& task) const {
+    if (task.number.empty() && task.description.empty()) return -1;
+    for (int row = 1; row < grid_.rowCount(); ++row) {
+        if (isTaskRow(grid_, row) && taskNumberText(grid_, row) == task.number &&
+            taskDescriptionText(grid_, row) == task.description)
+            return row;
+    }
+    return -1;
+}
+
+// --- the log -------------------------------------------------------------------------------
+
+void TaskTimer::openSession() {
+    if (open_ || !stopWatch_.running()) return;
+    const LogId id = newId();
+    pending_ += log_.startSession(id, boundTask(), id.ms, static_cast<long>(::getpid()));
+    open_ = id;
+    openStartUtc_ = id.ms;
+    openStartMono_ = lastSeenMono_ = clock_.monotonicMs();
+}
+
+// The session's end is its start plus what the steady clock measured: a clock set meanwhile
+// does not stretch it.
+void TaskTimer::closeSession() {
+    if (!open_) return;
+    const std::int64_t end =
+        openStartUtc_ + std::max<std::int64_t>(0, clock_.monotonicMs() - openStartMono_);
+    pending_ += log_.endSession(newId(), *open_, end);
+    held_.push_back(*open_);
+    open_.reset();
+}
+
+void TaskTimer::flush() {
+    if (pending_.empty()) return;
+    // Without a file yet (an untitled project before its recovery folder is known) the
+    // records wait.
+    if (logPath_.empty()) return;
+    std::string records = std::move(pending_);
+    pending_.clear();
+    try {
+        if (logPath_ == untitledLogPath_ && makeUntitledFolder_) makeUntitledFolder_();
+        const std::size_t at = logfile::append(logPath_, WorkLog::headerLine(), records);
+        for (std::size_t from = 0; from < records.size();) {
+            const std::size_t end = records.find('\n', from);
+            log_.noteAppendedAt(at + from, std::string_view(records).substr(from, end - from + 1));
+            from = end + 1;
+        }
+        logFailed_ = false;
+    } catch (const MessageError& e) {
+        // Tried again with the next records; said once, not on every tick.
+        pending_ = records + pending_;
+        if (!logFailed_) note(e.message());
+        logFailed_ = true;
+    }
+}
+
+void TaskTimer::readLog() {
+    log_ = WorkLog();
+    if (logPath_.empty()) return;
+    std::optional<std::string> text;
+    try {
+        text = logfile::read(logPath_);
+    } catch (const LogFileError& e) {
+        prompts_.showMessage(e.message());
+        return;
+    }
+    if (!text) return;
+    std::vector<LogProblem> problems;
+    log_ = WorkLog::read(*text, &problems);
+    if (problems.empty()) return;
+    std::string lines;
+    for (std::size_t k = 0; k < problems.size() && k < kProblemsShown; ++k)
+        lines += "\n" + std::to_string(problems[k].line) + ": " + problems[k].reason;
+    if (problems.size() > kProblemsShown) lines += "\n…";
+    prompts_.showMessage(Message(QUILLET_TR("CoreMessages",
+                                            "Some lines of the work log %1 could not be read and "
+                                            "were skipped; the rest is kept:%2"))
+                             .arg(logPath_)
+                             .arg(lines));
+}
+
+void TaskTimer::followProject(const std::string& projectPath, int generation) {
+    const std::string path = projectPath.empty() ? untitledLogPath_ : logPathFor(projectPath);
+    if (generation == generation_ && projectPath == projectPath_) return;
+    const bool sameProject = generation == generation_;
+    generation_ = generation;
+    projectPath_ = projectPath;
+    if (sameProject && path == logPath_) return;
+    if (sameProject) {
+        // Saved under a new name: the log goes along, and its records keep their places.
+        try {
+            if (!logPath_.empty()) {
+                if (auto bytes = logfile::read(logPath_)) logfile::writeWhole(path, *bytes);
+            }
+        } catch (const MessageError& e) {
+            note(e.message());
+        }
+        logPath_ = path;
+        return;
+    }
+    // Another project: the running session ends in the old log and goes on, for no task yet,
+    // in the new one. What the stopwatch holds stays on it.
+    closeSession();
+    flush();
+    held_.clear();
+    bookings_.clear();
+    interrupted_.reset();
+    if (projectPath.empty() && !path.empty()) {
+        // An untitled project's log is this run's: recovered work brings its own, a fresh
+        // project starts an empty one (the one before was saved with its file, or given up).
+        if (!adoptLog_.empty())
+            ::rename(adoptLog_.c_str(), path.c_str());
+        else if (path == logPath_)
+            ::unlink(path.c_str());
+    }
+    adoptLog_.clear();
+    logPath_ = path;
+    readLog();
+    openSession();
+    flush();
+    askAboutInterrupted();
+}
+
+// --- a session cut off by a crash ------------------------------------------------------------
+
+void TaskTimer::askAboutInterrupted() {
+    interrupted_.reset();
+    const std::int64_t now = utcNow();
+    for (const LogId id : log_.openSessions()) {
+        const WorkSession* s = log_.session(id);
+        // Another copy of the program may be timing it: it shows life every minute.
+        if ((open_ && *open_ == id) ||
+            (processRuns(s->pid) && now - log_.seen(id) < kAliveWithinMs))
+            continue;
+        interrupted_ = id;
+        break;
+    }
+    if (!interrupted_) return;
+    const WorkSession s = *log_.session(*interrupted_);
+    const TaskName task = log_.taskOf(s);
+    const std::int64_t seen = std::max(log_.seen(s.id), s.start);
+    const double today = std::floor(clock_.now());
+    const std::string from = whenText(clock_.localFromUtc(s.start), today, locale_);
+    const std::string until = whenText(clock_.localFromUtc(seen), today, locale_);
+    Message question =
+        task.number.empty()
+            ? Message(QUILLET_TR("CoreMessages",
+                                 "The stopwatch was running from %1 until Quillet1 stopped "
+                                 "(last seen %2)."))
+                  .arg(from)
+                  .arg(until)
+            : Message(QUILLET_TR("CoreMessages",
+                                 "Task %1 \u201c%2\u201d was being timed from %3 until Quillet1 "
+                                 "stopped (last seen %4)."))
+                  .arg(task.number)
+                  .arg(task.description)
+                  .arg(from)
+                  .arg(until);
+    // Resume only onto a stopwatch with nothing of its own.
+    const bool mayResume = !stopWatch_.running() && stopWatch_.elapsedTime() == 0.0;
+    std::vector<Message> buttons;
+    if (mayResume) buttons.push_back(QUILLET_TR("CoreMessages", "&Resume"));
+    buttons.push_back(Message(QUILLET_TR("CoreMessages", "&Book until %1")).arg(until));
+    buttons.push_back(QUILLET_TR("CoreMessages", "&Discard"));
+    std::optional<std::size_t> choice = prompts_.askChoice(question, buttons);
+    if (!choice) return;  // asked again with the project's next opening
+    if (!mayResume) ++*choice;
+    const LogId id = *interrupted_;
+    interrupted_.reset();
+    const int row = rowOfTask(task);
+    switch (*choice) {
+        case 0: {  // Resume: the session is this stopwatch's again, from its start
+            const std::int64_t running = std::max<std::int64_t>(0, utcNow() - s.start);
+            stopWatch_.restore(true, 0.0, clock_.now() - static_cast<double>(running) / kMsPerDay);
+            open_ = id;
+            openStartUtc_ = s.start;
+            openStartMono_ = clock_.monotonicMs() - running;
+            lastSeenMono_ = clock_.monotonicMs() - kSeenEveryMs;  // a sign of life at once
+            if (row >= 1) bind(row);
+            updateStopWatchDisplay();
+            break;
+        }
+        case 1: {  // Book until the last sign of life
+            pending_ += log_.endSession(newId(), id, seen);
+            const double days = static_cast<double>(seen - s.start) / kMsPerDay;
+            if (row < 1) {
+                flush();
+                note(Message(QUILLET_TR("CoreMessages",
+                                        "Task %1 is not in the table: the time stays in the "
+                                        "work log, unbooked"))
+                         .arg(task.number));
+                break;
+            }
+            const std::uint64_t tag = nextTag_++;
+            BookingResult result;
+            if (Message refusal = bookStep(row, days, tag, result); !refusal.empty()) {
+                flush();
+                prompts_.showMessage(refusal);
+                break;
+            }
+            recordBooking(tag, days, {id}, result.row);
+            break;
+        }
+        default:  // Discard
+            pending_ += log_.deleteSession(newId(), id);
+            break;
+    }
+    flush();
+}
+
+std::string TaskTimer::interruptedReply() const {
+    if (!interrupted_) return {};
+    const WorkSession* s = log_.session(*interrupted_);
+    if (!s) return {};
+    const TaskName& task = log_.taskOf(*s);
+    std::string text = "interrupted";
+    if (!task.number.empty()) {
+        text += " task " + task.number;
+        if (!task.description.empty()) text += ": " + task.description;
+    }
+    return text + " since " + utcText(s->start) + ", last seen " +
+           utcText(std::max(log_.seen(s->id), s->start)) +
+           " (Quillet1 stopped; answer its question in the window)";
+}
+
+// --- the commands --------------------------------------------------------------------------
+
+// The display is not refreshed here: the next tick shows the running time.
+void TaskTimer::startTimer() {
+    const bool fromZero = !stopWatch_.running() && stopWatch_.elapsedTime() == 0.0;
+    if (fromZero && isTaskRow(grid_, grid_.currentRow())) bind(grid_.currentRow());
+    startTimerForNoTask();
+}
+
+void TaskTimer::startTimerForNoTask() {
+    timerStartCommand(stopWatch_);
+    openSession();
+    flush();
+}
+
+void TaskTimer::stopTimer() {
+    closeSession();
+    timerText_ = timerStopCommand(stopWatch_);
+    flush();
+}
+
+void TaskTimer::resetTimer() {
+    closeSession();
+    held_.clear();
+    timerText_ = timerResetCommand(stopWatch_);
+    unbind();
+    flush();
+}
+
+void TaskTimer::addTimerToHours() {
+    const Message refusal = bookTimer();
+    if (!refusal.empty()) prompts_.showMessage(refusal);
+}
+
+Message TaskTimer::bookTimer() {
+    return bookRow(bound_ ? boundRow() : grid_.currentRow());
+}
+
+// The stopwatch's time goes to the row (or a row of its day) as one step; it then runs on
+// from zero for the same task, so a second booking cannot go to whatever row is selected.
+// The log closes the running session there, books it with the held ones and begins anew.
+Message TaskTimer::bookRow(int row) {
+    const double days = stopWatch_.elapsedTime();
+    const std::uint64_t tag = nextTag_++;
+    BookingResult result;
+    if (Message refusal = bookStep(row, days, tag, result); !refusal.empty()) return refusal;
+    const bool running = stopWatch_.running();
+    closeSession();
+    recordBooking(tag, days, std::exchange(held_, {}), result.row);
+    timerText_ = timerRestartCommand(stopWatch_);
+    if (running) openSession();
+    flush();
+    return {};
+}
+
+Message TaskTimer::bookStep(int row, double days, std::uint64_t tag, BookingResult& result) {
+    const double today = std::floor(clock_.now());
+    steps_.runStep(
+        QUILLET_TR("CoreMessages", "Add Timer to Task Hours"),
+        [&] {
+            result = bookTime(grid_, row, days * kSecondsPerDay, locale_, locale_.formatDate(today),
+                              static_cast<int>(today), bookTo_);
+        },
+        tag);
+    if (!result.hours.added()) return result.hours.message;
+    note(result.hours.message);
+    lastBooking_ = result.hours.message;
+    return {};
+}
+
+void TaskTimer::recordBooking(std::uint64_t tag, double days, std::vector<LogId> sessions,
+                              int row) {
+    BookingNote booked;
+    booked.booking = newId();
+    booked.days = days;
+    booked.sessions = std::move(sessions);
+    booked.hundredths = hundredthsOfHour(days * kSecondsPerDay);
+    booked.task = {taskNumberText(grid_, row), taskDescriptionText(grid_, row)};
+    booked.rowMark = grid_.addRowMark(row);
+    pending_ += log_.book(booked.booking, booked.sessions, booked.hundredths, booked.task);
+    bookings_.emplace(tag, std::move(booked));
+}
+
+// Undo takes the hours back and gives the time to the stopwatch, for the same task, as it
+// was before the booking; with the stopwatch busy on another task the time stays in the log,
+// unbooked.
+void TaskTimer::stepUndone(std::uint64_t tag) {
+    const auto it = bookings_.find(tag);
+    if (it == bookings_.end() || it->second.undone) return;
+    BookingNote& booked = it->second;
+    booked.undone = true;
+    pending_ += log_.unbook(newId(), booked.booking);
+    const int row = grid_.markedRow(booked.rowMark);
+    const bool free = boundRow() < 0 && !stopWatch_.running() && stopWatch_.elapsedTime() == 0.0;
+    if ((row >= 1 && row == boundRow()) || free) {
+        if (free && row >= 1) bind(row);
+        stopWatch_.addTime(booked.days);
+        held_.insert(held_.begin(), booked.sessions.begin(), booked.sessions.end());
+        timerText_ = stopWatchDisplayText(stopWatch_);
+    } else {
+        note(Message(QUILLET_TR("CoreMessages",
+                                "The stopwatch times another task: the %1 taken back stays in "
+                                "the work log, unbooked"))
+                 .arg(heldTimeText(booked.days)));
+    }
+    flush();
+}
+
+void TaskTimer::stepRedone(std::uint64_t tag) {
+    const auto it = bookings_.find(tag);
+    if (it == bookings_.end() || !it->second.undone) return;
+    BookingNote& booked = it->second;
+    booked.undone = false;
+    booked.booking = newId();
+    pending_ += log_.book(booked.booking, booked.sessions, booked.hundredths, booked.task);
+    const int row = grid_.markedRow(booked.rowMark);
+    if (row >= 1 && row == boundRow() && stopWatch_.elapsedTime() >= booked.days) {
+        stopWatch_.deduct(booked.days);
+        std::erase_if(held_, [&](LogId id) {
+            return std::find(booked.sessions.begin(), booked.sessions.end(), id) !=
+                   booked.sessions.end();
+        });
+        timerText_ = stopWatchDisplayText(stopWatch_);
+    }
+    flush();
+}
+
+void TaskTimer::timeThisTask() {
+    timeTask(grid_.currentRow());
+}
+
+void TaskTimer::timeTask(int row) {
+    const Message refusal = isTaskRow(grid_, row) ? switchTo(row, true) : kSelectTaskRowFirst;
+    if (!refusal.empty()) prompts_.showMessage(refusal);
+}
+
+Message TaskTimer::timeTaskNumbered(const std::string& number) {
+    for (int row = 1; row < grid_.rowCount(); ++row) {
+        if (isTaskRow(grid_, row) && taskNumberText(grid_, row) == number)
+            return switchTo(row, false);
+    }
+    return Message(QUILLET_TR("CoreMessages", "There is no task %1")).arg(number);
+}
+
+Message TaskTimer::switchTo(int row, bool mayAsk) {
+    const int from = boundRow();
+    if (from == row) {
+        startTimerForNoTask();  // its own task: it runs on
+        return {};
+    }
+    const double elapsed = stopWatch_.elapsedTime();
+    // Less than a hundredth of an hour books nothing.
+    if (hundredthsOfHour(elapsed * kSecondsPerDay) > 0) {
+        if (from >= 1) {
+            if (Message refusal = bookRow(from); !refusal.empty()) return refusal;
+        } else if (!mayAsk) {
+            return QUILLET_TR("CoreMessages",
+                              "The stopwatch holds time for no task: book it or reset it first");
+        } else {
+            switch (unboundAnswer(
+                prompts_.askChoice(unboundQuestion(elapsed, grid_, row), unboundButtons()))) {
+                case UnboundAnswer::Cancel:
+                    return {};
+                case UnboundAnswer::AddToNew:
+                    if (Message refusal = bookRow(row); !refusal.empty()) return refusal;
+                    break;
+                case UnboundAnswer::Discard:
+                    break;
+            }
+        }
+    }
+    closeSession();
+    held_.clear();
+    stopWatch_.stop();
+    stopWatch_.reset();
+    bind(row);
+    stopWatch_.start();
+    openSession();
+    flush();
+    timerText_ = stopWatchDisplayText(stopWatch_);
+    return {};
+}
+
+bool TaskTimer::askAboutUnbookedTime() {
+    const double elapsed = stopWatch_.elapsedTime();
+    if (!holdsAMinute(elapsed)) return true;
+    const std::optional<std::size_t> button =
+        prompts_.askChoice(closingQuestion(elapsed, grid_, boundRow()), closingButtons());
+    switch (closingAnswer(button)) {
+        case ClosingAnswer::Cancel:
+            return false;
+        case ClosingAnswer::DontAdd:
+            return true;
+        case ClosingAnswer::Add:
+            break;
+    }
+    const Message refusal = bookTimer();
+    if (refusal.empty()) return true;
+    prompts_.showMessage(refusal);
+    return false;
+}
+
+// The window closes: the running session ends where it is.
+void TaskTimer::closing() {
+    closeSession();
+    flush();
+}
+
+void TaskTimer::updateStopWatchDisplay() {
+    timerText_ = stopWatchDisplayText(stopWatch_);
+    if (!open_) return;
+    const std::int64_t mono = clock_.monotonicMs();
+    if (mono - lastSeenMono_ < kSeenEveryMs) return;
+    lastSeenMono_ = mono;
+    const std::int64_t seen = openStartUtc_ + std::max<std::int64_t>(0, mono - openStartMono_);
+    log_.markSeen(*open_, seen);
+    const std::optional<std::size_t> offset = log_.seenOffset(*open_);
+    if (!offset || logPath_.empty()) return;
+    try {
+        logfile::overwrite(logPath_, *offset, utcText(seen));
+    } catch (const LogFileError& e) {
+        if (!logFailed_) note(e.message());
+        logFailed_ = true;
+    }
+}
+
+// --- the binding ---------------------------------------------------------------------------
+
+void TaskTimer::bind(int row) {
+    grid_.setRowMark(boundMark_, row);
+    bound_ = grid_.markedRow(boundMark_) >= 0;
+    if (!bound_) return;
+    boundName_ = {taskNumberText(grid_, row), taskDescriptionText(grid_, row)};
+    // The latest first, each task once.
+    for (auto it = recentMarks_.begin(); it != recentMarks_.end();) {
+        if (grid_.markedRow(*it) == row || grid_.markedRow(*it) < 0) {
+            grid_.removeRowMark(*it);
+            it = recentMarks_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    recentMarks_.insert(recentMarks_.begin(), grid_.addRowMark(row));
+    constexpr std::size_t kRecentTasks = 5;
+    while (recentMarks_.size() > kRecentTasks) {
+        grid_.removeRowMark(recentMarks_.back());
+        recentMarks_.pop_back();
+    }
+}
+
+void TaskTimer::unbind() {
+    bound_ = false;
+    grid_.setRowMark(boundMark_, -1);
+}
+
+int TaskTimer::boundRow() const {
+    return bound_ ? grid_.markedRow(boundMark_) : -1;
+}
+
+// The timed row went with a deletion or a load, or was emptied (row 1 is never removed):
+// it is no longer the task, and the time stays, for no task.
+void TaskTimer::gridChanged(const GridChange& change) {
+    if (!bound_) return;
+    const int row = grid_.markedRow(boundMark_);
+    if (row >= 0 && change.kind == GridChange::Kind::Cells &&
+        (row < change.rect.top || row > change.rect.bottom))
+        return;
+    if (row >= 0 && isTaskRow(grid_, row)) {
+        boundName_ = {taskNumberText(grid_, row), taskDescriptionText(grid_, row)};
+        return;
+    }
+    if (reloading_ > 0) {
+        lostWhileReloading_ = true;
+        return;
+    }
+    bindingLost();
+}
+
+void TaskTimer::bindingLost() {
+    unbind();
+    note(Message(QUILLET_TR("CoreMessages",
+                            "Task %1 is gone from the table: the stopwatch keeps its time, for "
+                            "no task"))
+             .arg(boundName_.number));
+}
+
+TaskTimer::Reloading::Reloading(TaskTimer& timer) : timer_(timer) {
+    if (timer_.reloading_++ == 0) timer_.lostWhileReloading_ = false;
+}
+
+TaskTimer::Reloading::~Reloading() {
+    if (--timer_.reloading_ > 0 || !timer_.lostWhileReloading_) return;
+    timer_.lostWhileReloading_ = false;
+    const int row = timer_.rowOfTask(timer_.boundName_);
+    if (row >= 1) {
+        timer_.grid_.setRowMark(timer_.boundMark_, row);
+        timer_.bound_ = true;
+    } else {
+        timer_.bindingLost();
+    }
+}
+
+Message TaskTimer::timingText() const {
+    const int row = boundRow();
+    return row < 0 ? Message() : quillet::timingText(grid_, row);
+}
+
+std::string TaskTimer::timedTaskReply() const {
+    const int row = boundRow();
+    return row < 0 ? std::string() : timedTaskReplyText(grid_, row);
+}
+
+// --- today and this week -------------------------------------------------------------------
+
+// Local days and weeks, each measured between its local midnights in UTC: a day of a change
+// of summer time has its 23 or 25 hours.
+TaskTimer::TimedMs TaskTimer::timedTodayAndWeek() {
+    const double today = std::floor(clock_.now());
+    const IsoWeek week = isoWeekOf(static_cast<int>(today));
+    const double monday = mondayOfIsoWeek(week.year, week.week);
+    const std::int64_t now = utcNow();
+    const auto timed = [&](double fromDay, double toDay) {
+        return log_.timedBetween(clock_.utcFromLocal(fromDay), clock_.utcFromLocal(toDay), now,
+                                 open_);
+    };
+    return {timed(today, today + 1), timed(monday, monday + 7)};
+}
+
+Message TaskTimer::dayWeekText() {
+    const TimedMs timed = timedTodayAndWeek();
+    return quillet::dayWeekText(static_cast<long double>(timed.today) / 3600000.0L,
+                                static_cast<long double>(timed.week) / 3600000.0L, locale_);
+}
+
+Message TaskTimer::dayWeekStatus() {
+    const bool inUse = stopWatch_.running() || stopWatch_.elapsedTime() != 0.0 || bound_;
+    return inUse || timedTodayAndWeek().week > 0 ? dayWeekText() : Message();
+}
+
+std::vector<int> TaskTimer::recentTaskRows() const {
+    std::vector<int> rows;
+    for (const int mark : recentMarks_)
+        if (const int row = grid_.markedRow(mark); row >= 1) rows.push_back(row);
+    return rows;
+}
+
+TimedState TaskTimer::timedState() const {
+    return {stopWatch_.running(), stopWatch_.accumulated(), stopWatch_.startedAt(),
+            std::max(0, boundRow())};
+}
+
+void TaskTimer::restoreTimedState(const TimedState& state) {
+    // A session the log's question resumed keeps running; the banked time joins it.
+    if (stopWatch_.running()) {
+        stopWatch_.addTime(state.banked);
+    } else {
+        stopWatch_.restore(false, state.banked, 0.0);
+    }
+    if (!bound_ && state.row >= 1 && isTaskRow(grid_, state.row)) bind(state.row);
+    timerText_ = stopWatchDisplayText(stopWatch_);
+}
+
+void TaskTimer::setUntitledLogPath(std::string path, std::function<void()> makeFolder) {
+    untitledLogPath_ = std::move(path);
+    makeUntitledFolder_ = std::move(makeFolder);
+    if (generation_ < 0 || !projectPath_.empty() || !logPath_.empty()) return;
+    logPath_ = untitledLogPath_;
+    flush();
+}
+
+// Time away taken off the stopwatch is taken out of the session too: it ends when the user
+// left, and (the stopwatch running on) a new one begins when they came back.
+void TaskTimer::askAboutTimeAway(StopwatchGuard& guard) {
+    if (!guard.pending()) return;
+    const Absence absence = *guard.pending();
+    const std::optional<std::size_t> choice =
+        prompts_.askChoice(guard.questionText(), guard.answerButtons());
+    constexpr AwayAnswer kByButton[] = {AwayAnswer::Keep, AwayAnswer::Remove,
+                                        AwayAnswer::StopAtLeave};
+    const AwayAnswer answer =
+        choice && *choice < std::size(kByButton) ? kByButton[*choice] : AwayAnswer::Keep;
+    if (answer != AwayAnswer::Keep && open_) {
+        const double local = clock_.now();
+        const std::int64_t now = utcNow();
+        const auto utcOf = [&](double at) {
+            return now - static_cast<std::int64_t>(std::llround((local - at) * kMsPerDay));
+        };
+        const LogId session = *open_;
+        const std::int64_t left = std::max(openStartUtc_, utcOf(absence.leftAt));
+        pending_ += log_.endSession(newId(), session, left);
+        held_.push_back(session);
+        open_.reset();
+        guard.answer(answer);
+        if (stopWatch_.running()) {
+            // Runs on from the return.
+            const LogId id = newId();
+            const std::int64_t back = std::min(now, std::max(left, utcOf(absence.backAt)));
+            pending_ += log_.startSession(id, boundTask(), back, static_cast<long>(::getpid()));
+            open_ = id;
+            openStartUtc_ = back;
+            openStartMono_ = clock_.monotonicMs() - (now - back);
+            lastSeenMono_ = clock_.monotonicMs();
+        }
+        flush();
+    } else {
+        guard.answer(answer);
+    }
+    timerText_ = stopWatchDisplayText(stopWatch_);
+}
+
+}  // namespace quillet
