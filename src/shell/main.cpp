@@ -21,6 +21,7 @@
 #include "shell/TimerServer.h"
 #include "shell/Translations.h"
 #include "tasks/Columns.h"
+#include "tasks/WorkLogExport.h"
 
 namespace {
 
@@ -43,6 +44,11 @@ void describe(QCommandLineParser& parser) {
                                      "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv), "
                                      "by its extension, and exit. Needs no display."),
                       QStringLiteral("out")});
+    parser.addOption({QStringLiteral("export-log"),
+                      QStringLiteral("Write the work log of the project named by [file] to <out> "
+                                     "as iCalendar (.ics) or as a table (.csv, .xlsx, .ods), by "
+                                     "its extension, and exit. Needs no display."),
+                      QStringLiteral("out")});
     parser.addOption({QStringLiteral("lang"),
                       QStringLiteral("Shows the windows in this language for this run (de, fr, es "
                                      "or en) instead of the desktop's."),
@@ -62,11 +68,26 @@ struct CommandLine {
     // with their values (the platform plugin takes its own), and what it leaves is read
     // again. Qt's list of options stays Qt's.
     bool leftToQt = false;
-    QString exportTo = {};  // --export's file: write it and exit, with no window
-    QString language = {};  // --lang's code, empty for the desktop's language
+    QString exportTo = {};   // --export's file: write it and exit, with no window
+    bool exportLog = false;  // the file is --export-log's: the project's work log
+    QString language = {};   // --lang's code, empty for the desktop's language
 };
 
 const QString kExportNeedsFile = QStringLiteral("--export needs the project file to export.");
+const QString kExportLogNeedsFile =
+    QStringLiteral("--export-log needs the project file whose log to export.");
+
+// --export or --export-log: what to write, and the refusal when no project is named.
+QString readExport(const QCommandLineParser& parser, CommandLine& wanted) {
+    for (const auto& [option, log] : {std::pair{QStringLiteral("export"), false},
+                                      std::pair{QStringLiteral("export-log"), true}}) {
+        if (!parser.isSet(option)) continue;
+        wanted.exportTo = parser.value(option);
+        wanted.exportLog = log;
+        if (wanted.file.isEmpty()) return log ? kExportLogNeedsFile : kExportNeedsFile;
+    }
+    return {};
+}
 
 // Why the command line is refused, if it is: an unknown option, or a second file.
 QString refusal(const QCommandLineParser& parser, bool parsed) {
@@ -151,12 +172,9 @@ CommandLine readCommandLine(int argc, char** argv) {
     if (leftToQt) return {-1, {}, true};
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
     wanted.language = parser.value(QStringLiteral("lang"));
-    if (parser.isSet(QStringLiteral("export"))) {
-        wanted.exportTo = parser.value(QStringLiteral("export"));
-        if (wanted.file.isEmpty()) {
-            const QCoreApplication app(argc, argv);
-            return refuse(parser, kExportNeedsFile);
-        }
+    if (const QString refused = readExport(parser, wanted); !refused.isEmpty()) {
+        const QCoreApplication app(argc, argv);
+        return refuse(parser, refused);
     }
     return wanted;
 }
@@ -169,10 +187,8 @@ CommandLine readWhatQtLeft() {
     if (!refused.isEmpty()) return refuse(parser, refused);
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
     wanted.language = parser.value(QStringLiteral("lang"));
-    if (parser.isSet(QStringLiteral("export"))) {
-        wanted.exportTo = parser.value(QStringLiteral("export"));
-        if (wanted.file.isEmpty()) return refuse(parser, kExportNeedsFile);
-    }
+    if (const QString refused = readExport(parser, wanted); !refused.isEmpty())
+        return refuse(parser, refused);
     return wanted;
 }
 
@@ -189,9 +205,14 @@ std::string rawArgument(int argc, char** argv, const QString& decoded) {
 // The export of the command line: no window, no display; errors go to standard error.
 int exportFromCommandLine(int argc, char** argv, const CommandLine& commandLine) {
     try {
-        quillet::exportProjectFile(rawArgument(argc, argv, commandLine.file),
-                                   rawArgument(argc, argv, commandLine.exportTo),
-                                   quillet::systemLocale());
+        const std::string project = rawArgument(argc, argv, commandLine.file);
+        const std::string out = rawArgument(argc, argv, commandLine.exportTo);
+        if (commandLine.exportLog) {
+            quillet::QtClock clock;
+            quillet::exportWorkLogOfProject(project, out, clock, quillet::systemLocale());
+        } else {
+            quillet::exportProjectFile(project, out, quillet::systemLocale());
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -97,6 +97,35 @@ check "--export .csv without the workbook module" 0 $code
 QT_QPA_PLATFORM=offscreen "$exe" --help | grep -q -- '--export <out>' ||
   { echo "FAIL: --help does not list --export"; fail=1; }
 
+# --export-log writes the log beside a project: one event per session (the deleted one left
+# out), folded lines under 76 octets, CRLF ends; a project without a log is an error.
+printf 'Quillet1 work log 1\n' >"$home/e.qlog"
+printf 'start\t019afc12ab34-00000001\ttask=2\tdesc=Write report, draft\tat=2026-12-09T09:12:00.000Z\tpid=1\tseen=2026-12-09T11:40:00.000Z\n' >>"$home/e.qlog"
+printf 'add\t019afc12ab35-00000002\ttask=3\tdesc=Call\tstart=2026-12-09T13:00:00.000Z\tend=2026-12-09T13:30:00.000Z\n' >>"$home/e.qlog"
+printf 'add\t019afc12ab36-00000003\ttask=4\tdesc=Gone\tstart=2026-12-09T14:00:00.000Z\tend=2026-12-09T14:30:00.000Z\n' >>"$home/e.qlog"
+printf 'delete\t019afc12ab37-00000004\tsession=019afc12ab36-00000003\n' >>"$home/e.qlog"
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; TZ=UTC "$exe" --export-log "$home/e.ics" "$home/e.prj"); code=$?
+check "--export-log to iCalendar" 0 $code
+python3 - "$home/e.ics" <<'PY' || fail=1
+import sys
+raw = open(sys.argv[1], 'rb').read()
+assert raw.count(b'\r\n') == raw.count(b'\n'), 'lines must end in CRLF'
+lines = raw.decode('utf-8').replace('\r\n ', '').split('\r\n')
+assert all(len(l.encode()) <= 75 for l in raw.decode('utf-8').split('\r\n')), 'a line is not folded'
+events = [l for l in lines if l == 'BEGIN:VEVENT']
+assert len(events) == 2, lines
+assert 'SUMMARY:Task 2: Write report\\, draft' in lines, lines
+assert 'DTSTART:20261209T091200Z' in lines and 'DTEND:20261209T114000Z' in lines, lines
+assert 'UID:019afc12ab34-00000001@quillet1' in lines, lines
+PY
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; TZ=UTC LANG=C "$exe" --export-log "$home/e.csv" "$home/e.prj"); code=$?
+check "--export-log to CSV" 0 $code
+grep -q '^12/9/2026,09:12,11:40,2.47,2,"Write report, draft"' "$home/e.csv" ||
+  { echo "FAIL: --export-log CSV: $(cat "$home/e.csv")"; fail=1; }
+err=$(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$exe" --export-log "$home/x.ics" "$home/one.prj" 2>&1); code=$?
+check "--export-log without a log" 1 $code
+[ "$err" = "$home/one.prj has no work log ($home/one.qlog)" ] || { echo "FAIL: no log said: $err"; fail=1; }
+
 # Many steps run before the event loop turns; Exit at the end still ends the program.
 steps="cell=1,1,x"; for i in $(seq 40); do steps="$steps;file=$home/s$i.prj;mnuSaveProjectAs1"; done
 HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home XDG_DATA_HOME=$home QT_QPA_PLATFORM=offscreen \
