@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <filesystem>
 #include <utility>
 
+#include "app/Project.h"
 #include "formats/LogFile.h"
 #include "tasks/Summary.h"
 #include "tasks/TaskRow.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TimerHours.h"
+#include "tasks/WorkLogExport.h"
 
 namespace quillet {
 
@@ -102,6 +105,7 @@ void TaskTimer::closeSession() {
 
 void TaskTimer::flush() {
     if (pending_.empty()) return;
+    if (onLogChanged) onLogChanged();
     // Without a file yet (an untitled project before its recovery folder is known) the
     // records wait.
     if (logPath_.empty()) return;
@@ -174,6 +178,7 @@ void TaskTimer::followProject(const std::string& projectPath, int generation) {
     flush();
     held_.clear();
     bookings_.clear();
+    corrections_.clear();
     interrupted_.reset();
     if (projectPath.empty() && !path.empty()) {
         // An untitled project's log is this run's: recovered work brings its own, a fresh
@@ -186,6 +191,7 @@ void TaskTimer::followProject(const std::string& projectPath, int generation) {
     adoptLog_.clear();
     logPath_ = path;
     readLog();
+    if (onLogChanged) onLogChanged();
     openSession();
     flush();
     askAboutInterrupted();
@@ -380,6 +386,10 @@ void TaskTimer::recordBooking(std::uint64_t tag, double days, std::vector<LogId>
 // was before the booking; with the stopwatch busy on another task the time stays in the log,
 // unbooked.
 void TaskTimer::stepUndone(std::uint64_t tag) {
+    if (const auto correction = corrections_.find(tag); correction != corrections_.end()) {
+        applyCorrection(correction->second, false);
+        return;
+    }
     const auto it = bookings_.find(tag);
     if (it == bookings_.end() || it->second.undone) return;
     BookingNote& booked = it->second;
@@ -402,6 +412,10 @@ void TaskTimer::stepUndone(std::uint64_t tag) {
 }
 
 void TaskTimer::stepRedone(std::uint64_t tag) {
+    if (const auto correction = corrections_.find(tag); correction != corrections_.end()) {
+        applyCorrection(correction->second, true);
+        return;
+    }
     const auto it = bookings_.find(tag);
     if (it == bookings_.end() || !it->second.undone) return;
     BookingNote& booked = it->second;
@@ -517,6 +531,166 @@ void TaskTimer::updateStopWatchDisplay() {
         if (!logFailed_) note(e.message());
         logFailed_ = true;
     }
+}
+
+// --- the Work Log window ---------------------------------------------------------------------
+
+namespace {
+constexpr const char* kNoSuchSession =
+    QUILLET_TR("CoreMessages", "That session is no longer in the work log");
+constexpr const char* kEndsBeforeStart =
+    QUILLET_TR("CoreMessages", "A session cannot end before it starts");
+
+std::int64_t hundredthsOfMs(std::int64_t ms) {
+    return hundredthsOfHour(static_cast<double>(ms) / 1000.0);
+}
+}  // namespace
+
+std::vector<LogPageDay> TaskTimer::logPage(double fromDay, double toDay) {
+    return quillet::logPage(log_, fromDay, toDay, clock_, open_);
+}
+
+int TaskTimer::bookedRow(const WorkSession& session) const {
+    const WorkBooking* booking = log_.bookingOf(session);
+    if (!booking) return -1;
+    for (const auto& [tag, note] : bookings_) {
+        if (note.booking == booking->id) {
+            const int row = grid_.markedRow(note.rowMark);
+            if (row >= 1) return row;
+        }
+    }
+    return rowOfTask(log_.taskName(booking->task));
+}
+
+Message TaskTimer::correctHours(const WorkSession& session, std::int64_t hundredths,
+                                const Correction& correction) {
+    const int row =
+        correction.kind == Correction::Kind::Add ? rowOfTask(correction.task) : bookedRow(session);
+    if (row < 1) {
+        const WorkBooking* booking = log_.bookingOf(session);
+        return Message(QUILLET_TR("CoreMessages",
+                                  "Task %1 is not in the table: its Hours cannot follow the "
+                                  "change"))
+            .arg(booking ? log_.taskName(booking->task).number : correction.task.number);
+    }
+    const std::uint64_t tag = nextTag_++;
+    TimerHoursResult result;
+    steps_.runStep(
+        QUILLET_TR("CoreMessages", "Change Work Log"),
+        [&] { result = changeHours(grid_, row, hundredths, locale_); }, tag);
+    if (!result.added()) return result.message;
+    note(result.message);
+    corrections_.emplace(tag, correction);
+    applyCorrection(correction, true);
+    return {};
+}
+
+void TaskTimer::applyCorrection(const Correction& c, bool forward) {
+    switch (c.kind) {
+        case Correction::Kind::Change:
+            pending_ += log_.changeSession(newId(), c.session, forward ? c.newStart : c.oldStart,
+                                           forward ? c.newEnd : c.oldEnd);
+            break;
+        case Correction::Kind::Delete:
+            pending_ += forward ? log_.deleteSession(newId(), c.session)
+                                : log_.undeleteSession(newId(), c.session);
+            break;
+        case Correction::Kind::Add:
+            if (!log_.session(c.session)) {
+                pending_ += log_.addSession(c.session, c.task, c.newStart, c.newEnd);
+            } else {
+                pending_ += forward ? log_.undeleteSession(newId(), c.session)
+                                    : log_.deleteSession(newId(), c.session);
+            }
+            if (forward) {
+                pending_ += log_.book(newId(), {c.session}, c.hundredths, c.task);
+            } else if (const WorkSession* s = log_.session(c.session); s && s->booking) {
+                pending_ += log_.unbook(newId(), log_.bookingOf(*s)->id);
+            }
+            break;
+    }
+    flush();
+}
+
+Message TaskTimer::changeSession(LogId id, double startLocal, double endLocal) {
+    const WorkSession* found = log_.session(id);
+    if (!found || found->deleted) return kNoSuchSession;
+    const WorkSession s = *found;
+    const std::int64_t start = clock_.utcFromLocal(startLocal);
+    if (open_ && *open_ == id) {
+        // The running session ends now: only its start moves.
+        const std::int64_t back = openStartUtc_ - start;
+        return back >= 0 ? startedEarlier(static_cast<int>(back / 60000)) : Message();
+    }
+    const std::int64_t end = clock_.utcFromLocal(endLocal);
+    if (end < start) return kEndsBeforeStart;
+    if (!s.closed) pending_ += log_.endSession(newId(), id, std::max(log_.seen(id), s.start));
+    const std::int64_t oldEnd = s.closed ? s.end : std::max(log_.seen(id), s.start);
+    const Correction correction{
+        Correction::Kind::Change, id, s.start, oldEnd, start, end, 0, {}, {}};
+    const std::int64_t difference = hundredthsOfMs(end - start) - hundredthsOfMs(oldEnd - s.start);
+    if (s.booking && difference != 0) return correctHours(s, difference, correction);
+    applyCorrection(correction, true);
+    return {};
+}
+
+Message TaskTimer::deleteSession(LogId id) {
+    const WorkSession* found = log_.session(id);
+    if (!found || found->deleted) return kNoSuchSession;
+    if (open_ && *open_ == id) {
+        return QUILLET_TR("CoreMessages",
+                          "The stopwatch is timing this session: stop it before deleting it");
+    }
+    const WorkSession s = *found;
+    const Correction correction{Correction::Kind::Delete, id, 0, 0, 0, 0, 0, {}, {}};
+    const std::int64_t booked = s.closed ? hundredthsOfMs(s.end - s.start) : 0;
+    if (s.booking && booked != 0) return correctHours(s, -booked, correction);
+    applyCorrection(correction, true);
+    return {};
+}
+
+Message TaskTimer::addSession(int row, double startLocal, double endLocal) {
+    if (!isTaskRow(grid_, row)) return kSelectTaskRowFirst;
+    const std::int64_t start = clock_.utcFromLocal(startLocal);
+    const std::int64_t end = clock_.utcFromLocal(endLocal);
+    if (end <= start) return kEndsBeforeStart;
+    Correction correction{Correction::Kind::Add,
+                          newId(),
+                          0,
+                          0,
+                          start,
+                          end,
+                          hundredthsOfMs(end - start),
+                          {taskNumberText(grid_, row), taskDescriptionText(grid_, row)},
+                          {}};
+    WorkSession none;
+    return correctHours(none, correction.hundredths, correction);
+}
+
+Message TaskTimer::startedEarlier(int minutes) {
+    if (!open_) return QUILLET_TR("CoreMessages", "The stopwatch is not running");
+    if (minutes <= 0) return {};
+    const std::int64_t back = std::int64_t{minutes} * 60000;
+    openStartUtc_ -= back;
+    openStartMono_ -= back;
+    pending_ += log_.changeSession(newId(), *open_, openStartUtc_, 0);
+    stopWatch_.addTime(static_cast<double>(back) / kMsPerDay);
+    timerText_ = stopWatchDisplayText(stopWatch_);
+    flush();
+    return {};
+}
+
+void TaskTimer::exportLog() {
+    std::string name = projectPath_.empty() ? std::string(kUntitledProject)
+                                            : std::filesystem::path(projectPath_).stem().string();
+    name += " log";
+    const std::string folder = projectPath_.empty()
+                                   ? std::string()
+                                   : std::filesystem::path(projectPath_).parent_path().string();
+    const std::optional<std::string> path = prompts_.chooseLogExportPath(folder, name + ".ics");
+    if (!path) return;
+    exportWorkLog(log_, open_, *path, clock_, locale_, name);
+    note(Message(QUILLET_TR("CoreMessages", "Exported to %1")).arg(*path));
 }
 
 // --- the binding ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "ports/Ports.h"
 #include "tasks/TaskTiming.h"
 #include "tasks/WorkLog.h"
+#include "tasks/WorkLogPage.h"
 #include "tools/HRStopWatch.h"
 #include "tools/StopwatchGuard.h"
 
@@ -51,6 +52,8 @@ class TaskTimer : private CellGridListener {
 
     // A note for the status line (a booking, a lost task, a log that cannot be written).
     std::function<void(const Message&)> onStatus;
+    // The log changed: a record was made, or another project's log was read.
+    std::function<void()> onLogChanged;
 
     HRStopWatch& stopWatch() { return stopWatch_; }
     const HRStopWatch& stopWatch() const { return stopWatch_; }
@@ -119,6 +122,20 @@ class TaskTimer : private CellGridListener {
     // The next untitled project is recovered work: its log is the one at `path` (beside the
     // copy it was kept with), taken over as this run's.
     void adoptUntitledLog(std::string path) { adoptLog_ = std::move(path); }
+    // The Work Log window: the sessions of the local days [fromDay, toDay), and its
+    // corrections. Each correction returns its refusal, or empty text when made; one that
+    // changes a booked session's length changes its task's Hours by the difference, in one
+    // step of the history.
+    std::vector<LogPageDay> logPage(double fromDay, double toDay);
+    Message changeSession(LogId session, double startLocal, double endLocal);
+    Message deleteSession(LogId session);
+    // Work done without the stopwatch: a session on task row `row`, added to its Hours.
+    Message addSession(int row, double startLocal, double endLocal);
+    // "I started 15 minutes ago": the running session and the stopwatch go back.
+    Message startedEarlier(int minutes);
+    // Writes the log where the user chooses, as a calendar or a table.
+    void exportLog();
+
     // Undo and redo of a step this timer made.
     void stepUndone(std::uint64_t tag);
     void stepRedone(std::uint64_t tag);
@@ -152,6 +169,23 @@ class TaskTimer : private CellGridListener {
         std::int64_t week = 0;
     };
     TimedMs timedTodayAndWeek();
+    // A correction of the log made with a step of the history, to take back and do again.
+    struct Correction {
+        enum class Kind { Change, Delete, Add };
+        Kind kind = Kind::Change;
+        LogId session;
+        std::int64_t oldStart = 0, oldEnd = 0, newStart = 0, newEnd = 0;
+        std::int64_t hundredths = 0;  // Add: what it booked
+        TaskName task;
+        LogId booking;
+    };
+    void applyCorrection(const Correction& correction, bool forward);
+    // The row that holds a session's booked hours, or -1.
+    int bookedRow(const WorkSession& session) const;
+    // Changes the Hours of the session's task by `hundredths` as one step that takes the
+    // correction back on undo; the refusal, or empty text.
+    Message correctHours(const WorkSession& session, std::int64_t hundredths,
+                         const Correction& correction);
     void gridChanged(const GridChange& change) override;
     Message bookRow(int row);
     // Books `days` to the row as one step of the history; the refusal, or empty when booked.
@@ -205,6 +239,7 @@ class TaskTimer : private CellGridListener {
     std::vector<LogId> held_;           // closed sessions the stopwatch holds, unbooked
     std::optional<LogId> interrupted_;  // a crash's session, not yet decided
     std::map<std::uint64_t, BookingNote> bookings_;
+    std::map<std::uint64_t, Correction> corrections_;
     std::uint64_t nextTag_ = 1;
     std::mt19937 random_;
     bool logFailed_ = false;

@@ -49,6 +49,13 @@ class Prompts {
     // format. The path is as typed: the caller decides what its extension means.
     virtual std::optional<ExportChoice> chooseExportPath(const std::string& startFolder,
                                                          const std::string& fileName) = 0;
+    // The save dialog of the work log's export: a calendar or a table. The path as typed, or
+    // with the chosen filter's extension when it had none the caller knows.
+    virtual std::optional<std::string> chooseLogExportPath(const std::string& startFolder,
+                                                           const std::string& fileName) {
+        const std::optional<ExportChoice> choice = chooseExportPath(startFolder, fileName);
+        return choice ? std::optional<std::string>(choice->path) : std::nullopt;
+    }
 };
 
 class Clipboard {

@@ -38,41 +38,67 @@ std::string formatHundredths(std::int64_t hundredths, const Locale& locale) {
     return out;
 }
 
-TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
-                                 const Locale& locale, const std::string& todayText) {
+namespace {
+
+// The Hours of a task row, read as a cost is (an empty cell counts as 0), or why they
+// cannot take time.
+std::optional<long double> hoursOfRow(const CellGrid& grid, int row, const Locale& locale,
+                                      TimerHoursResult& refusal) {
     using Outcome = TimerHoursResult::Outcome;
     // A grid narrowed by an old file may have no Hours column to add to.
-    if (row < 1 || row >= grid.rowCount() || grid.colCount() <= Hours || isTotalRow(grid, row))
-        return {Outcome::NotATask, kSelectTaskRowFirst};
-
+    if (row < 1 || row >= grid.rowCount() || grid.colCount() <= Hours || isTotalRow(grid, row)) {
+        refusal = {Outcome::NotATask, kSelectTaskRowFirst};
+        return std::nullopt;
+    }
     const CellGrid::TextView hoursText = grid.cellText(Hours, row);
     const std::string_view trimmed = trimBlanksAndControls(hoursText);
-    long double hours = 0;
-    if (!trimmed.empty()) {
-        // The same plain number as a cost: sign, digits, the locale's decimal separator,
-        // an optional exponent; no thousands separator.
-        const std::optional<long double> value = parseCost(trimmed, locale);
-        if (!value) {
-            return {Outcome::InvalidHours,
-                    Message(QUILLET_TR("CoreMessages", "'%1' is not a valid number of hours"))
-                        .arg(std::string(hoursText))};
-        }
-        hours = *value;
+    if (trimmed.empty()) return 0;
+    // The same plain number as a cost: sign, digits, the locale's decimal separator, an
+    // optional exponent; no thousands separator.
+    const std::optional<long double> value = parseCost(trimmed, locale);
+    if (!value) {
+        refusal = {Outcome::InvalidHours,
+                   Message(QUILLET_TR("CoreMessages", "'%1' is not a valid number of hours"))
+                       .arg(std::string(hoursText))};
     }
+    return value;
+}
 
+std::string taskNumberOf(const CellGrid& grid, int row) {
+    std::string taskNo(trimBlanksAndControls(grid.cellText(TaskNo, row)));
+    return taskNo.empty() ? std::to_string(row) : taskNo;
+}
+
+}  // namespace
+
+TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
+                                 const Locale& locale, const std::string& todayText) {
+    TimerHoursResult refusal;
+    const std::optional<long double> hours = hoursOfRow(grid, row, locale, refusal);
+    if (!hours) return refusal;
     const std::int64_t added = hundredthsOfHour(elapsedSeconds);
     // The total's number format: locale separator, no thousands separator, no trailing zeros.
-    std::string newHours = formatTotal(hours + static_cast<long double>(added) / 100, locale);
-
-    std::string taskNo(trimBlanksAndControls(grid.cellText(TaskNo, row)));
-    if (taskNo.empty()) taskNo = std::to_string(row);
-
-    grid.setCellText(Hours, row, std::move(newHours));
+    grid.setCellText(Hours, row,
+                     formatTotal(*hours + static_cast<long double>(added) / 100, locale));
     if (EndDate < grid.colCount() && trimBlanksAndControls(grid.cellText(EndDate, row)).empty())
         grid.setCellText(EndDate, row, todayText);
-    return {Outcome::Added, Message(QUILLET_TR("CoreMessages", "Added %1 h to task %2"))
-                                .arg(formatHundredths(added, locale))
-                                .arg(std::move(taskNo))};
+    return {TimerHoursResult::Outcome::Added,
+            Message(QUILLET_TR("CoreMessages", "Added %1 h to task %2"))
+                .arg(formatHundredths(added, locale))
+                .arg(taskNumberOf(grid, row))};
+}
+
+TimerHoursResult changeHours(CellGrid& grid, int row, std::int64_t hundredths,
+                             const Locale& locale) {
+    TimerHoursResult refusal;
+    const std::optional<long double> hours = hoursOfRow(grid, row, locale, refusal);
+    if (!hours) return refusal;
+    grid.setCellText(Hours, row,
+                     formatTotal(*hours + static_cast<long double>(hundredths) / 100, locale));
+    return {TimerHoursResult::Outcome::Added,
+            Message(QUILLET_TR("CoreMessages", "Hours of task %1 changed by %2 h"))
+                .arg(taskNumberOf(grid, row))
+                .arg((hundredths > 0 ? "+" : "") + formatHundredths(hundredths, locale))};
 }
 
 }  // namespace quillet

@@ -42,4 +42,9 @@ struct TimerHoursResult {
 TimerHoursResult addTimerToHours(CellGrid& grid, int row, double elapsedSeconds,
                                  const Locale& locale, const std::string& todayText);
 
+// Adds `hundredths` (negative: takes them off) to the Hours of task row `row`: a corrected
+// session of the work log. The End Date stays as it is.
+TimerHoursResult changeHours(CellGrid& grid, int row, std::int64_t hundredths,
+                             const Locale& locale);
+
 }  // namespace quillet

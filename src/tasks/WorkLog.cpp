@@ -446,6 +446,8 @@ void WorkLog::apply(std::string_view line) {
         WorkSession& s = mutableSession(r.ref("session"));
         s.deleted = true;
         open_.erase(s.id);
+    } else if (r.kind == "undelete") {
+        mutableSession(r.ref("session")).deleted = false;
     } else if (r.kind == "book") {
         if (booking(r.id)) return;  // read before
         const auto hundredths = r.raw("hours") ? parseHundredths(*r.raw("hours")) : std::nullopt;
@@ -519,6 +521,12 @@ std::string WorkLog::changeSession(LogId id, LogId session, std::int64_t start, 
 
 std::string WorkLog::deleteSession(LogId id, LogId session) {
     std::string line = "delete\t" + id.text() + field("session", session.text()) + "\n";
+    apply(std::string_view(line).substr(0, line.size() - 1));
+    return line;
+}
+
+std::string WorkLog::undeleteSession(LogId id, LogId session) {
+    std::string line = "undelete\t" + id.text() + field("session", session.text()) + "\n";
     apply(std::string_view(line).substr(0, line.size() - 1));
     return line;
 }
@@ -624,6 +632,12 @@ std::vector<bool> WorkLog::overlapping(const std::vector<std::size_t>& indices, 
                 marks[k] = true;
                 break;
             }
+        }
+        // An open session may have begun before the longest closed one reaches back.
+        for (const auto& [id, open] : open_) {
+            const WorkSession* other = session(id);
+            if (marks[k] || !other || other->id == s.id || other->deleted) continue;
+            marks[k] = other->start < end && sessionEnd(*other, now, running) > s.start;
         }
     }
     return marks;

@@ -99,6 +99,8 @@ class WorkLog {
     std::string addSession(LogId id, const TaskName& task, std::int64_t start, std::int64_t end);
     std::string changeSession(LogId id, LogId session, std::int64_t start, std::int64_t end);
     std::string deleteSession(LogId id, LogId session);
+    // A deleted session back (the delete undone).
+    std::string undeleteSession(LogId id, LogId session);
     std::string book(LogId id, const std::vector<LogId>& sessions, std::int64_t hundredths,
                      const TaskName& task);
     std::string unbook(LogId id, LogId booking);

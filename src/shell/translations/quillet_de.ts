@@ -597,6 +597,42 @@ Aufgaben: %4</translation>
         <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
         <translation>Die Stoppuhr lief von %1 an, bis Quillet1 beendet wurde (zuletzt gesehen %2).</translation>
     </message>
+    <message>
+        <source>%1 has no work log (%2)</source>
+        <translation>%1 hat kein Arbeitsprotokoll (%2)</translation>
+    </message>
+    <message>
+        <source>A session cannot end before it starts</source>
+        <translation>Ein Zeitabschnitt kann nicht enden, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the name must end in .ics, .csv, .xlsx or .ods</source>
+        <translation>Export nach %1 nicht möglich: Der Name muss auf .ics, .csv, .xlsx oder .ods enden</translation>
+    </message>
+    <message>
+        <source>Change Work Log</source>
+        <translation>Arbeitsprotokoll ändern</translation>
+    </message>
+    <message>
+        <source>Hours of task %1 changed by %2 h</source>
+        <translation>Stunden von Aufgabe %1 um %2 h geändert</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: its Hours cannot follow the change</source>
+        <translation>Aufgabe %1 ist nicht in der Tabelle: Ihre Stunden können der Änderung nicht folgen</translation>
+    </message>
+    <message>
+        <source>That session is no longer in the work log</source>
+        <translation>Dieser Zeitabschnitt ist nicht mehr im Arbeitsprotokoll</translation>
+    </message>
+    <message>
+        <source>The stopwatch is not running</source>
+        <translation>Die Stoppuhr läuft nicht</translation>
+    </message>
+    <message>
+        <source>The stopwatch is timing this session: stop it before deleting it</source>
+        <translation>Die Stoppuhr misst diesen Zeitabschnitt: Halten Sie sie an, bevor Sie ihn löschen</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -597,6 +597,42 @@ Tareas: %4</translation>
         <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
         <translation>El cronómetro estaba en marcha desde las %1 hasta que Quillet1 se detuvo (visto por última vez a las %2).</translation>
     </message>
+    <message>
+        <source>%1 has no work log (%2)</source>
+        <translation>%1 no tiene registro de trabajo (%2)</translation>
+    </message>
+    <message>
+        <source>A session cannot end before it starts</source>
+        <translation>Una sesión no puede terminar antes de empezar</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the name must end in .ics, .csv, .xlsx or .ods</source>
+        <translation>No se puede exportar a %1: el nombre debe terminar en .ics, .csv, .xlsx u .ods</translation>
+    </message>
+    <message>
+        <source>Change Work Log</source>
+        <translation>Cambiar el registro de trabajo</translation>
+    </message>
+    <message>
+        <source>Hours of task %1 changed by %2 h</source>
+        <translation>Horas de la tarea %1 cambiadas en %2 h</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: its Hours cannot follow the change</source>
+        <translation>La tarea %1 no está en la tabla: sus horas no pueden seguir el cambio</translation>
+    </message>
+    <message>
+        <source>That session is no longer in the work log</source>
+        <translation>Esa sesión ya no está en el registro de trabajo</translation>
+    </message>
+    <message>
+        <source>The stopwatch is not running</source>
+        <translation>El cronómetro no está en marcha</translation>
+    </message>
+    <message>
+        <source>The stopwatch is timing this session: stop it before deleting it</source>
+        <translation>El cronómetro está midiendo esta sesión: deténgalo antes de eliminarla</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -597,6 +597,42 @@ Tâches&#xa0;: %4</translation>
         <source>The stopwatch was running from %1 until Quillet1 stopped (last seen %2).</source>
         <translation>Le chronomètre tournait depuis %1 jusqu&apos;à l&apos;arrêt de Quillet1 (vu pour la dernière fois à %2).</translation>
     </message>
+    <message>
+        <source>%1 has no work log (%2)</source>
+        <translation>%1 n&apos;a pas de journal de travail (%2)</translation>
+    </message>
+    <message>
+        <source>A session cannot end before it starts</source>
+        <translation>Une session ne peut pas finir avant de commencer</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the name must end in .ics, .csv, .xlsx or .ods</source>
+        <translation>Impossible d&apos;exporter vers %1 : le nom doit se terminer par .ics, .csv, .xlsx ou .ods</translation>
+    </message>
+    <message>
+        <source>Change Work Log</source>
+        <translation>Modifier le journal de travail</translation>
+    </message>
+    <message>
+        <source>Hours of task %1 changed by %2 h</source>
+        <translation>Heures de la tâche %1 modifiées de %2 h</translation>
+    </message>
+    <message>
+        <source>Task %1 is not in the table: its Hours cannot follow the change</source>
+        <translation>La tâche %1 n&apos;est pas dans le tableau : ses heures ne peuvent pas suivre la modification</translation>
+    </message>
+    <message>
+        <source>That session is no longer in the work log</source>
+        <translation>Cette session n&apos;est plus dans le journal de travail</translation>
+    </message>
+    <message>
+        <source>The stopwatch is not running</source>
+        <translation>Le chronomètre ne tourne pas</translation>
+    </message>
+    <message>
+        <source>The stopwatch is timing this session: stop it before deleting it</source>
+        <translation>Le chronomètre mesure cette session : arrêtez-le avant de la supprimer</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
