@@ -61,8 +61,17 @@ void TaskTimer::note(const Message& text) {
     if (onStatus) onStatus(text);
 }
 
+// Ids sort by when they were made, also when the clock was set back since the last one: a
+// correction must come after what it corrects.
 LogId TaskTimer::newId() {
-    return LogId{utcNow(), static_cast<std::uint32_t>(random_())};
+    LogId id{utcNow(), static_cast<std::uint32_t>(random_())};
+    const LogId floor = std::max(lastId_, log_.latestId());
+    if (id <= floor) {
+        id = floor;
+        if (++id.random == 0) ++id.ms;
+    }
+    lastId_ = id;
+    return id;
 }
 
 TaskName TaskTimer::boundTask() const {
@@ -86,9 +95,10 @@ int TaskTimer::rowOfTask(const TaskName& task) const {
 void TaskTimer::openSession() {
     if (open_ || !stopWatch_.running()) return;
     const LogId id = newId();
-    pending_ += log_.startSession(id, boundTask(), id.ms, static_cast<long>(::getpid()));
+    const std::int64_t start = utcNow();
+    pending_ += log_.startSession(id, boundTask(), start, static_cast<long>(::getpid()));
     open_ = id;
-    openStartUtc_ = id.ms;
+    openStartUtc_ = start;
     openStartMono_ = lastSeenMono_ = clock_.monotonicMs();
 }
 

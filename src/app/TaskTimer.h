@@ -242,6 +242,7 @@ class TaskTimer : private CellGridListener {
     std::map<std::uint64_t, Correction> corrections_;
     std::uint64_t nextTag_ = 1;
     std::mt19937 random_;
+    LogId lastId_;
     bool logFailed_ = false;
 };
 

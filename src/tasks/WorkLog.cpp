@@ -375,6 +375,7 @@ void WorkLog::unplaceByStart(std::size_t index) {
 
 void WorkLog::apply(std::string_view line) {
     const Record r = parseRecord(line);
+    latestId_ = std::max(latestId_, r.id);
     const auto addNew = [&](std::int64_t start) -> WorkSession* {
         const std::size_t found = indexOf(r.id);
         if (found < sessions_.size()) return nullptr;  // read before
@@ -587,8 +588,11 @@ std::vector<std::size_t> WorkLog::sessionsBetween(std::int64_t from, std::int64_
         byStart_.begin(), byStart_.end(), from,
         [this](std::uint32_t i, std::int64_t value) { return sessions_[i].start < value; });
     std::vector<std::size_t> found;
-    for (auto it = first; it != byStart_.end() && sessions_[*it].start < to; ++it)
-        if (!sessions_[*it].deleted) found.push_back(*it);
+    for (auto it = first; it != byStart_.end() && sessions_[*it].start < to; ++it) {
+        const WorkSession& s = sessions_[*it];
+        // A booking followed at once by a stop leaves a session of no length.
+        if (!s.deleted && !(s.closed && s.end == s.start)) found.push_back(*it);
+    }
     return found;
 }
 

@@ -91,6 +91,9 @@ class WorkLog {
     // The version the file says it is; records of a newer version that are not understood
     // are skipped without a report.
     int version() const { return version_; }
+    // The greatest record id applied: a new record's id must pass it to supersede, whatever
+    // the clock says now (it may have been set back).
+    LogId latestId() const { return latestId_; }
 
     // Each returns the record line (with its newline) to append, already applied. A record
     // about a session the log does not hold throws WorkLogError.
@@ -126,7 +129,8 @@ class WorkLog {
     // an open session running to `now` when it is `running`, else to its last sign of life.
     std::int64_t timedBetween(std::int64_t from, std::int64_t to, std::int64_t now,
                               std::optional<LogId> running) const;
-    // The sessions (indices into sessions()) that began in [from, to), by start.
+    // The sessions (indices into sessions()) that began in [from, to), by start; deleted ones
+    // and those of no length left out.
     std::vector<std::size_t> sessionsBetween(std::int64_t from, std::int64_t to) const;
     // Whether each of those overlaps another session of the log.
     std::vector<bool> overlapping(const std::vector<std::size_t>& indices, std::int64_t now,
@@ -156,6 +160,7 @@ class WorkLog {
     std::vector<WorkBooking> bookings_;
     std::map<LogId, Open> open_;  // the open sessions
     std::int64_t longest_ = 0;    // the longest closed session, to bound searches by time
+    LogId latestId_;
 };
 
 // Escapes a field's value so that it stays on one line and valid UTF-8: backslash, TAB,

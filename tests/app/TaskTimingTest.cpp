@@ -235,6 +235,59 @@ TEST(TaskTiming, AReloadKeepsTheTaskAndAnEmptiedRowEndsIt) {
     EXPECT_NEAR(app.timer().stopWatch().elapsedTime() * 86400.0, 60.0, 1e-6);
 }
 
+// The Work Log window's corrections: a booked session's new length moves its task's Hours in
+// the same step, undo takes both back, and a session added by hand that overlaps is marked.
+TEST(TaskTiming, CorrectionsOfTheLogMoveTheHoursInOneStep) {
+    AppHarness h;
+    MainController& app = h.start();
+    fill(app, {"12/7/2026", "12/7/2026"});
+    TaskTimer& timer = app.timer();
+    app.selectCell(Hours, 1);
+    timer.startTimer();
+    h.clock.advanceMs(40 * 60000);
+    timer.addTimerToHours();  // 12:00 to 12:40, 0.67 h
+    timer.stopTimer();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0.67");
+    const double day = 46363;
+    const auto page = [&] { return timer.logPage(day, day + 1); };
+    ASSERT_EQ(page().size(), 1u);
+    const LogId first = page()[0].entries[0].id;
+    EXPECT_TRUE(page()[0].entries[0].booked);
+
+    h.clock.setWallClock(-2 * 3600000.0, false);  // set back: a correction still supersedes
+    EXPECT_EQ(timer.changeSession(first, day + 0.5, day + 0.5 + 30 / 1440.0), "");
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0.5");
+    EXPECT_EQ(page()[0].ms, 30 * 60000);
+    app.undo();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0.67");
+    EXPECT_EQ(page()[0].ms, 40 * 60000);
+    EXPECT_EQ(timer.changeSession(first, day + 0.6, day + 0.5),
+              "A session cannot end before it starts");
+
+    EXPECT_EQ(timer.addSession(2, day + 0.5 + 20 / 1440.0, day + 0.5 + 60 / 1440.0), "");
+    EXPECT_EQ(app.grid().cellText(Hours, 2), "0.67");
+    std::vector<LogPageEntry> entries = page()[0].entries;
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].overlaps && entries[1].overlaps && entries[1].manual);
+    EXPECT_EQ(page()[0].ms, 80 * 60000);  // each session whole: the overlap counts twice
+
+    EXPECT_EQ(timer.deleteSession(first), "");
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0");
+    EXPECT_EQ(page()[0].entries.size(), 1u);
+    app.undo();
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0.67");
+    EXPECT_EQ(page()[0].entries.size(), 2u);
+
+    EXPECT_EQ(timer.startedEarlier(15), "The stopwatch is not running");
+    timer.startTimer();
+    EXPECT_EQ(timer.startedEarlier(15), "");
+    EXPECT_NEAR(timer.stopWatch().elapsedTime() * 1440.0, 15.0, 1e-6);
+    const std::vector<LogPageEntry> now = page()[0].entries;
+    const auto running = std::find_if(now.begin(), now.end(), [](auto& e) { return e.running; });
+    ASSERT_NE(running, now.end());
+    EXPECT_NEAR(running->start, day + (10 * 60 + 25) / 1440.0, 1e-9);  // 10:40 less 15 min
+}
+
 TEST(TaskTiming, ARowPerDayKeepsDaysApartInOneStep) {
     AppHarness h;
     MainController& app = h.start();
