@@ -11,6 +11,7 @@
 
 #include "app/Project.h"
 #include "formats/LogFile.h"
+#include "ports/ProductInfo.h"
 #include "tasks/Summary.h"
 #include "tasks/TaskRow.h"
 #include "tasks/TaskRows.h"
@@ -701,6 +702,35 @@ void TaskTimer::exportLog() {
     if (!path) return;
     exportWorkLog(log_, open_, *path, clock_, locale_, name);
     note(Message(QUILLET_TR("CoreMessages", "Exported to %1")).arg(*path));
+}
+
+// --- settings and the tray -----------------------------------------------------------------
+
+void TaskTimer::applySettings(const GuardSettings& settings) {
+    settings_ = settings;
+    bookTo_ = settings.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow;
+    if (guard_) {
+        guard_->setSettings(settings);
+        settings_ = guard_->settings();  // within the guard's bounds
+    }
+}
+
+void TaskTimer::attachGuard(StopwatchGuard* guard) {
+    guard_ = guard;
+    if (guard_) applySettings(settings_);
+}
+
+Message TaskTimer::trayHint() const {
+    const Message name = Message::verbatim(kProductName);
+    if (!stopWatch_.running()) return name;
+    Message hint = Message(QUILLET_TR("CoreMessages", "%1 \u2014 %2"))
+                       .arg(name)
+                       .arg(elapsedHoursMinutesText(stopWatch_.elapsedTime()));
+    // The task by its description, which says more than its number.
+    const int row = boundRow();
+    const std::string task = row < 0 ? std::string() : taskDescriptionText(grid_, row);
+    if (task.empty()) return hint;
+    return Message(QUILLET_TR("CoreMessages", "%1 \u2014 %2")).arg(std::move(hint)).arg(task);
 }
 
 // --- the binding ---------------------------------------------------------------------------

@@ -100,6 +100,14 @@ class TaskTimer : private CellGridListener {
     std::vector<int> recentTaskRows() const;
     BookTo bookTo() const { return bookTo_; }
     void setBookTo(BookTo to) { bookTo_ = to; }
+    // The stopwatch's settings: time away and reminders for the guard, and where bookings go.
+    // The one place they are applied; a guard attached later takes them too.
+    const GuardSettings& settings() const { return settings_; }
+    void applySettings(const GuardSettings& settings);
+    void attachGuard(StopwatchGuard* guard);
+    // The tray icon's hint: "Quillet1 — 1 h 05 min — Write report" while the stopwatch runs
+    // (the minute as the status bar counts it), the program's name otherwise.
+    Message trayHint() const;
     const Message& lastBooking() const { return lastBooking_; }
 
     TimedState timedState() const;
@@ -219,6 +227,8 @@ class TaskTimer : private CellGridListener {
     TaskName boundName_;  // to find it again, and for the note when its row goes
     std::vector<int> recentMarks_;
     BookTo bookTo_ = BookTo::TaskRow;
+    GuardSettings settings_;
+    StopwatchGuard* guard_ = nullptr;
     Message lastBooking_;
     Message timerText_;
     int reloading_ = 0;

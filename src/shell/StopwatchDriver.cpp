@@ -29,7 +29,9 @@ StopwatchDriver::StopwatchDriver(MainController& controller, CommandRunner& runn
     connect(pollTimer_, &QTimer::timeout, this, &StopwatchDriver::poll);
 }
 
-StopwatchDriver::~StopwatchDriver() = default;
+StopwatchDriver::~StopwatchDriver() {
+    controller_.timer().attachGuard(nullptr);  // the guard goes with this window
+}
 
 bool StopwatchDriver::runCommand(const std::function<void()>& command) {
     return runner_.run(command);
@@ -51,7 +53,7 @@ StopwatchGuard& StopwatchDriver::guard() {
         if (!idleSource_) idleSource_ = makeIdleSource();
         guard_ = std::make_unique<StopwatchGuard>(controller_.timer().stopWatch(),
                                                   controller_.clock(), *idleSource_);
-        if (settings_) guard_->setSettings(readGuardSettings(*settings_));
+        controller_.timer().attachGuard(guard_.get());
     }
     return *guard_;
 }
@@ -63,9 +65,7 @@ void StopwatchDriver::setIdleSource(std::unique_ptr<IdleSource> source) {
 
 void StopwatchDriver::setSettingsStore(SettingsStore& store) {
     settings_ = &store;
-    const GuardSettings read = readGuardSettings(store);
-    if (guard_) guard_->setSettings(read);
-    controller_.timer().setBookTo(read.rowPerDay ? BookTo::RowPerDay : BookTo::TaskRow);
+    controller_.timer().applySettings(readGuardSettings(store));
 }
 
 void StopwatchDriver::setMenu(MainMenu& menu) {
@@ -103,28 +103,12 @@ void StopwatchDriver::follow() {
         if (guard_ && guard_->awayNoted()) QTimer::singleShot(0, this, &StopwatchDriver::poll);
     }
     showRecentTasks();
-    OnTray* tray = tray_;
-    if (!tray) return;
-    const QString title = QString::fromUtf8(kProductName);
-    if (!watch.running()) {
-        trayMinutesShown_ = -1;
-        tray->setHint(title);
-        return;
-    }
-    const double elapsed = watch.elapsedTime();
-    // The minute as the status bar counts it, so the two change together.
-    const auto minutes = static_cast<long>(elapsedMilliseconds(elapsed) / 60000.0);
-    // The timed task by its description, which says more than its number.
-    const int row = controller_.timer().boundRow();
-    const QString task =
-        row < 0 ? QString() : toQString(taskDescriptionText(controller_.grid(), row));
-    if (minutes == trayMinutesShown_ && task == trayTaskShown_) return;
-    trayMinutesShown_ = minutes;
-    trayTaskShown_ = task;
-    QString hint = title + QString::fromUtf8(" \u2014 ") +
-                   CoreMessages::translate(elapsedHoursMinutesText(elapsed));
-    if (!task.isEmpty()) hint += QString::fromUtf8(" \u2014 ") + task;
-    tray->setHint(hint);
+    if (!tray_) return;
+    // It changes once a minute: the tray is told only then.
+    const QString hint = CoreMessages::translate(controller_.timer().trayHint());
+    if (hint == trayHintShown_) return;
+    trayHintShown_ = hint;
+    tray_->setHint(hint);
 }
 
 void StopwatchDriver::poll() {
@@ -170,14 +154,16 @@ void StopwatchDriver::showReminder(const Message& text) {
 void StopwatchDriver::showSettingsWindow() {
     if (!settingsWindow_) {
         settingsWindow_ = new FrmStopwatchSettings(window_);
-        settingsWindow_->currentSettings = [this] { return guard().settings(); };
+        settingsWindow_->currentSettings = [this] {
+            guard();
+            return controller_.timer().settings();
+        };
         settingsWindow_->idleKind = [this] { return guard().idleKind(); };
         settingsWindow_->onOkay = [this](const GuardSettings& settings) {
             return runCommand([&] {
-                guard().setSettings(settings);
-                controller_.timer().setBookTo(settings.rowPerDay ? BookTo::RowPerDay
-                                                                 : BookTo::TaskRow);
-                if (settings_) storeGuardSettings(guard().settings(), *settings_);
+                guard();
+                controller_.timer().applySettings(settings);
+                if (settings_) storeGuardSettings(controller_.timer().settings(), *settings_);
             });
         };
     }

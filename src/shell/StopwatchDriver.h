@@ -84,8 +84,7 @@ class StopwatchDriver : public QObject {
     std::unique_ptr<TimerServer> server_;
     bool questionOpen_ = false;
     QList<QPointer<QMessageBox>> boxesBefore_;  // the window's boxes when the question came
-    long trayMinutesShown_ = -1;  // the hint changes once a minute, not with every tick
-    QString trayTaskShown_;
+    QString trayHintShown_;
     MainMenu* menu_ = nullptr;
     std::vector<int> recentRows_;  // the rows the tray's recent tasks stand for
 };

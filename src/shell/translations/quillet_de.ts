@@ -633,6 +633,10 @@ Aufgaben: %4</translation>
         <source>The stopwatch is timing this session: stop it before deleting it</source>
         <translation>Die Stoppuhr misst diesen Zeitabschnitt: Halten Sie sie an, bevor Sie ihn löschen</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -633,6 +633,10 @@ Tareas: %4</translation>
         <source>The stopwatch is timing this session: stop it before deleting it</source>
         <translation>El cronómetro está midiendo esta sesión: deténgalo antes de eliminarla</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>

@@ -633,6 +633,10 @@ Tâches&#xa0;: %4</translation>
         <source>The stopwatch is timing this session: stop it before deleting it</source>
         <translation>Le chronomètre mesure cette session : arrêtez-le avant de la supprimer</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
