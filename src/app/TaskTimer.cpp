@@ -351,7 +351,7 @@ Message TaskTimer::bookTimer() {
 // The stopwatch's time goes to the row (or a row of its day) as one step; it then runs on
 // from zero for the same task, so a second booking cannot go to whatever row is selected.
 // The log closes the running session there, books it with the held ones and begins anew.
-Message TaskTimer::bookRow(int row) {
+Message TaskTimer::bookRow(int row, bool flushNow) {
     const double days = stopWatch_.elapsedTime();
     const std::uint64_t tag = nextTag_++;
     BookingResult result;
@@ -361,7 +361,7 @@ Message TaskTimer::bookRow(int row) {
     recordBooking(tag, days, std::exchange(held_, {}), result.row);
     timerText_ = timerRestartCommand(stopWatch_);
     if (running) openSession();
-    flush();
+    if (flushNow) flush();
     return {};
 }
 
@@ -472,7 +472,7 @@ Message TaskTimer::switchTo(int row, bool mayAsk) {
     // Less than a hundredth of an hour books nothing.
     if (hundredthsOfHour(elapsed * kSecondsPerDay) > 0) {
         if (from >= 1) {
-            if (Message refusal = bookRow(from); !refusal.empty()) return refusal;
+            if (Message refusal = bookRow(from, false); !refusal.empty()) return refusal;
         } else if (!mayAsk) {
             return QUILLET_TR("CoreMessages",
                               "The stopwatch holds time for no task: book it or reset it first");
@@ -482,7 +482,7 @@ Message TaskTimer::switchTo(int row, bool mayAsk) {
                 case UnboundAnswer::Cancel:
                     return {};
                 case UnboundAnswer::AddToNew:
-                    if (Message refusal = bookRow(row); !refusal.empty()) return refusal;
+                    if (Message refusal = bookRow(row, false); !refusal.empty()) return refusal;
                     break;
                 case UnboundAnswer::Discard:
                     break;

@@ -195,7 +195,9 @@ class TaskTimer : private CellGridListener {
     Message correctHours(const WorkSession& session, std::int64_t hundredths,
                          const Correction& correction);
     void gridChanged(const GridChange& change) override;
-    Message bookRow(int row);
+    // Without flushNow the records wait for the command's own flush: a switch of task books
+    // and starts anew with one sync.
+    Message bookRow(int row, bool flushNow = true);
     // Books `days` to the row as one step of the history; the refusal, or empty when booked.
     Message bookStep(int row, double days, std::uint64_t tag, BookingResult& result);
     void recordBooking(std::uint64_t tag, double days, std::vector<LogId> sessions, int row);

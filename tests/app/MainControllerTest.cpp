@@ -264,10 +264,11 @@ TEST(MainControllerTimer, TimeAwayIsAskedAndAnswered) {
         std::optional<std::size_t> button;
         const char* timer;
         bool running;
-    } const cases[] = {{std::nullopt, "Timer: 00:00:40:00", true},
-                       {0, "Timer: 00:00:40:00", true},
-                       {1, "Timer: 00:00:05:00", true},
-                       {2, "Timer: 00:00:05:00", false}};
+        const char* today;  // the log leaves the time away out as the stopwatch does
+    } const cases[] = {{std::nullopt, "Timer: 00:00:40:00", true, "0.67"},
+                       {0, "Timer: 00:00:40:00", true, "0.67"},
+                       {1, "Timer: 00:00:05:00", true, "0.08"},
+                       {2, "Timer: 00:00:05:00", false, "0.08"}};
     for (const Case& c : cases) {
         AppHarness h;
         MainController& app = h.start();
@@ -292,6 +293,8 @@ TEST(MainControllerTimer, TimeAwayIsAskedAndAnswered) {
         EXPECT_EQ(app.timer().timerText(), c.timer);
         EXPECT_EQ(app.timer().stopWatch().running(), c.running);
         EXPECT_FALSE(guard.pending());
+        EXPECT_EQ(app.timer().dayWeekText(),
+                  std::string("Timed today ") + c.today + " h · Week " + c.today + " h");
     }
 }
 

@@ -127,6 +127,10 @@ TEST(TimerSocketPlace, ARepliesControlCharactersNeverReachTheTerminal) {
     EXPECT_EQ(printableReplyText("\xc2\x9b"
                                  "31mx \xc3\xa9 \xc2\xa0"),
               "31mx \xc3\xa9 \xc2\xa0");
+    // Format characters: a right-to-left override, a zero-width space and joiner, a tag.
+    EXPECT_EQ(printableReplyText("task 2: \xe2\x80\xaetroper\xe2\x80\x8b \xe2\x80\x8d"
+                                 "W\xf3\xa0\x80\x81 \xe2\x80\x94"),
+              "task 2: troper W \xe2\x80\x94");
 }
 
 TEST(TimerProtocol, TheClientReadsALineUntilItsNewlineTheLimitTheHangUpOrTheDeadline) {
