@@ -214,10 +214,9 @@ void TaskTimer::askAboutInterrupted() {
     interrupted_.reset();
     const std::int64_t now = utcNow();
     for (const LogId id : log_.openSessions()) {
-        const WorkSession* s = log_.session(id);
         // Another copy of the program may be timing it: it shows life every minute.
         if ((open_ && *open_ == id) ||
-            (processRuns(s->pid) && now - log_.seen(id) < kAliveWithinMs))
+            (processRuns(log_.pidOf(id)) && now - log_.seen(id) < kAliveWithinMs))
             continue;
         interrupted_ = id;
         break;

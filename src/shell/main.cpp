@@ -172,9 +172,9 @@ CommandLine readCommandLine(int argc, char** argv) {
     if (leftToQt) return {-1, {}, true};
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
     wanted.language = parser.value(QStringLiteral("lang"));
-    if (const QString refused = readExport(parser, wanted); !refused.isEmpty()) {
+    if (const QString missing = readExport(parser, wanted); !missing.isEmpty()) {
         const QCoreApplication app(argc, argv);
-        return refuse(parser, refused);
+        return refuse(parser, missing);
     }
     return wanted;
 }
@@ -187,8 +187,8 @@ CommandLine readWhatQtLeft() {
     if (!refused.isEmpty()) return refuse(parser, refused);
     CommandLine wanted{-1, parser.positionalArguments().value(0)};
     wanted.language = parser.value(QStringLiteral("lang"));
-    if (const QString refused = readExport(parser, wanted); !refused.isEmpty())
-        return refuse(parser, refused);
+    if (const QString missing = readExport(parser, wanted); !missing.isEmpty())
+        return refuse(parser, missing);
     return wanted;
 }
 

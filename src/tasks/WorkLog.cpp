@@ -1,6 +1,7 @@
 #include "tasks/WorkLog.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 
@@ -43,6 +44,42 @@ bool readInt(std::string_view text, Int& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// Fixed-width fields of a time and an id: digit by digit, faster than a general parser.
+bool readDigits(std::string_view text, int& value) {
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return !text.empty();
+}
+
+// Each byte's hex digit, or 0xFF: the ids of a long log are read without a branch a digit.
+constexpr std::array<std::uint8_t, 256> kHexDigit = [] {
+    std::array<std::uint8_t, 256> table{};
+    table.fill(0xFF);
+    for (int c = 0; c < 10; ++c)
+        table[static_cast<std::size_t>('0' + c)] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) {
+        table[static_cast<std::size_t>('a' + c)] = static_cast<std::uint8_t>(10 + c);
+        table[static_cast<std::size_t>('A' + c)] = static_cast<std::uint8_t>(10 + c);
+    }
+    return table;
+}();
+
+bool readHexDigits(std::string_view text, std::uint64_t& value) {
+    if (text.empty() || text.size() > 16) return false;
+    std::uint64_t result = 0;
+    std::uint8_t bad = 0;
+    for (const char c : text) {
+        const std::uint8_t digit = kHexDigit[static_cast<unsigned char>(c)];
+        bad |= digit & 0xF0;
+        result = result * 16 + (digit & 0x0F);
+    }
+    value = result;
+    return bad == 0;
+}
+
 bool readHex(std::string_view text, std::uint64_t& value) {
     if (text.empty()) return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
@@ -74,23 +111,24 @@ std::optional<std::int64_t> parseHundredths(std::string_view text) {
     return negative ? -value : value;
 }
 
-// One parsed record: its kind, id and fields, views into the line.
+// One parsed record: its kind, id and fields, views into the line. Fields past the first
+// kMaxFields (a newer version's) are not read.
+constexpr std::size_t kMaxFields = 16;
 struct Record {
     std::string_view kind;
     LogId id;
-    std::vector<std::pair<std::string_view, std::string_view>> fields;
+    std::array<std::pair<std::string_view, std::string_view>, kMaxFields> fields;
+    std::size_t fieldCount = 0;
 
     std::optional<std::string_view> raw(std::string_view key) const {
-        for (const auto& [k, v] : fields)
-            if (k == key) return v;
+        for (std::size_t k = 0; k < fieldCount; ++k)
+            if (fields[k].first == key) return fields[k].second;
         return std::nullopt;
     }
-    std::string text(std::string_view key) const {
+    std::string_view rawOrThrow(std::string_view key) const {
         const auto value = raw(key);
         if (!value) throw WorkLogError("missing " + std::string(key));
-        auto unescaped = unescapeLogField(*value);
-        if (!unescaped) throw WorkLogError("a bad escape in " + std::string(key));
-        return std::move(*unescaped);
+        return *value;
     }
     std::int64_t time(std::string_view key) const {
         const auto value = raw(key);
@@ -123,7 +161,8 @@ Record parseRecord(std::string_view line) {
         } else {
             const std::size_t eq = part.find('=');
             if (eq == std::string_view::npos) throw WorkLogError("a field without \"=\"");
-            record.fields.emplace_back(part.substr(0, eq), part.substr(eq + 1));
+            if (record.fieldCount < kMaxFields)
+                record.fields[record.fieldCount++] = {part.substr(0, eq), part.substr(eq + 1)};
         }
         ++column;
         at = tab + 1;
@@ -161,7 +200,7 @@ std::optional<LogId> LogId::parse(std::string_view text) {
     if (dash == std::string_view::npos || dash == 0 || text.size() - dash != 9) return std::nullopt;
     std::uint64_t ms = 0;
     std::uint64_t random = 0;
-    if (!readHex(text.substr(0, dash), ms) || !readHex(text.substr(dash + 1), random) ||
+    if (!readHexDigits(text.substr(0, dash), ms) || !readHexDigits(text.substr(dash + 1), random) ||
         ms > (std::uint64_t{1} << 52))
         return std::nullopt;
     return LogId{static_cast<std::int64_t>(ms), static_cast<std::uint32_t>(random)};
@@ -174,7 +213,7 @@ std::string utcText(std::int64_t utcMs) {
     unsigned m = 0;
     unsigned d = 0;
     civilFromDays(days, y, m, d);
-    char buffer[48];
+    char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02uT%02lld:%02lld:%02lld.%03lldZ",
                   static_cast<long long>(y), m, d, static_cast<long long>(inDay / 3600000),
                   static_cast<long long>(inDay / 60000 % 60),
@@ -187,21 +226,22 @@ std::optional<std::int64_t> parseUtcText(std::string_view t) {
         t[16] != ':' || t[19] != '.' || t[23] != 'Z')
         return std::nullopt;
     int year = 0;
-    unsigned month = 0;
-    unsigned day = 0;
+    int month = 0;
+    int day = 0;
     int hour = 0;
     int minute = 0;
     int second = 0;
     int ms = 0;
-    if (!readInt(t.substr(0, 4), year) || !readInt(t.substr(5, 2), month) ||
-        !readInt(t.substr(8, 2), day) || !readInt(t.substr(11, 2), hour) ||
-        !readInt(t.substr(14, 2), minute) || !readInt(t.substr(17, 2), second) ||
-        !readInt(t.substr(20, 3), ms))
+    if (!readDigits(t.substr(0, 4), year) || !readDigits(t.substr(5, 2), month) ||
+        !readDigits(t.substr(8, 2), day) || !readDigits(t.substr(11, 2), hour) ||
+        !readDigits(t.substr(14, 2), minute) || !readDigits(t.substr(17, 2), second) ||
+        !readDigits(t.substr(20, 3), ms))
         return std::nullopt;
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
-    return daysFromCivil(year, month, day) * kMsPerDay + hour * 3600000LL + minute * 60000LL +
-           second * 1000LL + ms;
+    return daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) *
+               kMsPerDay +
+           hour * 3600000LL + minute * 60000LL + second * 1000LL + ms;
 }
 
 std::string escapeLogField(std::string_view value) {
@@ -281,6 +321,13 @@ std::string WorkLog::headerLine() {
 
 WorkLog WorkLog::read(std::string_view text, std::vector<LogProblem>* problems) {
     WorkLog log;
+    // A session takes a line of 100 bytes or more. Room for as many as the file could hold
+    // costs no memory until used, and no copying while the vectors grow; what is left over
+    // goes at the end.
+    const std::size_t most = text.size() / 96 + 16;
+    log.sessions_.reserve(most);
+    log.byStart_.reserve(most);
+    log.bookedSessions_.reserve(most);
     std::size_t lineNo = 0;
     std::size_t at = 0;
     bool headerSeen = false;
@@ -308,33 +355,46 @@ WorkLog WorkLog::read(std::string_view text, std::vector<LogProblem>* problems) 
         try {
             if (!headerSeen) throw WorkLogError("not a work log");
             if (torn) throw WorkLogError("the line is cut short");
-            log.apply(line);
+            log.apply(line, lineStart);
             // An open session's sign of life is written in place at the end of its record.
-            const std::size_t seenAt = line.rfind("\tseen=");
-            if (seenAt != std::string_view::npos && line.substr(0, 6) == "start\t") {
-                const std::size_t tab = line.find('\t', 6);
-                if (auto id = LogId::parse(line.substr(6, tab - 6)); id && log.open_.count(*id))
-                    log.open_[*id].offset = lineStart + seenAt + 6;
-            }
         } catch (const WorkLogError& e) {
             if (problems && !(log.version_ > kWorkLogVersion))
                 problems->push_back({lineNo, e.what()});
             if (!headerSeen && problems) break;
         }
     }
+    log.sessions_.shrink_to_fit();
+    log.byStart_.shrink_to_fit();
+    log.bookings_.shrink_to_fit();
+    log.bookedSessions_.shrink_to_fit();
     return log;
 }
 
-std::uint32_t WorkLog::taskIndex(const TaskName& task) {
-    std::string key = task.number;
-    key += '\0';
-    key += task.description;
-    const auto [it, added] = taskIndexOf_.try_emplace(std::move(key), 0);
-    if (added) {
-        it->second = static_cast<std::uint32_t>(tasks_.size());
-        tasks_.push_back(task);
-    }
-    return it->second;
+std::uint32_t WorkLog::taskIndex(std::string_view key, std::string_view number,
+                                 std::string_view description) {
+    if (const auto found = taskIndexOf_.find(key); found != taskIndexOf_.end())
+        return found->second;
+    auto numberText = unescapeLogField(number);
+    auto descriptionText = unescapeLogField(description);
+    if (!numberText || !descriptionText) throw WorkLogError("a bad escape in a task");
+    const auto index = static_cast<std::uint32_t>(tasks_.size());
+    tasks_.push_back({std::move(*numberText), std::move(*descriptionText)});
+    taskIndexOf_.emplace(std::string(key), index);
+    return index;
+}
+
+WorkLog::Open* WorkLog::findOpen(LogId id) {
+    for (Open& open : open_)
+        if (open.id == id) return &open;
+    return nullptr;
+}
+
+const WorkLog::Open* WorkLog::findOpen(LogId id) const {
+    return const_cast<WorkLog*>(this)->findOpen(id);
+}
+
+void WorkLog::closeOpen(LogId id) {
+    std::erase_if(open_, [&](const Open& open) { return open.id == id; });
 }
 
 std::size_t WorkLog::indexOf(LogId id) const {
@@ -355,6 +415,7 @@ WorkSession& WorkLog::mutableSession(LogId id) {
     return sessions_[index];
 }
 
+// Bookings are few next to sessions, and the one asked for is mostly recent.
 const WorkBooking* WorkLog::booking(LogId id) const {
     for (auto it = bookings_.rbegin(); it != bookings_.rend(); ++it)
         if (it->id == id) return &*it;
@@ -363,6 +424,11 @@ const WorkBooking* WorkLog::booking(LogId id) const {
 
 void WorkLog::placeByStart(std::size_t index) {
     const std::int64_t start = sessions_[index].start;
+    // A log is written in time order: the new one mostly goes last.
+    if (byStart_.empty() || sessions_[byStart_.back()].start <= start) {
+        byStart_.push_back(static_cast<std::uint32_t>(index));
+        return;
+    }
     const auto at = std::upper_bound(
         byStart_.begin(), byStart_.end(), start,
         [this](std::int64_t value, std::uint32_t i) { return value < sessions_[i].start; });
@@ -370,18 +436,34 @@ void WorkLog::placeByStart(std::size_t index) {
 }
 
 void WorkLog::unplaceByStart(std::size_t index) {
-    byStart_.erase(std::find(byStart_.begin(), byStart_.end(), static_cast<std::uint32_t>(index)));
+    const std::int64_t start = sessions_[index].start;
+    auto at = std::lower_bound(
+        byStart_.begin(), byStart_.end(), start,
+        [this](std::uint32_t i, std::int64_t value) { return sessions_[i].start < value; });
+    while (at != byStart_.end() && *at != index) ++at;
+    if (at != byStart_.end()) byStart_.erase(at);
 }
 
-void WorkLog::apply(std::string_view line) {
+void WorkLog::apply(std::string_view line, std::optional<std::size_t> fileOffset) {
     const Record r = parseRecord(line);
     latestId_ = std::max(latestId_, r.id);
     const auto addNew = [&](std::int64_t start) -> WorkSession* {
-        const std::size_t found = indexOf(r.id);
-        if (found < sessions_.size()) return nullptr;  // read before
         const auto at =
             std::lower_bound(sessions_.begin(), sessions_.end(), r.id,
                              [](const WorkSession& s, LogId key) { return s.id < key; });
+        if (at != sessions_.end() && at->id == r.id) return nullptr;  // read before
+        const std::string_view number = r.rawOrThrow("task");
+        const std::string_view description = r.rawOrThrow("desc");
+        // As written they follow each other: "task=2\tdesc=Write report" names the task.
+        const bool adjacent = description.data() == number.data() + number.size() + 6;
+        const std::uint32_t task =
+            adjacent ? taskIndex(std::string_view(
+                                     number.data(),
+                                     static_cast<std::size_t>(description.data() +
+                                                              description.size() - number.data())),
+                                 number, description)
+                     : taskIndex(std::string(number) + "\tdesc=" + std::string(description), number,
+                                 description);
         const auto index = static_cast<std::size_t>(at - sessions_.begin());
         if (index < sessions_.size()) {
             // Out of time order (two logs put together): later indices move by one.
@@ -391,7 +473,7 @@ void WorkLog::apply(std::string_view line) {
         WorkSession& s = *sessions_.insert(at, WorkSession{});
         s.id = r.id;
         s.start = start;
-        s.task = taskIndex({r.text("task"), r.text("desc")});
+        s.task = task;
         placeByStart(index);
         return &s;
     };
@@ -401,8 +483,11 @@ void WorkLog::apply(std::string_view line) {
         long pid = 0;
         if (const auto text = r.raw("pid")) readInt(*text, pid);
         if (WorkSession* s = addNew(start)) {
-            s->pid = static_cast<std::int32_t>(pid);
-            if (!s->closed) open_[s->id].seen = std::max(seen, start);
+            // The sign of life is rewritten in place: where its value lies in the file.
+            std::optional<std::size_t> offset;
+            if (const auto value = r.raw("seen"); value && fileOffset)
+                offset = *fileOffset + static_cast<std::size_t>(value->data() - line.data());
+            open_.push_back({s->id, std::max(seen, start), offset, pid});
         }
     } else if (r.kind == "add") {
         const std::int64_t start = r.time("start");
@@ -421,7 +506,7 @@ void WorkLog::apply(std::string_view line) {
             s.closed = true;
             s.end = std::max(end, s.start);
             longest_ = std::max(longest_, s.end - s.start);
-            open_.erase(s.id);
+            closeOpen(s.id);
         }
     } else if (r.kind == "change") {
         const std::size_t index = indexOf(r.ref("session"));
@@ -430,8 +515,9 @@ void WorkLog::apply(std::string_view line) {
         const std::int64_t start = r.time("start");
         const std::int64_t end = r.raw("end") ? r.time("end") : start;
         if (r.raw("end") && end < start) throw WorkLogError("it ends before it starts");
-        if (r.id < s.edited) return;  // a later correction holds
-        s.edited = r.id;
+        LogId& edited = edited_[s.id];
+        if (r.id < edited) return;  // a later correction holds
+        edited = r.id;
         if (start != s.start) {
             unplaceByStart(index);
             s.start = start;
@@ -439,43 +525,56 @@ void WorkLog::apply(std::string_view line) {
         }
         if (r.raw("end")) {
             s.end = end;
-            if (!s.closed) open_.erase(s.id);
+            if (!s.closed) closeOpen(s.id);
             s.closed = true;
             longest_ = std::max(longest_, end - start);
         }
     } else if (r.kind == "delete") {
         WorkSession& s = mutableSession(r.ref("session"));
         s.deleted = true;
-        open_.erase(s.id);
+        closeOpen(s.id);
     } else if (r.kind == "undelete") {
         mutableSession(r.ref("session")).deleted = false;
     } else if (r.kind == "book") {
-        if (booking(r.id)) return;  // read before
+        // Ids grow as records are made: only one from another copy of the log may be known.
+        if ((bookings_.empty() || !(bookings_.back().id < r.id)) && booking(r.id)) return;
         const auto hundredths = r.raw("hours") ? parseHundredths(*r.raw("hours")) : std::nullopt;
         if (!hundredths) throw WorkLogError("no hours");
-        WorkBooking b{r.id, *hundredths, {}, taskIndex({r.text("task"), r.text("desc")}), false};
+        const std::string_view number = r.rawOrThrow("task");
+        const std::string_view description = r.rawOrThrow("desc");
+        WorkBooking b;
+        b.id = r.id;
+        b.hundredths = *hundredths;
+        b.task = taskIndex(std::string(number) + "\tdesc=" + std::string(description), number,
+                           description);
+        b.firstSession = static_cast<std::uint32_t>(bookedSessions_.size());
         const std::string_view list = r.raw("sessions").value_or(std::string_view());
         for (std::size_t at = 0; at < list.size();) {
             std::size_t comma = list.find(',', at);
             if (comma == std::string_view::npos) comma = list.size();
             const auto id = LogId::parse(list.substr(at, comma - at));
-            if (!id) throw WorkLogError("no id in sessions");
-            b.sessions.push_back(*id);
+            if (!id) {
+                bookedSessions_.resize(b.firstSession);
+                throw WorkLogError("no id in sessions");
+            }
+            bookedSessions_.push_back(*id);
             at = comma + 1;
         }
-        bookings_.push_back(std::move(b));
-        const auto number = static_cast<std::uint32_t>(bookings_.size());
-        for (const LogId id : bookings_.back().sessions)
-            if (const std::size_t i = indexOf(id); i < sessions_.size())
-                sessions_[i].booking = number;
+        b.sessionCount = static_cast<std::uint32_t>(bookedSessions_.size()) - b.firstSession;
+        bookings_.push_back(b);
+        const auto number1 = static_cast<std::uint32_t>(bookings_.size());
+        for (std::uint32_t k = 0; k < b.sessionCount; ++k)
+            if (const std::size_t i = indexOf(bookedSessions_[b.firstSession + k]);
+                i < sessions_.size())
+                sessions_[i].booking = number1;
     } else if (r.kind == "unbook") {
         const LogId id = r.ref("booking");
         for (std::size_t k = bookings_.size(); k-- > 0;) {
             WorkBooking& b = bookings_[k];
             if (b.id != id) continue;
             b.undone = true;
-            for (const LogId sid : b.sessions) {
-                const std::size_t i = indexOf(sid);
+            for (std::uint32_t n = 0; n < b.sessionCount; ++n) {
+                const std::size_t i = indexOf(bookedSessions_[b.firstSession + n]);
                 if (i < sessions_.size() && sessions_[i].booking == k + 1) sessions_[i].booking = 0;
             }
             return;
@@ -552,18 +651,22 @@ std::string WorkLog::unbook(LogId id, LogId booking) {
 }
 
 std::int64_t WorkLog::seen(LogId session) const {
-    const auto it = open_.find(session);
-    return it == open_.end() ? 0 : it->second.seen;
+    const Open* open = findOpen(session);
+    return open ? open->seen : 0;
+}
+
+long WorkLog::pidOf(LogId session) const {
+    const Open* open = findOpen(session);
+    return open ? open->pid : 0;
 }
 
 void WorkLog::markSeen(LogId session, std::int64_t at) {
-    if (const auto it = open_.find(session); it != open_.end())
-        it->second.seen = std::max(it->second.seen, at);
+    if (Open* open = findOpen(session)) open->seen = std::max(open->seen, at);
 }
 
 std::optional<std::size_t> WorkLog::seenOffset(LogId session) const {
-    const auto it = open_.find(session);
-    return it == open_.end() ? std::nullopt : it->second.offset;
+    const Open* open = findOpen(session);
+    return open ? open->offset : std::nullopt;
 }
 
 void WorkLog::noteAppendedAt(std::size_t fileSize, std::string_view record) {
@@ -572,8 +675,7 @@ void WorkLog::noteAppendedAt(std::size_t fileSize, std::string_view record) {
     const auto id = LogId::parse(record.substr(6, tab - 6));
     const std::size_t seenAt = record.rfind("\tseen=");
     if (!id || seenAt == std::string_view::npos) return;
-    if (const auto it = open_.find(*id); it != open_.end())
-        it->second.offset = fileSize + seenAt + 6;
+    if (Open* open = findOpen(*id)) open->offset = fileSize + seenAt + 6;
 }
 
 std::int64_t WorkLog::sessionEnd(const WorkSession& s, std::int64_t now,
@@ -615,8 +717,8 @@ std::int64_t WorkLog::timedBetween(std::int64_t from, std::int64_t to, std::int6
         const WorkSession& s = sessions_[*it];
         if (s.closed) count(s);
     }
-    for (const auto& [id, open] : open_)
-        if (const WorkSession* s = session(id); s && !s->closed && s->start < to) count(*s);
+    for (const Open& open : open_)
+        if (const WorkSession* s = session(open.id); s && !s->closed && s->start < to) count(*s);
     return total;
 }
 
@@ -638,8 +740,8 @@ std::vector<bool> WorkLog::overlapping(const std::vector<std::size_t>& indices, 
             }
         }
         // An open session may have begun before the longest closed one reaches back.
-        for (const auto& [id, open] : open_) {
-            const WorkSession* other = session(id);
+        for (const Open& open : open_) {
+            const WorkSession* other = session(open.id);
             if (marks[k] || !other || other->id == s.id || other->deleted) continue;
             marks[k] = other->start < end && sessionEnd(*other, now, running) > s.start;
         }
@@ -649,9 +751,9 @@ std::vector<bool> WorkLog::overlapping(const std::vector<std::size_t>& indices, 
 
 std::vector<LogId> WorkLog::openSessions() const {
     std::vector<LogId> ids;
-    for (const auto& [id, open] : open_) {
-        const WorkSession* s = session(id);
-        if (s && !s->closed && !s->deleted) ids.push_back(id);
+    for (const Open& open : open_) {
+        const WorkSession* s = session(open.id);
+        if (s && !s->closed && !s->deleted) ids.push_back(open.id);
     }
     return ids;
 }

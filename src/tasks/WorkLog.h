@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -58,8 +59,9 @@ struct TaskName {
 struct WorkBooking {
     LogId id;
     std::int64_t hundredths = 0;
-    std::vector<LogId> sessions;
     std::uint32_t task = 0;
+    std::uint32_t firstSession = 0;  // its sessions' ids, in WorkLog's pool of them
+    std::uint32_t sessionCount = 0;
     bool undone = false;
 };
 
@@ -120,6 +122,8 @@ class WorkLog {
     // An open session's last sign of life, and where its start record keeps it in the file
     // (the offset of the "seen=" value) once the record's place is known.
     std::int64_t seen(LogId session) const;
+    // The process that timed an open session, 0 when not known.
+    long pidOf(LogId session) const;
     void markSeen(LogId session, std::int64_t at);
     std::optional<std::size_t> seenOffset(LogId session) const;
     // The record was appended where the file had `fileSize` bytes.
@@ -140,11 +144,26 @@ class WorkLog {
 
   private:
     struct Open {
+        LogId id;
         std::int64_t seen = 0;
         std::optional<std::size_t> offset;
+        long pid = 0;
     };
-    void apply(std::string_view line);
-    std::uint32_t taskIndex(const TaskName& task);
+    // A key's hash and equality that take a view: a task read again allocates nothing.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const {
+            return std::hash<std::string_view>()(key);
+        }
+    };
+    // `fileOffset`: where the line begins in the file, when read from one.
+    void apply(std::string_view line, std::optional<std::size_t> fileOffset = std::nullopt);
+    // The task whose fields, as written (escaped), are `key`; added when new.
+    std::uint32_t taskIndex(std::string_view key, std::string_view number,
+                            std::string_view description);
+    Open* findOpen(LogId id);
+    const Open* findOpen(LogId id) const;
+    void closeOpen(LogId id);
     std::size_t indexOf(LogId id) const;  // sessions_.size() when absent
     WorkSession& mutableSession(LogId id);
     void placeByStart(std::size_t index);
@@ -156,10 +175,12 @@ class WorkLog {
     std::vector<WorkSession> sessions_;   // by id
     std::vector<std::uint32_t> byStart_;  // indices of sessions_, by start
     std::vector<TaskName> tasks_;
-    std::unordered_map<std::string, std::uint32_t> taskIndexOf_;
-    std::vector<WorkBooking> bookings_;
-    std::map<LogId, Open> open_;  // the open sessions
-    std::int64_t longest_ = 0;    // the longest closed session, to bound searches by time
+    std::unordered_map<std::string, std::uint32_t, KeyHash, std::equal_to<>> taskIndexOf_;
+    std::vector<WorkBooking> bookings_;  // as written
+    std::vector<LogId> bookedSessions_;  // the sessions of each booking, one after another
+    std::map<LogId, LogId> edited_;      // the latest correction applied to a session
+    std::vector<Open> open_;             // the open sessions: a few at most
+    std::int64_t longest_ = 0;           // the longest closed session, to bound searches by time
     LogId latestId_;
 };
 

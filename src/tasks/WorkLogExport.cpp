@@ -123,11 +123,10 @@ WorkLogSheet::WorkLogSheet(const std::vector<ExportedSession>& sessions, Clock& 
         row.texts[0] = locale.formatDate(row.day);
         row.texts[1] = clockOf(start);
         row.texts[2] = clockOf(clock.localFromUtc(s.end));
-        char hours[32];
-        std::snprintf(hours, sizeof hours, "%lld%c%02lld",
-                      static_cast<long long>(row.hundredths / 100), locale.decimalSeparator,
+        char fraction[8];
+        std::snprintf(fraction, sizeof fraction, "%02lld",
                       static_cast<long long>(row.hundredths % 100));
-        row.texts[3] = hours;
+        row.texts[3] = std::to_string(row.hundredths / 100) + locale.decimalSeparator + fraction;
         row.texts[4] = s.task.number;
         row.texts[5] = s.task.description;
         rows_.push_back(std::move(row));
