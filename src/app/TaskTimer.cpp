@@ -560,6 +560,11 @@ std::vector<LogPageDay> TaskTimer::logPage(double fromDay, double toDay) {
     return quillet::logPage(log_, fromDay, toDay, clock_, open_);
 }
 
+std::int64_t TaskTimer::timedInDays(double fromDay, double toDay) {
+    return log_.timedBetween(clock_.utcFromLocal(fromDay), clock_.utcFromLocal(toDay), utcNow(),
+                             open_);
+}
+
 int TaskTimer::bookedRow(const WorkSession& session) const {
     const WorkBooking* booking = log_.bookingOf(session);
     if (!booking) return -1;
@@ -628,9 +633,17 @@ Message TaskTimer::changeSession(LogId id, double startLocal, double endLocal) {
     const WorkSession s = *found;
     const std::int64_t start = clock_.utcFromLocal(startLocal);
     if (open_ && *open_ == id) {
-        // The running session ends now: only its start moves.
+        // The running session ends now: only its start moves, earlier or later.
         const std::int64_t back = openStartUtc_ - start;
-        return back >= 0 ? startedEarlier(static_cast<int>(back / 60000)) : Message();
+        if (back >= 0) return startedEarlier(static_cast<int>(back / 60000));
+        if (start > utcNow()) return kEndsBeforeStart;
+        openStartUtc_ = start;
+        openStartMono_ -= back;
+        pending_ += log_.changeSession(newId(), id, start, 0);
+        stopWatch_.deduct(static_cast<double>(-back) / kMsPerDay);
+        timerText_ = stopWatchDisplayText(stopWatch_);
+        flush();
+        return {};
     }
     const std::int64_t end = clock_.utcFromLocal(endLocal);
     if (end < start) return kEndsBeforeStart;
@@ -652,6 +665,25 @@ Message TaskTimer::deleteSession(LogId id) {
                           "The stopwatch is timing this session: stop it before deleting it");
     }
     const WorkSession s = *found;
+    const TaskName& task = log_.taskOf(s);
+    const double startLocal = clock_.localFromUtc(s.start);
+    const double endLocal =
+        clock_.localFromUtc(s.closed ? s.end : std::max(log_.seen(id), s.start));
+    Message question =
+        Message(QUILLET_TR("CoreMessages", "Delete the session of task %1 on %2 from %3 to %4?"))
+            .arg(task.number.empty() ? task.description : task.number)
+            .arg(locale_.formatDate(std::floor(startLocal)))
+            .arg(clockText(startLocal))
+            .arg(clockText(endLocal));
+    question = Message(QUILLET_TR("CoreMessages", "%1 %2"))
+                   .arg(std::move(question))
+                   .arg(s.booking ? Message(QUILLET_TR("CoreMessages",
+                                                       "Its time also comes off the task's "
+                                                       "Hours; Undo puts it back."))
+                                  : Message(QUILLET_TR("CoreMessages",
+                                                       "It is not booked: this cannot be "
+                                                       "undone.")));
+    if (!prompts_.askYesNo(question)) return {};
     const Correction correction{Correction::Kind::Delete, id, 0, 0, 0, 0, 0, {}, {}};
     const std::int64_t booked = s.closed ? hundredthsOfMs(s.end - s.start) : 0;
     if (s.booking && booked != 0) return correctHours(s, -booked, correction);

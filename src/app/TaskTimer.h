@@ -135,7 +135,12 @@ class TaskTimer : private CellGridListener {
     // changes a booked session's length changes its task's Hours by the difference, in one
     // step of the history.
     std::vector<LogPageDay> logPage(double fromDay, double toDay);
+    // The time worked in the local days [fromDay, toDay), sessions begun before included.
+    std::int64_t timedInDays(double fromDay, double toDay);
+    // A session of the log is this stopwatch's, running now.
+    bool sessionRunning() const { return open_.has_value(); }
     Message changeSession(LogId session, double startLocal, double endLocal);
+    // Asks first; Yes deletes.
     Message deleteSession(LogId session);
     // Work done without the stopwatch: a session on task row `row`, added to its Hours.
     Message addSession(int row, double startLocal, double endLocal);

@@ -198,6 +198,7 @@ void Form1::wireCommands() {
         {&MainMenu::mnuRestoreBackup1, &SmallWindows::showRestoreBackup},
         {&MainMenu::mnuCalendar1, &SmallWindows::showCalendar},
         {&MainMenu::mnuSummary1, &SmallWindows::showSummary},
+        {&MainMenu::mnuWorkLog1, &SmallWindows::showWorkLog},
         {&MainMenu::mnuAbout1, &SmallWindows::showAbout},
         {&MainMenu::mnuChangeFontSettings1, &SmallWindows::changeFont},
     };
@@ -282,12 +283,13 @@ void Form1::configureTray() {
     stopwatch_->setTray(trayIcon_.get());
 }
 
-// Once a second, even while a long load runs: the stopwatch's panel and the tray's hint,
-// not the whole window.
+// Once a second, even while a long load runs: the stopwatch's panel, the tray's hint and the
+// work log's running session, not the whole window.
 void Form1::updateStopWatchDisplay() {
     controller_.timer().updateStopWatchDisplay();
     statusPanels_->show(1, controller_.timer().timerText());
     showTiming();
+    windows_->tick();
 }
 
 // The timed task and today's hours, and the tray that names them.

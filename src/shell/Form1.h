@@ -22,6 +22,7 @@ class CommandRunner;
 class FindDialog;
 class FrmStopwatchSettings;
 class FrmSummary;
+class FrmWorkLog;
 class GridModel;
 class GridView;
 class MainMenu;
@@ -48,6 +49,7 @@ class Form1 : public QMainWindow {
     QTableView* gridView() const;
     OnTray* trayIcon() const { return trayIcon_.get(); }
     FrmSummary* summaryWindow() const { return windows_->summary(); }
+    FrmWorkLog* workLogWindow() const { return windows_->workLog(); }
     FindDialog* findDialog() const { return windows_->findDialog(); }
     QTimer* timer1() const { return timer1_; }
     GridModel* gridModel() const;

@@ -181,6 +181,7 @@ void MainMenu::buildMenuBar(QMainWindow* window) {
     mnuCalendar1 = add(view, "mnuCalendar1", QT_TRANSLATE_NOOP("MainMenu", "&Calendar..."));
     mnuSummary1 = add(view, "mnuSummary1", QT_TRANSLATE_NOOP("MainMenu", "S&ummary..."));
     mnuSummary1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuWorkLog1 = add(view, "mnuWorkLog1", QT_TRANSLATE_NOOP("MainMenu", "Work &Log..."));
     view->addSeparator();
     mnuSortbyTask1 = add(view, "mnuSortbyTask1", QT_TRANSLATE_NOOP("MainMenu", "&Sort by Task #"));
     mnuSortbyTaskDate1 =

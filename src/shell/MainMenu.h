@@ -68,6 +68,7 @@ class MainMenu {
     // View
     QAction* mnuCalendar1 = nullptr;
     QAction* mnuSummary1 = nullptr;
+    QAction* mnuWorkLog1 = nullptr;
     QAction* mnuSortbyTask1 = nullptr;
     QAction* mnuSortbyTaskDate1 = nullptr;
     // Help

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 #include "app/MainController.h"
@@ -16,6 +17,7 @@
 #include "shell/windows/FrmColumnNames.h"
 #include "shell/windows/FrmRestoreBackup.h"
 #include "shell/windows/FrmSummary.h"
+#include "shell/windows/FrmWorkLog.h"
 #include "shell/windows/SecondaryWindow.h"
 
 namespace quillet {
@@ -149,6 +151,20 @@ void SmallWindows::showSummary() {
     showOrRaise(frmSummary_);
 }
 
+void SmallWindows::showWorkLog() {
+    if (!frmWorkLog_) {
+        frmWorkLog_ = new FrmWorkLog(controller_, runner_, window_);
+        // Whoever listened before still hears; the window may go before the timer does.
+        TaskTimer& timer = controller_.timer();
+        QPointer<FrmWorkLog> window = frmWorkLog_;
+        timer.onLogChanged = [window, before = std::move(timer.onLogChanged)] {
+            if (before) before();
+            if (window) window->logChanged();
+        };
+    }
+    showOrRaise(frmWorkLog_);
+}
+
 void SmallWindows::offerDefaultRange() {
     const CivilDate today = controller_.todayDate();
     const QDate first(today.year, today.month, 1);
@@ -174,7 +190,13 @@ void SmallWindows::changeFont() {
     cells_->setFont(withChoice(cells_->font(), fontDialogFont_));
 }
 
+void SmallWindows::tick() {
+    if (frmWorkLog_) frmWorkLog_->tick();
+}
+
 void SmallWindows::refresh() {
+    // A command may have started the stopwatch or emptied the table.
+    tick();
     if (!frmSummary_) return;
     frmSummary_->setProjectTitle(
         CoreMessages::translate(shownTitle(controller_.project().title())));

@@ -14,6 +14,7 @@ class FrmCal;
 class FrmColumnNames;
 class FrmRestoreBackup;
 class FrmSummary;
+class FrmWorkLog;
 class MainController;
 class RecoveryDriver;
 
@@ -29,6 +30,7 @@ class SmallWindows {
 
     FindDialog* findDialog() const { return findDialog_; }
     FrmSummary* summary() const { return frmSummary_; }
+    FrmWorkLog* workLog() const { return frmWorkLog_; }
     // Where Restore Backup finds the kept versions; without it (tests) none are listed.
     void setRecovery(RecoveryDriver* recovery) { recovery_ = recovery; }
 
@@ -39,6 +41,7 @@ class SmallWindows {
     void showRestoreBackup();
     void showCalendar();
     void showSummary();
+    void showWorkLog();
     void showAbout();
     // The window and the cells take the font chosen, starting from the last one chosen in
     // this run; the heading row keeps its own. Nothing is saved: the next start shows the
@@ -46,6 +49,8 @@ class SmallWindows {
     void changeFont();
     // After each command: the project's title may have changed.
     void refresh();
+    // The clock's second, for what shows a running session.
+    void tick();
 
   private:
     void createSimpleWindows();
@@ -63,6 +68,7 @@ class SmallWindows {
     FrmCal* frmCal_ = nullptr;
     FrmRestoreBackup* frmRestoreBackup_ = nullptr;
     FrmSummary* frmSummary_ = nullptr;
+    FrmWorkLog* frmWorkLog_ = nullptr;
     int summaryGeneration_ = 0;  // the project the summary's range was set for
     QFontDialog* fontDialog1_ = nullptr;
     QFont fontDialogFont_;  // the last font chosen in this run

@@ -513,8 +513,9 @@ void WorkLog::apply(std::string_view line, std::optional<std::size_t> fileOffset
         if (index == sessions_.size()) throw WorkLogError("no such session");
         WorkSession& s = sessions_[index];
         const std::int64_t start = r.time("start");
-        const std::int64_t end = r.raw("end") ? r.time("end") : start;
-        if (r.raw("end") && end < start) throw WorkLogError("it ends before it starts");
+        // Without an end only the start moves (an open session's), never past a closed end.
+        const std::int64_t end = r.raw("end") ? r.time("end") : s.closed ? s.end : start;
+        if (end < start) throw WorkLogError("it ends before it starts");
         LogId& edited = edited_[s.id];
         if (r.id < edited) return;  // a later correction holds
         edited = r.id;

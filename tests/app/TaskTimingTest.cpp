@@ -271,6 +271,9 @@ TEST(TaskTiming, CorrectionsOfTheLogMoveTheHoursInOneStep) {
     EXPECT_TRUE(entries[0].overlaps && entries[1].overlaps && entries[1].manual);
     EXPECT_EQ(page()[0].ms, 80 * 60000);  // each session whole: the overlap counts twice
 
+    h.prompts.yesNoAnswers = {false, true};
+    EXPECT_EQ(timer.deleteSession(first), "");  // No: nothing happens
+    EXPECT_EQ(app.grid().cellText(Hours, 1), "0.67");
     EXPECT_EQ(timer.deleteSession(first), "");
     EXPECT_EQ(app.grid().cellText(Hours, 1), "0");
     EXPECT_EQ(page()[0].entries.size(), 1u);

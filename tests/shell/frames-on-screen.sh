@@ -19,7 +19,7 @@ started+=($!)
 for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 HOME=$home XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
-  QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1" "$program" >"$home/quillet.log" 2>&1 &
+  QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1;mnuWorkLog1" "$program" >"$home/quillet.log" 2>&1 &
 app=$!
 started+=("$app")
 
@@ -34,11 +34,11 @@ windows() {
 }
 
 # A loaded machine may take long to start the program on a real X server.
-for _ in $(seq 400); do [ "$(windows | wc -l)" -eq 4 ] && break; sleep 0.1; done
+for _ in $(seq 400); do [ "$(windows | wc -l)" -eq 5 ] && break; sleep 0.1; done
 sleep 3 # the manager may still move a window while it settles; the program fits it then
 listed=$(windows)
-if [ "$(echo "$listed" | grep -c .)" -ne 4 ]; then
-  printf 'expected 4 framed windows, saw:\n%s\n' "$listed"
+if [ "$(echo "$listed" | grep -c .)" -ne 5 ]; then
+  printf 'expected 5 framed windows, saw:\n%s\n' "$listed"
   xprop -root _NET_SUPPORTING_WM_CHECK || true
   xwininfo -root -tree | grep -i quillet || true
   sed 's/^/openbox: /' "$home/openbox.log"

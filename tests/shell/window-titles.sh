@@ -12,9 +12,9 @@ home=$(mktemp -d)
 temporary+=("$home")
 
 HOME=$home XDG_CONFIG_HOME=$home DISPLAY=$display QT_QPA_PLATFORM=xcb \
-  QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1" "$program" >/dev/null 2>&1 &
+  QUILLET_TEST_SCRIPT="mnuCalendar1;mnuAbout1;mnuChangeColumnNames1;mnuWorkLog1" "$program" >/dev/null 2>&1 &
 started+=($!)
-expected=$'About Quillet1\nQuillet1\nQuillet1 - Calendar\nQuillet1 - Change Column Names'
+expected=$'About Quillet1\nQuillet1\nQuillet1 - Calendar\nQuillet1 - Change Column Names\nQuillet1 - Work Log'
 titles=
 for _ in $(seq 100); do
   titles=$(DISPLAY=$display xwininfo -root -tree | sed -n 's/^ *0x[0-9a-f]* "\(.*\)": ("quillet".*/\1/p' | sort)

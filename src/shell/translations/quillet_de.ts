@@ -637,6 +637,22 @@ Aufgaben: %4</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>Delete the session of task %1 on %2 from %3 to %4?</source>
+        <translation>Den Zeitabschnitt von Aufgabe %1 am %2 von %3 bis %4 löschen?</translation>
+    </message>
+    <message>
+        <source>Its time also comes off the task&apos;s Hours; Undo puts it back.</source>
+        <translation>Seine Zeit wird auch von den Stunden der Aufgabe abgezogen; Rückgängig stellt sie wieder her.</translation>
+    </message>
+    <message>
+        <source>It is not booked: this cannot be undone.</source>
+        <translation>Er ist nicht gebucht: Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -899,6 +915,10 @@ Aufgaben: %4</translation>
     <message>
         <source>De&amp;lete</source>
         <translation>Lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>Work &amp;Log...</source>
+        <translation>&amp;Arbeitsprotokoll...</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1332,281 @@ Aufgaben: %4</translation>
     <message>
         <source>Export the summary to a file</source>
         <translation>Die Übersicht in eine Datei exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::FrmWorkLog</name>
+    <message>
+        <source>Quillet1 - Work Log</source>
+        <translation>Quillet1 - Arbeitsprotokoll</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Zeitabschnitte</translation>
+    </message>
+    <message>
+        <source>Each day of the period with its total, and below it the day&apos;s sessions</source>
+        <translation>Jeder Tag des Zeitraums mit seiner Summe, darunter die Zeitabschnitte des Tages</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>Ä&amp;ndern...</translation>
+    </message>
+    <message>
+        <source>Change the session&apos;s times</source>
+        <translation>Die Zeiten des Zeitabschnitts ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the session</source>
+        <translation>Den Zeitabschnitt löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>H&amp;inzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a session by hand</source>
+        <translation>Einen Zeitabschnitt von Hand hinzufügen</translation>
+    </message>
+    <message>
+        <source>Started &amp;Earlier...</source>
+        <translation>&amp;Früher begonnen...</translation>
+    </message>
+    <message>
+        <source>Move the running session&apos;s start back</source>
+        <translation>Den Beginn des laufenden Zeitabschnitts vorverlegen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export the work log to a file</source>
+        <translation>Das Arbeitsprotokoll in eine Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the work log</source>
+        <translation>Das Arbeitsprotokoll schließen</translation>
+    </message>
+    <message>
+        <source>Show a day or a week</source>
+        <translation>Einen Tag oder eine Woche zeigen</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <source>Date of the day or week shown</source>
+        <translation>Datum des gezeigten Tages oder der gezeigten Woche</translation>
+    </message>
+    <message>
+        <source>&amp;of</source>
+        <translation>&amp;vom</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Heute zeigen</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Previous day or week (%1)</source>
+        <translation>Vorheriger Tag oder vorherige Woche (%1)</translation>
+    </message>
+    <message>
+        <source>Next day or week (%1)</source>
+        <translation>Nächster Tag oder nächste Woche (%1)</translation>
+    </message>
+    <message>
+        <source>No sessions in this period</source>
+        <translation>Keine Zeitabschnitte in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>%1, %2 worked</source>
+        <translation>%1, %2 gearbeitet</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Total for %1: %2</source>
+        <translation>Summe für %1: %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>This session overlaps another one</source>
+        <translation>Dieser Zeitabschnitt überschneidet sich mit einem anderen</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>(no task)</source>
+        <translation>(keine Aufgabe)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Unterbrochen</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Von Hand hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Overlaps</source>
+        <translation>Überschneidung</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Change Session</source>
+        <translation>Zeitabschnitt ändern</translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation>Aufgabe:</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Beginn:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Ende:</translation>
+    </message>
+    <message>
+        <source>The session is running: it ends when the stopwatch stops.</source>
+        <translation>Der Zeitabschnitt läuft: Er endet, wenn die Stoppuhr anhält.</translation>
+    </message>
+    <message>
+        <source>Add Session</source>
+        <translation>Zeitabschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Task:</source>
+        <translation>Auf&amp;gabe:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Uhrzeit des Beginns</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Uhrzeit des Endes</translation>
+    </message>
+    <message>
+        <source>Started Earlier</source>
+        <translation>Früher begonnen</translation>
+    </message>
+    <message>
+        <source>Minutes earlier</source>
+        <translation>Minuten früher</translation>
+    </message>
+    <message>
+        <source>Started this many &amp;minutes earlier:</source>
+        <translation>So viele &amp;Minuten früher begonnen:</translation>
     </message>
 </context>
 <context>

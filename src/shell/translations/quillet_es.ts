@@ -637,6 +637,22 @@ Tareas: %4</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>Delete the session of task %1 on %2 from %3 to %4?</source>
+        <translation>¿Eliminar la sesión de la tarea %1 del %2 de %3 a %4?</translation>
+    </message>
+    <message>
+        <source>Its time also comes off the task&apos;s Hours; Undo puts it back.</source>
+        <translation>Su tiempo también se resta de las horas de la tarea; Deshacer lo devuelve.</translation>
+    </message>
+    <message>
+        <source>It is not booked: this cannot be undone.</source>
+        <translation>No está anotada: esto no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -899,6 +915,10 @@ Tareas: %4</translation>
     <message>
         <source>De&amp;lete</source>
         <translation>S&amp;uprimir</translation>
+    </message>
+    <message>
+        <source>Work &amp;Log...</source>
+        <translation>Registro de &amp;trabajo...</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1332,281 @@ Tareas: %4</translation>
     <message>
         <source>Export the summary to a file</source>
         <translation>Exportar el resumen a un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::FrmWorkLog</name>
+    <message>
+        <source>Quillet1 - Work Log</source>
+        <translation>Quillet1 - Registro de trabajo</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Each day of the period with its total, and below it the day&apos;s sessions</source>
+        <translation>Cada día del periodo con su total y, debajo, las sesiones del día</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Cambiar...</translation>
+    </message>
+    <message>
+        <source>Change the session&apos;s times</source>
+        <translation>Cambiar las horas de la sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the session</source>
+        <translation>Eliminar la sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>Add a session by hand</source>
+        <translation>Añadir una sesión a mano</translation>
+    </message>
+    <message>
+        <source>Started &amp;Earlier...</source>
+        <translation>Empe&amp;zó antes...</translation>
+    </message>
+    <message>
+        <source>Move the running session&apos;s start back</source>
+        <translation>Adelantar el inicio de la sesión en marcha</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Export the work log to a file</source>
+        <translation>Exportar el registro de trabajo a un archivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the work log</source>
+        <translation>Cerrar el registro de trabajo</translation>
+    </message>
+    <message>
+        <source>Show a day or a week</source>
+        <translation>Mostrar un día o una semana</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Date of the day or week shown</source>
+        <translation>Fecha del día o de la semana mostrados</translation>
+    </message>
+    <message>
+        <source>&amp;of</source>
+        <translation>&amp;del</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Mostrar hoy</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous day or week (%1)</source>
+        <translation>Día o semana anterior (%1)</translation>
+    </message>
+    <message>
+        <source>Next day or week (%1)</source>
+        <translation>Día o semana siguiente (%1)</translation>
+    </message>
+    <message>
+        <source>No sessions in this period</source>
+        <translation>No hay sesiones en este periodo</translation>
+    </message>
+    <message>
+        <source>%1, %2 worked</source>
+        <translation>%1, %2 trabajados</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Total for %1: %2</source>
+        <translation>Total (%1): %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en marcha</translation>
+    </message>
+    <message>
+        <source>This session overlaps another one</source>
+        <translation>Esta sesión se solapa con otra</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>(no task)</source>
+        <translation>(sin tarea)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En marcha</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrumpida</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Anotada</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Añadida a mano</translation>
+    </message>
+    <message>
+        <source>Overlaps</source>
+        <translation>Solapamiento</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Change Session</source>
+        <translation>Cambiar la sesión</translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation>Tarea:</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fin:</translation>
+    </message>
+    <message>
+        <source>The session is running: it ends when the stopwatch stops.</source>
+        <translation>La sesión está en marcha: termina cuando se detiene el cronómetro.</translation>
+    </message>
+    <message>
+        <source>Add Session</source>
+        <translation>Añadir una sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Task:</source>
+        <translation>&amp;Tarea:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>Fec&amp;ha:</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Started Earlier</source>
+        <translation>Empezó antes</translation>
+    </message>
+    <message>
+        <source>Minutes earlier</source>
+        <translation>Minutos antes</translation>
+    </message>
+    <message>
+        <source>Started this many &amp;minutes earlier:</source>
+        <translation>Empezó estos &amp;minutos antes:</translation>
     </message>
 </context>
 <context>

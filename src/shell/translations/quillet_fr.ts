@@ -637,6 +637,22 @@ Tâches&#xa0;: %4</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>Delete the session of task %1 on %2 from %3 to %4?</source>
+        <translation>Supprimer la session de la tâche %1 du %2 de %3 à %4 ?</translation>
+    </message>
+    <message>
+        <source>Its time also comes off the task&apos;s Hours; Undo puts it back.</source>
+        <translation>Son temps est aussi retiré des heures de la tâche ; Annuler le remet.</translation>
+    </message>
+    <message>
+        <source>It is not booked: this cannot be undone.</source>
+        <translation>Elle n&apos;est pas comptabilisée : cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -899,6 +915,10 @@ Tâches&#xa0;: %4</translation>
     <message>
         <source>De&amp;lete</source>
         <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Work &amp;Log...</source>
+        <translation>&amp;Journal de travail...</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1332,281 @@ Tâches&#xa0;: %4</translation>
     <message>
         <source>Export the summary to a file</source>
         <translation>Exporter le récapitulatif dans un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::FrmWorkLog</name>
+    <message>
+        <source>Quillet1 - Work Log</source>
+        <translation>Quillet1 - Journal de travail</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Each day of the period with its total, and below it the day&apos;s sessions</source>
+        <translation>Chaque jour de la période avec son total, et en dessous les sessions du jour</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation>Tâche</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>Change the session&apos;s times</source>
+        <translation>Modifier les heures de la session</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the session</source>
+        <translation>Supprimer la session</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>A&amp;jouter...</translation>
+    </message>
+    <message>
+        <source>Add a session by hand</source>
+        <translation>Ajouter une session à la main</translation>
+    </message>
+    <message>
+        <source>Started &amp;Earlier...</source>
+        <translation>&amp;Commencé plus tôt...</translation>
+    </message>
+    <message>
+        <source>Move the running session&apos;s start back</source>
+        <translation>Avancer le début de la session en cours</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Export the work log to a file</source>
+        <translation>Exporter le journal de travail dans un fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the work log</source>
+        <translation>Fermer le journal de travail</translation>
+    </message>
+    <message>
+        <source>Show a day or a week</source>
+        <translation>Afficher un jour ou une semaine</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Date of the day or week shown</source>
+        <translation>Date du jour ou de la semaine affichés</translation>
+    </message>
+    <message>
+        <source>&amp;of</source>
+        <translation>d&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Aujourd&apos;&amp;hui</translation>
+    </message>
+    <message>
+        <source>Show today</source>
+        <translation>Afficher aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Previous day or week (%1)</source>
+        <translation>Jour ou semaine précédents (%1)</translation>
+    </message>
+    <message>
+        <source>Next day or week (%1)</source>
+        <translation>Jour ou semaine suivants (%1)</translation>
+    </message>
+    <message>
+        <source>No sessions in this period</source>
+        <translation>Aucune session dans cette période</translation>
+    </message>
+    <message>
+        <source>%1, %2 worked</source>
+        <translation>%1, %2 de travail</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Total for %1: %2</source>
+        <translation>Total (%1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>This session overlaps another one</source>
+        <translation>Cette session chevauche une autre session</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>(no task)</source>
+        <translation>(aucune tâche)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrompue</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Comptabilisée</translation>
+    </message>
+    <message>
+        <source>Added by hand</source>
+        <translation>Ajoutée à la main</translation>
+    </message>
+    <message>
+        <source>Overlaps</source>
+        <translation>Chevauchement</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Change Session</source>
+        <translation>Modifier la session</translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation>Tâche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;End:</source>
+        <translation>&amp;Fin&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The session is running: it ends when the stopwatch stops.</source>
+        <translation>La session est en cours&#xa0;: elle se termine quand le chronomètre s&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Add Session</source>
+        <translation>Ajouter une session</translation>
+    </message>
+    <message>
+        <source>&amp;Task:</source>
+        <translation>&amp;Tâche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Started Earlier</source>
+        <translation>Commencé plus tôt</translation>
+    </message>
+    <message>
+        <source>Minutes earlier</source>
+        <translation>Minutes plus tôt</translation>
+    </message>
+    <message>
+        <source>Started this many &amp;minutes earlier:</source>
+        <translation>Commencé ce nombre de &amp;minutes plus tôt&#xa0;:</translation>
     </message>
 </context>
 <context>
