@@ -58,11 +58,13 @@ TEST(WorkLog, BadLinesAreNamedAndSkippedAndMergedCopiesCountOnce) {
         // A line in the middle no one can read, and a record about no session.
         {WorkLog::headerLine() + "garbage\n" + text.substr(WorkLog::headerLine().size()) +
              "delete\t" + id(kNine + 99 * kMinute).text() + "\tsession=" + id(5).text() + "\n",
-         2, {2, 7}},
+         2,
+         {2, 7}},
         // A newer version's records of a kind this one does not know are skipped silently.
-        {"Quillet1 work log 2\n" + text.substr(WorkLog::headerLine().size()) +
-             "rate\t" + id(kNine + 99 * kMinute).text() + "\tvalue=90\n",
-         2, {}},
+        {"Quillet1 work log 2\n" + text.substr(WorkLog::headerLine().size()) + "rate\t" +
+             id(kNine + 99 * kMinute).text() + "\tvalue=90\n",
+         2,
+         {}},
         // Two copies of the log put together, one with a session of its own.
         {text + text + log.startSession(id(kNine + 200 * kMinute), {"4", "D"}, kNine, 9), 3, {}},
         {"not a log\n" + text, 0, {1}},
@@ -81,7 +83,8 @@ TEST(WorkLog, BadLinesAreNamedAndSkippedAndMergedCopiesCountOnce) {
 // runs to its last sign of life, or to now while this run times it.
 TEST(WorkLog, CorrectionsApplyInTheOrderTheyWereMade) {
     WorkLog log;
-    std::string text = WorkLog::headerLine() + twoSessions(log).substr(WorkLog::headerLine().size());
+    std::string text =
+        WorkLog::headerLine() + twoSessions(log).substr(WorkLog::headerLine().size());
     const std::string later =
         log.changeSession(id(kNine + 300 * kMinute), id(kNine), kNine - 15 * kMinute, kNine);
     const std::string earlier =
