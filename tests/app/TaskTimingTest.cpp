@@ -3,6 +3,7 @@
 #include "app/AppHarness.h"
 #include "app/TaskTimer.h"
 #include "app/TimerRemote.h"
+#include "formats/LogFile.h"
 #include "tasks/TaskTiming.h"
 
 namespace quillet {
@@ -227,6 +228,13 @@ TEST(TaskTiming, AReloadKeepsTheTaskAndAnEmptiedRowEndsIt) {
     EXPECT_EQ(app.grid().cellText(Description, 1), "Review");
     EXPECT_EQ(app.timer().boundRow(), 1);
     EXPECT_EQ(app.statusMessage(), "Reloaded: changed on disk");
+
+    // Save As takes the log along, under the new name.
+    const std::string other = (h.dir.path() / "other.prj").string();
+    h.prompts.savePaths = {other};
+    app.saveProjectAs();
+    EXPECT_EQ(logfile::read(logPathFor(other)), logfile::read(logPathFor(path)));
+    ASSERT_NE(logfile::read(logPathFor(other)), std::nullopt);
 
     h.clock.advanceMs(60000);
     app.selectCell(Hours, 1);
