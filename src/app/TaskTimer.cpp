@@ -390,6 +390,7 @@ void TaskTimer::recordBooking(std::uint64_t tag, double days, std::vector<LogId>
     booked.rowMark = grid_.addRowMark(row);
     pending_ += log_.book(booked.booking, booked.sessions, booked.hundredths, booked.task);
     bookings_.emplace(tag, std::move(booked));
+    ++bookingsMade_;
 }
 
 // Undo takes the hours back and gives the time to the stopwatch, for the same task, as it

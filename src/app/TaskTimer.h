@@ -109,6 +109,8 @@ class TaskTimer : private CellGridListener {
     // (the minute as the status bar counts it), the program's name otherwise.
     Message trayHint() const;
     const Message& lastBooking() const { return lastBooking_; }
+    // Counts the bookings made: a recovery copy takes each at once, not after a pause.
+    std::uint64_t bookingsMade() const { return bookingsMade_; }
 
     TimedState timedState() const;
     // Puts back what a recovery copy kept: the banked time and the task. A stopwatch that was
@@ -258,6 +260,7 @@ class TaskTimer : private CellGridListener {
     std::map<std::uint64_t, BookingNote> bookings_;
     std::map<std::uint64_t, Correction> corrections_;
     std::uint64_t nextTag_ = 1;
+    std::uint64_t bookingsMade_ = 0;
     std::mt19937 random_;
     LogId lastId_;
     bool logFailed_ = false;

@@ -309,7 +309,12 @@ void Recovery::tick() {
         projectEdited();
     if (exited_ || !pending_ || writing_ || copyPath_.empty()) return;
     const double now = clock_.now();
-    if (due(now)) startWrite(now);
+    // The log has a booking on disk the moment it is made; the table's hours follow at once.
+    const bool booked = controller_.timer().bookingsMade() != bookingsCopied_;
+    if (booked || due(now)) {
+        bookingsCopied_ = controller_.timer().bookingsMade();
+        startWrite(now);
+    }
 }
 
 bool Recovery::due(double now) const {

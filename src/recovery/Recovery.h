@@ -126,7 +126,8 @@ class Recovery : private ProjectObserver {
     unsigned generation_ = 0;  // moves on when the project is saved or replaced
     std::size_t lastCells_ = 0;
     std::size_t lastBytes_ = 0;
-    TimedState lastTimed_;  // the stopwatch in the last copy written
+    TimedState lastTimed_;              // the stopwatch in the last copy written
+    std::uint64_t bookingsCopied_ = 0;  // the timer's bookings when the last copy began
 
     std::mutex resultMutex_;
     bool writeDone_ = false;

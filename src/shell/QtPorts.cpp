@@ -166,6 +166,34 @@ std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& start
                         static_cast<ExportFormat>(index)};
 }
 
+// The work log as a calendar or a table: a name typed without an extension gets the chosen
+// filter's.
+std::optional<std::string> QtPrompts::chooseLogExportPath(const std::string& startFolder,
+                                                          const std::string& fileName) {
+    clearProgress(parent_);
+    const QStringList filters = {
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "iCalendar (*.ics)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)"))};
+    const QStringList extensions = {".ics", ".csv", ".xlsx", ".ods"};
+    QFileDialog dialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export Work Log")));
+    dialog.setDirectory(startFolder.empty() ? QDir::homePath()
+                                            : QString::fromStdString(startFolder));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(toQString(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    QString path = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    const bool known = std::any_of(extensions.begin(), extensions.end(), [&](const QString& e) {
+        return path.endsWith(e, Qt::CaseInsensitive);
+    });
+    if (!known) path += extensions[index];
+    return fromQString(path);
+}
+
 std::string QtClipboard::text() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return {};

@@ -27,6 +27,8 @@ class QtPrompts : public Prompts {
     std::optional<std::string> chooseImportPath(const std::string& startFolder) override;
     std::optional<ExportChoice> chooseExportPath(const std::string& startFolder,
                                                  const std::string& fileName) override;
+    std::optional<std::string> chooseLogExportPath(const std::string& startFolder,
+                                                   const std::string& fileName) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -281,6 +281,20 @@ TEST(RecoveryOffer, YesRestoresTheTableItsTitleAndFileNameUnsavedAndKeepsItSafe)
     EXPECT_EQ(h.recoveryFiles(), std::vector<std::string>{});
 }
 
+// A booking is in the log when it is made, and in a copy at the next tick: no pause first.
+TEST(RecoveryTiming, ABookingIsCopiedAtTheNextTick) {
+    RecoveryHarness h;
+    h.begin();
+    h.app->selectCell(Hours, 1);
+    h.app->timer().startTimer();
+    h.advance(120);
+    h.app->timer().addTimerToHours();
+    h.tick();
+    CellGrid copy;
+    loadCellsFromFile(copy, h.recovery->copyPath());
+    EXPECT_EQ(copy.cellText(Hours, 1), "0.03");
+}
+
 // The time the program was down counts only once the user says so: the log's question.
 TEST(RecoveryOffer, TheStopwatchComesBackWithItsTaskAsTheLogsQuestionSays) {
     RecoveryHarness h;

@@ -966,6 +966,14 @@ Aufgaben: %4</translation>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
+    <message>
+        <source>Export Work Log</source>
+        <translation>Arbeitsprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>StatusPanels</name>

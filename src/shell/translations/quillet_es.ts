@@ -966,6 +966,14 @@ Tareas: %4</translation>
         <source>Export</source>
         <translation>Exportar</translation>
     </message>
+    <message>
+        <source>Export Work Log</source>
+        <translation>Exportar el registro de trabajo</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>StatusPanels</name>

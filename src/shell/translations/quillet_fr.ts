@@ -966,6 +966,14 @@ Tâches&#xa0;: %4</translation>
         <source>Export</source>
         <translation>Exporter</translation>
     </message>
+    <message>
+        <source>Export Work Log</source>
+        <translation>Exporter le journal de travail</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>StatusPanels</name>
