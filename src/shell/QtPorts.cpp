@@ -143,41 +143,19 @@ std::optional<std::string> QtPrompts::chooseImportPath(const std::string& startF
     return runFileDialog(parent_, false, startFolder, importFilter());
 }
 
-std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& startFolder,
-                                                        const std::string& fileName) {
-    clearProgress(parent_);
-    // In the order of ExportFormat.
-    const QStringList filters = {
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)")),
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)"))};
-    QFileDialog dialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export")));
-    dialog.setDirectory(startFolder.empty() ? QDir::homePath()
-                                            : QString::fromStdString(startFolder));
-    dialog.setNameFilters(filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(toQString(fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
-    return ExportChoice{fromQString(QDir::toNativeSeparators(dialog.selectedFiles().first())),
-                        static_cast<ExportFormat>(index)};
-}
+namespace {
 
-// The work log as a calendar or a table: a name typed without an extension gets the chosen
-// filter's.
-std::optional<std::string> QtPrompts::chooseLogExportPath(const std::string& startFolder,
-                                                          const std::string& fileName) {
-    clearProgress(parent_);
-    const QStringList filters = {
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "iCalendar (*.ics)")),
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)")),
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
-        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)"))};
-    const QStringList extensions = {".ics", ".csv", ".xlsx", ".ods"};
-    QFileDialog dialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export Work Log")));
+struct SaveChoice {
+    QString path;
+    qsizetype filter = 0;  // the index of the filter chosen
+};
+
+// An export's save dialog, offering `fileName` in startFolder (the home folder when empty).
+std::optional<SaveChoice> runSaveDialog(QWidget* parent, const QString& title,
+                                        const QStringList& filters, const std::string& startFolder,
+                                        const std::string& fileName) {
+    clearProgress(parent);
+    QFileDialog dialog(parent, title);
     dialog.setDirectory(startFolder.empty() ? QDir::homePath()
                                             : QString::fromStdString(startFolder));
     dialog.setNameFilters(filters);
@@ -185,13 +163,45 @@ std::optional<std::string> QtPrompts::chooseLogExportPath(const std::string& sta
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(toQString(fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    QString path = QDir::toNativeSeparators(dialog.selectedFiles().first());
-    const auto index = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    return SaveChoice{QDir::toNativeSeparators(dialog.selectedFiles().first()),
+                      std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))};
+}
+
+}  // namespace
+
+std::optional<ExportChoice> QtPrompts::chooseExportPath(const std::string& startFolder,
+                                                        const std::string& fileName) {
+    // In the order of ExportFormat.
+    const QStringList filters = {
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)"))};
+    const std::optional<SaveChoice> choice =
+        runSaveDialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export")), filters,
+                      startFolder, fileName);
+    if (!choice) return std::nullopt;
+    return ExportChoice{fromQString(choice->path), static_cast<ExportFormat>(choice->filter)};
+}
+
+// The work log as a calendar or a table: a name typed without an extension gets the chosen
+// filter's.
+std::optional<std::string> QtPrompts::chooseLogExportPath(const std::string& startFolder,
+                                                          const std::string& fileName) {
+    const QStringList filters = {
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "iCalendar (*.ics)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "CSV, comma-separated (*.csv)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "Excel workbook (*.xlsx)")),
+        translated(QT_TRANSLATE_NOOP("QtPrompts", "OpenDocument spreadsheet (*.ods)"))};
+    const QStringList extensions = {".ics", ".csv", ".xlsx", ".ods"};
+    std::optional<SaveChoice> choice =
+        runSaveDialog(parent_, translated(QT_TRANSLATE_NOOP("QtPrompts", "Export Work Log")),
+                      filters, startFolder, fileName);
+    if (!choice) return std::nullopt;
     const bool known = std::any_of(extensions.begin(), extensions.end(), [&](const QString& e) {
-        return path.endsWith(e, Qt::CaseInsensitive);
+        return choice->path.endsWith(e, Qt::CaseInsensitive);
     });
-    if (!known) path += extensions[index];
-    return fromQString(path);
+    if (!known) choice->path += extensions[choice->filter];
+    return fromQString(choice->path);
 }
 
 std::string QtClipboard::text() {
