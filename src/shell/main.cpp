@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -238,6 +239,10 @@ void chooseLanguage(const QString& requested) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit (ulimit -f) would end the program in the middle of a save, a backup or
+    // a recovery copy, losing the edit: ignored, the write fails with "File too large" and
+    // the command says so, keeps the old file and removes its temporary one.
+    std::signal(SIGXFSZ, SIG_IGN);
     CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitCode >= 0) return commandLine.exitCode;
     if (!commandLine.exportTo.isEmpty()) return exportFromCommandLine(argc, argv, commandLine);

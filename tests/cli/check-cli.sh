@@ -83,6 +83,16 @@ for ext in xlsx ods csv; do
   [ "$err" = "Cannot write file $out: File too large" ] || { echo "FAIL: .$ext past ulimit -f: $err"; fail=1; }
   [ "$(ls -A "$home/limit")" = big.prj ] || { echo "FAIL: .$ext left: $(ls -A "$home/limit")"; fail=1; }
 done
+# Saving past a file-size limit is refused with its reason; the program goes on (no SIGXFSZ)
+# and leaves no temporary file.
+big=$(head -c 6000 /dev/zero | tr '\0' y)
+err=$(ulimit -f 2; HOME=$home XDG_CONFIG_HOME=$home XDG_STATE_HOME=$home XDG_DATA_HOME=$home \
+      QT_QPA_PLATFORM=offscreen QUILLET_TEST_SCRIPT="cell=1,1,$big;file=$home/limit/saved.prj;mnuSaveProjectAs1;mnuExit1;no" \
+      timeout 30 "$exe" 2>&1 >/dev/null); code=$?
+check "Save As past ulimit -f" 0 $code
+grep -qF "message: Cannot write file $home/limit/saved.prj: File too large" <<<"$err" ||
+  { echo "FAIL: Save As past ulimit -f: $err"; fail=1; }
+[ "$(ls -A "$home/limit")" = big.prj ] || { echo "FAIL: Save As left: $(ls -A "$home/limit")"; fail=1; }
 # A copy of the program without its workbook module still writes CSV and says why it
 # cannot write a workbook; nothing is left behind.
 mkdir "$home/alone"
