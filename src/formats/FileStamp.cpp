@@ -36,6 +36,8 @@ std::optional<Meta> metaOf(int fd) {
     return metaOf(st);
 }
 
+constexpr char kEndMark = 0x1A;
+
 std::optional<std::uint64_t> hashOf(int fd) {
     ContentHash hash;
     std::vector<char> buffer(std::size_t{1} << 20);
@@ -46,6 +48,14 @@ std::optional<std::uint64_t> hashOf(int fd) {
             return std::nullopt;
         }
         if (got == 0) return hash.value();
+        // Nothing after the end mark is part of the file for any reader: a tail of gigabytes
+        // there is never read.
+        if (const void* mark =
+                std::memchr(buffer.data(), kEndMark, static_cast<std::size_t>(got))) {
+            hash.feed(buffer.data(),
+                      static_cast<std::size_t>(static_cast<const char*>(mark) - buffer.data()) + 1);
+            return hash.value();
+        }
         hash.feed(buffer.data(), static_cast<std::size_t>(got));
     }
 }

@@ -65,7 +65,8 @@ std::optional<FileStamp> stampOf(int fd, std::uint64_t contentHash);
 // folders are never reached through a link.
 enum class Links { Follow, Refuse };
 
-// The stamp of a regular file, its bytes hashed; none when there is no such file.
+// The stamp of a regular file, its bytes hashed up to and with its end mark (0x1A), after
+// which nothing counts; none when there is no such file.
 std::optional<FileStamp> stampFile(const std::string& path, Links links = Links::Follow);
 
 // True when the file at `path` no longer matches `stamp`: its bytes differ. A file whose

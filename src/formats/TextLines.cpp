@@ -90,6 +90,7 @@ TextLineReader::~TextLineReader() {
 }
 
 void TextLineReader::hashChunkUpTo(std::size_t to) {
+    to = std::min(to, hashLimit_);
     if (to <= hashed_) return;
     hash_.feed(buffer_.data() + hashed_, to - hashed_);
     hashed_ = to;
@@ -113,6 +114,7 @@ bool TextLineReader::fill() {
     if (const void* mark = std::memchr(buffer_.data(), kEndOfFileMark, n)) {
         n = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.data());
         sawEndMark_ = true;
+        hashLimit_ = n + 1;  // the mark is hashed, nothing after it
         if (n == 0) return false;
     }
     pos_ = 0;
@@ -247,14 +249,18 @@ void TextLineReader::rewind() {
     pos_ = end_ = read_ = hashed_ = 0;
     ++chunkNumber_;
     sawEndMark_ = atEnd_ = skipLf_ = false;
+    hashLimit_ = SIZE_MAX;
     consumed_ = 0;
 }
 
 std::optional<FileStamp> TextLineReader::stamp() {
     if (!file_ || !opened_) return std::nullopt;
     hashChunkUpTo(read_);
-    std::vector<char> rest(atEnd_ ? 0 : std::size_t{64} * 1024);
-    while (!atEnd_) {
+    // After the end mark nothing counts, and nothing is read: a sparse tail of gigabytes
+    // would keep the window waiting.
+    const bool done = atEnd_ || sawEndMark_;
+    std::vector<char> rest(done ? 0 : std::size_t{64} * 1024);
+    while (!done && !atEnd_) {
         const std::size_t n = std::fread(rest.data(), 1, rest.size(), file_);
         if (n == 0) {
             if (std::ferror(file_)) {
@@ -262,6 +268,11 @@ std::optional<FileStamp> TextLineReader::stamp() {
                 throw CellGridError(cannotReadMessage(path_, err));
             }
             atEnd_ = true;
+        }
+        if (const void* mark = std::memchr(rest.data(), kEndOfFileMark, n)) {
+            hash_.feed(rest.data(),
+                       static_cast<std::size_t>(static_cast<const char*>(mark) - rest.data()) + 1);
+            break;
         }
         hash_.feed(rest.data(), n);
     }

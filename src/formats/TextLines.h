@@ -62,7 +62,8 @@ class TextLineReader {
     std::uint64_t fileSize() const { return fileSize_; }
     // The file as this reader took it: its details when opened and the hash of its bytes,
     // so the stamp is what was read even if another program replaced the path meanwhile.
-    // Reads what is left after the last line or the end mark (no line is read after it).
+    // Reads what is left after the last line, up to and with the end mark, and nothing after
+    // it (as stampFile hashes).
     // None when the file is not open. Throws CellGridError on a read error.
     std::optional<FileStamp> stamp();
 
@@ -97,8 +98,9 @@ class TextLineReader {
     std::size_t askedChunk_ = SIZE_MAX;
     char askedByte_ = 0;
     bool chunkHoldsAsked_ = false;
-    bool lineIsLong_ = false;  // the last line was put together in longLine_
-    bool sawEndMark_ = false;  // 0x1A found: nothing after it counts
+    bool lineIsLong_ = false;           // the last line was put together in longLine_
+    bool sawEndMark_ = false;           // 0x1A found: nothing after it counts
+    std::size_t hashLimit_ = SIZE_MAX;  // in the chunk of the mark: just past it
     bool atEnd_ = false;
     bool skipLf_ = false;  // the previous line ended at a CR
     std::uint64_t consumed_ = 0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -184,6 +186,18 @@ TEST(TextLineReader, LinesOfEveryLengthAroundBlocksAndChunksFollowTheLineRule) {
             EXPECT_EQ(reader.stamp()->contentHash, stampFile(path)->contentHash) << where;
         }
     }
+    // After the end mark nothing counts, nor is read: another tail, or a sparse one of 4 GiB,
+    // is the same file.
+    writeBytes(path, "1,1,x\r\n\x1Atail");
+    const std::uint64_t hash = stampFile(path)->contentHash;
+    writeBytes(path, "1,1,x\r\n\x1A");
+    std::filesystem::resize_file(path, std::uint64_t{4} << 30);
+    EXPECT_EQ(stampFile(path)->contentHash, hash);
+    TextLineReader reader(path);
+    std::string line;
+    while (reader.readLine(line)) {
+    }
+    EXPECT_EQ(reader.stamp()->contentHash, hash);
 }
 
 TEST(TextFileScan, CarriageReturnsAndUtf8UpToTheEndMark) {
