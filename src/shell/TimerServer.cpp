@@ -1,6 +1,11 @@
 #include "shell/TimerServer.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +38,10 @@ TimerServer::~TimerServer() {
     if (!listener_) return;
     listenerNotifier_->setEnabled(false);
     listener_.reset();
-    ::unlink(path_.c_str());
+    // Only the socket this copy bound: another copy may have taken the name since.
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_)
+        ::unlink(path_.c_str());
 }
 
 TimerSocketPlace TimerServer::defaultPlace() {
@@ -45,6 +53,14 @@ TimerSocketPlace TimerServer::defaultPlace() {
 bool TimerServer::listen(const QString& path) {
     if (path.isEmpty() || listener_) return false;
     const std::string name = QFile::encodeName(path).toStdString();
+    // Two copies started together must not both take a stale socket's place: the check and
+    // the take-over happen under a lock beside it, which the kernel also lets go on a crash.
+    const UniqueFd lock(
+        ::open((name + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (lock) {
+        while (::flock(lock.get(), LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
     LocalListener listener = listenLocalSocket(name);
     if (listener.state == LocalListen::InUse) {
         // A socket left by a copy that crashed answers nobody: take its place.
@@ -53,6 +69,11 @@ bool TimerServer::listen(const QString& path) {
         listener = listenLocalSocket(name);
     }
     if (listener.state != LocalListen::Listening) return false;
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) == 0) {
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+    }
     listener_ = std::move(listener.fd);
     path_ = name;
     listenerNotifier_ = new QSocketNotifier(listener_.get(), QSocketNotifier::Read, this);

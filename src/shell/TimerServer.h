@@ -49,6 +49,9 @@ class TimerServer : public QObject {
     UniqueFd listener_;
     QSocketNotifier* listenerNotifier_ = nullptr;
     std::string path_;
+    // The socket file this copy bound, told from one another copy put there since.
+    std::uint64_t device_ = 0;
+    std::uint64_t inode_ = 0;
     // By a number of their own: a descriptor's number comes back for the next client.
     std::map<std::uint64_t, Client> clients_;
     std::uint64_t nextClient_ = 0;

@@ -163,15 +163,26 @@ TEST_F(StopwatchGuardWindowTest, TheServerTakesOverOnlyASocketNobodyAnswers) {
             EXPECT_EQ(server.listen(path), !other);
             struct stat st {};
             EXPECT_EQ(::stat(path.toStdString().c_str(), &st) == 0 ? st.st_mode & 0777 : 0, 0600u);
+            // The socket, and the lock its take-over is made under.
             EXPECT_EQ(
                 std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}),
-                1);
+                2);
             EXPECT_EQ(send(TimerCommand::Status, path).output,
                       other ? "running 00:00:01" : "stopped 00:00:00");
         }
         other.reset();
         // Removed by the one that listened.
         EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
+    }
+    // A copy that exits removes only the socket it bound, not one another copy put there.
+    {
+        std::optional<TimerServer> first(std::in_place, answering("running 00:00:01"));
+        ASSERT_TRUE(first->listen(path));
+        ::unlink(path.toStdString().c_str());
+        TimerServer second(answering("stopped 00:00:00"));
+        ASSERT_TRUE(second.listen(path));
+        first.reset();
+        EXPECT_EQ(send(TimerCommand::Status, path).output, "stopped 00:00:00");
     }
     const QString tooLong = dir.filePath(QString(120, 'x'));
     EXPECT_FALSE(TimerServer(answering("")).listen(tooLong));
