@@ -1,7 +1,8 @@
 #include "recovery/Recovery.h"
 
-#include "formats/LogFile.h"
-
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <memory>
 
 #include "formats/FileStamp.h"
+#include "formats/LogFile.h"
 #include "formats/ProjectFile.h"
 #include "grid/GridSnapshot.h"
 #include "ports/DateTime.h"
@@ -153,11 +155,24 @@ void discardCopy(const RecoveryCopy& copy) {
     ::unlink(copy.sidecarPath.c_str());
 }
 
+bool claimCopy(RecoveryCopy& copy) {
+    auto claim = std::make_shared<UniqueFd>(
+        ::open(copy.sidecarPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!*claim || ::flock(claim->get(), LOCK_EX | LOCK_NB) != 0) return false;
+    // Taken over meanwhile by the one that held the claim: its sidecar went.
+    struct stat info {};
+    if (::fstat(claim->get(), &info) != 0 || info.st_nlink == 0) return false;
+    copy.claim = std::move(claim);
+    return true;
+}
+
 std::optional<RecoveryCopy> offerRecovery(const std::string& recoveryDir, Prompts& prompts,
                                           const Locale& locale) {
     std::vector<Message> damaged;
-    const std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir, &damaged, &locale);
+    std::vector<RecoveryCopy> copies = abandonedCopies(recoveryDir, &damaged, &locale);
     for (const Message& message : damaged) prompts.showMessage(message);
+    // A copy another starting copy of the program has claimed is its to offer.
+    std::erase_if(copies, [](RecoveryCopy& copy) { return !claimCopy(copy); });
     if (copies.empty()) return std::nullopt;
     const RecoveryCopy& newest = copies.front();
     // Older copies of the same project stay where they are, for a later start.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "recovery/ProcessIdentity.h"
 #include "recovery/RecoveryDirs.h"
 #include "recovery/Sidecar.h"
+#include "tools/LocalSocket.h"
 
 namespace quillet {
 
@@ -31,7 +33,13 @@ struct RecoveryCopy {
     std::string copyPath;     // the table, as a project file
     std::string sidecarPath;  // what it was kept for
     Sidecar info;
+    // While held, no other copy of the program offers it (a lock the kernel lets go on a
+    // crash too).
+    std::shared_ptr<UniqueFd> claim;
 };
+
+// Claims the copy for this run: false when another run holds it, or has taken it over.
+bool claimCopy(RecoveryCopy& copy);
 
 // Copies whose program has ended, newest first. Copies of running programs (a second
 // window of Quillet1) are neither listed nor touched; a dead program's sidecar without

@@ -323,6 +323,25 @@ TEST(RecoveryOffer, TheStopwatchComesBackWithItsTaskAsTheLogsQuestionSays) {
     EXPECT_FALSE(parseSidecar("Quillet1 sidecar 1\npid=12\ntime=1.5")->stopwatch);
 }
 
+// Two copies of the program starting at once: the one that claimed the copy offers it, the
+// other offers nothing; the claim goes with its holder.
+TEST(RecoveryOffer, ACopyIsOfferedByOneStartingProgramOnly) {
+    RecoveryHarness h;
+    h.begin(endedRun());
+    h.edit("Write report");
+    h.advance(30);
+    h.tick();
+    h.crash();
+    h.prompts.yesNoAnswers = {true};
+    std::optional<RecoveryCopy> first = offerRecovery(h.dirs.recovery, h.prompts, test::usLocale());
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(offerRecovery(h.dirs.recovery, h.prompts, test::usLocale()), std::nullopt);
+    EXPECT_EQ(h.prompts.questions.size(), 1u);
+    first.reset();  // its holder ended without taking it over
+    h.prompts.yesNoAnswers = {true};
+    EXPECT_TRUE(offerRecovery(h.dirs.recovery, h.prompts, test::usLocale()).has_value());
+}
+
 TEST(RecoveryOffer, APlantedLinkIsNeverOfferedNorTouched) {
     RecoveryHarness h;
     makePrivateDirectory(h.dirs.recovery);
