@@ -72,7 +72,7 @@ TEST_F(RecoveryDriverTest, ARecoveredCopyOpensAsTheUnsavedProjectItWas) {
         grid.setCellText(4, 1, "75");
         saveCellsToFile(grid, copyPath);
     }
-    RecoveryCopy copy{copyPath, dir.file("copy.info"), {}};
+    RecoveryCopy copy{copyPath, dir.file("copy.info"), {}, {}};
     copy.info.path = "/home/ann/work.prj";
     copy.info.title = "/home/ann/work.prj";
     form.enableRecovery(dirs, clock, copy);
