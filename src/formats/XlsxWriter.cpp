@@ -1,11 +1,13 @@
 #include "formats/XlsxWriter.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -13,6 +15,7 @@
 #include "formats/AtomicFileWriter.h"
 #include "formats/CodePage.h"
 #include "ports/Ascii.h"
+#include "ports/ErrorText.h"
 
 namespace quillet {
 
@@ -257,6 +260,13 @@ void writeXlsx(const Sheet& sheet, const std::string& path, const ExportSettings
     }
     const lxw_error closed = workbook_close(workbook.release());
     if (closed != LXW_NO_ERROR) throw ExportError(cannotWriteMessage(path, lxw_strerror(closed)));
+    // The library does not check its writes to its scratch files: one a file-size limit cut
+    // is zipped as it is, into a workbook that does not open. The limit's signal, held back
+    // while the export runs, tells.
+    sigset_t pending;
+    sigemptyset(&pending);
+    if (::sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ) == 1)
+        throw ExportError(cannotWriteMessage(path, errorText(EFBIG)));
     out.commit();
 }
 

@@ -83,6 +83,19 @@ for ext in xlsx ods csv; do
   [ "$err" = "Cannot write file $out: File too large" ] || { echo "FAIL: .$ext past ulimit -f: $err"; fail=1; }
   [ "$(ls -A "$home/limit")" = big.prj ] || { echo "FAIL: .$ext left: $(ls -A "$home/limit")"; fail=1; }
 done
+# A workbook whose scratch XML passes the limit, though the workbook itself would not: the
+# library's unchecked scratch writes must not become a workbook that does not open.
+python3 - "$home/limit/wide.prj" <<'PY'
+import sys
+with open(sys.argv[1], 'w', newline='') as f:
+    f.write('2,3001\r\n')
+    for row in range(1, 3001):
+        f.write(f'1,{row},the same words again and again\r\n')
+PY
+err=$(ulimit -f 20; unset DISPLAY WAYLAND_DISPLAY; "$exe" --export "$home/limit/wide.xlsx" "$home/limit/wide.prj" 2>&1); code=$?
+check "--export .xlsx whose scratch passes ulimit -f" 1 $code
+[ "$err" = "Cannot write file $home/limit/wide.xlsx: File too large" ] || { echo "FAIL: scratch past ulimit -f: $err"; fail=1; }
+rm "$home/limit/wide.prj"
 # Saving past a file-size limit is refused with its reason; the program goes on (no SIGXFSZ)
 # and leaves no temporary file.
 big=$(head -c 6000 /dev/zero | tr '\0' y)
