@@ -27,6 +27,8 @@ constexpr std::int64_t kSeenEveryMs = 60000;
 // A session whose process still runs and showed life this recently is another copy's.
 constexpr std::int64_t kAliveWithinMs = 3 * kSeenEveryMs;
 constexpr std::size_t kProblemsShown = 5;
+// Two clocks disagree by less than this from one session to the next.
+constexpr std::int64_t kSeamMs = 1000;
 
 bool processRuns(long pid) {
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
@@ -96,7 +98,10 @@ int TaskTimer::rowOfTask(const TaskName& task) const {
 void TaskTimer::openSession() {
     if (open_ || !stopWatch_.running()) return;
     const LogId id = newId();
-    const std::int64_t start = utcNow();
+    // Right after the session before (a booking, a switch), the steady clock it ended by may
+    // run a millisecond ahead of the wall clock: the two never overlap for that.
+    std::int64_t start = utcNow();
+    if (start < lastClosedEnd_ && lastClosedEnd_ - start < kSeamMs) start = lastClosedEnd_;
     pending_ += log_.startSession(id, boundTask(), start, static_cast<long>(::getpid()));
     open_ = id;
     openStartUtc_ = start;
@@ -110,6 +115,7 @@ void TaskTimer::closeSession() {
     const std::int64_t end =
         openStartUtc_ + std::max<std::int64_t>(0, clock_.monotonicMs() - openStartMono_);
     pending_ += log_.endSession(newId(), *open_, end);
+    lastClosedEnd_ = end;
     held_.push_back(*open_);
     open_.reset();
 }

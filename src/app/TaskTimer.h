@@ -255,6 +255,7 @@ class TaskTimer : private CellGridListener {
     std::int64_t openStartUtc_ = 0;
     std::int64_t openStartMono_ = 0;
     std::int64_t lastSeenMono_ = 0;
+    std::int64_t lastClosedEnd_ = 0;    // of the session this stopwatch ended last
     std::vector<LogId> held_;           // closed sessions the stopwatch holds, unbooked
     std::optional<LogId> interrupted_;  // a crash's session, not yet decided
     std::map<std::uint64_t, BookingNote> bookings_;
