@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/Project.h"
+#include "app/ProjectExport.h"
 #include "formats/LogFile.h"
 #include "ports/ProductInfo.h"
 #include "tasks/Summary.h"
@@ -103,9 +104,17 @@ void TaskTimer::openSession() {
     std::int64_t start = utcNow();
     if (start < lastClosedEnd_ && lastClosedEnd_ - start < kSeamMs) start = lastClosedEnd_;
     pending_ += log_.startSession(id, boundTask(), start, static_cast<long>(::getpid()));
+    runSession(id, start);
+}
+
+// The session runs for this stopwatch since `start`, measured on from there by the steady
+// clock; it shows life at the next minute.
+void TaskTimer::runSession(LogId id, std::int64_t start) {
+    const std::int64_t mono = clock_.monotonicMs();
     open_ = id;
     openStartUtc_ = start;
-    openStartMono_ = lastSeenMono_ = clock_.monotonicMs();
+    openStartMono_ = mono - std::max<std::int64_t>(0, utcNow() - start);
+    lastSeenMono_ = mono;
 }
 
 // The session's end is its start plus what the steady clock measured: a clock set meanwhile
@@ -264,10 +273,8 @@ void TaskTimer::askAboutInterrupted() {
         case 0: {  // Resume: the session is this stopwatch's again, from its start
             const std::int64_t running = std::max<std::int64_t>(0, utcNow() - s.start);
             stopWatch_.restore(true, 0.0, clock_.now() - static_cast<double>(running) / kMsPerDay);
-            open_ = id;
-            openStartUtc_ = s.start;
-            openStartMono_ = clock_.monotonicMs() - running;
-            lastSeenMono_ = clock_.monotonicMs() - kSeenEveryMs;  // a sign of life at once
+            runSession(id, s.start);
+            lastSeenMono_ -= kSeenEveryMs;  // a sign of life at once
             if (row >= 1) bind(row);
             updateStopWatchDisplay();
             break;
@@ -641,15 +648,8 @@ Message TaskTimer::changeSession(LogId id, double startLocal, double endLocal) {
     const std::int64_t start = clock_.utcFromLocal(startLocal);
     if (open_ && *open_ == id) {
         // The running session ends now: only its start moves, earlier or later.
-        const std::int64_t back = openStartUtc_ - start;
-        if (back >= 0) return startedEarlier(static_cast<int>(back / 60000));
         if (start > utcNow()) return kEndsBeforeStart;
-        openStartUtc_ = start;
-        openStartMono_ -= back;
-        pending_ += log_.changeSession(newId(), id, start, 0);
-        stopWatch_.deduct(static_cast<double>(-back) / kMsPerDay);
-        timerText_ = stopWatchDisplayText(stopWatch_);
-        flush();
+        moveRunningStart(start);
         return {};
     }
     const std::int64_t end = clock_.utcFromLocal(endLocal);
@@ -719,20 +719,26 @@ Message TaskTimer::addSession(int row, double startLocal, double endLocal) {
 Message TaskTimer::startedEarlier(int minutes) {
     if (!open_) return QUILLET_TR("CoreMessages", "The stopwatch is not running");
     if (minutes <= 0) return {};
-    const std::int64_t back = std::int64_t{minutes} * 60000;
-    openStartUtc_ -= back;
-    openStartMono_ -= back;
-    pending_ += log_.changeSession(newId(), *open_, openStartUtc_, 0);
-    stopWatch_.addTime(static_cast<double>(back) / kMsPerDay);
-    timerText_ = stopWatchDisplayText(stopWatch_);
-    flush();
+    moveRunningStart(openStartUtc_ - std::int64_t{minutes} * 60000);
     return {};
 }
 
+// The running session begins at `start`, earlier or later, and the stopwatch moves with it.
+void TaskTimer::moveRunningStart(std::int64_t start) {
+    const std::int64_t back = openStartUtc_ - start;
+    openStartUtc_ = start;
+    openStartMono_ -= back;
+    pending_ += log_.changeSession(newId(), *open_, start, 0);
+    if (back > 0)
+        stopWatch_.addTime(static_cast<double>(back) / kMsPerDay);
+    else
+        stopWatch_.deduct(static_cast<double>(-back) / kMsPerDay);
+    timerText_ = stopWatchDisplayText(stopWatch_);
+    flush();
+}
+
 void TaskTimer::exportLog() {
-    std::string name = projectPath_.empty() ? std::string(kUntitledProject)
-                                            : std::filesystem::path(projectPath_).stem().string();
-    name += " log";
+    const std::string name = exportName(projectPath_) + " log";
     const std::string folder = projectPath_.empty()
                                    ? std::string()
                                    : std::filesystem::path(projectPath_).parent_path().string();
@@ -874,14 +880,18 @@ TaskTimer::TimedMs TaskTimer::timedTodayAndWeek() {
 }
 
 Message TaskTimer::dayWeekText() {
-    const TimedMs timed = timedTodayAndWeek();
+    return dayWeekTextOf(timedTodayAndWeek());
+}
+
+Message TaskTimer::dayWeekTextOf(const TimedMs& timed) const {
     return quillet::dayWeekText(static_cast<long double>(timed.today) / 3600000.0L,
                                 static_cast<long double>(timed.week) / 3600000.0L, locale_);
 }
 
 Message TaskTimer::dayWeekStatus() {
     const bool inUse = stopWatch_.running() || stopWatch_.elapsedTime() != 0.0 || bound_;
-    return inUse || timedTodayAndWeek().week > 0 ? dayWeekText() : Message();
+    const TimedMs timed = timedTodayAndWeek();
+    return inUse || timed.week > 0 ? dayWeekTextOf(timed) : Message();
 }
 
 std::vector<int> TaskTimer::recentTaskRows() const {
@@ -943,10 +953,7 @@ void TaskTimer::askAboutTimeAway(StopwatchGuard& guard) {
             const LogId id = newId();
             const std::int64_t back = std::min(now, std::max(left, utcOf(absence.backAt)));
             pending_ += log_.startSession(id, boundTask(), back, static_cast<long>(::getpid()));
-            open_ = id;
-            openStartUtc_ = back;
-            openStartMono_ = clock_.monotonicMs() - (now - back);
-            lastSeenMono_ = clock_.monotonicMs();
+            runSession(id, back);
         }
         flush();
     } else {

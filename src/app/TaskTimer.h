@@ -184,6 +184,9 @@ class TaskTimer : private CellGridListener {
         std::int64_t week = 0;
     };
     TimedMs timedTodayAndWeek();
+    Message dayWeekTextOf(const TimedMs& timed) const;
+    void runSession(LogId id, std::int64_t start);
+    void moveRunningStart(std::int64_t start);
     // A correction of the log made with a step of the history, to take back and do again.
     struct Correction {
         enum class Kind { Change, Delete, Add };

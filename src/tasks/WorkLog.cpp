@@ -589,27 +589,30 @@ void WorkLog::apply(std::string_view line, std::optional<std::size_t> fileOffset
     }
 }
 
+// A record just made is applied as the file's reader would apply it, then written.
+std::string WorkLog::made(std::string line) {
+    apply(std::string_view(line).substr(0, line.size() - 1));
+    return line;
+}
+
 std::string WorkLog::startSession(LogId id, const TaskName& task, std::int64_t start, long pid) {
     // "seen" last and of fixed width: it is rewritten in place while the session runs.
     std::string line = "start\t" + id.text() + taskFields(task) + field("at", utcText(start)) +
                        field("pid", std::to_string(pid)) + field("seen", utcText(start)) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::endSession(LogId id, LogId session, std::int64_t end) {
     std::string line =
         "end\t" + id.text() + field("session", session.text()) + field("at", utcText(end)) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::addSession(LogId id, const TaskName& task, std::int64_t start,
                                 std::int64_t end) {
     std::string line = "add\t" + id.text() + taskFields(task) + field("start", utcText(start)) +
                        field("end", utcText(end)) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::changeSession(LogId id, LogId session, std::int64_t start, std::int64_t end) {
@@ -619,20 +622,17 @@ std::string WorkLog::changeSession(LogId id, LogId session, std::int64_t start, 
     // An open session keeps running: only its start moves.
     if (!s || s->closed) line += field("end", utcText(end));
     line += "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::deleteSession(LogId id, LogId session) {
     std::string line = "delete\t" + id.text() + field("session", session.text()) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::undeleteSession(LogId id, LogId session) {
     std::string line = "undelete\t" + id.text() + field("session", session.text()) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::book(LogId id, const std::vector<LogId>& sessions, std::int64_t hundredths,
@@ -644,14 +644,12 @@ std::string WorkLog::book(LogId id, const std::vector<LogId>& sessions, std::int
     }
     std::string line = "book\t" + id.text() + field("hours", hundredthsText(hundredths)) +
                        taskFields(task) + field("sessions", list) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::string WorkLog::unbook(LogId id, LogId booking) {
     std::string line = "unbook\t" + id.text() + field("booking", booking.text()) + "\n";
-    apply(std::string_view(line).substr(0, line.size() - 1));
-    return line;
+    return made(std::move(line));
 }
 
 std::int64_t WorkLog::seen(LogId session) const {

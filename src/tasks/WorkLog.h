@@ -158,6 +158,7 @@ class WorkLog {
     };
     // `fileOffset`: where the line begins in the file, when read from one.
     void apply(std::string_view line, std::optional<std::size_t> fileOffset = std::nullopt);
+    std::string made(std::string line);
     // The task whose fields, as written (escaped), are `key`; added when new.
     std::uint32_t taskIndex(std::string_view key, std::string_view number,
                             std::string_view description);
